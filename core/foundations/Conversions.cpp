@@ -1,0 +1,295 @@
+#include "Conversions.h"
+
+#include "EConvertError.h"
+#include "MarlUtils.h"
+
+#include <cerrno>
+#include <cfloat>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+#include <locale.h>
+
+namespace kelvane {
+
+namespace {
+
+constexpr long double kPi = 3.14159265358979323846264338327950288L;
+constexpr long double kCylPi = 3.14159L;
+
+// Writes |r| with the given count of decimals from its 18-significant-digit
+// decimal form, halves away from zero; a result of zero carries no sign.
+std::string FormatFixed(double r, int decimals, bool group) {
+    if (std::isnan(r))
+        return "NAN";
+    if (std::isinf(r))
+        return r > 0 ? "INF" : "-INF";
+
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.17Le", static_cast<long double>(r));
+    const char* p = buf;
+    bool negative = false;
+    if (*p == '-') {
+        negative = true;
+        ++p;
+    }
+    std::string digits;
+    for (; *p && *p != 'e'; ++p) {
+        if (*p >= '0' && *p <= '9')
+            digits += *p;
+    }
+    int exponent = (*p == 'e') ? std::atoi(p + 1) : 0;
+
+    // digits represent d.ddd... x 10^exponent; pointPos is where the decimal point sits.
+    int pointPos = exponent + 1;
+    if (pointPos < 1) {
+        digits.insert(0, static_cast<std::string::size_type>(1 - pointPos), '0');
+        pointPos = 1;
+    }
+    std::string::size_type needed = static_cast<std::string::size_type>(pointPos + decimals + 1);
+    if (digits.size() < needed)
+        digits.append(needed - digits.size(), '0');
+
+    bool roundUp = digits[pointPos + decimals] >= '5';
+    digits.resize(pointPos + decimals);
+    if (roundUp) {
+        int i = static_cast<int>(digits.size()) - 1;
+        while (i >= 0 && digits[i] == '9') {
+            digits[i] = '0';
+            --i;
+        }
+        if (i >= 0) {
+            ++digits[i];
+        } else {
+            digits.insert(digits.begin(), '1');
+            ++pointPos;
+        }
+    }
+
+    std::string intPart = digits.substr(0, pointPos);
+    std::string fracPart = digits.substr(pointPos);
+    std::string::size_type firstNonZero = intPart.find_first_not_of('0');
+    intPart = firstNonZero == std::string::npos ? "0" : intPart.substr(firstNonZero);
+
+    bool isZero = digits.find_first_not_of('0') == std::string::npos;
+
+    std::string grouped;
+    if (group) {
+        int count = 0;
+        for (auto it = intPart.rbegin(); it != intPart.rend(); ++it) {
+            if (count > 0 && count % 3 == 0)
+                grouped.insert(grouped.begin(), ',');
+            grouped.insert(grouped.begin(), *it);
+            ++count;
+        }
+    } else {
+        grouped = intPart;
+    }
+
+    std::string out;
+    if (negative && !isZero)
+        out += '-';
+    out += grouped;
+    if (decimals > 0) {
+        out += '.';
+        out += fracPart;
+    }
+    return out;
+}
+
+locale_t CLocale() {
+    static locale_t loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return loc;
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool IsHexDigit(char c) {
+    return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+int HexValue(char c) {
+    if (IsDigit(c))
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return c - 'A' + 10;
+}
+
+// The standard real conversion: spaces, sign, digits with one ".", exponent, spaces.
+bool ParseReal(const std::string& t, double& out) {
+    std::string::size_type i = 0, n = t.size();
+    while (i < n && t[i] == ' ')
+        ++i;
+    std::string clean;
+    if (i < n && (t[i] == '+' || t[i] == '-'))
+        clean += t[i++];
+    bool anyDigit = false, point = false;
+    std::string mantissa;
+    while (i < n && (IsDigit(t[i]) || (t[i] == '.' && !point))) {
+        if (t[i] == '.')
+            point = true;
+        else
+            anyDigit = true;
+        mantissa += t[i++];
+    }
+    if (!anyDigit && !point)
+        return false;
+    clean += anyDigit ? mantissa : std::string(1, '0');
+    if (i < n && (t[i] == 'e' || t[i] == 'E')) {
+        clean += 'e';
+        ++i;
+        if (i < n && (t[i] == '+' || t[i] == '-'))
+            clean += t[i++];
+        bool expDigit = false;
+        while (i < n && IsDigit(t[i])) {
+            clean += t[i++];
+            expDigit = true;
+        }
+        if (!expDigit)
+            return false;
+    }
+    while (i < n && t[i] == ' ')
+        ++i;
+    if (i != n)
+        return false;
+
+    errno = 0;
+    long double v = strtold_l(clean.c_str(), nullptr, CLocale());
+    if (errno == ERANGE && std::fabs(v) > 1.0L)
+        return false;
+    if (std::fabs(v) > static_cast<long double>(DBL_MAX))
+        return false;
+    out = static_cast<double>(v);
+    return true;
+}
+
+} // namespace
+
+double FtoK(double f) {
+    long double v = static_cast<long double>(f);
+    return static_cast<double>((v - 32) * 5 / 9 + 279);
+}
+
+double KtoF(double k) {
+    return static_cast<double>((static_cast<long double>(k) - 279) * 1.8L + 32);
+}
+
+double WholeFtoK(int t) {
+    long long whole = 5LL * t - 160;
+    return static_cast<double>(static_cast<long double>(whole) / 9 + 279);
+}
+
+double ToRadians(double s) {
+    return static_cast<double>(static_cast<long double>(s) * 2 * kPi / 360);
+}
+
+double CalcCylVol(double diam, double height) {
+    long double half = static_cast<long double>(diam) / 2;
+    return static_cast<double>(half * kCylPi * half * static_cast<long double>(height));
+}
+
+std::string MyRealToStr(double r) {
+    long double v = r;
+    int decimals;
+    if (v > 100)
+        decimals = 0;
+    else if (v > 10)
+        decimals = 1;
+    else if (v > 1)
+        decimals = 2;
+    else if (v > 0.1L)
+        decimals = 3;
+    else
+        decimals = 4;
+    return FormatFixed(r, decimals, true);
+}
+
+std::string RealToStr2(double r) { return FormatFixed(r, 2, false); }
+
+double MyStrToReal(const std::string& s, double defVal) {
+    if (IsEmpty(s))
+        return defVal;
+    if (TrimBoth(s) == ".")
+        return defVal;
+    std::string t;
+    t.reserve(s.size());
+    for (char c : s) {
+        if (c != ',')
+            t += c;
+    }
+    double v;
+    if (!ParseReal(t, v))
+        return defVal;
+    return v;
+}
+
+bool TryStrToInt(const std::string& s, int& value) {
+    std::string::size_type i = 0, n = s.size();
+    while (i < n && s[i] == ' ')
+        ++i;
+    bool negative = false;
+    if (i < n && (s[i] == '-' || s[i] == '+')) {
+        negative = s[i] == '-';
+        ++i;
+    }
+    bool hex = false;
+    if (i < n && (s[i] == '$' || s[i] == 'x' || s[i] == 'X')) {
+        hex = true;
+        ++i;
+    } else if (i + 1 < n && s[i] == '0' && (s[i + 1] == 'x' || s[i + 1] == 'X')) {
+        hex = true;
+        i += 2;
+    }
+    if (i == n)
+        return false;
+    unsigned long long acc = 0;
+    const unsigned long long limit = hex ? 0xFFFFFFFFULL : (negative ? 2147483648ULL : 2147483647ULL);
+    for (; i < n; ++i) {
+        char c = s[i];
+        int digit;
+        if (hex) {
+            if (!IsHexDigit(c))
+                return false;
+            digit = HexValue(c);
+        } else {
+            if (!IsDigit(c))
+                return false;
+            digit = c - '0';
+        }
+        acc = acc * (hex ? 16 : 10) + static_cast<unsigned long long>(digit);
+        if (acc > limit)
+            return false;
+    }
+    long long signedValue;
+    if (hex)
+        signedValue = static_cast<long long>(static_cast<std::int32_t>(static_cast<std::uint32_t>(acc)));
+    else
+        signedValue = static_cast<long long>(acc);
+    if (negative)
+        signedValue = -signedValue;
+    value = static_cast<int>(static_cast<std::int32_t>(static_cast<std::uint32_t>(signedValue)));
+    return true;
+}
+
+int StrToInt(const std::string& s) {
+    int value = 0;
+    if (!TryStrToInt(s, value))
+        throw EConvertError("'" + s + "' is not a valid integer value");
+    return value;
+}
+
+std::string IntToStr(long long value) { return std::to_string(value); }
+
+long long RoundHalfEven(double v) {
+    if (std::isnan(v))
+        return 0;
+    if (v >= 9.2e18)
+        return std::numeric_limits<long long>::max();
+    if (v <= -9.2e18)
+        return std::numeric_limits<long long>::min();
+    return static_cast<long long>(std::nearbyint(v));
+}
+
+} // namespace kelvane

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Numeric conversions shared by the engines: temperatures, angles, volumes and
+// the number texts of the statistics grids. Intermediate arithmetic is done in
+// long double (80-bit on x86-64) and rounded to double on return.
+namespace kelvane {
+
+// Fahrenheit to the model's absolute scale, whose offset is 279 (not 273.15).
+double FtoK(double f);
+double KtoF(double k);
+// The two-piston engine's whole-degree form: (5 T - 160) is formed as an integer first.
+double WholeFtoK(int t);
+double ToRadians(double s);
+// Uses 3.14159 as the circle constant, unlike ToRadians.
+double CalcCylVol(double diam, double height);
+
+// 0 to 4 decimals chosen by the signed value, integer part grouped with ",".
+std::string MyRealToStr(double r);
+// Always two decimals, no grouping.
+std::string RealToStr2(double r);
+// Tolerant reader: any text that is not a number gives defVal.
+double MyStrToReal(const std::string& s, double defVal);
+
+// Strict whole-number conversion ("$", "x", "0x" prefixes for hex); throws
+// EConvertError with "'s' is not a valid integer value".
+int StrToInt(const std::string& s);
+// The same conversion without the error: false when the text is not a whole number.
+bool TryStrToInt(const std::string& s, int& value);
+std::string IntToStr(long long value);
+
+// Nearest whole number, halves to the even neighbour.
+long long RoundHalfEven(double v);
+
+} // namespace kelvane

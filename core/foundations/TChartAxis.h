@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace kelvane {
+
+// Raised by an axis given bounds that would cross.
+class EChartError : public std::runtime_error {
+public:
+    explicit EChartError(const std::string& message) : std::runtime_error(message) {}
+};
+
+class TChartAxis {
+public:
+    bool Automatic = false;
+    bool AutomaticMinimum = false;
+    bool AutomaticMaximum = false;
+    double Increment = 0; // 0: the view chooses the label step
+    std::string TitleCaption;
+    int TitleAngle = 0;
+    bool Labels = true;
+    bool Visible = true;
+
+    double Minimum() const { return minimum_; }
+    double Maximum() const { return maximum_; }
+    // Refused with EChartError when the bounds would cross.
+    void SetMinimum(double value);
+    void SetMaximum(double value);
+    // Sets both, in whichever order keeps the interval valid at every step.
+    void SetMinMax(double minimum, double maximum);
+
+    std::uint64_t Revision() const { return revision_; }
+
+private:
+    double minimum_ = 0;
+    double maximum_ = 0;
+    std::uint64_t revision_ = 0;
+};
+
+} // namespace kelvane

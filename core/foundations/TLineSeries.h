@@ -1,0 +1,75 @@
+#pragma once
+
+#include "Colors.h"
+#include "TChartValueList.h"
+
+#include <cstdint>
+#include <string>
+
+namespace kelvane {
+
+class TChart;
+
+enum class TValueOrder { Ascending, None };
+enum class TVertAxis { Left, Right };
+
+struct TChartPen {
+    int Width = 1;
+    bool Visible = true;
+};
+
+struct TSeriesPointer {
+    bool Visible = false;
+    int HorizSize = 2;
+    int VertSize = 2;
+    bool InflateMargins = true;
+};
+
+// A line series: the only store of a chart's points. Views redraw from it and
+// use the revision counters to redraw only what changed.
+class TLineSeries {
+public:
+    explicit TLineSeries(std::string name = {}, std::string title = {});
+    TLineSeries(const TLineSeries&) = delete;
+    TLineSeries& operator=(const TLineSeries&) = delete;
+
+    std::string Name;  // the series' identifier, e.g. "PressureSeries"
+    std::string Title; // legend text
+    TColor SeriesColor = clRed;
+    bool ShowInLegend = true;
+    TChartPen LinePen;
+    TSeriesPointer Pointer;
+    TVertAxis VertAxis = TVertAxis::Left;
+    TChart* ParentChart = nullptr;
+
+    TValueOrder XOrder() const { return order_; }
+    void SetXOrder(TValueOrder order);
+
+    void Clear();
+    // Ascending order: inserted after the last point whose X is not greater than x.
+    int AddXY(double x, double y);
+    void Delete(int index);
+    // Removes the oldest point; the cheap case a strip chart relies on.
+    void DeleteFirst() { Delete(0); }
+    int Count() const { return x_.Count(); }
+    const TChartValueList& XValues() const { return x_; }
+    const TChartValueList& YValues() const { return y_; }
+    void SetYValue(int index, double y);
+
+    // Change tracking for views: Revision changes on every change of the points;
+    // StructureRevision only on changes other than appending at the end and
+    // deleting from the front, which FrontRemoved counts.
+    std::uint64_t Revision() const { return revision_; }
+    std::uint64_t StructureRevision() const { return structureRevision_; }
+    std::uint64_t FrontRemoved() const { return frontRemoved_; }
+
+private:
+    TChartValueList x_;
+    TChartValueList y_;
+    TValueOrder order_ = TValueOrder::Ascending;
+    std::uint64_t revision_ = 0;
+    std::uint64_t structureRevision_ = 0;
+    std::uint64_t frontRemoved_ = 0;
+};
+
+} // namespace kelvane

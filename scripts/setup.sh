@@ -1,0 +1,34 @@
+# Shared set-up of scripts/run, scripts/test and scripts/bench: installs the
+# Debian packages the build needs, when any is missing. Sourced, not run.
+KELVANE_PACKAGES=(g++ cmake ninja-build ccache pkg-config qt6-base-dev libqt6opengl6-dev
+    libqcustomplot-dev libdw-dev libgtest-dev libbenchmark-dev fonts-dejavu-core
+    clang libclang-rt-14-dev)
+
+kelvane_install_packages() {
+    local missing=()
+    local p
+    for p in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$p")
+        fi
+    done
+    if [ ${#missing[@]} -eq 0 ]; then
+        return 0
+    fi
+    echo "Installing missing packages: ${missing[*]}"
+    local sudo=""
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo="sudo"
+    fi
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+kelvane_configure_and_build() {
+    local dir="$1"
+    shift
+    if [ ! -f "$dir/build.ninja" ]; then
+        cmake -S "$KELVANE_ROOT" -B "$dir" -G Ninja "$@"
+    fi
+    cmake --build "$dir"
+}
