@@ -1,36 +1,249 @@
 #include "CliRunner.h"
 
+#include "CliEngine.h"
+#include "QImageCanvas.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+
 namespace kelvane {
+
+namespace {
+
+struct CliOptions {
+    std::string engine;
+    std::optional<std::string> parFile;
+    std::vector<std::pair<std::string, std::string>> sets;
+    std::optional<std::string> saveParFile;
+    std::optional<int> calc;
+    std::optional<int> steps;
+    std::optional<std::string> sweep;
+    std::optional<int> at;
+    bool grid = false;
+    std::vector<std::string> series;
+    std::optional<std::string> csvDir;
+    std::optional<std::string> picture;
+    std::optional<std::pair<int, int>> size;
+    bool memo = false;
+};
+
+int ParseCount(const std::string& option, const std::string& text, bool allowNegative) {
+    int value = 0;
+    std::size_t used = 0;
+    try {
+        value = std::stoi(text, &used);
+    } catch (const std::exception&) {
+        used = 0;
+    }
+    if (used != text.size() || text.empty() || (!allowNegative && value < 0))
+        throw CliUsageError(option + " needs a whole number, not '" + text + "'");
+    return value;
+}
+
+CliOptions Parse(const std::vector<std::string>& args) {
+    CliOptions o;
+    o.engine = args[0];
+    if (o.engine != "gamma" && o.engine != "ringbom" && o.engine != "rider")
+        throw CliUsageError("unknown engine '" + o.engine + "'");
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&]() -> const std::string& {
+            if (i + 1 >= args.size())
+                throw CliUsageError(a + " needs a value");
+            return args[++i];
+        };
+        if (a == "--par") {
+            o.parFile = value();
+        } else if (a == "--set") {
+            const std::string& s = value();
+            auto eq = s.find('=');
+            if (eq == std::string::npos || eq == 0)
+                throw CliUsageError("--set needs NAME=TEXT, not '" + s + "'");
+            o.sets.emplace_back(s.substr(0, eq), s.substr(eq + 1));
+        } else if (a == "--save-par") {
+            o.saveParFile = value();
+        } else if (a == "--calc") {
+            o.calc = ParseCount(a, value(), false);
+        } else if (a == "--steps") {
+            o.steps = ParseCount(a, value(), false);
+        } else if (a == "--sweep") {
+            o.sweep = value();
+        } else if (a == "--at") {
+            o.at = ParseCount(a, value(), true);
+        } else if (a == "--grid") {
+            o.grid = true;
+        } else if (a == "--series") {
+            o.series.push_back(value());
+        } else if (a == "--csv") {
+            o.csvDir = value();
+        } else if (a == "--picture") {
+            o.picture = value();
+        } else if (a == "--size") {
+            const std::string& s = value();
+            int w = 0, h = 0;
+            char rest = 0;
+            if (std::sscanf(s.c_str(), "%dx%d%c", &w, &h, &rest) != 2 || w <= 0 || h <= 0 ||
+                w > 10000 || h > 10000)
+                throw CliUsageError("--size needs WxH, not '" + s + "'");
+            o.size = std::make_pair(w, h);
+        } else if (a == "--memo") {
+            o.memo = true;
+        } else {
+            throw CliUsageError("unknown option '" + a + "'");
+        }
+    }
+    bool turnsCrank = o.engine == "gamma" || o.engine == "rider";
+    if (o.calc && !turnsCrank)
+        throw CliUsageError("--calc is for the gamma and rider engines");
+    if (o.steps && o.engine != "ringbom")
+        throw CliUsageError("--steps is for the ringbom engine");
+    if (o.sweep && o.engine != "gamma")
+        throw CliUsageError("--sweep is for the gamma engine");
+    if (o.memo && !o.sweep)
+        throw CliUsageError("--memo needs --sweep");
+    if (o.size && !o.picture)
+        throw CliUsageError("--size goes with --picture");
+    return o;
+}
+
+TLineSeries* FindSeries(CliEngine& engine, const std::string& name) {
+    for (TChart* chart : engine.Charts()) {
+        if (TLineSeries* s = chart->FindSeries(name))
+            return s;
+    }
+    return nullptr;
+}
+
+void WritePoints(const TLineSeries& s, std::ostream& out) {
+    char buf[80];
+    for (int i = 0; i < s.Count(); ++i) {
+        std::snprintf(buf, sizeof buf, "%.17g,%.17g\n", s.XValues()[i], s.YValues()[i]);
+        out << buf;
+    }
+}
+
+void WriteCsv(CliEngine& engine, const std::string& dir) {
+    std::filesystem::create_directories(dir);
+    for (TChart* chart : engine.Charts()) {
+        for (int i = 0; i < chart->SeriesCount(); ++i) {
+            const TLineSeries& s = chart->Series(i);
+            std::string path = (std::filesystem::path(dir) / (s.Name + ".csv")).string();
+            std::ofstream file(path, std::ios::binary | std::ios::trunc);
+            file << "x,y\n";
+            WritePoints(s, file);
+            if (!file)
+                throw std::runtime_error("Unable to write to " + path);
+        }
+    }
+}
+
+} // namespace
 
 const char* CliRunner::Usage() {
     return "usage: kelvane-cli ENGINE [--par FILE] [--set NAME=TEXT]... [ACTION]... [OUTPUT]...\n"
            "  ENGINE            gamma | ringbom | rider\n"
            "  --par FILE        load a parameter file as the Load button does\n"
-           "  --set NAME=TEXT   set a field's text by its control name\n"
+           "  --set NAME=TEXT   set a field's text by its control name (after --par)\n"
            "  --save-par FILE   write the current parameters to FILE\n"
            "  --calc N          (gamma, rider) the Calc action, N times (default 1)\n"
            "  --steps N         (ringbom) Clear, then N single steps (default 0)\n"
            "  --sweep FIELD     (gamma) the double-click sweep of that field\n"
-           "  --at ANGLE        act as a chart click that lands on ANGLE\n"
+           "  --at ANGLE        last, act as a chart click that lands on ANGLE\n"
            "  --grid            each grid row as \"label<TAB>value\" (default output)\n"
            "  --series NAME     the series' points, one \"x,y\" line each\n"
-           "  --csv DIR         every series to DIR/NAME.csv\n"
+           "  --csv DIR         every series to DIR/NAME.csv with a header line \"x,y\"\n"
            "  --picture FILE.png [--size WxH]  the engine picture\n"
            "  --memo            (after --sweep) the net-work graph window's notes\n";
 }
 
 int CliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
-        (args.empty() ? err : out) << Usage();
-        return args.empty() ? 2 : 0;
-    }
-    const std::string& engine = args[0];
-    if (engine != "gamma" && engine != "ringbom" && engine != "rider") {
-        err << "kelvane-cli: unknown engine '" << engine << "'\n" << Usage();
+    if (args.empty()) {
+        err << Usage();
         return 2;
     }
-    err << "kelvane-cli: the " << engine << " engine is not available yet\n";
-    return 1;
+    if (args[0] == "--help" || args[0] == "-h") {
+        out << Usage();
+        return 0;
+    }
+    CliOptions o;
+    try {
+        o = Parse(args);
+    } catch (const CliUsageError& e) {
+        err << "kelvane-cli: " << e.what() << "\n" << Usage();
+        return 2;
+    }
+    std::unique_ptr<CliEngine> engine = MakeCliEngine(o.engine);
+    if (!engine) {
+        err << "kelvane-cli: the " << o.engine << " engine is not available yet\n";
+        return 1;
+    }
+    try {
+        engine->ApplyDefaults();
+        if (o.parFile)
+            LoadParameters(o.engine, *o.parFile, engine->Host());
+        for (const auto& [name, text] : o.sets) {
+            if (engine->IsCheckBox(name))
+                engine->Host().checks[name] = text == "Y";
+            else
+                engine->Host().fields[name] = text;
+        }
+        if (o.saveParFile)
+            SaveParameters(o.engine, *o.saveParFile, engine->Host());
+
+        if (o.engine == "ringbom")
+            engine->Steps(o.steps.value_or(0));
+        else
+            engine->Calc(o.calc.value_or(1));
+        if (o.sweep)
+            engine->Sweep(*o.sweep);
+        if (o.at)
+            engine->At(*o.at);
+
+        bool anyOutput = !o.series.empty() || o.csvDir || o.picture || o.memo;
+        if (o.grid || !anyOutput) {
+            MapHost& host = engine->Host();
+            for (int r = 0; r < engine->GridRows(); ++r)
+                out << host.Cell(0, r) << '\t' << host.Cell(1, r) << '\n';
+        }
+        for (const std::string& name : o.series) {
+            TLineSeries* s = FindSeries(*engine, name);
+            if (!s)
+                throw std::runtime_error("no series named '" + name + "'");
+            WritePoints(*s, out);
+        }
+        if (o.csvDir)
+            WriteCsv(*engine, *o.csvDir);
+        if (o.picture) {
+            auto [w, h] = o.size.value_or(engine->DefaultPictureSize());
+            QImageCanvas canvas(w, h);
+            engine->DrawPicture(canvas);
+            if (!canvas.Image().save(QString::fromStdString(*o.picture), "PNG"))
+                throw std::runtime_error("Unable to write to " + *o.picture);
+        }
+        if (o.memo) {
+            for (const std::string& line : engine->Memo())
+                out << line << '\n';
+        }
+    } catch (const CliUsageError& e) {
+        err << "kelvane-cli: " << e.what() << "\n" << Usage();
+        return 2;
+    } catch (const std::exception& e) {
+        err << e.what() << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+void CliRunner::LoadParameters(const std::string& /*engine*/, const std::string& /*file*/,
+                               MapHost& /*host*/) {
+    throw std::runtime_error("parameter files are not available yet");
+}
+
+void CliRunner::SaveParameters(const std::string& /*engine*/, const std::string& /*file*/,
+                               MapHost& /*host*/) {
+    throw std::runtime_error("parameter files are not available yet");
 }
 
 } // namespace kelvane

@@ -6,13 +6,19 @@
 
 namespace kelvane {
 
+class MapHost;
+
 // The command-line companion: runs the engines as the windows do, for batch
 // work, export and checking. Returns the process exit status.
 class CliRunner {
-public:
+  public:
     int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
     static const char* Usage();
+
+  private:
+    static void LoadParameters(const std::string& engine, const std::string& file, MapHost& host);
+    static void SaveParameters(const std::string& engine, const std::string& file, MapHost& host);
 };
 
 } // namespace kelvane

@@ -8,7 +8,7 @@ namespace kelvane {
 
 // The engine canvas over a QImage, so pictures can be shown and written to PNG.
 class QImageCanvas : public Canvas {
-public:
+  public:
     QImageCanvas(int width, int height);
 
     int Width() const override { return image_.width(); }
@@ -17,10 +17,10 @@ public:
     // Keeps the picture when the size is unchanged; otherwise a new white surface.
     void Resize(int width, int height);
 
-protected:
+  protected:
     void PutPixel(int x, int y, TColor c) override;
 
-private:
+  private:
     QImage image_;
 };
 

@@ -8,7 +8,7 @@ namespace kelvane {
 // leaves out its end point, and a filled rectangle leaves out its right column
 // and bottom row. Subclasses only store pixels.
 class Canvas {
-public:
+  public:
     virtual ~Canvas() = default;
 
     virtual int Width() const = 0;
@@ -27,11 +27,11 @@ public:
     int PenX() const { return penX_; }
     int PenY() const { return penY_; }
 
-protected:
+  protected:
     // Called only for points inside the surface.
     virtual void PutPixel(int x, int y, TColor c) = 0;
 
-private:
+  private:
     void Plot(int x, int y, TColor c);
 
     TColor pen_ = clBlack;

@@ -17,8 +17,14 @@ constexpr TColor clSilver = 0xC0C0C0;
 // The light yellow of the sweep fields and charts, stored by the original toolkit as 8454143.
 constexpr TColor clLightYellow = 0xFFFF80;
 
-constexpr int RedOf(TColor c) { return static_cast<int>((c >> 16) & 0xFF); }
-constexpr int GreenOf(TColor c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int BlueOf(TColor c) { return static_cast<int>(c & 0xFF); }
+constexpr int RedOf(TColor c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
+constexpr int GreenOf(TColor c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int BlueOf(TColor c) {
+    return static_cast<int>(c & 0xFF);
+}
 
 } // namespace kelvane

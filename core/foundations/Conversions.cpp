@@ -103,7 +103,9 @@ locale_t CLocale() {
     return loc;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 bool IsHexDigit(char c) {
     return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
@@ -206,7 +208,9 @@ std::string MyRealToStr(double r) {
     return FormatFixed(r, decimals, true);
 }
 
-std::string RealToStr2(double r) { return FormatFixed(r, 2, false); }
+std::string RealToStr2(double r) {
+    return FormatFixed(r, 2, false);
+}
 
 double MyStrToReal(const std::string& s, double defVal) {
     if (IsEmpty(s))
@@ -245,7 +249,8 @@ bool TryStrToInt(const std::string& s, int& value) {
     if (i == n)
         return false;
     unsigned long long acc = 0;
-    const unsigned long long limit = hex ? 0xFFFFFFFFULL : (negative ? 2147483648ULL : 2147483647ULL);
+    const unsigned long long limit =
+        hex ? 0xFFFFFFFFULL : (negative ? 2147483648ULL : 2147483647ULL);
     for (; i < n; ++i) {
         char c = s[i];
         int digit;
@@ -264,7 +269,8 @@ bool TryStrToInt(const std::string& s, int& value) {
     }
     long long signedValue;
     if (hex)
-        signedValue = static_cast<long long>(static_cast<std::int32_t>(static_cast<std::uint32_t>(acc)));
+        signedValue =
+            static_cast<long long>(static_cast<std::int32_t>(static_cast<std::uint32_t>(acc)));
     else
         signedValue = static_cast<long long>(acc);
     if (negative)
@@ -280,7 +286,9 @@ int StrToInt(const std::string& s) {
     return value;
 }
 
-std::string IntToStr(long long value) { return std::to_string(value); }
+std::string IntToStr(long long value) {
+    return std::to_string(value);
+}
 
 long long RoundHalfEven(double v) {
     if (std::isnan(v))

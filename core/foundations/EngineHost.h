@@ -7,7 +7,7 @@ namespace kelvane {
 // What an engine needs of its surroundings. The windows implement it over
 // their controls; tests and the command-line companion over plain maps.
 class EngineHost {
-public:
+  public:
     virtual ~EngineHost() = default;
 
     // Text of a named edit box, e.g. "HotTemp" or "Phase".

@@ -21,7 +21,9 @@ bool MapHost::Checked(const std::string& name) {
     return it != checks.end() && it->second;
 }
 
-void MapHost::SetChecked(const std::string& name, bool checked) { checks[name] = checked; }
+void MapHost::SetChecked(const std::string& name, bool checked) {
+    checks[name] = checked;
+}
 
 void MapHost::SetCell(int col, int row, const std::string& text) {
     if (row < 0 || col < 0)
@@ -34,7 +36,9 @@ void MapHost::SetCell(int col, int row, const std::string& text) {
     r[static_cast<std::size_t>(col)] = text;
 }
 
-void MapHost::SetLabel(const std::string& name, const std::string& text) { labels[name] = text; }
+void MapHost::SetLabel(const std::string& name, const std::string& text) {
+    labels[name] = text;
+}
 
 void MapHost::ProcessEvents() {
     ++processEventsCalls;

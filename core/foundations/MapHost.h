@@ -11,7 +11,7 @@ namespace kelvane {
 
 // An engine host over plain maps, for tests and the command-line companion.
 class MapHost : public EngineHost {
-public:
+  public:
     std::map<std::string, std::string> fields;
     std::map<std::string, bool> checks;
     std::map<std::string, std::string> labels;

@@ -40,8 +40,12 @@ std::string TrimRight(const std::string& s) {
     return s.substr(0, n);
 }
 
-std::string TrimBoth(const std::string& s) { return TrimLeft(TrimRight(s)); }
+std::string TrimBoth(const std::string& s) {
+    return TrimLeft(TrimRight(s));
+}
 
-int Max(int i, int j) { return i > j ? i : j; }
+int Max(int i, int j) {
+    return i > j ? i : j;
+}
 
 } // namespace kelvane

@@ -8,7 +8,7 @@ namespace kelvane {
 
 // A canvas over a plain pixel buffer: pictures drawn and checked without any toolkit.
 class RasterCanvas : public Canvas {
-public:
+  public:
     RasterCanvas(int width, int height, TColor fill = clWhite);
 
     int Width() const override { return width_; }
@@ -16,12 +16,12 @@ public:
     TColor Pixel(int x, int y) const { return pixels_[static_cast<std::size_t>(y * width_ + x)]; }
     const std::vector<TColor>& Pixels() const { return pixels_; }
 
-protected:
+  protected:
     void PutPixel(int x, int y, TColor c) override {
         pixels_[static_cast<std::size_t>(y * width_ + x)] = c;
     }
 
-private:
+  private:
     int width_;
     int height_;
     std::vector<TColor> pixels_;

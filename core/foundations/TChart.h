@@ -18,7 +18,7 @@ struct TChartLegend {
 
 // The data side of a chart: title, legend, axes and its series in declared order.
 class TChart {
-public:
+  public:
     explicit TChart(std::string name = {}) : Name(std::move(name)) {}
     TChart(const TChart&) = delete;
     TChart& operator=(const TChart&) = delete;
@@ -46,7 +46,7 @@ public:
     // nullptr when the chart has no series of that name.
     TLineSeries* FindSeries(const std::string& name);
 
-private:
+  private:
     std::vector<std::unique_ptr<TLineSeries>> series_;
 };
 

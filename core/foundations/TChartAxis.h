@@ -8,12 +8,12 @@ namespace kelvane {
 
 // Raised by an axis given bounds that would cross.
 class EChartError : public std::runtime_error {
-public:
+  public:
     explicit EChartError(const std::string& message) : std::runtime_error(message) {}
 };
 
 class TChartAxis {
-public:
+  public:
     bool Automatic = false;
     bool AutomaticMinimum = false;
     bool AutomaticMaximum = false;
@@ -33,7 +33,7 @@ public:
 
     std::uint64_t Revision() const { return revision_; }
 
-private:
+  private:
     double minimum_ = 0;
     double maximum_ = 0;
     std::uint64_t revision_ = 0;

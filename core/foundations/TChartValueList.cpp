@@ -64,7 +64,9 @@ void TChartValueList::Erase(int index) {
         extremesValid_ = false;
 }
 
-void TChartValueList::PopFront() { Erase(0); }
+void TChartValueList::PopFront() {
+    Erase(0);
+}
 
 void TChartValueList::Set(int index, double v) {
     double& slot = values_[static_cast<std::size_t>(index)];

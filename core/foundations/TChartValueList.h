@@ -8,7 +8,7 @@ namespace kelvane {
 // One value list (X or Y) of a line series. Its extremes are kept up to date
 // as points come and go, so that long runs never rescan on every step.
 class TChartValueList {
-public:
+  public:
     int Count() const { return static_cast<int>(values_.size()); }
     double operator[](int i) const { return values_[static_cast<std::size_t>(i)]; }
     double Value(int i) const { return values_[static_cast<std::size_t>(i)]; }
@@ -19,7 +19,7 @@ public:
     int Locate(double x) const;
     const std::deque<double>& Values() const { return values_; }
 
-private:
+  private:
     friend class TLineSeries;
 
     void Clear();

@@ -28,7 +28,7 @@ struct TSeriesPointer {
 // A line series: the only store of a chart's points. Views redraw from it and
 // use the revision counters to redraw only what changed.
 class TLineSeries {
-public:
+  public:
     explicit TLineSeries(std::string name = {}, std::string title = {});
     TLineSeries(const TLineSeries&) = delete;
     TLineSeries& operator=(const TLineSeries&) = delete;
@@ -63,7 +63,7 @@ public:
     std::uint64_t StructureRevision() const { return structureRevision_; }
     std::uint64_t FrontRemoved() const { return frontRemoved_; }
 
-private:
+  private:
     TChartValueList x_;
     TChartValueList y_;
     TValueOrder order_ = TValueOrder::Ascending;

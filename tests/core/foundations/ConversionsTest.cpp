@@ -46,7 +46,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{-1500, "-1,500.0000"}, FormatCase{-0.00004, "0.0000"},
                       FormatCase{-0.00006, "-0.0001"}, FormatCase{1234567.49, "1,234,567"},
                       FormatCase{999.5, "1,000"}, FormatCase{0.99995, "1.000"},
-                      FormatCase{1.125, "1.13"}, FormatCase{2.675, "2.67"}, FormatCase{12.25, "12.3"}));
+                      FormatCase{1.125, "1.13"}, FormatCase{2.675, "2.67"},
+                      FormatCase{12.25, "12.3"}));
 
 TEST(RealToStr2, TwoDecimalsNoGrouping) {
     EXPECT_EQ(RealToStr2(1234.5), "1234.50");
@@ -93,13 +94,14 @@ TEST(StrToInt, AcceptsDecimalAndHex) {
 }
 
 TEST(StrToInt, RefusesWithTheUsersText) {
-    for (const char* bad : {"12 ", "1.5", "", " ", "-", "0x", "12abc", "2147483648",
-                            "-2147483649", "$100000000", "abc", "1e3"}) {
+    for (const char* bad : {"12 ", "1.5", "", " ", "-", "0x", "12abc", "2147483648", "-2147483649",
+                            "$100000000", "abc", "1e3"}) {
         try {
             StrToInt(bad);
             ADD_FAILURE() << "accepted '" << bad << "'";
         } catch (const EConvertError& e) {
-            EXPECT_EQ(std::string(e.what()), std::string("'") + bad + "' is not a valid integer value");
+            EXPECT_EQ(std::string(e.what()),
+                      std::string("'") + bad + "' is not a valid integer value");
         }
     }
 }
