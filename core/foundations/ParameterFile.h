@@ -1,0 +1,32 @@
+#pragma once
+
+#include "ParameterTable.h"
+
+#include <string>
+
+// The settings file and the parameter files ("PAR") share one layout: the
+// parameter sections of ParameterTable.
+namespace kelvane {
+
+inline constexpr const char* SettingsFileName = "Kelvane.INI";
+inline constexpr const char* ParameterFileFilter = "Stirling Parameters|*.PAR";
+inline constexpr const char* ParameterFileExtension = "PAR";
+
+// The settings file in the program's folder (appPath ends with its separator).
+// File names are matched without regard to case, so an existing "kelvane.ini"
+// or "KELVANE.INI" there is the settings file; otherwise "Kelvane.INI".
+std::string SettingsFilePath(const std::string& appPath);
+
+// Loads a parameter file into the host as the Load button does, without the
+// window's refresh action: the rows, then the table's follow-up steps. Missing
+// sections and keys, or a missing file, give the defaults. A text that must be
+// a whole number and is not throws EConvertError (the fields filled so far keep
+// their texts).
+void LoadParameterFile(const std::string& fileName, const ParameterTable& table, EngineHost& host,
+                       const ParameterTable::TrackBarSetter& setTrackBar = {});
+
+// Saves the host's parameters as the Save button does, into the file in place
+// (other content of the file is kept). A refused write throws EIniFileError.
+void SaveParameterFile(EngineHost& host, const ParameterTable& table, const std::string& fileName);
+
+} // namespace kelvane

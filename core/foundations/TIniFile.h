@@ -1,0 +1,63 @@
+#pragma once
+
+#include <string>
+
+namespace kelvane {
+
+// An INI file: "[Section]" lines followed by "Key=Value" lines.
+//
+// Every call goes to the file itself (nothing is cached), so two objects on
+// the same file, or a hand edit between calls, always see the current content.
+//
+// Reading:
+// - Sections and keys are matched without regard to (ASCII) case.
+// - Spaces and tabs around section names, keys and values are ignored, as
+//   common INI readers do: "  Temp =  300  " reads as "300". The texts this
+//   program writes never carry such spaces of their own, except that a value
+//   that starts or ends with spaces does not read back with them.
+// - Quotes are not special: "\"300\"" reads with its quotes.
+// - Lines end at LF; a CR before the LF belongs to the line end. A UTF-8 byte
+//   order mark before the first line is skipped.
+// - Lines starting with ";" or "#" are comments; a line that is neither a
+//   section, an entry nor a comment is ignored (and kept when writing).
+// - Only the first section of a name counts, and within it the first entry
+//   of a key; later duplicates are ignored on reading and left untouched on
+//   writing.
+// - A value is read up to MaxValueLength characters; the rest is cut.
+// - A missing file, section or key, or an unreadable file, reads as the default.
+//
+// Writing replaces the value of an existing entry in place, or adds the entry
+// after the last entry of its section, or appends the section at the end of
+// the file. Every other byte of the file stays as it was (line ends included);
+// added lines use the line end of the file's first line (LF for a new file).
+// A value is one line: anything from its first CR or LF on is not stored.
+// The file is replaced atomically: the new content is written to a temporary
+// file in the same folder, flushed to disk and renamed over the old one, so a
+// crash or a full disk leaves either the old or the new file, never a mix.
+// A refused write throws EIniFileError("Unable to write to <file name>") and
+// leaves the old file untouched; a section or key name that cannot be stored
+// (empty, or holding a line break, "]" in a section, "=" in a key) throws
+// std::invalid_argument.
+class TIniFile {
+  public:
+    static constexpr std::size_t MaxValueLength = 2047;
+
+    explicit TIniFile(std::string fileName);
+
+    const std::string& FileName() const { return fileName_; }
+
+    std::string ReadString(const std::string& section, const std::string& key,
+                           const std::string& defaultValue) const;
+    void WriteString(const std::string& section, const std::string& key, const std::string& value);
+
+    // Whole numbers, hexadecimal prefixes included; a value that is not a valid
+    // whole number reads as the default, without a message.
+    int ReadInteger(const std::string& section, const std::string& key, int defaultValue) const;
+    // Written in plain decimal.
+    void WriteInteger(const std::string& section, const std::string& key, int value);
+
+  private:
+    std::string fileName_;
+};
+
+} // namespace kelvane

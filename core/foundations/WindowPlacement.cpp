@@ -1,0 +1,57 @@
+#include "WindowPlacement.h"
+
+#include "TIniFile.h"
+
+namespace kelvane {
+
+const WindowPlacement::Keys& WindowPlacement::Main() {
+    static const Keys keys{"Main", "Left", "Top", "", ""};
+    return keys;
+}
+
+const WindowPlacement::Keys& WindowPlacement::Gamma() {
+    static const Keys keys{"Gamma", "Left", "Top", "Width", "Height"};
+    return keys;
+}
+
+const WindowPlacement::Keys& WindowPlacement::Ringbom() {
+    static const Keys keys{"ringbom", "Left", "Top", "width", "height"};
+    return keys;
+}
+
+const WindowPlacement::Keys& WindowPlacement::Rider() {
+    static const Keys keys{"Rider", "Left", "Top", "width", "height"};
+    return keys;
+}
+
+WindowPlacement WindowPlacement::Read(const TIniFile& ini, const Keys& keys,
+                                      const WindowPlacement& current) {
+    WindowPlacement p = current;
+    p.left = ini.ReadInteger(keys.section, keys.left, current.left);
+    p.top = ini.ReadInteger(keys.section, keys.top, current.top);
+    if (keys.HasSize()) {
+        p.width = ini.ReadInteger(keys.section, keys.width, current.width);
+        p.height = ini.ReadInteger(keys.section, keys.height, current.height);
+    }
+    return p;
+}
+
+void WindowPlacement::Write(TIniFile& ini, const Keys& keys) const {
+    ini.WriteInteger(keys.section, keys.left, left);
+    ini.WriteInteger(keys.section, keys.top, top);
+    if (keys.HasSize()) {
+        ini.WriteInteger(keys.section, keys.width, width);
+        ini.WriteInteger(keys.section, keys.height, height);
+    }
+}
+
+WindowPlacement WindowPlacement::ClampedToScreen(int screenWidth, int screenHeight) const {
+    WindowPlacement p = *this;
+    if (p.width > screenWidth)
+        p.width = screenWidth;
+    if (p.height > screenHeight)
+        p.height = screenHeight;
+    return p;
+}
+
+} // namespace kelvane

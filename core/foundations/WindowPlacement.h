@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+
+namespace kelvane {
+
+class TIniFile;
+
+// Where a window stands, in window pixels, as kept in the settings file.
+struct WindowPlacement {
+    // A window's placement section. The launcher stores no size (empty keys).
+    struct Keys {
+        std::string section;
+        std::string left;
+        std::string top;
+        std::string width;
+        std::string height;
+
+        bool HasSize() const { return !width.empty(); }
+    };
+
+    static const Keys& Main();
+    static const Keys& Gamma();
+    static const Keys& Ringbom();
+    static const Keys& Rider();
+
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+
+    // Reads each key with the window's current value as default; a value that is
+    // not a whole number reads as the default. Without size keys the current
+    // width and height are kept.
+    static WindowPlacement Read(const TIniFile& ini, const Keys& keys,
+                                const WindowPlacement& current);
+    // Writes left and top, and width and height where the section has them, as
+    // whole numbers. A refused write throws EIniFileError.
+    void Write(TIniFile& ini, const Keys& keys) const;
+
+    // A window wider or taller than the screen is reduced to the screen's size.
+    // Left and top are kept even when off the screen.
+    WindowPlacement ClampedToScreen(int screenWidth, int screenHeight) const;
+
+    friend bool operator==(const WindowPlacement&, const WindowPlacement&) = default;
+};
+
+} // namespace kelvane

@@ -1,0 +1,269 @@
+#include "foundations/ParameterTable.h"
+#include "foundations/EConvertError.h"
+#include "foundations/EIniFileError.h"
+#include "foundations/MapHost.h"
+#include "foundations/ParameterFile.h"
+#include "foundations/TIniFile.h"
+#include "foundations/WindowPlacement.h"
+
+#include "IniTestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <vector>
+
+using namespace kelvane;
+
+namespace {
+
+// Records track-bar moves in order, clamping and writing back the text as the
+// windows' change handlers do.
+struct TrackBars {
+    MapHost& host;
+    std::vector<std::string> moves;
+    std::map<std::string, int> position;
+
+    ParameterTable::TrackBarSetter Setter() {
+        return [this](const std::string& name, int pos) {
+            moves.push_back(name + "=" + std::to_string(pos));
+            if (name == "HotTempTB") {
+                position[name] = std::clamp(pos, 0, 1000);
+                host.SetFieldText("HotTemp", std::to_string(1000 - position[name]));
+            } else {
+                position[name] = std::clamp(pos, -175, 175);
+                host.SetFieldText("PhaseOffset", std::to_string(position[name]));
+            }
+        };
+    }
+};
+
+class ParameterTableTest : public ::testing::Test {
+  protected:
+    TempFolder folder;
+    std::string file = folder / "Kelvane.INI";
+    MapHost host;
+    TrackBars bars{host, {}, {}};
+};
+
+TEST_F(ParameterTableTest, NoFileGivesTheDefaults) {
+    TIniFile ini(file);
+    ParameterTable::Gamma().ReadIniFile(ini, host, bars.Setter());
+    EXPECT_EQ(host.fields, (std::map<std::string, std::string>{{"HotTemp", "300"},
+                                                               {"ColdTemp", "100"},
+                                                               {"DispCylHeight", "100"},
+                                                               {"DispCylDiameter", "100"},
+                                                               {"DispHeight", "60"},
+                                                               {"PistonDiameter", "30"},
+                                                               {"PistonThrow", "60"},
+                                                               {"PhaseOffset", "90"}}));
+    EXPECT_EQ(bars.moves, (std::vector<std::string>{"HotTempTB=700", "PhaseOffsetTB=90"}));
+
+    MapHost ringbom;
+    ParameterTable::Ringbom().ReadIniFile(ini, ringbom, {});
+    EXPECT_EQ(ringbom.fields, (std::map<std::string, std::string>{{"HotTemp", "300"},
+                                                                  {"ColdTemp", "100"},
+                                                                  {"DispCylHeight", "100"},
+                                                                  {"DispCylDiameter", "100"},
+                                                                  {"DispHeight", "60"},
+                                                                  {"DPistonDiameter", "10"},
+                                                                  {"PistonDiameter", "30"},
+                                                                  {"PistonThrow", "60"}}));
+    EXPECT_EQ(ringbom.checks,
+              (std::map<std::string, bool>{{"StripChartCB", true}, {"AllDataCB", true}}));
+
+    MapHost rider;
+    ParameterTable::Rider().ReadIniFile(ini, rider, {});
+    EXPECT_EQ(rider.fields, (std::map<std::string, std::string>{{"HotTemp", "300"},
+                                                                {"HotStrokeMin", "5"},
+                                                                {"HotStrokeMax", "50"},
+                                                                {"ColdTemp", "100"},
+                                                                {"ColdStrokeMin", "5"},
+                                                                {"ColdStrokeMax", "100"},
+                                                                {"PhaseOffset", "90"}}));
+    EXPECT_FALSE(std::filesystem::exists(file));
+}
+
+TEST_F(ParameterTableTest, OnlyAnExactYTicks) {
+    for (const auto& [text, ticked] : std::vector<std::pair<std::string, bool>>{
+             {"Y", true}, {"y", false}, {"Yes", false}, {"N", false}, {"", false}, {"1", false}}) {
+        WriteBytes(file, "[RingbomStripChart]\nEnabled=" + text + "\n");
+        host.checks["StripChartCB"] = !ticked;
+        ParameterTable::Ringbom().ReadInto(TIniFile(file), host);
+        EXPECT_EQ(host.checks["StripChartCB"], ticked) << text;
+        EXPECT_TRUE(host.checks["AllDataCB"]);
+    }
+}
+
+TEST_F(ParameterTableTest, RingbomParameterFileRoundTrip) {
+    const std::vector<std::string> controls = {"HotTemp",         "ColdTemp",   "DispCylHeight",
+                                               "DispCylDiameter", "DispHeight", "DPistonDiameter",
+                                               "PistonDiameter",  "PistonThrow"};
+    for (std::size_t i = 0; i < controls.size(); ++i)
+        host.fields[controls[i]] = std::to_string(400 + i) + (i == 4 ? ",5" : "");
+    host.fields["PistonThrow"] = "";
+    host.checks = {{"StripChartCB", false}, {"AllDataCB", true}};
+    const std::string par = folder / "run.PAR";
+    SaveParameterFile(host, ParameterTable::Ringbom(), par);
+    EXPECT_NE(ReadBytes(par).find("[RingbomStripChart]\nEnabled=N\n[RingbomAllData]\nEnabled=Y\n"),
+              std::string::npos);
+
+    MapHost loaded;
+    loaded.checks = {{"StripChartCB", true}, {"AllDataCB", false}};
+    LoadParameterFile(par, ParameterTable::Ringbom(), loaded);
+    EXPECT_EQ(loaded.fields, host.fields);
+    EXPECT_EQ(loaded.checks, host.checks);
+
+    // The other way round too, and saving again only rewrites values in place.
+    host.checks = {{"StripChartCB", true}, {"AllDataCB", false}};
+    const std::string first = ReadBytes(par);
+    SaveParameterFile(host, ParameterTable::Ringbom(), par);
+    LoadParameterFile(par, ParameterTable::Ringbom(), loaded);
+    EXPECT_EQ(loaded.checks, host.checks);
+    EXPECT_EQ(ReadBytes(par).size(), first.size());
+}
+
+TEST_F(ParameterTableTest, TextsAreStoredVerbatimInTableOrder) {
+    host.fields = {{"HotTemp", "300"},         {"ColdTemp", "abc"},    {"DispCylHeight", "100"},
+                   {"DispCylDiameter", "1e3"}, {"DispHeight", "12,5"}, {"PistonDiameter", ""},
+                   {"PistonThrow", "60"},      {"PhaseOffset", "-90"}};
+    SaveParameterFile(host, ParameterTable::Gamma(), file);
+    EXPECT_EQ(ReadBytes(file), "[GammaHot]\nTemp=300\n[GammaCold]\nTemp=abc\n"
+                               "[GammaDisplacerCylinder]\nHeight=100\nDiameter=1e3\n"
+                               "[GammaDisplacer]\nHeight=12,5\n"
+                               "[GammaPiston]\nDiameter=\nThrow=60\n[GammaPhase]\nOffset=-90\n");
+    MapHost loaded;
+    LoadParameterFile(file, ParameterTable::Gamma(), loaded);
+    EXPECT_EQ(loaded.fields, host.fields);
+}
+
+TEST_F(ParameterTableTest, RefusedSaveStopsAtTheFirstKey) {
+    const std::string par = folder / "no/such/folder/x.PAR";
+    host.fields["HotTemp"] = "300";
+    try {
+        SaveParameterFile(host, ParameterTable::Rider(), par);
+        FAIL() << "no error";
+    } catch (const EIniFileError& e) {
+        EXPECT_EQ(std::string(e.what()), "Unable to write to " + par);
+    }
+}
+
+TEST_F(ParameterTableTest, GammaBadPhaseOffsetAbandonsAfterTheHotTrackBar) {
+    WriteBytes(file, "[GammaHot]\nTemp=2000\n[GammaPhase]\nOffset=45.5\n");
+    try {
+        ParameterTable::Gamma().ReadIniFile(TIniFile(file), host, bars.Setter());
+        FAIL() << "no error";
+    } catch (const EConvertError& e) {
+        EXPECT_EQ(std::string(e.what()), "'45.5' is not a valid integer value");
+    }
+    // The raw position goes to the window, whose clamping changes the text.
+    EXPECT_EQ(bars.moves, std::vector<std::string>{"HotTempTB=-1000"});
+    EXPECT_EQ(host.fields["HotTemp"], "1000");
+    EXPECT_EQ(host.fields["PistonThrow"], "60");
+
+    bars.moves.clear();
+    WriteBytes(file, "[GammaHot]\nTemp=hot\n");
+    EXPECT_THROW(ParameterTable::Gamma().ReadIniFile(TIniFile(file), host, bars.Setter()),
+                 EConvertError);
+    EXPECT_TRUE(bars.moves.empty());
+}
+
+TEST_F(ParameterTableTest, RingbomSkipsABadHotTemperatureSilently) {
+    WriteBytes(file, "[RingbomHot]\nTemp=12abc\n");
+    ParameterTable::Ringbom().ReadIniFile(TIniFile(file), host, bars.Setter());
+    EXPECT_TRUE(bars.moves.empty());
+    EXPECT_EQ(host.fields["HotTemp"], "12abc");
+    WriteBytes(file, "[RingbomHot]\nTemp=0x64\n");
+    ParameterTable::Ringbom().ReadIniFile(TIniFile(file), host, bars.Setter());
+    EXPECT_EQ(bars.moves, std::vector<std::string>{"HotTempTB=900"});
+}
+
+struct StrokeCase {
+    const char* hotMin;
+    const char* hotMax;
+    const char* coldMin;
+    const char* coldMax;
+    std::vector<std::string> after; // HotStrokeMin, HotStrokeMax, ColdStrokeMin, ColdStrokeMax
+    bool throws;
+};
+
+class RiderStrokeCases : public ::testing::TestWithParam<StrokeCase> {};
+
+TEST_P(RiderStrokeCases, LimitsAreBroughtIntoRangeInOrder) {
+    const StrokeCase& c = GetParam();
+    TempFolder folder;
+    const std::string file = folder / "r.PAR";
+    WriteBytes(file, std::string("[RiderHot]\nStrokeMin=") + c.hotMin + "\nStrokeMax=" + c.hotMax +
+                         "\n[RiderCold]\nStrokeMin=" + c.coldMin + "\nStrokeMax=" + c.coldMax +
+                         "\n");
+    MapHost host;
+    if (c.throws)
+        EXPECT_THROW(LoadParameterFile(file, ParameterTable::Rider(), host), EConvertError);
+    else
+        LoadParameterFile(file, ParameterTable::Rider(), host);
+    EXPECT_EQ(
+        (std::vector<std::string>{host.fields["HotStrokeMin"], host.fields["HotStrokeMax"],
+                                  host.fields["ColdStrokeMin"], host.fields["ColdStrokeMax"]}),
+        c.after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, RiderStrokeCases,
+    ::testing::Values(StrokeCase{"4", "101", "-3", "250", {"5", "100", "5", "100"}, false},
+                      StrokeCase{"5", "100", "7", "99", {"5", "100", "7", "99"}, false},
+                      StrokeCase{"0x3", "$65", "6", "100", {"5", "100", "6", "100"}, false},
+                      // A bad limit abandons the limits after it; those before stay changed.
+                      StrokeCase{"1", "5.5", "0", "300", {"5", "5.5", "0", "300"}, true},
+                      StrokeCase{"", "50", "0", "100", {"", "50", "0", "100"}, true}));
+
+TEST_F(ParameterTableTest, RiderTrackBarsComeBeforeTheStrokeLimits) {
+    WriteBytes(file, "[RiderBoth]\nPhaseOffset=180\n[RiderHot]\nStrokeMin=x\n");
+    host.onFieldChange = [this](const std::string& name) { bars.moves.push_back("text " + name); };
+    EXPECT_THROW(LoadParameterFile(file, ParameterTable::Rider(), host, bars.Setter()),
+                 EConvertError);
+    // The handler's write-back of the clamped phase offset is the last thing done.
+    EXPECT_EQ(bars.moves.back(), "text PhaseOffset");
+    EXPECT_EQ(host.fields["PhaseOffset"], "175");
+    EXPECT_NE(std::find(bars.moves.begin(), bars.moves.end(), "PhaseOffsetTB=180"),
+              bars.moves.end());
+}
+
+TEST_F(ParameterTableTest, PlacementReadsWholeNumbersWithCurrentDefaults) {
+    WriteBytes(file, "[RINGBOM]\nLeft=0x64\nTop=12abc\nwidth=3000\n");
+    const WindowPlacement current{10, 20, 600, 400};
+    TIniFile ini(file);
+    EXPECT_EQ(WindowPlacement::Read(ini, WindowPlacement::Ringbom(), current),
+              (WindowPlacement{100, 20, 3000, 400}));
+    EXPECT_EQ(WindowPlacement::Read(ini, WindowPlacement::Gamma(), current), current);
+
+    WindowPlacement{-2000, 5, 700, 500}.Write(ini, WindowPlacement::Rider());
+    WindowPlacement{1, 2, 999, 999}.Write(ini, WindowPlacement::Main());
+    EXPECT_EQ(ReadBytes(file), "[RINGBOM]\nLeft=0x64\nTop=12abc\nwidth=3000\n"
+                               "[Rider]\nLeft=-2000\nTop=5\nwidth=700\nheight=500\n"
+                               "[Main]\nLeft=1\nTop=2\n");
+    // The launcher keeps its own size.
+    EXPECT_EQ(WindowPlacement::Read(ini, WindowPlacement::Main(), current),
+              (WindowPlacement{1, 2, 600, 400}));
+}
+
+TEST(WindowPlacement, ClampsSizeToTheScreenButNeverThePosition) {
+    EXPECT_EQ((WindowPlacement{-2000, 5000, 3000, 400}.ClampedToScreen(1920, 1080)),
+              (WindowPlacement{-2000, 5000, 1920, 400}));
+    EXPECT_EQ((WindowPlacement{0, 0, 800, 1200}.ClampedToScreen(1920, 1080)),
+              (WindowPlacement{0, 0, 800, 1080}));
+    EXPECT_EQ((WindowPlacement{3, 4, 1920, 1080}.ClampedToScreen(1920, 1080)),
+              (WindowPlacement{3, 4, 1920, 1080}));
+}
+
+TEST(SettingsFilePath, FindsTheFileWhateverItsCase) {
+    TempFolder folder;
+    const std::string app = folder.path() + "/";
+    EXPECT_EQ(SettingsFilePath(app), app + "Kelvane.INI");
+    WriteBytes(app + "kelvane.ini", "");
+    EXPECT_EQ(SettingsFilePath(app), app + "kelvane.ini");
+    WriteBytes(app + "Kelvane.INI", "");
+    EXPECT_EQ(SettingsFilePath(app), app + "Kelvane.INI");
+}
+
+} // namespace

@@ -1,0 +1,239 @@
+#include "foundations/TIniFile.h"
+#include "foundations/EIniFileError.h"
+
+#include "IniTestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+using namespace kelvane;
+
+namespace {
+
+class IniFileTest : public ::testing::Test {
+  protected:
+    TempFolder folder;
+    std::string file = folder / "Kelvane.INI";
+};
+
+TEST_F(IniFileTest, MissingFileReadsDefaultsAndFirstWriteCreatesIt) {
+    TIniFile ini(file);
+    EXPECT_EQ(ini.ReadString("GammaHot", "Temp", "300"), "300");
+    EXPECT_EQ(ini.ReadInteger("Gamma", "Left", 17), 17);
+    EXPECT_FALSE(std::filesystem::exists(file));
+
+    ini.WriteString("GammaHot", "Temp", "450");
+    ini.WriteInteger("Gamma", "Left", -2000);
+    EXPECT_EQ(ReadBytes(file), "[GammaHot]\nTemp=450\n[Gamma]\nLeft=-2000\n");
+    EXPECT_EQ(ini.ReadString("GammaHot", "Temp", "300"), "450");
+    EXPECT_EQ(ini.ReadInteger("Gamma", "Left", 0), -2000);
+    EXPECT_EQ(ini.ReadString("GammaHot", "Other", "d"), "d");
+    EXPECT_EQ(ini.ReadString("NoSuchSection", "Temp", "d"), "d");
+}
+
+TEST_F(IniFileTest, WritesKeepEveryOtherByteOfTheFile) {
+    const std::string before = "; Kelvane settings\r\n"
+                               "\r\n"
+                               "[Main]\r\n"
+                               "Left=10\r\n"
+                               "# a note\r\n"
+                               "Top = 20\r\n"
+                               "\r\n"
+                               "[GammaHot]\r\n"
+                               "  Temp =  300  \r\n"
+                               "junk line without equals\r\n"
+                               "\r\n"
+                               "[Other]\r\n"
+                               "Temp=1\r\n";
+    WriteBytes(file, before);
+    TIniFile ini(file);
+
+    // In place: key spelling, spacing before the value and the CR LF stay.
+    ini.WriteString("GammaHot", "Temp", "12,5");
+    std::string expected = before;
+    expected.replace(expected.find("300  "), 5, "12,5");
+    EXPECT_EQ(ReadBytes(file), expected);
+    EXPECT_EQ(ini.ReadString("GammaHot", "Temp", ""), "12,5");
+
+    // A new key goes after the section's last entry, before the trailing blank line.
+    ini.WriteString("Main", "Width", "800");
+    expected.insert(expected.find("Top = 20\r\n") + 10, "Width=800\r\n");
+    EXPECT_EQ(ReadBytes(file), expected);
+
+    // A new section goes at the end, with the file's line ends.
+    ini.WriteString("Rider", "width", "640");
+    expected += "[Rider]\r\nwidth=640\r\n";
+    EXPECT_EQ(ReadBytes(file), expected);
+    EXPECT_EQ(ini.ReadString("Other", "Temp", ""), "1");
+}
+
+TEST_F(IniFileTest, LastLineWithoutLineEnd) {
+    WriteBytes(file, "[A]\nk=1");
+    TIniFile ini(file);
+    ini.WriteString("A", "k", "5");
+    EXPECT_EQ(ReadBytes(file), "[A]\nk=5");
+    ini.WriteString("A", "j", "2");
+    EXPECT_EQ(ReadBytes(file), "[A]\nk=5\nj=2\n");
+
+    WriteBytes(file, "[A]");
+    ini.WriteString("A", "k", "1");
+    EXPECT_EQ(ReadBytes(file), "[A]\nk=1\n");
+    WriteBytes(file, "x=1");
+    ini.WriteString("B", "k", "1");
+    EXPECT_EQ(ReadBytes(file), "x=1\n[B]\nk=1\n");
+}
+
+TEST_F(IniFileTest, SectionsAndKeysIgnoreCase) {
+    WriteBytes(file, "[gammahot]\ntEMP=5\n[Ringbom]\nWidth=7\n");
+    TIniFile ini(file);
+    EXPECT_EQ(ini.ReadString("GammaHot", "Temp", ""), "5");
+    EXPECT_EQ(ini.ReadString(" GAMMAHOT ", "temp", ""), "5");
+    EXPECT_EQ(ini.ReadInteger("ringbom", "width", 0), 7);
+    ini.WriteString("GAMMAHOT", "TEMP", "6");
+    ini.WriteInteger("ringbom", "width", 8);
+    EXPECT_EQ(ReadBytes(file), "[gammahot]\ntEMP=6\n[Ringbom]\nWidth=8\n");
+}
+
+TEST_F(IniFileTest, OnlyTheFirstOfDuplicateSectionsAndKeysCounts) {
+    const std::string before = "[A]\nk=1\nk=2\n[B]\nx=0\n[a]\nk=3\nj=4\n";
+    WriteBytes(file, before);
+    TIniFile ini(file);
+    EXPECT_EQ(ini.ReadString("A", "k", ""), "1");
+    EXPECT_EQ(ini.ReadString("A", "j", "none"), "none");
+    ini.WriteString("A", "k", "9");
+    ini.WriteString("A", "j", "8");
+    EXPECT_EQ(ReadBytes(file), "[A]\nk=9\nk=2\nj=8\n[B]\nx=0\n[a]\nk=3\nj=4\n");
+    EXPECT_EQ(ini.ReadString("A", "j", ""), "8");
+}
+
+TEST_F(IniFileTest, ValuesAreCutAt2047Characters) {
+    const std::string exact(2047, 'a');
+    const std::string longer = std::string(2047, 'b') + "tail";
+    TIniFile ini(file);
+    ini.WriteString("S", "exact", exact);
+    ini.WriteString("S", "longer", longer);
+    EXPECT_EQ(ini.ReadString("S", "exact", ""), exact);
+    EXPECT_EQ(ini.ReadString("S", "longer", ""), std::string(2047, 'b'));
+    // Stored whole: only the reading is limited.
+    EXPECT_NE(ReadBytes(file).find(longer), std::string::npos);
+}
+
+TEST_F(IniFileTest, TenMegabyteLineIsKeptAndReadCut) {
+    const std::string huge(10 * 1024 * 1024, 'x');
+    const std::string before = "[Big]\nv=" + huge + "\n[S]\nk=1\n";
+    WriteBytes(file, before);
+    TIniFile ini(file);
+    EXPECT_EQ(ini.ReadString("Big", "v", "").size(), 2047u);
+    ini.WriteString("S", "k", "2");
+    EXPECT_EQ(ReadBytes(file), "[Big]\nv=" + huge + "\n[S]\nk=2\n");
+}
+
+TEST_F(IniFileTest, SpacesAroundValuesAreIgnoredQuotesAreNot) {
+    WriteBytes(file, "\xEF\xBB\xBF[S]\n\t a = \t 12 5 \t\r\nq=\"x\"\nempty=\n;c=1\n#d=1\n"
+                     "[T\nk=bad\n");
+    TIniFile ini(file);
+    EXPECT_EQ(ini.ReadString("S", "a", ""), "12 5");
+    EXPECT_EQ(ini.ReadString("S", "q", ""), "\"x\"");
+    EXPECT_EQ(ini.ReadString("S", "empty", "d"), "");
+    EXPECT_EQ(ini.ReadString("S", ";c", "d"), "d");
+    EXPECT_EQ(ini.ReadString("S", "#d", "d"), "d");
+    // A "[" line without "]" is no section: its entries stay in [S].
+    EXPECT_EQ(ini.ReadString("S", "k", ""), "bad");
+}
+
+struct IntegerCase {
+    const char* text;
+    int expected;
+};
+
+class ReadIntegerCases : public ::testing::TestWithParam<IntegerCase> {};
+
+TEST_P(ReadIntegerCases, ConvertsOrFallsBackToDefault) {
+    TempFolder folder;
+    TIniFile ini(folder / "x.ini");
+    ini.WriteString("Main", "Left", GetParam().text);
+    EXPECT_EQ(ini.ReadInteger("Main", "Left", -1), GetParam().expected) << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, ReadIntegerCases,
+                         ::testing::Values(IntegerCase{"0x64", 100}, IntegerCase{"$10", 16},
+                                           IntegerCase{"12abc", -1}, IntegerCase{"", -1},
+                                           IntegerCase{" 12 ", 12}, IntegerCase{"-2000", -2000},
+                                           IntegerCase{"1.5", -1}, IntegerCase{"2147483648", -1}));
+
+TEST_F(IniFileTest, ValueIsOneLineAndNamesMustBeStorable) {
+    TIniFile ini(file);
+    ini.WriteString("S", "k", "12\r\n[Evil]\nx=1");
+    EXPECT_EQ(ReadBytes(file), "[S]\nk=12\n");
+    EXPECT_THROW(ini.WriteString("S]", "k", "1"), std::invalid_argument);
+    EXPECT_THROW(ini.WriteString("S", "a=b", "1"), std::invalid_argument);
+    EXPECT_THROW(ini.WriteString("S", " ", "1"), std::invalid_argument);
+    EXPECT_THROW(ini.WriteString("S", ";k", "1"), std::invalid_argument);
+    EXPECT_EQ(ReadBytes(file), "[S]\nk=12\n");
+}
+
+TEST_F(IniFileTest, RefusedWriteNamesTheFile) {
+    WriteBytes(folder / "plain", "not a folder");
+    std::filesystem::create_directory(folder / "adir");
+    for (const std::string& name :
+         {folder / "missing/Kelvane.INI", folder / "plain/Kelvane.INI", folder / "adir"}) {
+        TIniFile ini(name);
+        try {
+            ini.WriteString("S", "k", "1");
+            ADD_FAILURE() << "no error for " << name;
+        } catch (const EIniFileError& e) {
+            EXPECT_EQ(std::string(e.what()), "Unable to write to " + name);
+        }
+        EXPECT_EQ(ini.ReadString("S", "k", "d"), "d");
+    }
+    EXPECT_EQ(ReadBytes(folder / "plain"), "not a folder");
+}
+
+TEST_F(IniFileTest, FullDiskLeavesTheOldFileWhole) {
+    const std::string before = "[S]\nk=1\n; " + std::string(200, 'c') + "\n";
+    WriteBytes(file, before);
+    TIniFile ini(file);
+
+    // A file size limit makes write() fail part way, as a full disk would (even for root).
+    struct rlimit old {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit tight = old;
+    tight.rlim_cur = 100;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tight), 0);
+    bool refused = false;
+    try {
+        ini.WriteString("S", "k", "2");
+    } catch (const EIniFileError& e) {
+        refused = std::string(e.what()) == "Unable to write to " + file;
+    }
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(ReadBytes(file), before);
+    // No temporary file is left behind.
+    int entries = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder.path()))
+        ++entries;
+    EXPECT_EQ(entries, 1);
+}
+
+TEST_F(IniFileTest, ReplacingKeepsPermissionsAndSymbolicLinks) {
+    WriteBytes(file, "[S]\nk=1\n");
+    ASSERT_EQ(::chmod(file.c_str(), 0640), 0);
+    const std::string link = folder / "link.ini";
+    std::filesystem::create_symlink(file, link);
+    TIniFile(link).WriteString("S", "k", "2");
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(ReadBytes(file), "[S]\nk=2\n");
+    struct stat st {};
+    ASSERT_EQ(::stat(file.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+
+} // namespace
