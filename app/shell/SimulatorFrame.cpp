@@ -1,0 +1,364 @@
+#include "SimulatorFrame.h"
+
+#include "foundations/MarlUtils.h"
+#include "foundations/ParameterFile.h"
+#include "foundations/ParameterTable.h"
+#include "foundations/TIniFile.h"
+#include "foundations/WindowPlacement.h"
+#include "widgets/HandlerGuard.h"
+#include "widgets/Platform.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+
+namespace kelvane {
+
+namespace {
+
+int Scaled(int v) { return static_cast<int>(std::lround(v * 130.0 / 100.0)); }
+
+void ScaleTree(QWidget* w) {
+    for (QObject* child : w->children()) {
+        auto* c = qobject_cast<QWidget*>(child);
+        if (!c || c->isWindow())
+            continue;
+        QRect g = c->geometry();
+        c->setGeometry(Scaled(g.x()), Scaled(g.y()), Scaled(g.width()), Scaled(g.height()));
+        QFont f = c->font();
+        if (f.pointSizeF() > 0) {
+            f.setPointSize(static_cast<int>(std::lround(f.pointSizeF() * 130.0 / 100.0)));
+            c->setFont(f);
+        }
+        ScaleTree(c);
+    }
+}
+
+void LargestEdges(QWidget* w, int& right, int& bottom) {
+    for (QObject* child : w->children()) {
+        auto* c = qobject_cast<QWidget*>(child);
+        if (!c || c->isWindow())
+            continue;
+        QRect g = c->geometry();
+        right = Max(right, g.x() + g.width());
+        bottom = Max(bottom, g.y() + g.height());
+        LargestEdges(c, right, bottom);
+    }
+}
+
+} // namespace
+
+SimulatorFrame::SimulatorFrame(const FrameTraits& traits, QWidget* parent)
+    : QDialog(parent), traits_(traits) {
+    setWindowTitle(traits_.caption);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setSizeGripEnabled(false);
+    move(traits_.designedPlacement);
+    resize(768, 555);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0xF0, 0xF0, 0xF0));
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    Panel2 = new QWidget(this);
+    Panel2->setObjectName("Panel2");
+    Panel1 = new QWidget(Panel2);
+    Panel1->setObjectName("Panel1");
+    Image1 = new QLabel(Panel2);
+    Image1->setObjectName("Image1");
+    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    StringGrid1 = new QTableWidget(traits_.gridRows, 2, Panel2);
+    StringGrid1->setObjectName("StringGrid1");
+    StringGrid1->horizontalHeader()->hide();
+    StringGrid1->verticalHeader()->hide();
+    StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    StringGrid1->setFont(QFont("DejaVu Sans Mono", 8));
+    StringGrid1->verticalHeader()->setMinimumSectionSize(10);
+    StringGrid1->verticalHeader()->setDefaultSectionSize(14);
+    StringGrid1->setColumnWidth(0, 85);
+    StringGrid1->setColumnWidth(1, 85);
+    StringGrid1->setFocusPolicy(Qt::NoFocus);
+    host_.SetGrid(StringGrid1);
+
+    Panel3 = new QWidget(this);
+    Panel3->setObjectName("Panel3");
+    Panel4 = new QWidget(Panel3);
+    Panel4->setObjectName("Panel4");
+    Panel4->hide(); // the notice panel is never shown
+    SplashTimer = new QTimer(this);
+    SplashTimer->setInterval(5000);
+    connect(SplashTimer, &QTimer::timeout, this, [this] {
+        SplashTimer->stop();
+        Panel4->hide();
+    });
+
+    dpi = Platform::Current().ScreenDpi();
+    beenScaled = false;
+    host_.onProcessEvents = [this] { SyncCharts(); };
+}
+
+std::string SimulatorFrame::ProgramFolder() {
+    QString dir = QCoreApplication::applicationDirPath();
+    if (dir.isEmpty())
+        dir = QDir::currentPath();
+    return QDir::toNativeSeparators(dir).toStdString() + "/";
+}
+
+std::string SimulatorFrame::SettingsFile() const { return SettingsFilePath(appPath); }
+
+void SimulatorFrame::AttachCharts(TChart& c1, TChart& c2, TChart& c3, TChart& c4, TChart& c5) {
+    TChart* data[5] = {&c1, &c2, &c3, &c4, &c5};
+    for (int i = 0; i < 5; ++i) {
+        charts_[i] = new ChartView(*data[i], Panel3);
+        charts_[i]->setObjectName(QString("Chart%1").arg(i + 1));
+    }
+    charts_[4]->setGeometry(0, 0, 400, traits_.chart5Height);
+    charts_[4]->hide();
+    data[4]->Visible = false;
+    connect(charts_[4], &ChartView::clicked, this, [this] { Run([this] { Chart5Click(); }); });
+    Panel4->raise();
+}
+
+QPushButton* SimulatorFrame::AddButton(const QString& caption, int x, int y, int width,
+                                       const std::function<void()>& handler, bool passesKeys) {
+    auto* b = new QPushButton(caption, Panel1);
+    b->setGeometry(x, y, width, 25);
+    b->setAutoDefault(false);
+    b->setDefault(false);
+    connect(b, &QPushButton::clicked, this, [this, handler] { Run(handler); });
+    if (!passesKeys)
+        KeepKeys(b);
+    if (caption == "Show PV")
+        showPVButton_ = b;
+    return b;
+}
+
+QLineEdit* SimulatorFrame::AddField(const std::string& name, int x, int y, const QString& text,
+                                    bool passesKeys) {
+    auto* e = new QLineEdit(text, Panel1);
+    e->setObjectName(QString::fromStdString(name));
+    e->setGeometry(x, y, 41, 21);
+    host_.AddField(name, e);
+    if (!passesKeys)
+        KeepKeys(e);
+    return e;
+}
+
+QLabel* SimulatorFrame::AddLabel(const QString& caption, int x, int y, QWidget* parent) {
+    auto* l = new QLabel(caption, parent ? parent : Panel1);
+    l->move(x, y);
+    l->adjustSize();
+    return l;
+}
+
+void SimulatorFrame::KeepKeys(QWidget* control) { control->installEventFilter(this); }
+
+bool SimulatorFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter)
+            return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void SimulatorFrame::ShowPicture(const QImage& image) { Image1->setPixmap(QPixmap::fromImage(image)); }
+
+bool SimulatorFrame::ScaleAndFit(QWidget* window, int dpi, bool& beenScaled) {
+    QSize screen = Platform::Current().ScreenSize();
+    if (beenScaled || dpi == 96 || screen.width() < 800)
+        return false;
+    QSize client = window->size();
+    ScaleTree(window);
+    window->resize(Scaled(client.width()), Scaled(client.height()));
+    beenScaled = true;
+    int right = 0, bottom = 0;
+    LargestEdges(window, right, bottom);
+    window->resize(window->width(), bottom);
+    window->resize(right + 12, bottom);
+    return true;
+}
+
+void SimulatorFrame::RunAppByDocument(const QString& fileName) {
+    Platform::Current().OpenDocument(fileName);
+}
+
+void SimulatorFrame::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    Run([this] { FormShow(); });
+}
+
+void SimulatorFrame::FormShow() {
+    shownOnce_ = true;
+    if (ScaleAndFit(this, dpi, beenScaled)) {
+        scale_ = 1.3;
+        LayoutBands();
+        StringGrid1->verticalHeader()->setDefaultSectionSize((StringGrid1->height() + 12) / 13);
+    }
+    appPath = ProgramFolder();
+
+    TIniFile ini(SettingsFile());
+    WindowPlacement::Keys keys{traits_.placementSection, "Left", "Top", traits_.widthKey,
+                               traits_.heightKey};
+    WindowPlacement current{x(), y(), width(), height()};
+    WindowPlacement stored = WindowPlacement::Read(ini, keys, current);
+    QSize screen = Platform::Current().ScreenSize();
+    stored = stored.ClampedToScreen(screen.width(), screen.height());
+    move(stored.left, stored.top);
+    resize(stored.width, stored.height);
+
+    ReadIniFile(SettingsFile());
+    ShowSteps();
+    if (traits_.centreOnShow) {
+        QSize s = Platform::Current().ScreenSize();
+        move((s.width() - width()) / 2, (s.height() - height()) / 2);
+    }
+    emit shownSequenceDone();
+}
+
+void SimulatorFrame::FormDestroy() {
+    if (!shownOnce_)
+        return;
+    TIniFile ini(SettingsFile());
+    WindowPlacement::Keys keys{traits_.placementSection, "Left", "Top", traits_.widthKey,
+                               traits_.heightKey};
+    WindowPlacement{x(), y(), width(), height()}.Write(ini, keys);
+    WriteIniFile(SettingsFile());
+}
+
+void SimulatorFrame::ReadIniFile(const std::string& fileName) {
+    TIniFile ini(fileName);
+    traits_.parameters->ReadIniFile(ini, host_, [this](const std::string& name, int position) {
+        SetTrackBar(name, position);
+    });
+}
+
+void SimulatorFrame::WriteIniFile(const std::string& fileName) {
+    TIniFile ini(fileName);
+    traits_.parameters->WriteFrom(host_, ini);
+}
+
+void SimulatorFrame::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    LayoutBands();
+}
+
+void SimulatorFrame::LayoutBands() {
+    int w = width(), h = height();
+    int band = static_cast<int>(std::lround(traits_.topBandHeight * scale_));
+    int inputWidth = static_cast<int>(std::lround(traits_.inputPanelWidth * scale_));
+    int pictureWidth = static_cast<int>(std::lround(traits_.pictureWidth * scale_));
+    Panel2->setGeometry(0, 0, w, band);
+    Panel1->setGeometry(0, 0, inputWidth, band);
+    Image1->setGeometry(inputWidth, 0, pictureWidth, band);
+    StringGrid1->setGeometry(inputWidth + pictureWidth, 0, std::max(w - inputWidth - pictureWidth, 0),
+                             band);
+    Panel3->setGeometry(0, band, w, std::max(h - band, 0));
+    Panel4->setGeometry(0, 0, Panel3->width(), Panel3->height());
+    FormResize();
+}
+
+void SimulatorFrame::FormResize() {
+    if (!charts_[0])
+        return;
+    int w = Panel3->width() / 2, h = Panel3->height() / 2;
+    charts_[0]->setGeometry(0, 0, w, h);
+    charts_[1]->setGeometry(w, 0, w, h);
+    charts_[2]->setGeometry(0, h, w, h);
+    charts_[3]->setGeometry(w, h, w, h);
+}
+
+void SimulatorFrame::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        Run([this] { ExitButtonClick(); });
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        Run([this] { EnterAction(); });
+        break;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+void SimulatorFrame::ShowPVButtonClick() {
+    ChartView* c5 = charts_[4];
+    c5->setGeometry(c5->x(), 0, charts_[0]->width(), charts_[0]->height());
+    if (showPVButton_->text() == "Show PV") {
+        showPVButton_->setText("Hide PV");
+        c5->Chart().Visible = true;
+        c5->show();
+        c5->raise();
+    } else {
+        showPVButton_->setText("Show PV");
+        c5->Chart().Visible = false;
+        c5->hide();
+    }
+}
+
+void SimulatorFrame::Chart5Click() {
+    ChartView* c5 = charts_[4];
+    c5->setGeometry(c5->x(), 0, charts_[0]->width(), charts_[0]->height());
+    if (c5->x() != 0)
+        c5->move(0, 0);
+    else
+        c5->move(Panel3->width() - c5->width(), 0);
+}
+
+void SimulatorFrame::PrintButtonClick() { Platform::Current().PrintImage(grab().toImage()); }
+
+void SimulatorFrame::ExitButtonClick() { reject(); }
+
+void SimulatorFrame::HelpButtonClick() {
+    HaltAction();
+    RunAppByDocument(QString::fromStdString(appPath) + traits_.helpDocument);
+}
+
+void SimulatorFrame::TutorialButtonClick() {
+    HaltAction();
+    RunAppByDocument(QString::fromStdString(appPath) + traits_.tutorDocument);
+}
+
+void SimulatorFrame::SaveButtonClick() {
+    QString file = Platform::Current().SaveFileName(this, QString::fromStdString(appPath));
+    if (!file.isEmpty())
+        WriteIniFile(file.toStdString());
+}
+
+void SimulatorFrame::LoadButtonClick() {
+    QString file = Platform::Current().OpenFileName(this, QString::fromStdString(appPath));
+    if (file.isEmpty())
+        return;
+    ReadIniFile(file.toStdString());
+    RefreshAfterLoad();
+}
+
+void SimulatorFrame::SyncCharts() {
+    for (ChartView* c : charts_) {
+        if (c)
+            c->Sync();
+    }
+}
+
+void SimulatorFrame::Run(const std::function<void()>& handler) {
+    RunGuarded(handler);
+    SyncCharts();
+}
+
+} // namespace kelvane

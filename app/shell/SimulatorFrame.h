@@ -1,0 +1,144 @@
+#pragma once
+
+#include "widgets/ChartView.h"
+#include "widgets/WidgetHost.h"
+
+#include <QDialog>
+#include <QPoint>
+
+#include <functional>
+#include <string>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+class QTimer;
+
+namespace kelvane {
+
+class ParameterTable;
+
+// What differs between the three simulator windows that share this frame.
+struct FrameTraits {
+    QString caption;
+    QPoint designedPlacement;
+    // Placement section and its key spellings.
+    std::string placementSection;
+    std::string widthKey;
+    std::string heightKey;
+    const ParameterTable* parameters = nullptr;
+    QString helpDocument;
+    QString tutorDocument;
+    int chart5Height = 250;
+    int topBandHeight = 185;
+    int inputPanelWidth = 488;
+    int pictureWidth = 182;
+    int gridRows = 12;
+    // Creation sets both grid columns 85 pixels wide (not in the two-piston window).
+    bool gridColumns85 = true;
+    bool centreOnShow = false;
+};
+
+// The frame of a simulator window: creation, scaling and fitting, placement,
+// chart layout, keys, print, exit, help, save, load and the pop-over PV chart.
+class SimulatorFrame : public QDialog {
+    Q_OBJECT
+public:
+    SimulatorFrame(const FrameTraits& traits, QWidget* parent = nullptr);
+
+    // Fields the frame keeps for every window.
+    std::string appPath;
+    int dpi = 96;
+    bool beenScaled = false;
+
+    WidgetHost& Host() { return host_; }
+    const FrameTraits& Traits() const { return traits_; }
+    ChartView* Chart(int number) const { return charts_[number - 1]; }
+    QTableWidget* Grid() const { return StringGrid1; }
+    QLabel* Picture() const { return Image1; }
+    QWidget* ChartPanel() const { return Panel3; }
+    QPushButton* ShowPVButton() const { return showPVButton_; }
+    bool WasShown() const { return shownOnce_; }
+    // The settings file this window reads and writes.
+    std::string SettingsFile() const;
+
+    // Handlers of the frame.
+    void ShowPVButtonClick();
+    void Chart5Click();
+    void PrintButtonClick();
+    void ExitButtonClick();
+    void HelpButtonClick();
+    void TutorialButtonClick();
+    void SaveButtonClick();
+    void LoadButtonClick();
+    void FormResize();
+    // Writes placement and parameters at program end; nothing if never shown.
+    void FormDestroy();
+
+    void ReadIniFile(const std::string& fileName);
+    void WriteIniFile(const std::string& fileName);
+
+    // Brings every chart up to date with its data; called after each handler.
+    void SyncCharts();
+    // Runs a handler inside the error guard, then redraws what changed.
+    void Run(const std::function<void()>& handler);
+
+    // Scales a window by 130/100 once when the screen is not 96 dpi and at least
+    // 800 pixels wide, then fits its client area to its controls.
+    static bool ScaleAndFit(QWidget* window, int dpi, bool& beenScaled);
+    // Opens a document with the desktop's default viewer.
+    static void RunAppByDocument(const QString& fileName);
+    // The program's folder with its trailing separator.
+    static std::string ProgramFolder();
+
+signals:
+    void shownSequenceDone();
+
+protected:
+    // The differences between the windows.
+    virtual void EnterAction() {}
+    virtual void HaltAction() {}
+    virtual void RefreshAfterLoad() = 0;
+    // Grid labels and start actions, at the end of every showing.
+    virtual void ShowSteps() = 0;
+    virtual void SetTrackBar(const std::string& /*name*/, int /*position*/) {}
+
+    // Building blocks for the windows.
+    void AttachCharts(TChart& c1, TChart& c2, TChart& c3, TChart& c4, TChart& c5);
+    QPushButton* AddButton(const QString& caption, int x, int y, int width,
+                           const std::function<void()>& handler, bool passesKeys = true);
+    QLineEdit* AddField(const std::string& name, int x, int y, const QString& text,
+                        bool passesKeys = true);
+    QLabel* AddLabel(const QString& caption, int x, int y, QWidget* parent = nullptr);
+    // Keeps Enter and Escape from reaching the window's key handler.
+    void KeepKeys(QWidget* control);
+    // Refreshes the picture control from an image.
+    void ShowPicture(const QImage& image);
+
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    QWidget* Panel1 = nullptr;
+    QWidget* Panel2 = nullptr;
+    QWidget* Panel3 = nullptr;
+    QWidget* Panel4 = nullptr;
+    QLabel* Image1 = nullptr;
+    QTableWidget* StringGrid1 = nullptr;
+    QTimer* SplashTimer = nullptr;
+
+private:
+    void FormShow();
+    void LayoutBands();
+
+    FrameTraits traits_;
+    WidgetHost host_;
+    ChartView* charts_[5] = {};
+    QPushButton* showPVButton_ = nullptr;
+    bool shownOnce_ = false;
+    double scale_ = 1.0;
+};
+
+} // namespace kelvane

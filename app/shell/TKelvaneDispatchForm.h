@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+#include <string>
+
+class QLabel;
+class QPushButton;
+
+namespace kelvane {
+
+// The launcher: the program's main window, from which the simulator windows open.
+class TKelvaneDispatchForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TKelvaneDispatchForm(QWidget* parent = nullptr);
+
+    std::string appPath;
+    bool beenScaled = false;
+    int dpi = 96;
+
+    // What the simulator buttons open (set by the program).
+    std::function<void()> showGamma;
+    std::function<void()> showRingbom;
+    std::function<void()> showRider;
+    // Called when the launcher has been shown, with the error log's new file name.
+    std::function<void(const std::string&)> setErrorLog;
+
+    void GammaButtonClick();
+    void RingbomButtonClick();
+    void RiderButtonClick();
+    void RotaryButtonClick();
+    void IntroButtonClick();
+    void QuitButtonClick();
+    void FormDestroy();
+    void CheckForCorrectRelease(const std::string& release);
+
+    QLabel* ReleaseLabel() const { return lRelease; }
+    static std::string ProductVersion();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormShow();
+    QPushButton* AddButton(const QString& caption, int x, int y, void (TKelvaneDispatchForm::*handler)());
+
+    QLabel* lRelease = nullptr;
+    bool shownOnce_ = false;
+};
+
+} // namespace kelvane

@@ -1,0 +1,237 @@
+#include "ChartView.h"
+
+#include <cmath>
+
+namespace kelvane {
+
+namespace {
+
+QColor ToQColor(TColor c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
+
+// Bounds that QCustomPlot accepts: finite and not empty.
+QCPRange SafeRange(double lower, double upper) {
+    if (!std::isfinite(lower) || !std::isfinite(upper))
+        return QCPRange(0, 1);
+    if (upper - lower <= 0) {
+        double pad = lower == 0 ? 1 : std::fabs(lower) * 0.05;
+        return QCPRange(lower - pad, upper + pad);
+    }
+    return QCPRange(lower, upper);
+}
+
+} // namespace
+
+ChartView::ChartView(TChart& chart, QWidget* parent) : QCustomPlot(parent), chart_(chart) {
+    setPlottingHints(QCP::phFastPolylines | QCP::phCacheLabels);
+    setInteractions(QCP::Interactions());
+    setBackground(Qt::white);
+    axisRect()->setBackground(Qt::white);
+    xAxis2->setVisible(false);
+    yAxis2->setVisible(true);
+    for (QCPAxis* axis : {xAxis, yAxis, yAxis2}) {
+        axis->grid()->setVisible(axis != yAxis2);
+        axis->setLabelFont(QFont("DejaVu Sans", 8));
+        axis->setTickLabelFont(QFont("DejaVu Sans", 7));
+    }
+
+    plotLayout()->insertRow(0);
+    title_ = new QCPTextElement(this, QString(), QFont("DejaVu Sans", 9));
+    plotLayout()->addElement(0, 0, title_);
+
+    legendRow_ = new QCPLayoutGrid;
+    plotLayout()->addElement(2, 0, legendRow_);
+    plotLayout()->setRowStretchFactor(2, 0.001);
+    legendRow_->setMargins(QMargins(0, 0, 0, 4));
+    legendRow_->addElement(0, 0, legend);
+    legend->setFillOrder(QCPLayoutGrid::foColumnsFirst);
+    legend->setWrap(8);
+    legend->setBorderPen(QPen(Qt::black));
+    legend->setFont(QFont("DejaVu Sans", 7));
+    legend->setMargins(QMargins(3, 1, 3, 1));
+    legendRow_->setFillOrder(QCPLayoutGrid::foColumnsFirst);
+
+    BuildSeries();
+    Sync();
+}
+
+void ChartView::BuildSeries() {
+    for (int i = 0; i < chart_.SeriesCount(); ++i) {
+        SeriesState state;
+        state.series = &chart_.Series(i);
+        QCPAxis* valueAxis = state.series->VertAxis == TVertAxis::Right ? yAxis2 : yAxis;
+        if (state.series->XOrder() == TValueOrder::Ascending) {
+            state.graph = new QCPGraph(xAxis, valueAxis);
+            state.graph->setAdaptiveSampling(true);
+        } else {
+            state.curve = new QCPCurve(xAxis, valueAxis);
+        }
+        series_.push_back(state);
+    }
+}
+
+void ChartView::ApplyStyle(SeriesState& state) {
+    const TLineSeries& s = *state.series;
+    QCPAbstractPlottable* p = state.graph ? static_cast<QCPAbstractPlottable*>(state.graph)
+                                          : static_cast<QCPAbstractPlottable*>(state.curve);
+    QColor colour = ToQColor(s.SeriesColor);
+    QPen pen(colour);
+    pen.setWidth(s.LinePen.Width);
+    p->setPen(pen);
+    p->setName(QString::fromStdString(s.Title));
+    QCPScatterStyle scatter;
+    if (s.Pointer.Visible) {
+        scatter = QCPScatterStyle(QCPScatterStyle::ssSquare, colour, colour,
+                                  std::max(s.Pointer.HorizSize, s.Pointer.VertSize));
+    }
+    if (state.graph) {
+        state.graph->setLineStyle(s.LinePen.Visible ? QCPGraph::lsLine : QCPGraph::lsNone);
+        state.graph->setScatterStyle(scatter);
+    } else {
+        state.curve->setLineStyle(s.LinePen.Visible ? QCPCurve::lsLine : QCPCurve::lsNone);
+        state.curve->setScatterStyle(scatter);
+    }
+    bool listed = legend->hasItemWithPlottable(p);
+    if (s.ShowInLegend && !listed)
+        p->addToLegend();
+    else if (!s.ShowInLegend && listed)
+        p->removeFromLegend();
+}
+
+bool ChartView::SyncPoints(SeriesState& state) {
+    const TLineSeries& s = *state.series;
+    if (s.Revision() == state.revision)
+        return false;
+    const auto& xs = s.XValues().Values();
+    const auto& ys = s.YValues().Values();
+    std::uint64_t dropped = s.FrontRemoved() - state.frontRemoved;
+    bool onlyAppended = s.StructureRevision() == state.structure && dropped == 0 &&
+                        s.Count() >= state.count;
+    if (onlyAppended) {
+        for (int i = state.count; i < s.Count(); ++i) {
+            if (state.graph)
+                state.graph->addData(xs[i], ys[i]);
+            else
+                state.curve->addData(xs[i], ys[i]);
+        }
+    } else {
+        QVector<double> keys(xs.begin(), xs.end());
+        QVector<double> values(ys.begin(), ys.end());
+        if (state.graph) {
+            state.graph->setData(keys, values, true);
+        } else {
+            state.curve->setData(keys, values);
+        }
+    }
+    state.revision = s.Revision();
+    state.structure = s.StructureRevision();
+    state.frontRemoved = s.FrontRemoved();
+    state.count = s.Count();
+    return true;
+}
+
+bool ChartView::SyncAxis(const TChartAxis& axis, QCPAxis* view, bool isVertical) {
+    view->setTickLabels(axis.Labels);
+    view->setLabel(QString::fromStdString(axis.TitleCaption));
+    if (axis.Increment > 0) {
+        auto ticker = qSharedPointerDynamicCast<QCPAxisTickerFixed>(view->ticker());
+        if (!ticker) {
+            ticker = QSharedPointer<QCPAxisTickerFixed>(new QCPAxisTickerFixed);
+            view->setTicker(ticker);
+        }
+        ticker->setTickStep(axis.Increment);
+    }
+    bool automatic = axis.Automatic || axis.AutomaticMinimum || axis.AutomaticMaximum;
+    if (!automatic) {
+        view->setRange(SafeRange(axis.Minimum(), axis.Maximum()));
+        return true;
+    }
+    // Automatic bounds follow the data of the series drawn against this axis.
+    bool found = false;
+    QCPRange range;
+    for (QCPAbstractPlottable* p : view->plottables()) {
+        bool ok = false;
+        QCPRange r = isVertical ? p->getValueRange(ok) : p->getKeyRange(ok);
+        if (!ok)
+            continue;
+        range = found ? QCPRange(std::min(range.lower, r.lower), std::max(range.upper, r.upper)) : r;
+        found = true;
+    }
+    double lower = axis.AutomaticMinimum || axis.Automatic ? (found ? range.lower : 0)
+                                                           : axis.Minimum();
+    double upper = axis.AutomaticMaximum || axis.Automatic ? (found ? range.upper : 1)
+                                                           : axis.Maximum();
+    view->setRange(SafeRange(lower, upper));
+    return true;
+}
+
+void ChartView::SyncTitle() {
+    if (chart_.Title == shownTitle_)
+        return;
+    shownTitle_ = chart_.Title;
+    QStringList lines;
+    for (const std::string& line : chart_.Title)
+        lines << QString::fromStdString(line);
+    title_->setText(lines.join('\n'));
+    title_->setVisible(!lines.isEmpty());
+}
+
+void ChartView::SyncLegend() {
+    legend->setVisible(chart_.Legend.Visible);
+    legend->setIconSize(chart_.Legend.SymbolWidth, 8);
+    legendRow_->setVisible(chart_.Legend.Visible);
+}
+
+bool ChartView::Sync() {
+    bool changed = false;
+    for (SeriesState& state : series_) {
+        ApplyStyle(state);
+        changed |= SyncPoints(state);
+    }
+    const TChartAxis* axes[3] = {&chart_.BottomAxis, &chart_.LeftAxis, &chart_.RightAxis};
+    QCPAxis* views[3] = {xAxis, yAxis, yAxis2};
+    for (int i = 0; i < 3; ++i) {
+        bool automatic = axes[i]->Automatic || axes[i]->AutomaticMinimum || axes[i]->AutomaticMaximum;
+        if (axes[i]->Revision() != axisRevisions_[i] || (automatic && changed)) {
+            SyncAxis(*axes[i], views[i], i != 0);
+            axisRevisions_[i] = axes[i]->Revision();
+            changed = true;
+        }
+    }
+    std::vector<std::string> before = shownTitle_;
+    SyncTitle();
+    SyncLegend();
+    changed |= before != shownTitle_;
+    if (isHidden() == chart_.Visible)
+        setVisible(chart_.Visible);
+    if (changed)
+        replot(QCustomPlot::rpQueuedReplot);
+    return changed;
+}
+
+QRect ChartView::ChartRect() const { return axisRect()->rect(); }
+
+void ChartView::mousePressEvent(QMouseEvent* event) {
+    pressed_ = true;
+    QPoint p = event->position().toPoint();
+    emit clickBackground(event->button(), event->modifiers(), p.x(), p.y());
+    event->accept();
+}
+
+void ChartView::mouseReleaseEvent(QMouseEvent* event) {
+    bool wasPressed = pressed_;
+    pressed_ = false;
+    if (wasPressed && rect().contains(event->position().toPoint()))
+        emit clicked();
+    event->accept();
+}
+
+// Charts neither zoom nor pan.
+void ChartView::mouseMoveEvent(QMouseEvent* event) { event->accept(); }
+void ChartView::wheelEvent(QWheelEvent* event) { event->accept(); }
+
+void ChartView::resizeEvent(QResizeEvent* event) {
+    QCustomPlot::resizeEvent(event);
+    replot(QCustomPlot::rpQueuedReplot);
+}
+
+} // namespace kelvane

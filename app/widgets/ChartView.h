@@ -1,0 +1,65 @@
+#pragma once
+
+#include "foundations/TChart.h"
+
+#include <qcustomplot.h>
+
+#include <vector>
+
+namespace kelvane {
+
+// Draws one chart's data with QCustomPlot. The chart data stays the only store
+// of points: Sync() brings the plot in line with it, appending only the new
+// points in the common case, and replots only when something changed.
+class ChartView : public QCustomPlot {
+    Q_OBJECT
+public:
+    explicit ChartView(TChart& chart, QWidget* parent = nullptr);
+
+    TChart& Chart() { return chart_; }
+    // Returns true when the plot had to be redrawn.
+    bool Sync();
+    // The plotting area, in the chart's pixel coordinates, as of the last layout.
+    QRect ChartRect() const;
+
+signals:
+    // Every mouse press inside the chart.
+    void clickBackground(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
+    // A completed click on the chart.
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    struct SeriesState {
+        TLineSeries* series = nullptr;
+        QCPGraph* graph = nullptr; // for X-ordered series
+        QCPCurve* curve = nullptr; // for series kept in insertion order
+        std::uint64_t revision = ~0ULL;
+        std::uint64_t structure = ~0ULL;
+        std::uint64_t frontRemoved = 0;
+        int count = 0;
+    };
+
+    void BuildSeries();
+    void ApplyStyle(SeriesState& state);
+    bool SyncPoints(SeriesState& state);
+    bool SyncAxis(const TChartAxis& axis, QCPAxis* view, bool isVertical);
+    void SyncTitle();
+    void SyncLegend();
+
+    TChart& chart_;
+    QCPTextElement* title_ = nullptr;
+    QCPLayoutGrid* legendRow_ = nullptr;
+    std::vector<SeriesState> series_;
+    std::vector<std::string> shownTitle_;
+    std::uint64_t axisRevisions_[3] = {~0ULL, ~0ULL, ~0ULL};
+    bool pressed_ = false;
+};
+
+} // namespace kelvane

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+class QDialog;
+class QPrinter;
+class QWidget;
+
+namespace kelvane {
+
+// Everything the windows ask of the desktop: message boxes, file dialogs,
+// printing, documents, the screen, modal showing. Tests substitute it so that
+// nothing blocks or depends on the machine.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
+    // An empty text when the user cancels.
+    virtual QString OpenFileName(QWidget* parent, const QString& folder) = 0;
+    virtual QString SaveFileName(QWidget* parent, const QString& folder) = 0;
+    // Prints at once on the default printer; throws when there is none.
+    virtual void PrintImage(const QImage& image) = 0;
+    virtual void OpenDocument(const QString& path) = 0;
+    virtual int ScreenDpi() = 0;
+    virtual QSize ScreenSize() = 0;
+    // Whether the developer's environment is open (the release check runs only then).
+    virtual bool DevelopmentEnvironmentOpen() = 0;
+    // Shows a window modally and returns when it is closed.
+    virtual void ShowModal(QDialog* dialog) = 0;
+
+    static Platform& Current();
+    // Replaces the platform (tests); nullptr restores the desktop one.
+    static void SetCurrent(Platform* platform);
+
+    // Draws the image at the page's top left, scaled from 96 dpi to the printer's resolution.
+    static void PaintOnPrinter(QPrinter& printer, const QImage& image);
+};
+
+// The real desktop.
+class QtPlatform : public Platform {
+public:
+    void ShowMessage(QWidget* parent, const QString& text) override;
+    QString OpenFileName(QWidget* parent, const QString& folder) override;
+    QString SaveFileName(QWidget* parent, const QString& folder) override;
+    void PrintImage(const QImage& image) override;
+    void OpenDocument(const QString& path) override;
+    int ScreenDpi() override;
+    QSize ScreenSize() override;
+    bool DevelopmentEnvironmentOpen() override { return false; }
+    void ShowModal(QDialog* dialog) override;
+};
+
+} // namespace kelvane
