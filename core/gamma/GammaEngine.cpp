@@ -1,0 +1,488 @@
+#include "GammaEngine.h"
+
+#include "GammaPicture.h"
+#include "foundations/Conversions.h"
+#include "foundations/MarlUtils.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kelvane {
+
+namespace {
+
+constexpr double kDefaultDimension = 5.0;
+constexpr double kInvalid = -1000.0;
+
+// Divides, giving 0 for a zero divisor: a flat curve then lies on its base
+// line instead of filling a chart with NaN or infinity.
+double Ratio(double num, double den) {
+    return den == 0 ? 0.0 : num / den;
+}
+
+void ScaleBySpan(TLineSeries& s, double low, double high) {
+    for (int i = 0; i < s.Count(); ++i)
+        s.SetYValue(i, Ratio(s.YValues()[i] - low, high - low));
+}
+
+void ScaleByMax(TLineSeries& s, double factor) {
+    double mv = s.YValues().MaxValue();
+    for (int i = 0; i < s.Count(); ++i)
+        s.SetYValue(i, Ratio(s.YValues()[i] * factor, mv));
+}
+
+void SetFixedAxis(TChartAxis& axis, double minimum, double maximum, const std::string& title) {
+    axis.Automatic = axis.AutomaticMinimum = axis.AutomaticMaximum = false;
+    axis.SetMinMax(minimum, maximum);
+    axis.TitleCaption = title;
+}
+
+void SetAutomaticAxis(TChartAxis& axis) {
+    axis.Automatic = axis.AutomaticMinimum = axis.AutomaticMaximum = true;
+}
+
+void Style(TLineSeries& s, TColor color, int width, TVertAxis axis, bool inLegend = true) {
+    s.SeriesColor = color;
+    s.LinePen.Width = width;
+    s.VertAxis = axis;
+    s.ShowInLegend = inLegend;
+}
+
+void StylePoints(TLineSeries& s, TColor color) {
+    s.SeriesColor = color;
+    s.LinePen.Visible = false;
+    s.Pointer.Visible = true;
+    s.Pointer.HorizSize = 2;
+    s.Pointer.VertSize = 2;
+    s.ShowInLegend = false;
+}
+
+} // namespace
+
+const char* const GammaEngine::kFieldNames[9] = {"DispCylHeight",  "DispCylDiameter", "DispHeight",
+                                                 "PistonDiameter", "PistonThrow",     "Phase",
+                                                 "PhaseOffset",    "HotTemp",         "ColdTemp"};
+
+// Sets a flag for a scope and clears it on every way out, exceptions included.
+class GammaEngine::FlagGuard {
+  public:
+    explicit FlagGuard(bool& flag) : flag_(flag) { flag_ = true; }
+    ~FlagGuard() { flag_ = false; }
+    FlagGuard(const FlagGuard&) = delete;
+    FlagGuard& operator=(const FlagGuard&) = delete;
+
+  private:
+    bool& flag_;
+};
+
+GammaEngine::GammaEngine(EngineHost& host)
+    : DisplacerSeries(Chart1.AddSeries("DisplacerSeries", "Displacer")),
+      PistonSeries(Chart1.AddSeries("PistonSeries", "Piston")),
+      PhaseSeries1(Chart1.AddSeries("PhaseSeries1", "Phase")),
+      HotVolSeries(Chart2.AddSeries("HotVolSeries", "Hot Vol")),
+      ColdVolSeries(Chart2.AddSeries("ColdVolSeries", "Cold Vol")),
+      TotalVolSeries(Chart2.AddSeries("TotalVolSeries", "Total Vol")),
+      PressureSeries(Chart2.AddSeries("PressureSeries", "Pressure")),
+      MeanPressureSeries(Chart2.AddSeries("MeanPressureSeries", "Mean Pressure")),
+      PhaseSeries2(Chart2.AddSeries("PhaseSeries2", "Phase")),
+      NHotSeries(Chart3.AddSeries("NHotSeries", "N Hot")),
+      NColdSeries(Chart3.AddSeries("NColdSeries", "N Cold")),
+      PhaseSeries3(Chart3.AddSeries("PhaseSeries3", "Phase")),
+      HotTempSeries(Chart3.AddSeries("HotTempSeries", "\"Hot\" Temp")),
+      ColdTempSeries(Chart3.AddSeries("ColdTempSeries", "\"Cold\" Temp")),
+      WorkSeries(Chart4.AddSeries("WorkSeries", "Work")),
+      PhaseSeries4(Chart4.AddSeries("PhaseSeries4", "Phase")),
+      PVSeries(Chart5.AddSeries("PVSeries", "PVSeries")),
+      PhaseSeries5(Chart5.AddSeries("PhaseSeries5", "PhaseSeries5")), host_(host) {
+    SetupCharts();
+}
+
+void GammaEngine::SetupCharts() {
+    TChart* angleCharts[] = {&Chart1, &Chart2, &Chart3, &Chart4};
+    for (TChart* c : angleCharts) {
+        SetFixedAxis(c->BottomAxis, 0, 360, "");
+        c->BottomAxis.Increment = 45;
+        c->Legend.Visible = true;
+        c->Legend.AlignBottom = true;
+        c->Legend.ShadowSize = 0;
+    }
+
+    Chart1.SetTitle("(Normalized) Positions");
+    SetFixedAxis(Chart1.LeftAxis, 0, 100, "(Normalized) Positions");
+    SetFixedAxis(Chart1.RightAxis, 0, 2, "Normalized Pressure/Volume");
+    Chart1.Legend.SymbolWidth = 70;
+
+    Chart2.SetTitle("(Normalized) Volume and Pressure");
+    SetFixedAxis(Chart2.LeftAxis, 0, 1, "Normalized");
+    SetAutomaticAxis(Chart2.RightAxis);
+    Chart2.RightAxis.Labels = false;
+    Chart2.Legend.SymbolWidth = 55;
+
+    Chart3.SetTitle("Gas Temperatures and  Distribution");
+    SetFixedAxis(Chart3.LeftAxis, 0, 100, "Gas \"N\" %");
+    SetFixedAxis(Chart3.RightAxis, 0, 2, "Normalized Pressure/Volume");
+    Chart3.Legend.SymbolWidth = 25;
+
+    Chart4.SetTitle("Work");
+    SetAutomaticAxis(Chart4.LeftAxis);
+    Chart4.LeftAxis.TitleCaption = "Click the Help button!";
+    Chart4.RightAxis.Labels = false;
+    Chart4.Legend.SymbolWidth = 95;
+
+    Chart5.SetTitle("Pressure/Volume (Click to move)");
+    Chart5.Legend.Visible = false;
+    Chart5.Visible = false;
+    SetAutomaticAxis(Chart5.BottomAxis);
+    SetAutomaticAxis(Chart5.LeftAxis);
+
+    Style(DisplacerSeries, clBlack, 1, TVertAxis::Left);
+    Style(PistonSeries, clLime, 1, TVertAxis::Left);
+    Style(PhaseSeries1, clLightYellow, 3, TVertAxis::Left, false);
+    Style(HotVolSeries, clRed, 1, TVertAxis::Right);
+    Style(ColdVolSeries, clBlue, 1, TVertAxis::Right);
+    Style(TotalVolSeries, clLime, 1, TVertAxis::Left);
+    Style(PressureSeries, clBlack, 2, TVertAxis::Left);
+    Style(MeanPressureSeries, clBlack, 1, TVertAxis::Left, false);
+    Style(PhaseSeries2, clYellow, 2, TVertAxis::Left, false);
+    Style(NHotSeries, clRed, 2, TVertAxis::Left);
+    Style(NColdSeries, clBlue, 2, TVertAxis::Left);
+    Style(PhaseSeries3, clYellow, 2, TVertAxis::Left, false);
+    Style(HotTempSeries, clRed, 1, TVertAxis::Left);
+    Style(ColdTempSeries, clBlue, 1, TVertAxis::Left);
+    Style(WorkSeries, clBlue, 1, TVertAxis::Left);
+    Style(PhaseSeries4, clYellow, 2, TVertAxis::Left, false);
+    StylePoints(PVSeries, clRed);
+    StylePoints(PhaseSeries5, clLightYellow);
+}
+
+void GammaEngine::SetGridLabels() {
+    static const char* const labels[kGridRows] = {
+        "Disp Posn",     "Piston Posn", "Pressure",   "Volume",     "Hot/Cold N %", "Max Pressure",
+        "Mean Pressure", "Vol Ratio",   "Temp Ratio", "Temp Ratio", "Th Piston Th", "Net Work"};
+    for (int row = 0; row < kGridRows; ++row)
+        host_.SetCell(0, row, labels[row]);
+}
+
+void GammaEngine::RequestPicture() {
+    if (enable)
+        host_.RedrawPicture();
+}
+
+void GammaEngine::ShowEngine(Canvas& canvas) const {
+    GammaPicture::Draw(*this, canvas);
+}
+
+void GammaEngine::CalcEngine(bool graph) {
+    if (!enable)
+        return;
+
+    dispCylHt = MyStrToReal(host_.FieldText("DispCylHeight"), kDefaultDimension);
+    dispCylDiam = MyStrToReal(host_.FieldText("DispCylDiameter"), kDefaultDimension);
+    dispHt = MyStrToReal(host_.FieldText("DispHeight"), kDefaultDimension);
+    dispTh = dispCylHt - dispHt;
+    pistonDiam = MyStrToReal(host_.FieldText("PistonDiameter"), kDefaultDimension);
+    pistonHt = pistonDiam;
+    pistonTh = MyStrToReal(host_.FieldText("PistonThrow"), kDefaultDimension);
+
+    if (!(pistonTh > 0) || !(dispCylHt > 0) || !(dispHt < dispCylHt) || !(pistonHt > 0))
+        return;
+
+    const long long phase = StrToInt(host_.FieldText("Phase"));
+    dispPos = (std::sin(ToRadians(static_cast<double>(phase))) + 1) * dispTh / 2;
+    Cell(0, MyRealToStr(dispPos));
+
+    hotVol = CalcCylVol(dispCylDiam, dispPos);
+    coldVol = CalcCylVol(dispCylDiam, dispTh - dispPos);
+    // A space of no volume would divide by zero in the gas shares below.
+    if (hotVol == 0)
+        hotVol = coldVol / 1000;
+    if (coldVol == 0)
+        coldVol = hotVol / 1000;
+    if (hotVol == 0 && coldVol == 0)
+        hotVol = coldVol = 0.001;
+
+    const long long pistonAngle = phase + StrToInt(host_.FieldText("PhaseOffset"));
+    pistonPos = (std::sin(ToRadians(static_cast<double>(pistonAngle))) + 1) * pistonTh / 2;
+    Cell(1, MyRealToStr(pistonPos));
+    pistonVol = CalcCylVol(pistonDiam, pistonPos);
+    const double fullPistonVol = CalcCylVol(pistonDiam, pistonTh);
+
+    // The displacer cylinder alone, before the piston's gas joins the cold space.
+    Cell(7, MyRealToStr((hotVol + coldVol) / fullPistonVol));
+
+    minVol = coldVol + hotVol;
+    maxVol = minVol + fullPistonVol;
+    meanVol = minVol + fullPistonVol / 2;
+
+    coldVol = coldVol + pistonVol;
+    currVol = coldVol + hotVol;
+    host_.SetLabel("lDebug", "Vol = " + MyRealToStr(currVol));
+    Cell(3, MyRealToStr(currVol / maxVol));
+
+    const double tMaxHot = FtoK(StrToInt(host_.FieldText("HotTemp")));
+    const double tMaxCold = FtoK(StrToInt(host_.FieldText("ColdTemp")));
+    const double nominalRatio = tMaxHot / tMaxCold - 1;
+    // Before any revolution has been analysed there is no effective ratio yet.
+    const double effectiveRatio = maxCold == 0 ? 0.0 : minHot / maxCold - 1;
+    Cell(8, MyRealToStr(nominalRatio));
+    Cell(9, MyRealToStr(effectiveRatio));
+
+    const double pistonArea = CalcCylVol(pistonDiam, 1);
+    Cell(10, MyRealToStr(nominalRatio * minVol / pistonArea) + "; " +
+                 MyRealToStr(effectiveRatio * minVol / pistonArea));
+
+    const double deltaT = tMaxHot - tMaxCold;
+    // Wall temperature at height y: linear from the hot bottom to the cold top.
+    auto ScaleTemp = [&](double y) { return (1 - y / dispCylHt) * deltaT + tMaxCold; };
+    const double tCylBottom = tMaxHot;
+    const double tDispBottom = ScaleTemp(dispPos);
+    const double tDispTop = ScaleTemp(dispPos + dispHt);
+    const double tCylTop = tMaxCold;
+    tHot = (tCylBottom + tDispBottom) / 2;
+    tCold = (tDispTop + tCylTop) / 2;
+
+    const double vRatio = hotVol / coldVol;
+    const double y = 1 / (1 + (tCold / tHot) * vRatio);
+    double nCold = 100 * y;
+    double nHot = 100 - nCold;
+    Cell(4, IntToStr(RoundHalfEven(nHot)) + "/" + IntToStr(RoundHalfEven(nCold)));
+
+    nCold = nCold * meanVol / 100;
+    nHot = nHot * meanVol / 100;
+    const double pC = nCold * tCold / coldVol;
+
+    if (currVol > 0) {
+        std::string text = PadLeft(MyRealToStr(pC), 5);
+        if (meanPressure > 0) {
+            if (pC > meanPressure)
+                text += " (+)";
+            else if (pC < meanPressure)
+                text += " (-)";
+        }
+        Cell(2, text);
+    } else {
+        Cell(2, "");
+    }
+
+    if (graph) {
+        const double x = StrToInt(host_.FieldText("Phase"));
+        DisplacerSeries.AddXY(x, dispPos);
+        PistonSeries.AddXY(x, pistonPos);
+        HotVolSeries.AddXY(x, 100 * hotVol / maxVol);
+        ColdVolSeries.AddXY(x, 100 * coldVol / maxVol);
+        TotalVolSeries.AddXY(x, currVol / maxVol);
+        NHotSeries.AddXY(x, nHot * 100 / meanVol);
+        NColdSeries.AddXY(x, nCold * 100 / meanVol);
+        PressureSeries.AddXY(x, pC);
+        // Equal end temperatures leave no span: the gas is then at the cold end, 0 %.
+        HotTempSeries.AddXY(x, Ratio((tHot - tMaxCold) * 100, deltaT));
+        ColdTempSeries.AddXY(x, Ratio((tCold - tMaxCold) * 100, deltaT));
+        PVSeries.AddXY(currVol / maxVol, pC);
+    }
+}
+
+void GammaEngine::CalcButtonClick() {
+    if (calcing || !enable)
+        return;
+    for (const char* name : kFieldNames) {
+        if (MyStrToReal(host_.FieldText(name), kInvalid) == kInvalid)
+            return;
+    }
+
+    FlagGuard guard(calcing);
+
+    TLineSeries* cleared[] = {
+        &DisplacerSeries, &PistonSeries,   &HotVolSeries,   &ColdVolSeries,  &MeanPressureSeries,
+        &NHotSeries,      &NColdSeries,    &TotalVolSeries, &PressureSeries, &WorkSeries,
+        &HotTempSeries,   &ColdTempSeries, &PVSeries};
+    for (TLineSeries* s : cleared)
+        s->Clear();
+
+    minHot = 1000.0;
+    maxCold = -200.0;
+    for (int p = 0; p <= 360; ++p) {
+        host_.SetFieldText("Phase", IntToStr(p));
+        CalcEngine(true);
+        if (tHot < minHot)
+            minHot = tHot;
+        if (tCold > maxCold)
+            maxCold = tCold;
+    }
+
+    host_.SetFieldText("Phase", "0");
+    CalcEngine(false);
+    RequestPicture();
+
+    const int n = PressureSeries.Count();
+    if (n == 0)
+        return;
+
+    double totPressure = 0;
+    minPressure = 1000000.0;
+    maxPressure = -1000000.0;
+    for (int i = 0; i < n; ++i) {
+        const double pr = PressureSeries.YValues()[i];
+        totPressure += pr;
+        if (pr > maxPressure)
+            maxPressure = pr;
+        if (pr < minPressure)
+            minPressure = pr;
+    }
+    meanPressure = totPressure / n;
+
+    double tw = 0;
+    const double halfDiam = pistonDiam / 2;
+    for (int i = 1; i < DisplacerSeries.Count(); ++i) {
+        const double pistonDelta = PistonSeries.YValues()[i] - PistonSeries.YValues()[i - 1];
+        const double pressure = PressureSeries.YValues()[i] - meanPressure;
+        const double w = pressure * pistonDelta * 3.14159 * halfDiam * halfDiam;
+        WorkSeries.AddXY(i, w);
+        tw += w;
+    }
+    netWork = tw;
+    Cell(11, MyRealToStr(tw));
+
+    maxPSave = PressureSeries.YValues().MaxValue();
+    minPSave = PressureSeries.YValues().MinValue();
+    Cell(5, MyRealToStr(maxPSave));
+    ScaleBySpan(PressureSeries, minPSave, maxPSave);
+
+    const double ap = Ratio(meanPressure - minPSave, maxPSave - minPSave);
+    Cell(6, MyRealToStr(meanPressure));
+    MeanPressureSeries.AddXY(360, ap);
+    MeanPressureSeries.AddXY(0, ap);
+
+    ScaleByMax(WorkSeries, 1);
+    ScaleByMax(DisplacerSeries, 100);
+    ScaleByMax(PistonSeries, 100);
+
+    maxVSave = TotalVolSeries.YValues().MaxValue();
+    minVSave = TotalVolSeries.YValues().MinValue();
+    ScaleBySpan(TotalVolSeries, minVSave, maxVSave);
+}
+
+void GammaEngine::FormShow() {
+    SetGridLabels();
+    enable = true;
+    CalcButtonClick();
+    SpeedButtonClick(100);
+}
+
+void GammaEngine::SpeedButtonClick(int intervalMs) {
+    CalcButtonClick();
+    timerInterval = intervalMs;
+    animate = true;
+}
+
+void GammaEngine::PistonThrowChange() {
+    if (phaseChanging || calcing)
+        return;
+    animate = false;
+    CalcButtonClick();
+}
+
+void GammaEngine::HotTempTBChange(int position) {
+    host_.SetFieldText("HotTemp", IntToStr(1000LL - position));
+}
+
+void GammaEngine::PhaseOffsetTBChange(int position) {
+    host_.SetFieldText("PhaseOffset", IntToStr(position));
+}
+
+bool GammaEngine::HotTempTBPosition(const std::string& hotTempText, int& position) {
+    int t = 0;
+    if (!TryStrToInt(hotTempText, t))
+        return false;
+    position = static_cast<int>(std::clamp(1000LL - t, 0LL, 1000LL));
+    return true;
+}
+
+bool GammaEngine::PhaseOffsetTBPosition(const std::string& phaseOffsetText, int& position) {
+    int t = 0;
+    if (!TryStrToInt(phaseOffsetText, t))
+        return false;
+    position = std::clamp(t, -175, 175);
+    return true;
+}
+
+void GammaEngine::PhaseChange() {
+    const int p = StrToInt(host_.FieldText("Phase"));
+    const double x = p;
+
+    PhaseSeries1.Clear();
+    PhaseSeries1.AddXY(x, 0);
+    PhaseSeries1.AddXY(x, 100);
+
+    PhaseSeries3.Clear();
+    PhaseSeries3.AddXY(x, 0);
+    PhaseSeries3.AddXY(x, 100);
+
+    // The work axis scales itself to the data, so the marker follows the data's extent.
+    double workMax = Chart4.LeftAxis.Maximum(), workMin = Chart4.LeftAxis.Minimum();
+    if (Chart4.LeftAxis.Automatic) {
+        workMax = WorkSeries.YValues().MaxValue();
+        workMin = WorkSeries.YValues().MinValue();
+    }
+    PhaseSeries4.Clear();
+    PhaseSeries4.AddXY(x, workMax);
+    PhaseSeries4.AddXY(x, workMin);
+
+    PhaseSeries2.Clear();
+    PhaseSeries2.AddXY(x, 0);
+    PhaseSeries2.AddXY(x, 1);
+
+    PhaseSeries5.Clear();
+    const int index = TotalVolSeries.XValues().Locate(x);
+    if (index >= 0 && index < PressureSeries.Count()) {
+        PhaseSeries5.AddXY(TotalVolSeries.YValues()[index] * (maxVSave - minVSave) + minVSave,
+                           PressureSeries.YValues()[index] * (maxPSave - minPSave) + minPSave);
+    }
+
+    if (!animate) {
+        CalcEngine(false);
+        RequestPicture();
+    }
+}
+
+void GammaEngine::Timer1Timer() {
+    if (!animate || animating)
+        return;
+    FlagGuard stepping(animating);
+
+    CalcEngine(false);
+    RequestPicture();
+    PhaseChange();
+
+    FlagGuard writing(phaseChanging);
+    long long p = StrToInt(host_.FieldText("Phase")) + 10LL;
+    if (p > 360)
+        p -= 360;
+    host_.SetFieldText("Phase", IntToStr(p));
+    PhaseChange();
+}
+
+long long GammaEngine::ClickAngle(double x, double plotLeft, double plotRight) {
+    const double width = plotRight - plotLeft;
+    if (!(width > 0))
+        return 0;
+    return RoundHalfEven((x - plotLeft) / width * 360);
+}
+
+void GammaEngine::Chart1ClickBackground(double x, double plotLeft, double plotRight) {
+    // A chart not yet laid out has no plot width to measure the click against.
+    if (!(plotRight - plotLeft > 0)) {
+        animate = false;
+        return;
+    }
+    ClickAtAngle(ClickAngle(x, plotLeft, plotRight));
+}
+
+void GammaEngine::ClickAtAngle(long long angle) {
+    animate = false;
+    angle = std::clamp(angle / 5 * 5, 0LL, 360LL);
+    FlagGuard writing(phaseChanging);
+    host_.SetFieldText("Phase", IntToStr(angle));
+    PhaseChange();
+}
+
+} // namespace kelvane

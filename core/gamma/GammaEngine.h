@@ -1,0 +1,136 @@
+#pragma once
+
+#include "foundations/Canvas.h"
+#include "foundations/EngineHost.h"
+#include "foundations/TChart.h"
+
+#include <string>
+
+namespace kelvane {
+
+// The Gamma engine: a displacer in its own closed cylinder and a power piston
+// in a second cylinder opening into its top, both on one crank.
+//
+// Everything the Gamma window does that needs no widget lives here: the model
+// at one crank angle (CalcEngine), the analysis of a revolution
+// (CalcButtonClick), the chart data, the statistics grid labels, the phase
+// markers, the animation tick, chart clicks, sliders and field edits. The
+// window binds its widgets to it:
+//
+//  - Parameter fields are read through host.FieldText each time they are
+//    needed. When the user (or a slider) changes any of the nine fields, the
+//    window calls PistonThrowChange(); the engine's own writes to "Phase" go
+//    through host.SetFieldText and so reach PistonThrowChange too, where the
+//    `calcing` and `phaseChanging` guards make them inert.
+//  - Picture: wherever the engine picture must be redrawn, the engine calls
+//    host.RedrawPicture() (never while `enable` is false). The window answers
+//    at once by calling ShowEngine(canvas) on its picture's canvas and
+//    updating the picture control; the state drawn is the state at the call.
+//  - Timer: Timer1 belongs to the window and stays enabled; each tick calls
+//    Timer1Timer(), which does nothing while `animate` is false. After
+//    SpeedButtonClick() or FormShow() the window sets Timer1's interval to
+//    `timerInterval` (ms).
+//  - Charts: Chart1..Chart5 hold every series, title, colour and axis; the
+//    window's chart views draw from them and report background clicks to
+//    Chart1ClickBackground with the plot rectangle's left and right edges.
+class GammaEngine {
+  public:
+    explicit GammaEngine(EngineHost& host);
+    GammaEngine(const GammaEngine&) = delete;
+    GammaEngine& operator=(const GammaEngine&) = delete;
+
+    // Model state, as last evaluated.
+    double dispCylHt = 0, dispCylDiam = 0, dispHt = 0, dispTh = 0;
+    double pistonDiam = 0, pistonTh = 0, pistonHt = 0;
+    double dispPos = 0, pistonPos = 0;
+    double hotVol = 0, coldVol = 0, pistonVol = 0, currVol = 0;
+    double minVol = 0, maxVol = 0, meanVol = 0;
+    double tHot = 0, tCold = 0;
+
+    // Statistics of the last analysed revolution.
+    double minHot = 0, maxCold = 0;
+    double minPressure = 0, meanPressure = 0, maxPressure = 0;
+    double maxPSave = 0, minPSave = 0, maxVSave = 0, minVSave = 0;
+    double netWork = 0; // the net work written to row 11
+
+    // Window flags.
+    bool enable = false;        // model, analysis and picture may run
+    bool animate = false;       // the timer turns the crank
+    bool calcing = false;       // an analysis is running
+    bool phaseChanging = false; // the engine itself is writing "Phase"
+    bool animating = false;     // an animation step is running
+    int timerInterval = 100;    // Timer1's interval in ms
+
+    TChart Chart1{"Chart1"}, Chart2{"Chart2"}, Chart3{"Chart3"}, Chart4{"Chart4"}, Chart5{"Chart5"};
+    TLineSeries& DisplacerSeries;
+    TLineSeries& PistonSeries;
+    TLineSeries& PhaseSeries1;
+    TLineSeries& HotVolSeries;
+    TLineSeries& ColdVolSeries;
+    TLineSeries& TotalVolSeries;
+    TLineSeries& PressureSeries;
+    TLineSeries& MeanPressureSeries;
+    TLineSeries& PhaseSeries2;
+    TLineSeries& NHotSeries;
+    TLineSeries& NColdSeries;
+    TLineSeries& PhaseSeries3;
+    TLineSeries& HotTempSeries;
+    TLineSeries& ColdTempSeries;
+    TLineSeries& WorkSeries;
+    TLineSeries& PhaseSeries4;
+    TLineSeries& PVSeries;
+    TLineSeries& PhaseSeries5;
+
+    static constexpr int kGridRows = 12;
+    static const char* const kFieldNames[9];
+
+    // The engine at the crank angle in "Phase"; appends one point to each
+    // cycle series when graph is true. Throws EConvertError for a phase,
+    // offset or temperature text that is not a whole number.
+    void CalcEngine(bool graph);
+    // The analysis of one revolution (the Calc button, Enter, Load, edits).
+    void CalcButtonClick();
+    // Draws the cut-away picture on the canvas; nothing while `enable` is false.
+    void ShowEngine(Canvas& canvas) const;
+
+    // Writes the row labels into column 0 of the statistics grid.
+    void SetGridLabels();
+    // The window's part of being shown: labels, enable, analysis, fast animation.
+    void FormShow();
+    // "&Fast" (100), "&Medium" (200), "Slow" (300): analysis, interval, animate.
+    void SpeedButtonClick(int intervalMs);
+    void StopButtonClick() { animate = false; }
+
+    // Change handler of the nine parameter fields.
+    void PistonThrowChange();
+    void HotTempTBChange(int position);
+    void PhaseOffsetTBChange(int position);
+    // Slider positions for loaded field texts; false when the text is not a
+    // whole number (the slider then stays where it is).
+    static bool HotTempTBPosition(const std::string& hotTempText, int& position);
+    static bool PhaseOffsetTBPosition(const std::string& phaseOffsetText, int& position);
+
+    // Moves the phase markers to "Phase"; refreshes model and picture when not animating.
+    void PhaseChange();
+    // One animation step of 10 degrees.
+    void Timer1Timer();
+    // A background click at pixel column x of a chart whose plot rectangle
+    // runs from plotLeft to plotRight.
+    void Chart1ClickBackground(double x, double plotLeft, double plotRight);
+    // The same once the click's rounded angle is known: cut to a multiple of 5,
+    // clamp to 0..360, stop the animation and move the crank there.
+    void ClickAtAngle(long long angle);
+    // The angle a click lands on, before the cut to a multiple of 5.
+    static long long ClickAngle(double x, double plotLeft, double plotRight);
+
+  private:
+    class FlagGuard;
+
+    void SetupCharts();
+    void RequestPicture();
+    void Cell(int row, const std::string& text) { host_.SetCell(1, row, text); }
+
+    EngineHost& host_;
+};
+
+} // namespace kelvane
