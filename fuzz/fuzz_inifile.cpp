@@ -54,8 +54,8 @@ std::vector<std::string> Names(const std::string& text, char open, char close) {
 bool Storable(const std::string& name, const char* forbidden) {
     std::size_t first = name.find_first_not_of(" \t\r");
     return first != std::string::npos && name.find_first_of(forbidden) == std::string::npos &&
-           name.find_first_of("\r\n") == std::string::npos && name[first] != '[' && name[first] != ';' &&
-           name[first] != '#';
+           name.find_first_of("\r\n") == std::string::npos && name[first] != '[' &&
+           name[first] != ';' && name[first] != '#';
 }
 
 } // namespace
