@@ -27,7 +27,9 @@ namespace kelvane {
 
 namespace {
 
-int Scaled(int v) { return static_cast<int>(std::lround(v * 130.0 / 100.0)); }
+int Scaled(int v) {
+    return static_cast<int>(std::lround(v * 130.0 / 100.0));
+}
 
 void ScaleTree(QWidget* w) {
     for (QObject* child : w->children()) {
@@ -66,8 +68,9 @@ SimulatorFrame::SimulatorFrame(const FrameTraits& traits, QWidget* parent)
                    Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setSizeGripEnabled(false);
+    setFont(QFont("DejaVu Sans", 7));
     move(traits_.designedPlacement);
-    resize(768, 555);
+    resize(traits_.designSize);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0xF0, 0xF0, 0xF0));
     setPalette(pal);
@@ -85,7 +88,8 @@ SimulatorFrame::SimulatorFrame(const FrameTraits& traits, QWidget* parent)
     StringGrid1->horizontalHeader()->hide();
     StringGrid1->verticalHeader()->hide();
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    StringGrid1->setFont(QFont("DejaVu Sans Mono", 8));
+    StringGrid1->setFont(QFont("DejaVu Sans Mono", 7));
+    StringGrid1->setStyleSheet("QTableWidget::item { padding: 0px 1px; }");
     StringGrid1->verticalHeader()->setMinimumSectionSize(10);
     StringGrid1->verticalHeader()->setDefaultSectionSize(14);
     StringGrid1->setColumnWidth(0, 85);
@@ -110,14 +114,29 @@ SimulatorFrame::SimulatorFrame(const FrameTraits& traits, QWidget* parent)
     host_.onProcessEvents = [this] { SyncCharts(); };
 }
 
+namespace {
+std::string& ProgramFolderOverride() {
+    static std::string folder;
+    return folder;
+}
+} // namespace
+
+void SimulatorFrame::SetProgramFolderForTests(const std::string& folder) {
+    ProgramFolderOverride() = folder;
+}
+
 std::string SimulatorFrame::ProgramFolder() {
+    if (!ProgramFolderOverride().empty())
+        return ProgramFolderOverride();
     QString dir = QCoreApplication::applicationDirPath();
     if (dir.isEmpty())
         dir = QDir::currentPath();
     return QDir::toNativeSeparators(dir).toStdString() + "/";
 }
 
-std::string SimulatorFrame::SettingsFile() const { return SettingsFilePath(appPath); }
+std::string SimulatorFrame::SettingsFile() const {
+    return SettingsFilePath(appPath);
+}
 
 void SimulatorFrame::AttachCharts(TChart& c1, TChart& c2, TChart& c3, TChart& c4, TChart& c5) {
     TChart* data[5] = {&c1, &c2, &c3, &c4, &c5};
@@ -164,10 +183,13 @@ QLabel* SimulatorFrame::AddLabel(const QString& caption, int x, int y, QWidget* 
     return l;
 }
 
-void SimulatorFrame::KeepKeys(QWidget* control) { control->installEventFilter(this); }
+void SimulatorFrame::KeepKeys(QWidget* control) {
+    control->setProperty("kelvaneKeepsKeys", true);
+    control->installEventFilter(this);
+}
 
 bool SimulatorFrame::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::KeyPress && watched->property("kelvaneKeepsKeys").toBool()) {
         int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter)
             return true;
@@ -175,7 +197,9 @@ bool SimulatorFrame::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void SimulatorFrame::ShowPicture(const QImage& image) { Image1->setPixmap(QPixmap::fromImage(image)); }
+void SimulatorFrame::ShowPicture(const QImage& image) {
+    Image1->setPixmap(QPixmap::fromImage(image));
+}
 
 bool SimulatorFrame::ScaleAndFit(QWidget* window, int dpi, bool& beenScaled) {
     QSize screen = Platform::Current().ScreenSize();
@@ -243,9 +267,8 @@ void SimulatorFrame::FormDestroy() {
 
 void SimulatorFrame::ReadIniFile(const std::string& fileName) {
     TIniFile ini(fileName);
-    traits_.parameters->ReadIniFile(ini, host_, [this](const std::string& name, int position) {
-        SetTrackBar(name, position);
-    });
+    traits_.parameters->ReadIniFile(
+        ini, host_, [this](const std::string& name, int position) { SetTrackBar(name, position); });
 }
 
 void SimulatorFrame::WriteIniFile(const std::string& fileName) {
@@ -265,9 +288,9 @@ void SimulatorFrame::LayoutBands() {
     int pictureWidth = static_cast<int>(std::lround(traits_.pictureWidth * scale_));
     Panel2->setGeometry(0, 0, w, band);
     Panel1->setGeometry(0, 0, inputWidth, band);
-    Image1->setGeometry(inputWidth, 0, pictureWidth, band);
-    StringGrid1->setGeometry(inputWidth + pictureWidth, 0, std::max(w - inputWidth - pictureWidth, 0),
-                             band);
+    Image1->setGeometry(inputWidth, 1, pictureWidth, std::max(band - 2, 1));
+    StringGrid1->setGeometry(inputWidth + pictureWidth, 0,
+                             std::max(w - inputWidth - pictureWidth, 0), band);
     Panel3->setGeometry(0, band, w, std::max(h - band, 0));
     Panel4->setGeometry(0, 0, Panel3->width(), Panel3->height());
     FormResize();
@@ -321,9 +344,13 @@ void SimulatorFrame::Chart5Click() {
         c5->move(Panel3->width() - c5->width(), 0);
 }
 
-void SimulatorFrame::PrintButtonClick() { Platform::Current().PrintImage(grab().toImage()); }
+void SimulatorFrame::PrintButtonClick() {
+    Platform::Current().PrintImage(grab().toImage());
+}
 
-void SimulatorFrame::ExitButtonClick() { reject(); }
+void SimulatorFrame::ExitButtonClick() {
+    reject();
+}
 
 void SimulatorFrame::HelpButtonClick() {
     HaltAction();

@@ -23,6 +23,8 @@ class ParameterTable;
 struct FrameTraits {
     QString caption;
     QPoint designedPlacement;
+    // Wide enough to show both grid columns whole.
+    QSize designSize{860, 555};
     // Placement section and its key spellings.
     std::string placementSection;
     std::string widthKey;
@@ -44,7 +46,7 @@ struct FrameTraits {
 // chart layout, keys, print, exit, help, save, load and the pop-over PV chart.
 class SimulatorFrame : public QDialog {
     Q_OBJECT
-public:
+  public:
     SimulatorFrame(const FrameTraits& traits, QWidget* parent = nullptr);
 
     // Fields the frame keeps for every window.
@@ -91,11 +93,13 @@ public:
     static void RunAppByDocument(const QString& fileName);
     // The program's folder with its trailing separator.
     static std::string ProgramFolder();
+    // Tests keep their settings files in a folder of their own.
+    static void SetProgramFolderForTests(const std::string& folder);
 
-signals:
+  signals:
     void shownSequenceDone();
 
-protected:
+  protected:
     // The differences between the windows.
     virtual void EnterAction() {}
     virtual void HaltAction() {}
@@ -129,7 +133,7 @@ protected:
     QTableWidget* StringGrid1 = nullptr;
     QTimer* SplashTimer = nullptr;
 
-private:
+  private:
     void FormShow();
     void LayoutBands();
 

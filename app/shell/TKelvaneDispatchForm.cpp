@@ -22,11 +22,13 @@ TKelvaneDispatchForm::TKelvaneDispatchForm(QWidget* parent) : QWidget(parent) {
     resize(487, 152);
 
     QPushButton* gamma = AddButton("&Gamma", 32, 16, &TKelvaneDispatchForm::GammaButtonClick);
-    QPushButton* ringbom = AddButton("&Ringbom", 120, 16, &TKelvaneDispatchForm::RingbomButtonClick);
+    QPushButton* ringbom =
+        AddButton("&Ringbom", 120, 16, &TKelvaneDispatchForm::RingbomButtonClick);
     QPushButton* rider = AddButton("&Rider", 208, 16, &TKelvaneDispatchForm::RiderButtonClick);
     QPushButton* rotary = AddButton("&Rotary", 296, 16, &TKelvaneDispatchForm::RotaryButtonClick);
     QPushButton* quit = AddButton("&Quit", 384, 16, &TKelvaneDispatchForm::QuitButtonClick);
-    QPushButton* intro = AddButton("&Introduction", 168, 64, &TKelvaneDispatchForm::IntroButtonClick);
+    QPushButton* intro =
+        AddButton("&Introduction", 168, 64, &TKelvaneDispatchForm::IntroButtonClick);
     gamma->setObjectName("GammaButton");
     ringbom->setObjectName("RingbomButton");
     rider->setObjectName("RiderButton");
@@ -60,7 +62,8 @@ QPushButton* TKelvaneDispatchForm::AddButton(const QString& caption, int x, int 
                                              void (TKelvaneDispatchForm::*handler)()) {
     auto* b = new QPushButton(caption, this);
     b->setGeometry(x, y, 75, 25);
-    connect(b, &QPushButton::clicked, this, [this, handler] { RunGuarded([this, handler] { (this->*handler)(); }); });
+    connect(b, &QPushButton::clicked, this,
+            [this, handler] { RunGuarded([this, handler] { (this->*handler)(); }); });
     return b;
 }
 
@@ -134,6 +137,8 @@ void TKelvaneDispatchForm::IntroButtonClick() {
     SimulatorFrame::RunAppByDocument(QString::fromStdString(appPath) + "Kelvane Introduction.HTM");
 }
 
-void TKelvaneDispatchForm::QuitButtonClick() { close(); }
+void TKelvaneDispatchForm::QuitButtonClick() {
+    close();
+}
 
 } // namespace kelvane

@@ -13,7 +13,7 @@ namespace kelvane {
 // The launcher: the program's main window, from which the simulator windows open.
 class TKelvaneDispatchForm : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TKelvaneDispatchForm(QWidget* parent = nullptr);
 
     std::string appPath;
@@ -39,12 +39,13 @@ public:
     QLabel* ReleaseLabel() const { return lRelease; }
     static std::string ProductVersion();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void FormShow();
-    QPushButton* AddButton(const QString& caption, int x, int y, void (TKelvaneDispatchForm::*handler)());
+    QPushButton* AddButton(const QString& caption, int x, int y,
+                           void (TKelvaneDispatchForm::*handler)());
 
     QLabel* lRelease = nullptr;
     bool shownOnce_ = false;

@@ -1,10 +1,9 @@
+#include "shell/KelvaneProgram.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle("Kelvane");
-    window.show();
-    return app.exec();
+    kelvane::KelvaneProgram program;
+    return program.Run();
 }

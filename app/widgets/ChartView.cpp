@@ -6,7 +6,9 @@ namespace kelvane {
 
 namespace {
 
-QColor ToQColor(TColor c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
+QColor ToQColor(TColor c) {
+    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
+}
 
 // Bounds that QCustomPlot accepts: finite and not empty.
 QCPRange SafeRange(double lower, double upper) {
@@ -104,8 +106,8 @@ bool ChartView::SyncPoints(SeriesState& state) {
     const auto& xs = s.XValues().Values();
     const auto& ys = s.YValues().Values();
     std::uint64_t dropped = s.FrontRemoved() - state.frontRemoved;
-    bool onlyAppended = s.StructureRevision() == state.structure && dropped == 0 &&
-                        s.Count() >= state.count;
+    bool onlyAppended =
+        s.StructureRevision() == state.structure && dropped == 0 && s.Count() >= state.count;
     if (onlyAppended) {
         for (int i = state.count; i < s.Count(); ++i) {
             if (state.graph)
@@ -153,13 +155,14 @@ bool ChartView::SyncAxis(const TChartAxis& axis, QCPAxis* view, bool isVertical)
         QCPRange r = isVertical ? p->getValueRange(ok) : p->getKeyRange(ok);
         if (!ok)
             continue;
-        range = found ? QCPRange(std::min(range.lower, r.lower), std::max(range.upper, r.upper)) : r;
+        range =
+            found ? QCPRange(std::min(range.lower, r.lower), std::max(range.upper, r.upper)) : r;
         found = true;
     }
-    double lower = axis.AutomaticMinimum || axis.Automatic ? (found ? range.lower : 0)
-                                                           : axis.Minimum();
-    double upper = axis.AutomaticMaximum || axis.Automatic ? (found ? range.upper : 1)
-                                                           : axis.Maximum();
+    double lower =
+        axis.AutomaticMinimum || axis.Automatic ? (found ? range.lower : 0) : axis.Minimum();
+    double upper =
+        axis.AutomaticMaximum || axis.Automatic ? (found ? range.upper : 1) : axis.Maximum();
     view->setRange(SafeRange(lower, upper));
     return true;
 }
@@ -190,7 +193,8 @@ bool ChartView::Sync() {
     const TChartAxis* axes[3] = {&chart_.BottomAxis, &chart_.LeftAxis, &chart_.RightAxis};
     QCPAxis* views[3] = {xAxis, yAxis, yAxis2};
     for (int i = 0; i < 3; ++i) {
-        bool automatic = axes[i]->Automatic || axes[i]->AutomaticMinimum || axes[i]->AutomaticMaximum;
+        bool automatic =
+            axes[i]->Automatic || axes[i]->AutomaticMinimum || axes[i]->AutomaticMaximum;
         if (axes[i]->Revision() != axisRevisions_[i] || (automatic && changed)) {
             SyncAxis(*axes[i], views[i], i != 0);
             axisRevisions_[i] = axes[i]->Revision();
@@ -208,7 +212,9 @@ bool ChartView::Sync() {
     return changed;
 }
 
-QRect ChartView::ChartRect() const { return axisRect()->rect(); }
+QRect ChartView::ChartRect() const {
+    return axisRect()->rect();
+}
 
 void ChartView::mousePressEvent(QMouseEvent* event) {
     pressed_ = true;
@@ -226,8 +232,12 @@ void ChartView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 // Charts neither zoom nor pan.
-void ChartView::mouseMoveEvent(QMouseEvent* event) { event->accept(); }
-void ChartView::wheelEvent(QWheelEvent* event) { event->accept(); }
+void ChartView::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+}
+void ChartView::wheelEvent(QWheelEvent* event) {
+    event->accept();
+}
 
 void ChartView::resizeEvent(QResizeEvent* event) {
     QCustomPlot::resizeEvent(event);

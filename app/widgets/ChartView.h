@@ -13,7 +13,7 @@ namespace kelvane {
 // points in the common case, and replots only when something changed.
 class ChartView : public QCustomPlot {
     Q_OBJECT
-public:
+  public:
     explicit ChartView(TChart& chart, QWidget* parent = nullptr);
 
     TChart& Chart() { return chart_; }
@@ -22,20 +22,20 @@ public:
     // The plotting area, in the chart's pixel coordinates, as of the last layout.
     QRect ChartRect() const;
 
-signals:
+  signals:
     // Every mouse press inside the chart.
     void clickBackground(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
     // A completed click on the chart.
     void clicked();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     struct SeriesState {
         TLineSeries* series = nullptr;
         QCPGraph* graph = nullptr; // for X-ordered series

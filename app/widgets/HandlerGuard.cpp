@@ -15,7 +15,9 @@ ExceptionReporter& Reporter() {
 
 } // namespace
 
-void SetExceptionReporter(ExceptionReporter reporter) { Reporter() = std::move(reporter); }
+void SetExceptionReporter(ExceptionReporter reporter) {
+    Reporter() = std::move(reporter);
+}
 
 void RunGuarded(const std::function<void()>& handler) {
     try {

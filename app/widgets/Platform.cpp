@@ -29,7 +29,9 @@ Platform& Platform::Current() {
     return g_current ? *g_current : desktop;
 }
 
-void Platform::SetCurrent(Platform* platform) { g_current = platform; }
+void Platform::SetCurrent(Platform* platform) {
+    g_current = platform;
+}
 
 void Platform::PaintOnPrinter(QPrinter& printer, const QImage& image) {
     QPainter painter;
@@ -91,6 +93,8 @@ QSize QtPlatform::ScreenSize() {
     return screen ? screen->size() : QSize(1024, 768);
 }
 
-void QtPlatform::ShowModal(QDialog* dialog) { dialog->exec(); }
+void QtPlatform::ShowModal(QDialog* dialog) {
+    dialog->exec();
+}
 
 } // namespace kelvane

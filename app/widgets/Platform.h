@@ -14,7 +14,7 @@ namespace kelvane {
 // printing, documents, the screen, modal showing. Tests substitute it so that
 // nothing blocks or depends on the machine.
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
@@ -41,7 +41,7 @@ public:
 
 // The real desktop.
 class QtPlatform : public Platform {
-public:
+  public:
     void ShowMessage(QWidget* parent, const QString& text) override;
     QString OpenFileName(QWidget* parent, const QString& folder) override;
     QString SaveFileName(QWidget* parent, const QString& folder) override;

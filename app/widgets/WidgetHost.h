@@ -15,7 +15,7 @@ namespace kelvane {
 
 // The engine seam over a window's controls.
 class WidgetHost : public EngineHost {
-public:
+  public:
     void AddField(const std::string& name, QLineEdit* edit) { fields_[name] = edit; }
     void AddCheckBox(const std::string& name, QCheckBox* box) { checks_[name] = box; }
     void AddLabel(const std::string& name, QLabel* label) { labels_[name] = label; }
@@ -35,7 +35,7 @@ public:
     void RedrawPicture() override;
     void ProcessEvents() override;
 
-private:
+  private:
     std::map<std::string, QLineEdit*> fields_;
     std::map<std::string, QCheckBox*> checks_;
     std::map<std::string, QLabel*> labels_;

@@ -1,0 +1,208 @@
+#include "TGammaStirlingMainForm.h"
+
+#include "foundations/ParameterTable.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSlider>
+#include <QTimer>
+
+namespace kelvane {
+
+namespace {
+
+FrameTraits GammaTraits() {
+    FrameTraits t;
+    t.caption = "Gamma Stirling Engine Simulator";
+    t.designedPlacement = QPoint(222, 101);
+    t.placementSection = "Gamma";
+    t.widthKey = "Width";
+    t.heightKey = "Height";
+    t.parameters = &ParameterTable::Gamma();
+    t.helpDocument = "Gamma Kelvane Help.HTM";
+    t.tutorDocument = "Gamma Kelvane Tutorial.HTM";
+    t.chart5Height = 250;
+    t.gridRows = GammaEngine::kGridRows;
+    return t;
+}
+
+const char* const kYellowFields[] = {"DispCylHeight", "DispCylDiameter", "DispHeight",
+                                     "PistonThrow",   "PistonDiameter",  "PhaseOffset"};
+
+QFrame* Bevel(QWidget* parent, int x, int y, int w, int h) {
+    auto* f = new QFrame(parent);
+    f->setFrameShape(QFrame::Box);
+    f->setFrameShadow(QFrame::Sunken);
+    f->setGeometry(x, y, w, h);
+    f->lower();
+    return f;
+}
+
+QLabel* Swatch(QWidget* parent, const char* name, QColor colour, int x, int y) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(name);
+    l->setGeometry(x, y, 41, 33);
+    l->setAutoFillBackground(true);
+    QPalette p = l->palette();
+    p.setColor(QPalette::Window, colour);
+    l->setPalette(p);
+    return l;
+}
+
+} // namespace
+
+TGammaStirlingMainForm::TGammaStirlingMainForm(QWidget* parent)
+    : SimulatorFrame(GammaTraits(), parent), engine_(Host()) {
+    setObjectName("TGammaStirlingMainForm");
+    BuildInputPanel();
+    AttachCharts(engine_.Chart1, engine_.Chart2, engine_.Chart3, engine_.Chart4, engine_.Chart5);
+    for (int i = 1; i <= 4; ++i) {
+        ChartView* chart = Chart(i);
+        connect(chart, &ChartView::clickBackground, this,
+                [this, chart](Qt::MouseButton, Qt::KeyboardModifiers, int x, int) {
+                    QRect r = chart->ChartRect();
+                    Run([&] { engine_.Chart1ClickBackground(x, r.left(), r.right()); });
+                });
+    }
+    Host().onRedrawPicture = [this] { RedrawPicture(); };
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    Timer1->setInterval(100);
+    connect(Timer1, &QTimer::timeout, this, &TGammaStirlingMainForm::Timer1Timer);
+    Timer1->start();
+}
+
+void TGammaStirlingMainForm::BuildInputPanel() {
+    Bevel(Panel1, 7, 2, 139, 87);
+    Bevel(Panel1, 316, 36, 156, 81);
+    Swatch(Panel1, "Image2", Qt::red, 16, 25);
+    Swatch(Panel1, "Image3", Qt::blue, 96, 25);
+
+    struct FieldSpec {
+        const char* name;
+        int x, y;
+        const char* text;
+    };
+    const FieldSpec fields[] = {{"HotTemp", 16, 61, "0"},         {"ColdTemp", 83, 61, "0"},
+                                {"DispCylHeight", 200, 36, "5"},  {"DispCylDiameter", 256, 36, "5"},
+                                {"DispHeight", 200, 60, "5"},     {"PistonThrow", 83, 92, "5"},
+                                {"PistonDiameter", 256, 88, "5"}, {"PhaseOffset", 392, 64, "0"},
+                                {"Phase", 392, 40, "0"}};
+    QWidget* previous = nullptr;
+    for (const FieldSpec& f : fields) {
+        QLineEdit* edit = AddField(f.name, f.x, f.y, f.text);
+        connect(edit, &QLineEdit::textChanged, this,
+                [this] { Run([this] { engine_.PistonThrowChange(); }); });
+        if (previous)
+            setTabOrder(previous, edit);
+        previous = edit;
+    }
+    for (const char* name : kYellowFields) {
+        QLineEdit* edit = Host().Field(name);
+        edit->setStyleSheet("background-color: #ffff00");
+        edit->installEventFilter(this);
+    }
+
+    AddLabel("Temp (F)", 46, 13);
+    AddLabel("Height", 206, 19);
+    AddLabel("Diameter", 262, 19);
+    AddLabel("Disp Cyl", 152, 37);
+    AddLabel("Displacer", 152, 64);
+    AddLabel("Piston Throw", 16, 96);
+    AddLabel("Piston", 152, 96);
+    AddLabel("Phase", 336, 45);
+    AddLabel("Phase Offset", 320, 72);
+    AddLabel("Double-click on yellow boxes to create \"Super Graphs\"", 134, 118);
+    QLabel* lDebug = AddLabel("lDebug", 360, 168);
+    lDebug->setObjectName("lDebug");
+    lDebug->setMinimumWidth(120);
+    Host().AddLabel("lDebug", lDebug);
+    AddLabel("\u00A9 Kelvane", 54, 168);
+
+    HotTempTB = new QSlider(Qt::Horizontal, Panel1);
+    HotTempTB->setObjectName("HotTempTB");
+    HotTempTB->setGeometry(8, 25, 137, 24);
+    HotTempTB->setRange(0, 1000);
+    HotTempTB->setTickInterval(100);
+    HotTempTB->setTickPosition(QSlider::TicksAbove);
+    HotTempTB->setValue(1000);
+    connect(HotTempTB, &QSlider::valueChanged, this,
+            [this](int position) { Run([&] { engine_.HotTempTBChange(position); }); });
+
+    PhaseOffsetTB = new QSlider(Qt::Horizontal, Panel1);
+    PhaseOffsetTB->setObjectName("PhaseOffsetTB");
+    PhaseOffsetTB->setGeometry(320, 88, 150, 25);
+    PhaseOffsetTB->setRange(-175, 175);
+    PhaseOffsetTB->setTickInterval(45);
+    PhaseOffsetTB->setTickPosition(QSlider::TicksBelow);
+    PhaseOffsetTB->setValue(0);
+    KeepKeys(PhaseOffsetTB);
+    connect(PhaseOffsetTB, &QSlider::valueChanged, this,
+            [this](int position) { Run([&] { engine_.PhaseOffsetTBChange(position); }); });
+
+    AddButton("&Print", 340, 8, 30, [this] {
+        PrintButtonClick();
+    })->setToolTip("Print the current window contents");
+    AddButton("Tutor", 377, 8, 30, [this] {
+        TutorialButtonClick();
+    })->setToolTip("Documentation (such as it is)");
+    AddButton("Help", 414, 8, 30, [this] {
+        HelpButtonClick();
+    })->setToolTip("Documentation (such as it is)");
+    AddButton("E&xit", 452, 8, 30, [this] { ExitButtonClick(); });
+    GoFastButton = AddButton("&Fast", 12, 136, 45, [this] { GoButtonClick(100); });
+    GoMediumButton = AddButton("&Medium", 65, 136, 43, [this] { GoButtonClick(200); });
+    GoSlowButton = AddButton("Slow", 116, 136, 45, [this] { GoButtonClick(300); });
+    StopButton = AddButton("Stop", 169, 136, 55, [this] { StopButtonClick(); });
+    AddButton("Save", 253, 136, 40, [this] {
+        SaveButtonClick();
+    })->setToolTip("Save current set of parameters");
+    AddButton("Load", 300, 136, 40, [this] {
+        LoadButtonClick();
+    })->setToolTip("Load parameters from disk");
+    CalcButton = AddButton("&Calc", 364, 136, 32, [this] { CalcButtonClick(); });
+    AddButton(
+        "Show PV", 420, 136, 55, [this] { ShowPVButtonClick(); }, false);
+}
+
+void TGammaStirlingMainForm::GoButtonClick(int intervalMs) {
+    engine_.SpeedButtonClick(intervalMs);
+    Timer1->setInterval(engine_.timerInterval);
+}
+
+void TGammaStirlingMainForm::ShowSteps() {
+    engine_.FormShow();
+    Timer1->setInterval(engine_.timerInterval);
+}
+
+void TGammaStirlingMainForm::SetTrackBar(const std::string& name, int position) {
+    QSlider* slider = name == "HotTempTB"       ? HotTempTB
+                      : name == "PhaseOffsetTB" ? PhaseOffsetTB
+                                                : nullptr;
+    if (slider)
+        slider->setValue(std::clamp(position, slider->minimum(), slider->maximum()));
+}
+
+bool TGammaStirlingMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        auto* edit = qobject_cast<QLineEdit*>(watched);
+        if (edit && onSweepRequest) {
+            std::string field = edit->objectName().toStdString();
+            Run([&] { onSweepRequest(field); });
+            return true;
+        }
+    }
+    return SimulatorFrame::eventFilter(watched, event);
+}
+
+void TGammaStirlingMainForm::RedrawPicture() {
+    canvas_.Resize(Image1->width(), Image1->height());
+    engine_.ShowEngine(canvas_);
+    ShowPicture(canvas_.Image());
+}
+
+} // namespace kelvane

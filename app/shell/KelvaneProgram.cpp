@@ -1,0 +1,37 @@
+#include "KelvaneProgram.h"
+
+#include "TKelvaneDispatchForm.h"
+#include "gamma/TGammaStirlingMainForm.h"
+#include "widgets/HandlerGuard.h"
+#include "widgets/Platform.h"
+
+#include <QApplication>
+
+namespace kelvane {
+
+KelvaneProgram::KelvaneProgram() {
+    launcher_ = std::make_unique<TKelvaneDispatchForm>();
+    gamma_ = std::make_unique<TGammaStirlingMainForm>(launcher_.get());
+    launcher_->showGamma = [this] { Platform::Current().ShowModal(gamma_.get()); };
+}
+
+KelvaneProgram::~KelvaneProgram() {
+    End();
+}
+
+int KelvaneProgram::Run() {
+    launcher_->show();
+    int status = QApplication::exec();
+    End();
+    return status;
+}
+
+void KelvaneProgram::End() {
+    if (ended_)
+        return;
+    ended_ = true;
+    RunGuarded([this] { launcher_->FormDestroy(); });
+    RunGuarded([this] { gamma_->FormDestroy(); });
+}
+
+} // namespace kelvane

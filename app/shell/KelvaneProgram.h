@@ -1,0 +1,31 @@
+#pragma once
+
+#include <memory>
+
+namespace kelvane {
+
+class TGammaStirlingMainForm;
+class TKelvaneDispatchForm;
+
+// The program's windows from start to end: created hidden in order, the
+// launcher shown, and every placement and parameter stored at the end.
+class KelvaneProgram {
+  public:
+    KelvaneProgram();
+    ~KelvaneProgram();
+
+    TKelvaneDispatchForm& Launcher() { return *launcher_; }
+    TGammaStirlingMainForm& Gamma() { return *gamma_; }
+
+    // Shows the launcher and runs the event loop until it closes.
+    int Run();
+    // Writes what the windows store at program end (once).
+    void End();
+
+  private:
+    std::unique_ptr<TKelvaneDispatchForm> launcher_;
+    std::unique_ptr<TGammaStirlingMainForm> gamma_;
+    bool ended_ = false;
+};
+
+} // namespace kelvane

@@ -1,0 +1,194 @@
+#include "../AppTestSupport.h"
+#include "foundations/TIniFile.h"
+#include "gamma/TGammaStirlingMainForm.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+using namespace kelvane;
+
+namespace {
+
+class GammaWindow : public ::testing::Test {
+  protected:
+    AppTestEnvironment env;
+    std::unique_ptr<TGammaStirlingMainForm> form = std::make_unique<TGammaStirlingMainForm>();
+
+    std::string Text(const char* field) { return form->Host().FieldText(field); }
+    std::string Cell(int row) { return form->Grid()->item(row, 1)->text().toStdString(); }
+    void Show() {
+        form->Timer1->stop(); // the tests turn the crank themselves
+        form->show();
+    }
+};
+
+TEST_F(GammaWindow, OpensWithTheDefaultsAnimatingFast) {
+    Show();
+    EXPECT_TRUE(env.errors.empty());
+    EXPECT_EQ(Text("HotTemp"), "300");
+    EXPECT_EQ(Text("ColdTemp"), "100");
+    EXPECT_EQ(Text("DispCylHeight"), "100");
+    EXPECT_EQ(Text("DispCylDiameter"), "100");
+    EXPECT_EQ(Text("DispHeight"), "60");
+    EXPECT_EQ(Text("PistonDiameter"), "30");
+    EXPECT_EQ(Text("PistonThrow"), "60");
+    EXPECT_EQ(Text("PhaseOffset"), "90");
+    EXPECT_EQ(form->HotTempTB->value(), 700);
+    EXPECT_EQ(form->PhaseOffsetTB->value(), 90);
+    EXPECT_TRUE(form->Engine().enable);
+    EXPECT_TRUE(form->Engine().animate);
+    EXPECT_EQ(form->Timer1->interval(), 100);
+    EXPECT_EQ(form->Grid()->item(0, 0)->text(), "Disp Posn");
+    EXPECT_EQ(form->Grid()->item(11, 0)->text(), "Net Work");
+    EXPECT_EQ(form->Engine().PressureSeries.Count(), 361);
+    EXPECT_FALSE(form->Picture()->pixmap().isNull());
+    AppTestEnvironment::Snapshot(*form, "gamma-window");
+}
+
+TEST_F(GammaWindow, SlidersRewriteTheirFields) {
+    Show();
+    form->HotTempTB->setValue(0);
+    EXPECT_EQ(Text("HotTemp"), "1000");
+    form->HotTempTB->setValue(1000);
+    EXPECT_EQ(Text("HotTemp"), "0");
+    form->PhaseOffsetTB->setValue(-175);
+    EXPECT_EQ(Text("PhaseOffset"), "-175");
+    EXPECT_FALSE(form->Engine().animate);
+    EXPECT_EQ(Text("Phase"), "0");
+}
+
+TEST_F(GammaWindow, ChartClicksLandOnFiveDegreeSteps) {
+    Show();
+    ChartView* chart = form->Chart(2);
+    chart->replot();
+    QRect r = chart->ChartRect();
+    auto clickAt = [&](double fraction) {
+        int x = r.left() + static_cast<int>(fraction * (r.right() - r.left()) + 0.5);
+        QTest::mouseClick(chart, Qt::LeftButton, {}, QPoint(x, r.center().y()));
+        return Text("Phase");
+    };
+    EXPECT_EQ(clickAt(0.0), "0");
+    EXPECT_FALSE(form->Engine().animate);
+    EXPECT_EQ(clickAt(1.0), "360");
+    EXPECT_EQ(clickAt(0.5), "180");
+    EXPECT_EQ(form->Engine().PhaseSeries1.XValues()[0], 180);
+}
+
+TEST_F(GammaWindow, AnimationTicksAndEditsStopIt) {
+    Show();
+    form->Engine().phaseChanging = true; // as a chart click writes it
+    form->Host().SetFieldText("Phase", "350");
+    form->Engine().phaseChanging = false;
+    form->Engine().animate = true;
+    form->Timer1Timer();
+    EXPECT_EQ(Text("Phase"), "360");
+    form->Timer1Timer();
+    EXPECT_EQ(Text("Phase"), "10");
+
+    form->Host().Field("DispCylHeight")->setText("120");
+    EXPECT_FALSE(form->Engine().animate);
+    EXPECT_EQ(Text("Phase"), "0");
+    EXPECT_EQ(form->Engine().dispCylHt, 120);
+}
+
+TEST_F(GammaWindow, KeysAndButtons) {
+    Show();
+    form->Engine().PressureSeries.Clear();
+    QTest::keyClick(form->Host().Field("PistonThrow"), Qt::Key_Return);
+    EXPECT_EQ(form->Engine().PressureSeries.Count(), 361);
+
+    QPushButton* showPV = form->ShowPVButton();
+    QTest::mouseClick(showPV, Qt::LeftButton);
+    EXPECT_EQ(showPV->text(), "Hide PV");
+    EXPECT_TRUE(form->Chart(5)->isVisible());
+    EXPECT_EQ(form->Chart(5)->size(), form->Chart(1)->size());
+    QTest::mouseClick(form->Chart(5), Qt::LeftButton);
+    EXPECT_EQ(form->Chart(5)->x(), form->ChartPanel()->width() - form->Chart(5)->width());
+    QTest::mouseClick(form->Chart(5), Qt::LeftButton);
+    EXPECT_EQ(form->Chart(5)->x(), 0);
+    QTest::mouseClick(showPV, Qt::LeftButton);
+    EXPECT_EQ(showPV->text(), "Show PV");
+    EXPECT_FALSE(form->Chart(5)->isVisible());
+
+    form->GoButtonClick(300);
+    EXPECT_EQ(form->Timer1->interval(), 300);
+    EXPECT_TRUE(form->Engine().animate);
+
+    QTest::keyClick(form->Host().Field("PistonThrow"), Qt::Key_Escape);
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(GammaWindow, HelpStopsTheCrankAndOpensThePage) {
+    Show();
+    form->HelpButtonClick();
+    EXPECT_FALSE(form->Engine().animate);
+    ASSERT_EQ(env.platform.documents.size(), 1);
+    EXPECT_TRUE(env.platform.documents[0].endsWith("/Gamma Kelvane Help.HTM"));
+}
+
+TEST_F(GammaWindow, PrintingWithoutAPrinterIsReportedAndChangesNothing) {
+    Show();
+    form->Run([&] { form->PrintButtonClick(); });
+    ASSERT_EQ(env.errors.size(), 1u);
+    EXPECT_EQ(env.platform.printed, 0);
+    QTemporaryDir dir;
+    env.platform.pdfFile = dir.filePath("window.pdf");
+    form->Run([&] { form->PrintButtonClick(); });
+    EXPECT_EQ(env.platform.printed, 1);
+    EXPECT_GT(QFileInfo(env.platform.pdfFile).size(), 1000);
+}
+
+TEST_F(GammaWindow, SettingsAreWrittenAtTheEndAndReadBack) {
+    Show();
+    form->Host().Field("PistonThrow")->setText("45");
+    form->move(-2000, 50);
+    form->FormDestroy();
+    TIniFile ini(env.SettingsFile());
+    EXPECT_EQ(ini.ReadString("GammaPiston", "Throw", ""), "45");
+    EXPECT_EQ(ini.ReadInteger("Gamma", "Left", 0), -2000);
+    EXPECT_EQ(ini.ReadInteger("Gamma", "Width", 0), form->width());
+
+    auto again = std::make_unique<TGammaStirlingMainForm>();
+    again->Timer1->stop();
+    again->show();
+    EXPECT_EQ(again->Host().FieldText("PistonThrow"), "45");
+    EXPECT_EQ(again->x(), -2000);
+}
+
+TEST_F(GammaWindow, NeverShownWritesNothing) {
+    form->FormDestroy();
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(env.SettingsFile())));
+}
+
+TEST_F(GammaWindow, BadStoredHotTemperatureIsReportedAndTheWindowStillShows) {
+    TIniFile(env.SettingsFile()).WriteString("GammaHot", "Temp", "hot");
+    Show();
+    ASSERT_EQ(env.errors.size(), 1u);
+    EXPECT_EQ(env.errors[0], "'hot' is not a valid integer value");
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(form->Engine().enable);
+}
+
+TEST_F(GammaWindow, ScalesOnceOnAHighResolutionScreen) {
+    env.platform.dpi = 120;
+    form = std::make_unique<TGammaStirlingMainForm>();
+    Show();
+    EXPECT_TRUE(form->beenScaled);
+    QLineEdit* hot = form->Host().Field("HotTemp");
+    EXPECT_EQ(hot->geometry(), QRect(21, 79, 53, 27));
+    int width = form->width();
+    form->hide();
+    Show();
+    EXPECT_EQ(form->width(), width);
+    EXPECT_EQ(hot->geometry(), QRect(21, 79, 53, 27));
+}
+
+} // namespace
