@@ -1,0 +1,174 @@
+#pragma once
+
+#include "RiderTrackBar.h"
+#include "RiderUpDown.h"
+#include "foundations/Canvas.h"
+#include "foundations/EngineHost.h"
+#include "foundations/TChart.h"
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace kelvane {
+
+// The two-piston ("Rider") engine and everything its window does that needs no
+// widget: the model at one crank angle, the analysis of a revolution, the
+// picture, the charts' data, the grid labels, the up-downs and track bars, the
+// phase markers, the animation tick, the delayed recalculation and chart clicks.
+//
+// How the window binds to it:
+// - Edit boxes: parameters are read through host.FieldText on every use. Any
+//   change of an edit box text (by the user, an up-down, the engine itself
+//   through host.SetFieldText) must be passed to FieldChanged(name); only
+//   "Phase" reacts (PhaseChange).
+// - Picture: the engine never draws by itself. Wherever the picture must be
+//   redrawn it calls host.RedrawPicture(); the window answers by calling
+//   ShowEngine on its 255x167 picture canvas and showing the result.
+// - Timer1 runs all the time; its interval is timer1Interval, which the speed
+//   buttons change (read it after GoFast/GoMedium/GoSlowButtonClick). Each
+//   tick calls Timer1Timer, which does nothing unless animate is set.
+// - GraphTimer is a one-shot 250 ms timer that is not restarted while armed.
+//   The engine arms it itself (ArmGraphTimer) and calls onGraphTimerArmed only
+//   when it was not armed; the window starts its single-shot QTimer there and
+//   calls GraphTimerTimer when it fires. graphTimerArmed tells the state.
+// - Up-downs: a press calls UpDownClick(name, up); the engine runs
+//   UpDown7Changing first, then steps the edit box text.
+// - Track bars: a user move calls SetHotTempTBPosition / SetPhaseOffsetTBPosition
+//   with the slider value; after ParametersLoaded the window copies
+//   HotTempTB.Position and PhaseOffsetTB.Position into its sliders without
+//   signalling. HotTempTB has its minimum at the top.
+// - Chart clicks on the background of Chart1..Chart4: Chart1ClickBackground
+//   with the click x and the plot area's left and right edges in pixels.
+// - Showing: after loading the parameters and calling ParametersLoaded, the
+//   window calls ShowStartActions (labels, enable, the "&Fast" action).
+// Invalid parameters raise EConvertError (a text that is not a whole number) or
+// ERiderParameterError (see RiderParameters::Validate); both leave the previous
+// results in place. Raised exceptions are for the window's error report.
+class RiderEngine {
+  public:
+    explicit RiderEngine(EngineHost& host);
+    RiderEngine(const RiderEngine&) = delete;
+    RiderEngine& operator=(const RiderEngine&) = delete;
+
+    // Results of the most recent model run.
+    double hotPos = 0;
+    double coldPos = 0;
+    double hotVol = 0;
+    double coldVol = 0;
+    double currVol = 0;
+    double maxVol = 0;
+    // Of the last analysed revolution; 0 until the first analysis.
+    double avgPressure = 0;
+    double mvSave = 0; // largest raw pressure
+
+    bool enable = false;    // the window has been shown; before that nothing is computed or drawn
+    bool animate = false;   // the animation timer turns the crank
+    bool animating = false; // a tick is in progress
+
+    int timer1Interval = 100; // ms
+    static constexpr int GraphTimerInterval = 250;
+    bool graphTimerArmed = false;
+    std::function<void()> onGraphTimerArmed;
+
+    RiderUpDown UpDown1{"UpDown1", "HotStrokeMin", 5, 100, 5, false};
+    RiderUpDown UpDown2{"UpDown2", "HotStrokeMax", 0, 100, 5, false};
+    RiderUpDown UpDown3{"UpDown3", "ColdStrokeMin", 5, 100, 5, false};
+    RiderUpDown UpDown4{"UpDown4", "ColdStrokeMax", 0, 100, 5, false};
+    RiderUpDown UpDown5{"UpDown5", "PhaseOffset", -180, 180, 10, true};
+    RiderUpDown UpDown6{"UpDown6", "Phase", 0, 350, 10, true};
+    RiderUpDown UpDown7{"UpDown7", "HotTemp", 0, 700, 10, false};
+    RiderUpDown UpDown8{"UpDown8", "ColdTemp", 0, 700, 10, false};
+    RiderTrackBar HotTempTB{0, 1000, 1000};
+    RiderTrackBar PhaseOffsetTB{-175, 175, 0};
+
+    TChart Chart1{"Chart1"};
+    TChart Chart2{"Chart2"};
+    TChart Chart3{"Chart3"};
+    TChart Chart4{"Chart4"};
+    TChart Chart5{"Chart5"};
+    TLineSeries& Series1;
+    TLineSeries& Series2;
+    TLineSeries& Series6;
+    TLineSeries& Series3;
+    TLineSeries& Series4;
+    TLineSeries& LineSeries1;
+    TLineSeries& LineSeries2;
+    TLineSeries& Series5;
+    TLineSeries& Series9;
+    TLineSeries& LineSeries5;
+    TLineSeries& LineSeries6;
+    TLineSeries& Series7;
+    TLineSeries& LineSeries9;
+    TLineSeries& LineSeries10;
+    TLineSeries& Series8;
+    TLineSeries& Series10;
+    TLineSeries& PVSeries;
+    TLineSeries& Series11;
+
+    static constexpr int GridRows = 9;
+    static constexpr int PictureWidth = 255;
+    static constexpr int PictureHeight = 167;
+
+    // The model at the crank angle in "Phase": fields and grid rows 0 to 5, and
+    // with graph one point on each of the nine result series.
+    void CalcEngine(bool graph);
+    // The "&Calc" action: a whole revolution, statistics in grid rows 6 to 8.
+    void CalcButtonClick();
+    // Draws the engine for hotPos and coldPos; nothing while enable is false.
+    void ShowEngine(Canvas& canvas) const;
+
+    // Column 0 of the statistics grid.
+    void SetGridLabels();
+    // The end of showing the window: labels, enable, then the "&Fast" action.
+    void ShowStartActions();
+    // After the parameter texts were loaded (settings file or Load button):
+    // brings the stroke limits into range, then moves the track bars to the
+    // loaded temperature and offset (which may run their handlers).
+    void ParametersLoaded();
+
+    void GoFastButtonClick() { Go(100); }
+    void GoMediumButtonClick() { Go(200); }
+    void GoSlowButtonClick() { Go(300); }
+    void StopButtonClick() { animate = false; }
+
+    // An edit box's text changed.
+    void FieldChanged(const std::string& name);
+    // Moves the phase markers to the crank angle; recomputes and redraws when stopped.
+    void PhaseChange();
+    void Timer1Timer();
+    // True when the timer was not armed and the window must start it now.
+    bool ArmGraphTimer();
+    void GraphTimerTimer();
+    // A click at x on a chart whose plot area spans plotLeft to plotRight.
+    void Chart1ClickBackground(int x, int plotLeft, int plotRight);
+
+    // Runs before every up-down step: the dynamic stroke limits, then the
+    // delayed (and, while animating, the immediate) recalculation.
+    void UpDown7Changing();
+    // A press on the named up-down ("UpDown1" .. "UpDown8").
+    void UpDownClick(const std::string& upDown, bool up);
+    RiderUpDown* FindUpDown(const std::string& name);
+    // A new track bar position from the user or from code; the change handler
+    // runs when the clamped position differs from the current one.
+    void SetHotTempTBPosition(int position);
+    void SetPhaseOffsetTBPosition(int position);
+    void HotTempTBChange();
+    void PhaseOffsetTBChange();
+
+    std::vector<TChart*> Charts();
+
+  private:
+    void Go(int interval);
+    void SetupCharts();
+    // Steps 2 to 6 of the phase change: every marker to the angle.
+    void MoveMarkers(double theta);
+    // The current bounds of Chart4's left axis, for its marker.
+    std::pair<double, double> WorkAxisRange() const;
+    void WriteRow(int row, const std::string& text) { host_.SetCell(1, row, text); }
+
+    EngineHost& host_;
+};
+
+} // namespace kelvane

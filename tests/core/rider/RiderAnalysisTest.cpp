@@ -1,0 +1,167 @@
+#include "RiderTestHost.h"
+#include "foundations/Conversions.h"
+#include "rider/RiderState.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace kelvane {
+namespace {
+
+using test::RiderTestHost;
+
+struct OffsetCase {
+    const char* offset;
+    const char* maxPressure;
+    const char* meanPressure;
+    const char* netWork;
+};
+
+class RiderAnalysisOffsets : public ::testing::TestWithParam<OffsetCase> {};
+
+TEST_P(RiderAnalysisOffsets, StatisticsRows) {
+    const OffsetCase& c = GetParam();
+    RiderTestHost t;
+    t.Set("PhaseOffset", c.offset);
+    t.engine.CalcButtonClick();
+    EXPECT_EQ(t.Row(6), c.maxPressure);
+    EXPECT_EQ(t.Row(7), c.meanPressure);
+    EXPECT_EQ(t.Row(8), c.netWork);
+}
+
+INSTANTIATE_TEST_SUITE_P(FirstStartStrokes, RiderAnalysisOffsets,
+                         ::testing::Values(OffsetCase{"90", "14.06", "6.00", "-1.78"},
+                                           OffsetCase{"-90", "14.06", "6.03", "1.51"},
+                                           OffsetCase{"0", "36.40", "9.16", "-0.16"},
+                                           OffsetCase{"180", "7.54", "4.80", "-0.05"}));
+
+TEST(RiderAnalysis, SeriesAfterARevolution) {
+    RiderTestHost t;
+    RiderEngine& e = t.engine;
+    e.CalcButtonClick();
+    for (TLineSeries* s : {&e.Series1, &e.Series2, &e.Series3, &e.Series4, &e.LineSeries1,
+                           &e.LineSeries5, &e.LineSeries6, &e.LineSeries2, &e.PVSeries})
+        EXPECT_EQ(s->Count(), 361) << s->Name;
+    for (TLineSeries* s : {&e.LineSeries9, &e.LineSeries10, &e.Series10}) {
+        EXPECT_EQ(s->Count(), 360) << s->Name;
+        EXPECT_EQ(s->XValues()[0], 1) << s->Name;
+    }
+    EXPECT_EQ(t.host.fields["Phase"], "0");
+
+    // Normalised pressure peaks at exactly 1; the PV diagram keeps raw values.
+    EXPECT_EQ(e.LineSeries2.YValues().MaxValue(), 1);
+    EXPECT_EQ(e.PVSeries.YValues().MaxValue(), e.mvSave);
+    EXPECT_NEAR(e.mvSave, 14.06, 5e-3);
+    int i180 = e.LineSeries1.XValues().Locate(180);
+    EXPECT_NEAR(e.LineSeries2.YValues()[i180] * e.mvSave, 12.4917, 5e-5);
+
+    // "Sum" is scaled to a largest magnitude of exactly 1.
+    double mv = std::max(e.Series10.YValues().MaxValue(), -e.Series10.YValues().MinValue());
+    EXPECT_EQ(mv, 1);
+    for (int i = 0; i < e.Series10.Count(); ++i)
+        EXPECT_NEAR(e.Series10.YValues()[i],
+                    e.LineSeries9.YValues()[i] + e.LineSeries10.YValues()[i], 1e-12);
+
+    ASSERT_EQ(e.Series5.Count(), 2);
+    EXPECT_EQ(e.Series5.XValues()[0], 0);
+    EXPECT_EQ(e.Series5.XValues()[1], 360);
+    EXPECT_DOUBLE_EQ(e.Series5.YValues()[0], e.avgPressure / e.mvSave);
+    EXPECT_EQ(e.Series5.YValues()[0], e.Series5.YValues()[1]);
+}
+
+TEST(RiderAnalysis, NetWorkSumsThreeHundredSixtyStepsOverThreeHundredSixtyOne) {
+    // Checked against the formula over every offset; the two-decimal texts of
+    // /360 and /361 differ for some of them.
+    int differing = 0;
+    for (int offset = -180; offset <= 180; offset += 10) {
+        RiderTestHost t;
+        t.Set("PhaseOffset", IntToStr(offset));
+        t.engine.CalcButtonClick();
+
+        RiderParameters p{0, offset, 5, 50, 5, 100, 300, 100};
+        std::vector<RiderState> s;
+        double pMax = 0, pSum = 0;
+        for (p.phase = 0; p.phase <= 360; ++p.phase) {
+            s.push_back(RiderState::Compute(p));
+            pMax = std::max(pMax, s.back().pC);
+            pSum += s.back().pC;
+        }
+        double work = 0;
+        for (int th = 1; th <= 360; ++th)
+            work += (s[th].pC / pMax - pSum / 361 / pMax) *
+                    (s[th].hotPos - s[th - 1].hotPos + s[th].coldPos - s[th - 1].coldPos);
+        EXPECT_EQ(t.Row(8), RealToStr2(100 * work / 361)) << offset;
+        if (RealToStr2(100 * work / 361) != RealToStr2(100 * work / 360))
+            ++differing;
+    }
+    EXPECT_GT(differing, 0);
+}
+
+TEST(RiderAnalysis, RepeatingItChangesNothing) {
+    RiderTestHost t;
+    RiderEngine& e = t.engine;
+    e.CalcButtonClick();
+    std::vector<std::deque<double>> before;
+    for (TChart* c : e.Charts())
+        for (int i = 0; i < c->SeriesCount(); ++i)
+            before.push_back(c->Series(i).YValues().Values());
+    std::vector<std::string> rows = {t.Row(6), t.Row(7), t.Row(8)};
+    e.CalcButtonClick();
+    std::size_t k = 0;
+    for (TChart* c : e.Charts())
+        for (int i = 0; i < c->SeriesCount(); ++i)
+            EXPECT_EQ(c->Series(i).YValues().Values(), before[k++]) << c->Series(i).Name;
+    EXPECT_EQ(rows, (std::vector<std::string>{t.Row(6), t.Row(7), t.Row(8)}));
+}
+
+TEST(RiderAnalysis, NothingBeforeTheWindowIsReady) {
+    RiderTestHost t;
+    t.engine.enable = false;
+    t.engine.CalcButtonClick();
+    EXPECT_EQ(t.engine.Series1.Revision(), 0u);
+    EXPECT_EQ(t.Row(6), "");
+    EXPECT_EQ(t.host.redraws, 0);
+}
+
+TEST(RiderAnalysis, StillPistonsGiveFlatWorkCurvesWithoutNaN) {
+    RiderTestHost t;
+    t.Set("HotStrokeMin", "30");
+    t.Set("HotStrokeMax", "30");
+    t.Set("ColdStrokeMin", "60");
+    t.Set("ColdStrokeMax", "60");
+    t.engine.CalcButtonClick();
+    for (TChart* c : t.engine.Charts()) {
+        for (int i = 0; i < c->SeriesCount(); ++i) {
+            const TLineSeries& s = c->Series(i);
+            for (int j = 0; j < s.Count(); ++j)
+                ASSERT_TRUE(std::isfinite(s.YValues()[j]) && std::isfinite(s.XValues()[j]))
+                    << s.Name;
+        }
+    }
+    EXPECT_EQ(t.engine.Series10.YValues().MaxValue(), 0);
+    EXPECT_EQ(t.engine.Series10.YValues().MinValue(), 0);
+    EXPECT_EQ(t.Row(8), "0.00");
+    EXPECT_EQ(t.engine.LineSeries2.YValues().MinValue(), 1);
+}
+
+TEST(RiderAnalysis, WhenStoppedEveryAngleIsShownAndRowsEndAtZero) {
+    RiderTestHost t;
+    t.engine.CalcButtonClick();
+    // Angles 1 to 360 of the sweep and the return to 0 (the text starts at "0").
+    EXPECT_EQ(t.host.redraws, 361);
+    EXPECT_EQ(t.Row(0), "28");
+    EXPECT_EQ(t.Row(1), "100");
+}
+
+TEST(RiderAnalysis, WhileAnimatingRowsShowTheLastAngleOfTheSweep) {
+    RiderTestHost t;
+    t.engine.animate = true;
+    t.engine.CalcButtonClick();
+    EXPECT_EQ(t.host.redraws, 0);
+    EXPECT_EQ(t.Row(0), "27"); // sin of 360 degrees lies just below 0
+    EXPECT_EQ(t.engine.Series6.XValues()[0], 0);
+}
+
+} // namespace
+} // namespace kelvane

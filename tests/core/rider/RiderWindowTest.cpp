@@ -1,0 +1,287 @@
+#include "RiderTestHost.h"
+#include "foundations/EConvertError.h"
+#include "rider/ERiderParameterError.h"
+
+#include <gtest/gtest.h>
+
+namespace kelvane {
+namespace {
+
+using test::RiderTestHost;
+
+TEST(RiderWindow, ChartsAndSeries) {
+    RiderTestHost t;
+    RiderEngine& e = t.engine;
+    auto names = [](TChart& c) {
+        std::vector<std::string> n;
+        for (int i = 0; i < c.SeriesCount(); ++i)
+            n.push_back(c.Series(i).Name + ":" + c.Series(i).Title);
+        return n;
+    };
+    using V = std::vector<std::string>;
+    EXPECT_EQ(names(e.Chart1), (V{"Series1:Hot Piston", "Series2:Cold Piston", "Series6:Phase"}));
+    EXPECT_EQ(names(e.Chart2),
+              (V{"Series3:Hot Volume", "Series4:Cold Volume", "LineSeries1:Total Volume",
+                 "LineSeries2:Pressure", "Series5:Mean Pressure", "Series9:Phase"}));
+    EXPECT_EQ(names(e.Chart3), (V{"LineSeries5:N Hot", "LineSeries6:N Cold", "Series7:Phase"}));
+    EXPECT_EQ(names(e.Chart4), (V{"LineSeries9:Hot Push Rod", "LineSeries10:Cold Push Rod",
+                                  "Series8:Phase", "Series10:Sum"}));
+    EXPECT_EQ(names(e.Chart5), (V{"PVSeries:PVSeries", "Series11:PVPhase"}));
+}
+
+TEST(RiderWindow, PhaseMarkersFollowTheAngle) {
+    RiderTestHost t;
+    RiderEngine& e = t.engine;
+    e.CalcButtonClick();
+    t.host.SetFieldText("Phase", "120");
+    for (TLineSeries* s : {&e.Series6, &e.Series7, &e.Series9}) {
+        ASSERT_EQ(s->Count(), 2);
+        EXPECT_EQ(s->XValues()[0], 120);
+        EXPECT_EQ(s->YValues().MinValue(), 0);
+        EXPECT_EQ(s->YValues().MaxValue(), 100);
+    }
+    // The work marker spans the work curves.
+    double lo = std::min({e.LineSeries9.YValues().MinValue(), e.LineSeries10.YValues().MinValue(),
+                          e.Series10.YValues().MinValue()});
+    double hi = std::max({e.LineSeries9.YValues().MaxValue(), e.LineSeries10.YValues().MaxValue(),
+                          e.Series10.YValues().MaxValue()});
+    EXPECT_EQ(e.Series8.YValues().MinValue(), lo);
+    EXPECT_EQ(e.Series8.YValues().MaxValue(), hi);
+    // The pressure-volume marker lies on the diagram.
+    ASSERT_EQ(e.Series11.Count(), 1);
+    int r = e.LineSeries1.XValues().Locate(120);
+    EXPECT_EQ(e.Series11.XValues()[0],
+              e.PVSeries.XValues()[e.PVSeries.XValues().Locate(e.LineSeries1.YValues()[r])]);
+    EXPECT_NEAR(e.Series11.YValues()[0],
+                e.PVSeries.YValues()[e.PVSeries.XValues().Locate(e.Series11.XValues()[0])], 1e-12);
+    // Stopped: the engine is recomputed and redrawn at the new angle.
+    EXPECT_EQ(t.Row(0), "47"); // 5 + 45 (sin 120 + 1) / 2 = 46.99
+}
+
+TEST(RiderWindow, MarkersAreOnTheNewCurvesRightAfterAnAnalysis) {
+    RiderTestHost t;
+    RiderEngine& e = t.engine;
+    e.CalcButtonClick();
+    ASSERT_EQ(e.Series11.Count(), 1);
+    EXPECT_DOUBLE_EQ(e.Series11.XValues()[0], 0.85);
+    EXPECT_NEAR(e.Series11.YValues()[0], 2.6319, 5e-5);
+    EXPECT_LT(e.Series8.YValues().MinValue(), e.Series8.YValues().MaxValue());
+}
+
+TEST(RiderWindow, AnimationTicksThroughThreeHundredSixty) {
+    RiderTestHost t;
+    RiderEngine& e = t.engine;
+    e.GoFastButtonClick();
+    EXPECT_TRUE(e.animate);
+    EXPECT_EQ(e.timer1Interval, 100);
+    int redraws = t.host.redraws;
+    t.Set("Phase", "340");
+    std::vector<std::string> seen;
+    for (int i = 0; i < 3; ++i) {
+        e.Timer1Timer();
+        seen.push_back(t.host.fields["Phase"]);
+    }
+    EXPECT_EQ(seen, (std::vector<std::string>{"350", "360", "10"}));
+    EXPECT_EQ(e.Series6.XValues()[0], 10);
+    // The grid shows the angle before the step: 360 (hot piston just below mid-stroke).
+    EXPECT_EQ(t.Row(0), "27");
+    EXPECT_EQ(t.host.redraws - redraws, 3);
+    EXPECT_FALSE(e.animating);
+
+    e.GoSlowButtonClick();
+    EXPECT_EQ(e.timer1Interval, 300);
+    EXPECT_EQ(t.host.fields["Phase"], "0");
+    e.StopButtonClick();
+    e.Timer1Timer();
+    EXPECT_EQ(t.host.fields["Phase"], "0");
+}
+
+TEST(RiderWindow, TickIsNotReentered) {
+    RiderTestHost t;
+    t.engine.animate = true;
+    t.engine.animating = true;
+    t.engine.Timer1Timer();
+    EXPECT_EQ(t.host.fields["Phase"], "0");
+    EXPECT_EQ(t.host.redraws, 0);
+}
+
+TEST(RiderWindow, TickWithABadParameterStopsTheAnimationOnce) {
+    RiderTestHost t;
+    t.engine.GoFastButtonClick();
+    t.Set("ColdStrokeMax", "0");
+    EXPECT_THROW(t.engine.Timer1Timer(), ERiderParameterError);
+    EXPECT_FALSE(t.engine.animate);
+    EXPECT_FALSE(t.engine.animating);
+    EXPECT_NO_THROW(t.engine.Timer1Timer());
+}
+
+struct ClickCase {
+    int x;
+    const char* phase;
+};
+
+class RiderChartClick : public ::testing::TestWithParam<ClickCase> {};
+
+TEST_P(RiderChartClick, SetsTheAngleAndStops) {
+    RiderTestHost t;
+    t.engine.CalcButtonClick();
+    t.engine.animate = true;
+    t.engine.Chart1ClickBackground(GetParam().x + 40, 40, 1040);
+    EXPECT_FALSE(t.engine.animate);
+    EXPECT_EQ(t.host.fields["Phase"], GetParam().phase);
+}
+
+INSTANTIATE_TEST_SUITE_P(Widths, RiderChartClick,
+                         ::testing::Values(ClickCase{500, "180"}, ClickCase{-30, "0"},
+                                           ClickCase{1100, "360"}, ClickCase{124, "45"},
+                                           ClickCase{132, "45"}, ClickCase{950, "340"},
+                                           ClickCase{1000, "360"}));
+
+TEST(RiderWindow, ClickRecomputesAtTheNewAngle) {
+    RiderTestHost t;
+    t.engine.CalcButtonClick();
+    t.engine.Chart1ClickBackground(750, 0, 1000); // 270
+    EXPECT_EQ(t.Row(0), "5");
+    EXPECT_DOUBLE_EQ(t.engine.hotPos, 5);
+}
+
+TEST(RiderWindow, ClickOnAPlotAreaWithoutWidthOnlyStops) {
+    RiderTestHost t;
+    t.Set("Phase", "30");
+    t.engine.animate = true;
+    t.engine.Chart1ClickBackground(10, 10, 10);
+    EXPECT_FALSE(t.engine.animate);
+    EXPECT_EQ(t.host.fields["Phase"], "30");
+}
+
+TEST(RiderWindow, StrokeUpDownsStopFiveApart) {
+    RiderTestHost t;
+    for (int i = 0; i < 12; ++i)
+        t.engine.UpDownClick("UpDown1", true);
+    EXPECT_EQ(t.host.fields["HotStrokeMin"], "45");
+    t.Set("HotStrokeMin", "5");
+    for (int i = 0; i < 12; ++i)
+        t.engine.UpDownClick("UpDown2", false);
+    EXPECT_EQ(t.host.fields["HotStrokeMax"], "10");
+    for (int i = 0; i < 30; ++i)
+        t.engine.UpDownClick("UpDown3", true);
+    EXPECT_EQ(t.host.fields["ColdStrokeMin"], "95");
+    EXPECT_EQ(t.engine.UpDown4.Min, 100);
+}
+
+TEST(RiderWindow, PhaseUpDownWrapsAndRecomputesWhenStopped) {
+    RiderTestHost t;
+    t.engine.CalcButtonClick();
+    t.engine.UpDownClick("UpDown6", false);
+    EXPECT_EQ(t.host.fields["Phase"], "350");
+    EXPECT_EQ(t.engine.Series6.XValues()[0], 350);
+    t.engine.UpDownClick("UpDown6", true);
+    EXPECT_EQ(t.host.fields["Phase"], "0");
+    EXPECT_EQ(t.Row(0), "28");
+    EXPECT_THROW(t.engine.UpDownClick("UpDown9", true), std::invalid_argument);
+}
+
+TEST(RiderWindow, PressesWhileStoppedGiveOneDelayedAnalysis) {
+    RiderTestHost t;
+    RiderEngine& e = t.engine;
+    for (int i = 0; i < 3; ++i)
+        e.UpDownClick("UpDown7", true);
+    EXPECT_EQ(t.host.fields["HotTemp"], "330"); // shown at once
+    EXPECT_EQ(t.graphTimerStarts, 1);
+    EXPECT_TRUE(e.graphTimerArmed);
+    EXPECT_EQ(e.Series1.Revision(), 0u); // no analysis yet
+
+    t.Set("Phase", "90");
+    e.GraphTimerTimer();
+    EXPECT_FALSE(e.graphTimerArmed);
+    EXPECT_EQ(e.Series1.Count(), 361);
+    EXPECT_EQ(t.host.fields["Phase"], "90"); // the angle is kept
+    EXPECT_EQ(t.Row(0), "50");
+    EXPECT_EQ(e.Series6.XValues()[0], 90);
+
+    EXPECT_TRUE(e.ArmGraphTimer());
+    EXPECT_FALSE(e.ArmGraphTimer());
+    EXPECT_EQ(t.graphTimerStarts, 2);
+}
+
+TEST(RiderWindow, WhileAnimatingAPressAnalysesTheValuesBeforeTheStep) {
+    RiderTestHost t;
+    RiderEngine& e = t.engine;
+    e.GoFastButtonClick();
+    e.UpDownClick("UpDown2", true); // hot maximum 50 -> 55
+    EXPECT_EQ(t.host.fields["HotStrokeMax"], "55");
+    EXPECT_EQ(e.Series1.YValues().MaxValue(), 50);
+    EXPECT_TRUE(e.graphTimerArmed);
+    e.GraphTimerTimer();
+    EXPECT_EQ(e.Series1.YValues().MaxValue(), 55);
+}
+
+TEST(RiderWindow, TrackBarsSetTheirEnds) {
+    RiderTestHost t;
+    RiderEngine& e = t.engine;
+    e.SetHotTempTBPosition(-40);
+    EXPECT_EQ(e.HotTempTB.Position, 0);
+    EXPECT_EQ(t.host.fields["HotTemp"], "1000"); // beyond UpDown7's 700
+    EXPECT_EQ(t.graphTimerStarts, 1);
+    e.UpDownClick("UpDown7", false);
+    EXPECT_EQ(t.host.fields["HotTemp"], "700");
+
+    e.SetPhaseOffsetTBPosition(400);
+    EXPECT_EQ(t.host.fields["PhaseOffset"], "175");
+    e.SetHotTempTBPosition(1000);
+    EXPECT_EQ(t.host.fields["HotTemp"], "0");
+
+    // An unchanged position raises nothing.
+    t.Set("PhaseOffset", "90");
+    e.SetPhaseOffsetTBPosition(175);
+    EXPECT_EQ(t.host.fields["PhaseOffset"], "90");
+}
+
+TEST(RiderWindow, TrackBarChangeWhileAnimatingAnalysesTheNewValue) {
+    RiderTestHost t;
+    t.engine.GoFastButtonClick();
+    t.engine.SetPhaseOffsetTBPosition(-90);
+    EXPECT_EQ(t.Row(7), "6.03");
+}
+
+TEST(RiderWindow, LoadingBringsStrokesIntoRangeAndMovesTheTrackBars) {
+    RiderTestHost t;
+    RiderEngine& e = t.engine;
+    e.GoFastButtonClick();
+    t.Set("HotStrokeMin", "0");
+    t.Set("ColdStrokeMin", "0");
+    t.Set("ColdStrokeMax", "120");
+    t.Set("PhaseOffset", "180");
+    t.Set("HotTemp", "250");
+    e.ParametersLoaded();
+    EXPECT_EQ(t.host.fields["HotStrokeMin"], "5");
+    EXPECT_EQ(t.host.fields["ColdStrokeMin"], "5");
+    EXPECT_EQ(t.host.fields["ColdStrokeMax"], "100");
+    EXPECT_EQ(e.HotTempTB.Position, 750);
+    EXPECT_EQ(e.PhaseOffsetTB.Position, 175);
+    EXPECT_EQ(t.host.fields["PhaseOffset"], "175");
+    EXPECT_TRUE(e.graphTimerArmed); // a second analysis follows
+
+    // Already at that end: the loaded 180 stays.
+    t.Set("PhaseOffset", "180");
+    e.ParametersLoaded();
+    EXPECT_EQ(t.host.fields["PhaseOffset"], "180");
+
+    t.Set("HotTemp", "hot");
+    EXPECT_THROW(e.ParametersLoaded(), EConvertError);
+}
+
+TEST(RiderWindow, ShowingStartsTheFastAnimationWithAFreshAnalysis) {
+    RiderTestHost t;
+    t.engine.enable = false;
+    t.host.grid.clear();
+    t.engine.ShowStartActions();
+    EXPECT_TRUE(t.engine.enable);
+    EXPECT_TRUE(t.engine.animate);
+    EXPECT_EQ(t.engine.timer1Interval, 100);
+    EXPECT_EQ(t.host.Cell(0, 8), "Net Work");
+    EXPECT_EQ(t.Row(8), "-1.78");
+}
+
+} // namespace
+} // namespace kelvane
