@@ -1,6 +1,8 @@
 #pragma once
 
+#include <concepts>
 #include <exception>
+#include <functional>
 #include <utility>
 
 namespace kelvane {
@@ -27,10 +29,11 @@ template <class F> void Guarded(F&& handler) noexcept {
     }
 }
 
-// A handler for Qt's connect() that runs f inside Guarded.
+// A handler for Qt's connect() that runs f inside Guarded. It takes as many of
+// the signal's arguments as f does (the constraint lets Qt find that number).
 template <class F> auto GuardedSlot(F f) {
-    return [f = std::move(f)](auto&&... args) mutable {
-        Guarded([&] { f(std::forward<decltype(args)>(args)...); });
+    return [f = std::move(f)]<class... A>(A && ... args) mutable requires std::invocable<F&, A...> {
+        Guarded([&] { std::invoke(f, std::forward<A>(args)...); });
     };
 }
 

@@ -118,6 +118,20 @@ TEST_F(ErrorGuardTest, EventLoopGoesOnAfterAFailingSlot) {
     EXPECT_EQ(presenter.reports.size(), 1u);
 }
 
+TEST_F(ErrorGuardTest, GuardedSlotTakesTheArgumentsItWants) {
+    QObject source;
+    int plainCalls = 0;
+    QObject::connect(&source, &QObject::objectNameChanged, GuardedSlot([&] { ++plainCalls; }));
+    QObject::connect(&source, &QObject::objectNameChanged,
+                     GuardedSlot([](const QString& name) { StrToInt(name.toStdString()); }));
+    source.setObjectName("12");
+    EXPECT_TRUE(presenter.reports.empty());
+    source.setObjectName("abc");
+    EXPECT_EQ(plainCalls, 2);
+    ASSERT_EQ(presenter.reports.size(), 1u);
+    EXPECT_EQ(presenter.reports[0].ExceptionMessage, "'abc' is not a valid integer value");
+}
+
 TEST_F(ErrorGuardTest, NotifyIsTheLastBackstop) {
     ASSERT_NE(qobject_cast<KelvaneApplication*>(QCoreApplication::instance()), nullptr);
     ThrowingReceiver receiver;
