@@ -5,6 +5,7 @@
 #include "foundations/TIniFile.h"
 #include "foundations/WindowPlacement.h"
 #include "shell/ReleaseCheck.h"
+#include "shell/TErrorReport.h"
 #include "widgets/HandlerGuard.h"
 #include "widgets/Platform.h"
 
@@ -93,8 +94,10 @@ void TKelvaneDispatchForm::FormShow() {
     WindowPlacement current{x(), y(), width(), height()};
     WindowPlacement stored = WindowPlacement::Read(ini, WindowPlacement::Main(), current);
     move(stored.left, stored.top);
-    if (setErrorLog)
-        setErrorLog(appPath + "Kelvane-Error-Log.Txt");
+    if (TErrorReport* report = TErrorReport::Instance()) {
+        report->SetLogFile(appPath + "Kelvane-Error-Log.Txt");
+        report->SetLogEnabled(true);
+    }
 }
 
 void TKelvaneDispatchForm::CheckForCorrectRelease(const std::string& release) {

@@ -24,8 +24,6 @@ class TKelvaneDispatchForm : public QWidget {
     std::function<void()> showGamma;
     std::function<void()> showRingbom;
     std::function<void()> showRider;
-    // Called when the launcher has been shown, with the error log's new file name.
-    std::function<void(const std::string&)> setErrorLog;
 
     void GammaButtonClick();
     void RingbomButtonClick();

@@ -1,9 +1,21 @@
+#include "shell/ErrorGuard.h"
+#include "shell/KelvaneApplication.h"
 #include "shell/KelvaneProgram.h"
-
-#include <QApplication>
+#include "shell/QtErrorReportPresenter.h"
+#include "shell/TErrorReport.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    kelvane::KelvaneProgram program;
-    return program.Run();
+    kelvane::KelvaneApplication app(argc, argv);
+    // Installed before any window exists.
+    kelvane::TErrorReport errorReport;
+    kelvane::QtErrorReportPresenter errorPresenter;
+    kelvane::ConnectErrorReport(errorReport, &errorPresenter);
+
+    int status = 0;
+    {
+        kelvane::KelvaneProgram program;
+        status = program.Run();
+    }
+    kelvane::ConnectErrorReport(errorReport, nullptr);
+    return status;
 }

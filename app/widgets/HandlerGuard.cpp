@@ -1,8 +1,6 @@
 #include "HandlerGuard.h"
 
-#include <QtGlobal>
-
-#include <stdexcept>
+#include "shell/ErrorGuard.h"
 
 namespace kelvane {
 
@@ -23,17 +21,10 @@ void RunGuarded(const std::function<void()>& handler) {
     try {
         handler();
     } catch (...) {
-        if (Reporter()) {
+        if (Reporter())
             Reporter()(std::current_exception());
-            return;
-        }
-        try {
-            throw;
-        } catch (const std::exception& e) {
-            qWarning("%s", e.what());
-        } catch (...) {
-            qWarning("unknown error");
-        }
+        else
+            ReportException(std::current_exception());
     }
 }
 

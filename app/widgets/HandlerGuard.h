@@ -9,7 +9,7 @@ namespace kelvane {
 // exception goes to the error report, the action ends, the event loop goes on.
 void RunGuarded(const std::function<void()>& handler);
 
-// Where guarded exceptions go (the error report, once installed).
+// Where guarded exceptions go instead of the error report (tests); nullptr restores it.
 using ExceptionReporter = std::function<void(std::exception_ptr)>;
 void SetExceptionReporter(ExceptionReporter reporter);
 

@@ -1,0 +1,392 @@
+#include "shell/TFaultHandler.h"
+
+#include "shell/ProcessInfo.h"
+#include "shell/TCpuContext.h"
+#include "shell/TErrorLog.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <cinttypes>
+#include <climits>
+#include <csignal>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <unistd.h>
+#include <unwind.h>
+
+namespace kelvane {
+
+namespace {
+
+constexpr int FaultSignals[] = {SIGSEGV, SIGFPE, SIGBUS, SIGILL};
+constexpr int SignalCount = sizeof FaultSignals / sizeof FaultSignals[0];
+struct sigaction previous[SignalCount];
+bool installed = false;
+std::atomic<bool> active{true};
+std::atomic<bool> busy{false};
+
+// Two buffers so that a new path is complete before the handler can see it.
+char logPaths[2][PATH_MAX];
+std::atomic<int> currentLog{-1};
+std::atomic<int> maxEntries{100};
+std::atomic<bool> mergeRecursion{true};
+long utcOffset = 0;
+char programName[PATH_MAX];
+
+// Room to run on when the fault is a stack overflow.
+alignas(16) char altStack[64 * 1024];
+bool ownAltStack = false;
+
+char entry[64 * 1024];
+std::size_t entryLength = 0;
+
+// The file mappings of the process, read from /proc/self/maps at fault time.
+struct Mapping {
+    std::uintptr_t start, end;
+    int path; // offset into pathPool
+};
+constexpr int MaxMappings = 4096;
+Mapping mappings[MaxMappings];
+int mappingCount = 0;
+char pathPool[256 * 1024];
+std::size_t poolUsed = 0;
+
+constexpr std::size_t MaxFrames = 512;
+std::uintptr_t frames[MaxFrames];
+std::size_t frameCount = 0;
+
+void Put(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+
+void Put(const char* fmt, ...) {
+    if (entryLength + 1 >= sizeof entry)
+        return;
+    va_list args;
+    va_start(args, fmt);
+    int n = vsnprintf(entry + entryLength, sizeof entry - entryLength, fmt, args);
+    va_end(args);
+    if (n > 0)
+        entryLength = std::min(entryLength + static_cast<std::size_t>(n), sizeof entry - 1);
+}
+
+std::uintptr_t ParseHex(const char*& p) {
+    std::uintptr_t v = 0;
+    for (;; ++p) {
+        char c = *p;
+        if (c >= '0' && c <= '9')
+            v = v * 16 + static_cast<std::uintptr_t>(c - '0');
+        else if (c >= 'a' && c <= 'f')
+            v = v * 16 + static_cast<std::uintptr_t>(c - 'a' + 10);
+        else
+            return v;
+    }
+}
+
+const char* SkipField(const char* p) {
+    while (*p && *p != ' ')
+        ++p;
+    while (*p == ' ')
+        ++p;
+    return p;
+}
+
+void AddMapping(const char* line) {
+    const char* p = line;
+    std::uintptr_t start = ParseHex(p);
+    if (*p != '-')
+        return;
+    ++p;
+    std::uintptr_t end = ParseHex(p);
+    while (*p == ' ')
+        ++p;
+    p = SkipField(p); // permissions
+    p = SkipField(p); // offset
+    p = SkipField(p); // device
+    p = SkipField(p); // inode
+    if (*p != '/' || mappingCount >= MaxMappings)
+        return;
+    std::size_t len = std::strlen(p);
+    int path;
+    const char* last = mappingCount > 0 ? pathPool + mappings[mappingCount - 1].path : "";
+    if (mappingCount > 0 && std::strcmp(last, p) == 0) {
+        path = mappings[mappingCount - 1].path;
+    } else {
+        if (poolUsed + len + 1 > sizeof pathPool)
+            return;
+        std::memcpy(pathPool + poolUsed, p, len + 1);
+        path = static_cast<int>(poolUsed);
+        poolUsed += len + 1;
+    }
+    mappings[mappingCount++] = Mapping{start, end, path};
+}
+
+void LoadMappings() {
+    mappingCount = 0;
+    poolUsed = 0;
+    int fd = open("/proc/self/maps", O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    char buf[4096];
+    char line[PATH_MAX + 256];
+    std::size_t lineLength = 0;
+    for (;;) {
+        ssize_t n = read(fd, buf, sizeof buf);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        for (ssize_t i = 0; i < n; ++i) {
+            if (buf[i] == '\n') {
+                line[lineLength] = '\0';
+                AddMapping(line);
+                lineLength = 0;
+            } else if (lineLength + 1 < sizeof line) {
+                line[lineLength++] = buf[i];
+            }
+        }
+    }
+    close(fd);
+}
+
+const Mapping* MappingOf(std::uintptr_t addr) {
+    for (int i = 0; i < mappingCount; ++i)
+        if (addr >= mappings[i].start && addr < mappings[i].end)
+            return &mappings[i];
+    return nullptr;
+}
+
+// Where the module is loaded: its lowest mapping (its first load segment has
+// address 0 for programs built as position-independent and for libraries).
+std::uintptr_t LoadAddressOf(const Mapping& m) {
+    std::uintptr_t low = m.start;
+    for (int i = 0; i < mappingCount; ++i)
+        if (mappings[i].path == m.path && mappings[i].start < low)
+            low = mappings[i].start;
+    return low;
+}
+
+const char* NameOf(const Mapping* m) {
+    const char* path = m ? pathPool + m->path : programName;
+    const char* slash = std::strrchr(path, '/');
+    return slash ? slash + 1 : path;
+}
+
+std::uintptr_t Relative(std::uintptr_t addr, const Mapping* m) {
+    return m ? addr - LoadAddressOf(*m) : addr;
+}
+
+_Unwind_Reason_Code Collect(_Unwind_Context* ctx, void*) {
+    int beforeInsn = 0;
+    std::uintptr_t ip = _Unwind_GetIPInfo(ctx, &beforeInsn);
+    if (ip == 0 || frameCount >= MaxFrames)
+        return _URC_END_OF_STACK;
+    frames[frameCount++] = ip;
+    return _URC_NO_REASON;
+}
+
+// The frames from the faulting instruction outward; the handler's own frames
+// and the signal trampoline come before it.
+std::size_t FaultFrames(std::uintptr_t rip) {
+    frameCount = 0;
+    _Unwind_Backtrace(Collect, nullptr);
+    for (std::size_t i = 0; i < frameCount; ++i) {
+        if (frames[i] == rip) {
+            std::memmove(frames, frames + i, (frameCount - i) * sizeof frames[0]);
+            return frameCount - i;
+        }
+    }
+    frames[0] = rip;
+    return frameCount = 1;
+}
+
+struct FaultKind {
+    const char* className;
+    const char* text;
+};
+
+FaultKind KindOf(int sig, int code) {
+    switch (sig) {
+    case SIGSEGV:
+        return {"EAccessViolation", "Access violation"};
+    case SIGBUS:
+        return {"EBusError", "Bus error"};
+    case SIGILL:
+        if (code == ILL_PRVOPC || code == ILL_PRVREG)
+            return {"EPrivilege", "Privileged instruction"};
+        return {"EIllegalInstruction", "Illegal instruction"};
+    default:
+        switch (code) {
+        case FPE_INTDIV:
+            return {"EDivByZero", "Division by zero"};
+        case FPE_INTOVF:
+            return {"EIntOverflow", "Integer overflow"};
+        case FPE_FLTDIV:
+            return {"EZeroDivide", "Floating point division by zero"};
+        case FPE_FLTOVF:
+            return {"EOverflow", "Floating point overflow"};
+        case FPE_FLTUND:
+            return {"EUnderflow", "Floating point underflow"};
+        default:
+            return {"EInvalidOp", "Invalid floating point operation"};
+        }
+    }
+}
+
+void ResetAndReraise(int sig) {
+    struct sigaction dfl;
+    std::memset(&dfl, 0, sizeof dfl);
+    dfl.sa_handler = SIG_DFL;
+    sigemptyset(&dfl.sa_mask);
+    sigaction(sig, &dfl, nullptr);
+    // Blocked while the handler runs: delivered, with its default action, on return.
+    raise(sig);
+}
+
+void WriteAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        ssize_t n = write(fd, data, size);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return;
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+}
+
+void OnFault(int sig, siginfo_t* info, void* context) {
+    if (!active.load() || busy.exchange(true)) {
+        ResetAndReraise(sig);
+        return;
+    }
+    const ucontext_t& uc = *static_cast<ucontext_t*>(context);
+    TCpuContext cpu = TCpuContext::FromUcontext(uc);
+    cpu.ReadMemory();
+    LoadMappings();
+    std::size_t count = FaultFrames(cpu.Rip);
+
+    entryLength = 0;
+    entry[0] = '\0';
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    char stamp[64];
+    TErrorLog::FormatTimeStamp(TErrorLog::CivilTime(now.tv_sec, utcOffset), stamp, sizeof stamp);
+    Put("%s%s%s\r\n", TErrorLog::Separator, stamp, TErrorLog::Separator);
+
+    std::size_t messageStart = entryLength;
+    FaultKind kind = KindOf(sig, info->si_code);
+    const Mapping* where = MappingOf(cpu.Rip);
+    std::uintptr_t relative = Relative(cpu.Rip, where);
+    Put("Exception '%s' in module %s at %.8" PRIXPTR "\r\n", kind.className, NameOf(where),
+        relative);
+    if (sig == SIGSEGV || sig == SIGBUS) {
+        bool write = (uc.uc_mcontext.gregs[REG_ERR] & 2) != 0;
+        Put("%s at address %.8" PRIXPTR " in module '%s'. %s of address %.8" PRIXPTR, kind.text,
+            relative, NameOf(where), write ? "Write" : "Read",
+            reinterpret_cast<std::uintptr_t>(info->si_addr));
+    } else {
+        Put("%s at address %.8" PRIXPTR " in module '%s'", kind.text, relative, NameOf(where));
+    }
+    // Debug lookups allocate, which a fault handler must not do.
+    Put("\r\n\r\nSource file: UNKNOWN, Line UNKNOWN");
+    std::size_t messageEnd = entryLength;
+    Put("\r\n\r\n");
+
+    Put("Call stack:\r\n");
+    int limit = maxEntries.load();
+    bool merge = mergeRecursion.load();
+    int entries = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const Mapping* m = MappingOf(frames[i]);
+        if (!m)
+            break;
+        std::size_t same = 1;
+        while (merge && i + same < count && frames[i + same] == frames[i])
+            ++same;
+        if (same > 1)
+            Put("Recursive call (%zu times):\r\n", same);
+        Put(":%.8" PRIXPTR " [%s]\r\n", Relative(frames[i], m), NameOf(m));
+        i += same - 1;
+        if (++entries >= limit)
+            break;
+    }
+    Put("\r\n");
+    entryLength += cpu.Format(entry + entryLength, sizeof entry - entryLength);
+    Put("\r\n\r\n\r\n");
+
+    int log = currentLog.load();
+    if (log >= 0)
+        TErrorLog::Append(logPaths[log], entry, entryLength);
+    WriteAll(STDERR_FILENO, entry + messageStart, messageEnd - messageStart);
+    WriteAll(STDERR_FILENO, "\n", 1);
+    ResetAndReraise(sig);
+}
+
+} // namespace
+
+void TFaultHandler::Install() {
+    if (installed)
+        return;
+    std::string program = ProgramFileName();
+    std::snprintf(programName, sizeof programName, "%s", program.c_str());
+    std::time_t t = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&t, &local);
+    utcOffset = local.tm_gmtoff;
+
+    stack_t current{};
+    if (sigaltstack(nullptr, &current) == 0 && (current.ss_flags & SS_DISABLE)) {
+        stack_t own{};
+        own.ss_sp = altStack;
+        own.ss_size = sizeof altStack;
+        ownAltStack = sigaltstack(&own, nullptr) == 0;
+    }
+    struct sigaction sa;
+    std::memset(&sa, 0, sizeof sa);
+    sa.sa_sigaction = OnFault;
+    sa.sa_flags = SA_SIGINFO | SA_ONSTACK;
+    sigemptyset(&sa.sa_mask);
+    for (int s : FaultSignals)
+        sigaddset(&sa.sa_mask, s);
+    for (int i = 0; i < SignalCount; ++i)
+        sigaction(FaultSignals[i], &sa, &previous[i]);
+    installed = true;
+}
+
+void TFaultHandler::Uninstall() {
+    if (!installed)
+        return;
+    for (int i = 0; i < SignalCount; ++i)
+        sigaction(FaultSignals[i], &previous[i], nullptr);
+    if (ownAltStack) {
+        stack_t off{};
+        off.ss_flags = SS_DISABLE;
+        sigaltstack(&off, nullptr);
+        ownAltStack = false;
+    }
+    installed = false;
+}
+
+void TFaultHandler::SetActive(bool on) {
+    active.store(on);
+}
+
+void TFaultHandler::SetLogFile(const std::string& path) {
+    if (path.empty() || path.size() >= PATH_MAX) {
+        currentLog.store(-1);
+        return;
+    }
+    int next = currentLog.load() == 0 ? 1 : 0;
+    std::memcpy(logPaths[next], path.c_str(), path.size() + 1);
+    currentLog.store(next);
+}
+
+void TFaultHandler::SetCallStackLimits(int maxCallStack, bool suppressRecursion) {
+    maxEntries.store(maxCallStack);
+    mergeRecursion.store(suppressRecursion);
+}
+
+} // namespace kelvane

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+namespace kelvane {
+
+// Processor faults (SIGSEGV, SIGFPE, SIGBUS, SIGILL). After a fault the
+// program's state cannot be trusted, so the handler only writes the log entry
+// (module-relative addresses, registers and code bytes, no debug lookups),
+// echoes the message to standard error, and lets the signal end the program.
+// Everything it does is prepared in static buffers: no allocation.
+class TFaultHandler {
+  public:
+    static void Install();
+    static void Uninstall();
+    // When false a fault ends the program without an entry.
+    static void SetActive(bool active);
+    // The log file; empty for none.
+    static void SetLogFile(const std::string& path);
+    static void SetCallStackLimits(int maxCallStack, bool suppressRecursion);
+};
+
+} // namespace kelvane
