@@ -376,6 +376,10 @@ void RingbomEngine::DropOldestRevolution() {
             s->DeleteFirst();
     }
     trimmed_ = true;
+    if (allData_) {
+        for (TChart* c : {&Chart1, &Chart2, &Chart3, &Chart4})
+            SetRange(c->BottomAxis, AllDataStart(), stepPhase_);
+    }
 }
 
 double RingbomEngine::AllDataStart() const {
