@@ -177,6 +177,9 @@ void RingbomEngine::CalcEngine(bool graph) {
     minVol = CalcCylVol(dispCylDiam, dispCylHt - dispHt);
     maxVol = minVol + fullPistonVol;
     meanVol = (minVol + maxVol) / 2;
+    // Dimensions so large that a volume overflows leave nothing to compute with.
+    if (!std::isfinite(maxVol) || !std::isfinite(CalcCylVol(dPistonDiam, dispTh)))
+        return;
 
     // Power piston: mid-stroke at 0 degrees, top at 90.
     const int angle = StrToInt(host_.FieldText("Phase"));

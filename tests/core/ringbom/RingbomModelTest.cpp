@@ -126,6 +126,10 @@ struct UnusableGeometry {
     const char* text;
 };
 
+std::ostream& operator<<(std::ostream& out, const UnusableGeometry& in) {
+    return out << in.field << "=" << in.text;
+}
+
 class RingbomUnusableGeometry : public ::testing::TestWithParam<UnusableGeometry> {};
 
 TEST_P(RingbomUnusableGeometry, StepDoesNothing) {
@@ -150,6 +154,10 @@ struct OddInput {
     const char* text;
 };
 
+std::ostream& operator<<(std::ostream& out, const OddInput& in) {
+    return out << in.field << "=" << in.text;
+}
+
 class RingbomOddInputs : public ::testing::TestWithParam<OddInput> {};
 
 // Inputs the model accepts but that give degenerate states: nothing that is
@@ -164,12 +172,30 @@ TEST_P(RingbomOddInputs, NoNonFiniteValueReachesChartsOrGrid) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Inputs, RingbomOddInputs,
-                         ::testing::Values(OddInput{"ColdTemp", "300"}, OddInput{"HotTemp", "50"},
-                                           OddInput{"DPistonDiameter", "100"},
-                                           OddInput{"DPistonDiameter", "200"},
-                                           OddInput{"DispCylDiameter", "0"},
-                                           OddInput{"HotTemp", "-470"}));
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, RingbomOddInputs,
+    ::testing::Values(OddInput{"ColdTemp", "300"}, OddInput{"HotTemp", "50"},
+                      OddInput{"DPistonDiameter", "100"}, OddInput{"DPistonDiameter", "200"},
+                      OddInput{"DispCylDiameter", "0"}, OddInput{"HotTemp", "-470"},
+                      OddInput{"DispCylDiameter", "1e200"}, OddInput{"DPistonDiameter", "1e200"}));
+
+// A rod as wide as the piston's swept volume cancels the cold space exactly:
+// the split has no value, and the step ends without touching the history.
+TEST(RingbomModel, ColdSpaceCancelledByTheRodEndsTheStep) {
+    RingbomRig rig;
+    rig.host.fields["DispCylDiameter"] = "0";
+    rig.host.fields["DispHeight"] = "70";
+    rig.host.fields["DPistonDiameter"] = "10";
+    rig.host.fields["PistonDiameter"] = "10";
+    rig.Tick();
+    EXPECT_EQ(rig.engine.pressureHistory[360], 0);
+    EXPECT_EQ(rig.engine.DisplacerSeries.Count(), 0);
+    EXPECT_EQ(rig.Cell(2), "");
+    EXPECT_EQ(rig.Cell(4), "");
+    EXPECT_TRUE(std::isfinite(rig.engine.currPressure));
+    EXPECT_TRUE(GridClean(rig.host));
+    EXPECT_EQ(rig.Phase(), "5"); // the run goes on
+}
 
 TEST(RingbomModel, EqualTemperaturesRecordBothGasesAtTheColdEnd) {
     RingbomRig rig;

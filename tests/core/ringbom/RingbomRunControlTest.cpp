@@ -87,7 +87,7 @@ TEST(RingbomRun, FixedCycleKeeps73SlotsAndWrapsTheAngle) {
     EXPECT_EQ(rig.Phase(), "5"); // 365 wraps
     rig.Tick(2);
     EXPECT_EQ(rig.Phase(), "15");
-    EXPECT_EQ(e.PistonSeries.YValues()[0], 50); // written only by the first step
+    EXPECT_EQ(e.PistonSeries.YValues()[0], 50);                 // written only by the first step
     EXPECT_NE(e.MeanPressureSeries.YValues()[1], firstMeanAt5); // rewritten
     for (TLineSeries* s : e.RecordedSeries()) {
         if (s != &e.PVSeries) {
