@@ -34,7 +34,9 @@ class RingbomEngine {
     // The strip-chart record keeps at most this many steps per series, so that a
     // long run neither slows down nor grows without bound. 100 000 steps are
     // about 1 400 revolutions (a run of nearly three hours at 100 ms a step);
-    // beyond it the oldest whole revolution is dropped at a time.
+    // beyond it the oldest whole revolution is dropped at a time, and All Data
+    // then starts at the oldest kept angle. PVSeries, which grows in both
+    // modes, is held to the same count.
     static constexpr int kStripChartMaxSteps = 100000;
     static constexpr int kStepsPerRevolution = 72;
     static constexpr int kHistoryLength = 360;
