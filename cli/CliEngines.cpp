@@ -1,11 +1,14 @@
 #include "CliEngine.h"
 #include "RiderCliEngine.h"
+#include "RingbomCliEngine.h"
 
 namespace kelvane {
 
 std::unique_ptr<CliEngine> MakeCliEngine(const std::string& name) {
     if (name == "rider")
         return std::make_unique<RiderCliEngine>();
+    if (name == "ringbom")
+        return std::make_unique<RingbomCliEngine>();
     return nullptr;
 }
 

@@ -7,17 +7,21 @@ namespace kelvane {
 double TChartValueList::MaxValue() const {
     if (values_.empty())
         return 0;
+    if (ordered_)
+        return values_.back();
     if (!extremesValid_)
-        Rescan();
-    return max_;
+        Rebuild();
+    return maxq_.front().v;
 }
 
 double TChartValueList::MinValue() const {
     if (values_.empty())
         return 0;
+    if (ordered_)
+        return values_.front();
     if (!extremesValid_)
-        Rescan();
-    return min_;
+        Rebuild();
+    return minq_.front().v;
 }
 
 int TChartValueList::Locate(double x) const {
@@ -36,55 +40,71 @@ int TChartValueList::Locate(double x) const {
 
 void TChartValueList::Clear() {
     values_.clear();
+    base_ = 0;
+    maxq_.clear();
+    minq_.clear();
     extremesValid_ = true;
 }
 
-void TChartValueList::Include(double v) const {
-    if (!extremesValid_)
-        return;
-    if (values_.size() == 1) {
-        min_ = max_ = v;
-        return;
-    }
-    if (v < min_)
-        min_ = v;
-    if (v > max_)
-        max_ = v;
+void TChartValueList::Push(double v, std::uint64_t at) const {
+    while (!maxq_.empty() && !(maxq_.back().v > v))
+        maxq_.pop_back();
+    maxq_.push_back({v, at});
+    while (!minq_.empty() && !(minq_.back().v < v))
+        minq_.pop_back();
+    minq_.push_back({v, at});
+}
+
+void TChartValueList::Invalidate() {
+    extremesValid_ = false;
+    maxq_.clear();
+    minq_.clear();
+}
+
+void TChartValueList::Rebuild() const {
+    maxq_.clear();
+    minq_.clear();
+    for (std::size_t i = 0; i < values_.size(); ++i)
+        Push(values_[i], base_ + i);
+    extremesValid_ = true;
 }
 
 void TChartValueList::Insert(int index, double v) {
+    const bool atEnd = static_cast<std::size_t>(index) == values_.size();
     values_.insert(values_.begin() + index, v);
-    Include(v);
+    if (ordered_)
+        return;
+    if (atEnd && extremesValid_)
+        Push(v, base_ + static_cast<std::uint64_t>(index));
+    else
+        Invalidate();
 }
 
 void TChartValueList::Erase(int index) {
-    double v = values_[static_cast<std::size_t>(index)];
+    if (index == 0) {
+        PopFront();
+        return;
+    }
     values_.erase(values_.begin() + index);
-    if (v == min_ || v == max_)
-        extremesValid_ = false;
+    if (!ordered_)
+        Invalidate();
 }
 
 void TChartValueList::PopFront() {
-    Erase(0);
+    values_.pop_front();
+    if (!ordered_ && extremesValid_) {
+        if (!maxq_.empty() && maxq_.front().at == base_)
+            maxq_.pop_front();
+        if (!minq_.empty() && minq_.front().at == base_)
+            minq_.pop_front();
+    }
+    ++base_;
 }
 
 void TChartValueList::Set(int index, double v) {
-    double& slot = values_[static_cast<std::size_t>(index)];
-    double old = slot;
-    slot = v;
-    if (old == min_ || old == max_)
-        extremesValid_ = false;
-    else
-        Include(v);
-}
-
-void TChartValueList::Rescan() const {
-    if (!values_.empty()) {
-        auto [mn, mx] = std::minmax_element(values_.begin(), values_.end());
-        min_ = *mn;
-        max_ = *mx;
-    }
-    extremesValid_ = true;
+    values_[static_cast<std::size_t>(index)] = v;
+    if (!ordered_)
+        Invalidate();
 }
 
 } // namespace kelvane

@@ -1,12 +1,17 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 
 namespace kelvane {
 
 // One value list (X or Y) of a line series. Its extremes are kept up to date
-// as points come and go, so that long runs never rescan on every step.
+// as points come and go, so that long runs never rescan on every step: an
+// ordered list has them at its ends; any other list keeps its suffix maxima
+// and minima, which appending at the end and deleting from the front (the
+// strip chart's traffic) maintain in amortised constant time. Other changes
+// make the next query rebuild them once.
 class TChartValueList {
   public:
     int Count() const { return static_cast<int>(values_.size()); }
@@ -22,19 +27,27 @@ class TChartValueList {
   private:
     friend class TLineSeries;
 
+    // A value and its position counted from the list's last clear.
+    struct Entry {
+        double v;
+        std::uint64_t at;
+    };
+
     void Clear();
     void Insert(int index, double v);
     void Erase(int index);
     void PopFront();
     void Set(int index, double v);
-    void Include(double v) const;
-    void Rescan() const;
+    void Push(double v, std::uint64_t at) const;
+    void Invalidate();
+    void Rebuild() const;
 
     std::deque<double> values_;
     bool ordered_ = false;
+    std::uint64_t base_ = 0; // position of values_[0]
     mutable bool extremesValid_ = true;
-    mutable double min_ = 0;
-    mutable double max_ = 0;
+    mutable std::deque<Entry> maxq_; // decreasing: maxq_.front() is the maximum
+    mutable std::deque<Entry> minq_; // increasing: minq_.front() is the minimum
 };
 
 } // namespace kelvane

@@ -12,7 +12,10 @@ TLineSeries::TLineSeries(std::string name, std::string title)
 
 void TLineSeries::SetXOrder(TValueOrder order) {
     order_ = order;
-    x_.ordered_ = order == TValueOrder::Ascending;
+    const bool ordered = order == TValueOrder::Ascending;
+    if (x_.ordered_ && !ordered)
+        x_.Invalidate(); // its extremes were read from the ends until now
+    x_.ordered_ = ordered;
 }
 
 void TLineSeries::Clear() {

@@ -1,0 +1,49 @@
+#include "RingbomCliEngine.h"
+
+namespace kelvane {
+
+RingbomCliEngine::RingbomCliEngine() {
+    host_.onFieldChange = [this](const std::string&) { engine_.PistonThrowChange(); };
+}
+
+void RingbomCliEngine::ApplyDefaults() {
+    host_.fields["HotTemp"] = "300";
+    host_.fields["ColdTemp"] = "100";
+    host_.fields["DispCylHeight"] = "100";
+    host_.fields["DispCylDiameter"] = "100";
+    host_.fields["DispHeight"] = "60";
+    host_.fields["DPistonDiameter"] = "10";
+    host_.fields["PistonDiameter"] = "30";
+    host_.fields["PistonThrow"] = "60";
+    host_.fields["Phase"] = "0";
+    host_.checks["StripChartCB"] = true;
+    host_.checks["AllDataCB"] = true;
+}
+
+bool RingbomCliEngine::IsCheckBox(const std::string& name) const {
+    return name == "StripChartCB" || name == "AllDataCB";
+}
+
+void RingbomCliEngine::Steps(int count) {
+    // The show sequence without Go: labels, a clear and steps enabled.
+    engine_.stripControlsEnabled = host_.Checked("StripChartCB");
+    engine_.WriteGridLabels();
+    engine_.enable = true;
+    engine_.ClearButtonClick();
+    for (int k = 0; k < count; ++k)
+        engine_.SingleStepButtonClick();
+}
+
+void RingbomCliEngine::At(int angle) {
+    engine_.ShowAngle(angle);
+}
+
+std::vector<TChart*> RingbomCliEngine::Charts() {
+    return {&engine_.Chart1, &engine_.Chart2, &engine_.Chart3, &engine_.Chart4, &engine_.Chart5};
+}
+
+std::pair<int, int> RingbomCliEngine::DefaultPictureSize() const {
+    return {RingbomEngine::kDefaultPictureWidth, RingbomEngine::kDefaultPictureHeight};
+}
+
+} // namespace kelvane

@@ -1,0 +1,159 @@
+#pragma once
+
+#include "foundations/Canvas.h"
+#include "foundations/EngineHost.h"
+#include "foundations/TChart.h"
+
+#include <array>
+#include <string>
+
+namespace kelvane {
+
+// The Ringbom engine, run step by step: a crank-driven power piston and a free
+// displacer placed by the pressure of the step before. It owns the run control
+// and the chart data; the window only binds its controls to it.
+//
+// How a window drives it:
+//  - Field edits: every change of the nine edit boxes (including the ones the
+//    engine itself makes through SetFieldText) must call PistonThrowChange().
+//  - Check boxes are read through host.Checked("StripChartCB"/"AllDataCB"). A
+//    user click calls StripChartCBClick() / AllDataCBClick(); host.SetChecked
+//    must not call them (the engine does, where a change from code counts as a click).
+//  - Buttons: GoButtonClick, PauseButtonClick, SingleStepButtonClick,
+//    ClearButtonClick, PanLeftButtonClick, PanRightButtonClick; the slider:
+//    HotTempTBChange(position); chart background clicks: Chart1ClickBackground.
+//  - Showing the window: after the settings are read, FormShow().
+//  - Step timer: the window's QTimer follows AnimateTimer (Enabled, Interval)
+//    after every call into the engine and calls AnimateTimerTimer() on each tick.
+//  - Picture: whenever the engine calls host.RedrawPicture(), the window calls
+//    ShowEngine on its picture's canvas and shows the result.
+//  - Pause button caption and the enabled state of the pan buttons and of
+//    AllDataCB are the fields PauseButtonCaption and stripControlsEnabled.
+class RingbomEngine {
+  public:
+    // The strip-chart record keeps at most this many steps per series, so that a
+    // long run neither slows down nor grows without bound. 100 000 steps are
+    // about 1 400 revolutions (a run of nearly three hours at 100 ms a step);
+    // beyond it the oldest whole revolution is dropped at a time, and All Data
+    // then starts at the oldest kept angle. PVSeries, which grows in both
+    // modes, is held to the same count.
+    static constexpr int kStripChartMaxSteps = 100000;
+    static constexpr int kStepsPerRevolution = 72;
+    static constexpr int kHistoryLength = 360;
+    static constexpr int kDefaultPictureWidth = 182;
+    static constexpr int kDefaultPictureHeight = 183;
+
+    struct StepTimer {
+        bool Enabled = false;
+        int Interval = 100; // ms
+    };
+
+    explicit RingbomEngine(EngineHost& host);
+    RingbomEngine(const RingbomEngine&) = delete;
+    RingbomEngine& operator=(const RingbomEngine&) = delete;
+
+    // --- Charts: the only store of the run's results.
+    TChart Chart1{"Chart1"}, Chart2{"Chart2"}, Chart3{"Chart3"}, Chart4{"Chart4"}, Chart5{"Chart5"};
+    TLineSeries &DisplacerSeries, &PistonSeries, &PhaseSeries1;
+    TLineSeries &HotVolSeries, &ColdVolSeries, &TotalVolSeries, &PressureSeries,
+        &MeanPressureSeries, &PhaseSeries2, &HiMeanPressureSeries, &LoMeanPressureSeries;
+    TLineSeries &NHotSeries, &NColdSeries, &PhaseSeries3, &HotTempSeries, &ColdTempSeries;
+    TLineSeries &WorkSeries, &PhaseSeries4, &MeanWorkSeries;
+    TLineSeries &PVSeries, &PVPhaseSeries;
+
+    // --- Model state (written by every step, read by the picture).
+    double dispCylHt = 0, dispCylDiam = 0, dispHt = 0, dispTh = 0, dPistonDiam = 0;
+    double pistonDiam = 0, pistonHt = 0, pistonTh = 0;
+    double dispPos = 0, pistonPos = 0;
+    double hotVol = 0, coldVol = 0, pistonVol = 0, currVol = 0;
+    double minVol = 0, maxVol = 0, meanVol = 0;
+    double currPressure = 0;
+    // Indices 1 to 360, oldest first; index 0 is unused.
+    std::array<double, kHistoryLength + 1> pressureHistory{};
+    double minPressure = 0, meanPressure = 0, maxPressure = 0;
+    double tHot = 0, tCold = 0;
+    double minHot = 1000, maxCold = -200;
+    int resultCount = 0;
+    bool enable = false;
+
+    // --- Run state.
+    bool animating = false;
+    bool computingAnimation = false;
+    bool doSingleStep = false;
+    bool phaseChanging = false;
+    int pausePhase = 0;
+    StepTimer AnimateTimer;
+    std::string PauseButtonCaption = "&Pause";
+    // The cap in force; tests lower it to reach it quickly.
+    int stripChartMaxSteps = kStripChartMaxSteps;
+    // PanLeftButton, PanRightButton and AllDataCB are enabled exactly in strip-chart mode.
+    bool stripControlsEnabled = true;
+
+    // One step of the model; graph asks for its samples to be recorded.
+    void CalcEngine(bool graph);
+    // Draws the engine picture; nothing while enable is false.
+    void ShowEngine(Canvas& canvas) const;
+    // Writes the row labels into column 0 of the grid.
+    void WriteGridLabels();
+
+    // Run control.
+    void AnimateTimerTimer();
+    void GoButtonClick();
+    void PauseButtonClick();
+    void SingleStepButtonClick();
+    void ClearButtonClick();
+    void SetPhase(int p);
+    void ClearGraphs();
+    void ClearSeries(TLineSeries& s);
+    void Set360Axis(TChart& c);
+    void PanGraphs(int degrees);
+    void PanLeftButtonClick() { PanGraphs(-45); }
+    void PanRightButtonClick() { PanGraphs(45); }
+    void ShowAllGraphData();
+    void ShowAllChart(TChart& c);
+    void LoadPVSeries(bool allData);
+    void StripChartCBClick();
+    void AllDataCBClick() { ShowAllGraphData(); }
+
+    // Window handlers.
+    // The engine part of showing the window, after its settings are read.
+    void FormShow();
+    // Change of any of the nine edit boxes.
+    void PistonThrowChange();
+    void HotTempTBChange(int position);
+    // Moves the angle markers to the angle in Phase.
+    void PhaseChange();
+    // A background click at x on a chart whose plot spans plotLeft .. plotRight.
+    void Chart1ClickBackground(const TChart& chart, double x, double plotLeft, double plotRight);
+    // The part of a chart click after the angle is known: halts, sets the angle
+    // and shows the positions recorded for it.
+    void ShowAngle(double angle);
+
+    // The 16 recorded series, in the order a clear empties them.
+    std::array<TLineSeries*, 16> RecordedSeries();
+    bool StripChart() { return host_.Checked("StripChartCB"); }
+    bool AllData() { return host_.Checked("AllDataCB"); }
+
+  private:
+    // Records one sample at the step's angle (strip mode) or into its slot.
+    void AddPoint(TLineSeries& s, double value);
+    void RemoveFirstPoint();
+    void RescalePressureAxis();
+    void PanChart(TChart& c, int degrees);
+    void DropOldestRevolution();
+    double AllDataStart() const;
+    void SetupCharts();
+
+    EngineHost& host_;
+    // The step's angle and slot, read by AddPoint; slotValid is false for an
+    // angle outside 0 .. 360 in fixed-cycle mode.
+    double stepPhase_ = 0;
+    int stepSlot_ = 0;
+    bool slotValid_ = true;
+    bool stripMode_ = true;
+    bool allData_ = true;
+    // True once the cap has dropped revolutions since the last clear.
+    bool trimmed_ = false;
+};
+
+} // namespace kelvane

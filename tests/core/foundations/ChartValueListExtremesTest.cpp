@@ -1,0 +1,70 @@
+#include "foundations/TLineSeries.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+using namespace kelvane;
+
+namespace {
+
+void ExpectExtremes(const TChartValueList& list, const char* what, int step) {
+    const auto& v = list.Values();
+    if (v.empty()) {
+        EXPECT_EQ(list.MaxValue(), 0) << what << step;
+        EXPECT_EQ(list.MinValue(), 0) << what << step;
+        return;
+    }
+    EXPECT_EQ(list.MaxValue(), *std::max_element(v.begin(), v.end())) << what << step;
+    EXPECT_EQ(list.MinValue(), *std::min_element(v.begin(), v.end())) << what << step;
+}
+
+} // namespace
+
+// Every kind of change, mostly the strip chart's append-and-drop traffic, with
+// the kept extremes checked against a full scan after each one.
+TEST(ChartValueListExtremes, MatchAFullScanAfterEveryChange) {
+    for (TValueOrder order : {TValueOrder::Ascending, TValueOrder::None}) {
+        TLineSeries s;
+        s.SetXOrder(order);
+        std::mt19937 rng(12345);
+        std::uniform_int_distribution<int> op(0, 99);
+        std::uniform_int_distribution<int> value(-20, 20); // many ties
+        double x = 0;
+        for (int step = 0; step < 20000; ++step) {
+            const int k = op(rng);
+            if (k < 55) {
+                s.AddXY(x += 5, value(rng));
+            } else if (k < 85) {
+                s.DeleteFirst();
+            } else if (k < 90 && s.Count() > 0) {
+                s.AddXY(x - 5.0 * (value(rng) + 20), value(rng)); // out of order
+            } else if (k < 95 && s.Count() > 0) {
+                s.SetYValue(static_cast<int>(rng() % s.Count()), value(rng));
+            } else if (k < 99 && s.Count() > 0) {
+                s.Delete(static_cast<int>(rng() % s.Count()));
+            } else {
+                s.Clear();
+            }
+            ExpectExtremes(s.XValues(), "x ", step);
+            ExpectExtremes(s.YValues(), "y ", step);
+            if (HasFailure())
+                return;
+        }
+    }
+}
+
+TEST(ChartValueListExtremes, LeavingAscendingOrderKeepsTheExtremes) {
+    TLineSeries s;
+    s.AddXY(1, 0);
+    s.AddXY(2, 0);
+    s.AddXY(3, 0);
+    s.SetXOrder(TValueOrder::None);
+    s.AddXY(0.5, 0);
+    s.AddXY(-1, 0);
+    EXPECT_EQ(s.XValues().MinValue(), -1);
+    EXPECT_EQ(s.XValues().MaxValue(), 3);
+    s.DeleteFirst();
+    EXPECT_EQ(s.XValues().MinValue(), -1);
+}

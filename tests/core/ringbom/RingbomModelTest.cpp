@@ -1,0 +1,218 @@
+#include "RingbomTestRig.h"
+
+#include "foundations/Conversions.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace kelvane;
+using kelvane::test::RingbomRig;
+
+namespace {
+
+bool AllFinite(RingbomEngine& e) {
+    for (TChart* c : {&e.Chart1, &e.Chart2, &e.Chart3, &e.Chart4, &e.Chart5}) {
+        for (int s = 0; s < c->SeriesCount(); ++s) {
+            const TLineSeries& series = c->Series(s);
+            for (int i = 0; i < series.Count(); ++i) {
+                if (!std::isfinite(series.XValues()[i]) || !std::isfinite(series.YValues()[i]))
+                    return false;
+            }
+        }
+    }
+    return true;
+}
+
+bool GridClean(const MapHost& host) {
+    for (int row = 0; row < 12; ++row) {
+        std::string text = host.Cell(1, row);
+        if (text.find("NAN") != std::string::npos || text.find("INF") != std::string::npos)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+// Default engine, figures worked out by hand from the cylinder sizes and
+// temperatures (hot 427.89 K, cold 316.78 K, displacer travel 40).
+TEST(RingbomModel, FirstStepAfterClearPutsTheDisplacerOnItsBottomStop) {
+    RingbomRig rig;
+    rig.Tick();
+    RingbomEngine& e = rig.engine;
+    EXPECT_EQ(e.dispPos, 0);
+    EXPECT_DOUBLE_EQ(e.pistonPos, 30);
+    EXPECT_NEAR(e.hotVol, 311.017, 0.001);
+    EXPECT_NEAR(e.coldVol, 332223.14, 0.01);
+    EXPECT_NEAR(e.tHot, 427.889, 0.001);
+    EXPECT_NEAR(e.tCold, 339.0, 1e-9);
+    EXPECT_NEAR(e.currPressure, 341.952, 0.001);
+    EXPECT_EQ(rig.Cell(4), "0/100");
+    EXPECT_EQ(rig.Cell(2), "  342"); // the mean was still 0: no mark
+    EXPECT_EQ(rig.Cell(7), "0.0000");
+    EXPECT_EQ(rig.Cell(9), "0.351");
+    EXPECT_EQ(rig.Cell(10), "156");
+    EXPECT_EQ(rig.Cell(11), "");
+    EXPECT_EQ(rig.host.labels["lDebug"], "Vol = 332,534");
+    for (int k = 1; k <= 360; ++k)
+        ASSERT_EQ(e.pressureHistory[static_cast<std::size_t>(k)], e.currPressure);
+    EXPECT_EQ(rig.Phase(), "5");
+}
+
+TEST(RingbomModel, SecondStepDrivesTheDisplacerToItsUpperStop) {
+    RingbomRig rig;
+    rig.Tick();
+    const double first = rig.engine.currPressure;
+    rig.Tick();
+    RingbomEngine& e = rig.engine;
+    EXPECT_EQ(e.dispPos, 40);
+    EXPECT_NEAR(e.currPressure, 395.387, 0.001);
+    EXPECT_EQ(rig.Cell(0), "40.0");
+    EXPECT_EQ(rig.Cell(4), "91/9");
+    EXPECT_EQ(rig.Cell(2), "  395 (+)");
+    EXPECT_EQ(rig.Cell(7), "342");
+    // Rows 9 and 10 gain the ratio of the gas temperatures seen so far.
+    EXPECT_EQ(rig.Cell(9), "0.351; 0.262");
+    EXPECT_EQ(rig.Cell(10), "156; 117");
+    EXPECT_EQ(e.pressureHistory[359], first);
+    EXPECT_EQ(e.pressureHistory[1], first);
+    EXPECT_EQ(e.pressureHistory[360], e.currPressure);
+}
+
+TEST(RingbomModel, HistoryWithoutSpreadSendsTheDisplacerToTheUpperStop) {
+    RingbomRig rig;
+    RingbomEngine& e = rig.engine;
+    // 400 sums exactly, so max equals mean and the law would be 0 / 0.
+    std::fill(e.pressureHistory.begin() + 1, e.pressureHistory.end(), 400.0);
+    e.currPressure = 400;
+    rig.Tick();
+    EXPECT_EQ(e.dispPos, 40);
+    EXPECT_EQ(rig.Cell(0), "40.0");
+    EXPECT_TRUE(std::isfinite(e.currPressure));
+    EXPECT_TRUE(AllFinite(e));
+}
+
+TEST(RingbomModel, NetWorkAppearsOnceMoreThan72PointsAreRecorded) {
+    RingbomRig rig;
+    // Two start-up points are dropped on the third step, so the step that
+    // finds 73 points is the 76th.
+    rig.Tick(75);
+    EXPECT_EQ(rig.engine.DisplacerSeries.Count(), 73);
+    EXPECT_EQ(rig.Cell(11), "");
+    double tw = 0;
+    for (int k = 1; k <= 72; ++k)
+        tw += rig.engine.WorkSeries.YValues()[k];
+    rig.Tick();
+    EXPECT_EQ(rig.Cell(11), MyRealToStr(tw / 72));
+    EXPECT_EQ(rig.engine.MeanWorkSeries.YValues()[73], tw / 72);
+}
+
+TEST(RingbomModel, WorkUsesThePistonMoveBetweenTheLastTwoRecordedSteps) {
+    RingbomRig rig;
+    rig.Tick(10);
+    const auto& piston = rig.engine.PistonSeries.YValues();
+    const int n = rig.engine.PistonSeries.Count();
+    const double delta = piston[n - 1] - piston[n - 2];
+    rig.Tick();
+    const RingbomEngine& e = rig.engine;
+    const double expected =
+        (e.currPressure - e.meanPressure) * delta * 3.14159 * 15 * 15; // piston radius 15
+    EXPECT_NEAR(e.WorkSeries.YValues()[n], expected, 1e-9 * std::abs(expected) + 1e-12);
+}
+
+struct UnusableGeometry {
+    const char* field;
+    const char* text;
+};
+
+std::ostream& operator<<(std::ostream& out, const UnusableGeometry& in) {
+    return out << in.field << "=" << in.text;
+}
+
+class RingbomUnusableGeometry : public ::testing::TestWithParam<UnusableGeometry> {};
+
+TEST_P(RingbomUnusableGeometry, StepDoesNothing) {
+    RingbomRig rig;
+    rig.host.fields[GetParam().field] = GetParam().text;
+    rig.Tick();
+    for (int row = 0; row < 12; ++row)
+        EXPECT_EQ(rig.Cell(row), "") << row;
+    for (TLineSeries* s : rig.engine.RecordedSeries())
+        EXPECT_EQ(s->Count(), 0) << s->Name;
+    EXPECT_EQ(rig.engine.pressureHistory[360], 0);
+    EXPECT_EQ(rig.engine.resultCount, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Inputs, RingbomUnusableGeometry,
+                         ::testing::Values(UnusableGeometry{"DispHeight", "100"},
+                                           UnusableGeometry{"PistonThrow", "0"},
+                                           UnusableGeometry{"PistonDiameter", "-30"}));
+
+struct OddInput {
+    const char* field;
+    const char* text;
+};
+
+std::ostream& operator<<(std::ostream& out, const OddInput& in) {
+    return out << in.field << "=" << in.text;
+}
+
+class RingbomOddInputs : public ::testing::TestWithParam<OddInput> {};
+
+// Inputs the model accepts but that give degenerate states: nothing that is
+// not a finite number may reach a chart or the grid.
+TEST_P(RingbomOddInputs, NoNonFiniteValueReachesChartsOrGrid) {
+    for (bool strip : {true, false}) {
+        RingbomRig rig(strip, true);
+        rig.host.fields[GetParam().field] = GetParam().text;
+        rig.Tick(150);
+        EXPECT_TRUE(AllFinite(rig.engine)) << strip;
+        EXPECT_TRUE(GridClean(rig.host)) << strip;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, RingbomOddInputs,
+    ::testing::Values(OddInput{"ColdTemp", "300"}, OddInput{"HotTemp", "50"},
+                      OddInput{"DPistonDiameter", "100"}, OddInput{"DPistonDiameter", "200"},
+                      OddInput{"DispCylDiameter", "0"}, OddInput{"HotTemp", "-470"},
+                      OddInput{"DispCylDiameter", "1e200"}, OddInput{"DPistonDiameter", "1e200"}));
+
+// A rod as wide as the piston's swept volume cancels the cold space exactly:
+// the split has no value, and the step ends without touching the history.
+TEST(RingbomModel, ColdSpaceCancelledByTheRodEndsTheStep) {
+    RingbomRig rig;
+    rig.host.fields["DispCylDiameter"] = "0";
+    rig.host.fields["DispHeight"] = "70";
+    rig.host.fields["DPistonDiameter"] = "10";
+    rig.host.fields["PistonDiameter"] = "10";
+    rig.Tick();
+    EXPECT_EQ(rig.engine.pressureHistory[360], 0);
+    EXPECT_EQ(rig.engine.DisplacerSeries.Count(), 0);
+    EXPECT_EQ(rig.Cell(2), "");
+    EXPECT_EQ(rig.Cell(4), "");
+    EXPECT_TRUE(std::isfinite(rig.engine.currPressure));
+    EXPECT_TRUE(GridClean(rig.host));
+    EXPECT_EQ(rig.Phase(), "5"); // the run goes on
+}
+
+TEST(RingbomModel, EqualTemperaturesRecordBothGasesAtTheColdEnd) {
+    RingbomRig rig;
+    rig.host.fields["ColdTemp"] = "300";
+    rig.Tick(20);
+    for (const TLineSeries* s : {&rig.engine.HotTempSeries, &rig.engine.ColdTempSeries}) {
+        ASSERT_EQ(s->Count(), 18);
+        for (int i = 0; i < s->Count(); ++i)
+            EXPECT_EQ(s->YValues()[i], 0) << s->Name << i;
+    }
+}
+
+TEST(RingbomModel, NotEnabledStepReadsAndWritesNothing) {
+    MapHost host;
+    RingbomEngine engine(host);
+    host.fields["Phase"] = "not a number"; // would throw if read
+    engine.CalcEngine(true);
+    EXPECT_TRUE(host.grid.empty());
+    EXPECT_EQ(engine.DisplacerSeries.Count(), 0);
+}
