@@ -2,6 +2,8 @@
 
 #include "CliEngine.h"
 #include "QImageCanvas.h"
+#include "foundations/ParameterFile.h"
+#include "foundations/ParameterTable.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -236,14 +238,25 @@ int CliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std:
     return 0;
 }
 
-void CliRunner::LoadParameters(const std::string& /*engine*/, const std::string& /*file*/,
-                               MapHost& /*host*/) {
-    throw std::runtime_error("parameter files are not available yet");
+const ParameterTable& CliRunner::Parameters(const std::string& engine) {
+    if (engine == "gamma")
+        return ParameterTable::Gamma();
+    if (engine == "ringbom")
+        return ParameterTable::Ringbom();
+    return ParameterTable::Rider();
 }
 
-void CliRunner::SaveParameters(const std::string& /*engine*/, const std::string& /*file*/,
-                               MapHost& /*host*/) {
-    throw std::runtime_error("parameter files are not available yet");
+void CliRunner::LoadParameters(const std::string& engine, const std::string& file, MapHost& host) {
+    // The Load button only offers existing files; a mistyped name must not
+    // quietly give the defaults.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec))
+        throw std::runtime_error("Cannot open file \"" + file + "\". No such file");
+    LoadParameterFile(file, Parameters(engine), host);
+}
+
+void CliRunner::SaveParameters(const std::string& engine, const std::string& file, MapHost& host) {
+    SaveParameterFile(host, Parameters(engine), file);
 }
 
 } // namespace kelvane

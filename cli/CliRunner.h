@@ -7,6 +7,7 @@
 namespace kelvane {
 
 class MapHost;
+class ParameterTable;
 
 // The command-line companion: runs the engines as the windows do, for batch
 // work, export and checking. Returns the process exit status.
@@ -17,6 +18,7 @@ class CliRunner {
     static const char* Usage();
 
   private:
+    static const ParameterTable& Parameters(const std::string& engine);
     static void LoadParameters(const std::string& engine, const std::string& file, MapHost& host);
     static void SaveParameters(const std::string& engine, const std::string& file, MapHost& host);
 };

@@ -1,5 +1,7 @@
 #include "RiderCliEngine.h"
 
+#include "foundations/ParameterTable.h"
+
 namespace kelvane {
 
 RiderCliEngine::RiderCliEngine() {
@@ -8,13 +10,7 @@ RiderCliEngine::RiderCliEngine() {
 
 void RiderCliEngine::ApplyDefaults() {
     // The settings-file defaults, then what loading them does to the controls.
-    host_.fields["HotTemp"] = "300";
-    host_.fields["HotStrokeMin"] = "0";
-    host_.fields["HotStrokeMax"] = "50";
-    host_.fields["ColdTemp"] = "100";
-    host_.fields["ColdStrokeMin"] = "0";
-    host_.fields["ColdStrokeMax"] = "100";
-    host_.fields["PhaseOffset"] = "90";
+    ParameterTable::Rider().ApplyDefaults(host_);
     host_.fields["Phase"] = "0";
     engine_.ParametersLoaded();
     engine_.SetGridLabels();

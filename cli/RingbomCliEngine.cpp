@@ -1,5 +1,7 @@
 #include "RingbomCliEngine.h"
 
+#include "foundations/ParameterTable.h"
+
 namespace kelvane {
 
 RingbomCliEngine::RingbomCliEngine() {
@@ -7,17 +9,8 @@ RingbomCliEngine::RingbomCliEngine() {
 }
 
 void RingbomCliEngine::ApplyDefaults() {
-    host_.fields["HotTemp"] = "300";
-    host_.fields["ColdTemp"] = "100";
-    host_.fields["DispCylHeight"] = "100";
-    host_.fields["DispCylDiameter"] = "100";
-    host_.fields["DispHeight"] = "60";
-    host_.fields["DPistonDiameter"] = "10";
-    host_.fields["PistonDiameter"] = "30";
-    host_.fields["PistonThrow"] = "60";
+    ParameterTable::Ringbom().ApplyDefaults(host_);
     host_.fields["Phase"] = "0";
-    host_.checks["StripChartCB"] = true;
-    host_.checks["AllDataCB"] = true;
 }
 
 bool RingbomCliEngine::IsCheckBox(const std::string& name) const {

@@ -68,6 +68,15 @@ void ParameterTable::ReadInto(const TIniFile& ini, EngineHost& host) const {
     }
 }
 
+void ParameterTable::ApplyDefaults(EngineHost& host) const {
+    for (const Row& row : rows_) {
+        if (row.checkBox)
+            host.SetChecked(row.control, row.defaultValue == "Y");
+        else
+            host.SetFieldText(row.control, row.defaultValue);
+    }
+}
+
 void ParameterTable::WriteFrom(EngineHost& host, TIniFile& ini) const {
     for (const Row& row : rows_) {
         if (row.checkBox)

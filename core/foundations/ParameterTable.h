@@ -40,6 +40,8 @@ class ParameterTable {
     // Reads every row, in order, into the host: edit boxes get the text, a
     // check box is ticked exactly when the text is "Y".
     void ReadInto(const TIniFile& ini, EngineHost& host) const;
+    // Puts every row's default into the host, as reading a missing file does.
+    void ApplyDefaults(EngineHost& host) const;
     // Writes every row, in order: edit box texts verbatim, check boxes as "Y"/"N".
     // A refused write throws EIniFileError; the rows after it are not written.
     void WriteFrom(EngineHost& host, TIniFile& ini) const;
