@@ -103,20 +103,21 @@ std::string FormatFixed(double r, int decimals, bool group) {
         ++intStart;
     const int intLen = pointPos - intStart;
 
-    std::string out;
-    out.reserve(static_cast<std::size_t>(intLen + intLen / 3 + decimals + 3));
+    char out[1024];
+    int len = 0;
     if (negative && !isZero)
-        out += '-';
+        out[len++] = '-';
     for (int i = 0; i < intLen; ++i) {
         if (group && i > 0 && (intLen - i) % 3 == 0)
-            out += ',';
-        out += d[intStart + i];
+            out[len++] = ',';
+        out[len++] = d[intStart + i];
     }
     if (decimals > 0) {
-        out += '.';
-        out.append(d + pointPos, static_cast<std::size_t>(decimals));
+        out[len++] = '.';
+        std::memcpy(out + len, d + pointPos, static_cast<std::size_t>(decimals));
+        len += decimals;
     }
-    return out;
+    return std::string(out, static_cast<std::size_t>(len));
 }
 
 locale_t CLocale() {

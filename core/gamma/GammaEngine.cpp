@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace kelvane {
 
@@ -172,17 +173,38 @@ void GammaEngine::ShowEngine(Canvas& canvas) const {
     GammaPicture::Draw(*this, canvas);
 }
 
+double GammaEngine::ReadReal(ParsedField& memo, const char* name, double defVal) {
+    std::string text = host_.FieldText(name);
+    if (!memo.valid || text != memo.text) {
+        memo.value = MyStrToReal(text, defVal);
+        memo.text = std::move(text);
+        memo.valid = true;
+    }
+    return memo.value;
+}
+
+int GammaEngine::ReadInt(ParsedField& memo, const char* name) {
+    std::string text = host_.FieldText(name);
+    if (!memo.valid || text != memo.text) {
+        // Throws for a text that is not a whole number, leaving the memo as it was.
+        memo.value = StrToInt(text);
+        memo.text = std::move(text);
+        memo.valid = true;
+    }
+    return static_cast<int>(memo.value);
+}
+
 void GammaEngine::CalcEngine(bool graph) {
     if (!enable)
         return;
 
-    dispCylHt = MyStrToReal(host_.FieldText("DispCylHeight"), kDefaultDimension);
-    dispCylDiam = MyStrToReal(host_.FieldText("DispCylDiameter"), kDefaultDimension);
-    dispHt = MyStrToReal(host_.FieldText("DispHeight"), kDefaultDimension);
+    dispCylHt = ReadReal(dispCylHeightText_, "DispCylHeight", kDefaultDimension);
+    dispCylDiam = ReadReal(dispCylDiameterText_, "DispCylDiameter", kDefaultDimension);
+    dispHt = ReadReal(dispHeightText_, "DispHeight", kDefaultDimension);
     dispTh = dispCylHt - dispHt;
-    pistonDiam = MyStrToReal(host_.FieldText("PistonDiameter"), kDefaultDimension);
+    pistonDiam = ReadReal(pistonDiameterText_, "PistonDiameter", kDefaultDimension);
     pistonHt = pistonDiam;
-    pistonTh = MyStrToReal(host_.FieldText("PistonThrow"), kDefaultDimension);
+    pistonTh = ReadReal(pistonThrowText_, "PistonThrow", kDefaultDimension);
 
     if (!(pistonTh > 0) || !(dispCylHt > 0) || !(dispHt < dispCylHt) || !(pistonHt > 0))
         return;
@@ -201,7 +223,7 @@ void GammaEngine::CalcEngine(bool graph) {
     if (hotVol == 0 && coldVol == 0)
         hotVol = coldVol = 0.001;
 
-    const long long pistonAngle = phase + StrToInt(host_.FieldText("PhaseOffset"));
+    const long long pistonAngle = phase + ReadInt(phaseOffsetText_, "PhaseOffset");
     pistonPos = (std::sin(ToRadians(static_cast<double>(pistonAngle))) + 1) * pistonTh / 2;
     Cell(1, MyRealToStr(pistonPos));
     pistonVol = CalcCylVol(pistonDiam, pistonPos);
@@ -219,8 +241,8 @@ void GammaEngine::CalcEngine(bool graph) {
     host_.SetLabel("lDebug", "Vol = " + MyRealToStr(currVol));
     Cell(3, MyRealToStr(currVol / maxVol));
 
-    const double tMaxHot = FtoK(StrToInt(host_.FieldText("HotTemp")));
-    const double tMaxCold = FtoK(StrToInt(host_.FieldText("ColdTemp")));
+    const double tMaxHot = FtoK(ReadInt(hotTempText_, "HotTemp"));
+    const double tMaxCold = FtoK(ReadInt(coldTempText_, "ColdTemp"));
     const double nominalRatio = tMaxHot / tMaxCold - 1;
     // Before any revolution has been analysed there is no effective ratio yet.
     const double effectiveRatio = maxCold == 0 ? 0.0 : minHot / maxCold - 1;

@@ -125,10 +125,23 @@ class GammaEngine {
 
   private:
     class FlagGuard;
+    // The last text read from a field and its value: the texts are parsed at
+    // every crank angle but rarely change within a revolution.
+    struct ParsedField {
+        std::string text;
+        double value = 0;
+        bool valid = false;
+    };
 
     void SetupCharts();
     void RequestPicture();
     void Cell(int row, const std::string& text) { host_.SetCell(1, row, text); }
+    double ReadReal(ParsedField& memo, const char* name, double defVal);
+    int ReadInt(ParsedField& memo, const char* name);
+
+    ParsedField dispCylHeightText_, dispCylDiameterText_, dispHeightText_;
+    ParsedField pistonDiameterText_, pistonThrowText_;
+    ParsedField phaseOffsetText_, hotTempText_, coldTempText_;
 
     EngineHost& host_;
 };
