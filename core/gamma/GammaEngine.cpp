@@ -194,6 +194,17 @@ int GammaEngine::ReadInt(ParsedField& memo, const char* name) {
     return static_cast<int>(memo.value);
 }
 
+const std::string& GammaEngine::Formatted(TextSlot slot, double value) {
+    FormattedValue& f = formatted_[slot];
+    // Same bits, same text; NaN never compares equal and is simply formatted again.
+    if (!f.valid || !(f.value == value) || std::signbit(f.value) != std::signbit(value)) {
+        f.text = MyRealToStr(value);
+        f.value = value;
+        f.valid = true;
+    }
+    return f.text;
+}
+
 void GammaEngine::CalcEngine(bool graph) {
     if (!enable)
         return;
@@ -230,7 +241,7 @@ void GammaEngine::CalcEngine(bool graph) {
     const double fullPistonVol = CalcCylVol(pistonDiam, pistonTh);
 
     // The displacer cylinder alone, before the piston's gas joins the cold space.
-    Cell(7, MyRealToStr((hotVol + coldVol) / fullPistonVol));
+    Cell(7, Formatted(kVolRatio, (hotVol + coldVol) / fullPistonVol));
 
     minVol = coldVol + hotVol;
     maxVol = minVol + fullPistonVol;
@@ -246,12 +257,12 @@ void GammaEngine::CalcEngine(bool graph) {
     const double nominalRatio = tMaxHot / tMaxCold - 1;
     // Before any revolution has been analysed there is no effective ratio yet.
     const double effectiveRatio = maxCold == 0 ? 0.0 : minHot / maxCold - 1;
-    Cell(8, MyRealToStr(nominalRatio));
-    Cell(9, MyRealToStr(effectiveRatio));
+    Cell(8, Formatted(kNominalRatio, nominalRatio));
+    Cell(9, Formatted(kEffectiveRatio, effectiveRatio));
 
     const double pistonArea = CalcCylVol(pistonDiam, 1);
-    Cell(10, MyRealToStr(nominalRatio * minVol / pistonArea) + "; " +
-                 MyRealToStr(effectiveRatio * minVol / pistonArea));
+    Cell(10, Formatted(kNominalThrow, nominalRatio * minVol / pistonArea) + "; " +
+                 Formatted(kEffectiveThrow, effectiveRatio * minVol / pistonArea));
 
     const double deltaT = tMaxHot - tMaxCold;
     // Wall temperature at height y: linear from the hot bottom to the cold top.
