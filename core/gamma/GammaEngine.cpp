@@ -173,8 +173,8 @@ void GammaEngine::ShowEngine(Canvas& canvas) const {
     GammaPicture::Draw(*this, canvas);
 }
 
-double GammaEngine::ReadReal(ParsedField& memo, const char* name, double defVal) {
-    std::string text = host_.FieldText(name);
+double GammaEngine::ReadReal(ParsedField& memo, double defVal) {
+    std::string text = host_.FieldText(memo.name);
     if (!memo.valid || text != memo.text) {
         memo.value = MyStrToReal(text, defVal);
         memo.text = std::move(text);
@@ -183,8 +183,8 @@ double GammaEngine::ReadReal(ParsedField& memo, const char* name, double defVal)
     return memo.value;
 }
 
-int GammaEngine::ReadInt(ParsedField& memo, const char* name) {
-    std::string text = host_.FieldText(name);
+int GammaEngine::ReadInt(ParsedField& memo) {
+    std::string text = host_.FieldText(memo.name);
     if (!memo.valid || text != memo.text) {
         // Throws for a text that is not a whole number, leaving the memo as it was.
         memo.value = StrToInt(text);
@@ -209,13 +209,13 @@ void GammaEngine::CalcEngine(bool graph) {
     if (!enable)
         return;
 
-    dispCylHt = ReadReal(dispCylHeightText_, "DispCylHeight", kDefaultDimension);
-    dispCylDiam = ReadReal(dispCylDiameterText_, "DispCylDiameter", kDefaultDimension);
-    dispHt = ReadReal(dispHeightText_, "DispHeight", kDefaultDimension);
+    dispCylHt = ReadReal(dispCylHeightText_, kDefaultDimension);
+    dispCylDiam = ReadReal(dispCylDiameterText_, kDefaultDimension);
+    dispHt = ReadReal(dispHeightText_, kDefaultDimension);
     dispTh = dispCylHt - dispHt;
-    pistonDiam = ReadReal(pistonDiameterText_, "PistonDiameter", kDefaultDimension);
+    pistonDiam = ReadReal(pistonDiameterText_, kDefaultDimension);
     pistonHt = pistonDiam;
-    pistonTh = ReadReal(pistonThrowText_, "PistonThrow", kDefaultDimension);
+    pistonTh = ReadReal(pistonThrowText_, kDefaultDimension);
 
     if (!(pistonTh > 0) || !(dispCylHt > 0) || !(dispHt < dispCylHt) || !(pistonHt > 0))
         return;
@@ -234,7 +234,7 @@ void GammaEngine::CalcEngine(bool graph) {
     if (hotVol == 0 && coldVol == 0)
         hotVol = coldVol = 0.001;
 
-    const long long pistonAngle = phase + ReadInt(phaseOffsetText_, "PhaseOffset");
+    const long long pistonAngle = phase + ReadInt(phaseOffsetText_);
     pistonPos = (std::sin(ToRadians(static_cast<double>(pistonAngle))) + 1) * pistonTh / 2;
     Cell(1, MyRealToStr(pistonPos));
     pistonVol = CalcCylVol(pistonDiam, pistonPos);
@@ -252,8 +252,8 @@ void GammaEngine::CalcEngine(bool graph) {
     host_.SetLabel("lDebug", "Vol = " + MyRealToStr(currVol));
     Cell(3, MyRealToStr(currVol / maxVol));
 
-    const double tMaxHot = FtoK(ReadInt(hotTempText_, "HotTemp"));
-    const double tMaxCold = FtoK(ReadInt(coldTempText_, "ColdTemp"));
+    const double tMaxHot = FtoK(ReadInt(hotTempText_));
+    const double tMaxCold = FtoK(ReadInt(coldTempText_));
     const double nominalRatio = tMaxHot / tMaxCold - 1;
     // Before any revolution has been analysed there is no effective ratio yet.
     const double effectiveRatio = maxCold == 0 ? 0.0 : minHot / maxCold - 1;

@@ -137,6 +137,8 @@ class GammaEngine {
     // The last text read from a field and its value: the texts are parsed at
     // every crank angle but rarely change within a revolution.
     struct ParsedField {
+        explicit ParsedField(const char* field) : name(field) {}
+        std::string name;
         std::string text;
         double value = 0;
         bool valid = false;
@@ -145,8 +147,8 @@ class GammaEngine {
     void SetupCharts();
     void RequestPicture();
     void Cell(int row, const std::string& text) { host_.SetCell(1, row, text); }
-    double ReadReal(ParsedField& memo, const char* name, double defVal);
-    int ReadInt(ParsedField& memo, const char* name);
+    double ReadReal(ParsedField& memo, double defVal);
+    int ReadInt(ParsedField& memo);
 
     // The texts of the rows that stay the same over most of a revolution.
     enum TextSlot { kVolRatio, kNominalRatio, kEffectiveRatio, kNominalThrow, kEffectiveThrow };
@@ -158,9 +160,10 @@ class GammaEngine {
     const std::string& Formatted(TextSlot slot, double value);
     FormattedValue formatted_[5];
 
-    ParsedField dispCylHeightText_, dispCylDiameterText_, dispHeightText_;
-    ParsedField pistonDiameterText_, pistonThrowText_;
-    ParsedField phaseOffsetText_, hotTempText_, coldTempText_;
+    ParsedField dispCylHeightText_{"DispCylHeight"}, dispCylDiameterText_{"DispCylDiameter"},
+        dispHeightText_{"DispHeight"}, pistonDiameterText_{"PistonDiameter"},
+        pistonThrowText_{"PistonThrow"}, phaseOffsetText_{"PhaseOffset"}, hotTempText_{"HotTemp"},
+        coldTempText_{"ColdTemp"};
 
     EngineHost& host_;
 };
