@@ -3,11 +3,14 @@
 #include "EConvertError.h"
 #include "MarlUtils.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <locale.h>
 
@@ -20,41 +23,58 @@ constexpr long double kCylPi = 3.14159L;
 
 // Writes |r| with the given count of decimals from its 18-significant-digit
 // decimal form, halves away from zero; a result of zero carries no sign.
+// The grids format every value of every crank angle, so this avoids the
+// printf family and heap growth: to_chars gives the same correctly rounded
+// 18 digits as printf's "%.17Le" of the value.
 std::string FormatFixed(double r, int decimals, bool group) {
     if (std::isnan(r))
         return "NAN";
     if (std::isinf(r))
         return r > 0 ? "INF" : "-INF";
 
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.17Le", static_cast<long double>(r));
-    const char* p = buf;
+    char sci[48];
+    const char* end =
+        std::to_chars(sci, sci + sizeof sci, r, std::chars_format::scientific, 17).ptr;
+    const char* p = sci;
     bool negative = false;
     if (*p == '-') {
         negative = true;
         ++p;
     }
-    std::string digits;
-    for (; *p && *p != 'e'; ++p) {
-        if (*p >= '0' && *p <= '9')
-            digits += *p;
+    const char* e = std::find(p, end, 'e');
+    int exponent = 0;
+    if (e != end) {
+        const char* q = e + 1;
+        bool expNegative = *q == '-';
+        if (*q == '-' || *q == '+')
+            ++q;
+        for (; q != end; ++q)
+            exponent = exponent * 10 + (*q - '0');
+        if (expNegative)
+            exponent = -exponent;
     }
-    int exponent = (*p == 'e') ? std::atoi(p + 1) : 0;
 
-    // digits represent d.ddd... x 10^exponent; pointPos is where the decimal point sits.
+    // digits[0..n) represent 0.ddd... x 10^pointPos, the decimal point after pointPos digits.
+    char digits[720];
+    int n = 0;
     int pointPos = exponent + 1;
     if (pointPos < 1) {
-        digits.insert(0, static_cast<std::string::size_type>(1 - pointPos), '0');
+        for (int i = 0; i < 1 - pointPos; ++i)
+            digits[n++] = '0';
         pointPos = 1;
     }
-    std::string::size_type needed = static_cast<std::string::size_type>(pointPos + decimals + 1);
-    if (digits.size() < needed)
-        digits.append(needed - digits.size(), '0');
+    for (const char* q = p; q != e; ++q) {
+        if (*q >= '0' && *q <= '9')
+            digits[n++] = *q;
+    }
+    const int needed = pointPos + decimals + 1;
+    while (n < needed)
+        digits[n++] = '0';
 
     bool roundUp = digits[pointPos + decimals] >= '5';
-    digits.resize(pointPos + decimals);
+    n = pointPos + decimals;
     if (roundUp) {
-        int i = static_cast<int>(digits.size()) - 1;
+        int i = n - 1;
         while (i >= 0 && digits[i] == '9') {
             digits[i] = '0';
             --i;
@@ -62,40 +82,42 @@ std::string FormatFixed(double r, int decimals, bool group) {
         if (i >= 0) {
             ++digits[i];
         } else {
-            digits.insert(digits.begin(), '1');
+            // A carry out of the top digit: the number gains a leading '1'.
+            std::memmove(digits + 1, digits, static_cast<std::size_t>(n));
+            digits[0] = '1';
+            ++n;
             ++pointPos;
         }
     }
+    const char* d = digits;
 
-    std::string intPart = digits.substr(0, pointPos);
-    std::string fracPart = digits.substr(pointPos);
-    std::string::size_type firstNonZero = intPart.find_first_not_of('0');
-    intPart = firstNonZero == std::string::npos ? "0" : intPart.substr(firstNonZero);
-
-    bool isZero = digits.find_first_not_of('0') == std::string::npos;
-
-    std::string grouped;
-    if (group) {
-        int count = 0;
-        for (auto it = intPart.rbegin(); it != intPart.rend(); ++it) {
-            if (count > 0 && count % 3 == 0)
-                grouped.insert(grouped.begin(), ',');
-            grouped.insert(grouped.begin(), *it);
-            ++count;
+    bool isZero = true;
+    for (int i = 0; i < n; ++i) {
+        if (d[i] != '0') {
+            isZero = false;
+            break;
         }
-    } else {
-        grouped = intPart;
     }
+    int intStart = 0;
+    while (intStart < pointPos - 1 && d[intStart] == '0')
+        ++intStart;
+    const int intLen = pointPos - intStart;
 
-    std::string out;
+    char out[1024];
+    int len = 0;
     if (negative && !isZero)
-        out += '-';
-    out += grouped;
-    if (decimals > 0) {
-        out += '.';
-        out += fracPart;
+        out[len++] = '-';
+    for (int i = 0; i < intLen; ++i) {
+        if (group && i > 0 && (intLen - i) % 3 == 0)
+            out[len++] = ',';
+        out[len++] = d[intStart + i];
     }
-    return out;
+    if (decimals > 0) {
+        out[len++] = '.';
+        std::memcpy(out + len, d + pointPos, static_cast<std::size_t>(decimals));
+        len += decimals;
+    }
+    return std::string(out, static_cast<std::size_t>(len));
 }
 
 locale_t CLocale() {

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace kelvane {
 
@@ -172,17 +173,49 @@ void GammaEngine::ShowEngine(Canvas& canvas) const {
     GammaPicture::Draw(*this, canvas);
 }
 
+double GammaEngine::ReadReal(ParsedField& memo, double defVal) {
+    std::string text = host_.FieldText(memo.name);
+    if (!memo.valid || text != memo.text) {
+        memo.value = MyStrToReal(text, defVal);
+        memo.text = std::move(text);
+        memo.valid = true;
+    }
+    return memo.value;
+}
+
+int GammaEngine::ReadInt(ParsedField& memo) {
+    std::string text = host_.FieldText(memo.name);
+    if (!memo.valid || text != memo.text) {
+        // Throws for a text that is not a whole number, leaving the memo as it was.
+        memo.value = StrToInt(text);
+        memo.text = std::move(text);
+        memo.valid = true;
+    }
+    return static_cast<int>(memo.value);
+}
+
+const std::string& GammaEngine::Formatted(TextSlot slot, double value) {
+    FormattedValue& f = formatted_[slot];
+    // Same bits, same text; NaN never compares equal and is simply formatted again.
+    if (!f.valid || !(f.value == value) || std::signbit(f.value) != std::signbit(value)) {
+        f.text = MyRealToStr(value);
+        f.value = value;
+        f.valid = true;
+    }
+    return f.text;
+}
+
 void GammaEngine::CalcEngine(bool graph) {
     if (!enable)
         return;
 
-    dispCylHt = MyStrToReal(host_.FieldText("DispCylHeight"), kDefaultDimension);
-    dispCylDiam = MyStrToReal(host_.FieldText("DispCylDiameter"), kDefaultDimension);
-    dispHt = MyStrToReal(host_.FieldText("DispHeight"), kDefaultDimension);
+    dispCylHt = ReadReal(dispCylHeightText_, kDefaultDimension);
+    dispCylDiam = ReadReal(dispCylDiameterText_, kDefaultDimension);
+    dispHt = ReadReal(dispHeightText_, kDefaultDimension);
     dispTh = dispCylHt - dispHt;
-    pistonDiam = MyStrToReal(host_.FieldText("PistonDiameter"), kDefaultDimension);
+    pistonDiam = ReadReal(pistonDiameterText_, kDefaultDimension);
     pistonHt = pistonDiam;
-    pistonTh = MyStrToReal(host_.FieldText("PistonThrow"), kDefaultDimension);
+    pistonTh = ReadReal(pistonThrowText_, kDefaultDimension);
 
     if (!(pistonTh > 0) || !(dispCylHt > 0) || !(dispHt < dispCylHt) || !(pistonHt > 0))
         return;
@@ -201,14 +234,14 @@ void GammaEngine::CalcEngine(bool graph) {
     if (hotVol == 0 && coldVol == 0)
         hotVol = coldVol = 0.001;
 
-    const long long pistonAngle = phase + StrToInt(host_.FieldText("PhaseOffset"));
+    const long long pistonAngle = phase + ReadInt(phaseOffsetText_);
     pistonPos = (std::sin(ToRadians(static_cast<double>(pistonAngle))) + 1) * pistonTh / 2;
     Cell(1, MyRealToStr(pistonPos));
     pistonVol = CalcCylVol(pistonDiam, pistonPos);
     const double fullPistonVol = CalcCylVol(pistonDiam, pistonTh);
 
     // The displacer cylinder alone, before the piston's gas joins the cold space.
-    Cell(7, MyRealToStr((hotVol + coldVol) / fullPistonVol));
+    Cell(7, Formatted(kVolRatio, (hotVol + coldVol) / fullPistonVol));
 
     minVol = coldVol + hotVol;
     maxVol = minVol + fullPistonVol;
@@ -219,17 +252,17 @@ void GammaEngine::CalcEngine(bool graph) {
     host_.SetLabel("lDebug", "Vol = " + MyRealToStr(currVol));
     Cell(3, MyRealToStr(currVol / maxVol));
 
-    const double tMaxHot = FtoK(StrToInt(host_.FieldText("HotTemp")));
-    const double tMaxCold = FtoK(StrToInt(host_.FieldText("ColdTemp")));
+    const double tMaxHot = FtoK(ReadInt(hotTempText_));
+    const double tMaxCold = FtoK(ReadInt(coldTempText_));
     const double nominalRatio = tMaxHot / tMaxCold - 1;
     // Before any revolution has been analysed there is no effective ratio yet.
     const double effectiveRatio = maxCold == 0 ? 0.0 : minHot / maxCold - 1;
-    Cell(8, MyRealToStr(nominalRatio));
-    Cell(9, MyRealToStr(effectiveRatio));
+    Cell(8, Formatted(kNominalRatio, nominalRatio));
+    Cell(9, Formatted(kEffectiveRatio, effectiveRatio));
 
     const double pistonArea = CalcCylVol(pistonDiam, 1);
-    Cell(10, MyRealToStr(nominalRatio * minVol / pistonArea) + "; " +
-                 MyRealToStr(effectiveRatio * minVol / pistonArea));
+    Cell(10, Formatted(kNominalThrow, nominalRatio * minVol / pistonArea) + "; " +
+                 Formatted(kEffectiveThrow, effectiveRatio * minVol / pistonArea));
 
     const double deltaT = tMaxHot - tMaxCold;
     // Wall temperature at height y: linear from the hot bottom to the cold top.

@@ -33,6 +33,15 @@ namespace kelvane {
 //  - Charts: Chart1..Chart5 hold every series, title, colour and axis; the
 //    window's chart views draw from them and report background clicks to
 //    Chart1ClickBackground with the plot rectangle's left and right edges.
+//    Chart4's left axis scales itself, so its phase marker spans the work
+//    curve's extent (the axis bounds themselves once the axis is fixed).
+//  - Sliders: HotTempTBChange / PhaseOffsetTBChange rewrite their fields (the
+//    field change then reanalyses); HotTempTBPosition / PhaseOffsetTBPosition
+//    give the positions for texts loaded from a parameter file.
+//
+// Where a quotient has a zero divisor (equal end temperatures, a curve that
+// does not vary, no revolution analysed yet) the engine writes 0, so no NaN or
+// infinity reaches a series or a grid text.
 class GammaEngine {
   public:
     explicit GammaEngine(EngineHost& host);
@@ -125,10 +134,36 @@ class GammaEngine {
 
   private:
     class FlagGuard;
+    // The last text read from a field and its value: the texts are parsed at
+    // every crank angle but rarely change within a revolution.
+    struct ParsedField {
+        explicit ParsedField(const char* field) : name(field) {}
+        std::string name;
+        std::string text;
+        double value = 0;
+        bool valid = false;
+    };
 
     void SetupCharts();
     void RequestPicture();
     void Cell(int row, const std::string& text) { host_.SetCell(1, row, text); }
+    double ReadReal(ParsedField& memo, double defVal);
+    int ReadInt(ParsedField& memo);
+
+    // The texts of the rows that stay the same over most of a revolution.
+    enum TextSlot { kVolRatio, kNominalRatio, kEffectiveRatio, kNominalThrow, kEffectiveThrow };
+    struct FormattedValue {
+        double value = 0;
+        std::string text;
+        bool valid = false;
+    };
+    const std::string& Formatted(TextSlot slot, double value);
+    FormattedValue formatted_[5];
+
+    ParsedField dispCylHeightText_{"DispCylHeight"}, dispCylDiameterText_{"DispCylDiameter"},
+        dispHeightText_{"DispHeight"}, pistonDiameterText_{"PistonDiameter"},
+        pistonThrowText_{"PistonThrow"}, phaseOffsetText_{"PhaseOffset"}, hotTempText_{"HotTemp"},
+        coldTempText_{"ColdTemp"};
 
     EngineHost& host_;
 };

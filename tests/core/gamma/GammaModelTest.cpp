@@ -1,0 +1,151 @@
+#include "GammaFixture.h"
+
+#include "foundations/Conversions.h"
+#include "foundations/EConvertError.h"
+#include "foundations/MarlUtils.h"
+
+#include <tuple>
+
+namespace kelvane {
+namespace {
+
+class GammaModel : public GammaFixture {};
+
+TEST_F(GammaModel, DefaultsAtPhaseZero) {
+    EvaluateAt(0);
+    EXPECT_DOUBLE_EQ(engine.dispPos, 20);
+    EXPECT_DOUBLE_EQ(engine.pistonPos, 60); // top of the stroke
+    EXPECT_DOUBLE_EQ(engine.hotVol, CalcCylVol(100, 20));
+    // Hot and cold ends 300 F and 100 F: 3851/9 and 2851/9 on the model's scale.
+    EXPECT_DOUBLE_EQ(engine.tHot, (3851.0 / 9 + 3651.0 / 9) / 2);
+    EXPECT_DOUBLE_EQ(engine.tCold, (3051.0 / 9 + 2851.0 / 9) / 2);
+    EXPECT_EQ(Row(0), "20.0");
+    EXPECT_EQ(Row(1), "60.0");
+    EXPECT_EQ(Row(2), "  340"); // no mean pressure yet: no mark
+    EXPECT_EQ(Row(3), "1.000");
+    EXPECT_EQ(Row(4), "38/62");
+    // Displacer cylinder only, 314159 / 42411.465; with the piston's gas it would be 8.41.
+    EXPECT_EQ(Row(7), "7.41");
+    EXPECT_EQ(Row(8), "0.351");  // 3851 / 2851 - 1
+    EXPECT_EQ(Row(9), "0.0000"); // nothing analysed yet
+    EXPECT_EQ(Row(10), "156; 0.0000");
+    EXPECT_EQ(host.labels["lDebug"], "Vol = 356,570");
+}
+
+TEST_F(GammaModel, PressureIsTheChargeOverTheSpacesAtTheirTemperatures) {
+    for (int phase : {0, 45, 133, 200, 359}) {
+        EvaluateAt(phase);
+        double hot = engine.hotVol, cold = engine.coldVol;
+        double p = engine.meanVol / (hot / engine.tHot + cold / engine.tCold);
+        EXPECT_EQ(Row(2), PadLeft(MyRealToStr(p), 5)) << phase;
+    }
+}
+
+TEST_F(GammaModel, DisplacerAtTheBottomAndTopGetsAThousandthOfTheOtherSpace) {
+    EvaluateAt(270);
+    EXPECT_DOUBLE_EQ(engine.dispPos, 0);
+    EXPECT_DOUBLE_EQ(engine.hotVol, CalcCylVol(100, 40) / 1000);
+
+    EvaluateAt(90);
+    EXPECT_DOUBLE_EQ(engine.dispPos, 40);
+    EXPECT_DOUBLE_EQ(engine.hotVol, CalcCylVol(100, 40));
+    EXPECT_NEAR(engine.coldVol - engine.pistonVol, engine.hotVol / 1000, 1e-9);
+    // Vol Ratio before the piston's gas joins the cold space.
+    EXPECT_EQ(Row(7), MyRealToStr(engine.hotVol * 1.001 / CalcCylVol(30, 60)));
+}
+
+TEST_F(GammaModel, ZeroCylinderDiameterIsNotRefused) {
+    Put("DispCylDiameter", "0");
+    EvaluateAt(30);
+    EXPECT_DOUBLE_EQ(engine.hotVol, 0.001);
+    EXPECT_DOUBLE_EQ(engine.minVol, 0.002);
+    EXPECT_DOUBLE_EQ(engine.coldVol, 0.001 + engine.pistonVol);
+}
+
+TEST_F(GammaModel, DimensionTextThatIsNotANumberReadsAsFive) {
+    Put("DispCylHeight", "abc");
+    Put("DispHeight", "2");
+    EvaluateAt(0);
+    EXPECT_DOUBLE_EQ(engine.dispCylHt, 5);
+    EXPECT_DOUBLE_EQ(engine.dispPos, 1.5);
+}
+
+class GammaRefusal : public GammaFixture,
+                     public ::testing::WithParamInterface<std::tuple<const char*, const char*>> {};
+
+TEST_P(GammaRefusal, RefusedDimensionsChangeNothingButTheDimensions) {
+    EvaluateAt(0);
+    const std::string row0 = Row(0);
+    auto [field, text] = GetParam();
+    Put(field, text);
+    engine.CalcEngine(true);
+    EvaluateAt(90);
+    EXPECT_DOUBLE_EQ(engine.dispPos, 20);
+    EXPECT_DOUBLE_EQ(engine.pistonPos, 60);
+    EXPECT_EQ(Row(0), row0);
+    EXPECT_EQ(engine.DisplacerSeries.Count(), 0);
+    // The dimensions themselves keep what was read.
+    EXPECT_DOUBLE_EQ(MyStrToReal(host.fields[field], 5),
+                     field == std::string("PistonThrow")      ? engine.pistonTh
+                     : field == std::string("PistonDiameter") ? engine.pistonHt
+                     : field == std::string("DispHeight")     ? engine.dispHt
+                                                              : engine.dispCylHt);
+}
+
+INSTANTIATE_TEST_SUITE_P(Gamma, GammaRefusal,
+                         ::testing::Values(std::make_tuple("DispHeight", "100"),
+                                           std::make_tuple("DispHeight", "120"),
+                                           std::make_tuple("PistonThrow", "0"),
+                                           std::make_tuple("PistonDiameter", "0"),
+                                           std::make_tuple("DispCylHeight", "-5")));
+
+TEST_F(GammaModel, NothingHappensWhileNotEnabled) {
+    engine.enable = false;
+    EvaluateAt(0);
+    EXPECT_DOUBLE_EQ(engine.dispCylHt, 0);
+    EXPECT_EQ(Row(0), "");
+}
+
+TEST_F(GammaModel, PressureMarkAgainstTheMeanPressure) {
+    EvaluateAt(0);
+    const double p0 =
+        engine.meanVol / (engine.hotVol / engine.tHot + engine.coldVol / engine.tCold);
+    engine.meanPressure = p0 - 1;
+    EvaluateAt(0);
+    EXPECT_EQ(Row(2), "  340 (+)");
+    engine.meanPressure = p0 + 1;
+    EvaluateAt(0);
+    EXPECT_EQ(Row(2), "  340 (-)");
+}
+
+TEST_F(GammaModel, WholeNumberFieldsThrowAfterTheRowsAlreadyWritten) {
+    Put("PhaseOffset", "1.5");
+    Put("Phase", "0");
+    EXPECT_THROW(engine.CalcEngine(true), EConvertError);
+    EXPECT_EQ(Row(0), "20.0"); // written before the offset was read
+    EXPECT_EQ(Row(1), "");
+
+    Put("PhaseOffset", "90");
+    Put("ColdTemp", "x");
+    EXPECT_THROW(engine.CalcEngine(true), EConvertError);
+    EXPECT_EQ(Row(3), "1.000");
+    EXPECT_EQ(engine.DisplacerSeries.Count(), 0);
+}
+
+TEST_F(GammaModel, EqualTemperaturesPutZeroIntoTheTemperatureSeries) {
+    Put("HotTemp", "150");
+    Put("ColdTemp", "150");
+    for (int phase : {0, 90, 270}) {
+        Put("Phase", std::to_string(phase));
+        engine.CalcEngine(true);
+    }
+    ASSERT_EQ(engine.HotTempSeries.Count(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(engine.HotTempSeries.YValues()[i], 0);
+        EXPECT_EQ(engine.ColdTempSeries.YValues()[i], 0);
+    }
+    EXPECT_EQ(Row(8), "0.0000");
+}
+
+} // namespace
+} // namespace kelvane
