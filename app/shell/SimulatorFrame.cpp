@@ -69,8 +69,7 @@ SimulatorFrame::SimulatorFrame(const FrameTraits& traits, QWidget* parent)
                    Qt::WindowCloseButtonHint);
     setSizeGripEnabled(false);
     setFont(QFont("DejaVu Sans", 7));
-    move(traits_.designedPlacement);
-    resize(traits_.designSize);
+    setGeometry(QRect(traits_.designedPlacement, traits_.designSize));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0xF0, 0xF0, 0xF0));
     setPalette(pal);
@@ -216,6 +215,17 @@ bool SimulatorFrame::ScaleAndFit(QWidget* window, int dpi, bool& beenScaled) {
     return true;
 }
 
+// Placements are of the client area: frame sizes differ between desktops, and
+// storing the frame while restoring the client would creep at every run.
+WindowPlacement SimulatorFrame::CurrentPlacement(const QWidget* window) {
+    QRect g = window->geometry();
+    return {g.x(), g.y(), g.width(), g.height()};
+}
+
+void SimulatorFrame::ApplyPlacement(QWidget* window, const WindowPlacement& p) {
+    window->setGeometry(p.left, p.top, p.width, p.height);
+}
+
 void SimulatorFrame::RunAppByDocument(const QString& fileName) {
     Platform::Current().OpenDocument(fileName);
 }
@@ -239,12 +249,9 @@ void SimulatorFrame::FormShow() {
     TIniFile ini(SettingsFile());
     WindowPlacement::Keys keys{traits_.placementSection, "Left", "Top", traits_.widthKey,
                                traits_.heightKey};
-    WindowPlacement current{x(), y(), width(), height()};
-    WindowPlacement stored = WindowPlacement::Read(ini, keys, current);
+    WindowPlacement stored = WindowPlacement::Read(ini, keys, CurrentPlacement(this));
     QSize screen = Platform::Current().ScreenSize();
-    stored = stored.ClampedToScreen(screen.width(), screen.height());
-    move(stored.left, stored.top);
-    resize(stored.width, stored.height);
+    ApplyPlacement(this, stored.ClampedToScreen(screen.width(), screen.height()));
 
     ReadIniFile(SettingsFile());
     ShowSteps();
@@ -261,7 +268,7 @@ void SimulatorFrame::FormDestroy() {
     TIniFile ini(SettingsFile());
     WindowPlacement::Keys keys{traits_.placementSection, "Left", "Top", traits_.widthKey,
                                traits_.heightKey};
-    WindowPlacement{x(), y(), width(), height()}.Write(ini, keys);
+    CurrentPlacement(this).Write(ini, keys);
     WriteIniFile(SettingsFile());
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "foundations/WindowPlacement.h"
 #include "widgets/ChartView.h"
 #include "widgets/WidgetHost.h"
 
@@ -89,6 +90,8 @@ class SimulatorFrame : public QDialog {
     // Scales a window by 130/100 once when the screen is not 96 dpi and at least
     // 800 pixels wide, then fits its client area to its controls.
     static bool ScaleAndFit(QWidget* window, int dpi, bool& beenScaled);
+    static WindowPlacement CurrentPlacement(const QWidget* window);
+    static void ApplyPlacement(QWidget* window, const WindowPlacement& placement);
     // Opens a document with the desktop's default viewer.
     static void RunAppByDocument(const QString& fileName);
     // The program's folder with its trailing separator.

@@ -19,8 +19,7 @@ namespace kelvane {
 TKelvaneDispatchForm::TKelvaneDispatchForm(QWidget* parent) : QWidget(parent) {
     setObjectName("TKelvaneDispatchForm");
     setWindowTitle("Kelvane Stirling Engine Simulators");
-    move(281, 107);
-    resize(487, 152);
+    setGeometry(281, 107, 487, 152);
 
     QPushButton* gamma = AddButton("&Gamma", 32, 16, &TKelvaneDispatchForm::GammaButtonClick);
     QPushButton* ringbom =
@@ -91,9 +90,9 @@ void TKelvaneDispatchForm::FormShow() {
     CheckForCorrectRelease(release);
     appPath = SimulatorFrame::ProgramFolder();
     TIniFile ini(SettingsFilePath(appPath));
-    WindowPlacement current{x(), y(), width(), height()};
+    WindowPlacement current = SimulatorFrame::CurrentPlacement(this);
     WindowPlacement stored = WindowPlacement::Read(ini, WindowPlacement::Main(), current);
-    move(stored.left, stored.top);
+    SimulatorFrame::ApplyPlacement(this, stored);
     if (TErrorReport* report = TErrorReport::Instance()) {
         report->SetLogFile(appPath + "Kelvane-Error-Log.Txt");
         report->SetLogEnabled(true);
@@ -114,7 +113,7 @@ void TKelvaneDispatchForm::FormDestroy() {
     if (!shownOnce_)
         return;
     TIniFile ini(SettingsFilePath(appPath));
-    WindowPlacement{x(), y(), width(), height()}.Write(ini, WindowPlacement::Main());
+    SimulatorFrame::CurrentPlacement(this).Write(ini, WindowPlacement::Main());
 }
 
 void TKelvaneDispatchForm::GammaButtonClick() {

@@ -149,7 +149,7 @@ TEST_F(GammaWindow, PrintingWithoutAPrinterIsReportedAndChangesNothing) {
 TEST_F(GammaWindow, SettingsAreWrittenAtTheEndAndReadBack) {
     Show();
     form->Host().Field("PistonThrow")->setText("45");
-    form->move(-2000, 50);
+    form->setGeometry(-2000, 50, form->width(), form->height());
     form->FormDestroy();
     TIniFile ini(env.SettingsFile());
     EXPECT_EQ(ini.ReadString("GammaPiston", "Throw", ""), "45");
@@ -160,7 +160,7 @@ TEST_F(GammaWindow, SettingsAreWrittenAtTheEndAndReadBack) {
     again->Timer1->stop();
     again->show();
     EXPECT_EQ(again->Host().FieldText("PistonThrow"), "45");
-    EXPECT_EQ(again->x(), -2000);
+    EXPECT_EQ(again->geometry().x(), -2000);
 }
 
 TEST_F(GammaWindow, NeverShownWritesNothing) {
