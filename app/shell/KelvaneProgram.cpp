@@ -2,6 +2,7 @@
 
 #include "TKelvaneDispatchForm.h"
 #include "gamma/TGammaStirlingMainForm.h"
+#include "ringbom/TRingbomStirlingMainForm.h"
 #include "widgets/HandlerGuard.h"
 #include "widgets/Platform.h"
 
@@ -12,7 +13,9 @@ namespace kelvane {
 KelvaneProgram::KelvaneProgram() {
     launcher_ = std::make_unique<TKelvaneDispatchForm>();
     gamma_ = std::make_unique<TGammaStirlingMainForm>(launcher_.get());
+    ringbom_ = std::make_unique<TRingbomStirlingMainForm>(launcher_.get());
     launcher_->showGamma = [this] { Platform::Current().ShowModal(gamma_.get()); };
+    launcher_->showRingbom = [this] { Platform::Current().ShowModal(ringbom_.get()); };
 }
 
 KelvaneProgram::~KelvaneProgram() {
@@ -32,6 +35,7 @@ void KelvaneProgram::End() {
     ended_ = true;
     RunGuarded([this] { launcher_->FormDestroy(); });
     RunGuarded([this] { gamma_->FormDestroy(); });
+    RunGuarded([this] { ringbom_->FormDestroy(); });
 }
 
 } // namespace kelvane

@@ -1,0 +1,324 @@
+#include "TRingbomStirlingMainForm.h"
+
+#include "foundations/ParameterTable.h"
+#include "shell/TErrorReport.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSlider>
+#include <QTimer>
+
+#include <algorithm>
+#include <vector>
+
+namespace kelvane {
+
+namespace {
+
+FrameTraits RingbomTraits() {
+    FrameTraits t;
+    t.caption = "Ringbom Stirling Engine Simulator";
+    t.designedPlacement = QPoint(224, 120);
+    // Wide enough for the charts' legends; the input panel keeps room for the
+    // volume read-out, which starts near its right edge.
+    t.designSize = QSize(860, 555);
+    t.placementSection = "ringbom";
+    t.widthKey = "width";
+    t.heightKey = "height";
+    t.parameters = &ParameterTable::Ringbom();
+    t.helpDocument = "Ringbom Simulator Help.HTM";
+    t.tutorDocument = "Ringbom Simulator Tutorial.HTM";
+    t.chart5Height = 137;
+    t.inputPanelWidth = 448;
+    t.pictureWidth = RingbomEngine::kDefaultPictureWidth;
+    t.gridRows = 12;
+    return t;
+}
+
+const char* const kDimensionFields[] = {"DispCylHeight",   "DispCylDiameter", "DispHeight",
+                                        "DPistonDiameter", "PistonDiameter",  "PistonThrow"};
+
+QFrame* Bevel(QWidget* parent, int x, int y, int w, int h) {
+    auto* f = new QFrame(parent);
+    f->setObjectName("Bevel1");
+    f->setFrameShape(QFrame::Box);
+    f->setFrameShadow(QFrame::Sunken);
+    f->setGeometry(x, y, w, h);
+    f->lower();
+    return f;
+}
+
+QLabel* Swatch(QWidget* parent, const char* name, QColor colour, int x, int y) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(name);
+    l->setGeometry(x, y, 41, 33);
+    l->setAutoFillBackground(true);
+    QPalette p = l->palette();
+    p.setColor(QPalette::Window, colour);
+    l->setPalette(p);
+    return l;
+}
+
+} // namespace
+
+TRingbomStirlingMainForm::TRingbomStirlingMainForm(QWidget* parent)
+    : SimulatorFrame(RingbomTraits(), parent), engine_(Host()) {
+    // Errors from here on, until the launcher is shown, go to this log.
+    if (TErrorReport* report = TErrorReport::Instance()) {
+        report->SetLogFile(ProgramFolder() + "Error-Log.Txt");
+        report->SetLogEnabled(true);
+    }
+    setObjectName("TRingbomStirlingMainForm");
+    AnimateTimer = new QTimer(this);
+    AnimateTimer->setObjectName("AnimateTimer");
+    AnimateTimer->setInterval(100);
+    connect(AnimateTimer, &QTimer::timeout, this, &TRingbomStirlingMainForm::AnimateTimerTimer);
+    BuildInputPanel();
+    AttachCharts(engine_.Chart1, engine_.Chart2, engine_.Chart3, engine_.Chart4, engine_.Chart5);
+    for (int i = 1; i <= 4; ++i) {
+        ChartView* chart = Chart(i);
+        connect(chart, &ChartView::clickBackground, this,
+                [this, chart](Qt::MouseButton, Qt::KeyboardModifiers, int x, int) {
+                    QRect r = chart->ChartRect();
+                    Call([&] {
+                        engine_.Chart1ClickBackground(chart->Chart(), x, r.left(), r.right());
+                    });
+                });
+    }
+    Host().onRedrawPicture = [this] { RedrawPicture(); };
+
+    FollowEngine();
+}
+
+void TRingbomStirlingMainForm::BuildInputPanel() {
+    Bevel(Panel1, 7, 2, 139, 87);
+    Swatch(Panel1, "Image2", Qt::red, 16, 25);
+    Swatch(Panel1, "Image3", Qt::blue, 96, 25);
+    AddLabel("Temp (F)", 46, 13)->setObjectName("Label7");
+
+    HotTempTB = new QSlider(Qt::Horizontal, Panel1);
+    HotTempTB->setObjectName("HotTempTB");
+    HotTempTB->setGeometry(8, 25, 137, 24);
+    HotTempTB->setRange(0, 1000);
+    HotTempTB->setTickInterval(100);
+    HotTempTB->setTickPosition(QSlider::TicksAbove);
+    HotTempTB->setValue(1000);
+    connect(HotTempTB, &QSlider::valueChanged, this,
+            [this](int position) { Call([&] { engine_.HotTempTBChange(position); }); });
+
+    struct FieldSpec {
+        const char* name;
+        int x, y, width;
+        const char* text;
+    };
+    // In tab order.
+    const FieldSpec fields[] = {
+        {"HotTemp", 16, 61, 41, "0"},        {"ColdTemp", 83, 61, 41, "0"},
+        {"DispCylHeight", 200, 22, 41, "5"}, {"DispCylDiameter", 256, 22, 41, "5"},
+        {"DispHeight", 200, 45, 41, "5"},    {"DPistonDiameter", 256, 68, 41, "5"},
+        {"PistonThrow", 307, 91, 41, "5"},   {"PistonDiameter", 256, 91, 41, "5"},
+        {"Phase", 48, 96, 46, "0"},
+    };
+    std::vector<QWidget*> tabOrder;
+    for (const FieldSpec& f : fields) {
+        QLineEdit* edit = AddField(f.name, f.x, f.y, f.text);
+        edit->resize(f.width, 21);
+        connect(edit, &QLineEdit::textChanged, this,
+                [this] { Call([this] { engine_.PistonThrowChange(); }); });
+        tabOrder.push_back(edit);
+    }
+    for (const char* name : kDimensionFields) {
+        QLineEdit* edit = Host().Field(name);
+        QPalette p = edit->palette();
+        p.setColor(QPalette::Base, Qt::white);
+        edit->setPalette(p);
+    }
+
+    AddLabel("Phase", 13, 101)->setObjectName("Label11");
+    AddLabel("Height", 206, 3)->setObjectName("Label2");
+    AddLabel("Diameter", 258, 3)->setObjectName("Label3");
+    AddLabel("Throw", 312, 3)->setObjectName("Label5");
+    AddLabel("Disp Cyl", 152, 26)->setObjectName("Label1");
+    AddLabel("Displacer", 152, 49)->setObjectName("Label9");
+    AddLabel("Displacer Piston", 152, 72)->setObjectName("Label10");
+    AddLabel("Power Piston", 152, 95)->setObjectName("Label4");
+    AddLabel("\u00A9 Kelvane", 54, 168)->setObjectName("Label6");
+    QLabel* lDebug = AddLabel("lDebug", 360, 168);
+    lDebug->setObjectName("lDebug");
+    lDebug->setMinimumWidth(448 - 360);
+    Host().AddLabel("lDebug", lDebug);
+
+    StripChartCB =
+        AddCheckBox("StripChartCB", "Strip Chart", 13, 119, 74, &RingbomEngine::StripChartCBClick);
+    AllDataCB = AddCheckBox("AllDataCB", "All Data", 96, 120, 63, &RingbomEngine::AllDataCBClick);
+
+    QPushButton* print = AddButton("Print", 364, 9, 30, [this] { PrintButtonClick(); });
+    QPushButton* tutor = AddButton("Tutor", 364, 37, 30, [this] { TutorialButtonClick(); });
+    QPushButton* help = AddButton("Help", 364, 66, 30, [this] { HelpButtonClick(); });
+    QPushButton* exit = AddButton("E&xit", 364, 94, 30, [this] { ExitButtonClick(); });
+    GoButton = AddButton("&Go", 9, 140, 41, [this] { Call([this] { engine_.GoButtonClick(); }); });
+    PauseButton =
+        AddButton("&Pause", 52, 140, 41, [this] { Call([this] { engine_.PauseButtonClick(); }); });
+    SingleStepButton = AddButton("&Single", 96, 140, 41,
+                                 [this] { Call([this] { engine_.SingleStepButtonClick(); }); });
+    ClearButton =
+        AddButton("&Clear", 140, 140, 41, [this] { Call([this] { engine_.ClearButtonClick(); }); });
+    PanLeftButton = AddButton(
+        "<<", 195, 140, 23, [this] { Call([this] { engine_.PanLeftButtonClick(); }); }, false);
+    PanLeftButton->setToolTip("Pan graphs to the left");
+    PanRightButton = AddButton(
+        ">>", 220, 140, 23, [this] { Call([this] { engine_.PanRightButtonClick(); }); }, false);
+    PanRightButton->setToolTip("Pan graphs to the right");
+    for (QPushButton* pan : {PanLeftButton, PanRightButton}) {
+        pan->setFlat(true);
+        pan->setFocusPolicy(Qt::NoFocus); // flat buttons take no focus
+        QFont bold = pan->font();
+        bold.setBold(true);
+        bold.setPixelSize(12);
+        pan->setFont(bold);
+    }
+    QPushButton* save = AddButton("Save", 258, 140, 34, [this] { SaveButtonClick(); });
+    save->setToolTip("Save current set of parameters");
+    QPushButton* load = AddButton("Load", 295, 140, 34, [this] {
+        // Ticks the load changes count as clicks (see RefreshAfterLoad).
+        RememberCheckBoxes();
+        LoadButtonClick();
+    });
+    load->setToolTip("Load parameters from disk");
+    QPushButton* showPV = AddButton(
+        "Show PV", 345, 140, 57, [this] { ShowPVButtonClick(); }, false);
+
+    GoButton->setObjectName("GoButton");
+    PauseButton->setObjectName("PauseButton");
+    SingleStepButton->setObjectName("SingleStepButton");
+    ClearButton->setObjectName("ClearButton");
+    PanLeftButton->setObjectName("PanLeftButton");
+    PanRightButton->setObjectName("PanRightButton");
+    print->setObjectName("PrintButton");
+    tutor->setObjectName("TutorialButton");
+    help->setObjectName("HelpButton");
+    exit->setObjectName("ExitButton");
+    save->setObjectName("SaveButton");
+    load->setObjectName("LoadButton");
+    showPV->setObjectName("ShowPVButton");
+
+    for (QWidget* w : std::initializer_list<QWidget*>{print, exit, help, GoButton, SingleStepButton,
+                                                      ClearButton, PauseButton, HotTempTB, tutor,
+                                                      save, load, StripChartCB, AllDataCB, showPV})
+        tabOrder.push_back(w);
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+}
+
+QCheckBox* TRingbomStirlingMainForm::AddCheckBox(const char* name, const QString& caption, int x,
+                                                 int y, int width, void (RingbomEngine::*click)()) {
+    auto* box = new QCheckBox(caption, Panel1);
+    box->setObjectName(name);
+    box->setGeometry(x, y, width, 17);
+    box->setChecked(true);
+    KeepKeys(box);
+    Host().AddCheckBox(name, box);
+    // Only a user's click: the engine itself decides when a change from code counts.
+    connect(box, &QCheckBox::clicked, this, [this, click] {
+        Call([this, click] { (engine_.*click)(); });
+        RememberCheckBoxes();
+    });
+    return box;
+}
+
+namespace {
+// Follows the engine when an engine handler ends, also when it ends by an error.
+class FollowOnExit {
+  public:
+    explicit FollowOnExit(std::function<void()> follow) : follow_(std::move(follow)) {}
+    ~FollowOnExit() { follow_(); }
+    FollowOnExit(const FollowOnExit&) = delete;
+    FollowOnExit& operator=(const FollowOnExit&) = delete;
+
+  private:
+    std::function<void()> follow_;
+};
+} // namespace
+
+void TRingbomStirlingMainForm::Call(const std::function<void()>& action) {
+    Run([&] {
+        FollowOnExit follow([this] { FollowEngine(); });
+        action();
+    });
+}
+
+void TRingbomStirlingMainForm::FollowEngine() {
+    const RingbomEngine::StepTimer& timer = engine_.AnimateTimer;
+    if (timer.Enabled) {
+        if (AnimateTimer->interval() != timer.Interval)
+            AnimateTimer->setInterval(timer.Interval);
+        if (!AnimateTimer->isActive())
+            AnimateTimer->start();
+    } else {
+        AnimateTimer->stop();
+    }
+    PauseButton->setText(QString::fromStdString(engine_.PauseButtonCaption));
+    PanLeftButton->setEnabled(engine_.stripControlsEnabled);
+    PanRightButton->setEnabled(engine_.stripControlsEnabled);
+    AllDataCB->setEnabled(engine_.stripControlsEnabled);
+}
+
+void TRingbomStirlingMainForm::RememberCheckBoxes() {
+    stripWas_ = StripChartCB->isChecked();
+    allDataWas_ = AllDataCB->isChecked();
+}
+
+void TRingbomStirlingMainForm::ClickChangedCheckBoxes() {
+    // In the order the settings are read.
+    if (StripChartCB->isChecked() != stripWas_)
+        engine_.StripChartCBClick();
+    if (AllDataCB->isChecked() != allDataWas_)
+        engine_.AllDataCBClick();
+    RememberCheckBoxes();
+}
+
+void TRingbomStirlingMainForm::showEvent(QShowEvent* event) {
+    if (!event->spontaneous())
+        RememberCheckBoxes();
+    SimulatorFrame::showEvent(event);
+}
+
+void TRingbomStirlingMainForm::ShowSteps() {
+    FollowOnExit follow([this] { FollowEngine(); });
+    ClickChangedCheckBoxes();
+    engine_.FormShow();
+}
+
+void TRingbomStirlingMainForm::EnterAction() {
+    FollowOnExit follow([this] { FollowEngine(); });
+    engine_.SingleStepButtonClick();
+}
+
+void TRingbomStirlingMainForm::HaltAction() {
+    FollowOnExit follow([this] { FollowEngine(); });
+    engine_.PauseButtonClick();
+}
+
+void TRingbomStirlingMainForm::RefreshAfterLoad() {
+    FollowOnExit follow([this] { FollowEngine(); });
+    ClickChangedCheckBoxes();
+    engine_.ClearGraphs();
+    engine_.SetPhase(0);
+}
+
+void TRingbomStirlingMainForm::SetTrackBar(const std::string& name, int position) {
+    if (name == "HotTempTB")
+        HotTempTB->setValue(std::clamp(position, HotTempTB->minimum(), HotTempTB->maximum()));
+}
+
+void TRingbomStirlingMainForm::RedrawPicture() {
+    canvas_.Resize(Image1->width(), Image1->height());
+    engine_.ShowEngine(canvas_);
+    ShowPicture(canvas_.Image());
+}
+
+} // namespace kelvane

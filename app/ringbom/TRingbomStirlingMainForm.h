@@ -1,0 +1,69 @@
+#pragma once
+
+#include "QImageCanvas.h"
+#include "ringbom/RingbomEngine.h"
+#include "shell/SimulatorFrame.h"
+
+#include <functional>
+
+class QCheckBox;
+class QSlider;
+class QTimer;
+
+namespace kelvane {
+
+// The Ringbom engine's window: binds its controls to the engine, which runs the
+// model, the run control and the record.
+class TRingbomStirlingMainForm : public SimulatorFrame {
+    Q_OBJECT
+  public:
+    explicit TRingbomStirlingMainForm(QWidget* parent = nullptr);
+
+    RingbomEngine& Engine() { return engine_; }
+    QSlider* HotTempTB = nullptr;
+    QCheckBox* StripChartCB = nullptr;
+    QCheckBox* AllDataCB = nullptr;
+    QPushButton* GoButton = nullptr;
+    QPushButton* PauseButton = nullptr;
+    QPushButton* SingleStepButton = nullptr;
+    QPushButton* ClearButton = nullptr;
+    QPushButton* PanLeftButton = nullptr;
+    QPushButton* PanRightButton = nullptr;
+    // The step timer; it follows the engine's AnimateTimer after every call.
+    QTimer* AnimateTimer = nullptr;
+
+    // AnimateTimer's tick.
+    void AnimateTimerTimer() {
+        Call([this] { engine_.AnimateTimerTimer(); });
+    }
+
+  protected:
+    void EnterAction() override;
+    void HaltAction() override;
+    void RefreshAfterLoad() override;
+    void ShowSteps() override;
+    void SetTrackBar(const std::string& name, int position) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void BuildInputPanel();
+    QCheckBox* AddCheckBox(const char* name, const QString& caption, int x, int y, int width,
+                           void (RingbomEngine::*click)());
+    // Runs an engine handler inside the guard and then follows the engine.
+    void Call(const std::function<void()>& action);
+    // Brings the timer, the Pause caption and the strip-chart controls in line
+    // with the engine's fields.
+    void FollowEngine();
+    // Settings ticked or unticked a box since RememberCheckBoxes: that counts
+    // as a click on it, as the engine expects of a change made from code.
+    void RememberCheckBoxes();
+    void ClickChangedCheckBoxes();
+    void RedrawPicture();
+
+    RingbomEngine engine_;
+    QImageCanvas canvas_{RingbomEngine::kDefaultPictureWidth, RingbomEngine::kDefaultPictureHeight};
+    bool stripWas_ = true;
+    bool allDataWas_ = true;
+};
+
+} // namespace kelvane

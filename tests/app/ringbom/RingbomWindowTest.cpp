@@ -1,0 +1,288 @@
+#include "../AppTestSupport.h"
+#include "foundations/ParameterTable.h"
+#include "foundations/TIniFile.h"
+#include "ringbom/TRingbomStirlingMainForm.h"
+#include "shell/KelvaneProgram.h"
+#include "shell/TErrorReport.h"
+#include "shell/TKelvaneDispatchForm.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace kelvane;
+
+namespace {
+
+class RingbomWindow : public ::testing::Test {
+  protected:
+    AppTestEnvironment env;
+    std::unique_ptr<TRingbomStirlingMainForm> form = std::make_unique<TRingbomStirlingMainForm>();
+
+    RingbomEngine& Engine() { return form->Engine(); }
+    std::string Text(const char* field) { return form->Host().FieldText(field); }
+    int Angle() { return std::stoi(Text("Phase")); }
+    void Show() { form->show(); }
+    // The tests turn the crank themselves, tick by tick.
+    void Ticks(int n) {
+        for (int i = 0; i < n; ++i)
+            form->AnimateTimerTimer();
+    }
+    // A click at a fraction of a chart's plot width, halfway down.
+    void ClickChart(int number, double fraction) {
+        ChartView* chart = form->Chart(number);
+        chart->replot();
+        QRect r = chart->ChartRect();
+        int x = r.left() + static_cast<int>(fraction * (r.right() - r.left()) + 0.5);
+        QTest::mouseClick(chart, Qt::LeftButton, {}, QPoint(x, r.center().y()));
+    }
+};
+
+TEST_F(RingbomWindow, OpensWithTheDefaultsAndARunGoingFromZero) {
+    Show();
+    EXPECT_TRUE(env.errors.empty());
+    const std::pair<const char*, const char*> defaults[] = {
+        {"HotTemp", "300"},         {"ColdTemp", "100"},   {"DispCylHeight", "100"},
+        {"DispCylDiameter", "100"}, {"DispHeight", "60"},  {"DPistonDiameter", "10"},
+        {"PistonDiameter", "30"},   {"PistonThrow", "60"}, {"Phase", "0"}};
+    for (const auto& [field, text] : defaults)
+        EXPECT_EQ(Text(field), text) << field;
+    EXPECT_EQ(form->HotTempTB->value(), 700);
+    EXPECT_TRUE(form->StripChartCB->isChecked());
+    EXPECT_TRUE(form->AllDataCB->isChecked());
+    EXPECT_TRUE(form->PanLeftButton->isEnabled());
+    EXPECT_EQ(form->Grid()->item(0, 0)->text(), "Disp Posn");
+    EXPECT_EQ(form->Grid()->item(11, 0)->text(), "Net Work");
+    EXPECT_TRUE(Engine().enable);
+    EXPECT_TRUE(Engine().animating);
+    EXPECT_TRUE(form->AnimateTimer->isActive());
+    EXPECT_EQ(form->AnimateTimer->interval(), 100);
+    EXPECT_EQ(form->PauseButton->text(), "&Pause");
+    EXPECT_EQ(form->windowTitle(), "Ringbom Stirling Engine Simulator");
+    EXPECT_EQ(Engine().DisplacerSeries.Count(), 0);
+}
+
+TEST_F(RingbomWindow, TicksStepByFiveDegreesAndGrowTheCharts) {
+    Show();
+    Ticks(10);
+    EXPECT_EQ(Angle(), 50);
+    // The first two steps after a clear are dropped at the third.
+    EXPECT_EQ(Engine().DisplacerSeries.Count(), 8);
+    EXPECT_EQ(form->Chart(1)->graph(0)->dataCount(), 8);
+    EXPECT_EQ(form->Chart(2)->xAxis->range().upper, 45);
+    EXPECT_TRUE(form->findChild<QLabel*>("lDebug")->text().startsWith("Vol = "));
+    EXPECT_FALSE(form->Grid()->item(2, 1)->text().isEmpty());
+    EXPECT_FALSE(form->Picture()->pixmap().isNull());
+
+    // A tick that finds the run halted does nothing.
+    QTest::mouseClick(form->PauseButton, Qt::LeftButton);
+    Ticks(3);
+    EXPECT_EQ(Angle(), 50);
+}
+
+TEST_F(RingbomWindow, EnterPerformsOneStepExceptFromTheCheckBoxesAndPanButtons) {
+    Show();
+    QTest::keyClick(form->Host().Field("PistonThrow"), Qt::Key_Return);
+    EXPECT_EQ(Angle(), 5);
+    EXPECT_FALSE(Engine().animating);
+    EXPECT_EQ(form->PauseButton->text(), "&Pause");
+    EXPECT_TRUE(form->AnimateTimer->isActive()); // idles until the run goes on
+    QTest::keyClick(form->HotTempTB, Qt::Key_Enter);
+    EXPECT_EQ(Angle(), 10);
+
+    for (QWidget* keeper : std::initializer_list<QWidget*>{
+             form->StripChartCB, form->AllDataCB, form->PanLeftButton, form->PanRightButton}) {
+        QTest::keyClick(keeper, Qt::Key_Return);
+        QTest::keyClick(keeper, Qt::Key_Escape);
+        EXPECT_EQ(Angle(), 10) << keeper->objectName().toStdString();
+        EXPECT_TRUE(form->isVisible()) << keeper->objectName().toStdString();
+    }
+    QTest::keyClick(form->Host().Field("Phase"), Qt::Key_Escape);
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(RingbomWindow, PauseResumesAtItsAngleAndHelpTogglesTheRun) {
+    Show();
+    Ticks(4);
+    QTest::mouseClick(form->PauseButton, Qt::LeftButton);
+    EXPECT_EQ(form->PauseButton->text(), "&Resume");
+    EXPECT_FALSE(Engine().animating);
+    QTest::mouseClick(form->SingleStepButton, Qt::LeftButton);
+    EXPECT_EQ(Angle(), 25);
+
+    form->HelpButtonClick();
+    EXPECT_TRUE(Engine().animating);
+    EXPECT_EQ(Angle(), 20);
+    EXPECT_EQ(form->PauseButton->text(), "&Pause");
+    form->TutorialButtonClick();
+    EXPECT_FALSE(Engine().animating);
+    EXPECT_EQ(form->PauseButton->text(), "&Resume");
+    ASSERT_EQ(env.platform.documents.size(), 2);
+    EXPECT_EQ(env.platform.documents[0].toStdString(), env.Folder() + "Ringbom Simulator Help.HTM");
+    EXPECT_EQ(env.platform.documents[1].toStdString(),
+              env.Folder() + "Ringbom Simulator Tutorial.HTM");
+}
+
+TEST_F(RingbomWindow, SliderWritesTheHotTemperatureAndHalts) {
+    Show();
+    form->HotTempTB->setValue(900);
+    EXPECT_EQ(Text("HotTemp"), "100");
+    EXPECT_FALSE(Engine().animating);
+    QTest::mouseClick(form->GoButton, Qt::LeftButton);
+    EXPECT_TRUE(Engine().animating);
+    form->HotTempTB->setValue(700);
+    EXPECT_EQ(Text("HotTemp"), "300");
+    EXPECT_FALSE(Engine().animating);
+}
+
+TEST_F(RingbomWindow, FixedCycleChartClickShowsTheRecordedPositions) {
+    Show();
+    QTest::mouseClick(form->StripChartCB, Qt::LeftButton);
+    EXPECT_FALSE(form->StripChartCB->isChecked());
+    EXPECT_FALSE(form->PanLeftButton->isEnabled());
+    EXPECT_FALSE(form->AllDataCB->isEnabled());
+    EXPECT_EQ(Engine().DisplacerSeries.Count(), 73);
+    Ticks(80); // over a whole revolution: every slot written
+    EXPECT_EQ(Angle(), 40);
+    EXPECT_EQ(Engine().DisplacerSeries.Count(), 73);
+
+    QImage before = form->Picture()->pixmap().toImage();
+    ClickChart(2, 0.5);
+    EXPECT_EQ(Text("Phase"), "180");
+    EXPECT_FALSE(Engine().animating);
+    EXPECT_DOUBLE_EQ(Engine().dispPos,
+                     Engine().DisplacerSeries.YValues()[36] * Engine().dispTh / 100);
+    EXPECT_DOUBLE_EQ(Engine().pistonPos,
+                     Engine().PistonSeries.YValues()[36] * Engine().pistonTh / 100);
+    EXPECT_NE(form->Picture()->pixmap().toImage(), before);
+    EXPECT_EQ(Engine().PhaseSeries1.XValues()[0], 180);
+
+    ClickChart(4, 7.6 / 360);
+    EXPECT_EQ(Text("Phase"), "5");
+    EXPECT_TRUE(env.errors.empty());
+}
+
+TEST_F(RingbomWindow, PanPausesAndLeavesAllData) {
+    Show();
+    Ticks(90);
+    QTest::mouseClick(form->PanLeftButton, Qt::LeftButton);
+    EXPECT_EQ(form->PauseButton->text(), "&Resume");
+    EXPECT_FALSE(form->AllDataCB->isChecked());
+    const double last = Engine().DisplacerSeries.XValues().MaxValue();
+    EXPECT_EQ(Engine().Chart1.BottomAxis.Maximum(), last);
+    QTest::mouseClick(form->PanRightButton, Qt::LeftButton);
+    EXPECT_EQ(Engine().Chart1.BottomAxis.Maximum(), last);
+    EXPECT_EQ(form->Chart(1)->xAxis->range().upper, last);
+}
+
+TEST_F(RingbomWindow, LoadRefreshesAndCountsTickChangesAsClicks) {
+    Show();
+    Ticks(20);
+    std::string par = env.Folder() + "fixed.PAR";
+    {
+        TIniFile ini(par);
+        ParameterTable::Ringbom().WriteFrom(form->Host(), ini);
+        ini.WriteString("RingbomPiston", "Throw", "45");
+        ini.WriteString("RingbomStripChart", "Enabled", "N");
+    }
+    env.platform.fileToOpen = QString::fromStdString(par);
+    QTest::mouseClick(form->findChild<QPushButton*>("LoadButton"), Qt::LeftButton);
+    EXPECT_TRUE(env.errors.empty());
+    EXPECT_EQ(Text("PistonThrow"), "45");
+    EXPECT_FALSE(Engine().animating);
+    EXPECT_EQ(Text("Phase"), "0");
+    EXPECT_FALSE(form->StripChartCB->isChecked());
+    EXPECT_FALSE(form->PanRightButton->isEnabled());
+    // Cleared into the fixed-cycle slots.
+    EXPECT_EQ(Engine().PressureSeries.Count(), 73);
+    EXPECT_EQ(Engine().PressureSeries.YValues().MaxValue(), 0);
+}
+
+TEST_F(RingbomWindow, AFailedStepIsReportedAndTheRunCanGoOn) {
+    Show();
+    form->Host().Field("HotTemp")->setText("abc");
+    QTest::mouseClick(form->GoButton, Qt::LeftButton);
+    form->AnimateTimerTimer();
+    ASSERT_EQ(env.errors.size(), 1u);
+    EXPECT_EQ(env.errors[0], "'abc' is not a valid integer value");
+    EXPECT_EQ(Angle(), 0);
+    EXPECT_TRUE(form->AnimateTimer->isActive());
+    EXPECT_FALSE(Engine().computingAnimation);
+    form->Host().Field("HotTemp")->setText("300");
+    QTest::mouseClick(form->GoButton, Qt::LeftButton);
+    form->AnimateTimerTimer();
+    EXPECT_EQ(Angle(), 5);
+}
+
+TEST_F(RingbomWindow, CreationRedirectsTheErrorLog) {
+    std::unique_ptr<TErrorReport> own;
+    if (!TErrorReport::Instance())
+        own = std::make_unique<TErrorReport>();
+    TErrorReport* report = TErrorReport::Instance();
+    report->SetLogEnabled(false);
+    report->SetLogFile("elsewhere.log");
+    TRingbomStirlingMainForm another;
+    EXPECT_EQ(report->LogFile(), env.Folder() + "Error-Log.Txt");
+    EXPECT_TRUE(report->LogEnabled());
+}
+
+TEST_F(RingbomWindow, SettingsAreWrittenAtTheEndAndReadBack) {
+    Show();
+    form->Host().Field("DPistonDiameter")->setText("12");
+    QTest::mouseClick(form->AllDataCB, Qt::LeftButton);
+    form->move(-1500, 40);
+    form->FormDestroy();
+    TIniFile ini(env.SettingsFile());
+    EXPECT_EQ(ini.ReadString("RingbomDisplacer", "PDiameter", ""), "12");
+    EXPECT_EQ(ini.ReadString("RingbomAllData", "Enabled", ""), "N");
+    EXPECT_EQ(ini.ReadString("RingbomStripChart", "Enabled", ""), "Y");
+    EXPECT_EQ(ini.ReadInteger("ringbom", "Left", 0), -1500);
+    EXPECT_EQ(ini.ReadInteger("ringbom", "width", 0), form->width());
+
+    auto again = std::make_unique<TRingbomStirlingMainForm>();
+    again->show();
+    EXPECT_EQ(again->Host().FieldText("DPistonDiameter"), "12");
+    EXPECT_FALSE(again->AllDataCB->isChecked());
+    EXPECT_TRUE(again->StripChartCB->isChecked());
+    EXPECT_EQ(again->x(), -1500);
+    EXPECT_TRUE(again->Engine().animating);
+}
+
+TEST_F(RingbomWindow, NeverShownWritesNothing) {
+    form->FormDestroy();
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(env.SettingsFile())));
+}
+
+TEST_F(RingbomWindow, TheLauncherOpensItAndTheProgramStoresIt) {
+    KelvaneProgram program;
+    program.Launcher().RingbomButtonClick();
+    EXPECT_TRUE(program.Ringbom().isVisible());
+    EXPECT_TRUE(program.Ringbom().Engine().animating);
+    program.Ringbom().AnimateTimer->stop();
+    program.End();
+    TIniFile ini(env.SettingsFile());
+    EXPECT_EQ(ini.ReadString("RingbomPiston", "Throw", ""), "60");
+    EXPECT_EQ(ini.ReadString("GammaPiston", "Throw", "none"), "none");
+}
+
+TEST_F(RingbomWindow, AfterAHundredSteps) {
+    Show();
+    form->AnimateTimer->stop();
+    Ticks(100);
+    EXPECT_EQ(Angle(), 500);
+    AppTestEnvironment::Snapshot(*form, "ringbom-window");
+    QTest::mouseClick(form->ShowPVButton(), Qt::LeftButton);
+    AppTestEnvironment::Snapshot(*form, "ringbom-window-pv");
+    EXPECT_TRUE(env.errors.empty());
+}
+
+} // namespace
