@@ -2,6 +2,7 @@
 
 #include "TKelvaneDispatchForm.h"
 #include "gamma/TGammaStirlingMainForm.h"
+#include "rider/TRiderStirlingMainForm.h"
 #include "widgets/HandlerGuard.h"
 #include "widgets/Platform.h"
 
@@ -13,6 +14,8 @@ KelvaneProgram::KelvaneProgram() {
     launcher_ = std::make_unique<TKelvaneDispatchForm>();
     gamma_ = std::make_unique<TGammaStirlingMainForm>(launcher_.get());
     launcher_->showGamma = [this] { Platform::Current().ShowModal(gamma_.get()); };
+    rider_ = std::make_unique<TRiderStirlingMainForm>(launcher_.get());
+    launcher_->showRider = [this] { Platform::Current().ShowModal(rider_.get()); };
 }
 
 KelvaneProgram::~KelvaneProgram() {
@@ -32,6 +35,7 @@ void KelvaneProgram::End() {
     ended_ = true;
     RunGuarded([this] { launcher_->FormDestroy(); });
     RunGuarded([this] { gamma_->FormDestroy(); });
+    RunGuarded([this] { rider_->FormDestroy(); });
 }
 
 } // namespace kelvane
