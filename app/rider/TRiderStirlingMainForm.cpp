@@ -13,7 +13,6 @@
 #include <QSlider>
 #include <QTableWidget>
 #include <QTimer>
-#include <QToolButton>
 
 namespace kelvane {
 
@@ -210,8 +209,6 @@ void TRiderStirlingMainForm::AddUpDown(const char* name, int x, int y) {
     auto* upDown = new UpDownControl(name, Panel1);
     upDown->setGeometry(x, y, 15, 21);
     KeepKeys(upDown);
-    KeepKeys(upDown->UpButton());
-    KeepKeys(upDown->DownButton());
     std::string engineName = name;
     connect(upDown, &UpDownControl::stepRequested, this,
             [this, engineName](bool up) { Run([&] { UpDownClick(engineName, up); }); });

@@ -13,7 +13,6 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
-#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -45,9 +44,8 @@ class RiderWindow : public ::testing::Test {
     }
     void Press(const char* upDown, bool up, int times = 1) {
         UpDownControl* control = form->UpDown(upDown);
-        QToolButton* arrow = up ? control->UpButton() : control->DownButton();
         for (int i = 0; i < times; ++i)
-            QTest::mouseClick(arrow, Qt::LeftButton);
+            QTest::mouseClick(control, Qt::LeftButton, {}, control->ArrowCentre(up));
     }
 };
 
@@ -219,9 +217,8 @@ TEST_F(RiderWindow, EnterDoesNothingAndEscapeHidesOnlyFromTheEditBoxes) {
     EXPECT_EQ(Engine().LineSeries2.Count(), 0);
     EXPECT_TRUE(form->isVisible());
 
-    QWidget* keepers[] = {form->StopButton,     form->CalcButton,
-                          form->ShowPVButton(), form->HotTempTB,
-                          form->PhaseOffsetTB,  form->UpDown("UpDown1")->UpButton()};
+    QWidget* keepers[] = {form->StopButton, form->CalcButton,    form->ShowPVButton(),
+                          form->HotTempTB,  form->PhaseOffsetTB, form->UpDown("UpDown1")};
     for (QWidget* w : keepers) {
         SCOPED_TRACE(
             w->objectName().toStdString() + " " +
@@ -322,6 +319,44 @@ TEST_F(RiderWindow, SettingsAreWrittenAtTheEndAndReadBack) {
     EXPECT_EQ(again->Host().FieldText("PhaseOffset"), "80");
     EXPECT_EQ(again->PhaseOffsetTB->value(), 80);
     EXPECT_EQ(again->size(), QSize(900, 610));
+}
+
+TEST_F(RiderWindow, PressureVolumeChartAndItsMarker) {
+    Show();
+    QTest::mouseClick(form->ShowPVButton(), Qt::LeftButton);
+    EXPECT_TRUE(form->Chart(5)->isVisible());
+    EXPECT_EQ(form->Chart(5)->size(), form->Chart(1)->size());
+    ChartView* chart = form->Chart(1);
+    QRect r = chart->ChartRect();
+    QTest::mouseClick(chart, Qt::LeftButton, {},
+                      QPoint((r.left() + r.right() + 1) / 2, r.top() + 5));
+    ASSERT_EQ(Text("Phase"), "180");
+    const RiderEngine& e = Engine();
+    ASSERT_EQ(e.Series11.Count(), 1);
+    EXPECT_EQ(e.Series11.XValues()[0], e.LineSeries1.YValues()[180]);
+    EXPECT_DOUBLE_EQ(e.Series11.YValues()[0], e.LineSeries2.YValues()[180] * e.mvSave);
+    AppTestEnvironment::Snapshot(*form, "rider-window-pv");
+}
+
+TEST_F(RiderWindow, ScalesOnceOnAHighResolutionScreen) {
+    env.platform.dpi = 120;
+    form = std::make_unique<TRiderStirlingMainForm>();
+    Show();
+    EXPECT_TRUE(form->beenScaled);
+    UpDownControl* upDown = form->UpDown("UpDown7");
+    EXPECT_EQ(form->Host().Field("HotTemp")->geometry(), QRect(166, 52, 53, 27));
+    EXPECT_EQ(upDown->geometry(), QRect(220, 52, 20, 27));
+    // The arrows share the whole scaled box: its bottom steps down, its top up.
+    QTest::mouseClick(upDown, Qt::LeftButton, {}, QPoint(18, 25));
+    EXPECT_EQ(Text("HotTemp"), "290");
+    QTest::mouseClick(upDown, Qt::LeftButton, {}, QPoint(18, 1));
+    QTest::mouseClick(upDown, Qt::LeftButton, {}, QPoint(18, 1));
+    EXPECT_EQ(Text("HotTemp"), "310");
+    EXPECT_EQ(form->Picture()->size(), QSize(332, 218));
+    int width = form->width();
+    form->hide();
+    Show();
+    EXPECT_EQ(form->width(), width);
 }
 
 TEST_F(RiderWindow, NeverShownWritesNothing) {
