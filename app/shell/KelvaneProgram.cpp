@@ -3,6 +3,7 @@
 #include "TKelvaneDispatchForm.h"
 #include "gamma/TGammaStirlingMainForm.h"
 #include "ringbom/TRingbomStirlingMainForm.h"
+#include "rider/TRiderStirlingMainForm.h"
 #include "widgets/HandlerGuard.h"
 #include "widgets/Platform.h"
 
@@ -16,6 +17,8 @@ KelvaneProgram::KelvaneProgram() {
     ringbom_ = std::make_unique<TRingbomStirlingMainForm>(launcher_.get());
     launcher_->showGamma = [this] { Platform::Current().ShowModal(gamma_.get()); };
     launcher_->showRingbom = [this] { Platform::Current().ShowModal(ringbom_.get()); };
+    rider_ = std::make_unique<TRiderStirlingMainForm>(launcher_.get());
+    launcher_->showRider = [this] { Platform::Current().ShowModal(rider_.get()); };
 }
 
 KelvaneProgram::~KelvaneProgram() {
@@ -36,6 +39,7 @@ void KelvaneProgram::End() {
     RunGuarded([this] { launcher_->FormDestroy(); });
     RunGuarded([this] { gamma_->FormDestroy(); });
     RunGuarded([this] { ringbom_->FormDestroy(); });
+    RunGuarded([this] { rider_->FormDestroy(); });
 }
 
 } // namespace kelvane

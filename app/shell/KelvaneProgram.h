@@ -7,6 +7,7 @@ namespace kelvane {
 class TGammaStirlingMainForm;
 class TKelvaneDispatchForm;
 class TRingbomStirlingMainForm;
+class TRiderStirlingMainForm;
 
 // The program's windows from start to end: created hidden in order, the
 // launcher shown, and every placement and parameter stored at the end.
@@ -18,6 +19,7 @@ class KelvaneProgram {
     TKelvaneDispatchForm& Launcher() { return *launcher_; }
     TGammaStirlingMainForm& Gamma() { return *gamma_; }
     TRingbomStirlingMainForm& Ringbom() { return *ringbom_; }
+    TRiderStirlingMainForm& Rider() { return *rider_; }
 
     // Shows the launcher and runs the event loop until it closes.
     int Run();
@@ -28,6 +30,7 @@ class KelvaneProgram {
     std::unique_ptr<TKelvaneDispatchForm> launcher_;
     std::unique_ptr<TGammaStirlingMainForm> gamma_;
     std::unique_ptr<TRingbomStirlingMainForm> ringbom_;
+    std::unique_ptr<TRiderStirlingMainForm> rider_;
     bool ended_ = false;
 };
 

@@ -91,8 +91,10 @@ SimulatorFrame::SimulatorFrame(const FrameTraits& traits, QWidget* parent)
     StringGrid1->setStyleSheet("QTableWidget::item { padding: 0px 1px; }");
     StringGrid1->verticalHeader()->setMinimumSectionSize(10);
     StringGrid1->verticalHeader()->setDefaultSectionSize(14);
-    StringGrid1->setColumnWidth(0, 85);
-    StringGrid1->setColumnWidth(1, 85);
+    if (traits_.gridColumns85) {
+        StringGrid1->setColumnWidth(0, 85);
+        StringGrid1->setColumnWidth(1, 85);
+    }
     StringGrid1->setFocusPolicy(Qt::NoFocus);
     host_.SetGrid(StringGrid1);
 

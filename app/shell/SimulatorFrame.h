@@ -79,7 +79,10 @@ class SimulatorFrame : public QDialog {
     // Writes placement and parameters at program end; nothing if never shown.
     void FormDestroy();
 
-    void ReadIniFile(const std::string& fileName);
+    // Loads the parameters (settings file at showing, parameter file at Load).
+    // A window whose engine does its own follow-up after the texts are read
+    // overrides it.
+    virtual void ReadIniFile(const std::string& fileName);
     void WriteIniFile(const std::string& fileName);
 
     // Brings every chart up to date with its data; called after each handler.

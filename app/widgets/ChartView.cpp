@@ -193,6 +193,10 @@ bool ChartView::Sync() {
     const TChartAxis* axes[3] = {&chart_.BottomAxis, &chart_.LeftAxis, &chart_.RightAxis};
     QCPAxis* views[3] = {xAxis, yAxis, yAxis2};
     for (int i = 0; i < 3; ++i) {
+        if (views[i]->visible() != axes[i]->Visible) {
+            views[i]->setVisible(axes[i]->Visible);
+            changed = true;
+        }
         bool automatic =
             axes[i]->Automatic || axes[i]->AutomaticMinimum || axes[i]->AutomaticMaximum;
         if (axes[i]->Revision() != axisRevisions_[i] || (automatic && changed)) {

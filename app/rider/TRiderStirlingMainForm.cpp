@@ -1,0 +1,300 @@
+#include "TRiderStirlingMainForm.h"
+
+#include "UpDownControl.h"
+#include "foundations/ParameterTable.h"
+#include "foundations/TIniFile.h"
+#include "widgets/HandlerGuard.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QTableWidget>
+#include <QTimer>
+
+namespace kelvane {
+
+namespace {
+
+FrameTraits RiderTraits() {
+    FrameTraits t;
+    t.caption = "Two Piston Stirling Engine Simulator";
+    t.designedPlacement = QPoint(0, 123);
+    t.designSize = QSize(836, 555);
+    t.placementSection = "Rider";
+    t.widthKey = "width";
+    t.heightKey = "height";
+    t.parameters = &ParameterTable::Rider();
+    t.helpDocument = "Rider Kelvane Help.HTM";
+    t.tutorDocument = "Rider Kelvane Tutorial.HTM";
+    t.chart5Height = 250;
+    t.topBandHeight = 169;
+    t.inputPanelWidth = 416;
+    t.pictureWidth = RiderEngine::PictureWidth;
+    t.gridRows = RiderEngine::GridRows;
+    t.gridColumns85 = false;
+    t.centreOnShow = true;
+    return t;
+}
+
+// The grid's designed column widths: the longest label, then the longest value.
+constexpr int kLabelColumnWidth = 82;
+constexpr int kValueColumnWidth = 78;
+constexpr int kGridRowHeight = 17;
+
+QLabel* Swatch(QWidget* parent, const char* name, QColor colour, int x, int y) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(name);
+    l->setGeometry(x, y, 41, 41);
+    l->setAutoFillBackground(true);
+    QPalette p = l->palette();
+    p.setColor(QPalette::Window, colour);
+    l->setPalette(p);
+    return l;
+}
+
+QLabel* Heading(QWidget* parent, const char* name, const QString& caption, QColor colour, int x,
+                int y) {
+    auto* l = new QLabel(caption, parent);
+    l->setObjectName(name);
+    QFont f("DejaVu Sans", 14);
+    f.setBold(true);
+    l->setFont(f);
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, colour);
+    l->setPalette(p);
+    l->move(x, y);
+    l->adjustSize();
+    l->resize(l->width(), 23);
+    return l;
+}
+
+} // namespace
+
+TRiderStirlingMainForm::TRiderStirlingMainForm(QWidget* parent)
+    : SimulatorFrame(RiderTraits(), parent), engine_(Host()) {
+    setObjectName("TRiderStirlingMainForm");
+    StringGrid1->setColumnWidth(0, kLabelColumnWidth);
+    StringGrid1->setColumnWidth(1, kValueColumnWidth);
+    StringGrid1->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
+    BuildInputPanel();
+    AttachCharts(engine_.Chart1, engine_.Chart2, engine_.Chart3, engine_.Chart4, engine_.Chart5);
+    for (int i = 1; i <= 4; ++i) {
+        ChartView* chart = Chart(i);
+        connect(chart, &ChartView::clickBackground, this,
+                [this, chart](Qt::MouseButton, Qt::KeyboardModifiers, int x, int) {
+                    QRect r = chart->ChartRect();
+                    Run([&] { engine_.Chart1ClickBackground(x, r.left(), r.right()); });
+                });
+    }
+    Host().onRedrawPicture = [this] { RedrawPicture(); };
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    Timer1->setInterval(engine_.timer1Interval);
+    connect(Timer1, &QTimer::timeout, this, &TRiderStirlingMainForm::Timer1Timer);
+    Timer1->start();
+
+    // One shot; the engine says when it was newly armed, so presses while it
+    // is pending do not push the recalculation further away.
+    GraphTimer = new QTimer(this);
+    GraphTimer->setObjectName("GraphTimer");
+    GraphTimer->setSingleShot(true);
+    GraphTimer->setInterval(RiderEngine::GraphTimerInterval);
+    connect(GraphTimer, &QTimer::timeout, this, &TRiderStirlingMainForm::GraphTimerTimer);
+    engine_.onGraphTimerArmed = [this] { GraphTimer->start(); };
+}
+
+void TRiderStirlingMainForm::BuildInputPanel() {
+    Swatch(Panel1, "Image2", Qt::red, 8, 39);
+    Swatch(Panel1, "Image3", Qt::blue, 8, 107);
+
+    struct FieldSpec {
+        const char* name;
+        const char* upDown;
+        int x, y;
+        const char* text;
+    };
+    const FieldSpec fields[] = {
+        {"HotTemp", "UpDown7", 128, 40, "0"},       {"ColdTemp", "UpDown8", 192, 40, "0"},
+        {"HotStrokeMin", "UpDown1", 128, 64, "5"},  {"HotStrokeMax", "UpDown2", 128, 88, "0"},
+        {"ColdStrokeMin", "UpDown3", 192, 64, "5"}, {"ColdStrokeMax", "UpDown4", 192, 88, "0"},
+        {"Phase", "UpDown6", 328, 40, "0"},         {"PhaseOffset", "UpDown5", 328, 64, "0"}};
+    for (const FieldSpec& f : fields) {
+        // Values change only through the up-downs and track bars.
+        QLineEdit* edit = AddField(f.name, f.x, f.y, f.text);
+        edit->setReadOnly(true);
+        std::string name = f.name;
+        // Every text change comes from code inside a handler that already runs
+        // guarded and brings the charts up to date when it is done.
+        connect(edit, &QLineEdit::textChanged, this,
+                [this, name] { RunGuarded([&] { engine_.FieldChanged(name); }); });
+        AddUpDown(f.upDown, f.x + 41, f.y);
+    }
+
+    Heading(Panel1, "Label1", "Hot", Qt::red, 128, 8);
+    Heading(Panel1, "Label2", "Cold", Qt::blue, 192, 8);
+    QLabel* label7 = AddLabel("Hot\nTemp", 14, 8);
+    label7->setObjectName("Label7");
+    label7->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label7->setGeometry(14, 8, 27, 26);
+    AddLabel("Temp (F)", 68, 40)->setObjectName("Label10");
+    AddLabel("Stroke Min", 59, 64)->setObjectName("Label3");
+    AddLabel("Stroke Max", 56, 88)->setObjectName("Label4");
+    AddLabel("Phase", 272, 45)->setObjectName("Label11");
+    AddLabel("Phase Offset", 256, 72)->setObjectName("Label5");
+    AddLabel("\u00A9 Kelvane", 54, 152)->setObjectName("Label6");
+
+    // The track bar covers the left of the colour squares, leaving a strip beside each end.
+    HotTempTB = new QSlider(Qt::Vertical, Panel1);
+    HotTempTB->setObjectName("HotTempTB");
+    HotTempTB->setGeometry(8, 32, 24, 126);
+    HotTempTB->setRange(engine_.HotTempTB.Min, engine_.HotTempTB.Max);
+    HotTempTB->setInvertedAppearance(true); // the minimum at the top
+    HotTempTB->setTickInterval(100);
+    HotTempTB->setTickPosition(QSlider::TicksLeft);
+    HotTempTB->setValue(engine_.HotTempTB.Position);
+    HotTempTB->setAutoFillBackground(true);
+    HotTempTB->raise();
+    KeepKeys(HotTempTB);
+    connect(HotTempTB, &QSlider::valueChanged, this,
+            [this](int position) { Run([&] { engine_.SetHotTempTBPosition(position); }); });
+
+    PhaseOffsetTB = new QSlider(Qt::Horizontal, Panel1);
+    PhaseOffsetTB->setObjectName("PhaseOffsetTB");
+    PhaseOffsetTB->setGeometry(256, 88, 150, 25);
+    PhaseOffsetTB->setRange(engine_.PhaseOffsetTB.Min, engine_.PhaseOffsetTB.Max);
+    PhaseOffsetTB->setTickInterval(45);
+    PhaseOffsetTB->setTickPosition(QSlider::TicksBelow);
+    PhaseOffsetTB->setValue(engine_.PhaseOffsetTB.Position);
+    KeepKeys(PhaseOffsetTB);
+    connect(PhaseOffsetTB, &QSlider::valueChanged, this,
+            [this](int position) { Run([&] { engine_.SetPhaseOffsetTBPosition(position); }); });
+
+    // No button passes its keys on: Enter and Escape act only from the edit boxes.
+    const bool keepKeys = false;
+    AddButton(
+        "&Print", 262, 8, 30, [this] { PrintButtonClick(); }, keepKeys)
+        ->setToolTip("Print the current window contents");
+    AddButton(
+        "Tutor", 298, 8, 30, [this] { TutorialButtonClick(); }, keepKeys)
+        ->setToolTip("Documentation (such as it is)");
+    AddButton(
+        "Help", 335, 8, 30, [this] { HelpButtonClick(); }, keepKeys)
+        ->setToolTip("Documentation (such as it is)");
+    AddButton(
+        "E&xit", 371, 8, 30, [this] { ExitButtonClick(); }, keepKeys);
+    GoFastButton = AddButton(
+        "&Fast", 60, 120, 32, [this] { GoButtonClick(100); }, keepKeys);
+    GoMediumButton = AddButton(
+        "&Medium", 96, 120, 46, [this] { GoButtonClick(200); }, keepKeys);
+    GoSlowButton = AddButton(
+        "Slow", 146, 120, 32, [this] { GoButtonClick(300); }, keepKeys);
+    StopButton = AddButton(
+        "Stop", 182, 120, 42, [this] { StopButtonClick(); }, keepKeys);
+    AddButton(
+        "&Save", 236, 120, 40, [this] { SaveButtonClick(); }, keepKeys);
+    LoadButton = AddButton(
+        "&Load", 279, 120, 35, [this] { LoadButtonClick(); }, keepKeys);
+    CalcButton = AddButton(
+        "&Calc", 325, 120, 32, [this] { CalcButtonClick(); }, keepKeys);
+    CalcButton->setToolTip("Re-compute all of the graphs");
+    AddButton(
+        "Show PV", 363, 120, 51, [this] { ShowPVButtonClick(); }, keepKeys);
+}
+
+void TRiderStirlingMainForm::AddUpDown(const char* name, int x, int y) {
+    auto* upDown = new UpDownControl(name, Panel1);
+    upDown->setGeometry(x, y, 15, 21);
+    KeepKeys(upDown);
+    std::string engineName = name;
+    connect(upDown, &UpDownControl::stepRequested, this,
+            [this, engineName](bool up) { Run([&] { UpDownClick(engineName, up); }); });
+    upDowns_.push_back(upDown);
+}
+
+UpDownControl* TRiderStirlingMainForm::UpDown(const std::string& name) const {
+    for (UpDownControl* u : upDowns_) {
+        if (u->objectName().toStdString() == name)
+            return u;
+    }
+    return nullptr;
+}
+
+void TRiderStirlingMainForm::UpDownClick(const std::string& upDown, bool up) {
+    engine_.UpDownClick(upDown, up);
+}
+
+void TRiderStirlingMainForm::GoButtonClick(int intervalMs) {
+    if (intervalMs == 100)
+        engine_.GoFastButtonClick();
+    else if (intervalMs == 200)
+        engine_.GoMediumButtonClick();
+    else
+        engine_.GoSlowButtonClick();
+    SyncTimer1();
+}
+
+void TRiderStirlingMainForm::Timer1Timer() {
+    Run([this] { engine_.Timer1Timer(); });
+}
+
+void TRiderStirlingMainForm::GraphTimerTimer() {
+    GraphTimer->stop();
+    Run([this] { engine_.GraphTimerTimer(); });
+}
+
+void TRiderStirlingMainForm::ReadIniFile(const std::string& fileName) {
+    // The engine's own follow-up replaces the table's: it brings the strokes
+    // into range before the track bars move, since a track-bar handler may
+    // analyse at once. The sliders then show the engine's positions without
+    // running their handlers a second time, even when the follow-up fails.
+    TIniFile ini(fileName);
+    Traits().parameters->ReadInto(ini, Host());
+    try {
+        engine_.ParametersLoaded();
+    } catch (...) {
+        SyncTrackBars();
+        engine_.StopButtonClick(); // see RefreshAfterLoad
+        throw;
+    }
+    SyncTrackBars();
+}
+
+void TRiderStirlingMainForm::SyncTrackBars() {
+    QSignalBlocker hot(HotTempTB);
+    QSignalBlocker offset(PhaseOffsetTB);
+    HotTempTB->setValue(engine_.HotTempTB.Position);
+    PhaseOffsetTB->setValue(engine_.PhaseOffsetTB.Position);
+}
+
+void TRiderStirlingMainForm::RefreshAfterLoad() {
+    try {
+        engine_.CalcButtonClick();
+    } catch (...) {
+        // The loaded parameters are refused; without stopping, every tick of
+        // the animation would report them again.
+        engine_.StopButtonClick();
+        throw;
+    }
+}
+
+void TRiderStirlingMainForm::ShowSteps() {
+    engine_.ShowStartActions();
+    SyncTimer1();
+}
+
+void TRiderStirlingMainForm::SyncTimer1() {
+    if (Timer1->interval() != engine_.timer1Interval)
+        Timer1->setInterval(engine_.timer1Interval);
+}
+
+void TRiderStirlingMainForm::RedrawPicture() {
+    canvas_.Resize(Image1->width(), Image1->height());
+    engine_.ShowEngine(canvas_);
+    ShowPicture(canvas_.Image());
+}
+
+} // namespace kelvane

@@ -1,0 +1,388 @@
+#include "../AppTestSupport.h"
+#include "foundations/Conversions.h"
+#include "foundations/TIniFile.h"
+#include "rider/TRiderStirlingMainForm.h"
+#include "rider/UpDownControl.h"
+#include "shell/KelvaneProgram.h"
+#include "shell/TKelvaneDispatchForm.h"
+
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace kelvane;
+
+namespace {
+
+class RiderWindow : public ::testing::Test {
+  protected:
+    AppTestEnvironment env;
+    std::unique_ptr<TRiderStirlingMainForm> form = std::make_unique<TRiderStirlingMainForm>();
+
+    RiderEngine& Engine() { return form->Engine(); }
+    std::string Text(const char* field) { return form->Host().FieldText(field); }
+    std::string Cell(int row) {
+        QTableWidgetItem* item = form->Grid()->item(row, 1);
+        return item ? item->text().toStdString() : std::string();
+    }
+    void Show() {
+        form->Timer1->stop(); // the tests turn the crank themselves
+        form->show();
+    }
+    // Shown, stopped, and the recalculation that loading armed already done.
+    void ShowStopped() {
+        Show();
+        QTest::mouseClick(form->StopButton, Qt::LeftButton);
+        if (form->GraphTimer->isActive())
+            form->GraphTimerTimer();
+    }
+    void Press(const char* upDown, bool up, int times = 1) {
+        UpDownControl* control = form->UpDown(upDown);
+        for (int i = 0; i < times; ++i)
+            QTest::mouseClick(control, Qt::LeftButton, {}, control->ArrowCentre(up));
+    }
+};
+
+TEST_F(RiderWindow, OpensWithTheDefaultsAnimatingFast) {
+    Show();
+    EXPECT_TRUE(env.errors.empty());
+    EXPECT_EQ(form->windowTitle(), "Two Piston Stirling Engine Simulator");
+    EXPECT_EQ(Text("HotTemp"), "300");
+    EXPECT_EQ(Text("ColdTemp"), "100");
+    EXPECT_EQ(Text("HotStrokeMin"), "5");
+    EXPECT_EQ(Text("ColdStrokeMin"), "5");
+    EXPECT_EQ(Text("HotStrokeMax"), "50");
+    EXPECT_EQ(Text("ColdStrokeMax"), "100");
+    EXPECT_EQ(Text("PhaseOffset"), "90");
+    EXPECT_EQ(form->HotTempTB->value(), 700);
+    EXPECT_EQ(form->PhaseOffsetTB->value(), 90);
+    EXPECT_TRUE(Engine().enable);
+    EXPECT_TRUE(Engine().animate);
+    EXPECT_EQ(form->Timer1->interval(), 100);
+    EXPECT_EQ(form->Grid()->rowCount(), 9);
+    EXPECT_EQ(form->Grid()->item(0, 0)->text(), "Hot Posn");
+    EXPECT_EQ(form->Grid()->item(8, 0)->text(), "Net Work");
+    EXPECT_FALSE(Cell(8).empty());
+    EXPECT_EQ(Engine().LineSeries2.Count(), 361);
+    EXPECT_EQ(Engine().PVSeries.Count(), 361);
+    EXPECT_FALSE(form->Picture()->pixmap().isNull());
+    EXPECT_EQ(form->Picture()->size(), QSize(255, 167));
+    // Loading moved both track bars: a second analysis follows.
+    EXPECT_TRUE(form->GraphTimer->isActive());
+    EXPECT_EQ(form->GraphTimer->interval(), 250);
+    EXPECT_TRUE(form->GraphTimer->isSingleShot());
+    AppTestEnvironment::Snapshot(*form, "rider-window");
+}
+
+TEST_F(RiderWindow, CentredAtEveryShowingWhateverThePlacement) {
+    TIniFile ini(env.SettingsFile());
+    ini.WriteInteger("Rider", "Left", 7);
+    ini.WriteInteger("Rider", "Top", 9);
+    ini.WriteInteger("Rider", "width", 900);
+    ini.WriteInteger("Rider", "height", 600);
+    Show();
+    EXPECT_EQ(form->size(), QSize(900, 600));
+    EXPECT_EQ(form->pos(), QPoint((1280 - 900) / 2, (1024 - 600) / 2));
+    form->hide();
+    form->move(20, 30);
+    env.platform.screen = QSize(1000, 800);
+    Show();
+    EXPECT_EQ(form->pos(), QPoint((1000 - 900) / 2, (800 - 600) / 2));
+}
+
+TEST_F(RiderWindow, UpDownsStepWithinTheirLimits) {
+    struct Case {
+        const char* upDown;
+        const char* field;
+        const char* start;
+        bool up;
+        int presses;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"UpDown1", "HotStrokeMin", "5", true, 20, "45"}, // the hot maximum is 50
+        {"UpDown1", "HotStrokeMin", "45", false, 20, "5"},
+        {"UpDown2", "HotStrokeMax", "50", false, 20, "10"}, // the hot minimum is 5
+        {"UpDown2", "HotStrokeMax", "10", true, 30, "100"},
+        {"UpDown3", "ColdStrokeMin", "5", true, 30, "95"},
+        {"UpDown7", "HotTemp", "300", true, 50, "700"},
+        {"UpDown8", "ColdTemp", "100", false, 20, "0"},
+        {"UpDown5", "PhaseOffset", "90", true, 9, "180"},
+        {"UpDown5", "PhaseOffset", "180", true, 1, "-180"}, // wraps
+        {"UpDown6", "Phase", "0", false, 1, "350"},         // wraps
+    };
+    ShowStopped();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.upDown) + " from " + c.start);
+        ASSERT_EQ(Text(c.field), c.start);
+        Press(c.upDown, c.up, c.presses);
+        EXPECT_EQ(Text(c.field), c.expected);
+    }
+    EXPECT_TRUE(env.errors.empty());
+    // Stepping the temperature or the offset leaves the track bars alone.
+    EXPECT_EQ(form->HotTempTB->value(), 700);
+    EXPECT_EQ(form->PhaseOffsetTB->value(), 90);
+}
+
+TEST_F(RiderWindow, PressesWhileStoppedGiveOneDelayedAnalysis) {
+    ShowStopped();
+    Engine().LineSeries2.Clear();
+    Press("UpDown8", true);
+    EXPECT_EQ(Text("ColdTemp"), "110"); // shown at once
+    EXPECT_EQ(Engine().LineSeries2.Count(), 0);
+    EXPECT_TRUE(form->GraphTimer->isActive());
+    // Further presses while armed do not start the timer again.
+    form->GraphTimer->stop();
+    Press("UpDown8", true, 2);
+    EXPECT_FALSE(form->GraphTimer->isActive());
+    EXPECT_EQ(Engine().LineSeries2.Count(), 0);
+
+    Press("UpDown6", true, 3); // the crank angle survives the analysis
+    form->GraphTimerTimer();
+    EXPECT_EQ(Engine().LineSeries2.Count(), 361);
+    EXPECT_FALSE(Engine().graphTimerArmed);
+    EXPECT_EQ(Text("Phase"), "30");
+    EXPECT_EQ(Engine().Series6.XValues()[0], 30);
+    // The delayed analysis saw the values after every step.
+    std::string net = Cell(8), maxPressure = Cell(6);
+    QTest::mouseClick(form->CalcButton, Qt::LeftButton);
+    EXPECT_EQ(Text("ColdTemp"), "130");
+    EXPECT_EQ(Cell(8), net);
+    EXPECT_EQ(Cell(6), maxPressure);
+    EXPECT_TRUE(env.errors.empty());
+}
+
+TEST_F(RiderWindow, PressWhileAnimatingAnalysesAtOnceAndAgainLater) {
+    Show();
+    form->GraphTimerTimer();
+    Engine().LineSeries2.Clear();
+    Press("UpDown2", true);
+    EXPECT_EQ(Engine().LineSeries2.Count(), 361);
+    EXPECT_TRUE(form->GraphTimer->isActive());
+    EXPECT_EQ(Text("HotStrokeMax"), "55");
+}
+
+TEST_F(RiderWindow, TrackBarsRunToTheirEnds) {
+    ShowStopped();
+    struct Case {
+        QSlider* bar;
+        int value;
+        const char* field;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {form->HotTempTB, 0, "HotTemp", "1000"}, // above the up-down's 700
+        {form->HotTempTB, 1000, "HotTemp", "0"},
+        {form->HotTempTB, 2000, "HotTemp", "0"},
+        {form->PhaseOffsetTB, 175, "PhaseOffset", "175"},
+        {form->PhaseOffsetTB, 400, "PhaseOffset", "175"},
+        {form->PhaseOffsetTB, -175, "PhaseOffset", "-175"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.value);
+        c.bar->setValue(c.value);
+        EXPECT_EQ(Text(c.field), c.expected);
+    }
+    EXPECT_TRUE(form->GraphTimer->isActive());
+    EXPECT_EQ(Engine().HotTempTB.Position, 1000);
+    EXPECT_EQ(Engine().PhaseOffsetTB.Position, -175);
+    EXPECT_TRUE(env.errors.empty());
+}
+
+TEST_F(RiderWindow, LoadedValuesBeyondTheTrackBarsComeBackAtTheirEnds) {
+    TIniFile ini(env.SettingsFile());
+    ini.WriteString("RiderBoth", "PhaseOffset", "180");
+    ini.WriteString("RiderHot", "Temp", "1200");
+    ini.WriteString("RiderCold", "StrokeMax", "140");
+    Show();
+    EXPECT_EQ(Text("PhaseOffset"), "175");
+    EXPECT_EQ(Text("HotTemp"), "1000");
+    EXPECT_EQ(Text("ColdStrokeMax"), "100");
+    EXPECT_EQ(form->PhaseOffsetTB->value(), 175);
+    EXPECT_EQ(form->HotTempTB->value(), 0);
+    EXPECT_TRUE(env.errors.empty());
+}
+
+TEST_F(RiderWindow, EnterDoesNothingAndEscapeHidesOnlyFromTheEditBoxes) {
+    ShowStopped();
+    Engine().LineSeries2.Clear();
+    QTest::keyClick(form->Host().Field("HotTemp"), Qt::Key_Return);
+    QTest::keyClick(form->Host().Field("Phase"), Qt::Key_Enter);
+    EXPECT_EQ(Engine().LineSeries2.Count(), 0);
+    EXPECT_TRUE(form->isVisible());
+
+    QWidget* keepers[] = {form->StopButton, form->CalcButton,    form->ShowPVButton(),
+                          form->HotTempTB,  form->PhaseOffsetTB, form->UpDown("UpDown1")};
+    for (QWidget* w : keepers) {
+        SCOPED_TRACE(
+            w->objectName().toStdString() + " " +
+            (qobject_cast<QPushButton*>(w) ? qobject_cast<QPushButton*>(w)->text() : QString())
+                .toStdString());
+        QTest::keyClick(w, Qt::Key_Escape);
+        QTest::keyClick(w, Qt::Key_Return);
+        EXPECT_TRUE(form->isVisible());
+    }
+    EXPECT_EQ(Engine().LineSeries2.Count(), 0);
+
+    QTest::keyClick(form->Host().Field("ColdStrokeMax"), Qt::Key_Escape);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(env.errors.empty());
+}
+
+TEST_F(RiderWindow, ChartClicksStopTheCrankAndSetTheAngle) {
+    Show();
+    ChartView* chart = form->Chart(3);
+    chart->replot();
+    QRect r = chart->ChartRect();
+    auto clickAt = [&](double fraction) {
+        int x = r.left() + static_cast<int>(fraction * (r.right() - r.left()) + 0.5);
+        QTest::mouseClick(chart, Qt::LeftButton, {}, QPoint(x, r.center().y()));
+        return Text("Phase");
+    };
+    EXPECT_EQ(clickAt(0.5), "180");
+    EXPECT_FALSE(Engine().animate);
+    EXPECT_EQ(Engine().Series7.XValues()[0], 180);
+    EXPECT_EQ(Cell(0), IntToStr(RoundHalfEven(Engine().hotPos)));
+    EXPECT_EQ(clickAt(-0.05), "0");
+    EXPECT_EQ(clickAt(1.05), "360");
+    EXPECT_TRUE(env.errors.empty());
+}
+
+TEST_F(RiderWindow, AnimationTicksTurnTheCrankByTen) {
+    Show();
+    form->GraphTimerTimer();
+    Press("UpDown6", false, 1); // 350, while animating
+    EXPECT_EQ(Text("Phase"), "350");
+    form->Timer1Timer();
+    EXPECT_EQ(Text("Phase"), "360");
+    form->Timer1Timer();
+    EXPECT_EQ(Text("Phase"), "10");
+    EXPECT_EQ(Engine().Series9.XValues()[0], 10);
+    QTest::mouseClick(form->GoSlowButton, Qt::LeftButton);
+    EXPECT_EQ(form->Timer1->interval(), 300);
+    EXPECT_EQ(Text("Phase"), "0");
+    QTest::mouseClick(form->GoMediumButton, Qt::LeftButton);
+    EXPECT_EQ(form->Timer1->interval(), 200);
+    EXPECT_TRUE(Engine().animate);
+}
+
+TEST_F(RiderWindow, RefusedStrokeFromAParameterFileIsReportedAndKeepsTheResults) {
+    Show();
+    form->GraphTimerTimer();
+    std::vector<std::string> before;
+    for (int row = 0; row < 9; ++row)
+        before.push_back(Cell(row));
+    double firstPressure = Engine().LineSeries2.YValues()[0];
+
+    std::string par = env.Folder() + "short.PAR";
+    form->WriteIniFile(par);
+    TIniFile(par).WriteString("RiderHot", "StrokeMax", "0");
+    env.platform.fileToOpen = QString::fromStdString(par);
+    QTest::mouseClick(form->LoadButton, Qt::LeftButton);
+
+    ASSERT_EQ(env.errors.size(), 1u);
+    EXPECT_NE(env.errors[0].find("hot stroke"), std::string::npos) << env.errors[0];
+    EXPECT_EQ(Text("HotStrokeMax"), "0");
+    for (int row = 0; row < 9; ++row)
+        EXPECT_EQ(Cell(row), before[row]) << row;
+    ASSERT_EQ(Engine().LineSeries2.Count(), 361);
+    EXPECT_EQ(Engine().LineSeries2.YValues()[0], firstPressure);
+    // Reported once: the animation does not report it again at every tick.
+    form->Timer1Timer();
+    form->Timer1Timer();
+    EXPECT_EQ(env.errors.size(), 1u);
+}
+
+TEST_F(RiderWindow, SettingsAreWrittenAtTheEndAndReadBack) {
+    ShowStopped();
+    Press("UpDown2", true);  // hot maximum 55
+    Press("UpDown5", false); // offset 80
+    form->resize(900, 610);
+    form->FormDestroy();
+    TIniFile ini(env.SettingsFile());
+    EXPECT_EQ(ini.ReadString("RiderHot", "StrokeMax", ""), "55");
+    EXPECT_EQ(ini.ReadString("RiderHot", "StrokeMin", ""), "5");
+    EXPECT_EQ(ini.ReadString("RiderBoth", "PhaseOffset", ""), "80");
+    EXPECT_EQ(ini.ReadInteger("Rider", "width", 0), 900);
+    EXPECT_EQ(ini.ReadInteger("Rider", "height", 0), 610);
+
+    auto again = std::make_unique<TRiderStirlingMainForm>();
+    again->Timer1->stop();
+    again->show();
+    EXPECT_EQ(again->Host().FieldText("HotStrokeMax"), "55");
+    EXPECT_EQ(again->Host().FieldText("PhaseOffset"), "80");
+    EXPECT_EQ(again->PhaseOffsetTB->value(), 80);
+    EXPECT_EQ(again->size(), QSize(900, 610));
+}
+
+TEST_F(RiderWindow, PressureVolumeChartAndItsMarker) {
+    Show();
+    QTest::mouseClick(form->ShowPVButton(), Qt::LeftButton);
+    EXPECT_TRUE(form->Chart(5)->isVisible());
+    EXPECT_EQ(form->Chart(5)->size(), form->Chart(1)->size());
+    ChartView* chart = form->Chart(1);
+    QRect r = chart->ChartRect();
+    QTest::mouseClick(chart, Qt::LeftButton, {},
+                      QPoint((r.left() + r.right() + 1) / 2, r.top() + 5));
+    ASSERT_EQ(Text("Phase"), "180");
+    const RiderEngine& e = Engine();
+    ASSERT_EQ(e.Series11.Count(), 1);
+    EXPECT_EQ(e.Series11.XValues()[0], e.LineSeries1.YValues()[180]);
+    EXPECT_DOUBLE_EQ(e.Series11.YValues()[0], e.LineSeries2.YValues()[180] * e.mvSave);
+    AppTestEnvironment::Snapshot(*form, "rider-window-pv");
+}
+
+TEST_F(RiderWindow, ScalesOnceOnAHighResolutionScreen) {
+    env.platform.dpi = 120;
+    form = std::make_unique<TRiderStirlingMainForm>();
+    Show();
+    EXPECT_TRUE(form->beenScaled);
+    UpDownControl* upDown = form->UpDown("UpDown7");
+    EXPECT_EQ(form->Host().Field("HotTemp")->geometry(), QRect(166, 52, 53, 27));
+    EXPECT_EQ(upDown->geometry(), QRect(220, 52, 20, 27));
+    // The arrows share the whole scaled box: its bottom steps down, its top up.
+    QTest::mouseClick(upDown, Qt::LeftButton, {}, QPoint(18, 25));
+    EXPECT_EQ(Text("HotTemp"), "290");
+    QTest::mouseClick(upDown, Qt::LeftButton, {}, QPoint(18, 1));
+    QTest::mouseClick(upDown, Qt::LeftButton, {}, QPoint(18, 1));
+    EXPECT_EQ(Text("HotTemp"), "310");
+    EXPECT_EQ(form->Picture()->size(), QSize(332, 218));
+    int width = form->width();
+    form->hide();
+    Show();
+    EXPECT_EQ(form->width(), width);
+}
+
+TEST_F(RiderWindow, NeverShownWritesNothing) {
+    form->FormDestroy();
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(env.SettingsFile())));
+}
+
+TEST_F(RiderWindow, HelpStopsTheCrankAndOpensThePage) {
+    Show();
+    form->TutorialButtonClick();
+    EXPECT_FALSE(Engine().animate);
+    ASSERT_EQ(env.platform.documents.size(), 1);
+    EXPECT_TRUE(env.platform.documents[0].endsWith("/Rider Kelvane Tutorial.HTM"));
+}
+
+TEST(RiderProgram, TheLauncherOpensTheWindowAndTheEndStoresIt) {
+    AppTestEnvironment env;
+    {
+        KelvaneProgram program;
+        program.Rider().Timer1->stop();
+        program.Launcher().RiderButtonClick();
+        EXPECT_TRUE(program.Rider().isVisible());
+        EXPECT_TRUE(program.Rider().Engine().enable);
+        program.End();
+    }
+    EXPECT_EQ(TIniFile(env.SettingsFile()).ReadString("RiderHot", "StrokeMax", ""), "50");
+}
+
+} // namespace
