@@ -69,7 +69,7 @@ TRingbomStirlingMainForm::TRingbomStirlingMainForm(QWidget* parent)
     : SimulatorFrame(RingbomTraits(), parent), engine_(Host()) {
     // Errors from here on, until the launcher is shown, go to this log.
     if (TErrorReport* report = TErrorReport::Instance()) {
-        report->SetLogFile(ProgramFolder() + "Error-Log.Txt");
+        report->SetLogFile(DataFolder() + "Error-Log.Txt");
         report->SetLogEnabled(true);
     }
     setObjectName("TRingbomStirlingMainForm");

@@ -17,11 +17,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTimer>
 
 #include <algorithm>
 #include <cmath>
+
+#include <unistd.h>
 
 namespace kelvane {
 
@@ -135,8 +138,23 @@ std::string SimulatorFrame::ProgramFolder() {
     return QDir::toNativeSeparators(dir).toStdString() + "/";
 }
 
+std::string SimulatorFrame::DataFolderFor(const std::string& programFolder,
+                                          const std::string& configFolder) {
+    if (::access(programFolder.c_str(), W_OK) == 0)
+        return programFolder;
+    if (QDir().mkpath(QString::fromStdString(configFolder)) &&
+        ::access(configFolder.c_str(), W_OK) == 0)
+        return configFolder;
+    return programFolder;
+}
+
+std::string SimulatorFrame::DataFolder() {
+    QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    return DataFolderFor(ProgramFolder(), QDir::toNativeSeparators(config).toStdString() + "/");
+}
+
 std::string SimulatorFrame::SettingsFile() const {
-    return SettingsFilePath(appPath);
+    return SettingsFilePath(DataFolder());
 }
 
 void SimulatorFrame::AttachCharts(TChart& c1, TChart& c2, TChart& c3, TChart& c4, TChart& c5) {

@@ -101,6 +101,17 @@ class SimulatorFrame : public QDialog {
     static std::string ProgramFolder();
     // Tests keep their settings files in a folder of their own.
     static void SetProgramFolderForTests(const std::string& folder);
+    // Where the settings file and the error logs live, with a trailing
+    // separator: the program's folder while it can be written, else the user's
+    // configuration folder (an installed program's folder is read-only, and a
+    // file that cannot be written there would be lost silently). Documents are
+    // still opened from the program's folder.
+    static std::string DataFolder();
+    // The choice behind DataFolder: programFolder when access(2) finds it
+    // writable, else configFolder, created if missing; programFolder again when
+    // configFolder cannot be created. Both carry a trailing separator.
+    static std::string DataFolderFor(const std::string& programFolder,
+                                     const std::string& configFolder);
 
   signals:
     void shownSequenceDone();

@@ -48,7 +48,8 @@ TKelvaneDispatchForm::TKelvaneDispatchForm(QWidget* parent) : QWidget(parent) {
     lRelease = new QLabel(this);
     lRelease->setObjectName("lRelease");
     lRelease->move(232, 104);
-    auto* label2 = new QLabel("A Stirling engine teaching tool", this);
+    // Short enough to clear the release label that ends near x 330.
+    auto* label2 = new QLabel("Licence: GPL-3+", this);
     label2->setObjectName("Label2");
     label2->setStyleSheet("color: blue");
     label2->adjustSize();
@@ -89,12 +90,14 @@ void TKelvaneDispatchForm::FormShow() {
     lRelease->adjustSize();
     CheckForCorrectRelease(release);
     appPath = SimulatorFrame::ProgramFolder();
-    TIniFile ini(SettingsFilePath(appPath));
+    // Settings and log go to the data folder; the introduction stays in appPath.
+    const std::string dataFolder = SimulatorFrame::DataFolder();
+    TIniFile ini(SettingsFilePath(dataFolder));
     WindowPlacement current = SimulatorFrame::CurrentPlacement(this);
     WindowPlacement stored = WindowPlacement::Read(ini, WindowPlacement::Main(), current);
     SimulatorFrame::ApplyPlacement(this, stored);
     if (TErrorReport* report = TErrorReport::Instance()) {
-        report->SetLogFile(appPath + "Kelvane-Error-Log.Txt");
+        report->SetLogFile(dataFolder + "Kelvane-Error-Log.Txt");
         report->SetLogEnabled(true);
     }
 }
@@ -112,7 +115,7 @@ void TKelvaneDispatchForm::CheckForCorrectRelease(const std::string& release) {
 void TKelvaneDispatchForm::FormDestroy() {
     if (!shownOnce_)
         return;
-    TIniFile ini(SettingsFilePath(appPath));
+    TIniFile ini(SettingsFilePath(SimulatorFrame::DataFolder()));
     SimulatorFrame::CurrentPlacement(this).Write(ini, WindowPlacement::Main());
 }
 

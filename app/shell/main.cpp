@@ -2,6 +2,7 @@
 #include "shell/KelvaneApplication.h"
 #include "shell/KelvaneProgram.h"
 #include "shell/QtErrorReportPresenter.h"
+#include "shell/SimulatorFrame.h"
 #include "shell/TErrorReport.h"
 
 int main(int argc, char* argv[]) {
@@ -10,6 +11,8 @@ int main(int argc, char* argv[]) {
     kelvane::TErrorReport errorReport;
     kelvane::QtErrorReportPresenter errorPresenter;
     kelvane::ConnectErrorReport(errorReport, &errorPresenter);
+    // The start-up log beside the settings: the program's folder may be read-only.
+    errorReport.SetLogFile(kelvane::SimulatorFrame::DataFolder() + "ErrorReport.Log");
 
     int status = 0;
     {

@@ -239,7 +239,7 @@ TEST_F(RingbomWindow, SettingsAreWrittenAtTheEndAndReadBack) {
     Show();
     form->Host().Field("DPistonDiameter")->setText("12");
     QTest::mouseClick(form->AllDataCB, Qt::LeftButton);
-    form->move(-1500, 40);
+    form->setGeometry(-1500, 40, form->width(), form->height());
     form->FormDestroy();
     TIniFile ini(env.SettingsFile());
     EXPECT_EQ(ini.ReadString("RingbomDisplacer", "PDiameter", ""), "12");
@@ -253,7 +253,7 @@ TEST_F(RingbomWindow, SettingsAreWrittenAtTheEndAndReadBack) {
     EXPECT_EQ(again->Host().FieldText("DPistonDiameter"), "12");
     EXPECT_FALSE(again->AllDataCB->isChecked());
     EXPECT_TRUE(again->StripChartCB->isChecked());
-    EXPECT_EQ(again->x(), -1500);
+    EXPECT_EQ(again->geometry().x(), -1500);
     EXPECT_TRUE(again->Engine().animating);
 }
 

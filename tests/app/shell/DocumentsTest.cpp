@@ -1,0 +1,115 @@
+#include "../AppTestSupport.h"
+#include "gamma/TGammaStirlingMainForm.h"
+#include "shell/TKelvaneDispatchForm.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace kelvane;
+
+namespace {
+
+const QString binDir = KELVANE_BIN_DIR;
+
+QString ReadText(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(f.readAll());
+}
+
+// The file names the windows hand to the desktop's viewer.
+std::set<QString> DocumentsTheWindowsOpen() {
+    AppTestEnvironment env;
+    {
+        TKelvaneDispatchForm launcher;
+        launcher.show();
+        launcher.IntroButtonClick();
+    }
+    {
+        TGammaStirlingMainForm gamma;
+        gamma.Timer1->stop();
+        gamma.show();
+        gamma.HelpButtonClick();
+        gamma.TutorialButtonClick();
+    }
+    std::set<QString> names;
+    for (const QString& path : env.platform.documents)
+        names.insert(QFileInfo(path).fileName());
+    // The Ringbom and two-piston windows open these from their Help and Tutor
+    // buttons (they are built on branches of their own).
+    for (const char* name : {"Ringbom Simulator Help.HTM", "Ringbom Simulator Tutorial.HTM",
+                             "Rider Kelvane Help.HTM", "Rider Kelvane Tutorial.HTM"})
+        names.insert(name);
+    return names;
+}
+
+TEST(Documents, EveryDocumentAWindowOpensLiesBesideTheProgram) {
+    std::set<QString> names = DocumentsTheWindowsOpen();
+    EXPECT_EQ(names.size(), 7u);
+    EXPECT_TRUE(names.count("Kelvane Introduction.HTM"));
+    EXPECT_TRUE(names.count("Gamma Kelvane Help.HTM"));
+    EXPECT_TRUE(names.count("Gamma Kelvane Tutorial.HTM"));
+    for (const QString& name : names)
+        EXPECT_TRUE(QFile::exists(binDir + "/" + name)) << name.toStdString();
+}
+
+TEST(Documents, EveryFileOfTheDocsFolderIsCopiedUnchanged) {
+    QDir docs(KELVANE_DOCS_DIR);
+    QStringList files = docs.entryList({"*.HTM", "*.css", "*.png"}, QDir::Files);
+    EXPECT_GE(files.size(), 9);
+    for (const QString& name : files) {
+        QFile source(docs.filePath(name)), copy(binDir + "/" + name);
+        ASSERT_TRUE(source.open(QIODevice::ReadOnly)) << name.toStdString();
+        ASSERT_TRUE(copy.open(QIODevice::ReadOnly)) << name.toStdString() << " missing";
+        EXPECT_EQ(source.readAll(), copy.readAll()) << name.toStdString() << " is stale";
+    }
+}
+
+// Pages are read offline in any browser: every link and picture must resolve
+// inside the program's folder, anchors included, and no page runs a script.
+TEST(Documents, EveryLinkInsideThePagesResolves) {
+    static const QRegularExpression link(R"re(\b(?:href|src)\s*=\s*"([^"]*)")re",
+                                         QRegularExpression::CaseInsensitiveOption);
+    QStringList pages = QDir(binDir).entryList({"*.HTM"}, QDir::Files);
+    ASSERT_GE(pages.size(), 7);
+    int checked = 0;
+    for (const QString& page : pages) {
+        SCOPED_TRACE(page.toStdString());
+        const QString text = ReadText(binDir + "/" + page);
+        ASSERT_FALSE(text.isEmpty());
+        EXPECT_FALSE(text.contains("<script", Qt::CaseInsensitive));
+        EXPECT_TRUE(text.contains(R"(href="kelvane.css")")) << "uses the shared stylesheet";
+        for (auto it = link.globalMatch(text); it.hasNext();) {
+            const QString target = it.next().captured(1);
+            SCOPED_TRACE(target.toStdString());
+            if (target.startsWith("http://") || target.startsWith("https://") ||
+                target.startsWith("mailto:"))
+                continue;
+            EXPECT_FALSE(target.isEmpty());
+            EXPECT_FALSE(target.startsWith("/") || target.startsWith("file:")) << "relative";
+            const qsizetype hash = target.indexOf('#');
+            const QString file = QUrl::fromPercentEncoding(target.left(hash).toUtf8());
+            const QString anchor = hash < 0 ? QString() : target.mid(hash + 1);
+            const QString path = binDir + "/" + (file.isEmpty() ? page : file);
+            if (!QFileInfo(path).isFile()) {
+                ADD_FAILURE() << "missing";
+                continue;
+            }
+            if (!anchor.isEmpty()) {
+                EXPECT_TRUE(ReadText(path).contains("id=\"" + anchor + "\""));
+            }
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 0);
+}
+
+} // namespace
