@@ -32,26 +32,6 @@ FrameTraits GammaTraits() {
 const char* const kYellowFields[] = {"DispCylHeight", "DispCylDiameter", "DispHeight",
                                      "PistonThrow",   "PistonDiameter",  "PhaseOffset"};
 
-QFrame* Bevel(QWidget* parent, int x, int y, int w, int h) {
-    auto* f = new QFrame(parent);
-    f->setFrameShape(QFrame::Box);
-    f->setFrameShadow(QFrame::Sunken);
-    f->setGeometry(x, y, w, h);
-    f->lower();
-    return f;
-}
-
-QLabel* Swatch(QWidget* parent, const char* name, QColor colour, int x, int y) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(name);
-    l->setGeometry(x, y, 41, 33);
-    l->setAutoFillBackground(true);
-    QPalette p = l->palette();
-    p.setColor(QPalette::Window, colour);
-    l->setPalette(p);
-    return l;
-}
-
 } // namespace
 
 TGammaStirlingMainForm::TGammaStirlingMainForm(QWidget* parent)
@@ -77,10 +57,10 @@ TGammaStirlingMainForm::TGammaStirlingMainForm(QWidget* parent)
 }
 
 void TGammaStirlingMainForm::BuildInputPanel() {
-    Bevel(Panel1, 7, 2, 139, 87);
-    Bevel(Panel1, 316, 36, 156, 81);
-    Swatch(Panel1, "Image2", Qt::red, 16, 25);
-    Swatch(Panel1, "Image3", Qt::blue, 96, 25);
+    AddBevel(7, 2, 139, 87);
+    AddBevel(316, 36, 156, 81);
+    AddSwatch("Image2", Qt::red, 16, 25, 41, 33);
+    AddSwatch("Image3", Qt::blue, 96, 25, 41, 33);
 
     struct FieldSpec {
         const char* name;

@@ -44,17 +44,6 @@ constexpr int kLabelColumnWidth = 82;
 constexpr int kValueColumnWidth = 78;
 constexpr int kGridRowHeight = 17;
 
-QLabel* Swatch(QWidget* parent, const char* name, QColor colour, int x, int y) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(name);
-    l->setGeometry(x, y, 41, 41);
-    l->setAutoFillBackground(true);
-    QPalette p = l->palette();
-    p.setColor(QPalette::Window, colour);
-    l->setPalette(p);
-    return l;
-}
-
 QLabel* Heading(QWidget* parent, const char* name, const QString& caption, QColor colour, int x,
                 int y) {
     auto* l = new QLabel(caption, parent);
@@ -108,8 +97,8 @@ TRiderStirlingMainForm::TRiderStirlingMainForm(QWidget* parent)
 }
 
 void TRiderStirlingMainForm::BuildInputPanel() {
-    Swatch(Panel1, "Image2", Qt::red, 8, 39);
-    Swatch(Panel1, "Image3", Qt::blue, 8, 107);
+    AddSwatch("Image2", Qt::red, 8, 39, 41, 41);
+    AddSwatch("Image3", Qt::blue, 8, 107, 41, 41);
 
     struct FieldSpec {
         const char* name;

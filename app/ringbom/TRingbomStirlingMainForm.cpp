@@ -42,27 +42,6 @@ FrameTraits RingbomTraits() {
 const char* const kDimensionFields[] = {"DispCylHeight",   "DispCylDiameter", "DispHeight",
                                         "DPistonDiameter", "PistonDiameter",  "PistonThrow"};
 
-QFrame* Bevel(QWidget* parent, int x, int y, int w, int h) {
-    auto* f = new QFrame(parent);
-    f->setObjectName("Bevel1");
-    f->setFrameShape(QFrame::Box);
-    f->setFrameShadow(QFrame::Sunken);
-    f->setGeometry(x, y, w, h);
-    f->lower();
-    return f;
-}
-
-QLabel* Swatch(QWidget* parent, const char* name, QColor colour, int x, int y) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(name);
-    l->setGeometry(x, y, 41, 33);
-    l->setAutoFillBackground(true);
-    QPalette p = l->palette();
-    p.setColor(QPalette::Window, colour);
-    l->setPalette(p);
-    return l;
-}
-
 } // namespace
 
 TRingbomStirlingMainForm::TRingbomStirlingMainForm(QWidget* parent)
@@ -95,9 +74,9 @@ TRingbomStirlingMainForm::TRingbomStirlingMainForm(QWidget* parent)
 }
 
 void TRingbomStirlingMainForm::BuildInputPanel() {
-    Bevel(Panel1, 7, 2, 139, 87);
-    Swatch(Panel1, "Image2", Qt::red, 16, 25);
-    Swatch(Panel1, "Image3", Qt::blue, 96, 25);
+    AddBevel(7, 2, 139, 87)->setObjectName("Bevel1");
+    AddSwatch("Image2", Qt::red, 16, 25, 41, 33);
+    AddSwatch("Image3", Qt::blue, 96, 25, 41, 33);
     AddLabel("Temp (F)", 46, 13)->setObjectName("Label7");
 
     HotTempTB = new QSlider(Qt::Horizontal, Panel1);

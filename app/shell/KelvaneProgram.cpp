@@ -2,8 +2,8 @@
 
 #include "TKelvaneDispatchForm.h"
 #include "gamma/TGammaStirlingMainForm.h"
-#include "ringbom/TRingbomStirlingMainForm.h"
 #include "rider/TRiderStirlingMainForm.h"
+#include "ringbom/TRingbomStirlingMainForm.h"
 #include "widgets/HandlerGuard.h"
 #include "widgets/Platform.h"
 

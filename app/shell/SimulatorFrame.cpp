@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QFrame>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -199,6 +200,27 @@ QLabel* SimulatorFrame::AddLabel(const QString& caption, int x, int y, QWidget* 
     auto* l = new QLabel(caption, parent ? parent : Panel1);
     l->move(x, y);
     l->adjustSize();
+    return l;
+}
+
+QWidget* SimulatorFrame::AddBevel(int x, int y, int width, int height) {
+    auto* f = new QFrame(Panel1);
+    f->setFrameShape(QFrame::Box);
+    f->setFrameShadow(QFrame::Sunken);
+    f->setGeometry(x, y, width, height);
+    f->lower();
+    return f;
+}
+
+QLabel* SimulatorFrame::AddSwatch(const char* name, QColor colour, int x, int y, int width,
+                                  int height) {
+    auto* l = new QLabel(Panel1);
+    l->setObjectName(name);
+    l->setGeometry(x, y, width, height);
+    l->setAutoFillBackground(true);
+    QPalette p = l->palette();
+    p.setColor(QPalette::Window, colour);
+    l->setPalette(p);
     return l;
 }
 

@@ -132,6 +132,10 @@ class SimulatorFrame : public QDialog {
     QLineEdit* AddField(const std::string& name, int x, int y, const QString& text,
                         bool passesKeys = true);
     QLabel* AddLabel(const QString& caption, int x, int y, QWidget* parent = nullptr);
+    // A sunken frame drawn behind the input panel's controls.
+    QWidget* AddBevel(int x, int y, int width, int height);
+    // A solid colour block of the input panel (the hot and cold swatches).
+    QLabel* AddSwatch(const char* name, QColor colour, int x, int y, int width, int height);
     // Keeps Enter and Escape from reaching the window's key handler.
     void KeepKeys(QWidget* control);
     // Refreshes the picture control from an image.

@@ -5,26 +5,16 @@
 #include "foundations/Conversions.h"
 #include "foundations/MarlUtils.h"
 
+#include "foundations/FlagGuard.h"
 #include <algorithm>
 #include <climits>
+
 #include <cmath>
 #include <stdexcept>
 
 namespace kelvane {
 
 namespace {
-
-// Clears a flag on every way out of a handler, exceptions included.
-class FlagGuard {
-  public:
-    explicit FlagGuard(bool& flag) : flag_(flag) { flag_ = true; }
-    ~FlagGuard() { flag_ = false; }
-    FlagGuard(const FlagGuard&) = delete;
-    FlagGuard& operator=(const FlagGuard&) = delete;
-
-  private:
-    bool& flag_;
-};
 
 int ClampToInt(long long v) {
     return static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX));

@@ -3,25 +3,15 @@
 #include "foundations/Conversions.h"
 #include "foundations/MarlUtils.h"
 
+#include "foundations/FlagGuard.h"
 #include <algorithm>
+
 #include <cmath>
 #include <limits>
 
 namespace kelvane {
 
 namespace {
-
-// Sets a flag for the life of a scope, so that every way out clears it.
-class FlagGuard {
-  public:
-    explicit FlagGuard(bool& flag) : flag_(flag) { flag_ = true; }
-    ~FlagGuard() { flag_ = false; }
-    FlagGuard(const FlagGuard&) = delete;
-    FlagGuard& operator=(const FlagGuard&) = delete;
-
-  private:
-    bool& flag_;
-};
 
 // Applies both bounds in an order the axis accepts, whatever its old range.
 void SetRange(TChartAxis& axis, double a, double b) {
