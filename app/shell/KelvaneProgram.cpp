@@ -2,6 +2,7 @@
 
 #include "TKelvaneDispatchForm.h"
 #include "gamma/TGammaStirlingMainForm.h"
+#include "gamma/TPopUpGraphForm.h"
 #include "widgets/HandlerGuard.h"
 #include "widgets/Platform.h"
 
@@ -13,6 +14,10 @@ KelvaneProgram::KelvaneProgram() {
     launcher_ = std::make_unique<TKelvaneDispatchForm>();
     gamma_ = std::make_unique<TGammaStirlingMainForm>(launcher_.get());
     launcher_->showGamma = [this] { Platform::Current().ShowModal(gamma_.get()); };
+    graph_ = std::make_unique<TPopUpGraphForm>(*gamma_);
+    gamma_->onSweepRequest = [this](const std::string& field) {
+        graph_->Sweep().FieldDblClick(field);
+    };
 }
 
 KelvaneProgram::~KelvaneProgram() {

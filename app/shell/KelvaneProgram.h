@@ -6,6 +6,7 @@ namespace kelvane {
 
 class TGammaStirlingMainForm;
 class TKelvaneDispatchForm;
+class TPopUpGraphForm;
 
 // The program's windows from start to end: created hidden in order, the
 // launcher shown, and every placement and parameter stored at the end.
@@ -16,6 +17,7 @@ class KelvaneProgram {
 
     TKelvaneDispatchForm& Launcher() { return *launcher_; }
     TGammaStirlingMainForm& Gamma() { return *gamma_; }
+    TPopUpGraphForm& Graph() { return *graph_; }
 
     // Shows the launcher and runs the event loop until it closes.
     int Run();
@@ -25,6 +27,7 @@ class KelvaneProgram {
   private:
     std::unique_ptr<TKelvaneDispatchForm> launcher_;
     std::unique_ptr<TGammaStirlingMainForm> gamma_;
+    std::unique_ptr<TPopUpGraphForm> graph_;
     bool ended_ = false;
 };
 
