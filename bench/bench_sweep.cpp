@@ -10,12 +10,12 @@
 
 namespace {
 
-// Counts the replots of every chart view below a window.
-int WatchReplots(QWidget& window, int& counter) {
-    const auto views = window.findChildren<kelvane::ChartView*>();
-    for (kelvane::ChartView* view : views)
-        QObject::connect(view, &QCustomPlot::afterReplot, [&counter] { ++counter; });
-    return static_cast<int>(views.size());
+// Counts the replots of the chart views in a window (not in its child windows).
+void WatchReplots(QWidget& window, int& counter) {
+    for (kelvane::ChartView* view : window.findChildren<kelvane::ChartView*>()) {
+        if (view->window() == &window)
+            QObject::connect(view, &QCustomPlot::afterReplot, [&counter] { ++counter; });
+    }
 }
 
 } // namespace

@@ -377,6 +377,7 @@ void SimulatorFrame::LoadButtonClick() {
 }
 
 void SimulatorFrame::SyncCharts() {
+    host_.ShowGrid();
     for (ChartView* c : charts_) {
         if (c)
             c->Sync();
