@@ -65,6 +65,9 @@ TPopUpGraphForm::TPopUpGraphForm(TGammaStirlingMainForm& gamma)
     for (int i = 0; i < 4; ++i) {
         charts_[i] = new ChartView(*data[i], this);
         charts_[i]->setObjectName(QString("Chart%1").arg(i + 1));
+        // Volumes and temperatures often do not change over a sweep: keep
+        // their flat lines off the frame.
+        charts_[i]->SetValueMargin(0.05);
     }
 
     sweep_.onShow = [this] { ShowCentred(); };
