@@ -2,6 +2,8 @@
 
 #include "foundations/ParameterTable.h"
 
+#include <stdexcept>
+
 namespace kelvane {
 
 GammaCliEngine::GammaCliEngine() : engine_(host_) {
@@ -22,11 +24,30 @@ void GammaCliEngine::Calc(int times) {
         engine_.CalcButtonClick();
 }
 
+void GammaCliEngine::Sweep(const std::string& field) {
+    bool yellow = false;
+    for (const char* name : GammaSweep::kYellowFields)
+        yellow = yellow || field == name;
+    if (!yellow) {
+        throw CliUsageError("--sweep needs DispCylHeight, DispCylDiameter, DispHeight, "
+                            "PistonThrow, PistonDiameter or PhaseOffset, not '" +
+                            field + "'");
+    }
+    if (sweep_.Step(field) == 0) {
+        throw std::runtime_error("Cannot sweep " + field +
+                                 ": its step would be 0 and the sweep would never end");
+    }
+    sweep_.FieldDblClick(field);
+    swept_ = true;
+}
+
 void GammaCliEngine::At(int angle) {
     engine_.ClickAtAngle(angle);
 }
 
 std::vector<TChart*> GammaCliEngine::Charts() {
+    if (swept_)
+        return {&sweep_.Chart1, &sweep_.Chart2, &sweep_.Chart3, &sweep_.Chart4};
     return {&engine_.Chart1, &engine_.Chart2, &engine_.Chart3, &engine_.Chart4, &engine_.Chart5};
 }
 

@@ -2,6 +2,7 @@
 
 #include "CliEngine.h"
 #include "gamma/GammaEngine.h"
+#include "gamma/GammaSweep.h"
 
 namespace kelvane {
 
@@ -15,17 +16,26 @@ class GammaCliEngine : public CliEngine {
     void ApplyDefaults() override;
     // The Calc action with the animation stopped, `times` times.
     void Calc(int times) override;
+    // The double-click sweep of a yellow field. A step of 0 is refused: the
+    // window runs it until the user closes the net-work graph window, and here
+    // there is none to close.
+    void Sweep(const std::string& field) override;
     void At(int angle) override;
+    // The Gamma window's charts; after a sweep, the net-work graph window's.
     std::vector<TChart*> Charts() override;
     std::pair<int, int> DefaultPictureSize() const override { return {182, 183}; }
     void DrawPicture(Canvas& canvas) override { engine_.ShowEngine(canvas); }
+    std::vector<std::string> Memo() const override { return sweep_.Memo1; }
     int GridRows() const override { return GammaEngine::kGridRows; }
 
     GammaEngine& Engine() { return engine_; }
+    GammaSweep& Sweeper() { return sweep_; }
 
   private:
     MapHost host_;
     GammaEngine engine_;
+    GammaSweep sweep_{engine_, host_};
+    bool swept_ = false;
 };
 
 } // namespace kelvane

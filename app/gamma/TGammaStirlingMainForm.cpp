@@ -75,8 +75,13 @@ void TGammaStirlingMainForm::BuildInputPanel() {
     QWidget* previous = nullptr;
     for (const FieldSpec& f : fields) {
         QLineEdit* edit = AddField(f.name, f.x, f.y, f.text);
-        connect(edit, &QLineEdit::textChanged, this,
-                [this] { Run([this] { engine_.PistonThrowChange(); }); });
+        connect(edit, &QLineEdit::textChanged, this, [this] {
+            // The engine's own writes (the crank angle, 361 times an analysis)
+            // are inert; the guard and chart sync would only cost time there.
+            if (engine_.calcing || engine_.phaseChanging)
+                return;
+            Run([this] { engine_.PistonThrowChange(); });
+        });
         if (previous)
             setTabOrder(previous, edit);
         previous = edit;

@@ -4,6 +4,7 @@
 #include "gamma/TGammaStirlingMainForm.h"
 #include "rider/TRiderStirlingMainForm.h"
 #include "ringbom/TRingbomStirlingMainForm.h"
+#include "gamma/TPopUpGraphForm.h"
 #include "widgets/HandlerGuard.h"
 #include "widgets/Platform.h"
 
@@ -19,6 +20,10 @@ KelvaneProgram::KelvaneProgram() {
     launcher_->showRingbom = [this] { Platform::Current().ShowModal(ringbom_.get()); };
     rider_ = std::make_unique<TRiderStirlingMainForm>(launcher_.get());
     launcher_->showRider = [this] { Platform::Current().ShowModal(rider_.get()); };
+    graph_ = std::make_unique<TPopUpGraphForm>(*gamma_);
+    gamma_->onSweepRequest = [this](const std::string& field) {
+        graph_->Sweep().FieldDblClick(field);
+    };
 }
 
 KelvaneProgram::~KelvaneProgram() {

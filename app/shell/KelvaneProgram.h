@@ -8,6 +8,7 @@ class TGammaStirlingMainForm;
 class TKelvaneDispatchForm;
 class TRingbomStirlingMainForm;
 class TRiderStirlingMainForm;
+class TPopUpGraphForm;
 
 // The program's windows from start to end: created hidden in order, the
 // launcher shown, and every placement and parameter stored at the end.
@@ -20,6 +21,7 @@ class KelvaneProgram {
     TGammaStirlingMainForm& Gamma() { return *gamma_; }
     TRingbomStirlingMainForm& Ringbom() { return *ringbom_; }
     TRiderStirlingMainForm& Rider() { return *rider_; }
+    TPopUpGraphForm& Graph() { return *graph_; }
 
     // Shows the launcher and runs the event loop until it closes.
     int Run();
@@ -31,6 +33,7 @@ class KelvaneProgram {
     std::unique_ptr<TGammaStirlingMainForm> gamma_;
     std::unique_ptr<TRingbomStirlingMainForm> ringbom_;
     std::unique_ptr<TRiderStirlingMainForm> rider_;
+    std::unique_ptr<TPopUpGraphForm> graph_;
     bool ended_ = false;
 };
 

@@ -426,6 +426,7 @@ void SimulatorFrame::LoadButtonClick() {
 }
 
 void SimulatorFrame::SyncCharts() {
+    host_.ShowGrid();
     for (ChartView* c : charts_) {
         if (c)
             c->Sync();

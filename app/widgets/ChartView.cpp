@@ -1,5 +1,6 @@
 #include "ChartView.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kelvane {
@@ -54,6 +55,12 @@ ChartView::ChartView(TChart& chart, QWidget* parent) : QCustomPlot(parent), char
 
     BuildSeries();
     Sync();
+    // The axis rectangle is known after a layout: fit the titles to it and
+    // draw again only when that changed a title.
+    connect(this, &QCustomPlot::afterReplot, this, [this] {
+        if (FitAxisTitles())
+            replot(QCustomPlot::rpQueuedReplot);
+    });
 }
 
 void ChartView::BuildSeries() {
@@ -133,7 +140,9 @@ bool ChartView::SyncPoints(SeriesState& state) {
 
 bool ChartView::SyncAxis(const TChartAxis& axis, QCPAxis* view, bool isVertical) {
     view->setTickLabels(axis.Labels);
-    view->setLabel(QString::fromStdString(axis.TitleCaption));
+    QString& title = axisTitles_[view == xAxis ? 0 : view == yAxis ? 1 : 2];
+    title = QString::fromStdString(axis.TitleCaption);
+    view->setLabel(title);
     if (axis.Increment > 0) {
         auto ticker = qSharedPointerDynamicCast<QCPAxisTickerFixed>(view->ticker());
         if (!ticker) {
@@ -159,10 +168,11 @@ bool ChartView::SyncAxis(const TChartAxis& axis, QCPAxis* view, bool isVertical)
             found ? QCPRange(std::min(range.lower, r.lower), std::max(range.upper, r.upper)) : r;
         found = true;
     }
+    double pad = found && isVertical ? (range.upper - range.lower) * valueMargin_ : 0;
     double lower =
-        axis.AutomaticMinimum || axis.Automatic ? (found ? range.lower : 0) : axis.Minimum();
+        axis.AutomaticMinimum || axis.Automatic ? (found ? range.lower - pad : 0) : axis.Minimum();
     double upper =
-        axis.AutomaticMaximum || axis.Automatic ? (found ? range.upper : 1) : axis.Maximum();
+        axis.AutomaticMaximum || axis.Automatic ? (found ? range.upper + pad : 1) : axis.Maximum();
     view->setRange(SafeRange(lower, upper));
     return true;
 }
@@ -179,9 +189,40 @@ void ChartView::SyncTitle() {
 }
 
 void ChartView::SyncLegend() {
-    legend->setVisible(chart_.Legend.Visible);
+    bool visible = chart_.Legend.Visible;
+    legend->setVisible(visible);
     legend->setIconSize(chart_.Legend.SymbolWidth, 8);
-    legendRow_->setVisible(chart_.Legend.Visible);
+    legendRow_->setVisible(visible);
+    // A hidden legend would still claim its row's height.
+    if (visible) {
+        legendRow_->setMinimumSize(0, 0);
+        legendRow_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        legendRow_->setMargins(QMargins(0, 0, 0, 4));
+    } else {
+        legendRow_->setMinimumSize(1, 1);
+        legendRow_->setMaximumSize(QWIDGETSIZE_MAX, 1);
+        legendRow_->setMargins(QMargins());
+    }
+}
+
+bool ChartView::FitAxisTitles() {
+    QCPAxis* views[3] = {xAxis, yAxis, yAxis2};
+    // A title is centred on its axis and may reach out to the chart's edges.
+    QPoint centre = axisRect()->rect().center();
+    int across = 2 * std::min(centre.x(), width() - centre.x());
+    int down = 2 * std::min(centre.y(), height() - centre.y());
+    bool changed = false;
+    for (int i = 0; i < 3; ++i) {
+        int length = i == 0 ? across : down;
+        QString shown = axisTitles_[i];
+        if (length > 0 && !shown.isEmpty())
+            shown = QFontMetrics(views[i]->labelFont()).elidedText(shown, Qt::ElideRight, length);
+        if (views[i]->label() != shown) {
+            views[i]->setLabel(shown);
+            changed = true;
+        }
+    }
+    return changed;
 }
 
 bool ChartView::Sync() {

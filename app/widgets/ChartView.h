@@ -21,6 +21,9 @@ class ChartView : public QCustomPlot {
     bool Sync();
     // The plotting area, in the chart's pixel coordinates, as of the last layout.
     QRect ChartRect() const;
+    // Widens automatic value axes by this fraction of the data's span on each
+    // automatic side, so that flat curves do not vanish into the frame (default 0).
+    void SetValueMargin(double fraction) { valueMargin_ = fraction; }
 
   signals:
     // Every mouse press inside the chart.
@@ -52,6 +55,9 @@ class ChartView : public QCustomPlot {
     bool SyncAxis(const TChartAxis& axis, QCPAxis* view, bool isVertical);
     void SyncTitle();
     void SyncLegend();
+    // Axis titles that would run off the chart are cut with an ellipsis;
+    // returns true when a shown title changed.
+    bool FitAxisTitles();
 
     TChart& chart_;
     QCPTextElement* title_ = nullptr;
@@ -59,6 +65,8 @@ class ChartView : public QCustomPlot {
     std::vector<SeriesState> series_;
     std::vector<std::string> shownTitle_;
     std::uint64_t axisRevisions_[3] = {~0ULL, ~0ULL, ~0ULL};
+    QString axisTitles_[3];
+    double valueMargin_ = 0;
     bool pressed_ = false;
 };
 

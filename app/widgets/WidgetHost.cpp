@@ -40,12 +40,21 @@ void WidgetHost::SetChecked(const std::string& name, bool checked) {
 void WidgetHost::SetCell(int col, int row, const std::string& text) {
     if (!grid_ || row < 0 || col < 0 || row >= grid_->rowCount() || col >= grid_->columnCount())
         return;
+    // An analysis rewrites the same cells hundreds of times before anything
+    // is painted: the grid repaints once, when the window next syncs.
+    if (grid_->updatesEnabled())
+        grid_->setUpdatesEnabled(false);
     QTableWidgetItem* item = grid_->item(row, col);
     if (!item) {
         item = new QTableWidgetItem;
         grid_->setItem(row, col, item);
     }
     item->setText(QString::fromStdString(text));
+}
+
+void WidgetHost::ShowGrid() {
+    if (grid_ && !grid_->updatesEnabled())
+        grid_->setUpdatesEnabled(true);
 }
 
 void WidgetHost::SetLabel(const std::string& name, const std::string& text) {

@@ -21,6 +21,8 @@ class WidgetHost : public EngineHost {
     void AddLabel(const std::string& name, QLabel* label) { labels_[name] = label; }
     void SetGrid(QTableWidget* grid) { grid_ = grid; }
     QLineEdit* Field(const std::string& name) const;
+    // Repaints the grid with the cells written since the last call.
+    void ShowGrid();
 
     std::function<void()> onRedrawPicture;
     // Runs before pending events are let through (the window brings its charts up to date).

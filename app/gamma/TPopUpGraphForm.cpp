@@ -1,0 +1,144 @@
+#include "TPopUpGraphForm.h"
+
+#include "TGammaStirlingMainForm.h"
+#include "widgets/HandlerGuard.h"
+#include "widgets/Platform.h"
+
+#include <QHideEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include <algorithm>
+
+namespace kelvane {
+
+namespace {
+
+constexpr int kTopPanelHeight = 97;
+constexpr int kButtonPanelWidth = 68;
+
+QPushButton* Button(QWidget* parent, const char* name, const QString& caption, int y) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setGeometry(11, y, 46, 25);
+    // Enter must not press a button behind the user's back.
+    b->setAutoDefault(false);
+    b->setDefault(false);
+    return b;
+}
+
+} // namespace
+
+TPopUpGraphForm::TPopUpGraphForm(TGammaStirlingMainForm& gamma)
+    : QDialog(&gamma), sweep_(gamma.Engine(), gamma.Host()) {
+    setObjectName("TPopUpGraphForm");
+    setWindowTitle("Net Work Graph");
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(QFont("DejaVu Sans", 7));
+    resize(811, 624);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0xF0, 0xF0, 0xF0));
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName("Panel1");
+    Panel2 = new QWidget(Panel1);
+    Panel2->setObjectName("Panel2");
+    CloseButton = Button(Panel2, "CloseButton", "&Close", 8);
+    PrintButton = Button(Panel2, "PrintButton", "&Print", 40);
+    connect(CloseButton, &QPushButton::clicked, this,
+            [this] { RunGuarded([this] { CloseButtonClick(); }); });
+    connect(PrintButton, &QPushButton::clicked, this,
+            [this] { RunGuarded([this] { PrintButtonClick(); }); });
+
+    Memo1 = new QPlainTextEdit(Panel1);
+    Memo1->setObjectName("Memo1");
+    Memo1->setReadOnly(true);
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo1->setFont(QFont("DejaVu Sans Mono", 8));
+
+    TChart* data[4] = {&sweep_.Chart1, &sweep_.Chart2, &sweep_.Chart3, &sweep_.Chart4};
+    for (int i = 0; i < 4; ++i) {
+        charts_[i] = new ChartView(*data[i], this);
+        charts_[i]->setObjectName(QString("Chart%1").arg(i + 1));
+        // Volumes and temperatures often do not change over a sweep: keep
+        // their flat lines off the frame.
+        charts_[i]->SetValueMargin(0.05);
+    }
+
+    sweep_.onShow = [this] { ShowCentred(); };
+    sweep_.onRefresh = [this] { SyncFromSweep(); };
+    SyncFromSweep();
+    ReSizeGraphs();
+}
+
+void TPopUpGraphForm::ShowCentred() {
+    if (isVisible()) {
+        raise(); // a window left open may lie behind the Gamma window
+        return;
+    }
+    QSize screen = Platform::Current().ScreenSize();
+    move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
+    show();
+}
+
+void TPopUpGraphForm::PrintButtonClick() {
+    Platform::Current().PrintImage(grab().toImage());
+}
+
+void TPopUpGraphForm::ReSizeGraphs() {
+    const int w = width();
+    Panel1->setGeometry(0, 0, w, kTopPanelHeight);
+    Panel2->setGeometry(0, 0, kButtonPanelWidth, kTopPanelHeight);
+    Memo1->setGeometry(kButtonPanelWidth, 0, std::max(w - kButtonPanelWidth, 0), kTopPanelHeight);
+
+    // The outer height, frame and caption included, as the window's size counts it.
+    const int h = std::max(frameGeometry().height() - kTopPanelHeight, 0) / 4;
+    int y = kTopPanelHeight;
+    for (int i = 0; i < 3; ++i) {
+        charts_[i]->setGeometry(0, y, w, h);
+        y += h;
+    }
+    charts_[3]->setGeometry(0, y, w, std::max(height() - y, 0));
+}
+
+void TPopUpGraphForm::SyncFromSweep() {
+    for (ChartView* c : charts_)
+        c->Sync();
+    if (sweep_.Memo1 != shownMemo_) {
+        shownMemo_ = sweep_.Memo1;
+        QStringList lines;
+        for (const std::string& line : shownMemo_)
+            lines << QString::fromStdString(line);
+        Memo1->setPlainText(lines.join('\n'));
+        // Caret at the start, nothing selected: the notes read from the top.
+        QTextCursor cursor = Memo1->textCursor();
+        cursor.movePosition(QTextCursor::Start);
+        Memo1->setTextCursor(cursor);
+    }
+    PrintButton->setEnabled(sweep_.printEnabled);
+}
+
+void TPopUpGraphForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    sweep_.visible = true;
+    ReSizeGraphs();
+}
+
+void TPopUpGraphForm::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    // Minimising is not closing: the sweep goes on.
+    if (!event->spontaneous())
+        sweep_.visible = false;
+}
+
+void TPopUpGraphForm::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    ReSizeGraphs();
+}
+
+} // namespace kelvane

@@ -1,0 +1,55 @@
+#include "gamma/TGammaStirlingMainForm.h"
+#include "gamma/TPopUpGraphForm.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
+namespace {
+
+// Counts the replots of the chart views in a window (not in its child windows).
+void WatchReplots(QWidget& window, int& counter) {
+    for (kelvane::ChartView* view : window.findChildren<kelvane::ChartView*>()) {
+        if (view->window() == &window)
+            QObject::connect(view, &QCustomPlot::afterReplot, [&counter] { ++counter; });
+    }
+}
+
+} // namespace
+
+// The double-click sweep of the piston throw (101 values) in the shown Gamma
+// window, the net-work graph window showing and every chart of both windows
+// redrawn after each value, offscreen.
+static void BM_PistonThrowSweepInTheWindows(benchmark::State& state) {
+    kelvane::TGammaStirlingMainForm gamma;
+    kelvane::TPopUpGraphForm graph(gamma);
+    gamma.Timer1->stop();
+    gamma.show();
+    gamma.Host().Field("PistonThrow")->setText("60");
+    QApplication::processEvents();
+    int replots = 0;
+    WatchReplots(gamma, replots);
+    WatchReplots(graph, replots);
+
+    int sweeps = 0;
+    for (auto _ : state) {
+        gamma.Run([&] { graph.Sweep().FieldDblClick("PistonThrow"); });
+        QApplication::processEvents();
+        ++sweeps;
+    }
+    state.counters["points"] = graph.Sweep().WorkSeries.Count();
+    state.counters["replots/sweep"] = static_cast<double>(replots) / sweeps;
+}
+BENCHMARK(BM_PistonThrowSweepInTheWindows)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

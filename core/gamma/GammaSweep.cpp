@@ -1,0 +1,336 @@
+#include "GammaSweep.h"
+
+#include "foundations/Conversions.h"
+#include "foundations/MarlUtils.h"
+
+#include <charconv>
+#include <stdexcept>
+
+namespace kelvane {
+
+namespace {
+
+constexpr double kBound = 1000000.0;
+constexpr double kNoWorkYet = -10000000.0;
+
+void Style(TLineSeries& s, TColor color, TVertAxis axis = TVertAxis::Left) {
+    s.SeriesColor = color;
+    s.LinePen.Width = 2;
+    s.VertAxis = axis;
+}
+
+void SetAutomatic(TChartAxis& axis, const std::string& title) {
+    axis.Automatic = axis.AutomaticMinimum = axis.AutomaticMaximum = true;
+    axis.TitleCaption = title;
+}
+
+void SetNormalizedRightAxis(TChartAxis& axis) {
+    axis.Automatic = axis.AutomaticMinimum = axis.AutomaticMaximum = false;
+    axis.SetMinMax(0, 2);
+    axis.TitleCaption = "Normalized Pressure/Volume";
+}
+
+// Clears a flag on every way out of a sweep.
+class SweepFlag {
+  public:
+    explicit SweepFlag(bool& flag) : flag_(flag) { flag_ = true; }
+    ~SweepFlag() { flag_ = false; }
+    SweepFlag(const SweepFlag&) = delete;
+    SweepFlag& operator=(const SweepFlag&) = delete;
+
+  private:
+    bool& flag_;
+};
+
+} // namespace
+
+const char* const GammaSweep::kYellowFields[6] = {"DispCylHeight",  "DispCylDiameter",
+                                                  "DispHeight",     "PistonThrow",
+                                                  "PistonDiameter", "PhaseOffset"};
+
+// Keeps a field's text and gives it back. Restore() is the normal way; should
+// an error end the sweep first, the destructor still gives the user's text
+// back rather than leave a swept value in the field.
+class GammaSweep::FieldRestorer {
+  public:
+    FieldRestorer(EngineHost& host, std::string field)
+        : host_(host), field_(std::move(field)), text_(host.FieldText(field_)) {}
+    ~FieldRestorer() {
+        if (restored_)
+            return;
+        try {
+            host_.SetFieldText(field_, text_);
+        } catch (...) {
+            // The change handler's analysis can fail again for the same reason;
+            // the error that ended the sweep is the one to report.
+        }
+    }
+    FieldRestorer(const FieldRestorer&) = delete;
+    FieldRestorer& operator=(const FieldRestorer&) = delete;
+
+    const std::string& Text() const { return text_; }
+    void Restore() {
+        restored_ = true;
+        host_.SetFieldText(field_, text_);
+    }
+
+  private:
+    EngineHost& host_;
+    std::string field_;
+    std::string text_;
+    bool restored_ = false;
+};
+
+GammaSweep::GammaSweep(GammaEngine& engine, EngineHost& host)
+    : WorkSeries(Chart1.AddSeries("WorkSeries", "Value")),
+      MinVolSeries(Chart2.AddSeries("MinVolSeries", "MinVol")),
+      MeanVolSeries(Chart2.AddSeries("MeanVolSeries", "MeanVol")),
+      MaxVolSeries(Chart2.AddSeries("MaxVolSeries", "MaxVol")),
+      MinPressureSeries(Chart3.AddSeries("MinPressureSeries", "MinPressure")),
+      MeanPressureSeries(Chart3.AddSeries("MeanPressureSeries", "MeanPressure")),
+      MaxPressureSeries(Chart3.AddSeries("MaxPressureSeries", "MaxPressure")),
+      MaxTempSeries(Chart4.AddSeries("MaxTempSeries", "MaxTemp")),
+      MinTempSeries(Chart4.AddSeries("MinTempSeries", "MinTemp")),
+      TempRatioSeries(Chart4.AddSeries("TempRatioSeries", "TempRatio")), engine_(engine),
+      host_(host) {
+    SetupCharts();
+}
+
+void GammaSweep::SetupCharts() {
+    struct Layout {
+        TChart& chart;
+        const char* title;
+        const char* leftTitle;
+    };
+    const Layout layout[] = {{Chart1, "Positions", "Net Work"},
+                             {Chart2, "Positions", "Volumes"},
+                             {Chart3, "Pressures", "Pressures"},
+                             {Chart4, "Temperatures", "Temperatures"}};
+    for (const Layout& l : layout) {
+        l.chart.SetTitle(l.title);
+        l.chart.Legend.Visible = false;
+        SetAutomatic(l.chart.BottomAxis, "");
+        SetAutomatic(l.chart.LeftAxis, l.leftTitle);
+    }
+    SetNormalizedRightAxis(Chart1.RightAxis);
+    SetNormalizedRightAxis(Chart2.RightAxis);
+    SetNormalizedRightAxis(Chart3.RightAxis);
+
+    TChartAxis& ratio = Chart4.RightAxis;
+    ratio.Automatic = false;
+    ratio.AutomaticMinimum = false;
+    ratio.AutomaticMaximum = true;
+    ratio.SetMinimum(0);
+    ratio.TitleCaption = "Ratio";
+    ratio.TitleAngle = 90;
+
+    Style(WorkSeries, clBlack);
+    Style(MinVolSeries, clRed);
+    Style(MeanVolSeries, clBlack);
+    Style(MaxVolSeries, clBlue);
+    Style(MinPressureSeries, clRed);
+    Style(MeanPressureSeries, clBlack);
+    Style(MaxPressureSeries, clBlue);
+    Style(MaxTempSeries, clRed);
+    Style(MinTempSeries, clBlue);
+    Style(TempRatioSeries, clBlack, TVertAxis::Right);
+}
+
+std::string GammaSweep::ValueText(double value) {
+    char buf[64];
+    auto result = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
+    return std::string(buf, result.ptr);
+}
+
+void GammaSweep::Refresh() {
+    if (onRefresh)
+        onRefresh();
+}
+
+bool GammaSweep::KeepGoing() {
+    Refresh();
+    host_.ProcessEvents();
+    return visible;
+}
+
+void GammaSweep::SetupPopupGraph(const std::string& title) {
+    engine_.animate = false;
+
+    Chart1.SetTitle(title + " vs Net Work");
+    Chart2.SetTitle(title + " vs Volume");
+    Chart3.SetTitle(title + " vs Pressure");
+    Chart4.SetTitle(title + " vs Temperature");
+
+    TLineSeries* cleared[] = {
+        &WorkSeries,         &MinVolSeries,      &MeanVolSeries, &MaxVolSeries,  &MinPressureSeries,
+        &MeanPressureSeries, &MaxPressureSeries, &MinTempSeries, &MaxTempSeries, &TempRatioSeries};
+    for (TLineSeries* s : cleared)
+        s->Clear();
+
+    auto line = [this](const char* first, const char* firstField, const char* second,
+                       const char* secondField) {
+        return PadRight(first + host_.FieldText(firstField), 50) + second +
+               host_.FieldText(secondField);
+    };
+    Memo1.clear();
+    Memo1.push_back(line("Displacer Cylinder  Height=  ", "DispCylHeight",
+                         "Displacer Cylinder Diameter= ", "DispCylDiameter"));
+    Memo1.push_back(line("Piston Diameter= ", "PistonDiameter", "Piston Throw= ", "PistonThrow"));
+    Memo1.push_back(line("Displacer Height= ", "DispHeight", "Phase Offset= ", "PhaseOffset"));
+    Memo1.push_back(line("Temp: Cold= ", "ColdTemp", "Hot= ", "HotTemp"));
+
+    printEnabled = false;
+    maxY = kNoWorkYet;
+
+    visible = true;
+    if (onShow)
+        onShow();
+    Refresh();
+    host_.ProcessEvents();
+}
+
+void GammaSweep::ShowPopupGraphPoint(double i) {
+    // The net work as row 11 of the grid shows it, read back without the
+    // digit grouping: the engine writes that row from netWork alone.
+    const double w = MyStrToReal(MyRealToStr(engine_.netWork), 0.0);
+    WorkSeries.AddXY(i, w);
+    if (w > maxY) {
+        maxY = w;
+        maxX = i;
+    }
+
+    MinVolSeries.AddXY(i, engine_.minVol);
+    MeanVolSeries.AddXY(i, engine_.meanVol);
+    MaxVolSeries.AddXY(i, engine_.maxVol);
+
+    MinPressureSeries.AddXY(i, engine_.minPressure);
+    MeanPressureSeries.AddXY(i, engine_.meanPressure);
+    MaxPressureSeries.AddXY(i, engine_.maxPressure);
+
+    MinTempSeries.AddXY(i, KtoF(engine_.maxCold));
+    MaxTempSeries.AddXY(i, KtoF(engine_.minHot));
+    // Before any revolution there is no cold-gas temperature to divide by; the
+    // engine's own effective ratio (row 9) is 0 then too.
+    const double ratio = engine_.maxCold == 0 ? 0.0 : engine_.minHot / engine_.maxCold - 1;
+    TempRatioSeries.AddXY(i, ratio);
+}
+
+void GammaSweep::EndPopupGraph() {
+    printEnabled = true;
+    Memo1.push_back("Maximum Work of " + MyRealToStr(maxY) + " occured at " + MyRealToStr(maxX));
+    engine_.CalcButtonClick();
+    Refresh();
+}
+
+void GammaSweep::MakeAPopupGraph(const std::string& field, const std::string& title, double max) {
+    FieldRestorer kept(host_, field);
+    const double r = MyStrToReal(kept.Text(), 1.0);
+    const double step = r / 10;
+    if (r * 10 < max)
+        max = r * 10;
+    host_.SetFieldText(field, "testing " + MyRealToStr(step) + " through " + MyRealToStr(max));
+    SetupPopupGraph(title);
+
+    for (double i = step;; i += step) {
+        host_.SetFieldText(field, ValueText(i));
+        engine_.CalcButtonClick();
+        ShowPopupGraphPoint(i);
+        if (!KeepGoing())
+            break;
+        if (i > max)
+            break;
+    }
+
+    kept.Restore();
+    EndPopupGraph();
+}
+
+std::string GammaSweep::DispHeightBaseText() {
+    return MyRealToStr(MyStrToReal(host_.FieldText("DispCylHeight"), 1.0) * 99 / 1000);
+}
+
+double GammaSweep::Step(const std::string& field) {
+    if (field == "PhaseOffset")
+        return 5;
+    if (field == "DispHeight")
+        return MyStrToReal(DispHeightBaseText(), 1.0) / 10;
+    for (const char* yellow : kYellowFields) {
+        if (field == yellow)
+            return MyStrToReal(host_.FieldText(field), 1.0) / 10;
+    }
+    throw std::invalid_argument("'" + field + "' is not a field that can be swept");
+}
+
+bool GammaSweep::FieldDblClick(const std::string& field) {
+    using Handler = void (GammaSweep::*)();
+    static const std::pair<const char*, Handler> handlers[] = {
+        {"PistonThrow", &GammaSweep::PistonThrowDblClick},
+        {"DispCylHeight", &GammaSweep::DispCylHeightDblClick},
+        {"DispCylDiameter", &GammaSweep::DispCylDiameterDblClick},
+        {"PistonDiameter", &GammaSweep::PistonDiameterDblClick},
+        {"DispHeight", &GammaSweep::DispHeightDblClick},
+        {"PhaseOffset", &GammaSweep::PhaseOffsetDblClick}};
+    for (const auto& [name, handler] : handlers) {
+        if (field == name) {
+            // Events run between the values: a second double-click must not
+            // start a sweep inside the running one and mix their points.
+            if (sweeping)
+                return true;
+            SweepFlag running(sweeping);
+            try {
+                (this->*handler)();
+            } catch (...) {
+                printEnabled = true;
+                try {
+                    Refresh();
+                } catch (...) {
+                }
+                throw;
+            }
+            return true;
+        }
+    }
+    return false;
+}
+
+void GammaSweep::PistonThrowDblClick() {
+    MakeAPopupGraph("PistonThrow", "Piston Throw", kBound);
+}
+
+void GammaSweep::DispCylHeightDblClick() {
+    MakeAPopupGraph("DispCylHeight", "Displacer Cylinder Height", kBound);
+}
+
+void GammaSweep::DispCylDiameterDblClick() {
+    MakeAPopupGraph("DispCylDiameter", "Displacer Cylinder Diameter", kBound);
+}
+
+void GammaSweep::PistonDiameterDblClick() {
+    MakeAPopupGraph("PistonDiameter", "Piston Diameter", kBound);
+}
+
+void GammaSweep::DispHeightDblClick() {
+    FieldRestorer kept(host_, "DispHeight");
+    host_.SetFieldText("DispHeight", DispHeightBaseText());
+    MakeAPopupGraph("DispHeight", "Displacer Height", kBound);
+    kept.Restore();
+}
+
+void GammaSweep::PhaseOffsetDblClick() {
+    FieldRestorer kept(host_, "PhaseOffset");
+    host_.SetFieldText("PhaseOffset", "testing -175 through 175");
+    SetupPopupGraph("Phase Angle");
+
+    for (int i = -175; i <= 175; i += 5) {
+        host_.SetFieldText("PhaseOffset", IntToStr(i));
+        engine_.CalcButtonClick();
+        ShowPopupGraphPoint(i);
+        if (!KeepGoing())
+            break;
+    }
+
+    kept.Restore();
+    EndPopupGraph();
+}
+
+} // namespace kelvane

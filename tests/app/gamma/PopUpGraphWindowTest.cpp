@@ -1,0 +1,156 @@
+#include "../AppTestSupport.h"
+#include "gamma/TGammaStirlingMainForm.h"
+#include "gamma/TPopUpGraphForm.h"
+#include "shell/KelvaneProgram.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace kelvane;
+
+namespace {
+
+class PopUpGraphWindow : public ::testing::Test {
+  protected:
+    PopUpGraphWindow() {
+        gamma.Timer1->stop(); // the tests turn the crank themselves
+        gamma.show();
+        // Count the rounds of pending events the sweep lets run, after the
+        // window's own chart sync.
+        std::function<void()> sync = gamma.Host().onProcessEvents;
+        gamma.Host().onProcessEvents = [this, sync] {
+            sync();
+            ++rounds;
+            if (duringSweep)
+                duringSweep();
+        };
+    }
+
+    void DoubleClick(const char* field) {
+        QTest::mouseDClick(gamma.Host().Field(field), Qt::LeftButton);
+    }
+    QStringList MemoLines() const { return graph.Memo1->toPlainText().split('\n'); }
+    int DrawnPoints(int chart) const { return graph.Chart(chart)->graph(0)->dataCount(); }
+
+    AppTestEnvironment env;
+    KelvaneProgram program;
+    TGammaStirlingMainForm& gamma = program.Gamma();
+    TPopUpGraphForm& graph = program.Graph();
+    int rounds = 0;
+    std::function<void()> duringSweep;
+};
+
+TEST_F(PopUpGraphWindow, ADoubleClickOnAYellowFieldSweepsIntoTheGraphWindow) {
+    ASSERT_FALSE(graph.isVisible());
+    std::vector<int> drawn;
+    bool printDisabled = true;
+    duringSweep = [&] {
+        drawn.push_back(DrawnPoints(1));
+        printDisabled = printDisabled && !graph.PrintButton->isEnabled();
+    };
+    DoubleClick("PistonThrow");
+    EXPECT_TRUE(env.errors.empty());
+    ASSERT_TRUE(graph.isVisible());
+    EXPECT_EQ(graph.windowTitle(), "Net Work Graph");
+    EXPECT_EQ(graph.size(), QSize(811, 624));
+    EXPECT_EQ(graph.pos(), QPoint((1280 - 811) / 2, (1024 - 624) / 2));
+
+    // The graphs grow by one point per value, drawn before the events run.
+    ASSERT_EQ(drawn.size(), 102u);
+    for (std::size_t k = 0; k < drawn.size(); ++k)
+        ASSERT_EQ(drawn[k], static_cast<int>(k)) << k;
+    EXPECT_TRUE(printDisabled);
+    for (int c = 1; c <= 4; ++c) {
+        for (int g = 0; g < graph.Chart(c)->graphCount(); ++g)
+            EXPECT_EQ(graph.Chart(c)->graph(g)->dataCount(), 101) << c << " " << g;
+    }
+    EXPECT_EQ(graph.Chart(1)->xAxis->range().upper, 606);
+
+    QStringList memo = MemoLines();
+    ASSERT_EQ(memo.size(), 5);
+    EXPECT_TRUE(memo[1].endsWith("Piston Throw= testing 6.00 through 600"));
+    EXPECT_TRUE(memo[4].startsWith("Maximum Work of "));
+    EXPECT_EQ(graph.Memo1->textCursor().position(), 0);
+    EXPECT_FALSE(graph.Memo1->textCursor().hasSelection());
+    EXPECT_TRUE(graph.PrintButton->isEnabled());
+    EXPECT_EQ(gamma.Host().FieldText("PistonThrow"), "60");
+    EXPECT_FALSE(gamma.Engine().animate);
+}
+
+TEST_F(PopUpGraphWindow, ChartsStackUnderTheNotes) {
+    DoubleClick("PhaseOffset");
+    const int h = (graph.frameGeometry().height() - 97) / 4;
+    for (int c = 1; c <= 3; ++c) {
+        EXPECT_EQ(graph.Chart(c)->geometry(), QRect(0, 97 + (c - 1) * h, 811, h)) << c;
+    }
+    EXPECT_EQ(graph.Chart(4)->geometry(), QRect(0, 97 + 3 * h, 811, 624 - 97 - 3 * h));
+    graph.resize(900, 700);
+    EXPECT_EQ(graph.Chart(4)->geometry().bottom(), 699);
+    EXPECT_EQ(graph.Chart(2)->width(), 900);
+    EXPECT_EQ(graph.Memo1->geometry(), QRect(68, 0, 900 - 68, 97));
+    graph.resize(811, 624);
+    AppTestEnvironment::Snapshot(graph, "sweep-window");
+}
+
+TEST_F(PopUpGraphWindow, ClosingTheWindowStopsTheSweepAfterTheValueBeingComputed) {
+    duringSweep = [&] {
+        if (rounds == 8)
+            QTest::mouseClick(graph.CloseButton, Qt::LeftButton);
+    };
+    DoubleClick("DispCylDiameter");
+    EXPECT_FALSE(graph.isVisible());
+    EXPECT_EQ(graph.Sweep().WorkSeries.Count(), 7);
+    EXPECT_EQ(DrawnPoints(1), 7);
+    QStringList memo = MemoLines();
+    ASSERT_EQ(memo.size(), 5);
+    EXPECT_TRUE(memo[4].startsWith("Maximum Work of "));
+    EXPECT_TRUE(graph.PrintButton->isEnabled());
+    EXPECT_EQ(gamma.Host().FieldText("DispCylDiameter"), "100");
+    EXPECT_TRUE(env.errors.empty());
+}
+
+TEST_F(PopUpGraphWindow, AZeroStepRunsUntilEscapeClosesTheWindow) {
+    gamma.Host().Field("PistonThrow")->setText("0");
+    duringSweep = [&] {
+        if (rounds == 30)
+            QTest::keyClick(graph.Memo1, Qt::Key_Escape);
+    };
+    DoubleClick("PistonThrow");
+    EXPECT_FALSE(graph.isVisible());
+    EXPECT_EQ(graph.Sweep().WorkSeries.Count(), 29);
+    EXPECT_EQ(gamma.Host().FieldText("PistonThrow"), "0");
+    EXPECT_TRUE(MemoLines().back().startsWith("Maximum Work of "));
+    EXPECT_TRUE(gamma.isVisible()); // Escape closed only the graph window
+}
+
+TEST_F(PopUpGraphWindow, EscapeOnAButtonClosesAndTheNextSweepShowsItAgain) {
+    DoubleClick("PhaseOffset");
+    ASSERT_TRUE(graph.isVisible());
+    QTest::keyClick(graph.PrintButton, Qt::Key_Escape);
+    EXPECT_FALSE(graph.isVisible());
+    DoubleClick("DispHeight");
+    EXPECT_TRUE(graph.isVisible());
+    EXPECT_EQ(graph.Sweep().Chart1.Title[0], "Displacer Height vs Net Work");
+    EXPECT_EQ(gamma.Host().FieldText("DispHeight"), "60");
+}
+
+TEST_F(PopUpGraphWindow, PrintGoesToThePrinterAndItsAbsenceToTheErrorReport) {
+    DoubleClick("PhaseOffset");
+    QTest::mouseClick(graph.PrintButton, Qt::LeftButton);
+    ASSERT_EQ(env.errors.size(), 1u);
+    EXPECT_EQ(env.platform.printed, 0);
+    QTemporaryDir dir;
+    env.platform.pdfFile = dir.filePath("graph.pdf");
+    QTest::mouseClick(graph.PrintButton, Qt::LeftButton);
+    EXPECT_EQ(env.platform.printed, 1);
+    EXPECT_GT(QFileInfo(env.platform.pdfFile).size(), 1000);
+}
+
+} // namespace

@@ -1,0 +1,294 @@
+#include "gamma/GammaSweep.h"
+#include "GammaFixture.h"
+#include "foundations/Conversions.h"
+#include "foundations/EConvertError.h"
+#include "foundations/MarlUtils.h"
+
+#include <cmath>
+
+namespace kelvane {
+namespace {
+
+class GammaSweepTest : public GammaFixture {
+  protected:
+    GammaSweepTest() {
+        engine.CalcButtonClick(); // the window as it stands before a double-click
+        host.onProcessEvents = [this] {
+            ++eventRounds;
+            if (eventRounds == 1)
+                rangeText = host.FieldText(sweptField);
+            if (closeAfter > 0 && eventRounds == closeAfter)
+                sweep.visible = false; // the user closes the net-work graph window
+        };
+    }
+
+    void DoubleClick(const std::string& field) {
+        sweptField = field;
+        ASSERT_TRUE(sweep.FieldDblClick(field));
+    }
+    std::vector<double> Xs(const TLineSeries& s) const {
+        return std::vector<double>(s.XValues().Values().begin(), s.XValues().Values().end());
+    }
+    int Points() const { return sweep.WorkSeries.Count(); }
+    double GridNetWork() const { return MyStrToReal(Row(11), 0.0); }
+
+    GammaSweep sweep{engine, host};
+    std::string sweptField;
+    std::string rangeText; // the swept field's text while the window first shows
+    int eventRounds = 0;
+    int closeAfter = 0; // the round of pending events in which the user closes the window
+};
+
+TEST_F(GammaSweepTest, PistonThrowRunsFromATenthToTenTimesItsValue) {
+    engine.animate = true;
+    DoubleClick("PistonThrow");
+    EXPECT_EQ(rangeText, "testing 6.00 through 600");
+    ASSERT_EQ(Points(), 101);
+    std::vector<double> xs = Xs(sweep.WorkSeries);
+    for (int k = 0; k < 101; ++k)
+        EXPECT_EQ(xs[k], 6.0 * (k + 1));
+    EXPECT_EQ(host.FieldText("PistonThrow"), "60");
+    EXPECT_FALSE(engine.animate);
+    EXPECT_TRUE(sweep.printEnabled);
+    EXPECT_FALSE(sweep.sweeping);
+    EXPECT_EQ(eventRounds, 1 + 101);
+
+    // Every series has a point at every value.
+    for (TChart* chart : {&sweep.Chart1, &sweep.Chart2, &sweep.Chart3, &sweep.Chart4}) {
+        for (int s = 0; s < chart->SeriesCount(); ++s)
+            EXPECT_EQ(Xs(chart->Series(s)), xs) << chart->Series(s).Name;
+    }
+    EXPECT_EQ(sweep.Chart1.Title[0], "Piston Throw vs Net Work");
+    EXPECT_EQ(sweep.Chart4.Title[0], "Piston Throw vs Temperature");
+
+    ASSERT_EQ(sweep.Memo1.size(), 5u);
+    EXPECT_EQ(sweep.Memo1[1],
+              PadRight("Piston Diameter= 30", 50) + "Piston Throw= testing 6.00 through 600");
+    int best = 0;
+    for (int k = 1; k < Points(); ++k) {
+        if (sweep.WorkSeries.YValues()[k] > sweep.WorkSeries.YValues()[best])
+            best = k;
+    }
+    EXPECT_EQ(sweep.maxX, xs[best]);
+    EXPECT_EQ(sweep.Memo1[4], "Maximum Work of " + MyRealToStr(sweep.maxY) + " occured at " +
+                                  MyRealToStr(sweep.maxX));
+    // The analysis after the sweep shows the restored engine again.
+    EXPECT_EQ(engine.pistonTh, 60);
+    EXPECT_EQ(engine.PressureSeries.Count(), 361);
+}
+
+TEST_F(GammaSweepTest, PhaseOffsetPointsAreTheAnalysesAtEachOffset) {
+    const double workAt90 = GridNetWork();
+    const double meanPressureAt90 = engine.meanPressure;
+    const double minHotAt90 = engine.minHot;
+    DoubleClick("PhaseOffset");
+    ASSERT_EQ(Points(), 71);
+    EXPECT_EQ(sweep.WorkSeries.XValues()[0], -175);
+    EXPECT_EQ(sweep.WorkSeries.XValues()[70], 175);
+    EXPECT_EQ(sweep.Memo1[2],
+              PadRight("Displacer Height= 60", 50) + "Phase Offset= testing -175 through 175");
+    EXPECT_EQ(sweep.Memo1[0], PadRight("Displacer Cylinder  Height=  100", 50) +
+                                  "Displacer Cylinder Diameter= 100");
+    EXPECT_EQ(sweep.Memo1[3], PadRight("Temp: Cold= 100", 50) + "Hot= 300");
+    EXPECT_EQ(host.FieldText("PhaseOffset"), "90");
+
+    const int at90 = sweep.WorkSeries.XValues().Locate(90);
+    ASSERT_GE(at90, 0);
+    EXPECT_EQ(sweep.WorkSeries.YValues()[at90], workAt90);
+    EXPECT_EQ(sweep.MeanPressureSeries.YValues()[at90], meanPressureAt90);
+    EXPECT_EQ(sweep.MaxTempSeries.YValues()[at90], KtoF(minHotAt90));
+    EXPECT_DOUBLE_EQ(sweep.TempRatioSeries.YValues()[at90], minHotAt90 / engine.maxCold - 1);
+    EXPECT_GT(sweep.MaxVolSeries.YValues()[at90], sweep.MinVolSeries.YValues()[at90]);
+}
+
+TEST_F(GammaSweepTest, ANegativeValueGivesASinglePoint) {
+    Put("PistonThrow", "-60");
+    DoubleClick("PistonThrow");
+    ASSERT_EQ(Points(), 1);
+    EXPECT_EQ(sweep.WorkSeries.XValues()[0], -6);
+    EXPECT_EQ(rangeText, "testing -6.0000 through -600.0000");
+    EXPECT_EQ(host.FieldText("PistonThrow"), "-60");
+}
+
+TEST_F(GammaSweepTest, ATextThatIsNoNumberSweepsFromOne) {
+    Put("PistonDiameter", "wide");
+    DoubleClick("PistonDiameter");
+    ASSERT_EQ(Points(), 101);
+    EXPECT_DOUBLE_EQ(sweep.WorkSeries.XValues()[0], 0.1);
+    EXPECT_GT(sweep.WorkSeries.XValues()[100], 10);
+    EXPECT_EQ(host.FieldText("PistonDiameter"), "wide");
+}
+
+TEST_F(GammaSweepTest, TheNetWorkIsTakenAsDisplayedAndEqualMaximaKeepTheFirst) {
+    sweep.SetupPopupGraph("Test");
+    const std::pair<double, double> points[] = {{12, 1000}, {36, 1234.6}, {48, 1235.2}, {60, 90}};
+    for (auto [x, work] : points) {
+        engine.netWork = work;
+        sweep.ShowPopupGraphPoint(x);
+    }
+    EXPECT_EQ(sweep.WorkSeries.YValues()[1], 1235); // "1,235" in the grid
+    EXPECT_EQ(sweep.WorkSeries.YValues()[2], 1235);
+    EXPECT_EQ(sweep.maxY, 1235);
+    EXPECT_EQ(sweep.maxX, 36);
+    EXPECT_FALSE(sweep.printEnabled);
+    sweep.EndPopupGraph();
+    EXPECT_EQ(sweep.Memo1.back(), "Maximum Work of 1,235 occured at 36.0");
+    EXPECT_TRUE(sweep.printEnabled);
+}
+
+TEST_F(GammaSweepTest, RefusedValuesRepeatTheEngineAsItWasBeforeTheSweep) {
+    const double before = GridNetWork();
+    const double minVolBefore = engine.minVol;
+    DoubleClick("DispCylHeight"); // 10, 20, ..., 60 leave no room for the 60 high displacer
+    ASSERT_EQ(Points(), 101);
+    for (int k = 0; k < 6; ++k) {
+        EXPECT_EQ(sweep.WorkSeries.XValues()[k], 10.0 * (k + 1));
+        EXPECT_EQ(sweep.WorkSeries.YValues()[k], before) << k;
+        EXPECT_EQ(sweep.MinVolSeries.YValues()[k], minVolBefore) << k;
+    }
+    EXPECT_NE(sweep.WorkSeries.YValues()[6], before);
+    // At 70 only 10 of the cylinder's height hold gas, against 40 before.
+    EXPECT_DOUBLE_EQ(sweep.MinVolSeries.YValues()[6], minVolBefore / 4);
+    EXPECT_EQ(host.FieldText("DispCylHeight"), "100");
+}
+
+TEST_F(GammaSweepTest, DisplacerHeightRunsThroughTheCylinder) {
+    DoubleClick("DispHeight");
+    EXPECT_EQ(rangeText, "testing 0.990 through 99.0");
+    ASSERT_GE(Points(), 100);
+    EXPECT_DOUBLE_EQ(sweep.WorkSeries.XValues()[0], 0.99);
+    const double last = sweep.WorkSeries.XValues()[Points() - 1];
+    EXPECT_GT(last, 99);
+    EXPECT_LT(last, 100);
+    EXPECT_EQ(host.FieldText("DispHeight"), "60");
+    EXPECT_EQ(engine.dispHt, 60);
+}
+
+TEST_F(GammaSweepTest, ClosingTheWindowStopsAfterTheValueBeingComputed) {
+    closeAfter = 6; // the window shows, then five values
+    DoubleClick("PistonThrow");
+    EXPECT_EQ(Points(), 5);
+    EXPECT_EQ(sweep.WorkSeries.XValues()[4], 30);
+    EXPECT_EQ(host.FieldText("PistonThrow"), "60");
+    ASSERT_EQ(sweep.Memo1.size(), 5u);
+    EXPECT_EQ(sweep.Memo1[4].rfind("Maximum Work of ", 0), 0u);
+    EXPECT_TRUE(sweep.printEnabled);
+
+    // The next double-click shows the window again and starts afresh.
+    eventRounds = 0;
+    closeAfter = 0;
+    DoubleClick("PhaseOffset");
+    EXPECT_TRUE(sweep.visible);
+    EXPECT_EQ(Points(), 71);
+}
+
+TEST_F(GammaSweepTest, AZeroStepRunsUntilTheWindowIsClosed) {
+    Put("PistonThrow", "0");
+    EXPECT_EQ(sweep.Step("PistonThrow"), 0);
+    closeAfter = 40;
+    DoubleClick("PistonThrow");
+    EXPECT_EQ(Points(), 39);
+    EXPECT_EQ(sweep.WorkSeries.XValues().MaxValue(), 0);
+    EXPECT_EQ(host.FieldText("PistonThrow"), "0");
+    EXPECT_EQ(sweep.Memo1.back().rfind("Maximum Work of ", 0), 0u);
+}
+
+TEST_F(GammaSweepTest, StepsFollowTheFieldsTexts) {
+    EXPECT_EQ(sweep.Step("PistonThrow"), 6);
+    EXPECT_EQ(sweep.Step("PhaseOffset"), 5);
+    EXPECT_DOUBLE_EQ(sweep.Step("DispHeight"), 0.99);
+    Put("DispCylHeight", "0.0001"); // a base of 0.0000099 is shown as "0.0000"
+    EXPECT_EQ(sweep.Step("DispHeight"), 0);
+    EXPECT_THROW(sweep.Step("HotTemp"), std::invalid_argument);
+    EXPECT_FALSE(sweep.FieldDblClick("HotTemp"));
+    EXPECT_EQ(eventRounds, 0);
+}
+
+TEST_F(GammaSweepTest, ADoubleClickDuringASweepIsIgnored) {
+    host.onProcessEvents = [this] {
+        if (++eventRounds == 3) {
+            EXPECT_TRUE(sweep.FieldDblClick("PhaseOffset"));
+        }
+    };
+    DoubleClick("PistonThrow");
+    EXPECT_EQ(Points(), 101);
+    EXPECT_EQ(sweep.Chart1.Title[0], "Piston Throw vs Net Work");
+    EXPECT_EQ(host.FieldText("PhaseOffset"), "90");
+}
+
+TEST_F(GammaSweepTest, AnErrorEndsTheSweepAndGivesTheFieldItsTextBack) {
+    Put("HotTemp", "1.5"); // not a whole number: every analysis fails
+    EXPECT_THROW(sweep.FieldDblClick("PistonThrow"), EConvertError);
+    EXPECT_EQ(host.FieldText("PistonThrow"), "60");
+    EXPECT_TRUE(sweep.printEnabled);
+    EXPECT_FALSE(sweep.sweeping);
+    EXPECT_FALSE(engine.calcing);
+}
+
+TEST(GammaSweepNoRevolution, TemperaturesAndRatiosStayFinite) {
+    // An engine that was never analysed and refuses every value swept.
+    MapHost host;
+    host.fields = {{"HotTemp", "300"},         {"ColdTemp", "100"},   {"DispCylHeight", "100"},
+                   {"DispCylDiameter", "100"}, {"DispHeight", "200"}, {"PistonDiameter", "30"},
+                   {"PistonThrow", "60"},      {"PhaseOffset", "90"}, {"Phase", "0"}};
+    GammaEngine engine(host);
+    host.onFieldChange = [&](const std::string&) { engine.PistonThrowChange(); };
+    engine.enable = true;
+    GammaSweep sweep(engine, host);
+    sweep.FieldDblClick("PistonThrow");
+    ASSERT_EQ(sweep.WorkSeries.Count(), 101);
+    for (TChart* chart : {&sweep.Chart1, &sweep.Chart2, &sweep.Chart3, &sweep.Chart4}) {
+        for (int s = 0; s < chart->SeriesCount(); ++s) {
+            const TLineSeries& series = chart->Series(s);
+            for (int i = 0; i < series.Count(); ++i)
+                ASSERT_TRUE(std::isfinite(series.YValues()[i])) << series.Name << " " << i;
+        }
+    }
+    EXPECT_EQ(sweep.TempRatioSeries.YValues()[0], 0);
+}
+
+TEST(GammaSweepCharts, SeriesSitOnTheirChartsWithTheirColoursAndAxes) {
+    MapHost host;
+    GammaEngine engine(host);
+    GammaSweep sweep(engine, host);
+    struct Expected {
+        TChart& chart;
+        const char* name;
+        const char* title;
+        TColor colour;
+        TVertAxis axis;
+    };
+    const Expected expected[] = {
+        {sweep.Chart1, "WorkSeries", "Value", clBlack, TVertAxis::Left},
+        {sweep.Chart2, "MinVolSeries", "MinVol", clRed, TVertAxis::Left},
+        {sweep.Chart2, "MeanVolSeries", "MeanVol", clBlack, TVertAxis::Left},
+        {sweep.Chart2, "MaxVolSeries", "MaxVol", clBlue, TVertAxis::Left},
+        {sweep.Chart3, "MinPressureSeries", "MinPressure", clRed, TVertAxis::Left},
+        {sweep.Chart3, "MeanPressureSeries", "MeanPressure", clBlack, TVertAxis::Left},
+        {sweep.Chart3, "MaxPressureSeries", "MaxPressure", clBlue, TVertAxis::Left},
+        {sweep.Chart4, "MaxTempSeries", "MaxTemp", clRed, TVertAxis::Left},
+        {sweep.Chart4, "MinTempSeries", "MinTemp", clBlue, TVertAxis::Left},
+        {sweep.Chart4, "TempRatioSeries", "TempRatio", clBlack, TVertAxis::Right}};
+    for (const Expected& e : expected) {
+        TLineSeries* s = e.chart.FindSeries(e.name);
+        ASSERT_NE(s, nullptr) << e.name;
+        EXPECT_EQ(s->Title, e.title);
+        EXPECT_EQ(s->SeriesColor, e.colour) << e.name;
+        EXPECT_EQ(s->VertAxis, e.axis) << e.name;
+        EXPECT_EQ(s->LinePen.Width, 2) << e.name;
+    }
+    for (TChart* c : {&sweep.Chart1, &sweep.Chart2, &sweep.Chart3}) {
+        EXPECT_FALSE(c->RightAxis.Automatic);
+        EXPECT_EQ(c->RightAxis.Maximum(), 2);
+        EXPECT_FALSE(c->Legend.Visible);
+    }
+    EXPECT_TRUE(sweep.Chart4.RightAxis.AutomaticMaximum);
+    EXPECT_FALSE(sweep.Chart4.RightAxis.AutomaticMinimum);
+    EXPECT_EQ(sweep.Chart4.RightAxis.Minimum(), 0);
+    EXPECT_EQ(sweep.Chart4.RightAxis.TitleCaption, "Ratio");
+    EXPECT_EQ(sweep.Chart1.Title[0], "Positions");
+    EXPECT_EQ(sweep.Chart2.Title[0], "Positions");
+}
+
+} // namespace
+} // namespace kelvane
