@@ -48,6 +48,7 @@ TGammaStirlingMainForm::TGammaStirlingMainForm(QWidget* parent)
                 });
     }
     Host().onRedrawPicture = [this] { RedrawPicture(); };
+    Host().deferFieldWrites = [this] { return engine_.calcing || engine_.phaseChanging; };
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");

@@ -58,7 +58,11 @@ class SimulatorFrame : public QDialog {
     WidgetHost& Host() { return host_; }
     const FrameTraits& Traits() const { return traits_; }
     ChartView* Chart(int number) const { return charts_[number - 1]; }
-    QTableWidget* Grid() const { return StringGrid1; }
+    // The statistics grid, with every cell written so far on it.
+    QTableWidget* Grid() {
+        host_.ShowGrid();
+        return StringGrid1;
+    }
     QLabel* Picture() const { return Image1; }
     QWidget* ChartPanel() const { return Panel3; }
     QPushButton* ShowPVButton() const { return showPVButton_; }

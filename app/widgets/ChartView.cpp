@@ -26,6 +26,8 @@ QCPRange SafeRange(double lower, double upper) {
 
 ChartView::ChartView(TChart& chart, QWidget* parent) : QCustomPlot(parent), chart_(chart) {
     setPlottingHints(QCP::phFastPolylines | QCP::phCacheLabels);
+    // Charts redraw at every animation step and sweep value: plain lines draw fastest.
+    setNotAntialiasedElements(QCP::aeAll);
     setInteractions(QCP::Interactions());
     setBackground(Qt::white);
     axisRect()->setBackground(Qt::white);
@@ -252,8 +254,13 @@ bool ChartView::Sync() {
     changed |= before != shownTitle_;
     if (isHidden() == chart_.Visible)
         setVisible(chart_.Visible);
-    if (changed)
-        replot(QCustomPlot::rpQueuedReplot);
+    if (changed) {
+        // A hidden chart (the PV chart mostly) is drawn when it is shown.
+        if (isVisible())
+            replot(QCustomPlot::rpQueuedReplot);
+        else
+            replotWhenShown_ = true;
+    }
     return changed;
 }
 
@@ -282,6 +289,14 @@ void ChartView::mouseMoveEvent(QMouseEvent* event) {
 }
 void ChartView::wheelEvent(QWheelEvent* event) {
     event->accept();
+}
+
+void ChartView::showEvent(QShowEvent* event) {
+    QCustomPlot::showEvent(event);
+    if (replotWhenShown_) {
+        replotWhenShown_ = false;
+        replot(QCustomPlot::rpQueuedReplot);
+    }
 }
 
 void ChartView::resizeEvent(QResizeEvent* event) {

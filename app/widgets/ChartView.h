@@ -37,6 +37,7 @@ class ChartView : public QCustomPlot {
     void mouseMoveEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     struct SeriesState {
@@ -68,6 +69,7 @@ class ChartView : public QCustomPlot {
     QString axisTitles_[3];
     double valueMargin_ = 0;
     bool pressed_ = false;
+    bool replotWhenShown_ = false;
 };
 
 } // namespace kelvane

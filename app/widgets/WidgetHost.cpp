@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QTableWidget>
 
 #include <stdexcept>
@@ -17,13 +18,33 @@ QLineEdit* WidgetHost::Field(const std::string& name) const {
     return it->second;
 }
 
+void WidgetHost::AddField(const std::string& name, QLineEdit* edit) {
+    fields_[name] = edit;
+    texts_[name] = edit->text().toStdString();
+    // Connected before any handler of the window, so handlers read the new text.
+    QObject::connect(edit, &QLineEdit::textChanged, edit,
+                     [this, name](const QString& text) { texts_[name] = text.toStdString(); });
+}
+
 std::string WidgetHost::FieldText(const std::string& name) {
-    return Field(name)->text().toStdString();
+    auto pending = pendingFields_.find(name);
+    if (pending != pendingFields_.end())
+        return pending->second;
+    auto text = texts_.find(name);
+    if (text == texts_.end())
+        throw std::logic_error("no field named " + name);
+    return text->second;
 }
 
 void WidgetHost::SetFieldText(const std::string& name, const std::string& text) {
+    QLineEdit* edit = Field(name);
+    if (deferFieldWrites && deferFieldWrites()) {
+        pendingFields_[name] = text;
+        return;
+    }
+    pendingFields_.erase(name);
     // setText fires textChanged only for a different text, as an edit box does.
-    Field(name)->setText(QString::fromStdString(text));
+    edit->setText(QString::fromStdString(text));
 }
 
 bool WidgetHost::Checked(const std::string& name) {
@@ -41,20 +62,34 @@ void WidgetHost::SetCell(int col, int row, const std::string& text) {
     if (!grid_ || row < 0 || col < 0 || row >= grid_->rowCount() || col >= grid_->columnCount())
         return;
     // An analysis rewrites the same cells hundreds of times before anything
-    // is painted: the grid repaints once, when the window next syncs.
-    if (grid_->updatesEnabled())
-        grid_->setUpdatesEnabled(false);
-    QTableWidgetItem* item = grid_->item(row, col);
-    if (!item) {
-        item = new QTableWidgetItem;
-        grid_->setItem(row, col, item);
-    }
-    item->setText(QString::fromStdString(text));
+    // is painted: only the last text of each cell reaches the grid.
+    pendingCells_[{row, col}] = text;
 }
 
 void WidgetHost::ShowGrid() {
-    if (grid_ && !grid_->updatesEnabled())
-        grid_->setUpdatesEnabled(true);
+    auto fields = std::move(pendingFields_);
+    pendingFields_.clear();
+    for (const auto& [name, text] : fields) {
+        // The writes were inert when made; showing them now must stay inert.
+        QLineEdit* edit = Field(name);
+        QSignalBlocker quiet(edit);
+        edit->setText(QString::fromStdString(text));
+        texts_[name] = text;
+    }
+    if (!grid_)
+        return;
+    auto cells = std::move(pendingCells_);
+    pendingCells_.clear();
+    for (const auto& [at, text] : cells) {
+        QTableWidgetItem* item = grid_->item(at.first, at.second);
+        if (!item) {
+            item = new QTableWidgetItem;
+            grid_->setItem(at.first, at.second, item);
+        }
+        QString value = QString::fromStdString(text);
+        if (item->text() != value)
+            item->setText(value);
+    }
 }
 
 void WidgetHost::SetLabel(const std::string& name, const std::string& text) {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 
 class QCheckBox;
 class QLabel;
@@ -16,13 +17,18 @@ namespace kelvane {
 // The engine seam over a window's controls.
 class WidgetHost : public EngineHost {
   public:
-    void AddField(const std::string& name, QLineEdit* edit) { fields_[name] = edit; }
+    void AddField(const std::string& name, QLineEdit* edit);
     void AddCheckBox(const std::string& name, QCheckBox* box) { checks_[name] = box; }
     void AddLabel(const std::string& name, QLabel* label) { labels_[name] = label; }
     void SetGrid(QTableWidget* grid) { grid_ = grid; }
     QLineEdit* Field(const std::string& name) const;
-    // Repaints the grid with the cells written since the last call.
+    // Puts the cells and the field texts written since the last call on screen.
     void ShowGrid();
+
+    // While this answers true, field writes would be inert (the window's own
+    // guards are set): they are kept here and shown at the next ShowGrid, so an
+    // analysis does not lay out an edit box 361 times.
+    std::function<bool()> deferFieldWrites;
 
     std::function<void()> onRedrawPicture;
     // Runs before pending events are let through (the window brings its charts up to date).
@@ -42,6 +48,10 @@ class WidgetHost : public EngineHost {
     std::map<std::string, QCheckBox*> checks_;
     std::map<std::string, QLabel*> labels_;
     QTableWidget* grid_ = nullptr;
+    std::map<std::string, std::string> pendingFields_;
+    // The fields' texts as std::string: the engines read them at every evaluation.
+    std::map<std::string, std::string> texts_;
+    std::map<std::pair<int, int>, std::string> pendingCells_;
 };
 
 } // namespace kelvane
