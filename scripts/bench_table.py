@@ -46,8 +46,8 @@ def find(runs, program, pattern):
     return plain if plain is not None else "not run"
 
 
-def ms(b):
-    return b["real_time"] * TO_MS[b.get("time_unit", "ns")]
+def ms(b, key="real_time"):
+    return b[key] * TO_MS[b.get("time_unit", "ns")]
 
 
 def main():
@@ -61,7 +61,10 @@ def main():
             rows.append((label, b, f"{target_ms:g} ms", "", ""))
             return None
         value = ms(b)
-        rows.append((label, f"{value:.3g} ms", f"{target_ms:g} ms", value / target_ms, None))
+        # Processor time of the benchmark's thread: what the work costs when
+        # other programs share the machine (not meaningful for a child process).
+        cpu = f"{ms(b, 'cpu_time'):.3g} ms" if program != "bench_windows" or "Start" not in pattern else ""
+        rows.append((label, f"{value:.3g} ms", f"{target_ms:g} ms", value / target_ms, cpu))
         return value
 
     timed("Gamma analysis", "bench_gamma", r"^BM_GammaAnalysis", 0.5)
@@ -73,17 +76,22 @@ def main():
         steps[n] = timed(f"Ringbom step at {n // 1000} k recorded steps", "bench_ringbom",
                          rf"^BM_RingbomStepGrowing/{n}/", 1.0)
     if steps[1000] and steps[50000]:
-        ratio = steps[50000] / steps[1000]
-        rows.append(("Ringbom step, 50 k over 1 k", f"{ratio:.2f}x", "1.2x", ratio / 1.2, None))
+        # On processor time: wall times of a few microseconds on a shared
+        # machine are mostly the other programs.
+        cpu = {n: ms(find(runs, "bench_ringbom", rf"^BM_RingbomStepGrowing/{n}/"), "cpu_time")
+               for n in (1000, 50000)}
+        ratio = cpu[50000] / cpu[1000]
+        rows.append(("Ringbom step, 50 k over 1 k (processor time)", f"{ratio:.2f}x", "1.2x",
+                     ratio / 1.2, ""))
     else:
         rows.append(("Ringbom step, 50 k over 1 k", "not run", "1.2x", "", ""))
     timed("Sweep of 101 values, end to end", "bench_sweep", r"Sweep", 500.0)
     timed("Calc in the Gamma window (4 charts)", "bench_windows", r"^BM_GammaCalcInWindow", 10.0)
     timed("Animation tick, Gamma window", "bench_windows", r"^BM_GammaTick", 5.0)
-    timed("Animation tick, Ringbom window (All Data, 1 k steps)", "bench_windows",
-          r"^BM_RingbomTick/1000/", 5.0)
-    timed("Animation tick, Ringbom window (All Data, 10 k steps)", "bench_windows",
-          r"^BM_RingbomTick/10000/", 5.0)
+    for n, all_data, view in ((1000, 1, "All Data"), (10000, 1, "All Data"),
+                              (1000, 0, "360-degree view"), (50000, 0, "360-degree view")):
+        timed(f"Animation tick, Ringbom window ({view}, {n // 1000} k steps)", "bench_windows",
+              rf"^BM_RingbomTick/recorded:{n}/all_data:{all_data}/", 5.0)
     timed("Animation tick, two-piston window", "bench_windows", r"^BM_RiderTick", 5.0)
     for arg, window in ((0, "Gamma"), (1, "Ringbom"), (2, "two-piston")):
         timed(f"Redraw of the {window} window", "bench_windows",
@@ -103,17 +111,17 @@ def main():
     else:
         mb = b["max_rss_mb"]
         rows.append(("Peak memory after a 50 000-step Ringbom run", f"{mb:.1f} MB",
-                     f"{cap_mb:g} MB", mb / cap_mb, None))
+                     f"{cap_mb:g} MB", mb / cap_mb, ""))
 
-    print("| Measure | Figure | Target | Measured/target |")
-    print("|---|---:|---:|---:|")
+    print("| Measure | Figure (wall) | Processor time | Target | Measured/target |")
+    print("|---|---:|---:|---:|---:|")
     over = 0
-    for label, figure, target, ratio, _ in rows:
+    for label, figure, target, ratio, cpu in rows:
         if isinstance(ratio, float):
             mark = "" if ratio <= 1.0 else " (over)"
             over += ratio > 1.0
             ratio = f"{ratio:.2f}{mark}"
-        print(f"| {label} | {figure} | {target} | {ratio} |")
+        print(f"| {label} | {figure} | {cpu} | {target} | {ratio} |")
     if over:
         print(f"\n{over} figure(s) over target.")
 

@@ -34,6 +34,7 @@ class ChartView : public QCustomPlot {
     void mouseMoveEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     struct SeriesState {
@@ -60,6 +61,7 @@ class ChartView : public QCustomPlot {
     std::vector<std::string> shownTitle_;
     std::uint64_t axisRevisions_[3] = {~0ULL, ~0ULL, ~0ULL};
     bool pressed_ = false;
+    bool replotWhenShown_ = false;
 };
 
 } // namespace kelvane
