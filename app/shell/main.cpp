@@ -4,6 +4,11 @@
 #include "shell/QtErrorReportPresenter.h"
 #include "shell/SimulatorFrame.h"
 #include "shell/TErrorReport.h"
+#include "shell/TKelvaneDispatchForm.h"
+
+#include <QTimer>
+
+#include <cstdio>
 
 int main(int argc, char* argv[]) {
     kelvane::KelvaneApplication app(argc, argv);
@@ -17,6 +22,16 @@ int main(int argc, char* argv[]) {
     int status = 0;
     {
         kelvane::KelvaneProgram program;
+        // KELVANE_EXIT_AFTER_SHOW=1 (the start-up benchmark): once the event
+        // loop has shown and painted the launcher, say so on stdout and quit.
+        if (qEnvironmentVariableIsSet("KELVANE_EXIT_AFTER_SHOW")) {
+            QTimer::singleShot(0, &program.Launcher(), [&program] {
+                program.Launcher().repaint();
+                std::puts("launcher shown");
+                std::fflush(stdout);
+                QApplication::quit();
+            });
+        }
         status = program.Run();
     }
     kelvane::ConnectErrorReport(errorReport, nullptr);

@@ -159,13 +159,21 @@ bool ChartView::SyncAxis(const TChartAxis& axis, QCPAxis* view, bool isVertical)
         return true;
     }
     // Automatic bounds follow the data of the series drawn against this axis.
+    // The chart data keeps its extremes up to date, so a long record costs
+    // nothing here (asking the plottables would scan every point each time).
     bool found = false;
     QCPRange range;
-    for (QCPAbstractPlottable* p : view->plottables()) {
-        bool ok = false;
-        QCPRange r = isVertical ? p->getValueRange(ok) : p->getKeyRange(ok);
-        if (!ok)
+    for (const SeriesState& state : series_) {
+        const TLineSeries& s = *state.series;
+        if (s.Count() == 0)
             continue;
+        const QCPAbstractPlottable* p = state.graph
+                                            ? static_cast<const QCPAbstractPlottable*>(state.graph)
+                                            : static_cast<const QCPAbstractPlottable*>(state.curve);
+        if ((isVertical ? p->valueAxis() : p->keyAxis()) != view)
+            continue;
+        const TChartValueList& values = isVertical ? s.YValues() : s.XValues();
+        QCPRange r(values.MinValue(), values.MaxValue());
         range =
             found ? QCPRange(std::min(range.lower, r.lower), std::max(range.upper, r.upper)) : r;
         found = true;
@@ -254,13 +262,12 @@ bool ChartView::Sync() {
     changed |= before != shownTitle_;
     if (isHidden() == chart_.Visible)
         setVisible(chart_.Visible);
-    if (changed) {
-        // A hidden chart (the PV chart mostly) is drawn when it is shown.
-        if (isVisible())
-            replot(QCustomPlot::rpQueuedReplot);
-        else
-            replotWhenShown_ = true;
-    }
+    // A hidden chart (the pop-over PV chart, a closed window) is replotted
+    // when it shows: its series may grow at every step of a long run.
+    if (changed && isVisible())
+        replot(QCustomPlot::rpQueuedReplot);
+    else if (changed)
+        replotWhenShown_ = true;
     return changed;
 }
 
