@@ -7,6 +7,9 @@ namespace kelvane {
 QImageCanvas::QImageCanvas(int width, int height)
     : image_(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32) {
     image_.fill(Qt::white);
+    width_ = image_.width();
+    height_ = image_.height();
+    pixels_ = nullptr;
 }
 
 void QImageCanvas::Resize(int width, int height) {
@@ -16,10 +19,17 @@ void QImageCanvas::Resize(int width, int height) {
         return;
     image_ = QImage(width, height, QImage::Format_RGB32);
     image_.fill(Qt::white);
+    width_ = image_.width();
+    height_ = image_.height();
+    pixels_ = nullptr;
 }
 
 void QImageCanvas::PutPixel(int x, int y, TColor c) {
-    reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = qRgb(RedOf(c), GreenOf(c), BlueOf(c));
+    if (!pixels_) {
+        pixels_ = reinterpret_cast<QRgb*>(image_.bits());
+        stride_ = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    }
+    pixels_[y * stride_ + x] = qRgb(RedOf(c), GreenOf(c), BlueOf(c));
 }
 
 } // namespace kelvane
