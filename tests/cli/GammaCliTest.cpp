@@ -1,4 +1,4 @@
-#include "CliRunner.h"
+#include "CliTestSupport.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -11,22 +11,6 @@
 
 namespace kelvane {
 namespace {
-
-struct Result {
-    int status;
-    std::vector<std::string> lines;
-    std::string err;
-};
-
-Result RunGamma(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    args.insert(args.begin(), "gamma");
-    Result r{CliRunner().Run(args, out, err), {}, err.str()};
-    std::istringstream in(out.str());
-    for (std::string line; std::getline(in, line);)
-        r.lines.push_back(line);
-    return r;
-}
 
 std::filesystem::path TempDir(const std::string& name) {
     auto dir = std::filesystem::temp_directory_path() /

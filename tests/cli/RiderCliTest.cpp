@@ -1,4 +1,4 @@
-#include "CliRunner.h"
+#include "CliTestSupport.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -9,26 +9,11 @@
 
 namespace {
 
+using kelvane::Lines;
+using kelvane::Result;
+using kelvane::RunCli;
+
 using kelvane::CliRunner;
-
-struct Result {
-    int status;
-    std::string out, err;
-};
-
-Result RunCli(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    int status = CliRunner().Run(args, out, err);
-    return {status, out.str(), err.str()};
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
 
 TEST(RiderCli, GridByDefault) {
     Result r = RunCli({"rider"});

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "CliRunner.h"
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace kelvane {
+
+// What one in-process run of the command-line companion gave.
+struct Result {
+    int status = 0;
+    std::string out;
+    std::string err;
+    std::vector<std::string> lines; // out, one entry a line
+};
+
+inline std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+inline Result RunCli(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    Result r;
+    r.status = CliRunner().Run(args, out, err);
+    r.out = out.str();
+    r.err = err.str();
+    r.lines = Lines(r.out);
+    return r;
+}
+
+inline Result RunGamma(std::vector<std::string> args) {
+    args.insert(args.begin(), "gamma");
+    return RunCli(args);
+}
+
+} // namespace kelvane
