@@ -186,6 +186,9 @@ struct StrokeCase {
     const char* coldMax;
     std::vector<std::string> after; // HotStrokeMin, HotStrokeMax, ColdStrokeMin, ColdStrokeMax
     bool throws;
+    friend void PrintTo(const StrokeCase& c, std::ostream* os) {
+        *os << c.hotMin << "/" << c.hotMax << "/" << c.coldMin << "/" << c.coldMax;
+    }
 };
 
 class RiderStrokeCases : public ::testing::TestWithParam<StrokeCase> {};

@@ -234,6 +234,7 @@ INSTANTIATE_TEST_SUITE_P(Angles, RingbomClear,
 struct BadText {
     const char* field;
     const char* text;
+    friend void PrintTo(const BadText& b, std::ostream* os) { *os << b.field << "=" << b.text; }
 };
 
 class RingbomFailedStep : public ::testing::TestWithParam<BadText> {};
