@@ -24,12 +24,21 @@ void QImageCanvas::Resize(int width, int height) {
     pixels_ = nullptr;
 }
 
-void QImageCanvas::PutPixel(int x, int y, TColor c) {
+QRgb* QImageCanvas::Row(int y) {
     if (!pixels_) {
         pixels_ = reinterpret_cast<QRgb*>(image_.bits());
         stride_ = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
     }
-    pixels_[y * stride_ + x] = qRgb(RedOf(c), GreenOf(c), BlueOf(c));
+    return pixels_ + y * stride_;
+}
+
+void QImageCanvas::PutPixel(int x, int y, TColor c) {
+    Row(y)[x] = qRgb(RedOf(c), GreenOf(c), BlueOf(c));
+}
+
+void QImageCanvas::FillSpan(int y, int x1, int x2, TColor c) {
+    QRgb* row = Row(y);
+    std::fill(row + x1, row + x2, qRgb(RedOf(c), GreenOf(c), BlueOf(c)));
 }
 
 } // namespace kelvane

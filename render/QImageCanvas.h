@@ -24,8 +24,11 @@ class QImageCanvas : public Canvas {
 
   protected:
     void PutPixel(int x, int y, TColor c) override;
+    void FillSpan(int y, int x1, int x2, TColor c) override;
 
   private:
+    QRgb* Row(int y);
+
     QImage image_;
     int width_ = 0;
     int height_ = 0;

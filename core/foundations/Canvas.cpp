@@ -13,10 +13,10 @@ void Canvas::Plot(int x, int y, TColor c) {
 void Canvas::FillRect(int x1, int y1, int x2, int y2) {
     int left = std::max(x1, 0), right = std::min(x2, Width());
     int top = std::max(y1, 0), bottom = std::min(y2, Height());
-    for (int y = top; y < bottom; ++y) {
-        for (int x = left; x < right; ++x)
-            PutPixel(x, y, brush_);
-    }
+    if (left >= right)
+        return;
+    for (int y = top; y < bottom; ++y)
+        FillSpan(y, left, right, brush_);
 }
 
 void Canvas::MoveTo(int x, int y) {

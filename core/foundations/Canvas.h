@@ -30,6 +30,12 @@ class Canvas {
   protected:
     // Called only for points inside the surface.
     virtual void PutPixel(int x, int y, TColor c) = 0;
+    // Fills x in [x1, x2) of row y, all inside the surface; a surface with
+    // direct access to its rows does this faster than pixel by pixel.
+    virtual void FillSpan(int y, int x1, int x2, TColor c) {
+        for (int x = x1; x < x2; ++x)
+            PutPixel(x, y, c);
+    }
 
   private:
     void Plot(int x, int y, TColor c);
