@@ -2,9 +2,9 @@
 
 #include "TKelvaneDispatchForm.h"
 #include "gamma/TGammaStirlingMainForm.h"
+#include "gamma/TPopUpGraphForm.h"
 #include "rider/TRiderStirlingMainForm.h"
 #include "ringbom/TRingbomStirlingMainForm.h"
-#include "gamma/TPopUpGraphForm.h"
 #include "widgets/HandlerGuard.h"
 #include "widgets/Platform.h"
 
