@@ -43,7 +43,9 @@ void TChartValueList::Clear() {
     base_ = 0;
     maxq_.clear();
     minq_.clear();
-    extremesValid_ = true;
+    // Built at the first query: a list filled and asked once (a revolution's
+    // analysis) then costs one pass instead of queue upkeep at every point.
+    extremesValid_ = false;
 }
 
 void TChartValueList::Push(double v, std::uint64_t at) const {
@@ -71,10 +73,13 @@ void TChartValueList::Rebuild() const {
 
 void TChartValueList::Insert(int index, double v) {
     const bool atEnd = static_cast<std::size_t>(index) == values_.size();
-    values_.insert(values_.begin() + index, v);
-    if (ordered_)
+    if (atEnd)
+        values_.push_back(v);
+    else
+        values_.insert(values_.begin() + index, v);
+    if (ordered_ || !extremesValid_)
         return;
-    if (atEnd && extremesValid_)
+    if (atEnd)
         Push(v, base_ + static_cast<std::uint64_t>(index));
     else
         Invalidate();
@@ -86,7 +91,7 @@ void TChartValueList::Erase(int index) {
         return;
     }
     values_.erase(values_.begin() + index);
-    if (!ordered_)
+    if (!ordered_ && extremesValid_)
         Invalidate();
 }
 
@@ -103,7 +108,7 @@ void TChartValueList::PopFront() {
 
 void TChartValueList::Set(int index, double v) {
     values_[static_cast<std::size_t>(index)] = v;
-    if (!ordered_)
+    if (!ordered_ && extremesValid_)
         Invalidate();
 }
 
