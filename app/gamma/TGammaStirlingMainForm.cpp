@@ -1,6 +1,7 @@
 #include "TGammaStirlingMainForm.h"
 
 #include "foundations/ParameterTable.h"
+#include "gamma/GammaSweep.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -18,9 +19,7 @@ FrameTraits GammaTraits() {
     FrameTraits t;
     t.caption = "Gamma Stirling Engine Simulator";
     t.designedPlacement = QPoint(222, 101);
-    t.placementSection = "Gamma";
-    t.widthKey = "Width";
-    t.heightKey = "Height";
+    t.placement = &WindowPlacement::Gamma();
     t.parameters = &ParameterTable::Gamma();
     t.helpDocument = "Gamma Kelvane Help.HTM";
     t.tutorDocument = "Gamma Kelvane Tutorial.HTM";
@@ -28,9 +27,6 @@ FrameTraits GammaTraits() {
     t.gridRows = GammaEngine::kGridRows;
     return t;
 }
-
-const char* const kYellowFields[] = {"DispCylHeight", "DispCylDiameter", "DispHeight",
-                                     "PistonThrow",   "PistonDiameter",  "PhaseOffset"};
 
 } // namespace
 
@@ -87,7 +83,7 @@ void TGammaStirlingMainForm::BuildInputPanel() {
             setTabOrder(previous, edit);
         previous = edit;
     }
-    for (const char* name : kYellowFields) {
+    for (const char* name : GammaSweep::kYellowFields) {
         QLineEdit* edit = Host().Field(name);
         edit->setStyleSheet("background-color: #ffff00");
         edit->installEventFilter(this);

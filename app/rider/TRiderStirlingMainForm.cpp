@@ -23,9 +23,7 @@ FrameTraits RiderTraits() {
     t.caption = "Two Piston Stirling Engine Simulator";
     t.designedPlacement = QPoint(0, 123);
     t.designSize = QSize(836, 555);
-    t.placementSection = "Rider";
-    t.widthKey = "width";
-    t.heightKey = "height";
+    t.placement = &WindowPlacement::Rider();
     t.parameters = &ParameterTable::Rider();
     t.helpDocument = "Rider Kelvane Help.HTM";
     t.tutorDocument = "Rider Kelvane Tutorial.HTM";

@@ -26,9 +26,7 @@ FrameTraits RingbomTraits() {
     // Wide enough for the charts' legends; the input panel keeps room for the
     // volume read-out, which starts near its right edge.
     t.designSize = QSize(860, 555);
-    t.placementSection = "ringbom";
-    t.widthKey = "width";
-    t.heightKey = "height";
+    t.placement = &WindowPlacement::Ringbom();
     t.parameters = &ParameterTable::Ringbom();
     t.helpDocument = "Ringbom Simulator Help.HTM";
     t.tutorDocument = "Ringbom Simulator Tutorial.HTM";

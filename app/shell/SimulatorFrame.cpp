@@ -5,6 +5,7 @@
 #include "foundations/ParameterTable.h"
 #include "foundations/TIniFile.h"
 #include "foundations/WindowPlacement.h"
+#include "shell/ProcessInfo.h"
 #include "widgets/HandlerGuard.h"
 #include "widgets/Platform.h"
 
@@ -133,10 +134,7 @@ void SimulatorFrame::SetProgramFolderForTests(const std::string& folder) {
 std::string SimulatorFrame::ProgramFolder() {
     if (!ProgramFolderOverride().empty())
         return ProgramFolderOverride();
-    QString dir = QCoreApplication::applicationDirPath();
-    if (dir.isEmpty())
-        dir = QDir::currentPath();
-    return QDir::toNativeSeparators(dir).toStdString() + "/";
+    return kelvane::ProgramFolder();
 }
 
 std::string SimulatorFrame::DataFolderFor(const std::string& programFolder,
@@ -289,8 +287,7 @@ void SimulatorFrame::FormShow() {
     appPath = ProgramFolder();
 
     TIniFile ini(SettingsFile());
-    WindowPlacement::Keys keys{traits_.placementSection, "Left", "Top", traits_.widthKey,
-                               traits_.heightKey};
+    const WindowPlacement::Keys& keys = *traits_.placement;
     WindowPlacement stored = WindowPlacement::Read(ini, keys, CurrentPlacement(this));
     QSize screen = Platform::Current().ScreenSize();
     ApplyPlacement(this, stored.ClampedToScreen(screen.width(), screen.height()));
@@ -301,15 +298,13 @@ void SimulatorFrame::FormShow() {
         QSize s = Platform::Current().ScreenSize();
         move((s.width() - width()) / 2, (s.height() - height()) / 2);
     }
-    emit shownSequenceDone();
 }
 
 void SimulatorFrame::FormDestroy() {
     if (!shownOnce_)
         return;
     TIniFile ini(SettingsFile());
-    WindowPlacement::Keys keys{traits_.placementSection, "Left", "Top", traits_.widthKey,
-                               traits_.heightKey};
+    const WindowPlacement::Keys& keys = *traits_.placement;
     CurrentPlacement(this).Write(ini, keys);
     WriteIniFile(SettingsFile());
 }

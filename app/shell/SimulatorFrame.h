@@ -27,9 +27,7 @@ struct FrameTraits {
     // Wide enough to show both grid columns whole.
     QSize designSize{860, 555};
     // Placement section and its key spellings.
-    std::string placementSection;
-    std::string widthKey;
-    std::string heightKey;
+    const WindowPlacement::Keys* placement = nullptr;
     const ParameterTable* parameters = nullptr;
     QString helpDocument;
     QString tutorDocument;
@@ -116,9 +114,6 @@ class SimulatorFrame : public QDialog {
     // configFolder cannot be created. Both carry a trailing separator.
     static std::string DataFolderFor(const std::string& programFolder,
                                      const std::string& configFolder);
-
-  signals:
-    void shownSequenceDone();
 
   protected:
     // The differences between the windows.
