@@ -76,6 +76,8 @@ void ChartView::BuildSeries() {
         } else {
             state.curve = new QCPCurve(xAxis, valueAxis);
         }
+        // The engines style their series once, before any view exists.
+        ApplyStyle(state);
         series_.push_back(state);
     }
 }
@@ -237,10 +239,8 @@ bool ChartView::FitAxisTitles() {
 
 bool ChartView::Sync() {
     bool changed = false;
-    for (SeriesState& state : series_) {
-        ApplyStyle(state);
+    for (SeriesState& state : series_)
         changed |= SyncPoints(state);
-    }
     const TChartAxis* axes[3] = {&chart_.BottomAxis, &chart_.LeftAxis, &chart_.RightAxis};
     QCPAxis* views[3] = {xAxis, yAxis, yAxis2};
     for (int i = 0; i < 3; ++i) {
