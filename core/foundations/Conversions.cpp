@@ -21,12 +21,144 @@ namespace {
 constexpr long double kPi = 3.14159265358979323846264338327950288L;
 constexpr long double kCylPi = 3.14159L;
 
-// Writes |r| with the given count of decimals from its 18-significant-digit
-// decimal form, halves away from zero; a result of zero carries no sign.
-// The grids format every value of every crank angle, so this avoids the
-// printf family and heap growth: to_chars gives the same correctly rounded
-// 18 digits as printf's "%.17Le" of the value.
+// Writes the whole number n / 10^decimals, the integer part grouped by threes
+// when asked, with a minus sign unless n is zero.
+std::string WriteScaled(std::uint64_t n, int decimals, bool group, bool negative) {
+    char frac[8];
+    for (int i = decimals; i-- > 0;) {
+        frac[i] = static_cast<char>('0' + n % 10);
+        n /= 10;
+    }
+    char intDigits[24];
+    int intLen = 0;
+    do {
+        intDigits[intLen++] = static_cast<char>('0' + n % 10);
+        n /= 10;
+    } while (n != 0);
+
+    char out[48];
+    int len = 0;
+    if (negative)
+        out[len++] = '-';
+    for (int i = 0; i < intLen; ++i) {
+        if (group && i > 0 && (intLen - i) % 3 == 0)
+            out[len++] = ',';
+        out[len++] = intDigits[intLen - 1 - i];
+    }
+    if (decimals > 0) {
+        out[len++] = '.';
+        std::memcpy(out + len, frac, static_cast<std::size_t>(decimals));
+        len += decimals;
+    }
+    return std::string(out, static_cast<std::size_t>(len));
+}
+
+// The rounding below, done directly on the value scaled by 10^decimals. The
+// 18-digit form differs from the value by at most 5e-18 of it, so the two
+// round alike unless the scaled value lies that close to a half; those few
+// values (and very large ones) take the exact route. False when it cannot say.
+bool FormatFixedFast(double r, int decimals, bool group, std::string& text) {
+    static constexpr long double kScale[] = {1.0L, 10.0L, 100.0L, 1000.0L, 10000.0L};
+    if (decimals < 0 || decimals > 4)
+        return false;
+    const long double scaled = std::fabs(static_cast<long double>(r)) * kScale[decimals];
+    if (!(scaled < 1e15L))
+        return false;
+    const long double whole = std::floor(scaled);
+    const long double frac = scaled - whole; // exact
+    // The product above is within 2^-63 of the true one; the margin covers both errors.
+    if (std::fabs(frac - 0.5L) <= scaled * 1e-16L)
+        return false;
+    const std::uint64_t n = static_cast<std::uint64_t>(whole) + (frac > 0.5L ? 1 : 0);
+    text = WriteScaled(n, decimals, group, std::signbit(r) && n != 0);
+    return true;
+}
+
+locale_t CLocale() {
+    static locale_t loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return loc;
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool IsHexDigit(char c) {
+    return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+int HexValue(char c) {
+    if (IsDigit(c))
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return c - 'A' + 10;
+}
+
+// The standard real conversion: spaces, sign, digits with one ".", exponent, spaces.
+bool ParseReal(const std::string& t, double& out) {
+    std::string::size_type i = 0, n = t.size();
+    while (i < n && t[i] == ' ')
+        ++i;
+    std::string clean;
+    if (i < n && (t[i] == '+' || t[i] == '-'))
+        clean += t[i++];
+    bool anyDigit = false, point = false;
+    std::string mantissa;
+    while (i < n && (IsDigit(t[i]) || (t[i] == '.' && !point))) {
+        if (t[i] == '.')
+            point = true;
+        else
+            anyDigit = true;
+        mantissa += t[i++];
+    }
+    if (!anyDigit && !point)
+        return false;
+    clean += anyDigit ? mantissa : std::string(1, '0');
+    if (i < n && (t[i] == 'e' || t[i] == 'E')) {
+        clean += 'e';
+        ++i;
+        if (i < n && (t[i] == '+' || t[i] == '-'))
+            clean += t[i++];
+        bool expDigit = false;
+        while (i < n && IsDigit(t[i])) {
+            clean += t[i++];
+            expDigit = true;
+        }
+        if (!expDigit)
+            return false;
+    }
+    while (i < n && t[i] == ' ')
+        ++i;
+    if (i != n)
+        return false;
+
+    errno = 0;
+    long double v = strtold_l(clean.c_str(), nullptr, CLocale());
+    if (errno == ERANGE && std::fabs(v) > 1.0L)
+        return false;
+    if (std::fabs(v) > static_cast<long double>(DBL_MAX))
+        return false;
+    out = static_cast<double>(v);
+    return true;
+}
+
+} // namespace
+
+namespace detail {
+
+// Writes r with the given count of decimals from its 18-significant-digit
+// decimal form, halves away from zero; a result of zero carries no sign. The
+// grids format several values at every crank angle, hence the short way first.
 std::string FormatFixed(double r, int decimals, bool group) {
+    if (std::string text; std::isfinite(r) && FormatFixedFast(r, decimals, group, text))
+        return text;
+    return FormatFixedExact(r, decimals, group);
+}
+
+// No printf family and no heap growth: to_chars gives the same correctly
+// rounded 18 digits as printf's "%.17Le" of the value.
+std::string FormatFixedExact(double r, int decimals, bool group) {
     if (std::isnan(r))
         return "NAN";
     if (std::isinf(r))
@@ -120,76 +252,7 @@ std::string FormatFixed(double r, int decimals, bool group) {
     return std::string(out, static_cast<std::size_t>(len));
 }
 
-locale_t CLocale() {
-    static locale_t loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    return loc;
-}
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-bool IsHexDigit(char c) {
-    return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
-
-int HexValue(char c) {
-    if (IsDigit(c))
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return c - 'A' + 10;
-}
-
-// The standard real conversion: spaces, sign, digits with one ".", exponent, spaces.
-bool ParseReal(const std::string& t, double& out) {
-    std::string::size_type i = 0, n = t.size();
-    while (i < n && t[i] == ' ')
-        ++i;
-    std::string clean;
-    if (i < n && (t[i] == '+' || t[i] == '-'))
-        clean += t[i++];
-    bool anyDigit = false, point = false;
-    std::string mantissa;
-    while (i < n && (IsDigit(t[i]) || (t[i] == '.' && !point))) {
-        if (t[i] == '.')
-            point = true;
-        else
-            anyDigit = true;
-        mantissa += t[i++];
-    }
-    if (!anyDigit && !point)
-        return false;
-    clean += anyDigit ? mantissa : std::string(1, '0');
-    if (i < n && (t[i] == 'e' || t[i] == 'E')) {
-        clean += 'e';
-        ++i;
-        if (i < n && (t[i] == '+' || t[i] == '-'))
-            clean += t[i++];
-        bool expDigit = false;
-        while (i < n && IsDigit(t[i])) {
-            clean += t[i++];
-            expDigit = true;
-        }
-        if (!expDigit)
-            return false;
-    }
-    while (i < n && t[i] == ' ')
-        ++i;
-    if (i != n)
-        return false;
-
-    errno = 0;
-    long double v = strtold_l(clean.c_str(), nullptr, CLocale());
-    if (errno == ERANGE && std::fabs(v) > 1.0L)
-        return false;
-    if (std::fabs(v) > static_cast<long double>(DBL_MAX))
-        return false;
-    out = static_cast<double>(v);
-    return true;
-}
-
-} // namespace
+} // namespace detail
 
 double FtoK(double f) {
     long double v = static_cast<long double>(f);
@@ -227,11 +290,11 @@ std::string MyRealToStr(double r) {
         decimals = 3;
     else
         decimals = 4;
-    return FormatFixed(r, decimals, true);
+    return detail::FormatFixed(r, decimals, true);
 }
 
 std::string RealToStr2(double r) {
-    return FormatFixed(r, 2, false);
+    return detail::FormatFixed(r, 2, false);
 }
 
 double MyStrToReal(const std::string& s, double defVal) {

@@ -34,4 +34,13 @@ std::string IntToStr(long long value);
 // Nearest whole number, halves to the even neighbour.
 long long RoundHalfEven(double v);
 
+namespace detail {
+// r with 0..4 decimals, rounded from its 18-significant-digit decimal form
+// with halves away from zero; "," groups the integer part when group is set.
+std::string FormatFixed(double r, int decimals, bool group);
+// The same done the long way, from the decimal digits themselves; FormatFixed
+// takes it only where its shorter way cannot be sure.
+std::string FormatFixedExact(double r, int decimals, bool group);
+} // namespace detail
+
 } // namespace kelvane

@@ -1,6 +1,7 @@
 #include "TChartValueList.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace kelvane {
 
@@ -64,10 +65,24 @@ void TChartValueList::Invalidate() {
 }
 
 void TChartValueList::Rebuild() const {
+    // The queues hold the values greater (smaller) than everything after them,
+    // so a pass from the back finds them with one comparison per value and
+    // touches the queues only for the few values they keep.
     maxq_.clear();
     minq_.clear();
-    for (std::size_t i = 0; i < values_.size(); ++i)
-        Push(values_[i], base_ + i);
+    for (std::size_t i = values_.size(); i-- > 0;) {
+        const double v = values_[i];
+        if (std::isnan(v)) {
+            // Nothing compares greater than NaN: no earlier value can stay.
+            if (maxq_.empty())
+                Push(v, base_ + i);
+            break;
+        }
+        if (maxq_.empty() || v > maxq_.front().v)
+            maxq_.push_front({v, base_ + i});
+        if (minq_.empty() || v < minq_.front().v)
+            minq_.push_front({v, base_ + i});
+    }
     extremesValid_ = true;
 }
 

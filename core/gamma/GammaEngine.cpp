@@ -249,7 +249,10 @@ void GammaEngine::CalcEngine(bool graph) {
 
     coldVol = coldVol + pistonVol;
     currVol = coldVol + hotVol;
-    host_.SetLabel("lDebug", "Vol = " + MyRealToStr(currVol));
+    // Built in a kept buffer: this runs at every crank angle of an analysis.
+    text_.assign("Vol = ");
+    text_ += MyRealToStr(currVol);
+    host_.SetLabel("lDebug", text_);
     Cell(3, MyRealToStr(currVol / maxVol));
 
     const double tMaxHot = FtoK(ReadInt(hotTempText_));
@@ -261,8 +264,10 @@ void GammaEngine::CalcEngine(bool graph) {
     Cell(9, Formatted(kEffectiveRatio, effectiveRatio));
 
     const double pistonArea = CalcCylVol(pistonDiam, 1);
-    Cell(10, Formatted(kNominalThrow, nominalRatio * minVol / pistonArea) + "; " +
-                 Formatted(kEffectiveThrow, effectiveRatio * minVol / pistonArea));
+    text_.assign(Formatted(kNominalThrow, nominalRatio * minVol / pistonArea));
+    text_ += "; ";
+    text_ += Formatted(kEffectiveThrow, effectiveRatio * minVol / pistonArea);
+    Cell(10, text_);
 
     const double deltaT = tMaxHot - tMaxCold;
     // Wall temperature at height y: linear from the hot bottom to the cold top.
@@ -298,7 +303,7 @@ void GammaEngine::CalcEngine(bool graph) {
     }
 
     if (graph) {
-        const double x = StrToInt(host_.FieldText("Phase"));
+        const double x = static_cast<double>(phase);
         DisplacerSeries.AddXY(x, dispPos);
         PistonSeries.AddXY(x, pistonPos);
         HotVolSeries.AddXY(x, 100 * hotVol / maxVol);

@@ -159,6 +159,7 @@ class GammaEngine {
     };
     const std::string& Formatted(TextSlot slot, double value);
     FormattedValue formatted_[5];
+    std::string text_; // scratch for texts put together at every evaluation
 
     ParsedField dispCylHeightText_{"DispCylHeight"}, dispCylDiameterText_{"DispCylDiameter"},
         dispHeightText_{"DispHeight"}, pistonDiameterText_{"PistonDiameter"},

@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <random>
+#include <string>
+#include <vector>
 
 using namespace kelvane;
 
@@ -67,4 +71,29 @@ TEST(ChartValueListExtremes, LeavingAscendingOrderKeepsTheExtremes) {
     EXPECT_EQ(s.XValues().MaxValue(), 3);
     s.DeleteFirst();
     EXPECT_EQ(s.XValues().MinValue(), -1);
+}
+
+// A NaN has no order: the extremes built in one pass after a change must be
+// the ones kept point by point, NaN or not.
+TEST(ChartValueListExtremes, RebuildingAgreesWithThePointByPointExtremesAroundNaN) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const std::vector<std::vector<double>> cases = {
+        {5, nan, 3}, {5, 3, nan}, {nan, 5, 3}, {1, 7, nan, 2, 9, 4}};
+    for (const auto& ys : cases) {
+        TLineSeries s;
+        s.SetXOrder(TValueOrder::None);
+        s.AddXY(0, 0); // an empty list answers 0 before building anything
+        s.YValues().MaxValue();
+        s.Clear();
+        for (std::size_t i = 0; i < ys.size(); ++i) {
+            s.AddXY(static_cast<double>(i), ys[i]);
+            s.YValues().MaxValue(); // built at once, then kept point by point
+        }
+        const double keptMax = s.YValues().MaxValue(), keptMin = s.YValues().MinValue();
+        s.SetYValue(0, ys[0]); // the next query builds them in one pass
+        const double builtMax = s.YValues().MaxValue(), builtMin = s.YValues().MinValue();
+        // Compared as texts, so that NaN matches NaN.
+        EXPECT_EQ(std::to_string(builtMax), std::to_string(keptMax));
+        EXPECT_EQ(std::to_string(builtMin), std::to_string(keptMin));
+    }
 }

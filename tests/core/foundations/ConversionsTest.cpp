@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iomanip>
 #include <limits>
+#include <random>
+#include <vector>
 
 using namespace kelvane;
 
@@ -57,6 +60,41 @@ TEST(RealToStr2, TwoDecimalsNoGrouping) {
     EXPECT_EQ(RealToStr2(-1.785), "-1.78");
     EXPECT_EQ(RealToStr2(-1.125), "-1.13");
     EXPECT_EQ(RealToStr2(0), "0.00");
+}
+
+// The short way of rounding must give the long way's text for every value:
+// spread magnitudes, and values a few steps either side of a half in the last
+// decimal, where rounding from the 18-digit form and from the value could part.
+TEST(FormatFixed, ShortWayAgreesWithTheDigitByDigitRounding) {
+    std::mt19937_64 rng(2026);
+    std::uniform_real_distribution<double> exponent(-7, 15), mantissa(1, 10);
+    std::uniform_int_distribution<long long> whole(0, 999999999);
+    std::vector<double> values = {0.0, -0.0, 0.5, 1.5, 2.5, -2.5, 0.125, 0.375, 1e15, 9.99e14};
+    for (int i = 0; i < 20000; ++i) {
+        const double v = mantissa(rng) * std::pow(10.0, exponent(rng));
+        values.push_back(rng() % 2 ? v : -v);
+    }
+    for (int decimals = 0; decimals <= 4; ++decimals) {
+        for (int i = 0; i < 4000; ++i) {
+            double v = (static_cast<double>(whole(rng)) + 0.5) / std::pow(10.0, decimals);
+            if (rng() % 2)
+                v = -v;
+            for (int step = 0; step < 4; ++step) {
+                values.push_back(v);
+                values.push_back(std::nextafter(v, 0.0));
+                v = std::nextafter(v, v * 2);
+            }
+        }
+    }
+    for (double v : values) {
+        for (int decimals = 0; decimals <= 4; ++decimals) {
+            for (bool group : {false, true}) {
+                ASSERT_EQ(detail::FormatFixed(v, decimals, group),
+                          detail::FormatFixedExact(v, decimals, group))
+                    << std::setprecision(17) << v << " decimals " << decimals;
+            }
+        }
+    }
 }
 
 struct ReadCase {
