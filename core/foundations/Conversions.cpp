@@ -22,54 +22,46 @@ constexpr long double kPi = 3.14159265358979323846264338327950288L;
 constexpr long double kCylPi = 3.14159L;
 
 // Writes the whole number n / 10^decimals, the integer part grouped by threes
-// when asked, with a minus sign unless n is zero.
+// when asked, with a minus sign when asked. Filled from the right.
 std::string WriteScaled(std::uint64_t n, int decimals, bool group, bool negative) {
-    char frac[8];
-    for (int i = decimals; i-- > 0;) {
-        frac[i] = static_cast<char>('0' + n % 10);
+    char buf[40];
+    char* p = buf + sizeof buf;
+    for (int i = 0; i < decimals; ++i) {
+        *--p = static_cast<char>('0' + n % 10);
         n /= 10;
     }
-    char intDigits[24];
-    int intLen = 0;
+    if (decimals > 0)
+        *--p = '.';
+    int written = 0;
     do {
-        intDigits[intLen++] = static_cast<char>('0' + n % 10);
+        if (group && written > 0 && written % 3 == 0)
+            *--p = ',';
+        *--p = static_cast<char>('0' + n % 10);
         n /= 10;
+        ++written;
     } while (n != 0);
-
-    char out[48];
-    int len = 0;
     if (negative)
-        out[len++] = '-';
-    for (int i = 0; i < intLen; ++i) {
-        if (group && i > 0 && (intLen - i) % 3 == 0)
-            out[len++] = ',';
-        out[len++] = intDigits[intLen - 1 - i];
-    }
-    if (decimals > 0) {
-        out[len++] = '.';
-        std::memcpy(out + len, frac, static_cast<std::size_t>(decimals));
-        len += decimals;
-    }
-    return std::string(out, static_cast<std::size_t>(len));
+        *--p = '-';
+    return std::string(p, static_cast<std::size_t>(buf + sizeof buf - p));
 }
 
 // The rounding below, done directly on the value scaled by 10^decimals. The
-// 18-digit form differs from the value by at most 5e-18 of it, so the two
-// round alike unless the scaled value lies that close to a half; those few
-// values (and very large ones) take the exact route. False when it cannot say.
+// 18-digit form differs from the value by at most 5e-18 of it and the scaling
+// adds at most 1.2e-16, so the two round alike unless the scaled value lies
+// that close to a half; those few values (and very large ones) take the exact
+// route. False when it cannot say.
 bool FormatFixedFast(double r, int decimals, bool group, std::string& text) {
-    static constexpr long double kScale[] = {1.0L, 10.0L, 100.0L, 1000.0L, 10000.0L};
+    static constexpr double kScale[] = {1.0, 10.0, 100.0, 1000.0, 10000.0};
     if (decimals < 0 || decimals > 4)
         return false;
-    const long double scaled = std::fabs(static_cast<long double>(r)) * kScale[decimals];
-    if (!(scaled < 1e15L))
+    const double scaled = std::fabs(r) * kScale[decimals];
+    if (!(scaled < 1e15))
         return false;
-    const long double whole = std::floor(scaled);
-    const long double frac = scaled - whole; // exact
-    // The product above is within 2^-63 of the true one; the margin covers both errors.
-    if (std::fabs(frac - 0.5L) <= scaled * 1e-16L)
+    const auto whole = static_cast<std::uint64_t>(scaled);
+    const double frac = scaled - static_cast<double>(whole); // exact
+    if (std::fabs(frac - 0.5) <= scaled * 1e-15)
         return false;
-    const std::uint64_t n = static_cast<std::uint64_t>(whole) + (frac > 0.5L ? 1 : 0);
+    const std::uint64_t n = whole + (frac > 0.5 ? 1 : 0);
     text = WriteScaled(n, decimals, group, std::signbit(r) && n != 0);
     return true;
 }

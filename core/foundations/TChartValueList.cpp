@@ -6,7 +6,7 @@
 namespace kelvane {
 
 double TChartValueList::MaxValue() const {
-    if (values_.empty())
+    if (Count() == 0)
         return 0;
     if (ordered_)
         return values_.back();
@@ -16,31 +16,33 @@ double TChartValueList::MaxValue() const {
 }
 
 double TChartValueList::MinValue() const {
-    if (values_.empty())
+    if (Count() == 0)
         return 0;
     if (ordered_)
-        return values_.front();
+        return values_[head_];
     if (!extremesValid_)
         Rebuild();
     return minq_.front().v;
 }
 
 int TChartValueList::Locate(double x) const {
+    const auto values = Values();
     if (ordered_) {
-        auto it = std::lower_bound(values_.begin(), values_.end(), x);
-        if (it != values_.end() && *it == x)
-            return static_cast<int>(it - values_.begin());
+        auto it = std::lower_bound(values.begin(), values.end(), x);
+        if (it != values.end() && *it == x)
+            return static_cast<int>(it - values.begin());
         return -1;
     }
-    for (std::size_t i = 0; i < values_.size(); ++i) {
-        if (values_[i] == x)
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (values[i] == x)
             return static_cast<int>(i);
     }
     return -1;
 }
 
 void TChartValueList::Clear() {
-    values_.clear();
+    values_.clear(); // keeps the block for the next revolution
+    head_ = 0;
     base_ = 0;
     maxq_.clear();
     minq_.clear();
@@ -70,8 +72,9 @@ void TChartValueList::Rebuild() const {
     // touches the queues only for the few values they keep.
     maxq_.clear();
     minq_.clear();
-    for (std::size_t i = values_.size(); i-- > 0;) {
-        const double v = values_[i];
+    const auto values = Values();
+    for (std::size_t i = values.size(); i-- > 0;) {
+        const double v = values[i];
         if (std::isnan(v)) {
             // Nothing compares greater than NaN: no earlier value can stay.
             if (maxq_.empty())
@@ -87,11 +90,11 @@ void TChartValueList::Rebuild() const {
 }
 
 void TChartValueList::Insert(int index, double v) {
-    const bool atEnd = static_cast<std::size_t>(index) == values_.size();
+    const bool atEnd = index == Count();
     if (atEnd)
         values_.push_back(v);
     else
-        values_.insert(values_.begin() + index, v);
+        values_.insert(values_.begin() + static_cast<std::ptrdiff_t>(head_) + index, v);
     if (ordered_ || !extremesValid_)
         return;
     if (atEnd)
@@ -105,13 +108,17 @@ void TChartValueList::Erase(int index) {
         PopFront();
         return;
     }
-    values_.erase(values_.begin() + index);
+    values_.erase(values_.begin() + static_cast<std::ptrdiff_t>(head_) + index);
     if (!ordered_ && extremesValid_)
         Invalidate();
 }
 
 void TChartValueList::PopFront() {
-    values_.pop_front();
+    ++head_;
+    if (head_ >= 4096 && head_ * 2 >= values_.size()) {
+        values_.erase(values_.begin(), values_.begin() + static_cast<std::ptrdiff_t>(head_));
+        head_ = 0;
+    }
     if (!ordered_ && extremesValid_) {
         if (!maxq_.empty() && maxq_.front().at == base_)
             maxq_.pop_front();
@@ -122,7 +129,7 @@ void TChartValueList::PopFront() {
 }
 
 void TChartValueList::Set(int index, double v) {
-    values_[static_cast<std::size_t>(index)] = v;
+    values_[head_ + static_cast<std::size_t>(index)] = v;
     if (!ordered_ && extremesValid_)
         Invalidate();
 }

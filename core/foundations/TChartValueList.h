@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <span>
+#include <vector>
 
 namespace kelvane {
 
@@ -14,15 +16,17 @@ namespace kelvane {
 // make the next query rebuild them once.
 class TChartValueList {
   public:
-    int Count() const { return static_cast<int>(values_.size()); }
-    double operator[](int i) const { return values_[static_cast<std::size_t>(i)]; }
-    double Value(int i) const { return values_[static_cast<std::size_t>(i)]; }
+    int Count() const { return static_cast<int>(values_.size() - head_); }
+    double operator[](int i) const { return values_[head_ + static_cast<std::size_t>(i)]; }
+    double Value(int i) const { return (*this)[i]; }
     // Both 0 for an empty list.
     double MaxValue() const;
     double MinValue() const;
     // Index of the first value equal to x exactly, or -1.
     int Locate(double x) const;
-    const std::deque<double>& Values() const { return values_; }
+    std::span<const double> Values() const {
+        return {values_.data() + head_, values_.size() - head_};
+    }
 
   private:
     friend class TLineSeries;
@@ -42,9 +46,12 @@ class TChartValueList {
     void Invalidate();
     void Rebuild() const;
 
-    std::deque<double> values_;
+    // One block, so appending and reading cost no more than an array's. Points
+    // dropped from the front only move head_ until they are half the block.
+    std::vector<double> values_;
+    std::size_t head_ = 0;
     bool ordered_ = false;
-    std::uint64_t base_ = 0; // position of values_[0]
+    std::uint64_t base_ = 0; // position of values_[head_]
     mutable bool extremesValid_ = true;
     mutable std::deque<Entry> maxq_; // decreasing: maxq_.front() is the maximum
     mutable std::deque<Entry> minq_; // increasing: minq_.front() is the minimum

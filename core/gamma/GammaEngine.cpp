@@ -2,6 +2,7 @@
 
 #include "GammaPicture.h"
 #include "foundations/Conversions.h"
+#include "foundations/FlagGuard.h"
 #include "foundations/MarlUtils.h"
 
 #include <algorithm>
@@ -63,18 +64,6 @@ void StylePoints(TLineSeries& s, TColor color) {
 const char* const GammaEngine::kFieldNames[9] = {"DispCylHeight",  "DispCylDiameter", "DispHeight",
                                                  "PistonDiameter", "PistonThrow",     "Phase",
                                                  "PhaseOffset",    "HotTemp",         "ColdTemp"};
-
-// Sets a flag for a scope and clears it on every way out, exceptions included.
-class GammaEngine::FlagGuard {
-  public:
-    explicit FlagGuard(bool& flag) : flag_(flag) { flag_ = true; }
-    ~FlagGuard() { flag_ = false; }
-    FlagGuard(const FlagGuard&) = delete;
-    FlagGuard& operator=(const FlagGuard&) = delete;
-
-  private:
-    bool& flag_;
-};
 
 GammaEngine::GammaEngine(EngineHost& host)
     : DisplacerSeries(Chart1.AddSeries("DisplacerSeries", "Displacer")),
@@ -174,6 +163,8 @@ void GammaEngine::ShowEngine(Canvas& canvas) const {
 }
 
 double GammaEngine::ReadReal(ParsedField& memo, double defVal) {
+    if (textsSettled_ && memo.valid)
+        return memo.value;
     std::string text = host_.FieldText(memo.name);
     if (!memo.valid || text != memo.text) {
         memo.value = MyStrToReal(text, defVal);
@@ -184,6 +175,8 @@ double GammaEngine::ReadReal(ParsedField& memo, double defVal) {
 }
 
 int GammaEngine::ReadInt(ParsedField& memo) {
+    if (textsSettled_ && memo.valid)
+        return static_cast<int>(memo.value);
     std::string text = host_.FieldText(memo.name);
     if (!memo.valid || text != memo.text) {
         // Throws for a text that is not a whole number, leaving the memo as it was.
@@ -338,13 +331,22 @@ void GammaEngine::CalcButtonClick() {
 
     minHot = 1000.0;
     maxCold = -200.0;
-    for (int p = 0; p <= 360; ++p) {
+    auto evaluateAt = [this](int p) {
         host_.SetFieldText("Phase", IntToStr(p));
         CalcEngine(true);
         if (tHot < minHot)
             minHot = tHot;
         if (tCold > maxCold)
             maxCold = tCold;
+    };
+    evaluateAt(0);
+    {
+        // Within a revolution only "Phase" changes (the engine writes it and
+        // the calcing guard makes that write inert), so the other texts read
+        // at the first angle hold for the rest.
+        FlagGuard settled(textsSettled_);
+        for (int p = 1; p <= 360; ++p)
+            evaluateAt(p);
     }
 
     host_.SetFieldText("Phase", "0");

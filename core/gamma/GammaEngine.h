@@ -133,7 +133,6 @@ class GammaEngine {
     static long long ClickAngle(double x, double plotLeft, double plotRight);
 
   private:
-    class FlagGuard;
     // The last text read from a field and its value: the texts are parsed at
     // every crank angle but rarely change within a revolution.
     struct ParsedField {
@@ -159,7 +158,8 @@ class GammaEngine {
     };
     const std::string& Formatted(TextSlot slot, double value);
     FormattedValue formatted_[5];
-    std::string text_; // scratch for texts put together at every evaluation
+    std::string text_;          // scratch for texts put together at every evaluation
+    bool textsSettled_ = false; // the parameter texts cannot change until cleared
 
     ParsedField dispCylHeightText_{"DispCylHeight"}, dispCylDiameterText_{"DispCylDiameter"},
         dispHeightText_{"DispHeight"}, pistonDiameterText_{"PistonDiameter"},

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <deque>
 #include <limits>
 #include <random>
 #include <string>
@@ -95,5 +96,33 @@ TEST(ChartValueListExtremes, RebuildingAgreesWithThePointByPointExtremesAroundNa
         // Compared as texts, so that NaN matches NaN.
         EXPECT_EQ(std::to_string(builtMax), std::to_string(keptMax));
         EXPECT_EQ(std::to_string(builtMin), std::to_string(keptMin));
+    }
+}
+
+// A long strip chart: points appended at the end and dropped from the front
+// many thousands of times over, so the store reclaims its dropped front more
+// than once; the points and extremes must be those of a plain queue.
+TEST(ChartValueListExtremes, LongStripChartKeepsItsPointsInOrder) {
+    TLineSeries s;
+    s.SetXOrder(TValueOrder::None);
+    std::deque<double> expected;
+    std::mt19937 rng(7);
+    std::uniform_real_distribution<double> value(-1000, 1000);
+    for (int step = 0; step < 30000; ++step) {
+        const double v = value(rng);
+        s.AddXY(step, v);
+        expected.push_back(v);
+        if (expected.size() > 700) {
+            s.DeleteFirst();
+            expected.pop_front();
+        }
+        if (step % 997 == 0 || step > 29990) {
+            ASSERT_EQ(s.Count(), static_cast<int>(expected.size()));
+            ASSERT_TRUE(std::equal(expected.begin(), expected.end(), s.YValues().Values().begin()));
+            EXPECT_EQ(s.XValues()[0], step - static_cast<int>(expected.size()) + 1);
+        }
+        ExpectExtremes(s.YValues(), "y ", step);
+        if (HasFailure())
+            return;
     }
 }

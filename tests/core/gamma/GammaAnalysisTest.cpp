@@ -126,6 +126,22 @@ TEST_F(GammaAnalysis, ConversionErrorInsideTheModelClearsTheGuard) {
     EXPECT_EQ(engine.PressureSeries.Count(), 361);
 }
 
+// An analysis reads the parameter texts once for its revolution; whatever
+// way it ends, later evaluations and analyses read them afresh.
+TEST_F(GammaAnalysis, TextsEditedAfterAnAnalysisAreReadAgain) {
+    engine.CalcButtonClick();
+    Put("PistonThrow", "80");
+    EvaluateAt(90);
+    EXPECT_DOUBLE_EQ(engine.pistonPos, 40); // crank at 180 degrees: half of the 80 throw
+    Put("HotTemp", "300.5");
+    EXPECT_THROW(engine.CalcButtonClick(), EConvertError);
+    Put("HotTemp", "500");
+    Put("DispHeight", "50");
+    engine.CalcButtonClick();
+    EXPECT_DOUBLE_EQ(engine.dispHt, 50);
+    EXPECT_GT(engine.minHot, 3651.0 / 9); // above the 300-degree revolution's
+}
+
 TEST_F(GammaAnalysis, ARequestDuringAnAnalysisIsIgnored) {
     int nested = 0;
     host.onFieldChange = [&](const std::string&) {

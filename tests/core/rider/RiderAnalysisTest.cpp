@@ -9,6 +9,10 @@
 namespace kelvane {
 namespace {
 
+std::vector<double> Points(const TChartValueList& values) {
+    return {values.Values().begin(), values.Values().end()};
+}
+
 using test::RiderTestHost;
 
 struct OffsetCase {
@@ -102,16 +106,16 @@ TEST(RiderAnalysis, RepeatingItChangesNothing) {
     RiderTestHost t;
     RiderEngine& e = t.engine;
     e.CalcButtonClick();
-    std::vector<std::deque<double>> before;
+    std::vector<std::vector<double>> before;
     for (TChart* c : e.Charts())
         for (int i = 0; i < c->SeriesCount(); ++i)
-            before.push_back(c->Series(i).YValues().Values());
+            before.push_back(Points(c->Series(i).YValues()));
     std::vector<std::string> rows = {t.Row(6), t.Row(7), t.Row(8)};
     e.CalcButtonClick();
     std::size_t k = 0;
     for (TChart* c : e.Charts())
         for (int i = 0; i < c->SeriesCount(); ++i)
-            EXPECT_EQ(c->Series(i).YValues().Values(), before[k++]) << c->Series(i).Name;
+            EXPECT_EQ(Points(c->Series(i).YValues()), before[k++]) << c->Series(i).Name;
     EXPECT_EQ(rows, (std::vector<std::string>{t.Row(6), t.Row(7), t.Row(8)}));
 }
 

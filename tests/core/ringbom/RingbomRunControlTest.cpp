@@ -9,6 +9,10 @@ using kelvane::test::RingbomRig;
 
 namespace {
 
+std::vector<double> Points(const TChartValueList& values) {
+    return {values.Values().begin(), values.Values().end()};
+}
+
 std::vector<TChart*> AngleCharts(RingbomEngine& e) {
     return {&e.Chart1, &e.Chart2, &e.Chart3, &e.Chart4};
 }
@@ -108,9 +112,9 @@ TEST_P(RingbomNoSlot, StepIsNotRecordedInAnySlot) {
     RingbomRig rig(false, true);
     RingbomEngine& e = rig.engine;
     rig.Tick(80);
-    std::vector<std::deque<double>> before;
+    std::vector<std::vector<double>> before;
     for (TLineSeries* s : e.RecordedSeries())
-        before.push_back(s->YValues().Values());
+        before.push_back(Points(s->YValues()));
     const double oldPressure = e.currPressure;
     rig.host.fields["Phase"] = GetParam();
     e.SingleStepButtonClick();
@@ -118,7 +122,7 @@ TEST_P(RingbomNoSlot, StepIsNotRecordedInAnySlot) {
     EXPECT_EQ(e.pressureHistory[360], e.currPressure);
     auto series = e.RecordedSeries();
     for (std::size_t k = 0; k + 1 < series.size(); ++k)
-        EXPECT_EQ(series[k]->YValues().Values(), before[k]) << series[k]->Name;
+        EXPECT_EQ(Points(series[k]->YValues()), before[k]) << series[k]->Name;
     EXPECT_EQ(e.PVSeries.Count(), static_cast<int>(before.back().size()) + 1);
 }
 
