@@ -76,6 +76,10 @@ void WidgetHost::ShowGrid() {
         edit->setText(QString::fromStdString(text));
         texts_[name] = text;
     }
+    auto labels = std::move(pendingLabels_);
+    pendingLabels_.clear();
+    for (const auto& [name, text] : labels)
+        labels_.at(name)->setText(QString::fromStdString(text));
     if (!grid_)
         return;
     auto cells = std::move(pendingCells_);
@@ -93,9 +97,9 @@ void WidgetHost::ShowGrid() {
 }
 
 void WidgetHost::SetLabel(const std::string& name, const std::string& text) {
-    auto it = labels_.find(name);
-    if (it != labels_.end())
-        it->second->setText(QString::fromStdString(text));
+    // Written at every evaluation like the cells, and shown with them.
+    if (labels_.count(name))
+        pendingLabels_[name] = text;
 }
 
 void WidgetHost::RedrawPicture() {

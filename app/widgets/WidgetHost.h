@@ -22,7 +22,7 @@ class WidgetHost : public EngineHost {
     void AddLabel(const std::string& name, QLabel* label) { labels_[name] = label; }
     void SetGrid(QTableWidget* grid) { grid_ = grid; }
     QLineEdit* Field(const std::string& name) const;
-    // Puts the cells and the field texts written since the last call on screen.
+    // Puts the cells, labels and field texts written since the last call on screen.
     void ShowGrid();
 
     // While this answers true, field writes would be inert (the window's own
@@ -52,6 +52,7 @@ class WidgetHost : public EngineHost {
     // The fields' texts as std::string: the engines read them at every evaluation.
     std::map<std::string, std::string> texts_;
     std::map<std::pair<int, int>, std::string> pendingCells_;
+    std::map<std::string, std::string> pendingLabels_;
 };
 
 } // namespace kelvane

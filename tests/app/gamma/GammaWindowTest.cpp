@@ -2,6 +2,7 @@
 #include "foundations/TIniFile.h"
 #include "gamma/TGammaStirlingMainForm.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
@@ -49,6 +50,8 @@ TEST_F(GammaWindow, OpensWithTheDefaultsAnimatingFast) {
     EXPECT_EQ(form->Grid()->item(0, 0)->text(), "Disp Posn");
     EXPECT_EQ(form->Grid()->item(11, 0)->text(), "Net Work");
     EXPECT_EQ(form->Engine().PressureSeries.Count(), 361);
+    // The debug label shows the last of its 362 writes: the volume at phase 0.
+    EXPECT_EQ(form->findChild<QLabel*>("lDebug")->text(), "Vol = 356,570");
     EXPECT_FALSE(form->Picture()->pixmap().isNull());
     AppTestEnvironment::Snapshot(*form, "gamma-window");
 }
