@@ -22,6 +22,38 @@ QCPRange SafeRange(double lower, double upper) {
     return QCPRange(lower, upper);
 }
 
+// A legend entry that measures its text once per text, font and icon size:
+// measuring shapes the text, and the legend is laid out at every replot.
+class MeasuredLegendItem : public QCPPlottableLegendItem {
+  public:
+    using QCPPlottableLegendItem::QCPPlottableLegendItem;
+
+    QSize minimumOuterSizeHint() const override {
+        const QFont font = getFont();
+        const QSize icon = mParentLegend->iconSize();
+        const QMargins margins = this->margins();
+        if (!measured_ || mPlottable->name() != name_ || font != font_ || icon != icon_ ||
+            margins != margins_ || mParentLegend->iconTextPadding() != padding_) {
+            size_ = QCPPlottableLegendItem::minimumOuterSizeHint();
+            name_ = mPlottable->name();
+            font_ = font;
+            icon_ = icon;
+            margins_ = margins;
+            padding_ = mParentLegend->iconTextPadding();
+            measured_ = true;
+        }
+        return size_;
+    }
+
+  private:
+    mutable bool measured_ = false;
+    mutable QSize size_, icon_;
+    mutable QString name_;
+    mutable QFont font_;
+    mutable QMargins margins_;
+    mutable int padding_ = 0;
+};
+
 } // namespace
 
 ChartView::ChartView(TChart& chart, QWidget* parent) : QCustomPlot(parent), chart_(chart) {
@@ -105,7 +137,7 @@ void ChartView::ApplyStyle(SeriesState& state) {
     }
     bool listed = legend->hasItemWithPlottable(p);
     if (s.ShowInLegend && !listed)
-        p->addToLegend();
+        legend->addItem(new MeasuredLegendItem(legend, p));
     else if (!s.ShowInLegend && listed)
         p->removeFromLegend();
 }
