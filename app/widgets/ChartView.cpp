@@ -179,17 +179,10 @@ bool ChartView::SyncAxis(const TChartAxis& axis, QCPAxis* view, bool isVertical)
     QString& title = axisTitles_[view == xAxis ? 0 : view == yAxis ? 1 : 2];
     title = QString::fromStdString(axis.TitleCaption);
     view->setLabel(title);
-    if (axis.Increment > 0) {
-        auto ticker = qSharedPointerDynamicCast<QCPAxisTickerFixed>(view->ticker());
-        if (!ticker) {
-            ticker = QSharedPointer<QCPAxisTickerFixed>(new QCPAxisTickerFixed);
-            view->setTicker(ticker);
-        }
-        ticker->setTickStep(axis.Increment);
-    }
     bool automatic = axis.Automatic || axis.AutomaticMinimum || axis.AutomaticMaximum;
     if (!automatic) {
         view->setRange(SafeRange(axis.Minimum(), axis.Maximum()));
+        SetLabelStep(axis, view);
         return true;
     }
     // Automatic bounds follow the data of the series drawn against this axis.
@@ -218,7 +211,46 @@ bool ChartView::SyncAxis(const TChartAxis& axis, QCPAxis* view, bool isVertical)
     double upper =
         axis.AutomaticMaximum || axis.Automatic ? (found ? range.upper + pad : 1) : axis.Maximum();
     view->setRange(SafeRange(lower, upper));
+    SetLabelStep(axis, view);
     return true;
+}
+
+void ChartView::SetLabelStep(const TChartAxis& axis, QCPAxis* view) {
+    if (!(axis.Increment > 0))
+        return;
+    auto ticker = qSharedPointerDynamicCast<QCPAxisTickerFixed>(view->ticker());
+    if (!ticker) {
+        ticker = QSharedPointer<QCPAxisTickerFixed>(new QCPAxisTickerFixed);
+        view->setTicker(ticker);
+    }
+    ticker->setTickStep(LabelStep(axis.Increment, view));
+}
+
+double ChartView::LabelStep(double increment, QCPAxis* view) const {
+    const bool horizontal = view->orientation() == Qt::Horizontal;
+    const int length = horizontal ? axisRect()->width() : axisRect()->height();
+    const QCPRange range = view->range();
+    if (length <= 0 || !(range.size() > 0))
+        return increment; // not laid out yet
+    // The room a label needs: the longer end's digits across (its height up
+    // a vertical axis) and a tenth more between neighbours.
+    const QFontMetrics metrics(view->tickLabelFont());
+    const auto characters = std::max(QString::number(range.lower).size(),
+                                     QString::number(range.upper).size());
+    const double size = horizontal ? static_cast<double>(characters * metrics.horizontalAdvance('0'))
+                                   : metrics.height();
+    const double fitting = std::max(1.0, length / (1.1 * size));
+    // The increment is the smallest step between labels: where labels that
+    // close would overlap, the step grows to 2, 5, 10, 20, 50... times it.
+    double step = increment;
+    for (double decade = 1; range.size() / step > fitting && decade < 1e15; decade *= 10) {
+        for (double factor : {2.0, 5.0, 10.0}) {
+            step = increment * decade * factor;
+            if (range.size() / step <= fitting)
+                break;
+        }
+    }
+    return step;
 }
 
 void ChartView::SyncTitle() {

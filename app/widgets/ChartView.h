@@ -54,6 +54,10 @@ class ChartView : public QCustomPlot {
     void ApplyStyle(SeriesState& state);
     bool SyncPoints(SeriesState& state);
     bool SyncAxis(const TChartAxis& axis, QCPAxis* view, bool isVertical);
+    // Labels an axis with a fixed increment at that step, or at the smallest
+    // of its multiples whose labels do not overlap.
+    void SetLabelStep(const TChartAxis& axis, QCPAxis* view);
+    double LabelStep(double increment, QCPAxis* view) const;
     void SyncTitle();
     void SyncLegend();
     // Axis titles that would run off the chart are cut with an ellipsis;

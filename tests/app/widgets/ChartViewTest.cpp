@@ -2,8 +2,12 @@
 #include "foundations/TChart.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
 
 using namespace kelvane;
 
@@ -94,3 +98,42 @@ TEST(ChartViewReplot, AHiddenChartReplotsOnlyWhenShown) {
 }
 
 } // namespace
+
+// An axis increment is the smallest step between labels: a crank-angle axis
+// keeps it, and a long strip-chart record labels a multiple of it sparse
+// enough for its labels not to overlap (one per 45 degrees of 50,000 would
+// also draw 1,100 labels and grid lines at every tick).
+TEST(ChartViewAxes, AnIncrementGrowsToMultiplesWhereLabelsWouldOverlap) {
+    TChart chart("Chart1");
+    chart.AddSeries("Series").AddXY(0, 0);
+    chart.BottomAxis.Automatic = chart.BottomAxis.AutomaticMinimum =
+        chart.BottomAxis.AutomaticMaximum = false;
+    chart.BottomAxis.Increment = 45;
+    chart.BottomAxis.SetMinMax(0, 360);
+    ChartView view(chart);
+    view.resize(400, 300);
+    view.replot(); // lays the chart out
+    view.Sync();
+    auto step = [&] {
+        return qSharedPointerDynamicCast<QCPAxisTickerFixed>(view.xAxis->ticker())->tickStep();
+    };
+    EXPECT_EQ(step(), 45);
+
+    chart.BottomAxis.SetMinMax(0, 50000);
+    view.Sync();
+    const double wide = step();
+    EXPECT_EQ(std::fmod(wide, 45), 0) << wide;
+    EXPECT_LE(50000 / wide, 12) << wide;
+    EXPECT_GE(50000 / wide, 3) << wide;
+    view.replot();
+    QVector<double> ticks;
+    QVector<QString> labels;
+    view.xAxis->ticker()->generate(view.xAxis->range(), view.locale(), 'g', 6, ticks, nullptr,
+                                   &labels);
+    const int labelWidth = QFontMetrics(view.xAxis->tickLabelFont()).horizontalAdvance("50000");
+    EXPECT_GT(view.axisRect()->width() / std::max<qsizetype>(1, ticks.size() - 1), labelWidth);
+
+    chart.BottomAxis.SetMinMax(0, 360);
+    view.Sync();
+    EXPECT_EQ(step(), 45);
+}
