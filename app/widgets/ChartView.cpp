@@ -226,7 +226,7 @@ void ChartView::SetLabelStep(const TChartAxis& axis, QCPAxis* view) {
     ticker->setTickStep(LabelStep(axis.Increment, view));
 }
 
-double ChartView::LabelStep(double increment, QCPAxis* view) const {
+double ChartView::LabelStep(double increment, QCPAxis* view) {
     const bool horizontal = view->orientation() == Qt::Horizontal;
     const int length = horizontal ? axisRect()->width() : axisRect()->height();
     const QCPRange range = view->range();
@@ -234,11 +234,16 @@ double ChartView::LabelStep(double increment, QCPAxis* view) const {
         return increment; // not laid out yet
     // The room a label needs: the longer end's digits across (its height up
     // a vertical axis) and a tenth more between neighbours.
-    const QFontMetrics metrics(view->tickLabelFont());
-    const auto characters = std::max(QString::number(range.lower).size(),
-                                     QString::number(range.upper).size());
-    const double size = horizontal ? static_cast<double>(characters * metrics.horizontalAdvance('0'))
-                                   : metrics.height();
+    if (view->tickLabelFont() != labelFont_) {
+        // Measured once per font: measuring shapes text, and this runs at every sync.
+        const QFontMetrics metrics(view->tickLabelFont());
+        labelFont_ = view->tickLabelFont();
+        digitWidth_ = metrics.horizontalAdvance('0');
+        labelHeight_ = metrics.height();
+    }
+    const auto characters =
+        std::max(QString::number(range.lower).size(), QString::number(range.upper).size());
+    const double size = horizontal ? static_cast<double>(characters * digitWidth_) : labelHeight_;
     const double fitting = std::max(1.0, length / (1.1 * size));
     // The increment is the smallest step between labels: where labels that
     // close would overlap, the step grows to 2, 5, 10, 20, 50... times it.

@@ -57,7 +57,7 @@ class ChartView : public QCustomPlot {
     // Labels an axis with a fixed increment at that step, or at the smallest
     // of its multiples whose labels do not overlap.
     void SetLabelStep(const TChartAxis& axis, QCPAxis* view);
-    double LabelStep(double increment, QCPAxis* view) const;
+    double LabelStep(double increment, QCPAxis* view);
     void SyncTitle();
     void SyncLegend();
     // Axis titles that would run off the chart are cut with an ellipsis;
@@ -72,6 +72,9 @@ class ChartView : public QCustomPlot {
     std::uint64_t axisRevisions_[3] = {~0ULL, ~0ULL, ~0ULL};
     QString axisTitles_[3];
     double valueMargin_ = 0;
+    QFont labelFont_; // the tick label font last measured, and its sizes
+    int digitWidth_ = 0;
+    int labelHeight_ = 0;
     bool pressed_ = false;
     bool replotWhenShown_ = false;
 };
