@@ -173,6 +173,7 @@ static void BM_RingbomTick(benchmark::State& state) {
 BENCHMARK(BM_RingbomTick)
     ->Args({1000, 1})
     ->Args({10000, 1})
+    ->Args({50000, 1})
     ->Args({1000, 0})
     ->Args({50000, 0})
     ->ArgNames({"recorded", "all_data"})
