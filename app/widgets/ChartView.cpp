@@ -61,6 +61,8 @@ ChartView::ChartView(TChart& chart, QWidget* parent) : QCustomPlot(parent), char
     // Charts redraw at every animation step and sweep value: plain lines draw fastest.
     setNotAntialiasedElements(QCP::aeAll);
     setInteractions(QCP::Interactions());
+    // Legend entries are added as the series ask, as entries that measure their text once.
+    setAutoAddPlottableToLegend(false);
     setBackground(Qt::white);
     axisRect()->setBackground(Qt::white);
     xAxis2->setVisible(false);

@@ -2,7 +2,9 @@
 #include "foundations/TChart.h"
 
 #include <QCoreApplication>
+#include <QFont>
 #include <QFontMetrics>
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
@@ -136,4 +138,29 @@ TEST(ChartViewAxes, AnIncrementGrowsToMultiplesWhereLabelsWouldOverlap) {
     chart.BottomAxis.SetMinMax(0, 360);
     view.Sync();
     EXPECT_EQ(step(), 45);
+}
+
+// The legend lists the series that ask for it, once each and in their order;
+// an entry's size follows its font.
+TEST(ChartViewLegend, ListsTheSeriesThatAskForItInOrder) {
+    TChart chart("Chart1");
+    chart.AddSeries("A", "Alpha");
+    chart.AddSeries("B", "Beta").ShowInLegend = false;
+    chart.AddSeries("C", "Gamma");
+    ChartView view(chart);
+    auto names = [&] {
+        QStringList shown;
+        for (int i = 0; i < view.legend->itemCount(); ++i) {
+            auto* item = qobject_cast<QCPPlottableLegendItem*>(view.legend->item(i));
+            shown << (item ? item->plottable()->name() : QString("?"));
+        }
+        return shown.join(',');
+    };
+    EXPECT_EQ(names(), "Alpha,Gamma");
+    view.resize(400, 300);
+    view.replot();
+    const QSize before = view.legend->item(0)->minimumOuterSizeHint();
+    EXPECT_GT(before.width(), 0);
+    view.legend->setFont(QFont("DejaVu Sans", 14)); // a bigger font is measured again
+    EXPECT_GT(view.legend->item(0)->minimumOuterSizeHint().width(), before.width());
 }
