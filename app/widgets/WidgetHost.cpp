@@ -62,8 +62,14 @@ void WidgetHost::SetCell(int col, int row, const std::string& text) {
     if (!grid_ || row < 0 || col < 0 || row >= grid_->rowCount() || col >= grid_->columnCount())
         return;
     // An analysis rewrites the same cells hundreds of times before anything
-    // is painted: only the last text of each cell reaches the grid.
-    pendingCells_[{row, col}] = text;
+    // is painted: only the last text of each cell reaches the grid. One slot
+    // per cell keeps its text's storage from one write to the next.
+    const auto columns = static_cast<std::size_t>(grid_->columnCount());
+    const std::size_t at = static_cast<std::size_t>(row) * columns + static_cast<std::size_t>(col);
+    if (pendingCells_.size() != static_cast<std::size_t>(grid_->rowCount()) * columns)
+        pendingCells_.assign(static_cast<std::size_t>(grid_->rowCount()) * columns, {});
+    pendingCells_[at].text = text;
+    pendingCells_[at].pending = true;
 }
 
 void WidgetHost::ShowGrid() {
@@ -82,15 +88,21 @@ void WidgetHost::ShowGrid() {
         labels_.at(name)->setText(QString::fromStdString(text));
     if (!grid_)
         return;
-    auto cells = std::move(pendingCells_);
-    pendingCells_.clear();
-    for (const auto& [at, text] : cells) {
-        QTableWidgetItem* item = grid_->item(at.first, at.second);
+    const int columns = grid_->columnCount();
+    if (pendingCells_.size() != static_cast<std::size_t>(grid_->rowCount() * columns))
+        pendingCells_.clear(); // written for a grid of another shape
+    for (std::size_t at = 0; at < pendingCells_.size(); ++at) {
+        PendingCell& cell = pendingCells_[at];
+        if (!cell.pending)
+            continue;
+        cell.pending = false;
+        const int row = static_cast<int>(at) / columns, col = static_cast<int>(at) % columns;
+        QTableWidgetItem* item = grid_->item(row, col);
         if (!item) {
             item = new QTableWidgetItem;
-            grid_->setItem(at.first, at.second, item);
+            grid_->setItem(row, col, item);
         }
-        QString value = QString::fromStdString(text);
+        QString value = QString::fromStdString(cell.text);
         if (item->text() != value)
             item->setText(value);
     }

@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 #include <utility>
+#include <vector>
 
 class QCheckBox;
 class QLabel;
@@ -51,7 +52,11 @@ class WidgetHost : public EngineHost {
     std::map<std::string, std::string> pendingFields_;
     // The fields' texts as std::string: the engines read them at every evaluation.
     std::map<std::string, std::string> texts_;
-    std::map<std::pair<int, int>, std::string> pendingCells_;
+    struct PendingCell {
+        std::string text;
+        bool pending = false;
+    };
+    std::vector<PendingCell> pendingCells_; // row by row, as the grid was sized at the last write
     std::map<std::string, std::string> pendingLabels_;
 };
 
