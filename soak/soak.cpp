@@ -21,6 +21,7 @@
 // so that other programs on a shared machine do not fail the run; the wall
 // time of the slowest step is printed beside it.
 #include "TestPlatform.h"
+#include "gamma/GammaSweep.h"
 #include "gamma/TGammaStirlingMainForm.h"
 #include "rider/TRiderStirlingMainForm.h"
 #include "ringbom/TRingbomStirlingMainForm.h"
@@ -191,9 +192,7 @@ int main(int argc, char** argv) {
         {
             if (gamma.onSweepRequest) {
                 gamma.StopButtonClick();
-                const char* const yellow[] = {"DispCylHeight", "DispCylDiameter", "DispHeight",
-                                              "PistonThrow",   "PistonDiameter",  "PhaseOffset"};
-                for (const char* field : yellow) {
+                for (const char* field : GammaSweep::kYellowFields) {
                     std::string name = std::string("Sweep of ") + field;
                     ok = Phase(name.c_str(), 1, Limits{limits.capMb, 1e9, 1, 1},
                                [&] { gamma.Run([&] { gamma.onSweepRequest(field); }); }) &&
