@@ -88,7 +88,7 @@ def main():
     timed("Sweep of 101 values, end to end", "bench_sweep", r"Sweep", 500.0)
     timed("Calc in the Gamma window (4 charts)", "bench_windows", r"^BM_GammaCalcInWindow", 10.0)
     timed("Animation tick, Gamma window", "bench_windows", r"^BM_GammaTick", 5.0)
-    for n, all_data, view in ((1000, 1, "All Data"), (10000, 1, "All Data"),
+    for n, all_data, view in ((1000, 1, "All Data"), (10000, 1, "All Data"), (50000, 1, "All Data"),
                               (1000, 0, "360-degree view"), (50000, 0, "360-degree view")):
         timed(f"Animation tick, Ringbom window ({view}, {n // 1000} k steps)", "bench_windows",
               rf"^BM_RingbomTick/recorded:{n}/all_data:{all_data}/", 5.0)
