@@ -7,6 +7,14 @@ namespace kelvane {
 
 namespace {
 
+// The charts' texts are plain Latin labels redrawn at every replot: skipping
+// text shaping where the font allows it saves most of their layout time.
+QFont ChartFont(int pointSize) {
+    QFont font("DejaVu Sans", pointSize);
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    return font;
+}
+
 QColor ToQColor(TColor c) {
     return QColor(RedOf(c), GreenOf(c), BlueOf(c));
 }
@@ -69,12 +77,12 @@ ChartView::ChartView(TChart& chart, QWidget* parent) : QCustomPlot(parent), char
     yAxis2->setVisible(true);
     for (QCPAxis* axis : {xAxis, yAxis, yAxis2}) {
         axis->grid()->setVisible(axis != yAxis2);
-        axis->setLabelFont(QFont("DejaVu Sans", 8));
-        axis->setTickLabelFont(QFont("DejaVu Sans", 7));
+        axis->setLabelFont(ChartFont(8));
+        axis->setTickLabelFont(ChartFont(7));
     }
 
     plotLayout()->insertRow(0);
-    title_ = new QCPTextElement(this, QString(), QFont("DejaVu Sans", 9));
+    title_ = new QCPTextElement(this, QString(), ChartFont(9));
     plotLayout()->addElement(0, 0, title_);
 
     legendRow_ = new QCPLayoutGrid;
@@ -85,7 +93,7 @@ ChartView::ChartView(TChart& chart, QWidget* parent) : QCustomPlot(parent), char
     legend->setFillOrder(QCPLayoutGrid::foColumnsFirst);
     legend->setWrap(8);
     legend->setBorderPen(QPen(Qt::black));
-    legend->setFont(QFont("DejaVu Sans", 7));
+    legend->setFont(ChartFont(7));
     legend->setMargins(QMargins(3, 1, 3, 1));
     legendRow_->setFillOrder(QCPLayoutGrid::foColumnsFirst);
 
