@@ -58,18 +58,22 @@ void WidgetHost::SetChecked(const std::string& name, bool checked) {
         it->second->setChecked(checked);
 }
 
+void WidgetHost::SetGrid(QTableWidget* grid) {
+    grid_ = grid;
+    gridRows_ = grid ? grid->rowCount() : 0;
+    gridColumns_ = grid ? grid->columnCount() : 0;
+    pendingCells_.assign(static_cast<std::size_t>(gridRows_ * gridColumns_), {});
+}
+
 void WidgetHost::SetCell(int col, int row, const std::string& text) {
-    if (!grid_ || row < 0 || col < 0 || row >= grid_->rowCount() || col >= grid_->columnCount())
+    if (row < 0 || col < 0 || row >= gridRows_ || col >= gridColumns_)
         return;
     // An analysis rewrites the same cells hundreds of times before anything
     // is painted: only the last text of each cell reaches the grid. One slot
     // per cell keeps its text's storage from one write to the next.
-    const auto columns = static_cast<std::size_t>(grid_->columnCount());
-    const std::size_t at = static_cast<std::size_t>(row) * columns + static_cast<std::size_t>(col);
-    if (pendingCells_.size() != static_cast<std::size_t>(grid_->rowCount()) * columns)
-        pendingCells_.assign(static_cast<std::size_t>(grid_->rowCount()) * columns, {});
-    pendingCells_[at].text = text;
-    pendingCells_[at].pending = true;
+    PendingCell& cell = pendingCells_[static_cast<std::size_t>(row * gridColumns_ + col)];
+    cell.text = text;
+    cell.pending = true;
 }
 
 void WidgetHost::ShowGrid() {
@@ -88,15 +92,13 @@ void WidgetHost::ShowGrid() {
         labels_.at(name)->setText(QString::fromStdString(text));
     if (!grid_)
         return;
-    const int columns = grid_->columnCount();
-    if (pendingCells_.size() != static_cast<std::size_t>(grid_->rowCount() * columns))
-        pendingCells_.clear(); // written for a grid of another shape
     for (std::size_t at = 0; at < pendingCells_.size(); ++at) {
         PendingCell& cell = pendingCells_[at];
         if (!cell.pending)
             continue;
         cell.pending = false;
-        const int row = static_cast<int>(at) / columns, col = static_cast<int>(at) % columns;
+        const int row = static_cast<int>(at) / gridColumns_;
+        const int col = static_cast<int>(at) % gridColumns_;
         QTableWidgetItem* item = grid_->item(row, col);
         if (!item) {
             item = new QTableWidgetItem;

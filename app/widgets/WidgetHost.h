@@ -21,7 +21,8 @@ class WidgetHost : public EngineHost {
     void AddField(const std::string& name, QLineEdit* edit);
     void AddCheckBox(const std::string& name, QCheckBox* box) { checks_[name] = box; }
     void AddLabel(const std::string& name, QLabel* label) { labels_[name] = label; }
-    void SetGrid(QTableWidget* grid) { grid_ = grid; }
+    // The statistics grid; it keeps the rows and columns it has now.
+    void SetGrid(QTableWidget* grid);
     QLineEdit* Field(const std::string& name) const;
     // Puts the cells, labels and field texts written since the last call on screen.
     void ShowGrid();
@@ -49,6 +50,7 @@ class WidgetHost : public EngineHost {
     std::map<std::string, QCheckBox*> checks_;
     std::map<std::string, QLabel*> labels_;
     QTableWidget* grid_ = nullptr;
+    int gridRows_ = 0, gridColumns_ = 0;
     std::map<std::string, std::string> pendingFields_;
     // The fields' texts as std::string: the engines read them at every evaluation.
     std::map<std::string, std::string> texts_;
@@ -56,7 +58,7 @@ class WidgetHost : public EngineHost {
         std::string text;
         bool pending = false;
     };
-    std::vector<PendingCell> pendingCells_; // row by row, as the grid was sized at the last write
+    std::vector<PendingCell> pendingCells_; // row by row
     std::map<std::string, std::string> pendingLabels_;
 };
 
