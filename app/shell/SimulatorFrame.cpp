@@ -92,7 +92,10 @@ SimulatorFrame::SimulatorFrame(const FrameTraits& traits, QWidget* parent)
     StringGrid1->horizontalHeader()->hide();
     StringGrid1->verticalHeader()->hide();
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    StringGrid1->setFont(QFont("DejaVu Sans Mono", 7));
+    // Plain Latin figures, repainted after every analysis: no text shaping needed.
+    QFont gridFont("DejaVu Sans Mono", 7);
+    gridFont.setStyleStrategy(QFont::PreferNoShaping);
+    StringGrid1->setFont(gridFont);
     StringGrid1->setStyleSheet("QTableWidget::item { padding: 0px 1px; }");
     StringGrid1->verticalHeader()->setMinimumSectionSize(10);
     StringGrid1->verticalHeader()->setDefaultSectionSize(14);

@@ -21,49 +21,51 @@ namespace {
 constexpr long double kPi = 3.14159265358979323846264338327950288L;
 constexpr long double kCylPi = 3.14159L;
 
-// Writes the whole number n / 10^decimals, the integer part grouped by threes
-// when asked, with a minus sign when asked. Filled from the right.
-std::string WriteScaled(std::uint64_t n, int decimals, bool group, bool negative) {
-    char buf[40];
-    char* p = buf + sizeof buf;
+// Writes the whole number n / 10^decimals backwards, ending at end, the
+// integer part grouped by threes when asked, with a minus sign when asked;
+// returns where the text starts.
+char* WriteScaled(std::uint64_t n, int decimals, bool group, bool negative, char* end) {
+    char* p = end;
     for (int i = 0; i < decimals; ++i) {
         *--p = static_cast<char>('0' + n % 10);
         n /= 10;
     }
     if (decimals > 0)
         *--p = '.';
-    int written = 0;
+    int inGroup = 0; // digits written since the last separator
     do {
-        if (group && written > 0 && written % 3 == 0)
+        if (group && inGroup == 3) {
             *--p = ',';
+            inGroup = 0;
+        }
         *--p = static_cast<char>('0' + n % 10);
         n /= 10;
-        ++written;
+        ++inGroup;
     } while (n != 0);
     if (negative)
         *--p = '-';
-    return std::string(p, static_cast<std::size_t>(buf + sizeof buf - p));
+    return p;
 }
 
 // The rounding below, done directly on the value scaled by 10^decimals. The
 // 18-digit form differs from the value by at most 5e-18 of it and the scaling
 // adds at most 1.2e-16, so the two round alike unless the scaled value lies
 // that close to a half; those few values (and very large ones) take the exact
-// route. False when it cannot say.
-bool FormatFixedFast(double r, int decimals, bool group, std::string& text) {
+// route. Writes backwards from end (room for 32 characters) and returns where
+// the text starts, or nullptr when it cannot say.
+char* FormatFixedFast(double r, int decimals, bool group, char* end) {
     static constexpr double kScale[] = {1.0, 10.0, 100.0, 1000.0, 10000.0};
-    if (decimals < 0 || decimals > 4)
-        return false;
+    if (!std::isfinite(r) || decimals < 0 || decimals > 4)
+        return nullptr;
     const double scaled = std::fabs(r) * kScale[decimals];
     if (!(scaled < 1e15))
-        return false;
+        return nullptr;
     const auto whole = static_cast<std::uint64_t>(scaled);
     const double frac = scaled - static_cast<double>(whole); // exact
     if (std::fabs(frac - 0.5) <= scaled * 1e-15)
-        return false;
+        return nullptr;
     const std::uint64_t n = whole + (frac > 0.5 ? 1 : 0);
-    text = WriteScaled(n, decimals, group, std::signbit(r) && n != 0);
-    return true;
+    return WriteScaled(n, decimals, group, std::signbit(r) && n != 0, end);
 }
 
 locale_t CLocale() {
@@ -143,8 +145,9 @@ namespace detail {
 // decimal form, halves away from zero; a result of zero carries no sign. The
 // grids format several values at every crank angle, hence the short way first.
 std::string FormatFixed(double r, int decimals, bool group) {
-    if (std::string text; std::isfinite(r) && FormatFixedFast(r, decimals, group, text))
-        return text;
+    char buf[32];
+    if (const char* start = FormatFixedFast(r, decimals, group, buf + sizeof buf))
+        return std::string(start, static_cast<std::size_t>(buf + sizeof buf - start));
     return FormatFixedExact(r, decimals, group);
 }
 
