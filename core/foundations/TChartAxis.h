@@ -30,6 +30,13 @@ class TChartAxis {
     void SetMaximum(double value);
     // Sets both, in whichever order keeps the interval valid at every step.
     void SetMinMax(double minimum, double maximum);
+    // Fixed bounds: none of them follows the data.
+    void SetFixed(double minimum, double maximum) {
+        Automatic = AutomaticMinimum = AutomaticMaximum = false;
+        SetMinMax(minimum, maximum);
+    }
+    // Both bounds follow the data.
+    void SetAutomatic() { Automatic = AutomaticMinimum = AutomaticMaximum = true; }
 
     std::uint64_t Revision() const { return revision_; }
 

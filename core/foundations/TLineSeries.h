@@ -42,6 +42,15 @@ class TLineSeries {
     TVertAxis VertAxis = TVertAxis::Left;
     TChart* ParentChart = nullptr;
 
+    // The line's look: colour, pen width, legend entry and value axis.
+    void SetLine(TColor color, int width = 1, bool inLegend = true,
+                 TVertAxis axis = TVertAxis::Left) {
+        SeriesColor = color;
+        LinePen.Width = width;
+        ShowInLegend = inLegend;
+        VertAxis = axis;
+    }
+
     TValueOrder XOrder() const { return order_; }
     void SetXOrder(TValueOrder order);
 

@@ -34,20 +34,8 @@ void ScaleByMax(TLineSeries& s, double factor) {
 }
 
 void SetFixedAxis(TChartAxis& axis, double minimum, double maximum, const std::string& title) {
-    axis.Automatic = axis.AutomaticMinimum = axis.AutomaticMaximum = false;
-    axis.SetMinMax(minimum, maximum);
+    axis.SetFixed(minimum, maximum);
     axis.TitleCaption = title;
-}
-
-void SetAutomaticAxis(TChartAxis& axis) {
-    axis.Automatic = axis.AutomaticMinimum = axis.AutomaticMaximum = true;
-}
-
-void Style(TLineSeries& s, TColor color, int width, TVertAxis axis, bool inLegend = true) {
-    s.SeriesColor = color;
-    s.LinePen.Width = width;
-    s.VertAxis = axis;
-    s.ShowInLegend = inLegend;
 }
 
 void StylePoints(TLineSeries& s, TColor color) {
@@ -104,7 +92,7 @@ void GammaEngine::SetupCharts() {
 
     Chart2.SetTitle("(Normalized) Volume and Pressure");
     SetFixedAxis(Chart2.LeftAxis, 0, 1, "Normalized");
-    SetAutomaticAxis(Chart2.RightAxis);
+    Chart2.RightAxis.SetAutomatic();
     Chart2.RightAxis.Labels = false;
     Chart2.Legend.SymbolWidth = 55;
 
@@ -114,7 +102,7 @@ void GammaEngine::SetupCharts() {
     Chart3.Legend.SymbolWidth = 25;
 
     Chart4.SetTitle("Work");
-    SetAutomaticAxis(Chart4.LeftAxis);
+    Chart4.LeftAxis.SetAutomatic();
     Chart4.LeftAxis.TitleCaption = "Click the Help button!";
     Chart4.RightAxis.Labels = false;
     Chart4.Legend.SymbolWidth = 95;
@@ -122,25 +110,25 @@ void GammaEngine::SetupCharts() {
     Chart5.SetTitle("Pressure/Volume (Click to move)");
     Chart5.Legend.Visible = false;
     Chart5.Visible = false;
-    SetAutomaticAxis(Chart5.BottomAxis);
-    SetAutomaticAxis(Chart5.LeftAxis);
+    Chart5.BottomAxis.SetAutomatic();
+    Chart5.LeftAxis.SetAutomatic();
 
-    Style(DisplacerSeries, clBlack, 1, TVertAxis::Left);
-    Style(PistonSeries, clLime, 1, TVertAxis::Left);
-    Style(PhaseSeries1, clLightYellow, 3, TVertAxis::Left, false);
-    Style(HotVolSeries, clRed, 1, TVertAxis::Right);
-    Style(ColdVolSeries, clBlue, 1, TVertAxis::Right);
-    Style(TotalVolSeries, clLime, 1, TVertAxis::Left);
-    Style(PressureSeries, clBlack, 2, TVertAxis::Left);
-    Style(MeanPressureSeries, clBlack, 1, TVertAxis::Left, false);
-    Style(PhaseSeries2, clYellow, 2, TVertAxis::Left, false);
-    Style(NHotSeries, clRed, 2, TVertAxis::Left);
-    Style(NColdSeries, clBlue, 2, TVertAxis::Left);
-    Style(PhaseSeries3, clYellow, 2, TVertAxis::Left, false);
-    Style(HotTempSeries, clRed, 1, TVertAxis::Left);
-    Style(ColdTempSeries, clBlue, 1, TVertAxis::Left);
-    Style(WorkSeries, clBlue, 1, TVertAxis::Left);
-    Style(PhaseSeries4, clYellow, 2, TVertAxis::Left, false);
+    DisplacerSeries.SetLine(clBlack, 1);
+    PistonSeries.SetLine(clLime, 1);
+    PhaseSeries1.SetLine(clLightYellow, 3, false);
+    HotVolSeries.SetLine(clRed, 1, true, TVertAxis::Right);
+    ColdVolSeries.SetLine(clBlue, 1, true, TVertAxis::Right);
+    TotalVolSeries.SetLine(clLime, 1);
+    PressureSeries.SetLine(clBlack, 2);
+    MeanPressureSeries.SetLine(clBlack, 1, false);
+    PhaseSeries2.SetLine(clYellow, 2, false);
+    NHotSeries.SetLine(clRed, 2);
+    NColdSeries.SetLine(clBlue, 2);
+    PhaseSeries3.SetLine(clYellow, 2, false);
+    HotTempSeries.SetLine(clRed, 1);
+    ColdTempSeries.SetLine(clBlue, 1);
+    WorkSeries.SetLine(clBlue, 1);
+    PhaseSeries4.SetLine(clYellow, 2, false);
     StylePoints(PVSeries, clRed);
     StylePoints(PhaseSeries5, clLightYellow);
 }

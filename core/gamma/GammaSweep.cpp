@@ -1,6 +1,7 @@
 #include "GammaSweep.h"
 
 #include "foundations/Conversions.h"
+#include "foundations/FlagGuard.h"
 #include "foundations/MarlUtils.h"
 
 #include <charconv>
@@ -13,34 +14,10 @@ namespace {
 constexpr double kBound = 1000000.0;
 constexpr double kNoWorkYet = -10000000.0;
 
-void Style(TLineSeries& s, TColor color, TVertAxis axis = TVertAxis::Left) {
-    s.SeriesColor = color;
-    s.LinePen.Width = 2;
-    s.VertAxis = axis;
-}
-
-void SetAutomatic(TChartAxis& axis, const std::string& title) {
-    axis.Automatic = axis.AutomaticMinimum = axis.AutomaticMaximum = true;
-    axis.TitleCaption = title;
-}
-
 void SetNormalizedRightAxis(TChartAxis& axis) {
-    axis.Automatic = axis.AutomaticMinimum = axis.AutomaticMaximum = false;
-    axis.SetMinMax(0, 2);
+    axis.SetFixed(0, 2);
     axis.TitleCaption = "Normalized Pressure/Volume";
 }
-
-// Clears a flag on every way out of a sweep.
-class SweepFlag {
-  public:
-    explicit SweepFlag(bool& flag) : flag_(flag) { flag_ = true; }
-    ~SweepFlag() { flag_ = false; }
-    SweepFlag(const SweepFlag&) = delete;
-    SweepFlag& operator=(const SweepFlag&) = delete;
-
-  private:
-    bool& flag_;
-};
 
 } // namespace
 
@@ -109,8 +86,9 @@ void GammaSweep::SetupCharts() {
     for (const Layout& l : layout) {
         l.chart.SetTitle(l.title);
         l.chart.Legend.Visible = false;
-        SetAutomatic(l.chart.BottomAxis, "");
-        SetAutomatic(l.chart.LeftAxis, l.leftTitle);
+        l.chart.BottomAxis.SetAutomatic();
+        l.chart.LeftAxis.SetAutomatic();
+        l.chart.LeftAxis.TitleCaption = l.leftTitle;
     }
     SetNormalizedRightAxis(Chart1.RightAxis);
     SetNormalizedRightAxis(Chart2.RightAxis);
@@ -124,16 +102,16 @@ void GammaSweep::SetupCharts() {
     ratio.TitleCaption = "Ratio";
     ratio.TitleAngle = 90;
 
-    Style(WorkSeries, clBlack);
-    Style(MinVolSeries, clRed);
-    Style(MeanVolSeries, clBlack);
-    Style(MaxVolSeries, clBlue);
-    Style(MinPressureSeries, clRed);
-    Style(MeanPressureSeries, clBlack);
-    Style(MaxPressureSeries, clBlue);
-    Style(MaxTempSeries, clRed);
-    Style(MinTempSeries, clBlue);
-    Style(TempRatioSeries, clBlack, TVertAxis::Right);
+    WorkSeries.SetLine(clBlack, 2);
+    MinVolSeries.SetLine(clRed, 2);
+    MeanVolSeries.SetLine(clBlack, 2);
+    MaxVolSeries.SetLine(clBlue, 2);
+    MinPressureSeries.SetLine(clRed, 2);
+    MeanPressureSeries.SetLine(clBlack, 2);
+    MaxPressureSeries.SetLine(clBlue, 2);
+    MaxTempSeries.SetLine(clRed, 2);
+    MinTempSeries.SetLine(clBlue, 2);
+    TempRatioSeries.SetLine(clBlack, 2, true, TVertAxis::Right);
 }
 
 std::string GammaSweep::ValueText(double value) {
@@ -276,7 +254,7 @@ bool GammaSweep::FieldDblClick(const std::string& field) {
             // start a sweep inside the running one and mix their points.
             if (sweeping)
                 return true;
-            SweepFlag running(sweeping);
+            FlagGuard running(sweeping);
             try {
                 (this->*handler)();
             } catch (...) {

@@ -25,12 +25,6 @@ int PixelRow(double v) {
     return static_cast<int>(std::clamp<long long>(RoundHalfEven(v), -1000000, 1000000));
 }
 
-void Style(TLineSeries& s, TColor color, int width = 1, bool inLegend = true) {
-    s.SeriesColor = color;
-    s.LinePen.Width = width;
-    s.ShowInLegend = inLegend;
-}
-
 void AngleAxis(TChartAxis& axis) {
     axis.SetMinMax(0, 360);
     axis.Increment = 45;
@@ -40,12 +34,6 @@ void FixedAxis(TChartAxis& axis, double min, double max, const std::string& titl
     axis.SetMinMax(min, max);
     axis.TitleCaption = title;
     axis.TitleAngle = 90;
-}
-
-void AutomaticAxis(TChartAxis& axis) {
-    axis.Automatic = true;
-    axis.AutomaticMinimum = true;
-    axis.AutomaticMaximum = true;
 }
 
 } // namespace
@@ -82,45 +70,43 @@ void RiderEngine::SetupCharts() {
     Chart1.SetTitle("Piston Position");
     FixedAxis(Chart1.LeftAxis, 0, 100, "Piston Position");
     FixedAxis(Chart1.RightAxis, 0, 2, pv);
-    Style(Series1, clRed);
-    Style(Series2, clBlue);
-    Style(Series6, clLightYellow, 3, false);
+    Series1.SetLine(clRed);
+    Series2.SetLine(clBlue);
+    Series6.SetLine(clLightYellow, 3, false);
 
     Chart2.SetTitle("Volume and Pressure");
     FixedAxis(Chart2.LeftAxis, 0, 1, "Normalized");
-    AutomaticAxis(Chart2.RightAxis);
+    Chart2.RightAxis.SetAutomatic();
     Chart2.RightAxis.Labels = false;
-    Style(Series3, clRed);
-    Series3.VertAxis = TVertAxis::Right;
-    Style(Series4, clBlue);
-    Series4.VertAxis = TVertAxis::Right;
-    Style(LineSeries1, clLime);
-    Style(LineSeries2, clBlack, 2);
-    Style(Series5, clBlack, 1, false);
-    Style(Series9, clYellow, 2, false);
+    Series3.SetLine(clRed, 1, true, TVertAxis::Right);
+    Series4.SetLine(clBlue, 1, true, TVertAxis::Right);
+    LineSeries1.SetLine(clLime);
+    LineSeries2.SetLine(clBlack, 2);
+    Series5.SetLine(clBlack, 1, false);
+    Series9.SetLine(clYellow, 2, false);
 
     Chart3.SetTitle("Gas Distribution");
     FixedAxis(Chart3.LeftAxis, 0, 100, "Gas \"N\" %");
     FixedAxis(Chart3.RightAxis, 0, 2, pv);
-    Style(LineSeries5, clRed);
-    Style(LineSeries6, clBlue);
-    Style(Series7, clYellow, 2, false);
+    LineSeries5.SetLine(clRed);
+    LineSeries6.SetLine(clBlue);
+    Series7.SetLine(clYellow, 2, false);
 
     Chart4.SetTitle("Work");
-    AutomaticAxis(Chart4.LeftAxis);
+    Chart4.LeftAxis.SetAutomatic();
     Chart4.LeftAxis.TitleCaption = "Click the Help button!";
     Chart4.LeftAxis.TitleAngle = 90;
     Chart4.RightAxis.Labels = false;
-    Style(LineSeries9, clRed);
-    Style(LineSeries10, clBlue);
-    Style(Series8, clYellow, 2, false);
-    Style(Series10, clBlack, 2);
+    LineSeries9.SetLine(clRed);
+    LineSeries10.SetLine(clBlue);
+    Series8.SetLine(clYellow, 2, false);
+    Series10.SetLine(clBlack, 2);
 
     Chart5.SetTitle("Pressure/Volume (Click to move)");
     Chart5.Visible = false;
     Chart5.Legend.Visible = false;
-    AutomaticAxis(Chart5.LeftAxis);
-    AutomaticAxis(Chart5.BottomAxis);
+    Chart5.LeftAxis.SetAutomatic();
+    Chart5.BottomAxis.SetAutomatic();
     Chart5.RightAxis.Visible = false;
     for (TLineSeries* s : {&PVSeries, &Series11}) {
         s->LinePen.Visible = false;

@@ -18,14 +18,6 @@ void SetRange(TChartAxis& axis, double a, double b) {
     axis.SetMinMax(std::min(a, b), std::max(a, b));
 }
 
-void Style(TLineSeries& s, TColor color, int width, bool inLegend = true,
-           TVertAxis axis = TVertAxis::Left) {
-    s.SeriesColor = color;
-    s.LinePen.Width = width;
-    s.ShowInLegend = inLegend;
-    s.VertAxis = axis;
-}
-
 const char* const kGridLabels[12] = {
     "Disp Posn",     "Piston Posn",   "Pressure",  "Volume",     "Hot/Cold N %", "Max Pressure",
     "Mean Pressure", "Curr Pressure", "Vol Ratio", "Temp Ratio", "Th Piston Th", "Net Work"};
@@ -82,9 +74,7 @@ void RingbomEngine::SetupCharts() {
     Chart3.Legend.SymbolWidth = 25;
 
     Chart4.SetTitle("Work");
-    Chart4.LeftAxis.Automatic = true;
-    Chart4.LeftAxis.AutomaticMinimum = true;
-    Chart4.LeftAxis.AutomaticMaximum = true;
+    Chart4.LeftAxis.SetAutomatic();
     Chart4.LeftAxis.TitleCaption = "Click the Help button!";
     Chart4.RightAxis.Labels = false;
     Chart4.Legend.SymbolWidth = 95;
@@ -99,36 +89,33 @@ void RingbomEngine::SetupCharts() {
     Chart5.SetTitle("Pressure/Volume (Click to move)");
     Chart5.Legend.Visible = false;
     Chart5.Visible = false;
-    for (TChartAxis* a : {&Chart5.BottomAxis, &Chart5.LeftAxis}) {
-        a->Automatic = true;
-        a->AutomaticMinimum = true;
-        a->AutomaticMaximum = true;
-    }
+    Chart5.BottomAxis.SetAutomatic();
+    Chart5.LeftAxis.SetAutomatic();
 
-    Style(DisplacerSeries, clBlack, 1);
-    Style(PistonSeries, clLime, 2);
-    Style(PhaseSeries1, clLightYellow, 3, false);
-    Style(HotVolSeries, clRed, 1);
-    Style(ColdVolSeries, clBlue, 1);
-    Style(TotalVolSeries, clLime, 2);
-    Style(PressureSeries, clSilver, 3, true, TVertAxis::Right);
-    Style(MeanPressureSeries, clBlack, 2, false, TVertAxis::Right);
-    Style(PhaseSeries2, clYellow, 2, false);
-    Style(HiMeanPressureSeries, clBlack, 1, false, TVertAxis::Right);
-    Style(LoMeanPressureSeries, clBlack, 1, false, TVertAxis::Right);
-    Style(NHotSeries, clRed, 2);
-    Style(NColdSeries, clBlue, 2);
-    Style(PhaseSeries3, clYellow, 2, false);
-    Style(HotTempSeries, clRed, 1);
-    Style(ColdTempSeries, clBlue, 1);
-    Style(WorkSeries, clBlue, 1);
-    Style(PhaseSeries4, clYellow, 2, false);
-    Style(MeanWorkSeries, clBlue, 2);
-    Style(PVSeries, clRed, 1);
+    DisplacerSeries.SetLine(clBlack, 1);
+    PistonSeries.SetLine(clLime, 2);
+    PhaseSeries1.SetLine(clLightYellow, 3, false);
+    HotVolSeries.SetLine(clRed, 1);
+    ColdVolSeries.SetLine(clBlue, 1);
+    TotalVolSeries.SetLine(clLime, 2);
+    PressureSeries.SetLine(clSilver, 3, true, TVertAxis::Right);
+    MeanPressureSeries.SetLine(clBlack, 2, false, TVertAxis::Right);
+    PhaseSeries2.SetLine(clYellow, 2, false);
+    HiMeanPressureSeries.SetLine(clBlack, 1, false, TVertAxis::Right);
+    LoMeanPressureSeries.SetLine(clBlack, 1, false, TVertAxis::Right);
+    NHotSeries.SetLine(clRed, 2);
+    NColdSeries.SetLine(clBlue, 2);
+    PhaseSeries3.SetLine(clYellow, 2, false);
+    HotTempSeries.SetLine(clRed, 1);
+    ColdTempSeries.SetLine(clBlue, 1);
+    WorkSeries.SetLine(clBlue, 1);
+    PhaseSeries4.SetLine(clYellow, 2, false);
+    MeanWorkSeries.SetLine(clBlue, 2);
+    PVSeries.SetLine(clRed, 1);
     PVSeries.SetXOrder(TValueOrder::None);
     PVSeries.Pointer.Visible = true;
     PVSeries.Pointer.HorizSize = PVSeries.Pointer.VertSize = 2;
-    Style(PVPhaseSeries, clYellow, 1);
+    PVPhaseSeries.SetLine(clYellow, 1);
     PVPhaseSeries.SetXOrder(TValueOrder::None);
     PVPhaseSeries.Pointer.Visible = true;
     PVPhaseSeries.Pointer.HorizSize = PVPhaseSeries.Pointer.VertSize = 3;
