@@ -99,21 +99,11 @@ void TGammaStirlingMainForm::BuildInputPanel() {
     AddLabel("Phase", 336, 45);
     AddLabel("Phase Offset", 320, 72);
     AddLabel("Double-click on yellow boxes to create \"Super Graphs\"", 134, 118);
-    QLabel* lDebug = AddLabel("lDebug", 360, 168);
-    lDebug->setObjectName("lDebug");
-    lDebug->setMinimumWidth(120);
-    Host().AddLabel("lDebug", lDebug);
+    AddVolumeLabel(360, 168, 120);
     AddLabel("\u00A9 Kelvane", 54, 168);
 
-    HotTempTB = new QSlider(Qt::Horizontal, Panel1);
-    HotTempTB->setObjectName("HotTempTB");
-    HotTempTB->setGeometry(8, 25, 137, 24);
-    HotTempTB->setRange(0, 1000);
-    HotTempTB->setTickInterval(100);
-    HotTempTB->setTickPosition(QSlider::TicksAbove);
-    HotTempTB->setValue(1000);
-    connect(HotTempTB, &QSlider::valueChanged, this,
-            [this](int position) { Run([&] { engine_.HotTempTBChange(position); }); });
+    HotTempTB =
+        AddHotTempSlider([this](int position) { Run([&] { engine_.HotTempTBChange(position); }); });
 
     PhaseOffsetTB = new QSlider(Qt::Horizontal, Panel1);
     PhaseOffsetTB->setObjectName("PhaseOffsetTB");

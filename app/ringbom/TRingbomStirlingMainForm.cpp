@@ -77,15 +77,8 @@ void TRingbomStirlingMainForm::BuildInputPanel() {
     AddSwatch("Image3", Qt::blue, 96, 25, 41, 33);
     AddLabel("Temp (F)", 46, 13)->setObjectName("Label7");
 
-    HotTempTB = new QSlider(Qt::Horizontal, Panel1);
-    HotTempTB->setObjectName("HotTempTB");
-    HotTempTB->setGeometry(8, 25, 137, 24);
-    HotTempTB->setRange(0, 1000);
-    HotTempTB->setTickInterval(100);
-    HotTempTB->setTickPosition(QSlider::TicksAbove);
-    HotTempTB->setValue(1000);
-    connect(HotTempTB, &QSlider::valueChanged, this,
-            [this](int position) { Call([&] { engine_.HotTempTBChange(position); }); });
+    HotTempTB = AddHotTempSlider(
+        [this](int position) { Call([&] { engine_.HotTempTBChange(position); }); });
 
     struct FieldSpec {
         const char* name;
@@ -124,10 +117,7 @@ void TRingbomStirlingMainForm::BuildInputPanel() {
     AddLabel("Displacer Piston", 152, 72)->setObjectName("Label10");
     AddLabel("Power Piston", 152, 95)->setObjectName("Label4");
     AddLabel("\u00A9 Kelvane", 54, 168)->setObjectName("Label6");
-    QLabel* lDebug = AddLabel("lDebug", 360, 168);
-    lDebug->setObjectName("lDebug");
-    lDebug->setMinimumWidth(448 - 360);
-    Host().AddLabel("lDebug", lDebug);
+    AddVolumeLabel(360, 168, 448 - 360);
 
     StripChartCB =
         AddCheckBox("StripChartCB", "Strip Chart", 13, 119, 74, &RingbomEngine::StripChartCBClick);

@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSlider>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTimer>
@@ -223,6 +224,26 @@ QLabel* SimulatorFrame::AddSwatch(const char* name, QColor colour, int x, int y,
     p.setColor(QPalette::Window, colour);
     l->setPalette(p);
     return l;
+}
+
+QSlider* SimulatorFrame::AddHotTempSlider(const std::function<void(int)>& onChange) {
+    auto* slider = new QSlider(Qt::Horizontal, Panel1);
+    slider->setObjectName("HotTempTB");
+    slider->setGeometry(8, 25, 137, 24);
+    slider->setRange(0, 1000);
+    slider->setTickInterval(100);
+    slider->setTickPosition(QSlider::TicksAbove);
+    slider->setValue(1000);
+    connect(slider, &QSlider::valueChanged, this, onChange);
+    return slider;
+}
+
+QLabel* SimulatorFrame::AddVolumeLabel(int x, int y, int minimumWidth) {
+    QLabel* label = AddLabel("lDebug", x, y);
+    label->setObjectName("lDebug");
+    label->setMinimumWidth(minimumWidth);
+    host_.AddLabel("lDebug", label);
+    return label;
 }
 
 void SimulatorFrame::KeepKeys(QWidget* control) {

@@ -11,6 +11,7 @@
 #include <string>
 
 class QLabel;
+class QSlider;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
@@ -135,6 +136,11 @@ class SimulatorFrame : public QDialog {
     QWidget* AddBevel(int x, int y, int width, int height);
     // A solid colour block of the input panel (the hot and cold swatches).
     QLabel* AddSwatch(const char* name, QColor colour, int x, int y, int width, int height);
+    // The horizontal hot-temperature slider of the input panel's temperature
+    // box (0..1000, read backwards); changes go to onChange.
+    QSlider* AddHotTempSlider(const std::function<void(int)>& onChange);
+    // The volume read-out label "lDebug", which the engine writes.
+    QLabel* AddVolumeLabel(int x, int y, int minimumWidth);
     // Keeps Enter and Escape from reaching the window's key handler.
     void KeepKeys(QWidget* control);
     // Refreshes the picture control from an image.
