@@ -125,29 +125,24 @@ static void BM_GammaCalcInWindow(benchmark::State& state) {
 BENCHMARK(BM_GammaCalcInWindow)->Unit(benchmark::kMillisecond);
 
 // One animation tick of each window: model, picture, angle markers, redraw.
-static void BM_GammaTick(benchmark::State& state) {
-    auto form = ShownGamma();
-    form->GoButtonClick(100);
-    form->Timer1->stop();
+template <typename Form> void AnimationTicks(benchmark::State& state, Form& form) {
+    form.GoButtonClick(100);
+    form.Timer1->stop();
     Settle();
     StepSplit split;
     for (auto _ : state)
-        split.Run([&] { form->Timer1Timer(); });
+        split.Run([&] { form.Timer1Timer(); });
     split.Report(state);
     Failed(state);
+}
+
+static void BM_GammaTick(benchmark::State& state) {
+    AnimationTicks(state, *ShownGamma());
 }
 BENCHMARK(BM_GammaTick)->Unit(benchmark::kMillisecond);
 
 static void BM_RiderTick(benchmark::State& state) {
-    auto form = ShownRider();
-    form->GoButtonClick(100);
-    form->Timer1->stop();
-    Settle();
-    StepSplit split;
-    for (auto _ : state)
-        split.Run([&] { form->Timer1Timer(); });
-    split.Report(state);
-    Failed(state);
+    AnimationTicks(state, *ShownRider());
 }
 BENCHMARK(BM_RiderTick)->Unit(benchmark::kMillisecond);
 
