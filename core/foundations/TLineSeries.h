@@ -55,6 +55,13 @@ class TLineSeries {
     void SetXOrder(TValueOrder order);
 
     void Clear();
+    // The series becomes one vertical line at x, drawn from `from` to `to`
+    // (the crank-angle markers).
+    void SetVerticalLine(double x, double from, double to) {
+        Clear();
+        AddXY(x, from);
+        AddXY(x, to);
+    }
     // Ascending order: inserted after the last point whose X is not greater than x.
     int AddXY(double x, double y);
     void Delete(int index);

@@ -437,13 +437,9 @@ void GammaEngine::PhaseChange() {
     const int p = StrToInt(host_.FieldText("Phase"));
     const double x = p;
 
-    PhaseSeries1.Clear();
-    PhaseSeries1.AddXY(x, 0);
-    PhaseSeries1.AddXY(x, 100);
+    PhaseSeries1.SetVerticalLine(x, 0, 100);
 
-    PhaseSeries3.Clear();
-    PhaseSeries3.AddXY(x, 0);
-    PhaseSeries3.AddXY(x, 100);
+    PhaseSeries3.SetVerticalLine(x, 0, 100);
 
     // The work axis scales itself to the data, so the marker follows the data's extent.
     double workMax = Chart4.LeftAxis.Maximum(), workMin = Chart4.LeftAxis.Minimum();
@@ -451,13 +447,9 @@ void GammaEngine::PhaseChange() {
         workMax = WorkSeries.YValues().MaxValue();
         workMin = WorkSeries.YValues().MinValue();
     }
-    PhaseSeries4.Clear();
-    PhaseSeries4.AddXY(x, workMax);
-    PhaseSeries4.AddXY(x, workMin);
+    PhaseSeries4.SetVerticalLine(x, workMax, workMin);
 
-    PhaseSeries2.Clear();
-    PhaseSeries2.AddXY(x, 0);
-    PhaseSeries2.AddXY(x, 1);
+    PhaseSeries2.SetVerticalLine(x, 0, 1);
 
     PhaseSeries5.Clear();
     const int index = TotalVolSeries.XValues().Locate(x);

@@ -322,18 +322,11 @@ std::pair<double, double> RiderEngine::WorkAxisRange() const {
 }
 
 void RiderEngine::MoveMarkers(double theta) {
-    for (TLineSeries* s : {&Series6, &Series7}) {
-        s->Clear();
-        s->AddXY(theta, 0);
-        s->AddXY(theta, 100);
-    }
+    Series6.SetVerticalLine(theta, 0, 100);
+    Series7.SetVerticalLine(theta, 0, 100);
     auto [lo, hi] = WorkAxisRange();
-    Series8.Clear();
-    Series8.AddXY(theta, hi);
-    Series8.AddXY(theta, lo);
-    Series9.Clear();
-    Series9.AddXY(theta, 0);
-    Series9.AddXY(theta, 100);
+    Series8.SetVerticalLine(theta, hi, lo);
+    Series9.SetVerticalLine(theta, 0, 100);
     Series11.Clear();
     int r = LineSeries1.XValues().Locate(theta);
     if (r >= 0 && r < LineSeries2.Count())

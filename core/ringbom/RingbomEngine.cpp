@@ -550,14 +550,9 @@ void RingbomEngine::HotTempTBChange(int position) {
 
 void RingbomEngine::PhaseChange() {
     const double p = StrToInt(host_.FieldText("Phase"));
-    for (TLineSeries* s : {&PhaseSeries1, &PhaseSeries2, &PhaseSeries3, &PhaseSeries4})
-        s->Clear();
-    PhaseSeries1.AddXY(p, 0);
-    PhaseSeries1.AddXY(p, 100);
-    PhaseSeries2.AddXY(p, 0);
-    PhaseSeries2.AddXY(p, 1);
-    PhaseSeries3.AddXY(p, 0);
-    PhaseSeries3.AddXY(p, 100);
+    PhaseSeries1.SetVerticalLine(p, 0, 100);
+    PhaseSeries2.SetVerticalLine(p, 0, 1);
+    PhaseSeries3.SetVerticalLine(p, 0, 100);
     // The work chart's axis follows its data; its span is that of the two work series.
     double top = Chart4.LeftAxis.Maximum();
     double bottom = Chart4.LeftAxis.Minimum();
@@ -565,8 +560,7 @@ void RingbomEngine::PhaseChange() {
         top = std::max(WorkSeries.YValues().MaxValue(), MeanWorkSeries.YValues().MaxValue());
         bottom = std::min(WorkSeries.YValues().MinValue(), MeanWorkSeries.YValues().MinValue());
     }
-    PhaseSeries4.AddXY(p, top);
-    PhaseSeries4.AddXY(p, bottom);
+    PhaseSeries4.SetVerticalLine(p, top, bottom);
 
     PVPhaseSeries.Clear();
     const int j = PressureSeries.XValues().Locate(p);
