@@ -239,8 +239,7 @@ void GammaEngine::CalcEngine(bool graph) {
     const double tMaxHot = FtoK(ReadInt(hotTempText_));
     const double tMaxCold = FtoK(ReadInt(coldTempText_));
     const double nominalRatio = tMaxHot / tMaxCold - 1;
-    // Before any revolution has been analysed there is no effective ratio yet.
-    const double effectiveRatio = maxCold == 0 ? 0.0 : minHot / maxCold - 1;
+    const double effectiveRatio = EffectiveTempRatio();
     Cell(8, Formatted(kNominalRatio, nominalRatio));
     Cell(9, Formatted(kEffectiveRatio, effectiveRatio));
 

@@ -61,6 +61,8 @@ class GammaEngine {
     double minPressure = 0, meanPressure = 0, maxPressure = 0;
     double maxPSave = 0, minPSave = 0, maxVSave = 0, minVSave = 0;
     double netWork = 0; // the net work written to row 11
+    // minHot / maxCold - 1 (row 9); 0 before any revolution has been analysed.
+    double EffectiveTempRatio() const { return maxCold == 0 ? 0.0 : minHot / maxCold - 1; }
 
     // Window flags.
     bool enable = false;        // model, analysis and picture may run

@@ -187,10 +187,7 @@ void GammaSweep::ShowPopupGraphPoint(double i) {
 
     MinTempSeries.AddXY(i, KtoF(engine_.maxCold));
     MaxTempSeries.AddXY(i, KtoF(engine_.minHot));
-    // Before any revolution there is no cold-gas temperature to divide by; the
-    // engine's own effective ratio (row 9) is 0 then too.
-    const double ratio = engine_.maxCold == 0 ? 0.0 : engine_.minHot / engine_.maxCold - 1;
-    TempRatioSeries.AddXY(i, ratio);
+    TempRatioSeries.AddXY(i, engine_.EffectiveTempRatio());
 }
 
 void GammaSweep::EndPopupGraph() {
