@@ -1,6 +1,6 @@
 // Peak memory of a long Ringbom run: the core engine through a map host,
 // recording 50 000 steps on its strip charts, as the window records them.
-#include "foundations/MapHost.h"
+#include "EngineRig.h"
 #include "ringbom/RingbomEngine.h"
 
 #include <benchmark/benchmark.h>
@@ -18,14 +18,8 @@ static void BM_RingbomRunPeakMemory(benchmark::State& state) {
     const double before = MaxRssMegabytes();
     int recorded = 0;
     for (auto _ : state) {
-        kelvane::MapHost host;
-        host.fields = {{"HotTemp", "300"},         {"ColdTemp", "100"},   {"DispCylHeight", "100"},
-                       {"DispCylDiameter", "100"}, {"DispHeight", "60"},  {"DPistonDiameter", "10"},
-                       {"PistonDiameter", "30"},   {"PistonThrow", "60"}, {"Phase", "0"}};
-        host.checks = {{"StripChartCB", true}, {"AllDataCB", true}};
-        kelvane::RingbomEngine engine(host);
-        host.onFieldChange = [&](const std::string&) { engine.PistonThrowChange(); };
-        engine.FormShow();
+        kelvane::test::RingbomRig rig;
+        kelvane::RingbomEngine& engine = rig.engine;
         while (engine.DisplacerSeries.Count() < steps)
             engine.AnimateTimerTimer();
         recorded = engine.DisplacerSeries.Count();

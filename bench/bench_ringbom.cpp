@@ -1,5 +1,4 @@
-#include "foundations/MapHost.h"
-#include "ringbom/RingbomEngine.h"
+#include "EngineRig.h"
 
 #include <benchmark/benchmark.h>
 
@@ -9,17 +8,8 @@ namespace {
 
 // A default engine shown as the window shows it, run until `recorded` steps
 // are on the strip charts (All Data ticked, so every step also moves the axes).
-struct Rig {
-    kelvane::MapHost host;
-    kelvane::RingbomEngine engine{host};
-
+struct Rig : kelvane::test::RingbomRig {
     explicit Rig(int recorded) {
-        host.fields = {{"HotTemp", "300"},         {"ColdTemp", "100"},   {"DispCylHeight", "100"},
-                       {"DispCylDiameter", "100"}, {"DispHeight", "60"},  {"DPistonDiameter", "10"},
-                       {"PistonDiameter", "30"},   {"PistonThrow", "60"}, {"Phase", "0"}};
-        host.checks = {{"StripChartCB", true}, {"AllDataCB", true}};
-        host.onFieldChange = [this](const std::string&) { engine.PistonThrowChange(); };
-        engine.FormShow();
         while (engine.DisplacerSeries.Count() < recorded)
             engine.AnimateTimerTimer();
     }

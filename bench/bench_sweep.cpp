@@ -28,7 +28,7 @@ static void BM_PistonThrowSweepInTheWindows(benchmark::State& state) {
     kelvane::TPopUpGraphForm graph(gamma);
     gamma.Timer1->stop();
     gamma.show();
-    gamma.Host().Field("PistonThrow")->setText("60");
+    gamma.Host().Edit(kelvane::Field::PistonThrow)->setText("60");
     QApplication::processEvents();
     int replots = 0;
     WatchReplots(gamma, replots);
@@ -36,7 +36,7 @@ static void BM_PistonThrowSweepInTheWindows(benchmark::State& state) {
 
     int sweeps = 0;
     for (auto _ : state) {
-        gamma.Run([&] { graph.Sweep().FieldDblClick("PistonThrow"); });
+        gamma.Run([&] { graph.Sweep().FieldDblClick(kelvane::Field::PistonThrow); });
         QApplication::processEvents();
         ++sweeps;
     }

@@ -28,8 +28,6 @@ class CliEngine {
     virtual MapHost& Host() = 0;
     // Fills the host with the settings-file defaults of every parameter.
     virtual void ApplyDefaults() = 0;
-    // Whether a control name is a check box (set with NAME=Y|N).
-    virtual bool IsCheckBox(const std::string& /*name*/) const { return false; }
 
     // Actions; the defaults refuse, as the engine does not have them.
     virtual void Calc(int /*times*/) {

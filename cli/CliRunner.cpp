@@ -185,11 +185,16 @@ int CliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std:
         engine->ApplyDefaults();
         if (o.parFile)
             LoadParameters(o.engine, *o.parFile, engine->Host());
+        MapHost& host = engine->Host();
         for (const auto& [name, text] : o.sets) {
-            if (engine->IsCheckBox(name))
-                engine->Host().checks[name] = text == "Y";
+            // A name the engine lacks is never read; it is left alone.
+            const FieldSpec* field = host.Table().Find(name);
+            if (!field)
+                continue;
+            if (field->IsCheckBox())
+                host.PutChecked(field->id, text == "Y");
             else
-                engine->Host().fields[name] = text;
+                host.Put(field->id, text);
         }
         if (o.saveParFile)
             SaveParameters(o.engine, *o.saveParFile, engine->Host());
@@ -205,7 +210,6 @@ int CliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std:
 
         bool anyOutput = !o.series.empty() || o.csvDir || o.picture || o.memo;
         if (o.grid || !anyOutput) {
-            MapHost& host = engine->Host();
             for (int r = 0; r < engine->GridRows(); ++r)
                 out << host.Cell(0, r) << '\t' << host.Cell(1, r) << '\n';
         }

@@ -7,7 +7,7 @@
 namespace kelvane {
 
 GammaCliEngine::GammaCliEngine() : engine_(host_) {
-    host_.onFieldChange = [this](const std::string&) { engine_.PistonThrowChange(); };
+    host_.onFieldChange = [this](Field) { engine_.PistonThrowChange(); };
     engine_.SetGridLabels();
     engine_.enable = true;
 }
@@ -15,7 +15,7 @@ GammaCliEngine::GammaCliEngine() : engine_(host_) {
 void GammaCliEngine::ApplyDefaults() {
     ParameterTable::Gamma().ApplyDefaults(host_);
     // Not a stored parameter: the crank angle field starts at 0.
-    host_.fields["Phase"] = "0";
+    host_.Put(Field::Phase, "0");
 }
 
 void GammaCliEngine::Calc(int times) {
@@ -24,20 +24,21 @@ void GammaCliEngine::Calc(int times) {
         engine_.CalcButtonClick();
 }
 
-void GammaCliEngine::Sweep(const std::string& field) {
+void GammaCliEngine::Sweep(const std::string& name) {
+    const FieldSpec* spec = host_.Table().Find(name);
     bool yellow = false;
-    for (const char* name : GammaSweep::kYellowFields)
-        yellow = yellow || field == name;
+    for (Field f : GammaSweep::kYellowFields)
+        yellow = yellow || (spec && spec->id == f);
     if (!yellow) {
         throw CliUsageError("--sweep needs DispCylHeight, DispCylDiameter, DispHeight, "
                             "PistonThrow, PistonDiameter or PhaseOffset, not '" +
-                            field + "'");
+                            name + "'");
     }
-    if (sweep_.Step(field) == 0) {
-        throw std::runtime_error("Cannot sweep " + field +
+    if (sweep_.Step(spec->id) == 0) {
+        throw std::runtime_error("Cannot sweep " + name +
                                  ": its step would be 0 and the sweep would never end");
     }
-    sweep_.FieldDblClick(field);
+    sweep_.FieldDblClick(spec->id);
     swept_ = true;
 }
 

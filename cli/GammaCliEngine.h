@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CliEngine.h"
+#include "foundations/ParameterTable.h"
 #include "gamma/GammaEngine.h"
 #include "gamma/GammaSweep.h"
 
@@ -32,7 +33,7 @@ class GammaCliEngine : public CliEngine {
     GammaSweep& Sweeper() { return sweep_; }
 
   private:
-    MapHost host_;
+    MapHost host_{ParameterTable::Gamma()};
     GammaEngine engine_;
     GammaSweep sweep_{engine_, host_};
     bool swept_ = false;

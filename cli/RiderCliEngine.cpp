@@ -5,13 +5,13 @@
 namespace kelvane {
 
 RiderCliEngine::RiderCliEngine() {
-    host_.onFieldChange = [this](const std::string& name) { engine_.FieldChanged(name); };
+    host_.onFieldChange = [this](Field field) { engine_.FieldChanged(field); };
 }
 
 void RiderCliEngine::ApplyDefaults() {
     // The settings-file defaults, then what loading them does to the controls.
     ParameterTable::Rider().ApplyDefaults(host_);
-    host_.fields["Phase"] = "0";
+    host_.Put(Field::Phase, "0");
     engine_.ParametersLoaded();
     engine_.SetGridLabels();
     engine_.enable = true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CliEngine.h"
+#include "foundations/ParameterTable.h"
 #include "rider/RiderEngine.h"
 
 namespace kelvane {
@@ -25,7 +26,7 @@ class RiderCliEngine : public CliEngine {
     RiderEngine& Engine() { return engine_; }
 
   private:
-    MapHost host_;
+    MapHost host_{ParameterTable::Rider()};
     RiderEngine engine_{host_};
 };
 

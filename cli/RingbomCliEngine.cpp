@@ -5,21 +5,17 @@
 namespace kelvane {
 
 RingbomCliEngine::RingbomCliEngine() {
-    host_.onFieldChange = [this](const std::string&) { engine_.PistonThrowChange(); };
+    host_.onFieldChange = [this](Field) { engine_.PistonThrowChange(); };
 }
 
 void RingbomCliEngine::ApplyDefaults() {
     ParameterTable::Ringbom().ApplyDefaults(host_);
-    host_.fields["Phase"] = "0";
-}
-
-bool RingbomCliEngine::IsCheckBox(const std::string& name) const {
-    return name == "StripChartCB" || name == "AllDataCB";
+    host_.Put(Field::Phase, "0");
 }
 
 void RingbomCliEngine::Steps(int count) {
     // The show sequence without Go: labels, a clear and steps enabled.
-    engine_.stripControlsEnabled = host_.Checked("StripChartCB");
+    engine_.stripControlsEnabled = host_.Checked(Field::StripChartCB);
     engine_.WriteGridLabels();
     engine_.enable = true;
     engine_.ClearButtonClick();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CliEngine.h"
+#include "foundations/ParameterTable.h"
 #include "ringbom/RingbomEngine.h"
 
 namespace kelvane {
@@ -13,7 +14,6 @@ class RingbomCliEngine : public CliEngine {
 
     MapHost& Host() override { return host_; }
     void ApplyDefaults() override;
-    bool IsCheckBox(const std::string& name) const override;
     // Clear, then count single steps.
     void Steps(int count) override;
     void At(int angle) override;
@@ -25,7 +25,7 @@ class RingbomCliEngine : public CliEngine {
     RingbomEngine& Engine() { return engine_; }
 
   private:
-    MapHost host_;
+    MapHost host_{ParameterTable::Ringbom()};
     RingbomEngine engine_{host_};
 };
 

@@ -192,8 +192,9 @@ int main(int argc, char** argv) {
         {
             if (gamma.onSweepRequest) {
                 gamma.StopButtonClick();
-                for (const char* field : GammaSweep::kYellowFields) {
-                    std::string name = std::string("Sweep of ") + field;
+                for (Field field : GammaSweep::kYellowFields) {
+                    std::string name =
+                        std::string("Sweep of ") + ParameterTable::Gamma().Spec(field).control;
                     ok = Phase(name.c_str(), 1, Limits{limits.capMb, 1e9, 1, 1},
                                [&] { gamma.Run([&] { gamma.onSweepRequest(field); }); }) &&
                          ok;

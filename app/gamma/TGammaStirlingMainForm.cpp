@@ -59,19 +59,13 @@ void TGammaStirlingMainForm::BuildInputPanel() {
     AddSwatch("Image2", Qt::red, 16, 25, 41, 33);
     AddSwatch("Image3", Qt::blue, 96, 25, 41, 33);
 
-    struct FieldSpec {
-        const char* name;
-        int x, y;
-        const char* text;
-    };
-    const FieldSpec fields[] = {{"HotTemp", 16, 61, "0"},         {"ColdTemp", 83, 61, "0"},
-                                {"DispCylHeight", 200, 36, "5"},  {"DispCylDiameter", 256, 36, "5"},
-                                {"DispHeight", 200, 60, "5"},     {"PistonThrow", 83, 92, "5"},
-                                {"PistonDiameter", 256, 88, "5"}, {"PhaseOffset", 392, 64, "0"},
-                                {"Phase", 392, 40, "0"}};
-    QWidget* previous = nullptr;
-    for (const FieldSpec& f : fields) {
-        QLineEdit* edit = AddField(f.name, f.x, f.y, f.text);
+    const FieldPlace fields[] = {
+        {Field::HotTemp, 16, 61, "0"},         {Field::ColdTemp, 83, 61, "0"},
+        {Field::DispCylHeight, 200, 36, "5"},  {Field::DispCylDiameter, 256, 36, "5"},
+        {Field::DispHeight, 200, 60, "5"},     {Field::PistonThrow, 83, 92, "5"},
+        {Field::PistonDiameter, 256, 88, "5"}, {Field::PhaseOffset, 392, 64, "0"},
+        {Field::Phase, 392, 40, "0"}};
+    for (QLineEdit* edit : AddFields(fields)) {
         connect(edit, &QLineEdit::textChanged, this, [this] {
             // The engine's own writes (the crank angle, 361 times an analysis)
             // are inert; the guard and chart sync would only cost time there.
@@ -79,12 +73,9 @@ void TGammaStirlingMainForm::BuildInputPanel() {
                 return;
             Run([this] { engine_.PistonThrowChange(); });
         });
-        if (previous)
-            setTabOrder(previous, edit);
-        previous = edit;
     }
-    for (const char* name : GammaSweep::kYellowFields) {
-        QLineEdit* edit = Host().Field(name);
+    for (Field yellow : GammaSweep::kYellowFields) {
+        QLineEdit* edit = Host().Edit(yellow);
         edit->setStyleSheet("background-color: #ffff00");
         edit->installEventFilter(this);
     }
@@ -151,21 +142,18 @@ void TGammaStirlingMainForm::ShowSteps() {
     Timer1->setInterval(engine_.timerInterval);
 }
 
-void TGammaStirlingMainForm::SetTrackBar(const std::string& name, int position) {
-    QSlider* slider = name == "HotTempTB"       ? HotTempTB
-                      : name == "PhaseOffsetTB" ? PhaseOffsetTB
-                                                : nullptr;
-    if (slider)
-        slider->setValue(std::clamp(position, slider->minimum(), slider->maximum()));
+void TGammaStirlingMainForm::SetTrackBar(TrackBar bar, int position) {
+    QSlider* slider = bar == TrackBar::HotTempTB ? HotTempTB : PhaseOffsetTB;
+    slider->setValue(std::clamp(position, slider->minimum(), slider->maximum()));
 }
 
 bool TGammaStirlingMainForm::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonDblClick) {
-        auto* edit = qobject_cast<QLineEdit*>(watched);
-        if (edit && onSweepRequest) {
-            std::string field = edit->objectName().toStdString();
-            Run([&] { onSweepRequest(field); });
-            return true;
+        for (Field yellow : GammaSweep::kYellowFields) {
+            if (watched == Host().Edit(yellow) && onSweepRequest) {
+                Run([&] { onSweepRequest(yellow); });
+                return true;
+            }
         }
     }
     return SimulatorFrame::eventFilter(watched, event);

@@ -28,7 +28,7 @@ class TGammaStirlingMainForm : public SimulatorFrame {
     QPushButton* StopButton = nullptr;
 
     // A double-click on a yellow field starts a sweep of that field.
-    std::function<void(const std::string& field)> onSweepRequest;
+    std::function<void(Field field)> onSweepRequest;
 
     void CalcButtonClick() { engine_.CalcButtonClick(); }
     void GoButtonClick(int intervalMs);
@@ -43,7 +43,7 @@ class TGammaStirlingMainForm : public SimulatorFrame {
     void HaltAction() override { engine_.StopButtonClick(); }
     void RefreshAfterLoad() override { engine_.CalcButtonClick(); }
     void ShowSteps() override;
-    void SetTrackBar(const std::string& name, int position) override;
+    void SetTrackBar(TrackBar bar, int position) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:

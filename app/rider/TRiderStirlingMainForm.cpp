@@ -98,26 +98,29 @@ void TRiderStirlingMainForm::BuildInputPanel() {
     AddSwatch("Image2", Qt::red, 8, 39, 41, 41);
     AddSwatch("Image3", Qt::blue, 8, 107, 41, 41);
 
-    struct FieldSpec {
-        const char* name;
+    struct FieldWithUpDown {
+        Field field;
         const char* upDown;
         int x, y;
         const char* text;
     };
-    const FieldSpec fields[] = {
-        {"HotTemp", "UpDown7", 128, 40, "0"},       {"ColdTemp", "UpDown8", 192, 40, "0"},
-        {"HotStrokeMin", "UpDown1", 128, 64, "5"},  {"HotStrokeMax", "UpDown2", 128, 88, "0"},
-        {"ColdStrokeMin", "UpDown3", 192, 64, "5"}, {"ColdStrokeMax", "UpDown4", 192, 88, "0"},
-        {"Phase", "UpDown6", 328, 40, "0"},         {"PhaseOffset", "UpDown5", 328, 64, "0"}};
-    for (const FieldSpec& f : fields) {
+    const FieldWithUpDown fields[] = {{Field::HotTemp, "UpDown7", 128, 40, "0"},
+                                      {Field::ColdTemp, "UpDown8", 192, 40, "0"},
+                                      {Field::HotStrokeMin, "UpDown1", 128, 64, "5"},
+                                      {Field::HotStrokeMax, "UpDown2", 128, 88, "0"},
+                                      {Field::ColdStrokeMin, "UpDown3", 192, 64, "5"},
+                                      {Field::ColdStrokeMax, "UpDown4", 192, 88, "0"},
+                                      {Field::Phase, "UpDown6", 328, 40, "0"},
+                                      {Field::PhaseOffset, "UpDown5", 328, 64, "0"}};
+    for (const FieldWithUpDown& f : fields) {
         // Values change only through the up-downs and track bars.
-        QLineEdit* edit = AddField(f.name, f.x, f.y, f.text);
+        QLineEdit* edit = AddField(f.field, f.x, f.y, f.text);
         edit->setReadOnly(true);
-        std::string name = f.name;
+        const Field field = f.field;
         // Every text change comes from code inside a handler that already runs
         // guarded and brings the charts up to date when it is done.
         connect(edit, &QLineEdit::textChanged, this,
-                [this, name] { RunGuarded([&] { engine_.FieldChanged(name); }); });
+                [this, field] { RunGuarded([&] { engine_.FieldChanged(field); }); });
         AddUpDown(f.upDown, f.x + 41, f.y);
     }
 

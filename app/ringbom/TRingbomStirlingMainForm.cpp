@@ -37,8 +37,9 @@ FrameTraits RingbomTraits() {
     return t;
 }
 
-const char* const kDimensionFields[] = {"DispCylHeight",   "DispCylDiameter", "DispHeight",
-                                        "DPistonDiameter", "PistonDiameter",  "PistonThrow"};
+constexpr Field kDimensionFields[] = {Field::DispCylHeight,  Field::DispCylDiameter,
+                                      Field::DispHeight,     Field::DPistonDiameter,
+                                      Field::PistonDiameter, Field::PistonThrow};
 
 } // namespace
 
@@ -80,29 +81,22 @@ void TRingbomStirlingMainForm::BuildInputPanel() {
     HotTempTB = AddHotTempSlider(
         [this](int position) { Call([&] { engine_.HotTempTBChange(position); }); });
 
-    struct FieldSpec {
-        const char* name;
-        int x, y, width;
-        const char* text;
-    };
     // In tab order.
-    const FieldSpec fields[] = {
-        {"HotTemp", 16, 61, 41, "0"},        {"ColdTemp", 83, 61, 41, "0"},
-        {"DispCylHeight", 200, 22, 41, "5"}, {"DispCylDiameter", 256, 22, 41, "5"},
-        {"DispHeight", 200, 45, 41, "5"},    {"DPistonDiameter", 256, 68, 41, "5"},
-        {"PistonThrow", 307, 91, 41, "5"},   {"PistonDiameter", 256, 91, 41, "5"},
-        {"Phase", 48, 96, 46, "0"},
+    const FieldPlace fields[] = {
+        {Field::HotTemp, 16, 61, "0"},        {Field::ColdTemp, 83, 61, "0"},
+        {Field::DispCylHeight, 200, 22, "5"}, {Field::DispCylDiameter, 256, 22, "5"},
+        {Field::DispHeight, 200, 45, "5"},    {Field::DPistonDiameter, 256, 68, "5"},
+        {Field::PistonThrow, 307, 91, "5"},   {Field::PistonDiameter, 256, 91, "5"},
+        {Field::Phase, 48, 96, "0", 46},
     };
     std::vector<QWidget*> tabOrder;
-    for (const FieldSpec& f : fields) {
-        QLineEdit* edit = AddField(f.name, f.x, f.y, f.text);
-        edit->resize(f.width, 21);
+    for (QLineEdit* edit : AddFields(fields)) {
         connect(edit, &QLineEdit::textChanged, this,
                 [this] { Call([this] { engine_.PistonThrowChange(); }); });
         tabOrder.push_back(edit);
     }
-    for (const char* name : kDimensionFields) {
-        QLineEdit* edit = Host().Field(name);
+    for (Field dimension : kDimensionFields) {
+        QLineEdit* edit = Host().Edit(dimension);
         QPalette p = edit->palette();
         p.setColor(QPalette::Base, Qt::white);
         edit->setPalette(p);
@@ -119,9 +113,10 @@ void TRingbomStirlingMainForm::BuildInputPanel() {
     AddLabel("\u00A9 Kelvane", 54, 168)->setObjectName("Label6");
     AddVolumeLabel(360, 168, 448 - 360);
 
-    StripChartCB =
-        AddCheckBox("StripChartCB", "Strip Chart", 13, 119, 74, &RingbomEngine::StripChartCBClick);
-    AllDataCB = AddCheckBox("AllDataCB", "All Data", 96, 120, 63, &RingbomEngine::AllDataCBClick);
+    StripChartCB = AddCheckBox(Field::StripChartCB, "Strip Chart", 13, 119, 74,
+                               &RingbomEngine::StripChartCBClick);
+    AllDataCB =
+        AddCheckBox(Field::AllDataCB, "All Data", 96, 120, 63, &RingbomEngine::AllDataCBClick);
 
     QPushButton* print = AddButton("Print", 364, 9, 30, [this] { PrintButtonClick(); });
     QPushButton* tutor = AddButton("Tutor", 364, 37, 30, [this] { TutorialButtonClick(); });
@@ -181,14 +176,14 @@ void TRingbomStirlingMainForm::BuildInputPanel() {
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
 
-QCheckBox* TRingbomStirlingMainForm::AddCheckBox(const char* name, const QString& caption, int x,
-                                                 int y, int width, void (RingbomEngine::*click)()) {
+QCheckBox* TRingbomStirlingMainForm::AddCheckBox(Field field, const QString& caption, int x, int y,
+                                                 int width, void (RingbomEngine::*click)()) {
     auto* box = new QCheckBox(caption, Panel1);
-    box->setObjectName(name);
+    box->setObjectName(Traits().parameters->Spec(field).control);
     box->setGeometry(x, y, width, 17);
     box->setChecked(true);
     KeepKeys(box);
-    Host().AddCheckBox(name, box);
+    Host().AddCheckBox(field, box);
     // Only a user's click: the engine itself decides when a change from code counts.
     connect(box, &QCheckBox::clicked, this, [this, click] {
         Call([this, click] { (engine_.*click)(); });
@@ -277,8 +272,8 @@ void TRingbomStirlingMainForm::RefreshAfterLoad() {
     engine_.SetPhase(0);
 }
 
-void TRingbomStirlingMainForm::SetTrackBar(const std::string& name, int position) {
-    if (name == "HotTempTB")
+void TRingbomStirlingMainForm::SetTrackBar(TrackBar bar, int position) {
+    if (bar == TrackBar::HotTempTB)
         HotTempTB->setValue(std::clamp(position, HotTempTB->minimum(), HotTempTB->maximum()));
 }
 

@@ -42,12 +42,12 @@ class TRingbomStirlingMainForm : public SimulatorFrame {
     void HaltAction() override;
     void RefreshAfterLoad() override;
     void ShowSteps() override;
-    void SetTrackBar(const std::string& name, int position) override;
+    void SetTrackBar(TrackBar bar, int position) override;
     void showEvent(QShowEvent* event) override;
 
   private:
     void BuildInputPanel();
-    QCheckBox* AddCheckBox(const char* name, const QString& caption, int x, int y, int width,
+    QCheckBox* AddCheckBox(Field field, const QString& caption, int x, int y, int width,
                            void (RingbomEngine::*click)());
     // Runs an engine handler inside the guard and then follows the engine.
     void Call(const std::function<void()>& action);

@@ -21,9 +21,7 @@ KelvaneProgram::KelvaneProgram() {
     rider_ = std::make_unique<TRiderStirlingMainForm>(launcher_.get());
     launcher_->showRider = [this] { Platform::Current().ShowModal(rider_.get()); };
     graph_ = std::make_unique<TPopUpGraphForm>(*gamma_);
-    gamma_->onSweepRequest = [this](const std::string& field) {
-        graph_->Sweep().FieldDblClick(field);
-    };
+    gamma_->onSweepRequest = [this](Field field) { graph_->Sweep().FieldDblClick(field); };
 }
 
 KelvaneProgram::~KelvaneProgram() {

@@ -68,7 +68,7 @@ void LargestEdges(QWidget* w, int& right, int& bottom) {
 } // namespace
 
 SimulatorFrame::SimulatorFrame(const FrameTraits& traits, QWidget* parent)
-    : QDialog(parent), traits_(traits) {
+    : QDialog(parent), traits_(traits), host_(*traits.parameters) {
     setWindowTitle(traits_.caption);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
@@ -187,15 +187,27 @@ QPushButton* SimulatorFrame::AddButton(const QString& caption, int x, int y, int
     return b;
 }
 
-QLineEdit* SimulatorFrame::AddField(const std::string& name, int x, int y, const QString& text,
+QLineEdit* SimulatorFrame::AddField(Field field, int x, int y, const QString& text,
                                     bool passesKeys) {
     auto* e = new QLineEdit(text, Panel1);
-    e->setObjectName(QString::fromStdString(name));
+    e->setObjectName(traits_.parameters->Spec(field).control);
     e->setGeometry(x, y, 41, 21);
-    host_.AddField(name, e);
+    host_.AddField(field, e);
     if (!passesKeys)
         KeepKeys(e);
     return e;
+}
+
+std::vector<QLineEdit*> SimulatorFrame::AddFields(std::span<const FieldPlace> places) {
+    std::vector<QLineEdit*> edits;
+    for (const FieldPlace& place : places) {
+        QLineEdit* edit = AddField(place.field, place.x, place.y, place.text);
+        edit->resize(place.width, edit->height());
+        if (!edits.empty())
+            setTabOrder(edits.back(), edit);
+        edits.push_back(edit);
+    }
+    return edits;
 }
 
 QLabel* SimulatorFrame::AddLabel(const QString& caption, int x, int y, QWidget* parent) {
@@ -242,7 +254,7 @@ QLabel* SimulatorFrame::AddVolumeLabel(int x, int y, int minimumWidth) {
     QLabel* label = AddLabel("lDebug", x, y);
     label->setObjectName("lDebug");
     label->setMinimumWidth(minimumWidth);
-    host_.AddLabel("lDebug", label);
+    host_.SetVolumeLabel(label);
     return label;
 }
 
@@ -336,7 +348,7 @@ void SimulatorFrame::FormDestroy() {
 void SimulatorFrame::ReadIniFile(const std::string& fileName) {
     TIniFile ini(fileName);
     traits_.parameters->ReadIniFile(
-        ini, host_, [this](const std::string& name, int position) { SetTrackBar(name, position); });
+        ini, host_, [this](TrackBar bar, int position) { SetTrackBar(bar, position); });
 }
 
 void SimulatorFrame::WriteIniFile(const std::string& fileName) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "foundations/ParameterTable.h"
 #include "foundations/WindowPlacement.h"
 #include "widgets/ChartView.h"
 #include "widgets/WidgetHost.h"
@@ -8,7 +9,9 @@
 #include <QPoint>
 
 #include <functional>
+#include <span>
 #include <string>
+#include <vector>
 
 class QLabel;
 class QSlider;
@@ -123,14 +126,21 @@ class SimulatorFrame : public QDialog {
     virtual void RefreshAfterLoad() = 0;
     // Grid labels and start actions, at the end of every showing.
     virtual void ShowSteps() = 0;
-    virtual void SetTrackBar(const std::string& /*name*/, int /*position*/) {}
+    virtual void SetTrackBar(TrackBar /*bar*/, int /*position*/) {}
 
     // Building blocks for the windows.
     void AttachCharts(TChart& c1, TChart& c2, TChart& c3, TChart& c4, TChart& c5);
     QPushButton* AddButton(const QString& caption, int x, int y, int width,
                            const std::function<void()>& handler, bool passesKeys = true);
-    QLineEdit* AddField(const std::string& name, int x, int y, const QString& text,
-                        bool passesKeys = true);
+    QLineEdit* AddField(Field field, int x, int y, const QString& text, bool passesKeys = true);
+    // The input panel's edit boxes from a table, in tab order.
+    struct FieldPlace {
+        Field field;
+        int x, y;
+        const char* text; // until the settings are read
+        int width = 41;
+    };
+    std::vector<QLineEdit*> AddFields(std::span<const FieldPlace> places);
     QLabel* AddLabel(const QString& caption, int x, int y, QWidget* parent = nullptr);
     // A sunken frame drawn behind the input panel's controls.
     QWidget* AddBevel(int x, int y, int width, int height);

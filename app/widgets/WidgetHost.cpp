@@ -1,5 +1,7 @@
 #include "WidgetHost.h"
 
+#include "foundations/ParameterTable.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -11,51 +13,65 @@
 
 namespace kelvane {
 
-QLineEdit* WidgetHost::Field(const std::string& name) const {
-    auto it = fields_.find(name);
-    if (it == fields_.end())
-        throw std::logic_error("no field named " + name);
-    return it->second;
+void WidgetHost::NoSuchControl(Field field) const {
+    const FieldSpec& spec = table_->Spec(field); // throws for a field the engine lacks
+    throw std::logic_error(std::string("no control for the field ") + spec.control);
 }
 
-void WidgetHost::AddField(const std::string& name, QLineEdit* edit) {
-    fields_[name] = edit;
-    texts_[name] = edit->text().toStdString();
+QLineEdit* WidgetHost::Edit(Field field) const {
+    QLineEdit* edit = edits_[Slot(field)];
+    if (!edit)
+        NoSuchControl(field);
+    return edit;
+}
+
+QCheckBox* WidgetHost::CheckBox(Field field) const {
+    QCheckBox* box = checks_[Slot(field)];
+    if (!box)
+        NoSuchControl(field);
+    return box;
+}
+
+void WidgetHost::AddField(Field field, QLineEdit* edit) {
+    table_->Spec(field);
+    edits_[Slot(field)] = edit;
+    texts_[Slot(field)] = edit->text().toStdString();
     // Connected before any handler of the window, so handlers read the new text.
-    QObject::connect(edit, &QLineEdit::textChanged, edit,
-                     [this, name](const QString& text) { texts_[name] = text.toStdString(); });
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [this, field](const QString& text) {
+        texts_[Slot(field)] = text.toStdString();
+    });
 }
 
-std::string WidgetHost::FieldText(const std::string& name) {
-    auto pending = pendingFields_.find(name);
-    if (pending != pendingFields_.end())
-        return pending->second;
-    auto text = texts_.find(name);
-    if (text == texts_.end())
-        throw std::logic_error("no field named " + name);
-    return text->second;
+void WidgetHost::AddCheckBox(Field field, QCheckBox* box) {
+    table_->Spec(field);
+    checks_[Slot(field)] = box;
 }
 
-void WidgetHost::SetFieldText(const std::string& name, const std::string& text) {
-    QLineEdit* edit = Field(name);
+std::string WidgetHost::FieldText(Field field) {
+    Edit(field);
+    const PendingText& pending = pendingFields_[Slot(field)];
+    return pending.pending ? pending.text : texts_[Slot(field)];
+}
+
+void WidgetHost::SetFieldText(Field field, const std::string& text) {
+    QLineEdit* edit = Edit(field);
+    PendingText& pending = pendingFields_[Slot(field)];
     if (deferFieldWrites && deferFieldWrites()) {
-        pendingFields_[name] = text;
+        pending.text = text;
+        pending.pending = true;
         return;
     }
-    pendingFields_.erase(name);
+    pending.pending = false;
     // setText fires textChanged only for a different text, as an edit box does.
     edit->setText(QString::fromStdString(text));
 }
 
-bool WidgetHost::Checked(const std::string& name) {
-    auto it = checks_.find(name);
-    return it != checks_.end() && it->second->isChecked();
+bool WidgetHost::Checked(Field field) {
+    return CheckBox(field)->isChecked();
 }
 
-void WidgetHost::SetChecked(const std::string& name, bool checked) {
-    auto it = checks_.find(name);
-    if (it != checks_.end())
-        it->second->setChecked(checked);
+void WidgetHost::SetChecked(Field field, bool checked) {
+    CheckBox(field)->setChecked(checked);
 }
 
 void WidgetHost::SetGrid(QTableWidget* grid) {
@@ -71,29 +87,31 @@ void WidgetHost::SetCell(int col, int row, const std::string& text) {
     // An analysis rewrites the same cells hundreds of times before anything
     // is painted: only the last text of each cell reaches the grid. One slot
     // per cell keeps its text's storage from one write to the next.
-    PendingCell& cell = pendingCells_[static_cast<std::size_t>(row * gridColumns_ + col)];
+    PendingText& cell = pendingCells_[static_cast<std::size_t>(row * gridColumns_ + col)];
     cell.text = text;
     cell.pending = true;
 }
 
 void WidgetHost::ShowGrid() {
-    auto fields = std::move(pendingFields_);
-    pendingFields_.clear();
-    for (const auto& [name, text] : fields) {
+    for (std::size_t slot = 0; slot < pendingFields_.size(); ++slot) {
+        PendingText& pending = pendingFields_[slot];
+        if (!pending.pending)
+            continue;
+        pending.pending = false;
         // The writes were inert when made; showing them now must stay inert.
-        QLineEdit* edit = Field(name);
+        QLineEdit* edit = edits_[slot];
         QSignalBlocker quiet(edit);
-        edit->setText(QString::fromStdString(text));
-        texts_[name] = text;
+        edit->setText(QString::fromStdString(pending.text));
+        texts_[slot] = pending.text;
     }
-    auto labels = std::move(pendingLabels_);
-    pendingLabels_.clear();
-    for (const auto& [name, text] : labels)
-        labels_.at(name)->setText(QString::fromStdString(text));
+    if (pendingVolume_.pending && volumeLabel_) {
+        pendingVolume_.pending = false;
+        volumeLabel_->setText(QString::fromStdString(pendingVolume_.text));
+    }
     if (!grid_)
         return;
     for (std::size_t at = 0; at < pendingCells_.size(); ++at) {
-        PendingCell& cell = pendingCells_[at];
+        PendingText& cell = pendingCells_[at];
         if (!cell.pending)
             continue;
         cell.pending = false;
@@ -110,10 +128,12 @@ void WidgetHost::ShowGrid() {
     }
 }
 
-void WidgetHost::SetLabel(const std::string& name, const std::string& text) {
+void WidgetHost::SetVolumeText(const std::string& text) {
     // Written at every evaluation like the cells, and shown with them.
-    if (labels_.count(name))
-        pendingLabels_[name] = text;
+    if (!volumeLabel_)
+        return;
+    pendingVolume_.text = text;
+    pendingVolume_.pending = true;
 }
 
 void WidgetHost::RedrawPicture() {

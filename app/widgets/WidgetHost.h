@@ -2,10 +2,9 @@
 
 #include "foundations/EngineHost.h"
 
+#include <array>
 #include <functional>
-#include <map>
 #include <string>
-#include <utility>
 #include <vector>
 
 class QCheckBox;
@@ -15,16 +14,23 @@ class QTableWidget;
 
 namespace kelvane {
 
-// The engine seam over a window's controls.
+class ParameterTable;
+
+// The engine seam over a window's controls. It serves the fields of one
+// engine's table; a field the window never added is a program error
+// (std::logic_error), whether read, written or ticked.
 class WidgetHost : public EngineHost {
   public:
-    void AddField(const std::string& name, QLineEdit* edit);
-    void AddCheckBox(const std::string& name, QCheckBox* box) { checks_[name] = box; }
-    void AddLabel(const std::string& name, QLabel* label) { labels_[name] = label; }
+    explicit WidgetHost(const ParameterTable& table) : table_(&table) {}
+
+    void AddField(Field field, QLineEdit* edit);
+    void AddCheckBox(Field field, QCheckBox* box);
+    void SetVolumeLabel(QLabel* label) { volumeLabel_ = label; }
     // The statistics grid; it keeps the rows and columns it has now.
     void SetGrid(QTableWidget* grid);
-    QLineEdit* Field(const std::string& name) const;
-    // Puts the cells, labels and field texts written since the last call on screen.
+    QLineEdit* Edit(Field field) const;
+    QCheckBox* CheckBox(Field field) const;
+    // Puts the cells, the volume text and field texts written since the last call on screen.
     void ShowGrid();
 
     // While this answers true, field writes would be inert (the window's own
@@ -36,30 +42,34 @@ class WidgetHost : public EngineHost {
     // Runs before pending events are let through (the window brings its charts up to date).
     std::function<void()> onProcessEvents;
 
-    std::string FieldText(const std::string& name) override;
-    void SetFieldText(const std::string& name, const std::string& text) override;
-    bool Checked(const std::string& name) override;
-    void SetChecked(const std::string& name, bool checked) override;
+    std::string FieldText(Field field) override;
+    void SetFieldText(Field field, const std::string& text) override;
+    bool Checked(Field field) override;
+    void SetChecked(Field field, bool checked) override;
     void SetCell(int col, int row, const std::string& text) override;
-    void SetLabel(const std::string& name, const std::string& text) override;
+    void SetVolumeText(const std::string& text) override;
     void RedrawPicture() override;
     void ProcessEvents() override;
 
   private:
-    std::map<std::string, QLineEdit*> fields_;
-    std::map<std::string, QCheckBox*> checks_;
-    std::map<std::string, QLabel*> labels_;
-    QTableWidget* grid_ = nullptr;
-    int gridRows_ = 0, gridColumns_ = 0;
-    std::map<std::string, std::string> pendingFields_;
+    std::size_t Slot(Field field) const { return static_cast<std::size_t>(Index(field)); }
+    [[noreturn]] void NoSuchControl(Field field) const;
+
+    const ParameterTable* table_;
+    std::array<QLineEdit*, kFieldCount> edits_{};
+    std::array<QCheckBox*, kFieldCount> checks_{};
     // The fields' texts as std::string: the engines read them at every evaluation.
-    std::map<std::string, std::string> texts_;
-    struct PendingCell {
+    std::array<std::string, kFieldCount> texts_{};
+    struct PendingText {
         std::string text;
         bool pending = false;
     };
-    std::vector<PendingCell> pendingCells_; // row by row
-    std::map<std::string, std::string> pendingLabels_;
+    std::array<PendingText, kFieldCount> pendingFields_{};
+    QLabel* volumeLabel_ = nullptr;
+    PendingText pendingVolume_;
+    QTableWidget* grid_ = nullptr;
+    int gridRows_ = 0, gridColumns_ = 0;
+    std::vector<PendingText> pendingCells_; // row by row
 };
 
 } // namespace kelvane

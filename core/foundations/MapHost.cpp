@@ -2,27 +2,54 @@
 
 namespace kelvane {
 
-std::string MapHost::FieldText(const std::string& name) {
-    auto it = fields.find(name);
-    return it == fields.end() ? std::string() : it->second;
+MapHost::MapHost(const ParameterTable& table) : table_(&table) {
+    for (const FieldSpec& f : table.fields())
+        has_[static_cast<std::size_t>(Index(f.id))] = true;
 }
 
-void MapHost::SetFieldText(const std::string& name, const std::string& text) {
-    std::string& slot = fields[name];
+std::size_t MapHost::Slot(Field field) const {
+    const auto slot = static_cast<std::size_t>(Index(field));
+    if (!has_[slot])
+        table_->Spec(field); // throws: the engine has no such field
+    return slot;
+}
+
+void MapHost::PutDefaults() {
+    for (const FieldSpec& f : table_->fields()) {
+        if (f.IsCheckBox())
+            PutChecked(f.id, std::string(f.defaultText) == "Y");
+        else
+            Put(f.id, f.defaultText);
+    }
+}
+
+void MapHost::Put(Field field, const std::string& text) {
+    texts_[Slot(field)] = text;
+}
+
+void MapHost::PutChecked(Field field, bool checked) {
+    checks_[Slot(field)] = checked;
+}
+
+std::string MapHost::FieldText(Field field) {
+    return texts_[Slot(field)];
+}
+
+void MapHost::SetFieldText(Field field, const std::string& text) {
+    std::string& slot = texts_[Slot(field)];
     if (slot == text)
         return;
     slot = text;
     if (onFieldChange)
-        onFieldChange(name);
+        onFieldChange(field);
 }
 
-bool MapHost::Checked(const std::string& name) {
-    auto it = checks.find(name);
-    return it != checks.end() && it->second;
+bool MapHost::Checked(Field field) {
+    return checks_[Slot(field)];
 }
 
-void MapHost::SetChecked(const std::string& name, bool checked) {
-    checks[name] = checked;
+void MapHost::SetChecked(Field field, bool checked) {
+    checks_[Slot(field)] = checked;
 }
 
 void MapHost::SetCell(int col, int row, const std::string& text) {
@@ -34,10 +61,6 @@ void MapHost::SetCell(int col, int row, const std::string& text) {
     if (r.size() <= static_cast<std::size_t>(col))
         r.resize(static_cast<std::size_t>(col) + 1);
     r[static_cast<std::size_t>(col)] = text;
-}
-
-void MapHost::SetLabel(const std::string& name, const std::string& text) {
-    labels[name] = text;
 }
 
 void MapHost::ProcessEvents() {

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "Field.h"
+
 #include <functional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kelvane {
@@ -9,33 +13,42 @@ namespace kelvane {
 class EngineHost;
 class TIniFile;
 
-// The engine parameters a simulator window keeps in the settings file and in
-// parameter files: which section and key feed which control, in the order
-// they are read and written, with their defaults.
+// An engine's field table: every field it reads or writes, in the order the
+// stored ones are read from and written to the settings file and to parameter
+// files, with their keys and defaults. The tables themselves live beside their
+// engines (GammaFields.cpp, RingbomFields.cpp, RiderFields.cpp); the windows'
+// field lists, kelvane-cli --set and the test rigs are built from them.
 class ParameterTable {
   public:
     enum class Engine { Gamma, Ringbom, Rider };
 
-    struct Row {
-        std::string section;
-        std::string key;
-        std::string control; // edit box or check box name
-        std::string defaultValue;
-        bool checkBox = false; // stored as "Y"/"N"
-    };
-
-    // Moves a track bar of the window ("HotTempTB", "PhaseOffsetTB") to a
-    // position. The positions given are raw: the window clamps them to the
-    // track bar's range and runs the bar's change handler as it would for any
-    // move made from code.
-    using TrackBarSetter = std::function<void(const std::string& trackBar, int position)>;
+    // Moves a track bar of the window to a position. The positions given are
+    // raw: the window clamps them to the track bar's range and runs the bar's
+    // change handler as it would for any move made from code.
+    using TrackBarSetter = std::function<void(TrackBar trackBar, int position)>;
 
     static const ParameterTable& Gamma();
     static const ParameterTable& Ringbom();
     static const ParameterTable& Rider();
+    static const ParameterTable& For(Engine engine);
+
+    // The engine's own steps after its texts are read (see FollowUp).
+    using FollowUpSteps = void (*)(EngineHost& host, const TrackBarSetter& setTrackBar);
+
+    ParameterTable(Engine engine, std::span<const FieldSpec> fields, FollowUpSteps followUp);
 
     Engine engine() const { return engine_; }
-    const std::vector<Row>& rows() const { return rows_; }
+    // Every field of the engine, stored or not.
+    const std::vector<FieldSpec>& fields() const { return fields_; }
+    // The stored fields, in settings-file order.
+    const std::vector<FieldSpec>& rows() const { return rows_; }
+    bool Has(Field f) const { return Find(f) != nullptr; }
+    const FieldSpec* Find(Field f) const;
+    // By control name, exactly as spelled; nullptr for a name the engine lacks.
+    const FieldSpec* Find(std::string_view control) const;
+    // Throw std::logic_error for a field the engine lacks: a program error.
+    const FieldSpec& Spec(Field f) const;
+    const FieldSpec& Spec(std::string_view control) const;
 
     // Reads every row, in order, into the host: edit boxes get the text, a
     // check box is ticked exactly when the text is "Y".
@@ -46,12 +59,7 @@ class ParameterTable {
     // A refused write throws EIniFileError; the rows after it are not written.
     void WriteFrom(EngineHost& host, TIniFile& ini) const;
 
-    // The steps a window takes after ReadInto, in this order:
-    // - Gamma: HotTempTB to 1000 - HotTemp, then PhaseOffsetTB to PhaseOffset.
-    // - Ringbom: HotTempTB to 1000 - HotTemp, skipped silently when HotTemp is
-    //   not a whole number.
-    // - Rider: as Gamma, then HotStrokeMin below 5 becomes "5", HotStrokeMax
-    //   above 100 becomes "100", and the same for ColdStrokeMin, ColdStrokeMax.
+    // The steps a window takes after ReadInto (each engine's table says which).
     // The texts are read from the host when their step comes, so a change made
     // by an earlier step's track-bar handler is seen. A text that must be a whole
     // number and is not throws EConvertError, abandoning the remaining steps;
@@ -63,10 +71,10 @@ class ParameterTable {
                      const TrackBarSetter& setTrackBar) const;
 
   private:
-    ParameterTable(Engine engine, std::vector<Row> rows);
-
     Engine engine_;
-    std::vector<Row> rows_;
+    FollowUpSteps followUp_;
+    std::vector<FieldSpec> fields_;
+    std::vector<FieldSpec> rows_;
 };
 
 } // namespace kelvane

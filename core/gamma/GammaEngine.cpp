@@ -1,9 +1,11 @@
 #include "GammaEngine.h"
 
+#include "GammaFields.h"
 #include "GammaPicture.h"
 #include "foundations/Conversions.h"
 #include "foundations/FlagGuard.h"
 #include "foundations/MarlUtils.h"
+#include "foundations/SliderMath.h"
 
 #include <algorithm>
 #include <cmath>
@@ -48,10 +50,6 @@ void StylePoints(TLineSeries& s, TColor color) {
 }
 
 } // namespace
-
-const char* const GammaEngine::kFieldNames[9] = {"DispCylHeight",  "DispCylDiameter", "DispHeight",
-                                                 "PistonDiameter", "PistonThrow",     "Phase",
-                                                 "PhaseOffset",    "HotTemp",         "ColdTemp"};
 
 GammaEngine::GammaEngine(EngineHost& host)
     : DisplacerSeries(Chart1.AddSeries("DisplacerSeries", "Displacer")),
@@ -153,7 +151,7 @@ void GammaEngine::ShowEngine(Canvas& canvas) const {
 double GammaEngine::ReadReal(ParsedField& memo, double defVal) {
     if (textsSettled_ && memo.valid)
         return memo.value;
-    std::string text = host_.FieldText(memo.name);
+    std::string text = host_.FieldText(memo.field);
     if (!memo.valid || text != memo.text) {
         memo.value = MyStrToReal(text, defVal);
         memo.text = std::move(text);
@@ -165,7 +163,7 @@ double GammaEngine::ReadReal(ParsedField& memo, double defVal) {
 int GammaEngine::ReadInt(ParsedField& memo) {
     if (textsSettled_ && memo.valid)
         return static_cast<int>(memo.value);
-    std::string text = host_.FieldText(memo.name);
+    std::string text = host_.FieldText(memo.field);
     if (!memo.valid || text != memo.text) {
         // Throws for a text that is not a whole number, leaving the memo as it was.
         memo.value = StrToInt(text);
@@ -201,7 +199,7 @@ void GammaEngine::CalcEngine(bool graph) {
     if (!(pistonTh > 0) || !(dispCylHt > 0) || !(dispHt < dispCylHt) || !(pistonHt > 0))
         return;
 
-    const long long phase = StrToInt(host_.FieldText("Phase"));
+    const long long phase = StrToInt(host_.FieldText(Field::Phase));
     dispPos = (std::sin(ToRadians(static_cast<double>(phase))) + 1) * dispTh / 2;
     Cell(0, MyRealToStr(dispPos));
 
@@ -233,7 +231,7 @@ void GammaEngine::CalcEngine(bool graph) {
     // Built in a kept buffer: this runs at every crank angle of an analysis.
     text_.assign("Vol = ");
     text_ += MyRealToStr(currVol);
-    host_.SetLabel("lDebug", text_);
+    host_.SetVolumeText(text_);
     Cell(3, MyRealToStr(currVol / maxVol));
 
     const double tMaxHot = FtoK(ReadInt(hotTempText_));
@@ -302,8 +300,8 @@ void GammaEngine::CalcEngine(bool graph) {
 void GammaEngine::CalcButtonClick() {
     if (calcing || !enable)
         return;
-    for (const char* name : kFieldNames) {
-        if (MyStrToReal(host_.FieldText(name), kInvalid) == kInvalid)
+    for (const FieldSpec& f : GammaFields().fields()) {
+        if (MyStrToReal(host_.FieldText(f.id), kInvalid) == kInvalid)
             return;
     }
 
@@ -319,7 +317,7 @@ void GammaEngine::CalcButtonClick() {
     minHot = 1000.0;
     maxCold = -200.0;
     auto evaluateAt = [this](int p) {
-        host_.SetFieldText("Phase", IntToStr(p));
+        host_.SetFieldText(Field::Phase, IntToStr(p));
         CalcEngine(true);
         if (tHot < minHot)
             minHot = tHot;
@@ -336,7 +334,7 @@ void GammaEngine::CalcButtonClick() {
             evaluateAt(p);
     }
 
-    host_.SetFieldText("Phase", "0");
+    host_.SetFieldText(Field::Phase, "0");
     CalcEngine(false);
     RequestPicture();
 
@@ -409,31 +407,15 @@ void GammaEngine::PistonThrowChange() {
 }
 
 void GammaEngine::HotTempTBChange(int position) {
-    host_.SetFieldText("HotTemp", IntToStr(1000LL - position));
+    host_.SetFieldText(Field::HotTemp, IntToStr(HotTempFromSlider(position)));
 }
 
 void GammaEngine::PhaseOffsetTBChange(int position) {
-    host_.SetFieldText("PhaseOffset", IntToStr(position));
-}
-
-bool GammaEngine::HotTempTBPosition(const std::string& hotTempText, int& position) {
-    int t = 0;
-    if (!TryStrToInt(hotTempText, t))
-        return false;
-    position = static_cast<int>(std::clamp(1000LL - t, 0LL, 1000LL));
-    return true;
-}
-
-bool GammaEngine::PhaseOffsetTBPosition(const std::string& phaseOffsetText, int& position) {
-    int t = 0;
-    if (!TryStrToInt(phaseOffsetText, t))
-        return false;
-    position = std::clamp(t, -175, 175);
-    return true;
+    host_.SetFieldText(Field::PhaseOffset, IntToStr(position));
 }
 
 void GammaEngine::PhaseChange() {
-    const int p = StrToInt(host_.FieldText("Phase"));
+    const int p = StrToInt(host_.FieldText(Field::Phase));
     const double x = p;
 
     PhaseSeries1.SetVerticalLine(x, 0, 100);
@@ -473,10 +455,10 @@ void GammaEngine::Timer1Timer() {
     PhaseChange();
 
     FlagGuard writing(phaseChanging);
-    long long p = StrToInt(host_.FieldText("Phase")) + 10LL;
+    long long p = StrToInt(host_.FieldText(Field::Phase)) + 10LL;
     if (p > 360)
         p -= 360;
-    host_.SetFieldText("Phase", IntToStr(p));
+    host_.SetFieldText(Field::Phase, IntToStr(p));
     PhaseChange();
 }
 
@@ -500,7 +482,7 @@ void GammaEngine::ClickAtAngle(long long angle) {
     animate = false;
     angle = std::clamp(angle / 5 * 5, 0LL, 360LL);
     FlagGuard writing(phaseChanging);
-    host_.SetFieldText("Phase", IntToStr(angle));
+    host_.SetFieldText(Field::Phase, IntToStr(angle));
     PhaseChange();
 }
 

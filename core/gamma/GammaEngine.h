@@ -36,8 +36,7 @@ namespace kelvane {
 //    Chart4's left axis scales itself, so its phase marker spans the work
 //    curve's extent (the axis bounds themselves once the axis is fixed).
 //  - Sliders: HotTempTBChange / PhaseOffsetTBChange rewrite their fields (the
-//    field change then reanalyses); HotTempTBPosition / PhaseOffsetTBPosition
-//    give the positions for texts loaded from a parameter file.
+//    field change then reanalyses).
 //
 // Where a quotient has a zero divisor (equal end temperatures, a curve that
 // does not vary, no revolution analysed yet) the engine writes 0, so no NaN or
@@ -93,7 +92,6 @@ class GammaEngine {
     TLineSeries& PhaseSeries5;
 
     static constexpr int kGridRows = 12;
-    static const char* const kFieldNames[9];
 
     // The engine at the crank angle in "Phase"; appends one point to each
     // cycle series when graph is true. Throws EConvertError for a phase,
@@ -116,10 +114,6 @@ class GammaEngine {
     void PistonThrowChange();
     void HotTempTBChange(int position);
     void PhaseOffsetTBChange(int position);
-    // Slider positions for loaded field texts; false when the text is not a
-    // whole number (the slider then stays where it is).
-    static bool HotTempTBPosition(const std::string& hotTempText, int& position);
-    static bool PhaseOffsetTBPosition(const std::string& phaseOffsetText, int& position);
 
     // Moves the phase markers to "Phase"; refreshes model and picture when not animating.
     void PhaseChange();
@@ -138,8 +132,8 @@ class GammaEngine {
     // The last text read from a field and its value: the texts are parsed at
     // every crank angle but rarely change within a revolution.
     struct ParsedField {
-        explicit ParsedField(const char* field) : name(field) {}
-        std::string name;
+        explicit ParsedField(Field f) : field(f) {}
+        Field field;
         std::string text;
         double value = 0;
         bool valid = false;
@@ -163,10 +157,11 @@ class GammaEngine {
     std::string text_;          // scratch for texts put together at every evaluation
     bool textsSettled_ = false; // the parameter texts cannot change until cleared
 
-    ParsedField dispCylHeightText_{"DispCylHeight"}, dispCylDiameterText_{"DispCylDiameter"},
-        dispHeightText_{"DispHeight"}, pistonDiameterText_{"PistonDiameter"},
-        pistonThrowText_{"PistonThrow"}, phaseOffsetText_{"PhaseOffset"}, hotTempText_{"HotTemp"},
-        coldTempText_{"ColdTemp"};
+    ParsedField dispCylHeightText_{Field::DispCylHeight},
+        dispCylDiameterText_{Field::DispCylDiameter}, dispHeightText_{Field::DispHeight},
+        pistonDiameterText_{Field::PistonDiameter}, pistonThrowText_{Field::PistonThrow},
+        phaseOffsetText_{Field::PhaseOffset}, hotTempText_{Field::HotTemp},
+        coldTempText_{Field::ColdTemp};
 
     EngineHost& host_;
 };

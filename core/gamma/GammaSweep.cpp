@@ -1,5 +1,6 @@
 #include "GammaSweep.h"
 
+#include "GammaFields.h"
 #include "foundations/Conversions.h"
 #include "foundations/FlagGuard.h"
 #include "foundations/MarlUtils.h"
@@ -21,17 +22,13 @@ void SetNormalizedRightAxis(TChartAxis& axis) {
 
 } // namespace
 
-const char* const GammaSweep::kYellowFields[6] = {"DispCylHeight",  "DispCylDiameter",
-                                                  "DispHeight",     "PistonThrow",
-                                                  "PistonDiameter", "PhaseOffset"};
-
 // Keeps a field's text and gives it back. Restore() is the normal way; should
 // an error end the sweep first, the destructor still gives the user's text
 // back rather than leave a swept value in the field.
 class GammaSweep::FieldRestorer {
   public:
-    FieldRestorer(EngineHost& host, std::string field)
-        : host_(host), field_(std::move(field)), text_(host.FieldText(field_)) {}
+    FieldRestorer(EngineHost& host, Field field)
+        : host_(host), field_(field), text_(host.FieldText(field_)) {}
     ~FieldRestorer() {
         if (restored_)
             return;
@@ -53,7 +50,7 @@ class GammaSweep::FieldRestorer {
 
   private:
     EngineHost& host_;
-    std::string field_;
+    Field field_;
     std::string text_;
     bool restored_ = false;
 };
@@ -145,17 +142,18 @@ void GammaSweep::SetupPopupGraph(const std::string& title) {
     for (TLineSeries* s : cleared)
         s->Clear();
 
-    auto line = [this](const char* first, const char* firstField, const char* second,
-                       const char* secondField) {
+    auto line = [this](const char* first, Field firstField, const char* second, Field secondField) {
         return PadRight(first + host_.FieldText(firstField), 50) + second +
                host_.FieldText(secondField);
     };
     Memo1.clear();
-    Memo1.push_back(line("Displacer Cylinder  Height=  ", "DispCylHeight",
-                         "Displacer Cylinder Diameter= ", "DispCylDiameter"));
-    Memo1.push_back(line("Piston Diameter= ", "PistonDiameter", "Piston Throw= ", "PistonThrow"));
-    Memo1.push_back(line("Displacer Height= ", "DispHeight", "Phase Offset= ", "PhaseOffset"));
-    Memo1.push_back(line("Temp: Cold= ", "ColdTemp", "Hot= ", "HotTemp"));
+    Memo1.push_back(line("Displacer Cylinder  Height=  ", Field::DispCylHeight,
+                         "Displacer Cylinder Diameter= ", Field::DispCylDiameter));
+    Memo1.push_back(
+        line("Piston Diameter= ", Field::PistonDiameter, "Piston Throw= ", Field::PistonThrow));
+    Memo1.push_back(
+        line("Displacer Height= ", Field::DispHeight, "Phase Offset= ", Field::PhaseOffset));
+    Memo1.push_back(line("Temp: Cold= ", Field::ColdTemp, "Hot= ", Field::HotTemp));
 
     printEnabled = false;
     maxY = kNoWorkYet;
@@ -197,7 +195,7 @@ void GammaSweep::EndPopupGraph() {
     Refresh();
 }
 
-void GammaSweep::MakeAPopupGraph(const std::string& field, const std::string& title, double max) {
+void GammaSweep::MakeAPopupGraph(Field field, const std::string& title, double max) {
     FieldRestorer kept(host_, field);
     const double r = MyStrToReal(kept.Text(), 1.0);
     const double step = r / 10;
@@ -221,30 +219,31 @@ void GammaSweep::MakeAPopupGraph(const std::string& field, const std::string& ti
 }
 
 std::string GammaSweep::DispHeightBaseText() {
-    return MyRealToStr(MyStrToReal(host_.FieldText("DispCylHeight"), 1.0) * 99 / 1000);
+    return MyRealToStr(MyStrToReal(host_.FieldText(Field::DispCylHeight), 1.0) * 99 / 1000);
 }
 
-double GammaSweep::Step(const std::string& field) {
-    if (field == "PhaseOffset")
+double GammaSweep::Step(Field field) {
+    if (field == Field::PhaseOffset)
         return 5;
-    if (field == "DispHeight")
+    if (field == Field::DispHeight)
         return MyStrToReal(DispHeightBaseText(), 1.0) / 10;
-    for (const char* yellow : kYellowFields) {
+    for (Field yellow : kYellowFields) {
         if (field == yellow)
             return MyStrToReal(host_.FieldText(field), 1.0) / 10;
     }
-    throw std::invalid_argument("'" + field + "' is not a field that can be swept");
+    throw std::invalid_argument(std::string("'") + GammaFields().Spec(field).control +
+                                "' is not a field that can be swept");
 }
 
-bool GammaSweep::FieldDblClick(const std::string& field) {
+bool GammaSweep::FieldDblClick(Field field) {
     using Handler = void (GammaSweep::*)();
-    static const std::pair<const char*, Handler> handlers[] = {
-        {"PistonThrow", &GammaSweep::PistonThrowDblClick},
-        {"DispCylHeight", &GammaSweep::DispCylHeightDblClick},
-        {"DispCylDiameter", &GammaSweep::DispCylDiameterDblClick},
-        {"PistonDiameter", &GammaSweep::PistonDiameterDblClick},
-        {"DispHeight", &GammaSweep::DispHeightDblClick},
-        {"PhaseOffset", &GammaSweep::PhaseOffsetDblClick}};
+    static const std::pair<Field, Handler> handlers[] = {
+        {Field::PistonThrow, &GammaSweep::PistonThrowDblClick},
+        {Field::DispCylHeight, &GammaSweep::DispCylHeightDblClick},
+        {Field::DispCylDiameter, &GammaSweep::DispCylDiameterDblClick},
+        {Field::PistonDiameter, &GammaSweep::PistonDiameterDblClick},
+        {Field::DispHeight, &GammaSweep::DispHeightDblClick},
+        {Field::PhaseOffset, &GammaSweep::PhaseOffsetDblClick}};
     for (const auto& [name, handler] : handlers) {
         if (field == name) {
             // Events run between the values: a second double-click must not
@@ -269,35 +268,35 @@ bool GammaSweep::FieldDblClick(const std::string& field) {
 }
 
 void GammaSweep::PistonThrowDblClick() {
-    MakeAPopupGraph("PistonThrow", "Piston Throw", kBound);
+    MakeAPopupGraph(Field::PistonThrow, "Piston Throw", kBound);
 }
 
 void GammaSweep::DispCylHeightDblClick() {
-    MakeAPopupGraph("DispCylHeight", "Displacer Cylinder Height", kBound);
+    MakeAPopupGraph(Field::DispCylHeight, "Displacer Cylinder Height", kBound);
 }
 
 void GammaSweep::DispCylDiameterDblClick() {
-    MakeAPopupGraph("DispCylDiameter", "Displacer Cylinder Diameter", kBound);
+    MakeAPopupGraph(Field::DispCylDiameter, "Displacer Cylinder Diameter", kBound);
 }
 
 void GammaSweep::PistonDiameterDblClick() {
-    MakeAPopupGraph("PistonDiameter", "Piston Diameter", kBound);
+    MakeAPopupGraph(Field::PistonDiameter, "Piston Diameter", kBound);
 }
 
 void GammaSweep::DispHeightDblClick() {
-    FieldRestorer kept(host_, "DispHeight");
-    host_.SetFieldText("DispHeight", DispHeightBaseText());
-    MakeAPopupGraph("DispHeight", "Displacer Height", kBound);
+    FieldRestorer kept(host_, Field::DispHeight);
+    host_.SetFieldText(Field::DispHeight, DispHeightBaseText());
+    MakeAPopupGraph(Field::DispHeight, "Displacer Height", kBound);
     kept.Restore();
 }
 
 void GammaSweep::PhaseOffsetDblClick() {
-    FieldRestorer kept(host_, "PhaseOffset");
-    host_.SetFieldText("PhaseOffset", "testing -175 through 175");
+    FieldRestorer kept(host_, Field::PhaseOffset);
+    host_.SetFieldText(Field::PhaseOffset, "testing -175 through 175");
     SetupPopupGraph("Phase Angle");
 
     for (int i = -175; i <= 175; i += 5) {
-        host_.SetFieldText("PhaseOffset", IntToStr(i));
+        host_.SetFieldText(Field::PhaseOffset, IntToStr(i));
         engine_.CalcButtonClick();
         ShowPopupGraphPoint(i);
         if (!KeepGoing())

@@ -60,11 +60,13 @@ class GammaSweep {
     std::function<void()> onRefresh;
 
     // The six fields a double-click sweeps, in the window's tab order.
-    static const char* const kYellowFields[6];
+    static constexpr Field kYellowFields[6] = {Field::DispCylHeight,  Field::DispCylDiameter,
+                                               Field::DispHeight,     Field::PistonThrow,
+                                               Field::PistonDiameter, Field::PhaseOffset};
 
     // The double-click on a yellow field; false (and nothing done) for any
     // other field. A double-click while a sweep runs is ignored (true).
-    bool FieldDblClick(const std::string& field);
+    bool FieldDblClick(Field field);
     void PistonThrowDblClick();
     void DispCylHeightDblClick();
     void DispCylDiameterDblClick();
@@ -75,13 +77,13 @@ class GammaSweep {
     // The step between the values that the double-click on `field` would
     // sweep, from the fields' current texts: 0 means the same value again and
     // again until the window is closed.
-    double Step(const std::string& field);
+    double Step(Field field);
 
     // The steps of a sweep, as the double-click handlers use them.
     void SetupPopupGraph(const std::string& title);
     void ShowPopupGraphPoint(double i);
     void EndPopupGraph();
-    void MakeAPopupGraph(const std::string& field, const std::string& title, double max);
+    void MakeAPopupGraph(Field field, const std::string& title, double max);
 
     // Shows a swept value: general format, up to 15 significant digits ("6", "0.5").
     static std::string ValueText(double value);

@@ -1,9 +1,11 @@
 #include "RiderEngine.h"
 
+#include "RiderFields.h"
 #include "RiderParameters.h"
 #include "RiderState.h"
 #include "foundations/Conversions.h"
 #include "foundations/MarlUtils.h"
+#include "foundations/SliderMath.h"
 
 #include "foundations/FlagGuard.h"
 #include <algorithm>
@@ -176,12 +178,12 @@ void RiderEngine::CalcButtonClick() {
          {&Series1, &Series2, &Series3, &Series4, &Series5, &Series10, &PVSeries, &LineSeries5,
           &LineSeries6, &LineSeries1, &LineSeries2, &LineSeries9, &LineSeries10})
         s->Clear();
-    host_.SetFieldText("Phase", "0");
+    host_.SetFieldText(Field::Phase, "0");
     for (int p = 0; p <= 360; ++p) {
-        host_.SetFieldText("Phase", IntToStr(p));
+        host_.SetFieldText(Field::Phase, IntToStr(p));
         CalcEngine(true);
     }
-    host_.SetFieldText("Phase", "0");
+    host_.SetFieldText(Field::Phase, "0");
 
     const TChartValueList& pressures = LineSeries2.YValues();
     double totPressure = 0;
@@ -226,7 +228,7 @@ void RiderEngine::CalcButtonClick() {
     }
     // The angle-0 markers were placed before the pressures were normalised and
     // the work curves existed; place them again on the new curves.
-    MoveMarkers(StrToInt(host_.FieldText("Phase")));
+    MoveMarkers(StrToInt(host_.FieldText(Field::Phase)));
 }
 
 void RiderEngine::ShowEngine(Canvas& canvas) const {
@@ -271,22 +273,9 @@ void RiderEngine::ParametersLoaded() {
     // The stroke limits come into range before the track bars move: a track-bar
     // handler may analyse at once, and a stroke minimum of 0 would put a piston
     // on its cylinder head.
-    auto atLeast = [this](const char* name, int limit) {
-        if (StrToInt(host_.FieldText(name)) < limit)
-            host_.SetFieldText(name, IntToStr(limit));
-    };
-    auto atMost = [this](const char* name, int limit) {
-        if (StrToInt(host_.FieldText(name)) > limit)
-            host_.SetFieldText(name, IntToStr(limit));
-    };
-    atLeast("HotStrokeMin", 5);
-    atMost("HotStrokeMax", 100);
-    atLeast("ColdStrokeMin", 5);
-    atMost("ColdStrokeMax", 100);
-
-    long long hotTemp = StrToInt(host_.FieldText("HotTemp"));
-    SetHotTempTBPosition(ClampToInt(1000 - hotTemp));
-    SetPhaseOffsetTBPosition(StrToInt(host_.FieldText("PhaseOffset")));
+    BringStrokeLimitsIntoRange(host_);
+    SetHotTempTBPosition(HotTempSliderPosition(StrToInt(host_.FieldText(Field::HotTemp))));
+    SetPhaseOffsetTBPosition(StrToInt(host_.FieldText(Field::PhaseOffset)));
 }
 
 void RiderEngine::Go(int interval) {
@@ -295,8 +284,8 @@ void RiderEngine::Go(int interval) {
     animate = true;
 }
 
-void RiderEngine::FieldChanged(const std::string& name) {
-    if (name == "Phase")
+void RiderEngine::FieldChanged(Field field) {
+    if (field == Field::Phase)
         PhaseChange();
 }
 
@@ -334,7 +323,7 @@ void RiderEngine::MoveMarkers(double theta) {
 }
 
 void RiderEngine::PhaseChange() {
-    MoveMarkers(StrToInt(host_.FieldText("Phase")));
+    MoveMarkers(StrToInt(host_.FieldText(Field::Phase)));
     if (!animate) {
         CalcEngine(false);
         host_.RedrawPicture();
@@ -348,10 +337,10 @@ void RiderEngine::Timer1Timer() {
     try {
         CalcEngine(false);
         host_.RedrawPicture();
-        int next = StrToInt(host_.FieldText("Phase")) + 10;
-        host_.SetFieldText("Phase", IntToStr(next));
+        int next = StrToInt(host_.FieldText(Field::Phase)) + 10;
+        host_.SetFieldText(Field::Phase, IntToStr(next));
         if (next > 360)
-            host_.SetFieldText("Phase", IntToStr(next - 360));
+            host_.SetFieldText(Field::Phase, IntToStr(next - 360));
     } catch (...) {
         // A bad parameter would fail again on every tick: report it once.
         animate = false;
@@ -370,9 +359,9 @@ bool RiderEngine::ArmGraphTimer() {
 
 void RiderEngine::GraphTimerTimer() {
     graphTimerArmed = false;
-    std::string kept = host_.FieldText("Phase");
+    std::string kept = host_.FieldText(Field::Phase);
     CalcButtonClick();
-    host_.SetFieldText("Phase", kept);
+    host_.SetFieldText(Field::Phase, kept);
     CalcEngine(false);
     host_.RedrawPicture();
 }
@@ -386,14 +375,14 @@ void RiderEngine::Chart1ClickBackground(int x, int plotLeft, int plotRight) {
     long long n = RoundHalfEven(f * 360);
     n = (n / 5) * 5;
     n = std::clamp<long long>(n, 0, 360);
-    host_.SetFieldText("Phase", IntToStr(n));
+    host_.SetFieldText(Field::Phase, IntToStr(n));
 }
 
 void RiderEngine::UpDown7Changing() {
-    int hotMax = StrToInt(host_.FieldText("HotStrokeMax"));
-    int hotMin = StrToInt(host_.FieldText("HotStrokeMin"));
-    int coldMax = StrToInt(host_.FieldText("ColdStrokeMax"));
-    int coldMin = StrToInt(host_.FieldText("ColdStrokeMin"));
+    int hotMax = StrToInt(host_.FieldText(Field::HotStrokeMax));
+    int hotMin = StrToInt(host_.FieldText(Field::HotStrokeMin));
+    int coldMax = StrToInt(host_.FieldText(Field::ColdStrokeMax));
+    int coldMin = StrToInt(host_.FieldText(Field::ColdStrokeMin));
     UpDown1.Max = ClampToInt(static_cast<long long>(hotMax) - 5);
     UpDown2.Min = ClampToInt(static_cast<long long>(hotMin) + 5);
     UpDown3.Max = ClampToInt(static_cast<long long>(coldMax) - 5);
@@ -443,12 +432,12 @@ void RiderEngine::SetPhaseOffsetTBPosition(int position) {
 }
 
 void RiderEngine::HotTempTBChange() {
-    host_.SetFieldText("HotTemp", IntToStr(1000 - HotTempTB.Position));
+    host_.SetFieldText(Field::HotTemp, IntToStr(HotTempFromSlider(HotTempTB.Position)));
     UpDown7Changing();
 }
 
 void RiderEngine::PhaseOffsetTBChange() {
-    host_.SetFieldText("PhaseOffset", IntToStr(PhaseOffsetTB.Position));
+    host_.SetFieldText(Field::PhaseOffset, IntToStr(PhaseOffsetTB.Position));
     UpDown7Changing();
 }
 

@@ -21,8 +21,8 @@ namespace kelvane {
 // How the window binds to it:
 // - Edit boxes: parameters are read through host.FieldText on every use. Any
 //   change of an edit box text (by the user, an up-down, the engine itself
-//   through host.SetFieldText) must be passed to FieldChanged(name); only
-//   "Phase" reacts (PhaseChange).
+//   through host.SetFieldText) must be passed to FieldChanged(field); only
+//   the crank angle reacts (PhaseChange).
 // - Picture: the engine never draws by itself. Wherever the picture must be
 //   redrawn it calls host.RedrawPicture(); the window answers by calling
 //   ShowEngine on its 255x167 picture canvas and showing the result.
@@ -72,14 +72,14 @@ class RiderEngine {
     bool graphTimerArmed = false;
     std::function<void()> onGraphTimerArmed;
 
-    RiderUpDown UpDown1{"UpDown1", "HotStrokeMin", 5, 100, 5, false};
-    RiderUpDown UpDown2{"UpDown2", "HotStrokeMax", 0, 100, 5, false};
-    RiderUpDown UpDown3{"UpDown3", "ColdStrokeMin", 5, 100, 5, false};
-    RiderUpDown UpDown4{"UpDown4", "ColdStrokeMax", 0, 100, 5, false};
-    RiderUpDown UpDown5{"UpDown5", "PhaseOffset", -180, 180, 10, true};
-    RiderUpDown UpDown6{"UpDown6", "Phase", 0, 350, 10, true};
-    RiderUpDown UpDown7{"UpDown7", "HotTemp", 0, 700, 10, false};
-    RiderUpDown UpDown8{"UpDown8", "ColdTemp", 0, 700, 10, false};
+    RiderUpDown UpDown1{"UpDown1", Field::HotStrokeMin, 5, 100, 5, false};
+    RiderUpDown UpDown2{"UpDown2", Field::HotStrokeMax, 0, 100, 5, false};
+    RiderUpDown UpDown3{"UpDown3", Field::ColdStrokeMin, 5, 100, 5, false};
+    RiderUpDown UpDown4{"UpDown4", Field::ColdStrokeMax, 0, 100, 5, false};
+    RiderUpDown UpDown5{"UpDown5", Field::PhaseOffset, -180, 180, 10, true};
+    RiderUpDown UpDown6{"UpDown6", Field::Phase, 0, 350, 10, true};
+    RiderUpDown UpDown7{"UpDown7", Field::HotTemp, 0, 700, 10, false};
+    RiderUpDown UpDown8{"UpDown8", Field::ColdTemp, 0, 700, 10, false};
     RiderTrackBar HotTempTB{0, 1000, 1000};
     RiderTrackBar PhaseOffsetTB{-175, 175, 0};
 
@@ -134,7 +134,7 @@ class RiderEngine {
     void StopButtonClick() { animate = false; }
 
     // An edit box's text changed.
-    void FieldChanged(const std::string& name);
+    void FieldChanged(Field field);
     // Moves the phase markers to the crank angle; recomputes and redraws when stopped.
     void PhaseChange();
     void Timer1Timer();

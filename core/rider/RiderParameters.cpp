@@ -10,14 +10,14 @@ RiderParameters RiderParameters::Read(EngineHost& host, bool readPhase) {
     // In the order the model uses them, so the first bad text is the one reported.
     RiderParameters p;
     if (readPhase)
-        p.phase = StrToInt(host.FieldText("Phase"));
-    p.hotStrokeMin = StrToInt(host.FieldText("HotStrokeMin"));
-    p.hotStrokeMax = StrToInt(host.FieldText("HotStrokeMax"));
-    p.phaseOffset = StrToInt(host.FieldText("PhaseOffset"));
-    p.coldStrokeMin = StrToInt(host.FieldText("ColdStrokeMin"));
-    p.coldStrokeMax = StrToInt(host.FieldText("ColdStrokeMax"));
-    p.hotTemp = StrToInt(host.FieldText("HotTemp"));
-    p.coldTemp = StrToInt(host.FieldText("ColdTemp"));
+        p.phase = StrToInt(host.FieldText(Field::Phase));
+    p.hotStrokeMin = StrToInt(host.FieldText(Field::HotStrokeMin));
+    p.hotStrokeMax = StrToInt(host.FieldText(Field::HotStrokeMax));
+    p.phaseOffset = StrToInt(host.FieldText(Field::PhaseOffset));
+    p.coldStrokeMin = StrToInt(host.FieldText(Field::ColdStrokeMin));
+    p.coldStrokeMax = StrToInt(host.FieldText(Field::ColdStrokeMax));
+    p.hotTemp = StrToInt(host.FieldText(Field::HotTemp));
+    p.coldTemp = StrToInt(host.FieldText(Field::ColdTemp));
     return p;
 }
 

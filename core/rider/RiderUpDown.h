@@ -1,13 +1,15 @@
 #pragma once
 
+#include "foundations/Field.h"
+
 #include <string>
 
 namespace kelvane {
 
 // An up-down control attached to an edit box: the stepping rule without the widget.
 struct RiderUpDown {
-    std::string Name;      // "UpDown1" ...
-    std::string Associate; // the edit box it steps, e.g. "HotStrokeMin"
+    std::string Name; // "UpDown1" ...
+    Field Associate;  // the edit box it steps
     int Min = 0;
     int Max = 0;
     int Increment = 1;

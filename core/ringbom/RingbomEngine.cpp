@@ -2,6 +2,7 @@
 
 #include "foundations/Conversions.h"
 #include "foundations/MarlUtils.h"
+#include "foundations/SliderMath.h"
 
 #include "foundations/FlagGuard.h"
 #include <algorithm>
@@ -139,14 +140,14 @@ void RingbomEngine::CalcEngine(bool graph) {
     if (!enable)
         return;
 
-    dispCylHt = MyStrToReal(host_.FieldText("DispCylHeight"), 5);
-    dispCylDiam = MyStrToReal(host_.FieldText("DispCylDiameter"), 5);
-    dispHt = MyStrToReal(host_.FieldText("DispHeight"), 5);
+    dispCylHt = MyStrToReal(host_.FieldText(Field::DispCylHeight), 5);
+    dispCylDiam = MyStrToReal(host_.FieldText(Field::DispCylDiameter), 5);
+    dispHt = MyStrToReal(host_.FieldText(Field::DispHeight), 5);
     dispTh = dispCylHt - dispHt;
-    dPistonDiam = MyStrToReal(host_.FieldText("DPistonDiameter"), 5);
-    pistonDiam = MyStrToReal(host_.FieldText("PistonDiameter"), 5);
+    dPistonDiam = MyStrToReal(host_.FieldText(Field::DPistonDiameter), 5);
+    pistonDiam = MyStrToReal(host_.FieldText(Field::PistonDiameter), 5);
     pistonHt = pistonDiam;
-    pistonTh = MyStrToReal(host_.FieldText("PistonThrow"), 5);
+    pistonTh = MyStrToReal(host_.FieldText(Field::PistonThrow), 5);
     if (!(pistonTh > 0 && dispCylHt > 0 && dispHt < dispCylHt && pistonHt > 0))
         return;
 
@@ -159,7 +160,7 @@ void RingbomEngine::CalcEngine(bool graph) {
         return;
 
     // Power piston: mid-stroke at 0 degrees, top at 90.
-    const int angle = StrToInt(host_.FieldText("Phase"));
+    const int angle = StrToInt(host_.FieldText(Field::Phase));
     pistonPos = (std::sin(ToRadians(angle)) + 1) * pistonTh / 2;
     host_.SetCell(1, 1, MyRealToStr(pistonPos));
     pistonVol = CalcCylVol(pistonDiam, pistonPos);
@@ -207,11 +208,11 @@ void RingbomEngine::CalcEngine(bool graph) {
     host_.SetCell(1, 8, MyRealToStr((hotVol + coldVol) / fullPistonVol));
     coldVol += pistonVol;
     currVol = coldVol + hotVol;
-    host_.SetLabel("lDebug", "Vol = " + MyRealToStr(currVol));
+    host_.SetVolumeText("Vol = " + MyRealToStr(currVol));
     host_.SetCell(1, 3, MyRealToStr(currVol / maxVol));
 
-    const double tMaxHot = FtoK(StrToInt(host_.FieldText("HotTemp")));
-    const double tMaxCold = FtoK(StrToInt(host_.FieldText("ColdTemp")));
+    const double tMaxHot = FtoK(StrToInt(host_.FieldText(Field::HotTemp)));
+    const double tMaxCold = FtoK(StrToInt(host_.FieldText(Field::ColdTemp)));
     double tRatio = tMaxHot / tMaxCold;
     const double unitPistonVol = CalcCylVol(pistonDiam, 1);
     std::string row9 = MyRealToStr(tRatio - 1);
@@ -400,7 +401,7 @@ void RingbomEngine::AnimateTimerTimer() {
 
     CalcEngine(true);
     host_.RedrawPicture();
-    SetPhase(StrToInt(host_.FieldText("Phase")) + 5);
+    SetPhase(StrToInt(host_.FieldText(Field::Phase)) + 5);
 }
 
 void RingbomEngine::GoButtonClick() {
@@ -413,7 +414,7 @@ void RingbomEngine::GoButtonClick() {
 void RingbomEngine::PauseButtonClick() {
     if (animating) {
         animating = false;
-        pausePhase = StrToInt(host_.FieldText("Phase"));
+        pausePhase = StrToInt(host_.FieldText(Field::Phase));
         PauseButtonCaption = "&Resume";
     } else {
         SetPhase(pausePhase);
@@ -430,14 +431,14 @@ void RingbomEngine::SingleStepButtonClick() {
 
 void RingbomEngine::ClearButtonClick() {
     ClearGraphs();
-    host_.SetFieldText("Phase", "0");
+    host_.SetFieldText(Field::Phase, "0");
 }
 
 void RingbomEngine::SetPhase(int p) {
     if (!StripChart() && p > 360)
         p = (p - 1) % 360 + 1; // 365 becomes 5, 720 becomes 360
     FlagGuard changing(phaseChanging);
-    host_.SetFieldText("Phase", IntToStr(p));
+    host_.SetFieldText(Field::Phase, IntToStr(p));
     PhaseChange();
 }
 
@@ -469,7 +470,7 @@ void RingbomEngine::PanGraphs(int degrees) {
     if (animating)
         PauseButtonClick();
     const bool wasAllData = AllData();
-    host_.SetChecked("AllDataCB", false);
+    host_.SetChecked(Field::AllDataCB, false);
     if (wasAllData)
         AllDataCBClick();
     for (TChart* c : {&Chart1, &Chart2, &Chart3, &Chart4})
@@ -499,7 +500,7 @@ void RingbomEngine::ShowAllGraphData() {
 
 void RingbomEngine::ShowAllChart(TChart& c) {
     int p = 0;
-    if (!TryStrToInt(host_.FieldText("Phase"), p))
+    if (!TryStrToInt(host_.FieldText(Field::Phase), p))
         p = 0;
     if (AllData() && DisplacerSeries.Count() > 0)
         SetRange(c.BottomAxis, AllDataStart(), DisplacerSeries.XValues().MaxValue());
@@ -545,11 +546,11 @@ void RingbomEngine::PistonThrowChange() {
 }
 
 void RingbomEngine::HotTempTBChange(int position) {
-    host_.SetFieldText("HotTemp", IntToStr(1000 - position));
+    host_.SetFieldText(Field::HotTemp, IntToStr(HotTempFromSlider(position)));
 }
 
 void RingbomEngine::PhaseChange() {
-    const double p = StrToInt(host_.FieldText("Phase"));
+    const double p = StrToInt(host_.FieldText(Field::Phase));
     PhaseSeries1.SetVerticalLine(p, 0, 100);
     PhaseSeries2.SetVerticalLine(p, 0, 1);
     PhaseSeries3.SetVerticalLine(p, 0, 100);
@@ -587,7 +588,7 @@ void RingbomEngine::ShowAngle(double angle) {
     whole = whole / 5 * 5;
     SetPhase(static_cast<int>(whole));
 
-    const double shown = StrToInt(host_.FieldText("Phase"));
+    const double shown = StrToInt(host_.FieldText(Field::Phase));
     const int j = DisplacerSeries.XValues().Locate(shown);
     // An angle with no recorded point leaves the positions as they are.
     if (j >= 0 && j < PistonSeries.Count()) {

@@ -131,8 +131,8 @@ class RingbomEngine {
 
     // The 16 recorded series, in the order a clear empties them.
     std::array<TLineSeries*, 16> RecordedSeries();
-    bool StripChart() { return host_.Checked("StripChartCB"); }
-    bool AllData() { return host_.Checked("AllDataCB"); }
+    bool StripChart() { return host_.Checked(Field::StripChartCB); }
+    bool AllData() { return host_.Checked(Field::AllDataCB); }
 
   private:
     // Records one sample at the step's angle (strip mode) or into its slot.

@@ -23,7 +23,7 @@ class GammaWindow : public ::testing::Test {
     AppTestEnvironment env;
     std::unique_ptr<TGammaStirlingMainForm> form = std::make_unique<TGammaStirlingMainForm>();
 
-    std::string Text(const char* field) { return form->Host().FieldText(field); }
+    std::string Text(Field field) { return form->Host().FieldText(field); }
     std::string Cell(int row) { return form->Grid()->item(row, 1)->text().toStdString(); }
     void Show() {
         form->Timer1->stop(); // the tests turn the crank themselves
@@ -34,14 +34,14 @@ class GammaWindow : public ::testing::Test {
 TEST_F(GammaWindow, OpensWithTheDefaultsAnimatingFast) {
     Show();
     EXPECT_TRUE(env.errors.empty());
-    EXPECT_EQ(Text("HotTemp"), "300");
-    EXPECT_EQ(Text("ColdTemp"), "100");
-    EXPECT_EQ(Text("DispCylHeight"), "100");
-    EXPECT_EQ(Text("DispCylDiameter"), "100");
-    EXPECT_EQ(Text("DispHeight"), "60");
-    EXPECT_EQ(Text("PistonDiameter"), "30");
-    EXPECT_EQ(Text("PistonThrow"), "60");
-    EXPECT_EQ(Text("PhaseOffset"), "90");
+    EXPECT_EQ(Text(Field::HotTemp), "300");
+    EXPECT_EQ(Text(Field::ColdTemp), "100");
+    EXPECT_EQ(Text(Field::DispCylHeight), "100");
+    EXPECT_EQ(Text(Field::DispCylDiameter), "100");
+    EXPECT_EQ(Text(Field::DispHeight), "60");
+    EXPECT_EQ(Text(Field::PistonDiameter), "30");
+    EXPECT_EQ(Text(Field::PistonThrow), "60");
+    EXPECT_EQ(Text(Field::PhaseOffset), "90");
     EXPECT_EQ(form->HotTempTB->value(), 700);
     EXPECT_EQ(form->PhaseOffsetTB->value(), 90);
     EXPECT_TRUE(form->Engine().enable);
@@ -59,13 +59,13 @@ TEST_F(GammaWindow, OpensWithTheDefaultsAnimatingFast) {
 TEST_F(GammaWindow, SlidersRewriteTheirFields) {
     Show();
     form->HotTempTB->setValue(0);
-    EXPECT_EQ(Text("HotTemp"), "1000");
+    EXPECT_EQ(Text(Field::HotTemp), "1000");
     form->HotTempTB->setValue(1000);
-    EXPECT_EQ(Text("HotTemp"), "0");
+    EXPECT_EQ(Text(Field::HotTemp), "0");
     form->PhaseOffsetTB->setValue(-175);
-    EXPECT_EQ(Text("PhaseOffset"), "-175");
+    EXPECT_EQ(Text(Field::PhaseOffset), "-175");
     EXPECT_FALSE(form->Engine().animate);
-    EXPECT_EQ(Text("Phase"), "0");
+    EXPECT_EQ(Text(Field::Phase), "0");
 }
 
 TEST_F(GammaWindow, ChartClicksLandOnFiveDegreeSteps) {
@@ -76,7 +76,7 @@ TEST_F(GammaWindow, ChartClicksLandOnFiveDegreeSteps) {
     auto clickAt = [&](double fraction) {
         int x = r.left() + static_cast<int>(fraction * (r.right() - r.left()) + 0.5);
         QTest::mouseClick(chart, Qt::LeftButton, {}, QPoint(x, r.center().y()));
-        return Text("Phase");
+        return Text(Field::Phase);
     };
     EXPECT_EQ(clickAt(0.0), "0");
     EXPECT_FALSE(form->Engine().animate);
@@ -88,24 +88,24 @@ TEST_F(GammaWindow, ChartClicksLandOnFiveDegreeSteps) {
 TEST_F(GammaWindow, AnimationTicksAndEditsStopIt) {
     Show();
     form->Engine().phaseChanging = true; // as a chart click writes it
-    form->Host().SetFieldText("Phase", "350");
+    form->Host().SetFieldText(Field::Phase, "350");
     form->Engine().phaseChanging = false;
     form->Engine().animate = true;
     form->Timer1Timer();
-    EXPECT_EQ(Text("Phase"), "360");
+    EXPECT_EQ(Text(Field::Phase), "360");
     form->Timer1Timer();
-    EXPECT_EQ(Text("Phase"), "10");
+    EXPECT_EQ(Text(Field::Phase), "10");
 
-    form->Host().Field("DispCylHeight")->setText("120");
+    form->Host().Edit(Field::DispCylHeight)->setText("120");
     EXPECT_FALSE(form->Engine().animate);
-    EXPECT_EQ(Text("Phase"), "0");
+    EXPECT_EQ(Text(Field::Phase), "0");
     EXPECT_EQ(form->Engine().dispCylHt, 120);
 }
 
 TEST_F(GammaWindow, KeysAndButtons) {
     Show();
     form->Engine().PressureSeries.Clear();
-    QTest::keyClick(form->Host().Field("PistonThrow"), Qt::Key_Return);
+    QTest::keyClick(form->Host().Edit(Field::PistonThrow), Qt::Key_Return);
     EXPECT_EQ(form->Engine().PressureSeries.Count(), 361);
 
     QPushButton* showPV = form->ShowPVButton();
@@ -125,7 +125,7 @@ TEST_F(GammaWindow, KeysAndButtons) {
     EXPECT_EQ(form->Timer1->interval(), 300);
     EXPECT_TRUE(form->Engine().animate);
 
-    QTest::keyClick(form->Host().Field("PistonThrow"), Qt::Key_Escape);
+    QTest::keyClick(form->Host().Edit(Field::PistonThrow), Qt::Key_Escape);
     EXPECT_FALSE(form->isVisible());
 }
 
@@ -151,7 +151,7 @@ TEST_F(GammaWindow, PrintingWithoutAPrinterIsReportedAndChangesNothing) {
 
 TEST_F(GammaWindow, SettingsAreWrittenAtTheEndAndReadBack) {
     Show();
-    form->Host().Field("PistonThrow")->setText("45");
+    form->Host().Edit(Field::PistonThrow)->setText("45");
     form->setGeometry(-2000, 50, form->width(), form->height());
     form->FormDestroy();
     TIniFile ini(env.SettingsFile());
@@ -162,7 +162,7 @@ TEST_F(GammaWindow, SettingsAreWrittenAtTheEndAndReadBack) {
     auto again = std::make_unique<TGammaStirlingMainForm>();
     again->Timer1->stop();
     again->show();
-    EXPECT_EQ(again->Host().FieldText("PistonThrow"), "45");
+    EXPECT_EQ(again->Host().FieldText(Field::PistonThrow), "45");
     EXPECT_EQ(again->geometry().x(), -2000);
 }
 
@@ -185,7 +185,7 @@ TEST_F(GammaWindow, ScalesOnceOnAHighResolutionScreen) {
     form = std::make_unique<TGammaStirlingMainForm>();
     Show();
     EXPECT_TRUE(form->beenScaled);
-    QLineEdit* hot = form->Host().Field("HotTemp");
+    QLineEdit* hot = form->Host().Edit(Field::HotTemp);
     EXPECT_EQ(hot->geometry(), QRect(21, 79, 53, 27));
     int width = form->width();
     form->hide();

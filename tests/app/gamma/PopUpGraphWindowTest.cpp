@@ -34,7 +34,8 @@ class PopUpGraphWindow : public ::testing::Test {
     }
 
     void DoubleClick(const char* field) {
-        QTest::mouseDClick(gamma.Host().Field(field), Qt::LeftButton);
+        QTest::mouseDClick(gamma.Host().Edit(gamma.Traits().parameters->Spec(field).id),
+                           Qt::LeftButton);
     }
     QStringList MemoLines() const { return graph.Memo1->toPlainText().split('\n'); }
     int DrawnPoints(int chart) const { return graph.Chart(chart)->graph(0)->dataCount(); }
@@ -80,7 +81,7 @@ TEST_F(PopUpGraphWindow, ADoubleClickOnAYellowFieldSweepsIntoTheGraphWindow) {
     EXPECT_EQ(graph.Memo1->textCursor().position(), 0);
     EXPECT_FALSE(graph.Memo1->textCursor().hasSelection());
     EXPECT_TRUE(graph.PrintButton->isEnabled());
-    EXPECT_EQ(gamma.Host().FieldText("PistonThrow"), "60");
+    EXPECT_EQ(gamma.Host().FieldText(Field::PistonThrow), "60");
     EXPECT_FALSE(gamma.Engine().animate);
 }
 
@@ -112,12 +113,12 @@ TEST_F(PopUpGraphWindow, ClosingTheWindowStopsTheSweepAfterTheValueBeingComputed
     ASSERT_EQ(memo.size(), 5);
     EXPECT_TRUE(memo[4].startsWith("Maximum Work of "));
     EXPECT_TRUE(graph.PrintButton->isEnabled());
-    EXPECT_EQ(gamma.Host().FieldText("DispCylDiameter"), "100");
+    EXPECT_EQ(gamma.Host().FieldText(Field::DispCylDiameter), "100");
     EXPECT_TRUE(env.errors.empty());
 }
 
 TEST_F(PopUpGraphWindow, AZeroStepRunsUntilEscapeClosesTheWindow) {
-    gamma.Host().Field("PistonThrow")->setText("0");
+    gamma.Host().Edit(Field::PistonThrow)->setText("0");
     duringSweep = [&] {
         if (rounds == 30)
             QTest::keyClick(graph.Memo1, Qt::Key_Escape);
@@ -125,7 +126,7 @@ TEST_F(PopUpGraphWindow, AZeroStepRunsUntilEscapeClosesTheWindow) {
     DoubleClick("PistonThrow");
     EXPECT_FALSE(graph.isVisible());
     EXPECT_EQ(graph.Sweep().WorkSeries.Count(), 29);
-    EXPECT_EQ(gamma.Host().FieldText("PistonThrow"), "0");
+    EXPECT_EQ(gamma.Host().FieldText(Field::PistonThrow), "0");
     EXPECT_TRUE(MemoLines().back().startsWith("Maximum Work of "));
     EXPECT_TRUE(gamma.isVisible()); // Escape closed only the graph window
 }
@@ -138,7 +139,7 @@ TEST_F(PopUpGraphWindow, EscapeOnAButtonClosesAndTheNextSweepShowsItAgain) {
     DoubleClick("DispHeight");
     EXPECT_TRUE(graph.isVisible());
     EXPECT_EQ(graph.Sweep().Chart1.Title[0], "Displacer Height vs Net Work");
-    EXPECT_EQ(gamma.Host().FieldText("DispHeight"), "60");
+    EXPECT_EQ(gamma.Host().FieldText(Field::DispHeight), "60");
 }
 
 TEST_F(PopUpGraphWindow, PrintGoesToThePrinterAndItsAbsenceToTheErrorReport) {

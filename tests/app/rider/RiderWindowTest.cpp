@@ -26,7 +26,10 @@ class RiderWindow : public ::testing::Test {
     std::unique_ptr<TRiderStirlingMainForm> form = std::make_unique<TRiderStirlingMainForm>();
 
     RiderEngine& Engine() { return form->Engine(); }
-    std::string Text(const char* field) { return form->Host().FieldText(field); }
+    std::string Text(Field field) { return form->Host().FieldText(field); }
+    std::string Text(const char* control) {
+        return Text(form->Traits().parameters->Spec(control).id);
+    }
     std::string Cell(int row) {
         QTableWidgetItem* item = form->Grid()->item(row, 1);
         return item ? item->text().toStdString() : std::string();
@@ -53,13 +56,13 @@ TEST_F(RiderWindow, OpensWithTheDefaultsAnimatingFast) {
     Show();
     EXPECT_TRUE(env.errors.empty());
     EXPECT_EQ(form->windowTitle(), "Two Piston Stirling Engine Simulator");
-    EXPECT_EQ(Text("HotTemp"), "300");
-    EXPECT_EQ(Text("ColdTemp"), "100");
-    EXPECT_EQ(Text("HotStrokeMin"), "5");
-    EXPECT_EQ(Text("ColdStrokeMin"), "5");
-    EXPECT_EQ(Text("HotStrokeMax"), "50");
-    EXPECT_EQ(Text("ColdStrokeMax"), "100");
-    EXPECT_EQ(Text("PhaseOffset"), "90");
+    EXPECT_EQ(Text(Field::HotTemp), "300");
+    EXPECT_EQ(Text(Field::ColdTemp), "100");
+    EXPECT_EQ(Text(Field::HotStrokeMin), "5");
+    EXPECT_EQ(Text(Field::ColdStrokeMin), "5");
+    EXPECT_EQ(Text(Field::HotStrokeMax), "50");
+    EXPECT_EQ(Text(Field::ColdStrokeMax), "100");
+    EXPECT_EQ(Text(Field::PhaseOffset), "90");
     EXPECT_EQ(form->HotTempTB->value(), 700);
     EXPECT_EQ(form->PhaseOffsetTB->value(), 90);
     EXPECT_TRUE(Engine().enable);
@@ -134,7 +137,7 @@ TEST_F(RiderWindow, PressesWhileStoppedGiveOneDelayedAnalysis) {
     ShowStopped();
     Engine().LineSeries2.Clear();
     Press("UpDown8", true);
-    EXPECT_EQ(Text("ColdTemp"), "110"); // shown at once
+    EXPECT_EQ(Text(Field::ColdTemp), "110"); // shown at once
     EXPECT_EQ(Engine().LineSeries2.Count(), 0);
     EXPECT_TRUE(form->GraphTimer->isActive());
     // Further presses while armed do not start the timer again.
@@ -147,12 +150,12 @@ TEST_F(RiderWindow, PressesWhileStoppedGiveOneDelayedAnalysis) {
     form->GraphTimerTimer();
     EXPECT_EQ(Engine().LineSeries2.Count(), 361);
     EXPECT_FALSE(Engine().graphTimerArmed);
-    EXPECT_EQ(Text("Phase"), "30");
+    EXPECT_EQ(Text(Field::Phase), "30");
     EXPECT_EQ(Engine().Series6.XValues()[0], 30);
     // The delayed analysis saw the values after every step.
     std::string net = Cell(8), maxPressure = Cell(6);
     QTest::mouseClick(form->CalcButton, Qt::LeftButton);
-    EXPECT_EQ(Text("ColdTemp"), "130");
+    EXPECT_EQ(Text(Field::ColdTemp), "130");
     EXPECT_EQ(Cell(8), net);
     EXPECT_EQ(Cell(6), maxPressure);
     EXPECT_TRUE(env.errors.empty());
@@ -165,7 +168,7 @@ TEST_F(RiderWindow, PressWhileAnimatingAnalysesAtOnceAndAgainLater) {
     Press("UpDown2", true);
     EXPECT_EQ(Engine().LineSeries2.Count(), 361);
     EXPECT_TRUE(form->GraphTimer->isActive());
-    EXPECT_EQ(Text("HotStrokeMax"), "55");
+    EXPECT_EQ(Text(Field::HotStrokeMax), "55");
 }
 
 TEST_F(RiderWindow, TrackBarsRunToTheirEnds) {
@@ -201,9 +204,9 @@ TEST_F(RiderWindow, LoadedValuesBeyondTheTrackBarsComeBackAtTheirEnds) {
     ini.WriteString("RiderHot", "Temp", "1200");
     ini.WriteString("RiderCold", "StrokeMax", "140");
     Show();
-    EXPECT_EQ(Text("PhaseOffset"), "175");
-    EXPECT_EQ(Text("HotTemp"), "1000");
-    EXPECT_EQ(Text("ColdStrokeMax"), "100");
+    EXPECT_EQ(Text(Field::PhaseOffset), "175");
+    EXPECT_EQ(Text(Field::HotTemp), "1000");
+    EXPECT_EQ(Text(Field::ColdStrokeMax), "100");
     EXPECT_EQ(form->PhaseOffsetTB->value(), 175);
     EXPECT_EQ(form->HotTempTB->value(), 0);
     EXPECT_TRUE(env.errors.empty());
@@ -212,8 +215,8 @@ TEST_F(RiderWindow, LoadedValuesBeyondTheTrackBarsComeBackAtTheirEnds) {
 TEST_F(RiderWindow, EnterDoesNothingAndEscapeHidesOnlyFromTheEditBoxes) {
     ShowStopped();
     Engine().LineSeries2.Clear();
-    QTest::keyClick(form->Host().Field("HotTemp"), Qt::Key_Return);
-    QTest::keyClick(form->Host().Field("Phase"), Qt::Key_Enter);
+    QTest::keyClick(form->Host().Edit(Field::HotTemp), Qt::Key_Return);
+    QTest::keyClick(form->Host().Edit(Field::Phase), Qt::Key_Enter);
     EXPECT_EQ(Engine().LineSeries2.Count(), 0);
     EXPECT_TRUE(form->isVisible());
 
@@ -230,7 +233,7 @@ TEST_F(RiderWindow, EnterDoesNothingAndEscapeHidesOnlyFromTheEditBoxes) {
     }
     EXPECT_EQ(Engine().LineSeries2.Count(), 0);
 
-    QTest::keyClick(form->Host().Field("ColdStrokeMax"), Qt::Key_Escape);
+    QTest::keyClick(form->Host().Edit(Field::ColdStrokeMax), Qt::Key_Escape);
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(env.errors.empty());
 }
@@ -243,7 +246,7 @@ TEST_F(RiderWindow, ChartClicksStopTheCrankAndSetTheAngle) {
     auto clickAt = [&](double fraction) {
         int x = r.left() + static_cast<int>(fraction * (r.right() - r.left()) + 0.5);
         QTest::mouseClick(chart, Qt::LeftButton, {}, QPoint(x, r.center().y()));
-        return Text("Phase");
+        return Text(Field::Phase);
     };
     EXPECT_EQ(clickAt(0.5), "180");
     EXPECT_FALSE(Engine().animate);
@@ -258,15 +261,15 @@ TEST_F(RiderWindow, AnimationTicksTurnTheCrankByTen) {
     Show();
     form->GraphTimerTimer();
     Press("UpDown6", false, 1); // 350, while animating
-    EXPECT_EQ(Text("Phase"), "350");
+    EXPECT_EQ(Text(Field::Phase), "350");
     form->Timer1Timer();
-    EXPECT_EQ(Text("Phase"), "360");
+    EXPECT_EQ(Text(Field::Phase), "360");
     form->Timer1Timer();
-    EXPECT_EQ(Text("Phase"), "10");
+    EXPECT_EQ(Text(Field::Phase), "10");
     EXPECT_EQ(Engine().Series9.XValues()[0], 10);
     QTest::mouseClick(form->GoSlowButton, Qt::LeftButton);
     EXPECT_EQ(form->Timer1->interval(), 300);
-    EXPECT_EQ(Text("Phase"), "0");
+    EXPECT_EQ(Text(Field::Phase), "0");
     QTest::mouseClick(form->GoMediumButton, Qt::LeftButton);
     EXPECT_EQ(form->Timer1->interval(), 200);
     EXPECT_TRUE(Engine().animate);
@@ -288,7 +291,7 @@ TEST_F(RiderWindow, RefusedStrokeFromAParameterFileIsReportedAndKeepsTheResults)
 
     ASSERT_EQ(env.errors.size(), 1u);
     EXPECT_NE(env.errors[0].find("hot stroke"), std::string::npos) << env.errors[0];
-    EXPECT_EQ(Text("HotStrokeMax"), "0");
+    EXPECT_EQ(Text(Field::HotStrokeMax), "0");
     for (int row = 0; row < 9; ++row)
         EXPECT_EQ(Cell(row), before[row]) << row;
     ASSERT_EQ(Engine().LineSeries2.Count(), 361);
@@ -315,8 +318,8 @@ TEST_F(RiderWindow, SettingsAreWrittenAtTheEndAndReadBack) {
     auto again = std::make_unique<TRiderStirlingMainForm>();
     again->Timer1->stop();
     again->show();
-    EXPECT_EQ(again->Host().FieldText("HotStrokeMax"), "55");
-    EXPECT_EQ(again->Host().FieldText("PhaseOffset"), "80");
+    EXPECT_EQ(again->Host().FieldText(Field::HotStrokeMax), "55");
+    EXPECT_EQ(again->Host().FieldText(Field::PhaseOffset), "80");
     EXPECT_EQ(again->PhaseOffsetTB->value(), 80);
     EXPECT_EQ(again->size(), QSize(900, 610));
 }
@@ -330,7 +333,7 @@ TEST_F(RiderWindow, PressureVolumeChartAndItsMarker) {
     QRect r = chart->ChartRect();
     QTest::mouseClick(chart, Qt::LeftButton, {},
                       QPoint((r.left() + r.right() + 1) / 2, r.top() + 5));
-    ASSERT_EQ(Text("Phase"), "180");
+    ASSERT_EQ(Text(Field::Phase), "180");
     const RiderEngine& e = Engine();
     ASSERT_EQ(e.Series11.Count(), 1);
     EXPECT_EQ(e.Series11.XValues()[0], e.LineSeries1.YValues()[180]);
@@ -344,14 +347,14 @@ TEST_F(RiderWindow, ScalesOnceOnAHighResolutionScreen) {
     Show();
     EXPECT_TRUE(form->beenScaled);
     UpDownControl* upDown = form->UpDown("UpDown7");
-    EXPECT_EQ(form->Host().Field("HotTemp")->geometry(), QRect(166, 52, 53, 27));
+    EXPECT_EQ(form->Host().Edit(Field::HotTemp)->geometry(), QRect(166, 52, 53, 27));
     EXPECT_EQ(upDown->geometry(), QRect(220, 52, 20, 27));
     // The arrows share the whole scaled box: its bottom steps down, its top up.
     QTest::mouseClick(upDown, Qt::LeftButton, {}, QPoint(18, 25));
-    EXPECT_EQ(Text("HotTemp"), "290");
+    EXPECT_EQ(Text(Field::HotTemp), "290");
     QTest::mouseClick(upDown, Qt::LeftButton, {}, QPoint(18, 1));
     QTest::mouseClick(upDown, Qt::LeftButton, {}, QPoint(18, 1));
-    EXPECT_EQ(Text("HotTemp"), "310");
+    EXPECT_EQ(Text(Field::HotTemp), "310");
     EXPECT_EQ(form->Picture()->size(), QSize(332, 218));
     int width = form->width();
     form->hide();

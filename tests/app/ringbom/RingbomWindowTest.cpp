@@ -29,8 +29,11 @@ class RingbomWindow : public ::testing::Test {
     std::unique_ptr<TRingbomStirlingMainForm> form = std::make_unique<TRingbomStirlingMainForm>();
 
     RingbomEngine& Engine() { return form->Engine(); }
-    std::string Text(const char* field) { return form->Host().FieldText(field); }
-    int Angle() { return std::stoi(Text("Phase")); }
+    std::string Text(Field field) { return form->Host().FieldText(field); }
+    std::string Text(const char* control) {
+        return Text(form->Traits().parameters->Spec(control).id);
+    }
+    int Angle() { return std::stoi(Text(Field::Phase)); }
     void Show() { form->show(); }
     // The tests turn the crank themselves, tick by tick.
     void Ticks(int n) {
@@ -91,7 +94,7 @@ TEST_F(RingbomWindow, TicksStepByFiveDegreesAndGrowTheCharts) {
 
 TEST_F(RingbomWindow, EnterPerformsOneStepExceptFromTheCheckBoxesAndPanButtons) {
     Show();
-    QTest::keyClick(form->Host().Field("PistonThrow"), Qt::Key_Return);
+    QTest::keyClick(form->Host().Edit(Field::PistonThrow), Qt::Key_Return);
     EXPECT_EQ(Angle(), 5);
     EXPECT_FALSE(Engine().animating);
     EXPECT_EQ(form->PauseButton->text(), "&Pause");
@@ -106,7 +109,7 @@ TEST_F(RingbomWindow, EnterPerformsOneStepExceptFromTheCheckBoxesAndPanButtons) 
         EXPECT_EQ(Angle(), 10) << keeper->objectName().toStdString();
         EXPECT_TRUE(form->isVisible()) << keeper->objectName().toStdString();
     }
-    QTest::keyClick(form->Host().Field("Phase"), Qt::Key_Escape);
+    QTest::keyClick(form->Host().Edit(Field::Phase), Qt::Key_Escape);
     EXPECT_FALSE(form->isVisible());
 }
 
@@ -135,12 +138,12 @@ TEST_F(RingbomWindow, PauseResumesAtItsAngleAndHelpTogglesTheRun) {
 TEST_F(RingbomWindow, SliderWritesTheHotTemperatureAndHalts) {
     Show();
     form->HotTempTB->setValue(900);
-    EXPECT_EQ(Text("HotTemp"), "100");
+    EXPECT_EQ(Text(Field::HotTemp), "100");
     EXPECT_FALSE(Engine().animating);
     QTest::mouseClick(form->GoButton, Qt::LeftButton);
     EXPECT_TRUE(Engine().animating);
     form->HotTempTB->setValue(700);
-    EXPECT_EQ(Text("HotTemp"), "300");
+    EXPECT_EQ(Text(Field::HotTemp), "300");
     EXPECT_FALSE(Engine().animating);
 }
 
@@ -157,7 +160,7 @@ TEST_F(RingbomWindow, FixedCycleChartClickShowsTheRecordedPositions) {
 
     QImage before = form->Picture()->pixmap().toImage();
     ClickChart(2, 0.5);
-    EXPECT_EQ(Text("Phase"), "180");
+    EXPECT_EQ(Text(Field::Phase), "180");
     EXPECT_FALSE(Engine().animating);
     EXPECT_DOUBLE_EQ(Engine().dispPos,
                      Engine().DisplacerSeries.YValues()[36] * Engine().dispTh / 100);
@@ -167,7 +170,7 @@ TEST_F(RingbomWindow, FixedCycleChartClickShowsTheRecordedPositions) {
     EXPECT_EQ(Engine().PhaseSeries1.XValues()[0], 180);
 
     ClickChart(4, 7.6 / 360);
-    EXPECT_EQ(Text("Phase"), "5");
+    EXPECT_EQ(Text(Field::Phase), "5");
     EXPECT_TRUE(env.errors.empty());
 }
 
@@ -197,9 +200,9 @@ TEST_F(RingbomWindow, LoadRefreshesAndCountsTickChangesAsClicks) {
     env.platform.fileToOpen = QString::fromStdString(par);
     QTest::mouseClick(form->findChild<QPushButton*>("LoadButton"), Qt::LeftButton);
     EXPECT_TRUE(env.errors.empty());
-    EXPECT_EQ(Text("PistonThrow"), "45");
+    EXPECT_EQ(Text(Field::PistonThrow), "45");
     EXPECT_FALSE(Engine().animating);
-    EXPECT_EQ(Text("Phase"), "0");
+    EXPECT_EQ(Text(Field::Phase), "0");
     EXPECT_FALSE(form->StripChartCB->isChecked());
     EXPECT_FALSE(form->PanRightButton->isEnabled());
     // Cleared into the fixed-cycle slots.
@@ -209,7 +212,7 @@ TEST_F(RingbomWindow, LoadRefreshesAndCountsTickChangesAsClicks) {
 
 TEST_F(RingbomWindow, AFailedStepIsReportedAndTheRunCanGoOn) {
     Show();
-    form->Host().Field("HotTemp")->setText("abc");
+    form->Host().Edit(Field::HotTemp)->setText("abc");
     QTest::mouseClick(form->GoButton, Qt::LeftButton);
     form->AnimateTimerTimer();
     ASSERT_EQ(env.errors.size(), 1u);
@@ -217,7 +220,7 @@ TEST_F(RingbomWindow, AFailedStepIsReportedAndTheRunCanGoOn) {
     EXPECT_EQ(Angle(), 0);
     EXPECT_TRUE(form->AnimateTimer->isActive());
     EXPECT_FALSE(Engine().computingAnimation);
-    form->Host().Field("HotTemp")->setText("300");
+    form->Host().Edit(Field::HotTemp)->setText("300");
     QTest::mouseClick(form->GoButton, Qt::LeftButton);
     form->AnimateTimerTimer();
     EXPECT_EQ(Angle(), 5);
@@ -237,7 +240,7 @@ TEST_F(RingbomWindow, CreationRedirectsTheErrorLog) {
 
 TEST_F(RingbomWindow, SettingsAreWrittenAtTheEndAndReadBack) {
     Show();
-    form->Host().Field("DPistonDiameter")->setText("12");
+    form->Host().Edit(Field::DPistonDiameter)->setText("12");
     QTest::mouseClick(form->AllDataCB, Qt::LeftButton);
     form->setGeometry(-1500, 40, form->width(), form->height());
     form->FormDestroy();
@@ -250,7 +253,7 @@ TEST_F(RingbomWindow, SettingsAreWrittenAtTheEndAndReadBack) {
 
     auto again = std::make_unique<TRingbomStirlingMainForm>();
     again->show();
-    EXPECT_EQ(again->Host().FieldText("DPistonDiameter"), "12");
+    EXPECT_EQ(again->Host().FieldText(Field::DPistonDiameter), "12");
     EXPECT_FALSE(again->AllDataCB->isChecked());
     EXPECT_TRUE(again->StripChartCB->isChecked());
     EXPECT_EQ(again->geometry().x(), -1500);

@@ -92,7 +92,7 @@ TEST_F(Launcher, ProgramStoresOnlyTheWindowsThatWereShown) {
         Click(program.Launcher(), "GammaButton");
         ASSERT_TRUE(program.Gamma().isVisible());
         program.Gamma().Timer1->stop();
-        program.Gamma().Host().Field("PistonThrow")->setText("50");
+        program.Gamma().Host().Edit(Field::PistonThrow)->setText("50");
         program.Gamma().ExitButtonClick();
         EXPECT_FALSE(program.Gamma().isVisible());
         program.End();

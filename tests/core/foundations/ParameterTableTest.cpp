@@ -21,36 +21,59 @@ namespace {
 // Records track-bar moves in order, clamping and writing back the text as the
 // windows' change handlers do.
 struct TrackBars {
-    MapHost& host;
     std::vector<std::string> moves;
-    std::map<std::string, int> position;
 
-    ParameterTable::TrackBarSetter Setter() {
-        return [this](const std::string& name, int pos) {
-            moves.push_back(name + "=" + std::to_string(pos));
-            if (name == "HotTempTB") {
-                position[name] = std::clamp(pos, 0, 1000);
-                host.SetFieldText("HotTemp", std::to_string(1000 - position[name]));
+    ParameterTable::TrackBarSetter Setter(MapHost& host) {
+        return [this, &host](TrackBar bar, int pos) {
+            if (bar == TrackBar::HotTempTB) {
+                moves.push_back("HotTempTB=" + std::to_string(pos));
+                host.SetFieldText(Field::HotTemp, std::to_string(1000 - std::clamp(pos, 0, 1000)));
             } else {
-                position[name] = std::clamp(pos, -175, 175);
-                host.SetFieldText("PhaseOffset", std::to_string(position[name]));
+                moves.push_back("PhaseOffsetTB=" + std::to_string(pos));
+                host.SetFieldText(Field::PhaseOffset, std::to_string(std::clamp(pos, -175, 175)));
             }
         };
     }
 };
 
+// The texts of every stored field and the ticks of the check boxes, by control name.
+std::map<std::string, std::string> Texts(MapHost& host) {
+    std::map<std::string, std::string> texts;
+    for (const FieldSpec& f : host.Table().rows()) {
+        if (!f.IsCheckBox())
+            texts[f.control] = host.FieldText(f.id);
+    }
+    return texts;
+}
+
+std::map<std::string, bool> Ticks(MapHost& host) {
+    std::map<std::string, bool> ticks;
+    for (const FieldSpec& f : host.Table().rows()) {
+        if (f.IsCheckBox())
+            ticks[f.control] = host.Checked(f.id);
+    }
+    return ticks;
+}
+
+void PutTexts(MapHost& host, const std::map<std::string, std::string>& texts) {
+    for (const auto& [control, text] : texts)
+        host.Put(host.Table().Find(control)->id, text);
+}
+
 class ParameterTableTest : public ::testing::Test {
   protected:
     TempFolder folder;
     std::string file = folder / "Kelvane.INI";
-    MapHost host;
-    TrackBars bars{host, {}, {}};
+    MapHost host{ParameterTable::Gamma()};
+    MapHost ringbom{ParameterTable::Ringbom()};
+    MapHost rider{ParameterTable::Rider()};
+    TrackBars bars;
 };
 
 TEST_F(ParameterTableTest, NoFileGivesTheDefaults) {
     TIniFile ini(file);
-    ParameterTable::Gamma().ReadIniFile(ini, host, bars.Setter());
-    EXPECT_EQ(host.fields, (std::map<std::string, std::string>{{"HotTemp", "300"},
+    ParameterTable::Gamma().ReadIniFile(ini, host, bars.Setter(host));
+    EXPECT_EQ(Texts(host), (std::map<std::string, std::string>{{"HotTemp", "300"},
                                                                {"ColdTemp", "100"},
                                                                {"DispCylHeight", "100"},
                                                                {"DispCylDiameter", "100"},
@@ -60,9 +83,8 @@ TEST_F(ParameterTableTest, NoFileGivesTheDefaults) {
                                                                {"PhaseOffset", "90"}}));
     EXPECT_EQ(bars.moves, (std::vector<std::string>{"HotTempTB=700", "PhaseOffsetTB=90"}));
 
-    MapHost ringbom;
     ParameterTable::Ringbom().ReadIniFile(ini, ringbom, {});
-    EXPECT_EQ(ringbom.fields, (std::map<std::string, std::string>{{"HotTemp", "300"},
+    EXPECT_EQ(Texts(ringbom), (std::map<std::string, std::string>{{"HotTemp", "300"},
                                                                   {"ColdTemp", "100"},
                                                                   {"DispCylHeight", "100"},
                                                                   {"DispCylDiameter", "100"},
@@ -70,12 +92,11 @@ TEST_F(ParameterTableTest, NoFileGivesTheDefaults) {
                                                                   {"DPistonDiameter", "10"},
                                                                   {"PistonDiameter", "30"},
                                                                   {"PistonThrow", "60"}}));
-    EXPECT_EQ(ringbom.checks,
+    EXPECT_EQ(Ticks(ringbom),
               (std::map<std::string, bool>{{"StripChartCB", true}, {"AllDataCB", true}}));
 
-    MapHost rider;
     ParameterTable::Rider().ReadIniFile(ini, rider, {});
-    EXPECT_EQ(rider.fields, (std::map<std::string, std::string>{{"HotTemp", "300"},
+    EXPECT_EQ(Texts(rider), (std::map<std::string, std::string>{{"HotTemp", "300"},
                                                                 {"HotStrokeMin", "5"},
                                                                 {"HotStrokeMax", "50"},
                                                                 {"ColdTemp", "100"},
@@ -89,60 +110,68 @@ TEST_F(ParameterTableTest, OnlyAnExactYTicks) {
     for (const auto& [text, ticked] : std::vector<std::pair<std::string, bool>>{
              {"Y", true}, {"y", false}, {"Yes", false}, {"N", false}, {"", false}, {"1", false}}) {
         WriteBytes(file, "[RingbomStripChart]\nEnabled=" + text + "\n");
-        host.checks["StripChartCB"] = !ticked;
-        ParameterTable::Ringbom().ReadInto(TIniFile(file), host);
-        EXPECT_EQ(host.checks["StripChartCB"], ticked) << text;
-        EXPECT_TRUE(host.checks["AllDataCB"]);
+        ringbom.PutChecked(Field::StripChartCB, !ticked);
+        ParameterTable::Ringbom().ReadInto(TIniFile(file), ringbom);
+        EXPECT_EQ(ringbom.Checked(Field::StripChartCB), ticked) << text;
+        EXPECT_TRUE(ringbom.Checked(Field::AllDataCB));
     }
 }
 
 TEST_F(ParameterTableTest, RingbomParameterFileRoundTrip) {
-    const std::vector<std::string> controls = {"HotTemp",         "ColdTemp",   "DispCylHeight",
-                                               "DispCylDiameter", "DispHeight", "DPistonDiameter",
-                                               "PistonDiameter",  "PistonThrow"};
-    for (std::size_t i = 0; i < controls.size(); ++i)
-        host.fields[controls[i]] = std::to_string(400 + i) + (i == 4 ? ",5" : "");
-    host.fields["PistonThrow"] = "";
-    host.checks = {{"StripChartCB", false}, {"AllDataCB", true}};
+    int i = 0;
+    for (const FieldSpec& f : ParameterTable::Ringbom().rows()) {
+        if (!f.IsCheckBox())
+            ringbom.Put(f.id, std::to_string(400 + i) + (i == 4 ? ",5" : ""));
+        ++i;
+    }
+    ringbom.Put(Field::PistonThrow, "");
+    ringbom.PutChecked(Field::StripChartCB, false);
+    ringbom.PutChecked(Field::AllDataCB, true);
     const std::string par = folder / "run.PAR";
-    SaveParameterFile(host, ParameterTable::Ringbom(), par);
+    SaveParameterFile(ringbom, ParameterTable::Ringbom(), par);
     EXPECT_NE(ReadBytes(par).find("[RingbomStripChart]\nEnabled=N\n[RingbomAllData]\nEnabled=Y\n"),
               std::string::npos);
 
-    MapHost loaded;
-    loaded.checks = {{"StripChartCB", true}, {"AllDataCB", false}};
+    MapHost loaded(ParameterTable::Ringbom());
+    loaded.PutChecked(Field::StripChartCB, true);
     LoadParameterFile(par, ParameterTable::Ringbom(), loaded);
-    EXPECT_EQ(loaded.fields, host.fields);
-    EXPECT_EQ(loaded.checks, host.checks);
+    EXPECT_EQ(Texts(loaded), Texts(ringbom));
+    EXPECT_EQ(Ticks(loaded), Ticks(ringbom));
 
     // The other way round too, and saving again only rewrites values in place.
-    host.checks = {{"StripChartCB", true}, {"AllDataCB", false}};
+    ringbom.PutChecked(Field::StripChartCB, true);
+    ringbom.PutChecked(Field::AllDataCB, false);
     const std::string first = ReadBytes(par);
-    SaveParameterFile(host, ParameterTable::Ringbom(), par);
+    SaveParameterFile(ringbom, ParameterTable::Ringbom(), par);
     LoadParameterFile(par, ParameterTable::Ringbom(), loaded);
-    EXPECT_EQ(loaded.checks, host.checks);
+    EXPECT_EQ(Ticks(loaded), Ticks(ringbom));
     EXPECT_EQ(ReadBytes(par).size(), first.size());
 }
 
 TEST_F(ParameterTableTest, TextsAreStoredVerbatimInTableOrder) {
-    host.fields = {{"HotTemp", "300"},         {"ColdTemp", "abc"},    {"DispCylHeight", "100"},
-                   {"DispCylDiameter", "1e3"}, {"DispHeight", "12,5"}, {"PistonDiameter", ""},
-                   {"PistonThrow", "60"},      {"PhaseOffset", "-90"}};
+    PutTexts(host, {{"HotTemp", "300"},
+                    {"ColdTemp", "abc"},
+                    {"DispCylHeight", "100"},
+                    {"DispCylDiameter", "1e3"},
+                    {"DispHeight", "12,5"},
+                    {"PistonDiameter", ""},
+                    {"PistonThrow", "60"},
+                    {"PhaseOffset", "-90"}});
     SaveParameterFile(host, ParameterTable::Gamma(), file);
     EXPECT_EQ(ReadBytes(file), "[GammaHot]\nTemp=300\n[GammaCold]\nTemp=abc\n"
                                "[GammaDisplacerCylinder]\nHeight=100\nDiameter=1e3\n"
                                "[GammaDisplacer]\nHeight=12,5\n"
                                "[GammaPiston]\nDiameter=\nThrow=60\n[GammaPhase]\nOffset=-90\n");
-    MapHost loaded;
+    MapHost loaded(ParameterTable::Gamma());
     LoadParameterFile(file, ParameterTable::Gamma(), loaded);
-    EXPECT_EQ(loaded.fields, host.fields);
+    EXPECT_EQ(Texts(loaded), Texts(host));
 }
 
 TEST_F(ParameterTableTest, RefusedSaveStopsAtTheFirstKey) {
     const std::string par = folder / "no/such/folder/x.PAR";
-    host.fields["HotTemp"] = "300";
+    rider.Put(Field::HotTemp, "300");
     try {
-        SaveParameterFile(host, ParameterTable::Rider(), par);
+        SaveParameterFile(rider, ParameterTable::Rider(), par);
         FAIL() << "no error";
     } catch (const EIniFileError& e) {
         EXPECT_EQ(std::string(e.what()), "Unable to write to " + par);
@@ -152,30 +181,30 @@ TEST_F(ParameterTableTest, RefusedSaveStopsAtTheFirstKey) {
 TEST_F(ParameterTableTest, GammaBadPhaseOffsetAbandonsAfterTheHotTrackBar) {
     WriteBytes(file, "[GammaHot]\nTemp=2000\n[GammaPhase]\nOffset=45.5\n");
     try {
-        ParameterTable::Gamma().ReadIniFile(TIniFile(file), host, bars.Setter());
+        ParameterTable::Gamma().ReadIniFile(TIniFile(file), host, bars.Setter(host));
         FAIL() << "no error";
     } catch (const EConvertError& e) {
         EXPECT_EQ(std::string(e.what()), "'45.5' is not a valid integer value");
     }
     // The raw position goes to the window, whose clamping changes the text.
     EXPECT_EQ(bars.moves, std::vector<std::string>{"HotTempTB=-1000"});
-    EXPECT_EQ(host.fields["HotTemp"], "1000");
-    EXPECT_EQ(host.fields["PistonThrow"], "60");
+    EXPECT_EQ(host.FieldText(Field::HotTemp), "1000");
+    EXPECT_EQ(host.FieldText(Field::PistonThrow), "60");
 
     bars.moves.clear();
     WriteBytes(file, "[GammaHot]\nTemp=hot\n");
-    EXPECT_THROW(ParameterTable::Gamma().ReadIniFile(TIniFile(file), host, bars.Setter()),
+    EXPECT_THROW(ParameterTable::Gamma().ReadIniFile(TIniFile(file), host, bars.Setter(host)),
                  EConvertError);
     EXPECT_TRUE(bars.moves.empty());
 }
 
 TEST_F(ParameterTableTest, RingbomSkipsABadHotTemperatureSilently) {
     WriteBytes(file, "[RingbomHot]\nTemp=12abc\n");
-    ParameterTable::Ringbom().ReadIniFile(TIniFile(file), host, bars.Setter());
+    ParameterTable::Ringbom().ReadIniFile(TIniFile(file), ringbom, bars.Setter(ringbom));
     EXPECT_TRUE(bars.moves.empty());
-    EXPECT_EQ(host.fields["HotTemp"], "12abc");
+    EXPECT_EQ(ringbom.FieldText(Field::HotTemp), "12abc");
     WriteBytes(file, "[RingbomHot]\nTemp=0x64\n");
-    ParameterTable::Ringbom().ReadIniFile(TIniFile(file), host, bars.Setter());
+    ParameterTable::Ringbom().ReadIniFile(TIniFile(file), ringbom, bars.Setter(ringbom));
     EXPECT_EQ(bars.moves, std::vector<std::string>{"HotTempTB=900"});
 }
 
@@ -200,15 +229,15 @@ TEST_P(RiderStrokeCases, LimitsAreBroughtIntoRangeInOrder) {
     WriteBytes(file, std::string("[RiderHot]\nStrokeMin=") + c.hotMin + "\nStrokeMax=" + c.hotMax +
                          "\n[RiderCold]\nStrokeMin=" + c.coldMin + "\nStrokeMax=" + c.coldMax +
                          "\n");
-    MapHost host;
+    MapHost host(ParameterTable::Rider());
     if (c.throws)
         EXPECT_THROW(LoadParameterFile(file, ParameterTable::Rider(), host), EConvertError);
     else
         LoadParameterFile(file, ParameterTable::Rider(), host);
-    EXPECT_EQ(
-        (std::vector<std::string>{host.fields["HotStrokeMin"], host.fields["HotStrokeMax"],
-                                  host.fields["ColdStrokeMin"], host.fields["ColdStrokeMax"]}),
-        c.after);
+    EXPECT_EQ((std::vector<std::string>{
+                  host.FieldText(Field::HotStrokeMin), host.FieldText(Field::HotStrokeMax),
+                  host.FieldText(Field::ColdStrokeMin), host.FieldText(Field::ColdStrokeMax)}),
+              c.after);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -222,12 +251,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ParameterTableTest, RiderTrackBarsComeBeforeTheStrokeLimits) {
     WriteBytes(file, "[RiderBoth]\nPhaseOffset=180\n[RiderHot]\nStrokeMin=x\n");
-    host.onFieldChange = [this](const std::string& name) { bars.moves.push_back("text " + name); };
-    EXPECT_THROW(LoadParameterFile(file, ParameterTable::Rider(), host, bars.Setter()),
+    rider.onFieldChange = [this](Field f) {
+        bars.moves.push_back(std::string("text ") + rider.Table().Spec(f).control);
+    };
+    EXPECT_THROW(LoadParameterFile(file, ParameterTable::Rider(), rider, bars.Setter(rider)),
                  EConvertError);
     // The handler's write-back of the clamped phase offset is the last thing done.
     EXPECT_EQ(bars.moves.back(), "text PhaseOffset");
-    EXPECT_EQ(host.fields["PhaseOffset"], "175");
+    EXPECT_EQ(rider.FieldText(Field::PhaseOffset), "175");
     EXPECT_NE(std::find(bars.moves.begin(), bars.moves.end(), "PhaseOffsetTB=180"),
               bars.moves.end());
 }

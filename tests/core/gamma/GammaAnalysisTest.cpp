@@ -68,9 +68,9 @@ TEST_F(GammaAnalysis, StatisticsOfTheDefaultEngine) {
 }
 
 TEST_F(GammaAnalysis, EndsAtPhaseZeroWithPictureRedrawn) {
-    Put("Phase", "135");
+    Put(Field::Phase, "135");
     engine.CalcButtonClick();
-    EXPECT_EQ(host.fields["Phase"], "0");
+    EXPECT_EQ(host.FieldText(Field::Phase), "0");
     EXPECT_DOUBLE_EQ(engine.dispPos, 20);
     EXPECT_EQ(Row(0), "20.0");
     EXPECT_EQ(host.redraws, 1);
@@ -92,13 +92,14 @@ class GammaValidation : public GammaFixture,
 
 TEST_P(GammaValidation, AFieldThatFailsLeavesEverythingAsItWas) {
     engine.CalcButtonClick();
-    Put("Phase", "45");
+    Put(Field::Phase, "45");
     engine.CalcEngine(false);
     const std::string row0 = Row(0), row11 = Row(11);
     auto [index, text] = GetParam();
-    Put(GammaEngine::kFieldNames[index], text);
+    const Field field = GammaFields().fields()[static_cast<std::size_t>(index)].id;
+    Put(field, text);
     engine.CalcButtonClick();
-    EXPECT_EQ(host.fields["Phase"], index == 5 ? std::string(text) : "45");
+    EXPECT_EQ(host.FieldText(Field::Phase), field == Field::Phase ? std::string(text) : "45");
     EXPECT_EQ(Row(0), row0);
     EXPECT_EQ(Row(11), row11);
     EXPECT_EQ(engine.PressureSeries.Count(), 361);
@@ -111,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(Gamma, GammaValidation,
                                             ::testing::Values("abc", "", "-1000")));
 
 TEST_F(GammaAnalysis, ConversionErrorInsideTheModelClearsTheGuard) {
-    Put("HotTemp", "300.5"); // a number, so it passes validation, but not a whole one
+    Put(Field::HotTemp, "300.5"); // a number, so it passes validation, but not a whole one
     try {
         engine.CalcButtonClick();
         FAIL() << "no conversion error";
@@ -121,7 +122,7 @@ TEST_F(GammaAnalysis, ConversionErrorInsideTheModelClearsTheGuard) {
     EXPECT_FALSE(engine.calcing);
     EXPECT_EQ(engine.PressureSeries.Count(), 0);
     // The guard is down: the next analysis runs.
-    Put("HotTemp", "300");
+    Put(Field::HotTemp, "300");
     engine.CalcButtonClick();
     EXPECT_EQ(engine.PressureSeries.Count(), 361);
 }
@@ -130,13 +131,13 @@ TEST_F(GammaAnalysis, ConversionErrorInsideTheModelClearsTheGuard) {
 // way it ends, later evaluations and analyses read them afresh.
 TEST_F(GammaAnalysis, TextsEditedAfterAnAnalysisAreReadAgain) {
     engine.CalcButtonClick();
-    Put("PistonThrow", "80");
+    Put(Field::PistonThrow, "80");
     EvaluateAt(90);
     EXPECT_DOUBLE_EQ(engine.pistonPos, 40); // crank at 180 degrees: half of the 80 throw
-    Put("HotTemp", "300.5");
+    Put(Field::HotTemp, "300.5");
     EXPECT_THROW(engine.CalcButtonClick(), EConvertError);
-    Put("HotTemp", "500");
-    Put("DispHeight", "50");
+    Put(Field::HotTemp, "500");
+    Put(Field::DispHeight, "50");
     engine.CalcButtonClick();
     EXPECT_DOUBLE_EQ(engine.dispHt, 50);
     EXPECT_GT(engine.minHot, 3651.0 / 9); // above the 300-degree revolution's
@@ -144,12 +145,12 @@ TEST_F(GammaAnalysis, TextsEditedAfterAnAnalysisAreReadAgain) {
 
 TEST_F(GammaAnalysis, ARequestDuringAnAnalysisIsIgnored) {
     int nested = 0;
-    host.onFieldChange = [&](const std::string&) {
+    host.onFieldChange = [&](Field) {
         ++nested;
         engine.CalcButtonClick();
         engine.PistonThrowChange();
     };
-    Put("Phase", "7");
+    Put(Field::Phase, "7");
     engine.animate = true;
     engine.CalcButtonClick();
     EXPECT_EQ(nested, 362); // every "Phase" write of the sweep and the final "0"
@@ -162,7 +163,7 @@ TEST_F(GammaAnalysis, RefusedEverywhereKeepsTheCycleRows) {
     engine.CalcButtonClick();
     const std::string row5 = Row(5), row6 = Row(6), row11 = Row(11);
     const double mean = engine.meanPressure;
-    Put("PistonThrow", "0");
+    Put(Field::PistonThrow, "0");
     engine.CalcButtonClick();
     EXPECT_EQ(engine.PressureSeries.Count(), 0);
     EXPECT_EQ(engine.MeanPressureSeries.Count(), 0);
@@ -180,8 +181,8 @@ TEST_F(GammaAnalysis, RefusedEverywhereKeepsTheCycleRows) {
 TEST_F(GammaAnalysis, FlatCurvesRescaleToZeroNotNaN) {
     // A throw far below the volumes' precision: the total volume never changes,
     // and equal end temperatures leave no temperature span.
-    Put("PistonThrow", "1e-300");
-    Put("HotTemp", "100");
+    Put(Field::PistonThrow, "1e-300");
+    Put(Field::HotTemp, "100");
     engine.CalcButtonClick();
     for (TChart* chart : {&engine.Chart1, &engine.Chart2, &engine.Chart3, &engine.Chart4}) {
         for (int i = 0; i < chart->SeriesCount(); ++i)

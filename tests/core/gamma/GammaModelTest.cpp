@@ -29,7 +29,7 @@ TEST_F(GammaModel, DefaultsAtPhaseZero) {
     EXPECT_EQ(Row(8), "0.351");  // 3851 / 2851 - 1
     EXPECT_EQ(Row(9), "0.0000"); // nothing analysed yet
     EXPECT_EQ(Row(10), "156; 0.0000");
-    EXPECT_EQ(host.labels["lDebug"], "Vol = 356,570");
+    EXPECT_EQ(host.volumeText, "Vol = 356,570");
 }
 
 TEST_F(GammaModel, PressureIsTheChargeOverTheSpacesAtTheirTemperatures) {
@@ -55,7 +55,7 @@ TEST_F(GammaModel, DisplacerAtTheBottomAndTopGetsAThousandthOfTheOtherSpace) {
 }
 
 TEST_F(GammaModel, ZeroCylinderDiameterIsNotRefused) {
-    Put("DispCylDiameter", "0");
+    Put(Field::DispCylDiameter, "0");
     EvaluateAt(30);
     EXPECT_DOUBLE_EQ(engine.hotVol, 0.001);
     EXPECT_DOUBLE_EQ(engine.minVol, 0.002);
@@ -63,8 +63,8 @@ TEST_F(GammaModel, ZeroCylinderDiameterIsNotRefused) {
 }
 
 TEST_F(GammaModel, DimensionTextThatIsNotANumberReadsAsFive) {
-    Put("DispCylHeight", "abc");
-    Put("DispHeight", "2");
+    Put(Field::DispCylHeight, "abc");
+    Put(Field::DispHeight, "2");
     EvaluateAt(0);
     EXPECT_DOUBLE_EQ(engine.dispCylHt, 5);
     EXPECT_DOUBLE_EQ(engine.dispPos, 1.5);
@@ -77,7 +77,7 @@ TEST_P(GammaRefusal, RefusedDimensionsChangeNothingButTheDimensions) {
     EvaluateAt(0);
     const std::string row0 = Row(0);
     auto [field, text] = GetParam();
-    Put(field, text);
+    Put(Named(field), text);
     engine.CalcEngine(true);
     EvaluateAt(90);
     EXPECT_DOUBLE_EQ(engine.dispPos, 20);
@@ -85,7 +85,7 @@ TEST_P(GammaRefusal, RefusedDimensionsChangeNothingButTheDimensions) {
     EXPECT_EQ(Row(0), row0);
     EXPECT_EQ(engine.DisplacerSeries.Count(), 0);
     // The dimensions themselves keep what was read.
-    EXPECT_DOUBLE_EQ(MyStrToReal(host.fields[field], 5),
+    EXPECT_DOUBLE_EQ(MyStrToReal(Text(Named(field)), 5),
                      field == std::string("PistonThrow")      ? engine.pistonTh
                      : field == std::string("PistonDiameter") ? engine.pistonHt
                      : field == std::string("DispHeight")     ? engine.dispHt
@@ -119,24 +119,24 @@ TEST_F(GammaModel, PressureMarkAgainstTheMeanPressure) {
 }
 
 TEST_F(GammaModel, WholeNumberFieldsThrowAfterTheRowsAlreadyWritten) {
-    Put("PhaseOffset", "1.5");
-    Put("Phase", "0");
+    Put(Field::PhaseOffset, "1.5");
+    Put(Field::Phase, "0");
     EXPECT_THROW(engine.CalcEngine(true), EConvertError);
     EXPECT_EQ(Row(0), "20.0"); // written before the offset was read
     EXPECT_EQ(Row(1), "");
 
-    Put("PhaseOffset", "90");
-    Put("ColdTemp", "x");
+    Put(Field::PhaseOffset, "90");
+    Put(Field::ColdTemp, "x");
     EXPECT_THROW(engine.CalcEngine(true), EConvertError);
     EXPECT_EQ(Row(3), "1.000");
     EXPECT_EQ(engine.DisplacerSeries.Count(), 0);
 }
 
 TEST_F(GammaModel, EqualTemperaturesPutZeroIntoTheTemperatureSeries) {
-    Put("HotTemp", "150");
-    Put("ColdTemp", "150");
+    Put(Field::HotTemp, "150");
+    Put(Field::ColdTemp, "150");
     for (int phase : {0, 90, 270}) {
-        Put("Phase", std::to_string(phase));
+        Put(Field::Phase, std::to_string(phase));
         engine.CalcEngine(true);
     }
     ASSERT_EQ(engine.HotTempSeries.Count(), 3);

@@ -83,10 +83,10 @@ TEST_F(GammaPictureTest, DisplacerRestsOnTheBottomAt270) {
 }
 
 TEST_F(GammaPictureTest, WideShortEngineIsLimitedByTheWidth) {
-    Put("DispCylHeight", "20");
-    Put("DispHeight", "10");
-    Put("PistonDiameter", "5");
-    Put("PistonThrow", "5");
+    Put(Field::DispCylHeight, "20");
+    Put(Field::DispHeight, "10");
+    Put(Field::PistonDiameter, "5");
+    Put(Field::PistonThrow, "5");
     EvaluateAt(0);
     RasterCanvas c = Draw(300, 183);
     // 260 pixels wide: walls at 20 and 280.

@@ -22,7 +22,7 @@ class GammaSweepTest : public GammaFixture {
         };
     }
 
-    void DoubleClick(const std::string& field) {
+    void DoubleClick(Field field) {
         sweptField = field;
         ASSERT_TRUE(sweep.FieldDblClick(field));
     }
@@ -33,7 +33,7 @@ class GammaSweepTest : public GammaFixture {
     double GridNetWork() const { return MyStrToReal(Row(11), 0.0); }
 
     GammaSweep sweep{engine, host};
-    std::string sweptField;
+    Field sweptField = Field::PistonThrow;
     std::string rangeText; // the swept field's text while the window first shows
     int eventRounds = 0;
     int closeAfter = 0; // the round of pending events in which the user closes the window
@@ -41,13 +41,13 @@ class GammaSweepTest : public GammaFixture {
 
 TEST_F(GammaSweepTest, PistonThrowRunsFromATenthToTenTimesItsValue) {
     engine.animate = true;
-    DoubleClick("PistonThrow");
+    DoubleClick(Field::PistonThrow);
     EXPECT_EQ(rangeText, "testing 6.00 through 600");
     ASSERT_EQ(Points(), 101);
     std::vector<double> xs = Xs(sweep.WorkSeries);
     for (int k = 0; k < 101; ++k)
         EXPECT_EQ(xs[k], 6.0 * (k + 1));
-    EXPECT_EQ(host.FieldText("PistonThrow"), "60");
+    EXPECT_EQ(host.FieldText(Field::PistonThrow), "60");
     EXPECT_FALSE(engine.animate);
     EXPECT_TRUE(sweep.printEnabled);
     EXPECT_FALSE(sweep.sweeping);
@@ -81,7 +81,7 @@ TEST_F(GammaSweepTest, PhaseOffsetPointsAreTheAnalysesAtEachOffset) {
     const double workAt90 = GridNetWork();
     const double meanPressureAt90 = engine.meanPressure;
     const double minHotAt90 = engine.minHot;
-    DoubleClick("PhaseOffset");
+    DoubleClick(Field::PhaseOffset);
     ASSERT_EQ(Points(), 71);
     EXPECT_EQ(sweep.WorkSeries.XValues()[0], -175);
     EXPECT_EQ(sweep.WorkSeries.XValues()[70], 175);
@@ -90,7 +90,7 @@ TEST_F(GammaSweepTest, PhaseOffsetPointsAreTheAnalysesAtEachOffset) {
     EXPECT_EQ(sweep.Memo1[0], PadRight("Displacer Cylinder  Height=  100", 50) +
                                   "Displacer Cylinder Diameter= 100");
     EXPECT_EQ(sweep.Memo1[3], PadRight("Temp: Cold= 100", 50) + "Hot= 300");
-    EXPECT_EQ(host.FieldText("PhaseOffset"), "90");
+    EXPECT_EQ(host.FieldText(Field::PhaseOffset), "90");
 
     const int at90 = sweep.WorkSeries.XValues().Locate(90);
     ASSERT_GE(at90, 0);
@@ -102,21 +102,21 @@ TEST_F(GammaSweepTest, PhaseOffsetPointsAreTheAnalysesAtEachOffset) {
 }
 
 TEST_F(GammaSweepTest, ANegativeValueGivesASinglePoint) {
-    Put("PistonThrow", "-60");
-    DoubleClick("PistonThrow");
+    Put(Field::PistonThrow, "-60");
+    DoubleClick(Field::PistonThrow);
     ASSERT_EQ(Points(), 1);
     EXPECT_EQ(sweep.WorkSeries.XValues()[0], -6);
     EXPECT_EQ(rangeText, "testing -6.0000 through -600.0000");
-    EXPECT_EQ(host.FieldText("PistonThrow"), "-60");
+    EXPECT_EQ(host.FieldText(Field::PistonThrow), "-60");
 }
 
 TEST_F(GammaSweepTest, ATextThatIsNoNumberSweepsFromOne) {
-    Put("PistonDiameter", "wide");
-    DoubleClick("PistonDiameter");
+    Put(Field::PistonDiameter, "wide");
+    DoubleClick(Field::PistonDiameter);
     ASSERT_EQ(Points(), 101);
     EXPECT_DOUBLE_EQ(sweep.WorkSeries.XValues()[0], 0.1);
     EXPECT_GT(sweep.WorkSeries.XValues()[100], 10);
-    EXPECT_EQ(host.FieldText("PistonDiameter"), "wide");
+    EXPECT_EQ(host.FieldText(Field::PistonDiameter), "wide");
 }
 
 TEST_F(GammaSweepTest, TheNetWorkIsTakenAsDisplayedAndEqualMaximaKeepTheFirst) {
@@ -139,7 +139,7 @@ TEST_F(GammaSweepTest, TheNetWorkIsTakenAsDisplayedAndEqualMaximaKeepTheFirst) {
 TEST_F(GammaSweepTest, RefusedValuesRepeatTheEngineAsItWasBeforeTheSweep) {
     const double before = GridNetWork();
     const double minVolBefore = engine.minVol;
-    DoubleClick("DispCylHeight"); // 10, 20, ..., 60 leave no room for the 60 high displacer
+    DoubleClick(Field::DispCylHeight); // 10, 20, ..., 60 leave no room for the 60 high displacer
     ASSERT_EQ(Points(), 101);
     for (int k = 0; k < 6; ++k) {
         EXPECT_EQ(sweep.WorkSeries.XValues()[k], 10.0 * (k + 1));
@@ -149,27 +149,27 @@ TEST_F(GammaSweepTest, RefusedValuesRepeatTheEngineAsItWasBeforeTheSweep) {
     EXPECT_NE(sweep.WorkSeries.YValues()[6], before);
     // At 70 only 10 of the cylinder's height hold gas, against 40 before.
     EXPECT_DOUBLE_EQ(sweep.MinVolSeries.YValues()[6], minVolBefore / 4);
-    EXPECT_EQ(host.FieldText("DispCylHeight"), "100");
+    EXPECT_EQ(host.FieldText(Field::DispCylHeight), "100");
 }
 
 TEST_F(GammaSweepTest, DisplacerHeightRunsThroughTheCylinder) {
-    DoubleClick("DispHeight");
+    DoubleClick(Field::DispHeight);
     EXPECT_EQ(rangeText, "testing 0.990 through 99.0");
     ASSERT_GE(Points(), 100);
     EXPECT_DOUBLE_EQ(sweep.WorkSeries.XValues()[0], 0.99);
     const double last = sweep.WorkSeries.XValues()[Points() - 1];
     EXPECT_GT(last, 99);
     EXPECT_LT(last, 100);
-    EXPECT_EQ(host.FieldText("DispHeight"), "60");
+    EXPECT_EQ(host.FieldText(Field::DispHeight), "60");
     EXPECT_EQ(engine.dispHt, 60);
 }
 
 TEST_F(GammaSweepTest, ClosingTheWindowStopsAfterTheValueBeingComputed) {
     closeAfter = 6; // the window shows, then five values
-    DoubleClick("PistonThrow");
+    DoubleClick(Field::PistonThrow);
     EXPECT_EQ(Points(), 5);
     EXPECT_EQ(sweep.WorkSeries.XValues()[4], 30);
-    EXPECT_EQ(host.FieldText("PistonThrow"), "60");
+    EXPECT_EQ(host.FieldText(Field::PistonThrow), "60");
     ASSERT_EQ(sweep.Memo1.size(), 5u);
     EXPECT_EQ(sweep.Memo1[4].rfind("Maximum Work of ", 0), 0u);
     EXPECT_TRUE(sweep.printEnabled);
@@ -177,49 +177,49 @@ TEST_F(GammaSweepTest, ClosingTheWindowStopsAfterTheValueBeingComputed) {
     // The next double-click shows the window again and starts afresh.
     eventRounds = 0;
     closeAfter = 0;
-    DoubleClick("PhaseOffset");
+    DoubleClick(Field::PhaseOffset);
     EXPECT_TRUE(sweep.visible);
     EXPECT_EQ(Points(), 71);
 }
 
 TEST_F(GammaSweepTest, AZeroStepRunsUntilTheWindowIsClosed) {
-    Put("PistonThrow", "0");
-    EXPECT_EQ(sweep.Step("PistonThrow"), 0);
+    Put(Field::PistonThrow, "0");
+    EXPECT_EQ(sweep.Step(Field::PistonThrow), 0);
     closeAfter = 40;
-    DoubleClick("PistonThrow");
+    DoubleClick(Field::PistonThrow);
     EXPECT_EQ(Points(), 39);
     EXPECT_EQ(sweep.WorkSeries.XValues().MaxValue(), 0);
-    EXPECT_EQ(host.FieldText("PistonThrow"), "0");
+    EXPECT_EQ(host.FieldText(Field::PistonThrow), "0");
     EXPECT_EQ(sweep.Memo1.back().rfind("Maximum Work of ", 0), 0u);
 }
 
 TEST_F(GammaSweepTest, StepsFollowTheFieldsTexts) {
-    EXPECT_EQ(sweep.Step("PistonThrow"), 6);
-    EXPECT_EQ(sweep.Step("PhaseOffset"), 5);
-    EXPECT_DOUBLE_EQ(sweep.Step("DispHeight"), 0.99);
-    Put("DispCylHeight", "0.0001"); // a base of 0.0000099 is shown as "0.0000"
-    EXPECT_EQ(sweep.Step("DispHeight"), 0);
-    EXPECT_THROW(sweep.Step("HotTemp"), std::invalid_argument);
-    EXPECT_FALSE(sweep.FieldDblClick("HotTemp"));
+    EXPECT_EQ(sweep.Step(Field::PistonThrow), 6);
+    EXPECT_EQ(sweep.Step(Field::PhaseOffset), 5);
+    EXPECT_DOUBLE_EQ(sweep.Step(Field::DispHeight), 0.99);
+    Put(Field::DispCylHeight, "0.0001"); // a base of 0.0000099 is shown as "0.0000"
+    EXPECT_EQ(sweep.Step(Field::DispHeight), 0);
+    EXPECT_THROW(sweep.Step(Field::HotTemp), std::invalid_argument);
+    EXPECT_FALSE(sweep.FieldDblClick(Field::HotTemp));
     EXPECT_EQ(eventRounds, 0);
 }
 
 TEST_F(GammaSweepTest, ADoubleClickDuringASweepIsIgnored) {
     host.onProcessEvents = [this] {
         if (++eventRounds == 3) {
-            EXPECT_TRUE(sweep.FieldDblClick("PhaseOffset"));
+            EXPECT_TRUE(sweep.FieldDblClick(Field::PhaseOffset));
         }
     };
-    DoubleClick("PistonThrow");
+    DoubleClick(Field::PistonThrow);
     EXPECT_EQ(Points(), 101);
     EXPECT_EQ(sweep.Chart1.Title[0], "Piston Throw vs Net Work");
-    EXPECT_EQ(host.FieldText("PhaseOffset"), "90");
+    EXPECT_EQ(host.FieldText(Field::PhaseOffset), "90");
 }
 
 TEST_F(GammaSweepTest, AnErrorEndsTheSweepAndGivesTheFieldItsTextBack) {
-    Put("HotTemp", "1.5"); // not a whole number: every analysis fails
-    EXPECT_THROW(sweep.FieldDblClick("PistonThrow"), EConvertError);
-    EXPECT_EQ(host.FieldText("PistonThrow"), "60");
+    Put(Field::HotTemp, "1.5"); // not a whole number: every analysis fails
+    EXPECT_THROW(sweep.FieldDblClick(Field::PistonThrow), EConvertError);
+    EXPECT_EQ(host.FieldText(Field::PistonThrow), "60");
     EXPECT_TRUE(sweep.printEnabled);
     EXPECT_FALSE(sweep.sweeping);
     EXPECT_FALSE(engine.calcing);
@@ -227,15 +227,10 @@ TEST_F(GammaSweepTest, AnErrorEndsTheSweepAndGivesTheFieldItsTextBack) {
 
 TEST(GammaSweepNoRevolution, TemperaturesAndRatiosStayFinite) {
     // An engine that was never analysed and refuses every value swept.
-    MapHost host;
-    host.fields = {{"HotTemp", "300"},         {"ColdTemp", "100"},   {"DispCylHeight", "100"},
-                   {"DispCylDiameter", "100"}, {"DispHeight", "200"}, {"PistonDiameter", "30"},
-                   {"PistonThrow", "60"},      {"PhaseOffset", "90"}, {"Phase", "0"}};
-    GammaEngine engine(host);
-    host.onFieldChange = [&](const std::string&) { engine.PistonThrowChange(); };
-    engine.enable = true;
-    GammaSweep sweep(engine, host);
-    sweep.FieldDblClick("PistonThrow");
+    test::GammaRig rig;
+    rig.Put(Field::DispHeight, "200");
+    GammaSweep sweep(rig.engine, rig.host);
+    sweep.FieldDblClick(Field::PistonThrow);
     ASSERT_EQ(sweep.WorkSeries.Count(), 101);
     for (TChart* chart : {&sweep.Chart1, &sweep.Chart2, &sweep.Chart3, &sweep.Chart4}) {
         for (int s = 0; s < chart->SeriesCount(); ++s) {
@@ -248,7 +243,7 @@ TEST(GammaSweepNoRevolution, TemperaturesAndRatiosStayFinite) {
 }
 
 TEST(GammaSweepCharts, SeriesSitOnTheirChartsWithTheirColoursAndAxes) {
-    MapHost host;
+    MapHost host(GammaFields());
     GammaEngine engine(host);
     GammaSweep sweep(engine, host);
     struct Expected {

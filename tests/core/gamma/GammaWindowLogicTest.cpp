@@ -35,7 +35,7 @@ TEST_P(GammaClick, ClickLandsOnAMultipleOfFiveWithinTheRevolution) {
     engine.Chart1ClickBackground(100 + fraction * 500, 100, 600);
     EXPECT_FALSE(engine.animate);
     EXPECT_FALSE(engine.phaseChanging);
-    EXPECT_EQ(host.fields["Phase"], std::to_string(angle));
+    EXPECT_EQ(host.FieldText(Field::Phase), std::to_string(angle));
     EXPECT_EQ(engine.PhaseSeries1.XValues()[0], angle);
 }
 
@@ -66,12 +66,12 @@ TEST_F(GammaWindow, ClickRefreshesModelPictureAndMarkers) {
     ASSERT_GE(onLoop, 0);
     EXPECT_NEAR(engine.PhaseSeries5.YValues()[0], engine.PVSeries.YValues()[onLoop], 1e-9);
     // The window's own write to "Phase" did not start an analysis.
-    EXPECT_EQ(host.fields["Phase"], "45");
+    EXPECT_EQ(host.FieldText(Field::Phase), "45");
 }
 
 TEST_F(GammaWindow, ClickBeforeAnyAnalysisLeavesThePvMarkerEmpty) {
     engine.Chart1ClickBackground(350, 100, 600);
-    EXPECT_EQ(host.fields["Phase"], "180");
+    EXPECT_EQ(host.FieldText(Field::Phase), "180");
     EXPECT_EQ(engine.PhaseSeries5.Count(), 0);
     EXPECT_EQ(engine.PhaseSeries1.Count(), 2);
 }
@@ -81,18 +81,18 @@ TEST_F(GammaWindow, ClickOnAChartNotLaidOutOnlyStopsTheAnimation) {
     engine.animate = true;
     engine.Chart1ClickBackground(50, 100, 100);
     EXPECT_FALSE(engine.animate);
-    EXPECT_EQ(host.fields["Phase"], "0");
+    EXPECT_EQ(host.FieldText(Field::Phase), "0");
 }
 
 TEST_F(GammaWindow, AnimationStepsTenDegreesAndWrapsPast360) {
     engine.FormShow();
-    Put("Phase", "350");
+    Put(Field::Phase, "350");
     engine.Timer1Timer();
-    EXPECT_EQ(host.fields["Phase"], "360");
+    EXPECT_EQ(host.FieldText(Field::Phase), "360");
     EXPECT_EQ(Row(0), "16.5"); // the picture and grid show the angle before the advance
     EXPECT_EQ(engine.PhaseSeries1.XValues()[0], 360); // the markers the angle after it
     engine.Timer1Timer();
-    EXPECT_EQ(host.fields["Phase"], "10");
+    EXPECT_EQ(host.FieldText(Field::Phase), "10");
     EXPECT_EQ(Row(0), "20.0");
     EXPECT_EQ(engine.PhaseSeries1.XValues()[0], 10);
     EXPECT_TRUE(engine.animate); // its own writes to "Phase" stayed inert
@@ -104,7 +104,7 @@ TEST_F(GammaWindow, AnimationFromZeroSkipsZeroOnTheNextTurn) {
     engine.FormShow();
     std::vector<std::string> seen;
     for (int i = 0; i < 38; ++i) {
-        seen.push_back(host.fields["Phase"]);
+        seen.push_back(host.FieldText(Field::Phase));
         engine.Timer1Timer();
     }
     EXPECT_EQ(seen[0], "0");
@@ -116,16 +116,16 @@ TEST_F(GammaWindow, AnimationFromZeroSkipsZeroOnTheNextTurn) {
 TEST_F(GammaWindow, TickDoesNothingWhenStoppedOrAlreadyStepping) {
     engine.CalcButtonClick();
     engine.Timer1Timer();
-    EXPECT_EQ(host.fields["Phase"], "0");
+    EXPECT_EQ(host.FieldText(Field::Phase), "0");
     engine.animate = true;
     engine.animating = true;
     engine.Timer1Timer();
-    EXPECT_EQ(host.fields["Phase"], "0");
+    EXPECT_EQ(host.FieldText(Field::Phase), "0");
 }
 
 TEST_F(GammaWindow, TickWithABadPhaseClearsItsGuards) {
     engine.FormShow();
-    Put("Phase", "ten");
+    Put(Field::Phase, "ten");
     EXPECT_THROW(engine.Timer1Timer(), EConvertError);
     EXPECT_FALSE(engine.animating);
     EXPECT_FALSE(engine.phaseChanging);
@@ -135,15 +135,15 @@ TEST_F(GammaWindow, EditWhileAnimatingStopsAndReanalyses) {
     engine.FormShow();
     for (int i = 0; i < 3; ++i)
         engine.Timer1Timer();
-    ASSERT_EQ(host.fields["Phase"], "30");
-    Edit("DispCylHeight", "120");
+    ASSERT_EQ(host.FieldText(Field::Phase), "30");
+    Edit(Field::DispCylHeight, "120");
     EXPECT_FALSE(engine.animate);
-    EXPECT_EQ(host.fields["Phase"], "0");
+    EXPECT_EQ(host.FieldText(Field::Phase), "0");
     EXPECT_DOUBLE_EQ(engine.dispCylHt, 120);
     EXPECT_EQ(Row(0), "30.0"); // half of the new displacer throw of 60
     EXPECT_EQ(engine.PressureSeries.Count(), 361);
     engine.Timer1Timer();
-    EXPECT_EQ(host.fields["Phase"], "0");
+    EXPECT_EQ(host.FieldText(Field::Phase), "0");
 }
 
 TEST_F(GammaWindow, SlidersRewriteTheirFieldsAndReanalyse) {
@@ -151,40 +151,24 @@ TEST_F(GammaWindow, SlidersRewriteTheirFieldsAndReanalyse) {
     for (auto [position, text] : hot) {
         engine.animate = true;
         engine.HotTempTBChange(position);
-        EXPECT_EQ(host.fields["HotTemp"], text);
+        EXPECT_EQ(host.FieldText(Field::HotTemp), text);
         EXPECT_FALSE(engine.animate);
     }
     engine.PhaseOffsetTBChange(-175);
-    EXPECT_EQ(host.fields["PhaseOffset"], "-175");
+    EXPECT_EQ(host.FieldText(Field::PhaseOffset), "-175");
     ASSERT_EQ(engine.PistonSeries.Count(), 361);
     // Offset -175: the piston's first raw position is (sin(-175) + 1) * 30, rescaled by 60.
     EXPECT_NEAR(engine.PistonSeries.YValues()[0], (1 - std::sin(5 * M_PI / 180)) * 30 / 60 * 100,
                 1e-9);
 }
 
-TEST_F(GammaWindow, SliderPositionsForLoadedTexts) {
-    int position = -1;
-    EXPECT_TRUE(GammaEngine::HotTempTBPosition("300", position));
-    EXPECT_EQ(position, 700);
-    EXPECT_TRUE(GammaEngine::HotTempTBPosition("1500", position));
-    EXPECT_EQ(position, 0);
-    EXPECT_TRUE(GammaEngine::PhaseOffsetTBPosition("-90", position));
-    EXPECT_EQ(position, -90);
-    EXPECT_TRUE(GammaEngine::PhaseOffsetTBPosition("200", position));
-    EXPECT_EQ(position, 175);
-    position = 12;
-    EXPECT_FALSE(GammaEngine::HotTempTBPosition("abc", position));
-    EXPECT_FALSE(GammaEngine::PhaseOffsetTBPosition("1.5", position));
-    EXPECT_EQ(position, 12);
-}
-
 TEST_F(GammaWindow, SpeedButtonsAnalyseAndSetTheInterval) {
     for (int interval : {100, 200, 300}) {
-        Put("Phase", "90");
+        Put(Field::Phase, "90");
         engine.SpeedButtonClick(interval);
         EXPECT_EQ(engine.timerInterval, interval);
         EXPECT_TRUE(engine.animate);
-        EXPECT_EQ(host.fields["Phase"], "0");
+        EXPECT_EQ(host.FieldText(Field::Phase), "0");
     }
     engine.StopButtonClick();
     EXPECT_FALSE(engine.animate);

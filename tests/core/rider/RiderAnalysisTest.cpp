@@ -1,4 +1,4 @@
-#include "RiderTestHost.h"
+#include "EngineRig.h"
 #include "foundations/Conversions.h"
 #include "rider/RiderState.h"
 
@@ -13,7 +13,7 @@ std::vector<double> Points(const TChartValueList& values) {
     return {values.Values().begin(), values.Values().end()};
 }
 
-using test::RiderTestHost;
+using test::RiderRig;
 
 struct OffsetCase {
     const char* offset;
@@ -26,8 +26,8 @@ class RiderAnalysisOffsets : public ::testing::TestWithParam<OffsetCase> {};
 
 TEST_P(RiderAnalysisOffsets, StatisticsRows) {
     const OffsetCase& c = GetParam();
-    RiderTestHost t;
-    t.Set("PhaseOffset", c.offset);
+    RiderRig t;
+    t.Put(Field::PhaseOffset, c.offset);
     t.engine.CalcButtonClick();
     EXPECT_EQ(t.Row(6), c.maxPressure);
     EXPECT_EQ(t.Row(7), c.meanPressure);
@@ -41,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(FirstStartStrokes, RiderAnalysisOffsets,
                                            OffsetCase{"180", "7.54", "4.80", "-0.05"}));
 
 TEST(RiderAnalysis, SeriesAfterARevolution) {
-    RiderTestHost t;
+    RiderRig t;
     RiderEngine& e = t.engine;
     e.CalcButtonClick();
     for (TLineSeries* s : {&e.Series1, &e.Series2, &e.Series3, &e.Series4, &e.LineSeries1,
@@ -51,7 +51,7 @@ TEST(RiderAnalysis, SeriesAfterARevolution) {
         EXPECT_EQ(s->Count(), 360) << s->Name;
         EXPECT_EQ(s->XValues()[0], 1) << s->Name;
     }
-    EXPECT_EQ(t.host.fields["Phase"], "0");
+    EXPECT_EQ(t.host.FieldText(Field::Phase), "0");
 
     // Normalised pressure peaks at exactly 1; the PV diagram keeps raw values.
     EXPECT_EQ(e.LineSeries2.YValues().MaxValue(), 1);
@@ -79,8 +79,8 @@ TEST(RiderAnalysis, NetWorkSumsThreeHundredSixtyStepsOverThreeHundredSixtyOne) {
     // /360 and /361 differ for some of them.
     int differing = 0;
     for (int offset = -180; offset <= 180; offset += 10) {
-        RiderTestHost t;
-        t.Set("PhaseOffset", IntToStr(offset));
+        RiderRig t;
+        t.Put(Field::PhaseOffset, IntToStr(offset));
         t.engine.CalcButtonClick();
 
         RiderParameters p{0, offset, 5, 50, 5, 100, 300, 100};
@@ -103,7 +103,7 @@ TEST(RiderAnalysis, NetWorkSumsThreeHundredSixtyStepsOverThreeHundredSixtyOne) {
 }
 
 TEST(RiderAnalysis, RepeatingItChangesNothing) {
-    RiderTestHost t;
+    RiderRig t;
     RiderEngine& e = t.engine;
     e.CalcButtonClick();
     std::vector<std::vector<double>> before;
@@ -120,7 +120,7 @@ TEST(RiderAnalysis, RepeatingItChangesNothing) {
 }
 
 TEST(RiderAnalysis, NothingBeforeTheWindowIsReady) {
-    RiderTestHost t;
+    RiderRig t;
     t.engine.enable = false;
     t.engine.CalcButtonClick();
     EXPECT_EQ(t.engine.Series1.Revision(), 0u);
@@ -129,11 +129,11 @@ TEST(RiderAnalysis, NothingBeforeTheWindowIsReady) {
 }
 
 TEST(RiderAnalysis, StillPistonsGiveFlatWorkCurvesWithoutNaN) {
-    RiderTestHost t;
-    t.Set("HotStrokeMin", "30");
-    t.Set("HotStrokeMax", "30");
-    t.Set("ColdStrokeMin", "60");
-    t.Set("ColdStrokeMax", "60");
+    RiderRig t;
+    t.Put(Field::HotStrokeMin, "30");
+    t.Put(Field::HotStrokeMax, "30");
+    t.Put(Field::ColdStrokeMin, "60");
+    t.Put(Field::ColdStrokeMax, "60");
     t.engine.CalcButtonClick();
     for (TChart* c : t.engine.Charts()) {
         for (int i = 0; i < c->SeriesCount(); ++i) {
@@ -150,7 +150,7 @@ TEST(RiderAnalysis, StillPistonsGiveFlatWorkCurvesWithoutNaN) {
 }
 
 TEST(RiderAnalysis, WhenStoppedEveryAngleIsShownAndRowsEndAtZero) {
-    RiderTestHost t;
+    RiderRig t;
     t.engine.CalcButtonClick();
     // Angles 1 to 360 of the sweep and the return to 0 (the text starts at "0").
     EXPECT_EQ(t.host.redraws, 361);
@@ -159,7 +159,7 @@ TEST(RiderAnalysis, WhenStoppedEveryAngleIsShownAndRowsEndAtZero) {
 }
 
 TEST(RiderAnalysis, WhileAnimatingRowsShowTheLastAngleOfTheSweep) {
-    RiderTestHost t;
+    RiderRig t;
     t.engine.animate = true;
     t.engine.CalcButtonClick();
     EXPECT_EQ(t.host.redraws, 0);

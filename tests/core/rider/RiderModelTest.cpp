@@ -1,4 +1,4 @@
-#include "RiderTestHost.h"
+#include "EngineRig.h"
 #include "foundations/EConvertError.h"
 #include "rider/ERiderParameterError.h"
 #include "rider/RiderState.h"
@@ -8,7 +8,7 @@
 namespace kelvane {
 namespace {
 
-using test::RiderTestHost;
+using test::RiderRig;
 
 RiderParameters FirstStart(int theta) {
     RiderParameters p;
@@ -69,7 +69,7 @@ TEST(RiderModel, EqualStrokeLimitsHoldThePistonStill) {
 }
 
 TEST(RiderGrid, FirstStartRowsAtAngleZero) {
-    RiderTestHost t;
+    RiderRig t;
     t.engine.CalcEngine(false);
     EXPECT_EQ(t.Row(0), "28");
     EXPECT_EQ(t.Row(1), "100");
@@ -82,13 +82,13 @@ TEST(RiderGrid, FirstStartRowsAtAngleZero) {
 }
 
 TEST(RiderGrid, PressureMarkFollowsTheMeanOfTheLastAnalysis) {
-    RiderTestHost t;
+    RiderRig t;
     t.engine.CalcButtonClick();
     EXPECT_NEAR(t.engine.avgPressure, 6.0044, 5e-5);
     t.engine.CalcEngine(false);
     EXPECT_EQ(t.Row(2), " 2.63 (-)");
 
-    t.Set("Phase", "180");
+    t.Put(Field::Phase, "180");
     t.engine.CalcEngine(false);
     EXPECT_EQ(t.Row(2), "12.49 (+)"); // 10 or more: no leading blank
 
@@ -102,16 +102,16 @@ TEST(RiderGrid, PressureMarkFollowsTheMeanOfTheLastAnalysis) {
 }
 
 TEST(RiderGrid, HalvesRoundToTheEvenNeighbour) {
-    RiderTestHost t;
-    t.Set("HotStrokeMax", "40");
+    RiderRig t;
+    t.Put(Field::HotStrokeMax, "40");
     t.engine.CalcEngine(false);
     EXPECT_DOUBLE_EQ(t.engine.hotPos, 22.5);
     EXPECT_EQ(t.Row(0), "22");
 }
 
 TEST(RiderGrid, ChartOutputOnlyWhenAsked) {
-    RiderTestHost t;
-    t.Set("Phase", "90");
+    RiderRig t;
+    t.Put(Field::Phase, "90");
     t.engine.CalcEngine(false);
     for (TChart* c : t.engine.Charts()) {
         for (int i = 0; i < c->SeriesCount(); ++i)
@@ -139,10 +139,10 @@ TEST_P(RiderUpDownStep, StaysInRangeOrWraps) {
     EXPECT_EQ(c.upDown.Step(c.value, c.up), c.expected);
 }
 
-const RiderUpDown kPhase{"UpDown6", "Phase", 0, 350, 10, true};
-const RiderUpDown kOffset{"UpDown5", "PhaseOffset", -180, 180, 10, true};
-const RiderUpDown kHotTemp{"UpDown7", "HotTemp", 0, 700, 10, false};
-const RiderUpDown kEmpty{"UpDown1", "HotStrokeMin", 5, 0, 5, false};
+const RiderUpDown kPhase{"UpDown6", Field::Phase, 0, 350, 10, true};
+const RiderUpDown kOffset{"UpDown5", Field::PhaseOffset, -180, 180, 10, true};
+const RiderUpDown kHotTemp{"UpDown7", Field::HotTemp, 0, 700, 10, false};
+const RiderUpDown kEmpty{"UpDown1", Field::HotStrokeMin, 5, 0, 5, false};
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, RiderUpDownStep,
@@ -164,14 +164,14 @@ class RiderBadParameters : public ::testing::TestWithParam<BadCase> {};
 
 TEST_P(RiderBadParameters, AreRefusedWithAMessageAndKeepThePreviousResults) {
     const BadCase& c = GetParam();
-    RiderTestHost t;
+    RiderRig t;
     t.engine.CalcButtonClick();
     std::vector<std::vector<std::string>> grid = t.host.grid;
     std::uint64_t rev = t.engine.LineSeries2.Revision();
     double hotPos = t.engine.hotPos, avg = t.engine.avgPressure;
     int redraws = t.host.redraws;
 
-    t.Set(c.field, c.text);
+    t.Put(t.Named(c.field), c.text);
     try {
         t.engine.CalcButtonClick();
         FAIL() << "accepted " << c.field << "=" << c.text;
@@ -185,7 +185,7 @@ TEST_P(RiderBadParameters, AreRefusedWithAMessageAndKeepThePreviousResults) {
     EXPECT_EQ(t.engine.hotPos, hotPos);
     EXPECT_EQ(t.engine.avgPressure, avg);
     EXPECT_EQ(t.host.redraws, redraws);
-    EXPECT_EQ(t.host.fields["Phase"], "0");
+    EXPECT_EQ(t.host.FieldText(Field::Phase), "0");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -198,17 +198,17 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCase{"ColdTemp", "-1000", "lowest allowed is -470 F"}));
 
 TEST(RiderBadParameters, TheColdestTemperatureAboveAbsoluteZeroIsAccepted) {
-    RiderTestHost t;
-    t.Set("HotTemp", "-470");
-    t.Set("ColdTemp", "-470");
+    RiderRig t;
+    t.Put(Field::HotTemp, "-470");
+    t.Put(Field::ColdTemp, "-470");
     EXPECT_NO_THROW(t.engine.CalcButtonClick());
     EXPECT_EQ(t.engine.LineSeries2.YValues().MaxValue(), 1);
 }
 
 TEST(RiderBadParameters, TextThatIsNotAWholeNumberKeepsTheRevolution) {
-    RiderTestHost t;
+    RiderRig t;
     t.engine.CalcButtonClick();
-    t.Set("ColdTemp", "12.5");
+    t.Put(Field::ColdTemp, "12.5");
     EXPECT_THROW(t.engine.CalcButtonClick(), EConvertError);
     EXPECT_EQ(t.engine.Series1.Count(), 361);
     EXPECT_EQ(t.Row(8), "-1.78");

@@ -1,4 +1,4 @@
-#include "RiderTestHost.h"
+#include "EngineRig.h"
 #include "foundations/RasterCanvas.h"
 
 #include <gtest/gtest.h>
@@ -6,12 +6,12 @@
 namespace kelvane {
 namespace {
 
-using test::RiderTestHost;
+using test::RiderRig;
 
 constexpr TColor kOld = 0x123456;
 
-RasterCanvas Draw(RiderTestHost& t, const char* phase) {
-    t.Set("Phase", phase);
+RasterCanvas Draw(RiderRig& t, const char* phase) {
+    t.Put(Field::Phase, phase);
     t.engine.CalcEngine(false);
     RasterCanvas canvas(RiderEngine::PictureWidth, RiderEngine::PictureHeight, kOld);
     t.engine.ShowEngine(canvas);
@@ -29,7 +29,7 @@ TColor Uniform(const RasterCanvas& c, int x1, int y1, int x2, int y2) {
 }
 
 TEST(RiderPicture, PistonBlocksAtAngleZero) {
-    RiderTestHost t;
+    RiderRig t;
     RasterCanvas c = Draw(t, "0");
     EXPECT_EQ(Uniform(c, 21, 49, 119, 87), clRed);
     EXPECT_EQ(c.Pixel(21, 48), clWhite);
@@ -43,7 +43,7 @@ TEST(RiderPicture, PistonBlocksAtAngleZero) {
 }
 
 TEST(RiderPicture, HotPistonAtItsTopAt270) {
-    RiderTestHost t;
+    RiderRig t;
     RasterCanvas c = Draw(t, "270");
     EXPECT_EQ(c.Pixel(60, 25), clWhite);
     EXPECT_EQ(Uniform(c, 21, 26, 119, 64), clRed);
@@ -51,7 +51,7 @@ TEST(RiderPicture, HotPistonAtItsTopAt270) {
 }
 
 TEST(RiderPicture, CylindersAndPassage) {
-    RiderTestHost t;
+    RiderRig t;
     RasterCanvas c = Draw(t, "0");
     EXPECT_EQ(Uniform(c, 20, 20, 230, 20), clBlack); // both heads and the passage top
     EXPECT_EQ(Uniform(c, 120, 25, 130, 25), clBlack);
@@ -64,9 +64,9 @@ TEST(RiderPicture, CylindersAndPassage) {
 }
 
 TEST(RiderPicture, EveryFrameStartsClean) {
-    RiderTestHost t;
+    RiderRig t;
     RasterCanvas c = Draw(t, "0");
-    t.Set("Phase", "270");
+    t.Put(Field::Phase, "270");
     t.engine.CalcEngine(false);
     t.engine.ShowEngine(c);
     EXPECT_EQ(c.Pixel(150, 150), clWhite); // the earlier cold block is gone
@@ -75,7 +75,7 @@ TEST(RiderPicture, EveryFrameStartsClean) {
 }
 
 TEST(RiderPicture, NothingBeforeTheWindowIsReady) {
-    RiderTestHost t;
+    RiderRig t;
     t.engine.enable = false;
     RasterCanvas c = Draw(t, "0");
     EXPECT_EQ(Uniform(c, 0, 0, c.Width() - 1, c.Height() - 1), kOld);

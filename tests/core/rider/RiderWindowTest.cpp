@@ -1,4 +1,4 @@
-#include "RiderTestHost.h"
+#include "EngineRig.h"
 #include "foundations/EConvertError.h"
 #include "rider/ERiderParameterError.h"
 
@@ -7,10 +7,10 @@
 namespace kelvane {
 namespace {
 
-using test::RiderTestHost;
+using test::RiderRig;
 
 TEST(RiderWindow, ChartsAndSeries) {
-    RiderTestHost t;
+    RiderRig t;
     RiderEngine& e = t.engine;
     auto names = [](TChart& c) {
         std::vector<std::string> n;
@@ -30,10 +30,10 @@ TEST(RiderWindow, ChartsAndSeries) {
 }
 
 TEST(RiderWindow, PhaseMarkersFollowTheAngle) {
-    RiderTestHost t;
+    RiderRig t;
     RiderEngine& e = t.engine;
     e.CalcButtonClick();
-    t.host.SetFieldText("Phase", "120");
+    t.host.SetFieldText(Field::Phase, "120");
     for (TLineSeries* s : {&e.Series6, &e.Series7, &e.Series9}) {
         ASSERT_EQ(s->Count(), 2);
         EXPECT_EQ(s->XValues()[0], 120);
@@ -59,7 +59,7 @@ TEST(RiderWindow, PhaseMarkersFollowTheAngle) {
 }
 
 TEST(RiderWindow, MarkersAreOnTheNewCurvesRightAfterAnAnalysis) {
-    RiderTestHost t;
+    RiderRig t;
     RiderEngine& e = t.engine;
     e.CalcButtonClick();
     ASSERT_EQ(e.Series11.Count(), 1);
@@ -69,17 +69,17 @@ TEST(RiderWindow, MarkersAreOnTheNewCurvesRightAfterAnAnalysis) {
 }
 
 TEST(RiderWindow, AnimationTicksThroughThreeHundredSixty) {
-    RiderTestHost t;
+    RiderRig t;
     RiderEngine& e = t.engine;
     e.GoFastButtonClick();
     EXPECT_TRUE(e.animate);
     EXPECT_EQ(e.timer1Interval, 100);
     int redraws = t.host.redraws;
-    t.Set("Phase", "340");
+    t.Put(Field::Phase, "340");
     std::vector<std::string> seen;
     for (int i = 0; i < 3; ++i) {
         e.Timer1Timer();
-        seen.push_back(t.host.fields["Phase"]);
+        seen.push_back(t.host.FieldText(Field::Phase));
     }
     EXPECT_EQ(seen, (std::vector<std::string>{"350", "360", "10"}));
     EXPECT_EQ(e.Series6.XValues()[0], 10);
@@ -90,25 +90,25 @@ TEST(RiderWindow, AnimationTicksThroughThreeHundredSixty) {
 
     e.GoSlowButtonClick();
     EXPECT_EQ(e.timer1Interval, 300);
-    EXPECT_EQ(t.host.fields["Phase"], "0");
+    EXPECT_EQ(t.host.FieldText(Field::Phase), "0");
     e.StopButtonClick();
     e.Timer1Timer();
-    EXPECT_EQ(t.host.fields["Phase"], "0");
+    EXPECT_EQ(t.host.FieldText(Field::Phase), "0");
 }
 
 TEST(RiderWindow, TickIsNotReentered) {
-    RiderTestHost t;
+    RiderRig t;
     t.engine.animate = true;
     t.engine.animating = true;
     t.engine.Timer1Timer();
-    EXPECT_EQ(t.host.fields["Phase"], "0");
+    EXPECT_EQ(t.host.FieldText(Field::Phase), "0");
     EXPECT_EQ(t.host.redraws, 0);
 }
 
 TEST(RiderWindow, TickWithABadParameterStopsTheAnimationOnce) {
-    RiderTestHost t;
+    RiderRig t;
     t.engine.GoFastButtonClick();
-    t.Set("ColdStrokeMax", "0");
+    t.Put(Field::ColdStrokeMax, "0");
     EXPECT_THROW(t.engine.Timer1Timer(), ERiderParameterError);
     EXPECT_FALSE(t.engine.animate);
     EXPECT_FALSE(t.engine.animating);
@@ -123,12 +123,12 @@ struct ClickCase {
 class RiderChartClick : public ::testing::TestWithParam<ClickCase> {};
 
 TEST_P(RiderChartClick, SetsTheAngleAndStops) {
-    RiderTestHost t;
+    RiderRig t;
     t.engine.CalcButtonClick();
     t.engine.animate = true;
     t.engine.Chart1ClickBackground(GetParam().x + 40, 40, 1040);
     EXPECT_FALSE(t.engine.animate);
-    EXPECT_EQ(t.host.fields["Phase"], GetParam().phase);
+    EXPECT_EQ(t.host.FieldText(Field::Phase), GetParam().phase);
 }
 
 INSTANTIATE_TEST_SUITE_P(Widths, RiderChartClick,
@@ -138,7 +138,7 @@ INSTANTIATE_TEST_SUITE_P(Widths, RiderChartClick,
                                            ClickCase{1000, "360"}));
 
 TEST(RiderWindow, ClickRecomputesAtTheNewAngle) {
-    RiderTestHost t;
+    RiderRig t;
     t.engine.CalcButtonClick();
     t.engine.Chart1ClickBackground(750, 0, 1000); // 270
     EXPECT_EQ(t.Row(0), "5");
@@ -146,56 +146,56 @@ TEST(RiderWindow, ClickRecomputesAtTheNewAngle) {
 }
 
 TEST(RiderWindow, ClickOnAPlotAreaWithoutWidthOnlyStops) {
-    RiderTestHost t;
-    t.Set("Phase", "30");
+    RiderRig t;
+    t.Put(Field::Phase, "30");
     t.engine.animate = true;
     t.engine.Chart1ClickBackground(10, 10, 10);
     EXPECT_FALSE(t.engine.animate);
-    EXPECT_EQ(t.host.fields["Phase"], "30");
+    EXPECT_EQ(t.host.FieldText(Field::Phase), "30");
 }
 
 TEST(RiderWindow, StrokeUpDownsStopFiveApart) {
-    RiderTestHost t;
+    RiderRig t;
     for (int i = 0; i < 12; ++i)
         t.engine.UpDownClick("UpDown1", true);
-    EXPECT_EQ(t.host.fields["HotStrokeMin"], "45");
-    t.Set("HotStrokeMin", "5");
+    EXPECT_EQ(t.host.FieldText(Field::HotStrokeMin), "45");
+    t.Put(Field::HotStrokeMin, "5");
     for (int i = 0; i < 12; ++i)
         t.engine.UpDownClick("UpDown2", false);
-    EXPECT_EQ(t.host.fields["HotStrokeMax"], "10");
+    EXPECT_EQ(t.host.FieldText(Field::HotStrokeMax), "10");
     for (int i = 0; i < 30; ++i)
         t.engine.UpDownClick("UpDown3", true);
-    EXPECT_EQ(t.host.fields["ColdStrokeMin"], "95");
+    EXPECT_EQ(t.host.FieldText(Field::ColdStrokeMin), "95");
     EXPECT_EQ(t.engine.UpDown4.Min, 100);
 }
 
 TEST(RiderWindow, PhaseUpDownWrapsAndRecomputesWhenStopped) {
-    RiderTestHost t;
+    RiderRig t;
     t.engine.CalcButtonClick();
     t.engine.UpDownClick("UpDown6", false);
-    EXPECT_EQ(t.host.fields["Phase"], "350");
+    EXPECT_EQ(t.host.FieldText(Field::Phase), "350");
     EXPECT_EQ(t.engine.Series6.XValues()[0], 350);
     t.engine.UpDownClick("UpDown6", true);
-    EXPECT_EQ(t.host.fields["Phase"], "0");
+    EXPECT_EQ(t.host.FieldText(Field::Phase), "0");
     EXPECT_EQ(t.Row(0), "28");
     EXPECT_THROW(t.engine.UpDownClick("UpDown9", true), std::invalid_argument);
 }
 
 TEST(RiderWindow, PressesWhileStoppedGiveOneDelayedAnalysis) {
-    RiderTestHost t;
+    RiderRig t;
     RiderEngine& e = t.engine;
     for (int i = 0; i < 3; ++i)
         e.UpDownClick("UpDown7", true);
-    EXPECT_EQ(t.host.fields["HotTemp"], "330"); // shown at once
+    EXPECT_EQ(t.host.FieldText(Field::HotTemp), "330"); // shown at once
     EXPECT_EQ(t.graphTimerStarts, 1);
     EXPECT_TRUE(e.graphTimerArmed);
     EXPECT_EQ(e.Series1.Revision(), 0u); // no analysis yet
 
-    t.Set("Phase", "90");
+    t.Put(Field::Phase, "90");
     e.GraphTimerTimer();
     EXPECT_FALSE(e.graphTimerArmed);
     EXPECT_EQ(e.Series1.Count(), 361);
-    EXPECT_EQ(t.host.fields["Phase"], "90"); // the angle is kept
+    EXPECT_EQ(t.host.FieldText(Field::Phase), "90"); // the angle is kept
     EXPECT_EQ(t.Row(0), "50");
     EXPECT_EQ(e.Series6.XValues()[0], 90);
 
@@ -205,11 +205,11 @@ TEST(RiderWindow, PressesWhileStoppedGiveOneDelayedAnalysis) {
 }
 
 TEST(RiderWindow, WhileAnimatingAPressAnalysesTheValuesBeforeTheStep) {
-    RiderTestHost t;
+    RiderRig t;
     RiderEngine& e = t.engine;
     e.GoFastButtonClick();
     e.UpDownClick("UpDown2", true); // hot maximum 50 -> 55
-    EXPECT_EQ(t.host.fields["HotStrokeMax"], "55");
+    EXPECT_EQ(t.host.FieldText(Field::HotStrokeMax), "55");
     EXPECT_EQ(e.Series1.YValues().MaxValue(), 50);
     EXPECT_TRUE(e.graphTimerArmed);
     e.GraphTimerTimer();
@@ -217,62 +217,62 @@ TEST(RiderWindow, WhileAnimatingAPressAnalysesTheValuesBeforeTheStep) {
 }
 
 TEST(RiderWindow, TrackBarsSetTheirEnds) {
-    RiderTestHost t;
+    RiderRig t;
     RiderEngine& e = t.engine;
     e.SetHotTempTBPosition(-40);
     EXPECT_EQ(e.HotTempTB.Position, 0);
-    EXPECT_EQ(t.host.fields["HotTemp"], "1000"); // beyond UpDown7's 700
+    EXPECT_EQ(t.host.FieldText(Field::HotTemp), "1000"); // beyond UpDown7's 700
     EXPECT_EQ(t.graphTimerStarts, 1);
     e.UpDownClick("UpDown7", false);
-    EXPECT_EQ(t.host.fields["HotTemp"], "700");
+    EXPECT_EQ(t.host.FieldText(Field::HotTemp), "700");
 
     e.SetPhaseOffsetTBPosition(400);
-    EXPECT_EQ(t.host.fields["PhaseOffset"], "175");
+    EXPECT_EQ(t.host.FieldText(Field::PhaseOffset), "175");
     e.SetHotTempTBPosition(1000);
-    EXPECT_EQ(t.host.fields["HotTemp"], "0");
+    EXPECT_EQ(t.host.FieldText(Field::HotTemp), "0");
 
     // An unchanged position raises nothing.
-    t.Set("PhaseOffset", "90");
+    t.Put(Field::PhaseOffset, "90");
     e.SetPhaseOffsetTBPosition(175);
-    EXPECT_EQ(t.host.fields["PhaseOffset"], "90");
+    EXPECT_EQ(t.host.FieldText(Field::PhaseOffset), "90");
 }
 
 TEST(RiderWindow, TrackBarChangeWhileAnimatingAnalysesTheNewValue) {
-    RiderTestHost t;
+    RiderRig t;
     t.engine.GoFastButtonClick();
     t.engine.SetPhaseOffsetTBPosition(-90);
     EXPECT_EQ(t.Row(7), "6.03");
 }
 
 TEST(RiderWindow, LoadingBringsStrokesIntoRangeAndMovesTheTrackBars) {
-    RiderTestHost t;
+    RiderRig t;
     RiderEngine& e = t.engine;
     e.GoFastButtonClick();
-    t.Set("HotStrokeMin", "0");
-    t.Set("ColdStrokeMin", "0");
-    t.Set("ColdStrokeMax", "120");
-    t.Set("PhaseOffset", "180");
-    t.Set("HotTemp", "250");
+    t.Put(Field::HotStrokeMin, "0");
+    t.Put(Field::ColdStrokeMin, "0");
+    t.Put(Field::ColdStrokeMax, "120");
+    t.Put(Field::PhaseOffset, "180");
+    t.Put(Field::HotTemp, "250");
     e.ParametersLoaded();
-    EXPECT_EQ(t.host.fields["HotStrokeMin"], "5");
-    EXPECT_EQ(t.host.fields["ColdStrokeMin"], "5");
-    EXPECT_EQ(t.host.fields["ColdStrokeMax"], "100");
+    EXPECT_EQ(t.host.FieldText(Field::HotStrokeMin), "5");
+    EXPECT_EQ(t.host.FieldText(Field::ColdStrokeMin), "5");
+    EXPECT_EQ(t.host.FieldText(Field::ColdStrokeMax), "100");
     EXPECT_EQ(e.HotTempTB.Position, 750);
     EXPECT_EQ(e.PhaseOffsetTB.Position, 175);
-    EXPECT_EQ(t.host.fields["PhaseOffset"], "175");
+    EXPECT_EQ(t.host.FieldText(Field::PhaseOffset), "175");
     EXPECT_TRUE(e.graphTimerArmed); // a second analysis follows
 
     // Already at that end: the loaded 180 stays.
-    t.Set("PhaseOffset", "180");
+    t.Put(Field::PhaseOffset, "180");
     e.ParametersLoaded();
-    EXPECT_EQ(t.host.fields["PhaseOffset"], "180");
+    EXPECT_EQ(t.host.FieldText(Field::PhaseOffset), "180");
 
-    t.Set("HotTemp", "hot");
+    t.Put(Field::HotTemp, "hot");
     EXPECT_THROW(e.ParametersLoaded(), EConvertError);
 }
 
 TEST(RiderWindow, ShowingStartsTheFastAnimationWithAFreshAnalysis) {
-    RiderTestHost t;
+    RiderRig t;
     t.engine.enable = false;
     t.host.grid.clear();
     t.engine.ShowStartActions();

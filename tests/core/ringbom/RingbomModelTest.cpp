@@ -1,4 +1,4 @@
-#include "RingbomTestRig.h"
+#include "EngineRig.h"
 
 #include "foundations/Conversions.h"
 
@@ -48,16 +48,16 @@ TEST(RingbomModel, FirstStepAfterClearPutsTheDisplacerOnItsBottomStop) {
     EXPECT_NEAR(e.tHot, 427.889, 0.001);
     EXPECT_NEAR(e.tCold, 339.0, 1e-9);
     EXPECT_NEAR(e.currPressure, 341.952, 0.001);
-    EXPECT_EQ(rig.Cell(4), "0/100");
-    EXPECT_EQ(rig.Cell(2), "  342"); // the mean was still 0: no mark
-    EXPECT_EQ(rig.Cell(7), "0.0000");
-    EXPECT_EQ(rig.Cell(9), "0.351");
-    EXPECT_EQ(rig.Cell(10), "156");
-    EXPECT_EQ(rig.Cell(11), "");
-    EXPECT_EQ(rig.host.labels["lDebug"], "Vol = 332,534");
+    EXPECT_EQ(rig.Row(4), "0/100");
+    EXPECT_EQ(rig.Row(2), "  342"); // the mean was still 0: no mark
+    EXPECT_EQ(rig.Row(7), "0.0000");
+    EXPECT_EQ(rig.Row(9), "0.351");
+    EXPECT_EQ(rig.Row(10), "156");
+    EXPECT_EQ(rig.Row(11), "");
+    EXPECT_EQ(rig.host.volumeText, "Vol = 332,534");
     for (int k = 1; k <= 360; ++k)
         ASSERT_EQ(e.pressureHistory[static_cast<std::size_t>(k)], e.currPressure);
-    EXPECT_EQ(rig.Phase(), "5");
+    EXPECT_EQ(rig.Text(Field::Phase), "5");
 }
 
 TEST(RingbomModel, SecondStepDrivesTheDisplacerToItsUpperStop) {
@@ -68,13 +68,13 @@ TEST(RingbomModel, SecondStepDrivesTheDisplacerToItsUpperStop) {
     RingbomEngine& e = rig.engine;
     EXPECT_EQ(e.dispPos, 40);
     EXPECT_NEAR(e.currPressure, 395.387, 0.001);
-    EXPECT_EQ(rig.Cell(0), "40.0");
-    EXPECT_EQ(rig.Cell(4), "91/9");
-    EXPECT_EQ(rig.Cell(2), "  395 (+)");
-    EXPECT_EQ(rig.Cell(7), "342");
+    EXPECT_EQ(rig.Row(0), "40.0");
+    EXPECT_EQ(rig.Row(4), "91/9");
+    EXPECT_EQ(rig.Row(2), "  395 (+)");
+    EXPECT_EQ(rig.Row(7), "342");
     // Rows 9 and 10 gain the ratio of the gas temperatures seen so far.
-    EXPECT_EQ(rig.Cell(9), "0.351; 0.262");
-    EXPECT_EQ(rig.Cell(10), "156; 117");
+    EXPECT_EQ(rig.Row(9), "0.351; 0.262");
+    EXPECT_EQ(rig.Row(10), "156; 117");
     EXPECT_EQ(e.pressureHistory[359], first);
     EXPECT_EQ(e.pressureHistory[1], first);
     EXPECT_EQ(e.pressureHistory[360], e.currPressure);
@@ -88,7 +88,7 @@ TEST(RingbomModel, HistoryWithoutSpreadSendsTheDisplacerToTheUpperStop) {
     e.currPressure = 400;
     rig.Tick();
     EXPECT_EQ(e.dispPos, 40);
-    EXPECT_EQ(rig.Cell(0), "40.0");
+    EXPECT_EQ(rig.Row(0), "40.0");
     EXPECT_TRUE(std::isfinite(e.currPressure));
     EXPECT_TRUE(AllFinite(e));
 }
@@ -99,12 +99,12 @@ TEST(RingbomModel, NetWorkAppearsOnceMoreThan72PointsAreRecorded) {
     // finds 73 points is the 76th.
     rig.Tick(75);
     EXPECT_EQ(rig.engine.DisplacerSeries.Count(), 73);
-    EXPECT_EQ(rig.Cell(11), "");
+    EXPECT_EQ(rig.Row(11), "");
     double tw = 0;
     for (int k = 1; k <= 72; ++k)
         tw += rig.engine.WorkSeries.YValues()[k];
     rig.Tick();
-    EXPECT_EQ(rig.Cell(11), MyRealToStr(tw / 72));
+    EXPECT_EQ(rig.Row(11), MyRealToStr(tw / 72));
     EXPECT_EQ(rig.engine.MeanWorkSeries.YValues()[73], tw / 72);
 }
 
@@ -134,10 +134,10 @@ class RingbomUnusableGeometry : public ::testing::TestWithParam<UnusableGeometry
 
 TEST_P(RingbomUnusableGeometry, StepDoesNothing) {
     RingbomRig rig;
-    rig.host.fields[GetParam().field] = GetParam().text;
+    rig.Put(rig.Named(GetParam().field), GetParam().text);
     rig.Tick();
     for (int row = 0; row < 12; ++row)
-        EXPECT_EQ(rig.Cell(row), "") << row;
+        EXPECT_EQ(rig.Row(row), "") << row;
     for (TLineSeries* s : rig.engine.RecordedSeries())
         EXPECT_EQ(s->Count(), 0) << s->Name;
     EXPECT_EQ(rig.engine.pressureHistory[360], 0);
@@ -165,7 +165,7 @@ class RingbomOddInputs : public ::testing::TestWithParam<OddInput> {};
 TEST_P(RingbomOddInputs, NoNonFiniteValueReachesChartsOrGrid) {
     for (bool strip : {true, false}) {
         RingbomRig rig(strip, true);
-        rig.host.fields[GetParam().field] = GetParam().text;
+        rig.Put(rig.Named(GetParam().field), GetParam().text);
         rig.Tick(150);
         EXPECT_TRUE(AllFinite(rig.engine)) << strip;
         EXPECT_TRUE(GridClean(rig.host)) << strip;
@@ -183,23 +183,23 @@ INSTANTIATE_TEST_SUITE_P(
 // the split has no value, and the step ends without touching the history.
 TEST(RingbomModel, ColdSpaceCancelledByTheRodEndsTheStep) {
     RingbomRig rig;
-    rig.host.fields["DispCylDiameter"] = "0";
-    rig.host.fields["DispHeight"] = "70";
-    rig.host.fields["DPistonDiameter"] = "10";
-    rig.host.fields["PistonDiameter"] = "10";
+    rig.host.Put(Field::DispCylDiameter, "0");
+    rig.host.Put(Field::DispHeight, "70");
+    rig.host.Put(Field::DPistonDiameter, "10");
+    rig.host.Put(Field::PistonDiameter, "10");
     rig.Tick();
     EXPECT_EQ(rig.engine.pressureHistory[360], 0);
     EXPECT_EQ(rig.engine.DisplacerSeries.Count(), 0);
-    EXPECT_EQ(rig.Cell(2), "");
-    EXPECT_EQ(rig.Cell(4), "");
+    EXPECT_EQ(rig.Row(2), "");
+    EXPECT_EQ(rig.Row(4), "");
     EXPECT_TRUE(std::isfinite(rig.engine.currPressure));
     EXPECT_TRUE(GridClean(rig.host));
-    EXPECT_EQ(rig.Phase(), "5"); // the run goes on
+    EXPECT_EQ(rig.Text(Field::Phase), "5"); // the run goes on
 }
 
 TEST(RingbomModel, EqualTemperaturesRecordBothGasesAtTheColdEnd) {
     RingbomRig rig;
-    rig.host.fields["ColdTemp"] = "300";
+    rig.host.Put(Field::ColdTemp, "300");
     rig.Tick(20);
     for (const TLineSeries* s : {&rig.engine.HotTempSeries, &rig.engine.ColdTempSeries}) {
         ASSERT_EQ(s->Count(), 18);
@@ -209,9 +209,9 @@ TEST(RingbomModel, EqualTemperaturesRecordBothGasesAtTheColdEnd) {
 }
 
 TEST(RingbomModel, NotEnabledStepReadsAndWritesNothing) {
-    MapHost host;
+    MapHost host(RingbomFields());
     RingbomEngine engine(host);
-    host.fields["Phase"] = "not a number"; // would throw if read
+    host.Put(Field::Phase, "not a number"); // would throw if read
     engine.CalcEngine(true);
     EXPECT_TRUE(host.grid.empty());
     EXPECT_EQ(engine.DisplacerSeries.Count(), 0);

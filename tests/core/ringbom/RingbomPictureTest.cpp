@@ -1,4 +1,5 @@
-#include "RingbomTestRig.h"
+#include "EngineRig.h"
+#include "ringbom/RingbomFields.h"
 
 #include "foundations/RasterCanvas.h"
 
@@ -100,7 +101,7 @@ TEST(RingbomPicture, DisplacerOnTheHotEnd) {
 }
 
 TEST(RingbomPicture, NothingIsDrawnBeforeTheWindowIsShown) {
-    MapHost host;
+    MapHost host(RingbomFields());
     RingbomEngine engine(host);
     RasterCanvas c(182, 183, kUntouched);
     engine.ShowEngine(c);
@@ -109,7 +110,7 @@ TEST(RingbomPicture, NothingIsDrawnBeforeTheWindowIsShown) {
 }
 
 TEST(RingbomPicture, NoDimensionsLeavesABlankPicture) {
-    MapHost host;
+    MapHost host(RingbomFields());
     RingbomEngine engine(host);
     engine.enable = true; // shown, but no step has read the dimensions yet
     RasterCanvas c(182, 183, kUntouched);
@@ -120,7 +121,7 @@ TEST(RingbomPicture, NoDimensionsLeavesABlankPicture) {
 
 TEST(RingbomPicture, ZeroCylinderDiameterScalesByHeightAlone) {
     RingbomRig rig;
-    rig.host.fields["DispCylDiameter"] = "0";
+    rig.host.Put(Field::DispCylDiameter, "0");
     RasterCanvas c = Draw(rig, 0, 30);
     // The cylinder collapses onto x = 20 but the piston cylinder keeps its width.
     EXPECT_EQ(c.Pixel(20, 165), clBlack);

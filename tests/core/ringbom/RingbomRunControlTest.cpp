@@ -1,4 +1,4 @@
-#include "RingbomTestRig.h"
+#include "EngineRig.h"
 
 #include "foundations/EConvertError.h"
 
@@ -35,7 +35,7 @@ TEST(RingbomRun, ShowingTheWindowLabelsTheGridAndStartsARun) {
     EXPECT_TRUE(rig.engine.animating);
     EXPECT_TRUE(rig.engine.AnimateTimer.Enabled);
     EXPECT_EQ(rig.engine.AnimateTimer.Interval, 100);
-    EXPECT_EQ(rig.Phase(), "0");
+    EXPECT_EQ(rig.Text(Field::Phase), "0");
     rig.Tick();
     EXPECT_EQ(rig.host.redraws, 1);
 }
@@ -85,12 +85,12 @@ TEST(RingbomRun, FixedCycleKeeps73SlotsAndWrapsTheAngle) {
     rig.Tick();
     const double firstMeanAt5 = e.MeanPressureSeries.YValues()[1];
     for (int k = 2; k < 73; ++k) {
-        EXPECT_EQ(rig.Phase(), std::to_string(5 * k));
+        EXPECT_EQ(rig.Text(Field::Phase), std::to_string(5 * k));
         rig.Tick();
     }
-    EXPECT_EQ(rig.Phase(), "5"); // 365 wraps
+    EXPECT_EQ(rig.Text(Field::Phase), "5"); // 365 wraps
     rig.Tick(2);
-    EXPECT_EQ(rig.Phase(), "15");
+    EXPECT_EQ(rig.Text(Field::Phase), "15");
     EXPECT_EQ(e.PistonSeries.YValues()[0], 50);                 // written only by the first step
     EXPECT_NE(e.MeanPressureSeries.YValues()[1], firstMeanAt5); // rewritten
     for (TLineSeries* s : e.RecordedSeries()) {
@@ -116,7 +116,7 @@ TEST_P(RingbomNoSlot, StepIsNotRecordedInAnySlot) {
     for (TLineSeries* s : e.RecordedSeries())
         before.push_back(Points(s->YValues()));
     const double oldPressure = e.currPressure;
-    rig.host.fields["Phase"] = GetParam();
+    rig.host.Put(Field::Phase, GetParam());
     e.SingleStepButtonClick();
     EXPECT_NE(e.currPressure, oldPressure);
     EXPECT_EQ(e.pressureHistory[360], e.currPressure);
@@ -158,7 +158,7 @@ TEST(RingbomRun, PanUnticksAllDataAndCentresOnTheAngleFirst) {
     rig.Tick(100);
     ExpectAngleAxes(e, 0, 495);
     e.PanLeftButtonClick();
-    EXPECT_FALSE(rig.host.Checked("AllDataCB"));
+    EXPECT_FALSE(rig.host.Checked(Field::AllDataCB));
     // Centred on 500 (320 .. 680), moved left to 275 .. 635, past the record's end.
     ExpectAngleAxes(e, 135, 495);
 }
@@ -167,14 +167,14 @@ TEST(RingbomRun, AllDataViewSwitch) {
     RingbomRig rig(true, false);
     RingbomEngine& e = rig.engine;
     rig.Tick(100);
-    rig.host.checks["AllDataCB"] = true;
+    rig.host.PutChecked(Field::AllDataCB, true);
     e.AllDataCBClick();
     ExpectAngleAxes(e, 0, 495);
     EXPECT_EQ(e.PVSeries.Count(), e.PressureSeries.Count() - 1);
-    rig.host.checks["AllDataCB"] = false;
+    rig.host.PutChecked(Field::AllDataCB, false);
     e.AllDataCBClick();
     ExpectAngleAxes(e, 320, 680); // the angle 500 in the middle
-    rig.host.fields["Phase"] = "oops";
+    rig.host.Put(Field::Phase, "oops");
     e.AllDataCBClick();
     ExpectAngleAxes(e, 0, 360);
 }
@@ -186,13 +186,13 @@ TEST(RingbomRun, PauseSingleStepPauseReturnsToThePausedAngle) {
     e.PauseButtonClick();
     EXPECT_EQ(e.pausePhase, 20);
     e.SingleStepButtonClick();
-    EXPECT_EQ(rig.Phase(), "25");
+    EXPECT_EQ(rig.Text(Field::Phase), "25");
     EXPECT_EQ(e.DisplacerSeries.XValues().MaxValue(), 20);
     EXPECT_TRUE(e.AnimateTimer.Enabled);
     EXPECT_FALSE(e.doSingleStep);
     EXPECT_EQ(e.PauseButtonCaption, "&Resume"); // the single step leaves it
     e.PauseButtonClick();
-    EXPECT_EQ(rig.Phase(), "20");
+    EXPECT_EQ(rig.Text(Field::Phase), "20");
     EXPECT_TRUE(e.animating);
     EXPECT_EQ(e.PauseButtonCaption, "&Pause");
     const int before = e.DisplacerSeries.Count();
@@ -206,11 +206,11 @@ TEST(RingbomRun, TicksDoNothingWhileHaltedOrInsideAStep) {
     RingbomEngine& e = rig.engine;
     e.animating = false;
     rig.Tick(3);
-    EXPECT_EQ(rig.Phase(), "0");
+    EXPECT_EQ(rig.Text(Field::Phase), "0");
     e.animating = true;
     e.computingAnimation = true;
     rig.Tick();
-    EXPECT_EQ(rig.Phase(), "0");
+    EXPECT_EQ(rig.Text(Field::Phase), "0");
 }
 
 struct ClearCase {
@@ -223,9 +223,9 @@ class RingbomClear : public ::testing::TestWithParam<ClearCase> {};
 TEST_P(RingbomClear, HaltsOnlyWhenTheAngleTextChanges) {
     RingbomRig rig;
     rig.Tick(5);
-    rig.host.fields["Phase"] = GetParam().phase;
+    rig.host.Put(Field::Phase, GetParam().phase);
     rig.engine.ClearButtonClick();
-    EXPECT_EQ(rig.Phase(), "0");
+    EXPECT_EQ(rig.Text(Field::Phase), "0");
     EXPECT_EQ(rig.engine.animating, !GetParam().halts);
     EXPECT_EQ(rig.engine.DisplacerSeries.Count(), 0);
     EXPECT_EQ(rig.engine.pressureHistory[360], 0);
@@ -247,7 +247,7 @@ TEST_P(RingbomFailedStep, LeavesTheRunAbleToGoOn) {
     RingbomRig rig;
     RingbomEngine& e = rig.engine;
     rig.Tick(4);
-    rig.host.fields[GetParam().field] = GetParam().text;
+    rig.Put(rig.Named(GetParam().field), GetParam().text);
     const int before = e.DisplacerSeries.Count();
     try {
         rig.Tick();
@@ -262,12 +262,12 @@ TEST_P(RingbomFailedStep, LeavesTheRunAbleToGoOn) {
     EXPECT_THROW(e.SingleStepButtonClick(), EConvertError);
     EXPECT_FALSE(e.doSingleStep);
 
-    rig.host.fields = RingbomRig().host.fields;
-    rig.host.fields["Phase"] = "20";
+    rig.host.PutDefaults();
+    rig.host.Put(Field::Phase, "20");
     e.GoButtonClick();
     rig.Tick();
     EXPECT_EQ(e.DisplacerSeries.Count(), before + 1);
-    EXPECT_EQ(rig.Phase(), "25");
+    EXPECT_EQ(rig.Text(Field::Phase), "25");
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, RingbomFailedStep,
@@ -307,7 +307,7 @@ TEST(RingbomRun, StripRecordIsCappedByWholeRevolutions) {
         EXPECT_LE(s->Count(), 200) << s->Name;
         EXPECT_GT(s->Count(), 200 - 72) << s->Name;
     }
-    EXPECT_NE(rig.Cell(11), "");
+    EXPECT_NE(rig.Row(11), "");
 }
 
 TEST(RingbomRun, ChartClickShowsTheRecordedPositions) {
@@ -317,7 +317,7 @@ TEST(RingbomRun, ChartClickShowsTheRecordedPositions) {
     const int redraws = rig.host.redraws;
     e.Chart1ClickBackground(e.Chart2, 150, 100, 200);
     EXPECT_FALSE(e.animating);
-    EXPECT_EQ(rig.Phase(), "180");
+    EXPECT_EQ(rig.Text(Field::Phase), "180");
     const int j = e.DisplacerSeries.XValues().Locate(180);
     EXPECT_DOUBLE_EQ(e.dispPos, e.DisplacerSeries.YValues()[j] * 40 / 100);
     EXPECT_DOUBLE_EQ(e.pistonPos, e.PistonSeries.YValues()[j] * 60 / 100);
@@ -338,7 +338,7 @@ TEST_P(RingbomClickAngle, RoundsThenTruncatesToAMultipleOfFive) {
     rig.Tick(3);
     const double x = 100 + GetParam().angle / 360 * 400;
     rig.engine.Chart1ClickBackground(rig.engine.Chart3, x, 100, 500);
-    EXPECT_EQ(rig.Phase(), GetParam().phase);
+    EXPECT_EQ(rig.Text(Field::Phase), GetParam().phase);
 }
 
 INSTANTIATE_TEST_SUITE_P(Clicks, RingbomClickAngle,
@@ -351,7 +351,7 @@ TEST(RingbomRun, ChartClickWithoutARecordedPointKeepsThePositions) {
     rig.Tick(10);
     const double disp = e.dispPos, piston = e.pistonPos;
     e.ShowAngle(300);
-    EXPECT_EQ(rig.Phase(), "300");
+    EXPECT_EQ(rig.Text(Field::Phase), "300");
     EXPECT_EQ(e.dispPos, disp);
     EXPECT_EQ(e.pistonPos, piston);
 }
@@ -361,7 +361,7 @@ TEST(RingbomRun, PhaseMarkersInFixedCycleShowTheSlot) {
     RingbomEngine& e = rig.engine;
     rig.Tick(30);
     e.SetPhase(465); // wraps to 105
-    EXPECT_EQ(rig.Phase(), "105");
+    EXPECT_EQ(rig.Text(Field::Phase), "105");
     EXPECT_EQ(e.PhaseSeries1.XValues()[0], 105);
     EXPECT_EQ(e.PhaseSeries1.YValues()[1], 100);
     EXPECT_EQ(e.PhaseSeries2.YValues()[1], 1);
@@ -373,24 +373,24 @@ TEST(RingbomRun, PhaseMarkersInFixedCycleShowTheSlot) {
 
 TEST(RingbomRun, SliderWritesTheHotTemperatureAndHalts) {
     RingbomRig rig;
-    rig.host.fields["HotTemp"] = "250";
+    rig.host.Put(Field::HotTemp, "250");
     rig.engine.HotTempTBChange(700);
-    EXPECT_EQ(rig.host.FieldText("HotTemp"), "300");
+    EXPECT_EQ(rig.host.FieldText(Field::HotTemp), "300");
     EXPECT_FALSE(rig.engine.animating);
     rig.engine.HotTempTBChange(0);
-    EXPECT_EQ(rig.host.FieldText("HotTemp"), "1000");
+    EXPECT_EQ(rig.host.FieldText(Field::HotTemp), "1000");
 }
 
 TEST(RingbomRun, SwitchingTheModeClearsAndSetsThePanControls) {
     RingbomRig rig(true, true);
     RingbomEngine& e = rig.engine;
     rig.Tick(10);
-    rig.host.checks["StripChartCB"] = false;
+    rig.host.PutChecked(Field::StripChartCB, false);
     e.StripChartCBClick();
     EXPECT_FALSE(e.stripControlsEnabled);
     EXPECT_EQ(e.DisplacerSeries.Count(), 73);
     EXPECT_EQ(e.resultCount, 0);
-    rig.host.checks["StripChartCB"] = true;
+    rig.host.PutChecked(Field::StripChartCB, true);
     e.StripChartCBClick();
     EXPECT_TRUE(e.stripControlsEnabled);
     EXPECT_EQ(e.PVSeries.Count(), 0);
