@@ -2,6 +2,7 @@
 
 #include "GammaFields.h"
 #include "GammaPicture.h"
+#include "common/StirlingPhysics.h"
 #include "foundations/Conversions.h"
 #include "foundations/FlagGuard.h"
 #include "foundations/MarlUtils.h"
@@ -205,13 +206,7 @@ void GammaEngine::CalcEngine(bool graph) {
 
     hotVol = CalcCylVol(dispCylDiam, dispPos);
     coldVol = CalcCylVol(dispCylDiam, dispTh - dispPos);
-    // A space of no volume would divide by zero in the gas shares below.
-    if (hotVol == 0)
-        hotVol = coldVol / 1000;
-    if (coldVol == 0)
-        coldVol = hotVol / 1000;
-    if (hotVol == 0 && coldVol == 0)
-        hotVol = coldVol = 0.001;
+    FixEmptySpaces(hotVol, coldVol);
 
     const long long pistonAngle = phase + ReadInt(phaseOffsetText_);
     pistonPos = (std::sin(ToRadians(static_cast<double>(pistonAngle))) + 1) * pistonTh / 2;
@@ -248,14 +243,9 @@ void GammaEngine::CalcEngine(bool graph) {
     Cell(10, text_);
 
     const double deltaT = tMaxHot - tMaxCold;
-    // Wall temperature at height y: linear from the hot bottom to the cold top.
-    auto ScaleTemp = [&](double y) { return (1 - y / dispCylHt) * deltaT + tMaxCold; };
-    const double tCylBottom = tMaxHot;
-    const double tDispBottom = ScaleTemp(dispPos);
-    const double tDispTop = ScaleTemp(dispPos + dispHt);
-    const double tCylTop = tMaxCold;
-    tHot = (tCylBottom + tDispBottom) / 2;
-    tCold = (tDispTop + tCylTop) / 2;
+    const GasTemps gas = WallGasTemps(tMaxHot, tMaxCold, dispCylHt, dispPos, dispHt);
+    tHot = gas.tHot;
+    tCold = gas.tCold;
 
     const double vRatio = hotVol / coldVol;
     const double y = 1 / (1 + (tCold / tHot) * vRatio);
@@ -267,18 +257,7 @@ void GammaEngine::CalcEngine(bool graph) {
     nHot = nHot * meanVol / 100;
     const double pC = nCold * tCold / coldVol;
 
-    if (currVol > 0) {
-        std::string text = PadLeft(MyRealToStr(pC), 5);
-        if (meanPressure > 0) {
-            if (pC > meanPressure)
-                text += " (+)";
-            else if (pC < meanPressure)
-                text += " (-)";
-        }
-        Cell(2, text);
-    } else {
-        Cell(2, "");
-    }
+    Cell(2, PressureCellText(MyRealToStr(pC), pC, meanPressure, currVol > 0));
 
     if (graph) {
         const double x = static_cast<double>(phase);
@@ -356,11 +335,10 @@ void GammaEngine::CalcButtonClick() {
     meanPressure = totPressure / n;
 
     double tw = 0;
-    const double halfDiam = pistonDiam / 2;
     for (int i = 1; i < DisplacerSeries.Count(); ++i) {
         const double pistonDelta = PistonSeries.YValues()[i] - PistonSeries.YValues()[i - 1];
         const double pressure = PressureSeries.YValues()[i] - meanPressure;
-        const double w = pressure * pistonDelta * 3.14159 * halfDiam * halfDiam;
+        const double w = StepWork(pressure, pistonDelta, pistonDiam);
         WorkSeries.AddXY(i, w);
         tw += w;
     }
@@ -462,20 +440,13 @@ void GammaEngine::Timer1Timer() {
     PhaseChange();
 }
 
-long long GammaEngine::ClickAngle(double x, double plotLeft, double plotRight) {
-    const double width = plotRight - plotLeft;
-    if (!(width > 0))
-        return 0;
-    return RoundHalfEven((x - plotLeft) / width * 360);
-}
-
 void GammaEngine::Chart1ClickBackground(double x, double plotLeft, double plotRight) {
     // A chart not yet laid out has no plot width to measure the click against.
     if (!(plotRight - plotLeft > 0)) {
         animate = false;
         return;
     }
-    ClickAtAngle(ClickAngle(x, plotLeft, plotRight));
+    ClickAtAngle(SnappedClickAngle(x, plotLeft, plotRight));
 }
 
 void GammaEngine::ClickAtAngle(long long angle) {

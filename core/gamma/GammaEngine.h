@@ -125,8 +125,6 @@ class GammaEngine {
     // The same once the click's rounded angle is known: cut to a multiple of 5,
     // clamp to 0..360, stop the animation and move the crank there.
     void ClickAtAngle(long long angle);
-    // The angle a click lands on, before the cut to a multiple of 5.
-    static long long ClickAngle(double x, double plotLeft, double plotRight);
 
   private:
     // The last text read from a field and its value: the texts are parsed at

@@ -3,6 +3,7 @@
 #include "RiderFields.h"
 #include "RiderParameters.h"
 #include "RiderState.h"
+#include "common/StirlingPhysics.h"
 #include "foundations/Conversions.h"
 #include "foundations/MarlUtils.h"
 #include "foundations/SliderMath.h"
@@ -143,15 +144,7 @@ void RiderEngine::CalcEngine(bool graph) {
     WriteRow(3, maxVol > 0 ? RealToStr2(currVol / maxVol) : std::string());
     WriteRow(4, IntToStr(RoundHalfEven(s.nHot)));
     WriteRow(5, IntToStr(RoundHalfEven(s.nCold)));
-    std::string text;
-    if (currVol > 0) {
-        text = PadLeft(RealToStr2(s.pC), 5);
-        if (avgPressure > 0 && s.pC > avgPressure)
-            text += " (+)";
-        else if (avgPressure > 0 && s.pC < avgPressure)
-            text += " (-)";
-    }
-    WriteRow(2, text);
+    WriteRow(2, PressureCellText(RealToStr2(s.pC), s.pC, avgPressure, currVol > 0));
 
     if (!graph)
         return;
@@ -371,11 +364,7 @@ void RiderEngine::Chart1ClickBackground(int x, int plotLeft, int plotRight) {
     // A plot area without width has no angle to land on.
     if (plotRight == plotLeft)
         return;
-    double f = static_cast<double>(x - plotLeft) / (plotRight - plotLeft);
-    long long n = RoundHalfEven(f * 360);
-    n = (n / 5) * 5;
-    n = std::clamp<long long>(n, 0, 360);
-    host_.SetFieldText(Field::Phase, IntToStr(n));
+    host_.SetFieldText(Field::Phase, IntToStr(SnappedClickAngle(x, plotLeft, plotRight)));
 }
 
 void RiderEngine::UpDown7Changing() {

@@ -1,5 +1,6 @@
 #include "RingbomEngine.h"
 
+#include "common/StirlingPhysics.h"
 #include "foundations/Conversions.h"
 #include "foundations/MarlUtils.h"
 #include "foundations/SliderMath.h"
@@ -199,12 +200,7 @@ void RingbomEngine::CalcEngine(bool graph) {
 
     hotVol = CalcCylVol(dispCylDiam, dispPos);
     coldVol = CalcCylVol(dispCylDiam, dispTh - dispPos) - CalcCylVol(dPistonDiam, dispTh - dispPos);
-    if (hotVol == 0)
-        hotVol = coldVol / 1000;
-    if (coldVol == 0)
-        coldVol = hotVol / 1000;
-    if (hotVol == 0 && coldVol == 0)
-        hotVol = coldVol = 0.001;
+    FixEmptySpaces(hotVol, coldVol);
     host_.SetCell(1, 8, MyRealToStr((hotVol + coldVol) / fullPistonVol));
     coldVol += pistonVol;
     currVol = coldVol + hotVol;
@@ -224,11 +220,10 @@ void RingbomEngine::CalcEngine(bool graph) {
     host_.SetCell(1, 9, row9);
     host_.SetCell(1, 10, row10);
 
-    // Wall temperature at height h, linear from the hot bottom to the cold top.
     const double deltaT = tMaxHot - tMaxCold;
-    auto ScaleTemp = [&](double h) { return (1 - h / dispCylHt) * deltaT + tMaxCold; };
-    tHot = (tMaxHot + ScaleTemp(dispPos)) / 2;
-    tCold = (ScaleTemp(dispPos + dispHt) + tMaxCold) / 2;
+    const GasTemps gas = WallGasTemps(tMaxHot, tMaxCold, dispCylHt, dispPos, dispHt);
+    tHot = gas.tHot;
+    tCold = gas.tCold;
     minHot = std::min(minHot, tHot);
     maxCold = std::max(maxCold, tCold);
 
@@ -254,16 +249,7 @@ void RingbomEngine::CalcEngine(bool graph) {
     else
         std::copy(pressureHistory.begin() + 2, pressureHistory.end(), pressureHistory.begin() + 1);
     pressureHistory[kHistoryLength] = currPressure;
-    if (currVol > 0) {
-        std::string text = PadLeft(MyRealToStr(pC), 5);
-        if (meanPressure > 0 && pC > meanPressure)
-            text += " (+)";
-        else if (meanPressure > 0 && pC < meanPressure)
-            text += " (-)";
-        host_.SetCell(1, 2, text);
-    } else {
-        host_.SetCell(1, 2, "");
-    }
+    host_.SetCell(1, 2, PressureCellText(MyRealToStr(pC), pC, meanPressure, currVol > 0));
 
     // Work of the step: the pressure against the mean times the piston's last move.
     double w = 0;
@@ -273,7 +259,7 @@ void RingbomEngine::CalcEngine(bool graph) {
         const auto& piston = PistonSeries.YValues();
         const double pistonDelta = piston[n - 1] - piston[n - 2];
         const double pressure = currPressure - meanPressure;
-        w = pressure * pistonDelta * 3.14159 * (pistonDiam / 2) * (pistonDiam / 2);
+        w = StepWork(pressure, pistonDelta, pistonDiam);
         if (n > kStepsPerRevolution) {
             double tw = 0;
             const auto& work = WorkSeries.YValues();
