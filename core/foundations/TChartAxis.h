@@ -35,6 +35,10 @@ class TChartAxis {
         Automatic = AutomaticMinimum = AutomaticMaximum = false;
         SetMinMax(minimum, maximum);
     }
+    void SetFixed(double minimum, double maximum, const std::string& title) {
+        SetFixed(minimum, maximum);
+        TitleCaption = title;
+    }
     // Both bounds follow the data.
     void SetAutomatic() { Automatic = AutomaticMinimum = AutomaticMaximum = true; }
 

@@ -2,6 +2,8 @@
 
 #include "GammaFields.h"
 #include "GammaPicture.h"
+#include "GammaState.h"
+#include "common/SeriesScaling.h"
 #include "common/StirlingPhysics.h"
 #include "foundations/Conversions.h"
 #include "foundations/FlagGuard.h"
@@ -18,37 +20,6 @@ namespace {
 
 constexpr double kDefaultDimension = 5.0;
 constexpr double kInvalid = -1000.0;
-
-// Divides, giving 0 for a zero divisor: a flat curve then lies on its base
-// line instead of filling a chart with NaN or infinity.
-double Ratio(double num, double den) {
-    return den == 0 ? 0.0 : num / den;
-}
-
-void ScaleBySpan(TLineSeries& s, double low, double high) {
-    for (int i = 0; i < s.Count(); ++i)
-        s.SetYValue(i, Ratio(s.YValues()[i] - low, high - low));
-}
-
-void ScaleByMax(TLineSeries& s, double factor) {
-    double mv = s.YValues().MaxValue();
-    for (int i = 0; i < s.Count(); ++i)
-        s.SetYValue(i, Ratio(s.YValues()[i] * factor, mv));
-}
-
-void SetFixedAxis(TChartAxis& axis, double minimum, double maximum, const std::string& title) {
-    axis.SetFixed(minimum, maximum);
-    axis.TitleCaption = title;
-}
-
-void StylePoints(TLineSeries& s, TColor color) {
-    s.SeriesColor = color;
-    s.LinePen.Visible = false;
-    s.Pointer.Visible = true;
-    s.Pointer.HorizSize = 2;
-    s.Pointer.VertSize = 2;
-    s.ShowInLegend = false;
-}
 
 } // namespace
 
@@ -77,7 +48,7 @@ GammaEngine::GammaEngine(EngineHost& host)
 void GammaEngine::SetupCharts() {
     TChart* angleCharts[] = {&Chart1, &Chart2, &Chart3, &Chart4};
     for (TChart* c : angleCharts) {
-        SetFixedAxis(c->BottomAxis, 0, 360, "");
+        c->BottomAxis.SetFixed(0, 360, "");
         c->BottomAxis.Increment = 45;
         c->Legend.Visible = true;
         c->Legend.AlignBottom = true;
@@ -85,19 +56,19 @@ void GammaEngine::SetupCharts() {
     }
 
     Chart1.SetTitle("(Normalized) Positions");
-    SetFixedAxis(Chart1.LeftAxis, 0, 100, "(Normalized) Positions");
-    SetFixedAxis(Chart1.RightAxis, 0, 2, "Normalized Pressure/Volume");
+    Chart1.LeftAxis.SetFixed(0, 100, "(Normalized) Positions");
+    Chart1.RightAxis.SetFixed(0, 2, "Normalized Pressure/Volume");
     Chart1.Legend.SymbolWidth = 70;
 
     Chart2.SetTitle("(Normalized) Volume and Pressure");
-    SetFixedAxis(Chart2.LeftAxis, 0, 1, "Normalized");
+    Chart2.LeftAxis.SetFixed(0, 1, "Normalized");
     Chart2.RightAxis.SetAutomatic();
     Chart2.RightAxis.Labels = false;
     Chart2.Legend.SymbolWidth = 55;
 
     Chart3.SetTitle("Gas Temperatures and  Distribution");
-    SetFixedAxis(Chart3.LeftAxis, 0, 100, "Gas \"N\" %");
-    SetFixedAxis(Chart3.RightAxis, 0, 2, "Normalized Pressure/Volume");
+    Chart3.LeftAxis.SetFixed(0, 100, "Gas \"N\" %");
+    Chart3.RightAxis.SetFixed(0, 2, "Normalized Pressure/Volume");
     Chart3.Legend.SymbolWidth = 25;
 
     Chart4.SetTitle("Work");
@@ -130,9 +101,11 @@ void GammaEngine::SetupCharts() {
     PhaseSeries4.SetLine(clYellow, 2, false);
     StylePoints(PVSeries, clRed);
     StylePoints(PhaseSeries5, clLightYellow);
+    PVSeries.ShowInLegend = PhaseSeries5.ShowInLegend = false;
 }
 
 void GammaEngine::SetGridLabels() {
+    // In the order of GammaRow.
     static const char* const labels[kGridRows] = {
         "Disp Posn",     "Piston Posn", "Pressure",   "Volume",     "Hot/Cold N %", "Max Pressure",
         "Mean Pressure", "Vol Ratio",   "Temp Ratio", "Temp Ratio", "Th Piston Th", "Net Work"};
@@ -147,31 +120,6 @@ void GammaEngine::RequestPicture() {
 
 void GammaEngine::ShowEngine(Canvas& canvas) const {
     GammaPicture::Draw(*this, canvas);
-}
-
-double GammaEngine::ReadReal(ParsedField& memo, double defVal) {
-    if (textsSettled_ && memo.valid)
-        return memo.value;
-    std::string text = host_.FieldText(memo.field);
-    if (!memo.valid || text != memo.text) {
-        memo.value = MyStrToReal(text, defVal);
-        memo.text = std::move(text);
-        memo.valid = true;
-    }
-    return memo.value;
-}
-
-int GammaEngine::ReadInt(ParsedField& memo) {
-    if (textsSettled_ && memo.valid)
-        return static_cast<int>(memo.value);
-    std::string text = host_.FieldText(memo.field);
-    if (!memo.valid || text != memo.text) {
-        // Throws for a text that is not a whole number, leaving the memo as it was.
-        memo.value = StrToInt(text);
-        memo.text = std::move(text);
-        memo.valid = true;
-    }
-    return static_cast<int>(memo.value);
 }
 
 const std::string& GammaEngine::Formatted(TextSlot slot, double value) {
@@ -189,90 +137,75 @@ void GammaEngine::CalcEngine(bool graph) {
     if (!enable)
         return;
 
-    dispCylHt = ReadReal(dispCylHeightText_, kDefaultDimension);
-    dispCylDiam = ReadReal(dispCylDiameterText_, kDefaultDimension);
-    dispHt = ReadReal(dispHeightText_, kDefaultDimension);
+    GammaParameters p;
+    p.dispCylHt = dispCylHt = fields_.Real(Field::DispCylHeight, kDefaultDimension);
+    p.dispCylDiam = dispCylDiam = fields_.Real(Field::DispCylDiameter, kDefaultDimension);
+    p.dispHt = dispHt = fields_.Real(Field::DispHeight, kDefaultDimension);
     dispTh = dispCylHt - dispHt;
-    pistonDiam = ReadReal(pistonDiameterText_, kDefaultDimension);
+    p.pistonDiam = pistonDiam = fields_.Real(Field::PistonDiameter, kDefaultDimension);
     pistonHt = pistonDiam;
-    pistonTh = ReadReal(pistonThrowText_, kDefaultDimension);
-
-    if (!(pistonTh > 0) || !(dispCylHt > 0) || !(dispHt < dispCylHt) || !(pistonHt > 0))
+    p.pistonTh = pistonTh = fields_.Real(Field::PistonThrow, kDefaultDimension);
+    if (!p.GeometryUsable())
         return;
 
-    const long long phase = StrToInt(host_.FieldText(Field::Phase));
-    dispPos = (std::sin(ToRadians(static_cast<double>(phase))) + 1) * dispTh / 2;
-    Cell(0, MyRealToStr(dispPos));
+    // The whole numbers are read as the stages need them; a bad one ends the
+    // evaluation with the rows of the stages before it already written.
+    GammaState s;
+    p.phase = StrToInt(host_.FieldText(Field::Phase));
+    s.PlaceDisplacer(p);
+    dispPos = s.dispPos;
+    hotVol = s.hotVol;
+    coldVol = s.coldVol;
+    Cell(kDispPosn, MyRealToStr(dispPos));
 
-    hotVol = CalcCylVol(dispCylDiam, dispPos);
-    coldVol = CalcCylVol(dispCylDiam, dispTh - dispPos);
-    FixEmptySpaces(hotVol, coldVol);
-
-    const long long pistonAngle = phase + ReadInt(phaseOffsetText_);
-    pistonPos = (std::sin(ToRadians(static_cast<double>(pistonAngle))) + 1) * pistonTh / 2;
-    Cell(1, MyRealToStr(pistonPos));
-    pistonVol = CalcCylVol(pistonDiam, pistonPos);
-    const double fullPistonVol = CalcCylVol(pistonDiam, pistonTh);
-
-    // The displacer cylinder alone, before the piston's gas joins the cold space.
-    Cell(7, Formatted(kVolRatio, (hotVol + coldVol) / fullPistonVol));
-
-    minVol = coldVol + hotVol;
-    maxVol = minVol + fullPistonVol;
-    meanVol = minVol + fullPistonVol / 2;
-
-    coldVol = coldVol + pistonVol;
-    currVol = coldVol + hotVol;
+    p.phaseOffset = fields_.Whole(Field::PhaseOffset);
+    s.PlacePiston(p);
+    pistonPos = s.pistonPos;
+    pistonVol = s.pistonVol;
+    minVol = s.minVol;
+    maxVol = s.maxVol;
+    meanVol = s.meanVol;
+    coldVol = s.coldVol;
+    currVol = s.currVol;
+    Cell(kPistonPosn, MyRealToStr(pistonPos));
+    Cell(kVolRatio, Formatted(kVolRatioText, s.volRatio));
     // Built in a kept buffer: this runs at every crank angle of an analysis.
     text_.assign("Vol = ");
     text_ += MyRealToStr(currVol);
     host_.SetVolumeText(text_);
-    Cell(3, MyRealToStr(currVol / maxVol));
+    Cell(kVolume, MyRealToStr(currVol / maxVol));
 
-    const double tMaxHot = FtoK(ReadInt(hotTempText_));
-    const double tMaxCold = FtoK(ReadInt(coldTempText_));
-    const double nominalRatio = tMaxHot / tMaxCold - 1;
+    p.hotTemp = fields_.Whole(Field::HotTemp);
+    p.coldTemp = fields_.Whole(Field::ColdTemp);
+    s.SplitGas(p);
+    tHot = s.tHot;
+    tCold = s.tCold;
+
     const double effectiveRatio = EffectiveTempRatio();
-    Cell(8, Formatted(kNominalRatio, nominalRatio));
-    Cell(9, Formatted(kEffectiveRatio, effectiveRatio));
-
-    const double pistonArea = CalcCylVol(pistonDiam, 1);
-    text_.assign(Formatted(kNominalThrow, nominalRatio * minVol / pistonArea));
+    Cell(kNominalTempRatio, Formatted(kNominalRatioText, s.nominalRatio));
+    Cell(kEffectiveTempRatio, Formatted(kEffectiveRatioText, effectiveRatio));
+    text_.assign(Formatted(kNominalThrowText, s.nominalRatio * minVol / s.pistonArea));
     text_ += "; ";
-    text_ += Formatted(kEffectiveThrow, effectiveRatio * minVol / pistonArea);
-    Cell(10, text_);
-
-    const double deltaT = tMaxHot - tMaxCold;
-    const GasTemps gas = WallGasTemps(tMaxHot, tMaxCold, dispCylHt, dispPos, dispHt);
-    tHot = gas.tHot;
-    tCold = gas.tCold;
-
-    const double vRatio = hotVol / coldVol;
-    const double y = 1 / (1 + (tCold / tHot) * vRatio);
-    double nCold = 100 * y;
-    double nHot = 100 - nCold;
-    Cell(4, IntToStr(RoundHalfEven(nHot)) + "/" + IntToStr(RoundHalfEven(nCold)));
-
-    nCold = nCold * meanVol / 100;
-    nHot = nHot * meanVol / 100;
-    const double pC = nCold * tCold / coldVol;
-
-    Cell(2, PressureCellText(MyRealToStr(pC), pC, meanPressure, currVol > 0));
+    text_ += Formatted(kEffectiveThrowText, effectiveRatio * minVol / s.pistonArea);
+    Cell(kThPistonTh, text_);
+    Cell(kGasShares,
+         IntToStr(RoundHalfEven(s.nHotShare)) + "/" + IntToStr(RoundHalfEven(s.nColdShare)));
+    Cell(kPressure, PressureCellText(MyRealToStr(s.pC), s.pC, meanPressure, currVol > 0));
 
     if (graph) {
-        const double x = static_cast<double>(phase);
+        const double x = static_cast<double>(p.phase);
         DisplacerSeries.AddXY(x, dispPos);
         PistonSeries.AddXY(x, pistonPos);
         HotVolSeries.AddXY(x, 100 * hotVol / maxVol);
         ColdVolSeries.AddXY(x, 100 * coldVol / maxVol);
         TotalVolSeries.AddXY(x, currVol / maxVol);
-        NHotSeries.AddXY(x, nHot * 100 / meanVol);
-        NColdSeries.AddXY(x, nCold * 100 / meanVol);
-        PressureSeries.AddXY(x, pC);
+        NHotSeries.AddXY(x, s.nHot * 100 / meanVol);
+        NColdSeries.AddXY(x, s.nCold * 100 / meanVol);
+        PressureSeries.AddXY(x, s.pC);
         // Equal end temperatures leave no span: the gas is then at the cold end, 0 %.
-        HotTempSeries.AddXY(x, Ratio((tHot - tMaxCold) * 100, deltaT));
-        ColdTempSeries.AddXY(x, Ratio((tCold - tMaxCold) * 100, deltaT));
-        PVSeries.AddXY(currVol / maxVol, pC);
+        HotTempSeries.AddXY(x, Ratio((tHot - s.tMaxCold) * 100, s.deltaT));
+        ColdTempSeries.AddXY(x, Ratio((tCold - s.tMaxCold) * 100, s.deltaT));
+        PVSeries.AddXY(currVol / maxVol, s.pC);
     }
 }
 
@@ -308,7 +241,7 @@ void GammaEngine::CalcButtonClick() {
         // Within a revolution only "Phase" changes (the engine writes it and
         // the calcing guard makes that write inert), so the other texts read
         // at the first angle hold for the rest.
-        FlagGuard settled(textsSettled_);
+        FlagGuard settled(fields_.settled);
         for (int p = 1; p <= 360; ++p)
             evaluateAt(p);
     }
@@ -343,15 +276,15 @@ void GammaEngine::CalcButtonClick() {
         tw += w;
     }
     netWork = tw;
-    Cell(11, MyRealToStr(tw));
+    Cell(kNetWork, MyRealToStr(tw));
 
     maxPSave = PressureSeries.YValues().MaxValue();
     minPSave = PressureSeries.YValues().MinValue();
-    Cell(5, MyRealToStr(maxPSave));
+    Cell(kMaxPressure, MyRealToStr(maxPSave));
     ScaleBySpan(PressureSeries, minPSave, maxPSave);
 
     const double ap = Ratio(meanPressure - minPSave, maxPSave - minPSave);
-    Cell(6, MyRealToStr(meanPressure));
+    Cell(kMeanPressure, MyRealToStr(meanPressure));
     MeanPressureSeries.AddXY(360, ap);
     MeanPressureSeries.AddXY(0, ap);
 

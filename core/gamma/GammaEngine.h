@@ -2,6 +2,7 @@
 
 #include "foundations/Canvas.h"
 #include "foundations/EngineHost.h"
+#include "foundations/FieldReader.h"
 #include "foundations/TChart.h"
 
 #include <string>
@@ -91,7 +92,22 @@ class GammaEngine {
     TLineSeries& PVSeries;
     TLineSeries& PhaseSeries5;
 
-    static constexpr int kGridRows = 12;
+    // The rows of the statistics grid.
+    enum GammaRow {
+        kDispPosn,
+        kPistonPosn,
+        kPressure,
+        kVolume,
+        kGasShares,
+        kMaxPressure,
+        kMeanPressure,
+        kVolRatio,
+        kNominalTempRatio,
+        kEffectiveTempRatio,
+        kThPistonTh,
+        kNetWork,
+        kGridRows
+    };
 
     // The engine at the crank angle in "Phase"; appends one point to each
     // cycle series when graph is true. Throws EConvertError for a phase,
@@ -127,24 +143,18 @@ class GammaEngine {
     void ClickAtAngle(long long angle);
 
   private:
-    // The last text read from a field and its value: the texts are parsed at
-    // every crank angle but rarely change within a revolution.
-    struct ParsedField {
-        explicit ParsedField(Field f) : field(f) {}
-        Field field;
-        std::string text;
-        double value = 0;
-        bool valid = false;
-    };
-
     void SetupCharts();
     void RequestPicture();
     void Cell(int row, const std::string& text) { host_.SetCell(1, row, text); }
-    double ReadReal(ParsedField& memo, double defVal);
-    int ReadInt(ParsedField& memo);
 
     // The texts of the rows that stay the same over most of a revolution.
-    enum TextSlot { kVolRatio, kNominalRatio, kEffectiveRatio, kNominalThrow, kEffectiveThrow };
+    enum TextSlot {
+        kVolRatioText,
+        kNominalRatioText,
+        kEffectiveRatioText,
+        kNominalThrowText,
+        kEffectiveThrowText
+    };
     struct FormattedValue {
         double value = 0;
         std::string text;
@@ -152,16 +162,10 @@ class GammaEngine {
     };
     const std::string& Formatted(TextSlot slot, double value);
     FormattedValue formatted_[5];
-    std::string text_;          // scratch for texts put together at every evaluation
-    bool textsSettled_ = false; // the parameter texts cannot change until cleared
-
-    ParsedField dispCylHeightText_{Field::DispCylHeight},
-        dispCylDiameterText_{Field::DispCylDiameter}, dispHeightText_{Field::DispHeight},
-        pistonDiameterText_{Field::PistonDiameter}, pistonThrowText_{Field::PistonThrow},
-        phaseOffsetText_{Field::PhaseOffset}, hotTempText_{Field::HotTemp},
-        coldTempText_{Field::ColdTemp};
+    std::string text_; // scratch for texts put together at every evaluation
 
     EngineHost& host_;
+    FieldReader fields_{host_};
 };
 
 } // namespace kelvane

@@ -2,7 +2,9 @@
 
 #include "RiderFields.h"
 #include "RiderParameters.h"
+#include "RiderPicture.h"
 #include "RiderState.h"
+#include "common/SeriesScaling.h"
 #include "common/StirlingPhysics.h"
 #include "foundations/Conversions.h"
 #include "foundations/MarlUtils.h"
@@ -21,11 +23,6 @@ namespace {
 
 int ClampToInt(long long v) {
     return static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX));
-}
-
-// Picture rows far outside the picture only need to stay outside it.
-int PixelRow(double v) {
-    return static_cast<int>(std::clamp<long long>(RoundHalfEven(v), -1000000, 1000000));
 }
 
 void AngleAxis(TChartAxis& axis) {
@@ -111,14 +108,8 @@ void RiderEngine::SetupCharts() {
     Chart5.LeftAxis.SetAutomatic();
     Chart5.BottomAxis.SetAutomatic();
     Chart5.RightAxis.Visible = false;
-    for (TLineSeries* s : {&PVSeries, &Series11}) {
-        s->LinePen.Visible = false;
-        s->Pointer.Visible = true;
-        s->Pointer.HorizSize = 2;
-        s->Pointer.VertSize = 2;
-    }
-    PVSeries.SeriesColor = clRed;
-    Series11.SeriesColor = clLightYellow;
+    StylePoints(PVSeries, clRed);
+    StylePoints(Series11, clLightYellow);
 }
 
 std::vector<TChart*> RiderEngine::Charts() {
@@ -225,27 +216,7 @@ void RiderEngine::CalcButtonClick() {
 }
 
 void RiderEngine::ShowEngine(Canvas& canvas) const {
-    if (!enable)
-        return;
-    canvas.SetPenColor(clBlack);
-    canvas.SetBrushColor(clWhite);
-    canvas.FillRect(0, 0, canvas.Width(), canvas.Height());
-
-    static constexpr int lines[8][4] = {
-        {20, 20, 120, 20},   {20, 20, 20, 130},   {120, 25, 120, 130}, {130, 20, 230, 20},
-        {130, 25, 130, 130}, {230, 20, 230, 130}, {120, 20, 130, 20},  {120, 25, 130, 25},
-    };
-    for (const auto& l : lines) {
-        canvas.MoveTo(l[0], l[1]);
-        canvas.LineTo(l[2], l[3]);
-    }
-
-    canvas.SetBrushColor(clRed);
-    int k = PixelRow(hotPos + 20);
-    canvas.FillRect(21, k + 1, 120, k + 40);
-    canvas.SetBrushColor(clBlue);
-    k = PixelRow(coldPos + 20);
-    canvas.FillRect(131, k + 1, 230, k + 40);
+    RiderPicture::Draw(*this, canvas);
 }
 
 void RiderEngine::SetGridLabels() {
@@ -405,19 +376,13 @@ void RiderEngine::UpDownClick(const std::string& upDown, bool up) {
 }
 
 void RiderEngine::SetHotTempTBPosition(int position) {
-    position = HotTempTB.Clamp(position);
-    if (position == HotTempTB.Position)
-        return;
-    HotTempTB.Position = position;
-    HotTempTBChange();
+    if (HotTempTB.MoveTo(position))
+        HotTempTBChange();
 }
 
 void RiderEngine::SetPhaseOffsetTBPosition(int position) {
-    position = PhaseOffsetTB.Clamp(position);
-    if (position == PhaseOffsetTB.Position)
-        return;
-    PhaseOffsetTB.Position = position;
-    PhaseOffsetTBChange();
+    if (PhaseOffsetTB.MoveTo(position))
+        PhaseOffsetTBChange();
 }
 
 void RiderEngine::HotTempTBChange() {

@@ -12,6 +12,12 @@ struct RiderTrackBar {
 
     // A position from code or the user is clamped to the range, as the control does.
     int Clamp(int value) const { return std::clamp(value, Min, Max); }
+    // Moves to the clamped position; true when that changed it (the change handler then runs).
+    bool MoveTo(int value) {
+        const int old = Position;
+        Position = Clamp(value);
+        return Position != old;
+    }
 };
 
 } // namespace kelvane

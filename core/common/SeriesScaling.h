@@ -1,0 +1,36 @@
+#pragma once
+
+#include "foundations/TLineSeries.h"
+
+namespace kelvane {
+
+// Divides, giving 0 for a zero divisor: a flat curve then lies on its base
+// line instead of filling a chart with NaN or infinity.
+inline double Ratio(double num, double den) {
+    return den == 0 ? 0.0 : num / den;
+}
+
+// y -> (y - low) / (high - low): the span from low to high becomes 0 .. 1.
+inline void ScaleBySpan(TLineSeries& s, double low, double high) {
+    for (int i = 0; i < s.Count(); ++i)
+        s.SetYValue(i, Ratio(s.YValues()[i] - low, high - low));
+}
+
+// y -> y * factor / max(y): the greatest value becomes factor.
+inline void ScaleByMax(TLineSeries& s, double factor) {
+    const double mv = s.YValues().MaxValue();
+    for (int i = 0; i < s.Count(); ++i)
+        s.SetYValue(i, Ratio(s.YValues()[i] * factor, mv));
+}
+
+// A series drawn as 2-pixel points without a line, as the pressure-volume
+// charts show their loop and their current-state dot.
+inline void StylePoints(TLineSeries& s, TColor color) {
+    s.SeriesColor = color;
+    s.LinePen.Visible = false;
+    s.Pointer.Visible = true;
+    s.Pointer.HorizSize = 2;
+    s.Pointer.VertSize = 2;
+}
+
+} // namespace kelvane

@@ -1,0 +1,64 @@
+#include "GammaState.h"
+
+#include "common/StirlingPhysics.h"
+#include "foundations/Conversions.h"
+
+#include <cmath>
+
+namespace kelvane {
+
+GammaState GammaState::Compute(const GammaParameters& p) {
+    GammaState s;
+    s.PlaceDisplacer(p);
+    s.PlacePiston(p);
+    s.SplitGas(p);
+    return s;
+}
+
+void GammaState::PlaceDisplacer(const GammaParameters& p) {
+    GammaState& s = *this;
+    s.dispTh = p.dispCylHt - p.dispHt;
+    const long long phase = p.phase;
+    s.dispPos = (std::sin(ToRadians(static_cast<double>(phase))) + 1) * s.dispTh / 2;
+
+    s.hotVol = CalcCylVol(p.dispCylDiam, s.dispPos);
+    s.coldVol = CalcCylVol(p.dispCylDiam, s.dispTh - s.dispPos);
+    FixEmptySpaces(s.hotVol, s.coldVol);
+}
+
+void GammaState::PlacePiston(const GammaParameters& p) {
+    GammaState& s = *this;
+    const long long pistonAngle = static_cast<long long>(p.phase) + p.phaseOffset;
+    s.pistonPos = (std::sin(ToRadians(static_cast<double>(pistonAngle))) + 1) * p.pistonTh / 2;
+    s.pistonVol = CalcCylVol(p.pistonDiam, s.pistonPos);
+    s.fullPistonVol = CalcCylVol(p.pistonDiam, p.pistonTh);
+    s.volRatio = (s.hotVol + s.coldVol) / s.fullPistonVol;
+
+    s.minVol = s.coldVol + s.hotVol;
+    s.maxVol = s.minVol + s.fullPistonVol;
+    s.meanVol = s.minVol + s.fullPistonVol / 2;
+    s.coldVol = s.coldVol + s.pistonVol;
+    s.currVol = s.coldVol + s.hotVol;
+}
+
+void GammaState::SplitGas(const GammaParameters& p) {
+    GammaState& s = *this;
+    s.tMaxHot = FtoK(p.hotTemp);
+    s.tMaxCold = FtoK(p.coldTemp);
+    s.nominalRatio = s.tMaxHot / s.tMaxCold - 1;
+    s.pistonArea = CalcCylVol(p.pistonDiam, 1);
+    s.deltaT = s.tMaxHot - s.tMaxCold;
+    const GasTemps gas = WallGasTemps(s.tMaxHot, s.tMaxCold, p.dispCylHt, s.dispPos, p.dispHt);
+    s.tHot = gas.tHot;
+    s.tCold = gas.tCold;
+
+    const double vRatio = s.hotVol / s.coldVol;
+    const double y = 1 / (1 + (s.tCold / s.tHot) * vRatio);
+    s.nColdShare = 100 * y;
+    s.nHotShare = 100 - s.nColdShare;
+    s.nCold = s.nColdShare * s.meanVol / 100;
+    s.nHot = s.nHotShare * s.meanVol / 100;
+    s.pC = s.nCold * s.tCold / s.coldVol;
+}
+
+} // namespace kelvane

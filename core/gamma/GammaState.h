@@ -1,0 +1,63 @@
+#pragma once
+
+namespace kelvane {
+
+// The numbers the Gamma model is a function of, read from the field texts.
+struct GammaParameters {
+    double dispCylHt = 0;   // displacer cylinder height
+    double dispCylDiam = 0; // displacer cylinder diameter
+    double dispHt = 0;      // displacer height
+    double pistonDiam = 0;  // power piston diameter (its height too)
+    double pistonTh = 0;    // power piston throw
+    int phase = 0;          // crank angle, degrees
+    int phaseOffset = 0;    // of the power piston, degrees
+    int hotTemp = 0;        // degrees Fahrenheit
+    int coldTemp = 0;
+
+    // A throw, a cylinder, a displacer lower than its cylinder and a piston:
+    // anything else leaves nothing to compute.
+    bool GeometryUsable() const {
+        return pistonTh > 0 && dispCylHt > 0 && dispHt < dispCylHt && pistonDiam > 0;
+    }
+};
+
+// The Gamma engine at one crank angle: a pure function of the parameters.
+//
+//   displacer travel  s  = H - hd                     (H cylinder, hd displacer height)
+//   displacer         y  = (sin(phase) + 1) s / 2     (height of its bottom)
+//   hot, cold space   Vh = V(D, y),  Vc = V(D, s - y) (V(d, h) = 3.14159 (d/2)^2 h,
+//                                                      empty spaces fixed up)
+//   piston            x  = (sin(phase + offset) + 1) t / 2,   Vp = V(dp, x)
+//   volumes           Vmin = Vh + Vc,  Vmax = Vmin + V(dp, t),  Vmean = Vmin + V(dp, t) / 2
+//                     the piston's gas joins the cold space: Vc' = Vc + Vp, V = Vc' + Vh
+//   temperatures      Th = FtoK(hot), Tc = FtoK(cold); gas tHot, tCold from the wall
+//                     (WallGasTemps)
+//   gas shares        nCold% = 100 / (1 + (tCold / tHot)(Vh / Vc')),  nHot% = 100 - nCold%
+//                     amounts nX = nX% Vmean / 100
+//   pressure          p = nCold tCold / Vc'
+struct GammaState {
+    double dispTh = 0, dispPos = 0;
+    double hotVol = 0, coldVol = 0; // coldVol includes the piston's space
+    double pistonPos = 0, pistonVol = 0, fullPistonVol = 0;
+    double volRatio = 0; // displacer cylinder over the piston's swept volume
+    double minVol = 0, maxVol = 0, meanVol = 0, currVol = 0;
+    double tMaxHot = 0, tMaxCold = 0, deltaT = 0;
+    double nominalRatio = 0; // Th / Tc - 1
+    double pistonArea = 0;   // V(dp, 1)
+    double tHot = 0, tCold = 0;
+    double nHotShare = 0, nColdShare = 0; // percent
+    double nHot = 0, nCold = 0;           // amounts
+    double pC = 0;
+
+    // Valid for parameters whose GeometryUsable() holds.
+    static GammaState Compute(const GammaParameters& p);
+
+    // The three stages of Compute, in order, for a caller that reads the
+    // whole numbers as it goes: the displacer needs the crank angle, the
+    // piston the offset, the gas the temperatures.
+    void PlaceDisplacer(const GammaParameters& p);
+    void PlacePiston(const GammaParameters& p);
+    void SplitGas(const GammaParameters& p);
+};
+
+} // namespace kelvane
