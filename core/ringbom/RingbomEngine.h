@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RingbomModel.h"
 #include "foundations/Canvas.h"
 #include "foundations/EngineHost.h"
 #include "foundations/TChart.h"
@@ -11,12 +12,13 @@ namespace kelvane {
 
 // The Ringbom engine, run step by step: a crank-driven power piston and a free
 // displacer placed by the pressure of the step before. It owns the run control
-// and the chart data; the window only binds its controls to it.
+// and the chart data; the model (RingbomModel) computes each step and
+// RingbomPicture draws it. The window only binds its controls to it.
 //
 // How a window drives it:
 //  - Field edits: every change of the nine edit boxes (including the ones the
 //    engine itself makes through SetFieldText) must call PistonThrowChange().
-//  - Check boxes are read through host.Checked("StripChartCB"/"AllDataCB"). A
+//  - Check boxes are read through host.Checked(Field::StripChartCB / Field::AllDataCB). A
 //    user click calls StripChartCBClick() / AllDataCBClick(); host.SetChecked
 //    must not call them (the engine does, where a change from code counts as a click).
 //  - Buttons: GoButtonClick, PauseButtonClick, SingleStepButtonClick,
@@ -39,9 +41,25 @@ class RingbomEngine {
     // modes, is held to the same count.
     static constexpr int kStripChartMaxSteps = 100000;
     static constexpr int kStepsPerRevolution = 72;
-    static constexpr int kHistoryLength = 360;
     static constexpr int kDefaultPictureWidth = 182;
     static constexpr int kDefaultPictureHeight = 183;
+
+    // The rows of the results grid; column 0 holds their labels.
+    enum RingbomRow {
+        DispPosn,
+        PistonPosn,
+        Pressure,
+        Volume,
+        HotColdN,
+        MaxPressure,
+        MeanPressure,
+        CurrPressure,
+        VolRatio,
+        TempRatio,
+        ThPistonTh,
+        NetWork,
+        RowCount
+    };
 
     struct StepTimer {
         bool Enabled = false;
@@ -61,18 +79,9 @@ class RingbomEngine {
     TLineSeries &WorkSeries, &PhaseSeries4, &MeanWorkSeries;
     TLineSeries &PVSeries, &PVPhaseSeries;
 
-    // --- Model state (written by every step, read by the picture).
-    double dispCylHt = 0, dispCylDiam = 0, dispHt = 0, dispTh = 0, dPistonDiam = 0;
-    double pistonDiam = 0, pistonHt = 0, pistonTh = 0;
-    double dispPos = 0, pistonPos = 0;
-    double hotVol = 0, coldVol = 0, pistonVol = 0, currVol = 0;
-    double minVol = 0, maxVol = 0, meanVol = 0;
-    double currPressure = 0;
-    // Indices 1 to 360, oldest first; index 0 is unused.
-    std::array<double, kHistoryLength + 1> pressureHistory{};
-    double minPressure = 0, meanPressure = 0, maxPressure = 0;
-    double tHot = 0, tCold = 0;
-    double minHot = 1000, maxCold = -200;
+    // The numbers of the last step, read by the picture.
+    RingbomModel model;
+    // Steps recorded since the last clear.
     int resultCount = 0;
     bool enable = false;
 
@@ -135,6 +144,9 @@ class RingbomEngine {
     bool AllData() { return host_.Checked(Field::AllDataCB); }
 
   private:
+    // Writes a computed step into the grid and the volume text.
+    void ShowStep(RingbomModel::Outcome outcome);
+    void SetRow(RingbomRow row, const std::string& text);
     // Records one sample at the step's angle (strip mode) or into its slot.
     void AddPoint(TLineSeries& s, double value);
     void RemoveFirstPoint();
