@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RingbomModel.h"
+#include "RingbomRecord.h"
 #include "foundations/Canvas.h"
 #include "foundations/EngineHost.h"
 #include "foundations/TChart.h"
@@ -11,9 +12,9 @@
 namespace kelvane {
 
 // The Ringbom engine, run step by step: a crank-driven power piston and a free
-// displacer placed by the pressure of the step before. It owns the run control
-// and the chart data; the model (RingbomModel) computes each step and
-// RingbomPicture draws it. The window only binds its controls to it.
+// displacer placed by the pressure of the step before. It binds the model
+// (RingbomModel), the record (RingbomRecord) and the picture (RingbomPicture)
+// to the host and owns the run control; the window only binds its controls to it.
 //
 // How a window drives it:
 //  - Field edits: every change of the nine edit boxes (including the ones the
@@ -33,14 +34,6 @@ namespace kelvane {
 //    AllDataCB are the fields PauseButtonCaption and stripControlsEnabled.
 class RingbomEngine {
   public:
-    // The strip-chart record keeps at most this many steps per series, so that a
-    // long run neither slows down nor grows without bound. 100 000 steps are
-    // about 1 400 revolutions (a run of nearly three hours at 100 ms a step);
-    // beyond it the oldest whole revolution is dropped at a time, and All Data
-    // then starts at the oldest kept angle. PVSeries, which grows in both
-    // modes, is held to the same count.
-    static constexpr int kStripChartMaxSteps = 100000;
-    static constexpr int kStepsPerRevolution = 72;
     static constexpr int kDefaultPictureWidth = 182;
     static constexpr int kDefaultPictureHeight = 183;
 
@@ -70,8 +63,13 @@ class RingbomEngine {
     RingbomEngine(const RingbomEngine&) = delete;
     RingbomEngine& operator=(const RingbomEngine&) = delete;
 
-    // --- Charts: the only store of the run's results.
-    TChart Chart1{"Chart1"}, Chart2{"Chart2"}, Chart3{"Chart3"}, Chart4{"Chart4"}, Chart5{"Chart5"};
+    // The numbers of the last step, read by the picture.
+    RingbomModel model;
+    // The charts, the only store of the run's results.
+    RingbomRecord record;
+
+    // The record's charts and series under the names the window binds to.
+    TChart &Chart1, &Chart2, &Chart3, &Chart4, &Chart5;
     TLineSeries &DisplacerSeries, &PistonSeries, &PhaseSeries1;
     TLineSeries &HotVolSeries, &ColdVolSeries, &TotalVolSeries, &PressureSeries,
         &MeanPressureSeries, &PhaseSeries2, &HiMeanPressureSeries, &LoMeanPressureSeries;
@@ -79,10 +77,6 @@ class RingbomEngine {
     TLineSeries &WorkSeries, &PhaseSeries4, &MeanWorkSeries;
     TLineSeries &PVSeries, &PVPhaseSeries;
 
-    // The numbers of the last step, read by the picture.
-    RingbomModel model;
-    // Steps recorded since the last clear.
-    int resultCount = 0;
     bool enable = false;
 
     // --- Run state.
@@ -93,8 +87,6 @@ class RingbomEngine {
     int pausePhase = 0;
     StepTimer AnimateTimer;
     std::string PauseButtonCaption = "&Pause";
-    // The cap in force; tests lower it to reach it quickly.
-    int stripChartMaxSteps = kStripChartMaxSteps;
     // PanLeftButton, PanRightButton and AllDataCB are enabled exactly in strip-chart mode.
     bool stripControlsEnabled = true;
 
@@ -112,15 +104,12 @@ class RingbomEngine {
     void SingleStepButtonClick();
     void ClearButtonClick();
     void SetPhase(int p);
+    // Empties the record and the model's history.
     void ClearGraphs();
-    void ClearSeries(TLineSeries& s);
-    void Set360Axis(TChart& c);
     void PanGraphs(int degrees);
     void PanLeftButtonClick() { PanGraphs(-45); }
     void PanRightButtonClick() { PanGraphs(45); }
     void ShowAllGraphData();
-    void ShowAllChart(TChart& c);
-    void LoadPVSeries(bool allData);
     void StripChartCBClick();
     void AllDataCBClick() { ShowAllGraphData(); }
 
@@ -138,8 +127,7 @@ class RingbomEngine {
     // and shows the positions recorded for it.
     void ShowAngle(double angle);
 
-    // The 16 recorded series, in the order a clear empties them.
-    std::array<TLineSeries*, 16> RecordedSeries();
+    std::array<TLineSeries*, 16> RecordedSeries() { return record.RecordedSeries(); }
     bool StripChart() { return host_.Checked(Field::StripChartCB); }
     bool AllData() { return host_.Checked(Field::AllDataCB); }
 
@@ -147,25 +135,8 @@ class RingbomEngine {
     // Writes a computed step into the grid and the volume text.
     void ShowStep(RingbomModel::Outcome outcome);
     void SetRow(RingbomRow row, const std::string& text);
-    // Records one sample at the step's angle (strip mode) or into its slot.
-    void AddPoint(TLineSeries& s, double value);
-    void RemoveFirstPoint();
-    void RescalePressureAxis();
-    void PanChart(TChart& c, int degrees);
-    void DropOldestRevolution();
-    double AllDataStart() const;
-    void SetupCharts();
 
     EngineHost& host_;
-    // The step's angle and slot, read by AddPoint; slotValid is false for an
-    // angle outside 0 .. 360 in fixed-cycle mode.
-    double stepPhase_ = 0;
-    int stepSlot_ = 0;
-    bool slotValid_ = true;
-    bool stripMode_ = true;
-    bool allData_ = true;
-    // True once the cap has dropped revolutions since the last clear.
-    bool trimmed_ = false;
 };
 
 } // namespace kelvane

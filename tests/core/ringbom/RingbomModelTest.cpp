@@ -116,8 +116,8 @@ TEST(RingbomModel, WorkUsesThePistonMoveBetweenTheLastTwoRecordedSteps) {
     const double delta = piston[n - 1] - piston[n - 2];
     rig.Tick();
     const RingbomEngine& e = rig.engine;
-    const double expected =
-        (e.model.currPressure - e.model.meanPressure) * delta * 3.14159 * 15 * 15; // piston radius 15
+    const double expected = (e.model.currPressure - e.model.meanPressure) * delta * 3.14159 * 15 *
+                            15; // piston radius 15
     EXPECT_NEAR(e.WorkSeries.YValues()[n], expected, 1e-9 * std::abs(expected) + 1e-12);
 }
 
@@ -141,7 +141,7 @@ TEST_P(RingbomUnusableGeometry, StepDoesNothing) {
     for (TLineSeries* s : rig.engine.RecordedSeries())
         EXPECT_EQ(s->Count(), 0) << s->Name;
     EXPECT_EQ(rig.engine.model.pressureHistory[360], 0);
-    EXPECT_EQ(rig.engine.resultCount, 0);
+    EXPECT_EQ(rig.engine.record.resultCount, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Inputs, RingbomUnusableGeometry,

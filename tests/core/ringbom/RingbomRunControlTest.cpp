@@ -278,14 +278,14 @@ TEST(RingbomRun, LoadPVSeriesKeepsThePointsInsideTheWindow) {
     RingbomEngine& e = rig.engine;
     rig.Tick(170); // recorded 10 .. 845
     e.Chart2.BottomAxis.SetMinMax(370, 730);
-    e.LoadPVSeries(false);
+    e.record.LoadPVSeries(false);
     ASSERT_EQ(e.PVSeries.Count(), 73); // 370, 375, ..., 730
     const int first = e.PressureSeries.XValues().Locate(370);
     for (int k = 0; k < 73; ++k) {
         EXPECT_EQ(e.PVSeries.XValues()[k], e.TotalVolSeries.YValues()[first + k]);
         EXPECT_EQ(e.PVSeries.YValues()[k], e.PressureSeries.YValues()[first + k]);
     }
-    e.LoadPVSeries(true);
+    e.record.LoadPVSeries(true);
     EXPECT_EQ(e.PVSeries.Count(), e.PressureSeries.Count() - 1);
     EXPECT_EQ(e.PVSeries.YValues()[0], e.PressureSeries.YValues()[1]);
 }
@@ -293,7 +293,7 @@ TEST(RingbomRun, LoadPVSeriesKeepsThePointsInsideTheWindow) {
 TEST(RingbomRun, StripRecordIsCappedByWholeRevolutions) {
     RingbomRig rig(true, true);
     RingbomEngine& e = rig.engine;
-    e.stripChartMaxSteps = 200;
+    e.record.stripChartMaxSteps = 200;
     rig.Tick(202);
     EXPECT_EQ(e.DisplacerSeries.Count(), 200);
     EXPECT_EQ(e.DisplacerSeries.XValues()[0], 10);
@@ -389,7 +389,7 @@ TEST(RingbomRun, SwitchingTheModeClearsAndSetsThePanControls) {
     e.StripChartCBClick();
     EXPECT_FALSE(e.stripControlsEnabled);
     EXPECT_EQ(e.DisplacerSeries.Count(), 73);
-    EXPECT_EQ(e.resultCount, 0);
+    EXPECT_EQ(e.record.resultCount, 0);
     rig.host.PutChecked(Field::StripChartCB, true);
     e.StripChartCBClick();
     EXPECT_TRUE(e.stripControlsEnabled);
