@@ -1,6 +1,8 @@
 #include "EngineRig.h"
 
 #include "foundations/Conversions.h"
+#include "foundations/EConvertError.h"
+#include "ringbom/RingbomParameters.h"
 
 #include <gtest/gtest.h>
 
@@ -148,6 +150,32 @@ INSTANTIATE_TEST_SUITE_P(Inputs, RingbomUnusableGeometry,
                          ::testing::Values(UnusableGeometry{"DispHeight", "100"},
                                            UnusableGeometry{"PistonThrow", "0"},
                                            UnusableGeometry{"PistonDiameter", "-30"}));
+
+// The texts are read in the order the step needs them: the first bad one is
+// reported, and a geometry the model cannot use ends the step before the
+// angle and the temperatures are read at all.
+TEST(RingbomParameters, ReadStopsAtTheFirstBadTextOrAnUnusableGeometry) {
+    MapHost host(RingbomFields());
+    host.PutDefaults();
+    host.Put(Field::Phase, "1O");
+    host.Put(Field::ColdTemp, "cold");
+    EXPECT_THROW(
+        {
+            try {
+                RingbomParameters::Read(host);
+            } catch (const EConvertError& err) {
+                EXPECT_STREQ(err.what(), "'1O' is not a valid integer value");
+                throw;
+            }
+        },
+        EConvertError);
+
+    host.Put(Field::DispHeight, "100"); // as high as its cylinder
+    const RingbomParameters p = RingbomParameters::Read(host);
+    EXPECT_FALSE(p.usable);
+    EXPECT_EQ(p.dispHt, 100);
+    EXPECT_EQ(p.phase, 0);
+}
 
 struct OddInput {
     const char* field;
