@@ -39,7 +39,7 @@ BENCHMARK(BM_RingbomStepGrowing)
 static void BM_RingbomStepCapped(benchmark::State& state) {
     const int recorded = static_cast<int>(state.range(0));
     Rig rig(recorded);
-    rig.engine.stripChartMaxSteps = recorded;
+    rig.engine.record.stripChartMaxSteps = recorded;
     for (auto _ : state)
         rig.engine.AnimateTimerTimer();
     state.counters["recorded_at_end"] = rig.engine.DisplacerSeries.Count();

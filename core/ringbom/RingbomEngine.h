@@ -1,5 +1,7 @@
 #pragma once
 
+#include "RingbomModel.h"
+#include "RingbomRecord.h"
 #include "foundations/Canvas.h"
 #include "foundations/EngineHost.h"
 #include "foundations/TChart.h"
@@ -10,13 +12,14 @@
 namespace kelvane {
 
 // The Ringbom engine, run step by step: a crank-driven power piston and a free
-// displacer placed by the pressure of the step before. It owns the run control
-// and the chart data; the window only binds its controls to it.
+// displacer placed by the pressure of the step before. It binds the model
+// (RingbomModel), the record (RingbomRecord) and the picture (RingbomPicture)
+// to the host and owns the run control; the window only binds its controls to it.
 //
 // How a window drives it:
 //  - Field edits: every change of the nine edit boxes (including the ones the
 //    engine itself makes through SetFieldText) must call PistonThrowChange().
-//  - Check boxes are read through host.Checked("StripChartCB"/"AllDataCB"). A
+//  - Check boxes are read through host.Checked(Field::StripChartCB / Field::AllDataCB). A
 //    user click calls StripChartCBClick() / AllDataCBClick(); host.SetChecked
 //    must not call them (the engine does, where a change from code counts as a click).
 //  - Buttons: GoButtonClick, PauseButtonClick, SingleStepButtonClick,
@@ -31,17 +34,25 @@ namespace kelvane {
 //    AllDataCB are the fields PauseButtonCaption and stripControlsEnabled.
 class RingbomEngine {
   public:
-    // The strip-chart record keeps at most this many steps per series, so that a
-    // long run neither slows down nor grows without bound. 100 000 steps are
-    // about 1 400 revolutions (a run of nearly three hours at 100 ms a step);
-    // beyond it the oldest whole revolution is dropped at a time, and All Data
-    // then starts at the oldest kept angle. PVSeries, which grows in both
-    // modes, is held to the same count.
-    static constexpr int kStripChartMaxSteps = 100000;
-    static constexpr int kStepsPerRevolution = 72;
-    static constexpr int kHistoryLength = 360;
     static constexpr int kDefaultPictureWidth = 182;
     static constexpr int kDefaultPictureHeight = 183;
+
+    // The rows of the results grid; column 0 holds their labels.
+    enum RingbomRow {
+        DispPosn,
+        PistonPosn,
+        Pressure,
+        Volume,
+        HotColdN,
+        MaxPressure,
+        MeanPressure,
+        CurrPressure,
+        VolRatio,
+        TempRatio,
+        ThPistonTh,
+        NetWork,
+        RowCount
+    };
 
     struct StepTimer {
         bool Enabled = false;
@@ -52,8 +63,13 @@ class RingbomEngine {
     RingbomEngine(const RingbomEngine&) = delete;
     RingbomEngine& operator=(const RingbomEngine&) = delete;
 
-    // --- Charts: the only store of the run's results.
-    TChart Chart1{"Chart1"}, Chart2{"Chart2"}, Chart3{"Chart3"}, Chart4{"Chart4"}, Chart5{"Chart5"};
+    // The numbers of the last step, read by the picture.
+    RingbomModel model;
+    // The charts, the only store of the run's results.
+    RingbomRecord record;
+
+    // The record's charts and series under the names the window binds to.
+    TChart &Chart1, &Chart2, &Chart3, &Chart4, &Chart5;
     TLineSeries &DisplacerSeries, &PistonSeries, &PhaseSeries1;
     TLineSeries &HotVolSeries, &ColdVolSeries, &TotalVolSeries, &PressureSeries,
         &MeanPressureSeries, &PhaseSeries2, &HiMeanPressureSeries, &LoMeanPressureSeries;
@@ -61,19 +77,6 @@ class RingbomEngine {
     TLineSeries &WorkSeries, &PhaseSeries4, &MeanWorkSeries;
     TLineSeries &PVSeries, &PVPhaseSeries;
 
-    // --- Model state (written by every step, read by the picture).
-    double dispCylHt = 0, dispCylDiam = 0, dispHt = 0, dispTh = 0, dPistonDiam = 0;
-    double pistonDiam = 0, pistonHt = 0, pistonTh = 0;
-    double dispPos = 0, pistonPos = 0;
-    double hotVol = 0, coldVol = 0, pistonVol = 0, currVol = 0;
-    double minVol = 0, maxVol = 0, meanVol = 0;
-    double currPressure = 0;
-    // Indices 1 to 360, oldest first; index 0 is unused.
-    std::array<double, kHistoryLength + 1> pressureHistory{};
-    double minPressure = 0, meanPressure = 0, maxPressure = 0;
-    double tHot = 0, tCold = 0;
-    double minHot = 1000, maxCold = -200;
-    int resultCount = 0;
     bool enable = false;
 
     // --- Run state.
@@ -84,8 +87,6 @@ class RingbomEngine {
     int pausePhase = 0;
     StepTimer AnimateTimer;
     std::string PauseButtonCaption = "&Pause";
-    // The cap in force; tests lower it to reach it quickly.
-    int stripChartMaxSteps = kStripChartMaxSteps;
     // PanLeftButton, PanRightButton and AllDataCB are enabled exactly in strip-chart mode.
     bool stripControlsEnabled = true;
 
@@ -103,15 +104,12 @@ class RingbomEngine {
     void SingleStepButtonClick();
     void ClearButtonClick();
     void SetPhase(int p);
+    // Empties the record and the model's history.
     void ClearGraphs();
-    void ClearSeries(TLineSeries& s);
-    void Set360Axis(TChart& c);
     void PanGraphs(int degrees);
     void PanLeftButtonClick() { PanGraphs(-45); }
     void PanRightButtonClick() { PanGraphs(45); }
     void ShowAllGraphData();
-    void ShowAllChart(TChart& c);
-    void LoadPVSeries(bool allData);
     void StripChartCBClick();
     void AllDataCBClick() { ShowAllGraphData(); }
 
@@ -129,31 +127,16 @@ class RingbomEngine {
     // and shows the positions recorded for it.
     void ShowAngle(double angle);
 
-    // The 16 recorded series, in the order a clear empties them.
-    std::array<TLineSeries*, 16> RecordedSeries();
+    std::array<TLineSeries*, 16> RecordedSeries() { return record.RecordedSeries(); }
     bool StripChart() { return host_.Checked(Field::StripChartCB); }
     bool AllData() { return host_.Checked(Field::AllDataCB); }
 
   private:
-    // Records one sample at the step's angle (strip mode) or into its slot.
-    void AddPoint(TLineSeries& s, double value);
-    void RemoveFirstPoint();
-    void RescalePressureAxis();
-    void PanChart(TChart& c, int degrees);
-    void DropOldestRevolution();
-    double AllDataStart() const;
-    void SetupCharts();
+    // Writes a computed step into the grid and the volume text.
+    void ShowStep(RingbomModel::Outcome outcome);
+    void SetRow(RingbomRow row, const std::string& text);
 
     EngineHost& host_;
-    // The step's angle and slot, read by AddPoint; slotValid is false for an
-    // angle outside 0 .. 360 in fixed-cycle mode.
-    double stepPhase_ = 0;
-    int stepSlot_ = 0;
-    bool slotValid_ = true;
-    bool stripMode_ = true;
-    bool allData_ = true;
-    // True once the cap has dropped revolutions since the last clear.
-    bool trimmed_ = false;
 };
 
 } // namespace kelvane

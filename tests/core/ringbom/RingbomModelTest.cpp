@@ -1,6 +1,8 @@
 #include "EngineRig.h"
 
 #include "foundations/Conversions.h"
+#include "foundations/EConvertError.h"
+#include "ringbom/RingbomParameters.h"
 
 #include <gtest/gtest.h>
 
@@ -41,13 +43,13 @@ TEST(RingbomModel, FirstStepAfterClearPutsTheDisplacerOnItsBottomStop) {
     RingbomRig rig;
     rig.Tick();
     RingbomEngine& e = rig.engine;
-    EXPECT_EQ(e.dispPos, 0);
-    EXPECT_DOUBLE_EQ(e.pistonPos, 30);
-    EXPECT_NEAR(e.hotVol, 311.017, 0.001);
-    EXPECT_NEAR(e.coldVol, 332223.14, 0.01);
-    EXPECT_NEAR(e.tHot, 427.889, 0.001);
-    EXPECT_NEAR(e.tCold, 339.0, 1e-9);
-    EXPECT_NEAR(e.currPressure, 341.952, 0.001);
+    EXPECT_EQ(e.model.dispPos, 0);
+    EXPECT_DOUBLE_EQ(e.model.pistonPos, 30);
+    EXPECT_NEAR(e.model.hotVol, 311.017, 0.001);
+    EXPECT_NEAR(e.model.coldVol, 332223.14, 0.01);
+    EXPECT_NEAR(e.model.tHot, 427.889, 0.001);
+    EXPECT_NEAR(e.model.tCold, 339.0, 1e-9);
+    EXPECT_NEAR(e.model.currPressure, 341.952, 0.001);
     EXPECT_EQ(rig.Row(4), "0/100");
     EXPECT_EQ(rig.Row(2), "  342"); // the mean was still 0: no mark
     EXPECT_EQ(rig.Row(7), "0.0000");
@@ -56,18 +58,18 @@ TEST(RingbomModel, FirstStepAfterClearPutsTheDisplacerOnItsBottomStop) {
     EXPECT_EQ(rig.Row(11), "");
     EXPECT_EQ(rig.host.volumeText, "Vol = 332,534");
     for (int k = 1; k <= 360; ++k)
-        ASSERT_EQ(e.pressureHistory[static_cast<std::size_t>(k)], e.currPressure);
+        ASSERT_EQ(e.model.pressureHistory[static_cast<std::size_t>(k)], e.model.currPressure);
     EXPECT_EQ(rig.Text(Field::Phase), "5");
 }
 
 TEST(RingbomModel, SecondStepDrivesTheDisplacerToItsUpperStop) {
     RingbomRig rig;
     rig.Tick();
-    const double first = rig.engine.currPressure;
+    const double first = rig.engine.model.currPressure;
     rig.Tick();
     RingbomEngine& e = rig.engine;
-    EXPECT_EQ(e.dispPos, 40);
-    EXPECT_NEAR(e.currPressure, 395.387, 0.001);
+    EXPECT_EQ(e.model.dispPos, 40);
+    EXPECT_NEAR(e.model.currPressure, 395.387, 0.001);
     EXPECT_EQ(rig.Row(0), "40.0");
     EXPECT_EQ(rig.Row(4), "91/9");
     EXPECT_EQ(rig.Row(2), "  395 (+)");
@@ -75,21 +77,21 @@ TEST(RingbomModel, SecondStepDrivesTheDisplacerToItsUpperStop) {
     // Rows 9 and 10 gain the ratio of the gas temperatures seen so far.
     EXPECT_EQ(rig.Row(9), "0.351; 0.262");
     EXPECT_EQ(rig.Row(10), "156; 117");
-    EXPECT_EQ(e.pressureHistory[359], first);
-    EXPECT_EQ(e.pressureHistory[1], first);
-    EXPECT_EQ(e.pressureHistory[360], e.currPressure);
+    EXPECT_EQ(e.model.pressureHistory[359], first);
+    EXPECT_EQ(e.model.pressureHistory[1], first);
+    EXPECT_EQ(e.model.pressureHistory[360], e.model.currPressure);
 }
 
 TEST(RingbomModel, HistoryWithoutSpreadSendsTheDisplacerToTheUpperStop) {
     RingbomRig rig;
     RingbomEngine& e = rig.engine;
     // 400 sums exactly, so max equals mean and the law would be 0 / 0.
-    std::fill(e.pressureHistory.begin() + 1, e.pressureHistory.end(), 400.0);
-    e.currPressure = 400;
+    std::fill(e.model.pressureHistory.begin() + 1, e.model.pressureHistory.end(), 400.0);
+    e.model.currPressure = 400;
     rig.Tick();
-    EXPECT_EQ(e.dispPos, 40);
+    EXPECT_EQ(e.model.dispPos, 40);
     EXPECT_EQ(rig.Row(0), "40.0");
-    EXPECT_TRUE(std::isfinite(e.currPressure));
+    EXPECT_TRUE(std::isfinite(e.model.currPressure));
     EXPECT_TRUE(AllFinite(e));
 }
 
@@ -116,8 +118,8 @@ TEST(RingbomModel, WorkUsesThePistonMoveBetweenTheLastTwoRecordedSteps) {
     const double delta = piston[n - 1] - piston[n - 2];
     rig.Tick();
     const RingbomEngine& e = rig.engine;
-    const double expected =
-        (e.currPressure - e.meanPressure) * delta * 3.14159 * 15 * 15; // piston radius 15
+    const double expected = (e.model.currPressure - e.model.meanPressure) * delta * 3.14159 * 15 *
+                            15; // piston radius 15
     EXPECT_NEAR(e.WorkSeries.YValues()[n], expected, 1e-9 * std::abs(expected) + 1e-12);
 }
 
@@ -140,14 +142,40 @@ TEST_P(RingbomUnusableGeometry, StepDoesNothing) {
         EXPECT_EQ(rig.Row(row), "") << row;
     for (TLineSeries* s : rig.engine.RecordedSeries())
         EXPECT_EQ(s->Count(), 0) << s->Name;
-    EXPECT_EQ(rig.engine.pressureHistory[360], 0);
-    EXPECT_EQ(rig.engine.resultCount, 0);
+    EXPECT_EQ(rig.engine.model.pressureHistory[360], 0);
+    EXPECT_EQ(rig.engine.record.resultCount, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Inputs, RingbomUnusableGeometry,
                          ::testing::Values(UnusableGeometry{"DispHeight", "100"},
                                            UnusableGeometry{"PistonThrow", "0"},
                                            UnusableGeometry{"PistonDiameter", "-30"}));
+
+// The texts are read in the order the step needs them: the first bad one is
+// reported, and a geometry the model cannot use ends the step before the
+// angle and the temperatures are read at all.
+TEST(RingbomParameters, ReadStopsAtTheFirstBadTextOrAnUnusableGeometry) {
+    MapHost host(RingbomFields());
+    host.PutDefaults();
+    host.Put(Field::Phase, "1O");
+    host.Put(Field::ColdTemp, "cold");
+    EXPECT_THROW(
+        {
+            try {
+                RingbomParameters::Read(host);
+            } catch (const EConvertError& err) {
+                EXPECT_STREQ(err.what(), "'1O' is not a valid integer value");
+                throw;
+            }
+        },
+        EConvertError);
+
+    host.Put(Field::DispHeight, "100"); // as high as its cylinder
+    const RingbomParameters p = RingbomParameters::Read(host);
+    EXPECT_FALSE(p.usable);
+    EXPECT_EQ(p.dispHt, 100);
+    EXPECT_EQ(p.phase, 0);
+}
 
 struct OddInput {
     const char* field;
@@ -188,11 +216,11 @@ TEST(RingbomModel, ColdSpaceCancelledByTheRodEndsTheStep) {
     rig.host.Put(Field::DPistonDiameter, "10");
     rig.host.Put(Field::PistonDiameter, "10");
     rig.Tick();
-    EXPECT_EQ(rig.engine.pressureHistory[360], 0);
+    EXPECT_EQ(rig.engine.model.pressureHistory[360], 0);
     EXPECT_EQ(rig.engine.DisplacerSeries.Count(), 0);
     EXPECT_EQ(rig.Row(2), "");
     EXPECT_EQ(rig.Row(4), "");
-    EXPECT_TRUE(std::isfinite(rig.engine.currPressure));
+    EXPECT_TRUE(std::isfinite(rig.engine.model.currPressure));
     EXPECT_TRUE(GridClean(rig.host));
     EXPECT_EQ(rig.Text(Field::Phase), "5"); // the run goes on
 }

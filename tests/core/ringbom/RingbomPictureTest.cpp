@@ -15,8 +15,8 @@ constexpr TColor kUntouched = 0x123456;
 // The default engine after one step, with the displacer and piston placed by hand.
 RasterCanvas Draw(RingbomRig& rig, double dispPos, double pistonPos) {
     rig.Tick();
-    rig.engine.dispPos = dispPos;
-    rig.engine.pistonPos = pistonPos;
+    rig.engine.model.dispPos = dispPos;
+    rig.engine.model.pistonPos = pistonPos;
     RasterCanvas canvas(RingbomEngine::kDefaultPictureWidth, RingbomEngine::kDefaultPictureHeight,
                         kUntouched);
     rig.engine.ShowEngine(canvas);

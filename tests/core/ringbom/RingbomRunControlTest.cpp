@@ -115,11 +115,11 @@ TEST_P(RingbomNoSlot, StepIsNotRecordedInAnySlot) {
     std::vector<std::vector<double>> before;
     for (TLineSeries* s : e.RecordedSeries())
         before.push_back(Points(s->YValues()));
-    const double oldPressure = e.currPressure;
+    const double oldPressure = e.model.currPressure;
     rig.host.Put(Field::Phase, GetParam());
     e.SingleStepButtonClick();
-    EXPECT_NE(e.currPressure, oldPressure);
-    EXPECT_EQ(e.pressureHistory[360], e.currPressure);
+    EXPECT_NE(e.model.currPressure, oldPressure);
+    EXPECT_EQ(e.model.pressureHistory[360], e.model.currPressure);
     auto series = e.RecordedSeries();
     for (std::size_t k = 0; k + 1 < series.size(); ++k)
         EXPECT_EQ(Points(series[k]->YValues()), before[k]) << series[k]->Name;
@@ -228,8 +228,8 @@ TEST_P(RingbomClear, HaltsOnlyWhenTheAngleTextChanges) {
     EXPECT_EQ(rig.Text(Field::Phase), "0");
     EXPECT_EQ(rig.engine.animating, !GetParam().halts);
     EXPECT_EQ(rig.engine.DisplacerSeries.Count(), 0);
-    EXPECT_EQ(rig.engine.pressureHistory[360], 0);
-    EXPECT_EQ(rig.engine.maxCold, -200);
+    EXPECT_EQ(rig.engine.model.pressureHistory[360], 0);
+    EXPECT_EQ(rig.engine.model.maxCold, -200);
 }
 
 INSTANTIATE_TEST_SUITE_P(Angles, RingbomClear,
@@ -278,14 +278,14 @@ TEST(RingbomRun, LoadPVSeriesKeepsThePointsInsideTheWindow) {
     RingbomEngine& e = rig.engine;
     rig.Tick(170); // recorded 10 .. 845
     e.Chart2.BottomAxis.SetMinMax(370, 730);
-    e.LoadPVSeries(false);
+    e.record.LoadPVSeries(false);
     ASSERT_EQ(e.PVSeries.Count(), 73); // 370, 375, ..., 730
     const int first = e.PressureSeries.XValues().Locate(370);
     for (int k = 0; k < 73; ++k) {
         EXPECT_EQ(e.PVSeries.XValues()[k], e.TotalVolSeries.YValues()[first + k]);
         EXPECT_EQ(e.PVSeries.YValues()[k], e.PressureSeries.YValues()[first + k]);
     }
-    e.LoadPVSeries(true);
+    e.record.LoadPVSeries(true);
     EXPECT_EQ(e.PVSeries.Count(), e.PressureSeries.Count() - 1);
     EXPECT_EQ(e.PVSeries.YValues()[0], e.PressureSeries.YValues()[1]);
 }
@@ -293,7 +293,7 @@ TEST(RingbomRun, LoadPVSeriesKeepsThePointsInsideTheWindow) {
 TEST(RingbomRun, StripRecordIsCappedByWholeRevolutions) {
     RingbomRig rig(true, true);
     RingbomEngine& e = rig.engine;
-    e.stripChartMaxSteps = 200;
+    e.record.stripChartMaxSteps = 200;
     rig.Tick(202);
     EXPECT_EQ(e.DisplacerSeries.Count(), 200);
     EXPECT_EQ(e.DisplacerSeries.XValues()[0], 10);
@@ -319,9 +319,9 @@ TEST(RingbomRun, ChartClickShowsTheRecordedPositions) {
     EXPECT_FALSE(e.animating);
     EXPECT_EQ(rig.Text(Field::Phase), "180");
     const int j = e.DisplacerSeries.XValues().Locate(180);
-    EXPECT_DOUBLE_EQ(e.dispPos, e.DisplacerSeries.YValues()[j] * 40 / 100);
-    EXPECT_DOUBLE_EQ(e.pistonPos, e.PistonSeries.YValues()[j] * 60 / 100);
-    EXPECT_NEAR(e.pistonPos, 30, 1e-9); // sin 180 = 0: mid-stroke
+    EXPECT_DOUBLE_EQ(e.model.dispPos, e.DisplacerSeries.YValues()[j] * 40 / 100);
+    EXPECT_DOUBLE_EQ(e.model.pistonPos, e.PistonSeries.YValues()[j] * 60 / 100);
+    EXPECT_NEAR(e.model.pistonPos, 30, 1e-9); // sin 180 = 0: mid-stroke
     EXPECT_EQ(rig.host.redraws, redraws + 1);
     EXPECT_EQ(e.PVPhaseSeries.Count(), 1);
 }
@@ -349,11 +349,11 @@ TEST(RingbomRun, ChartClickWithoutARecordedPointKeepsThePositions) {
     RingbomRig rig(true, false);
     RingbomEngine& e = rig.engine;
     rig.Tick(10);
-    const double disp = e.dispPos, piston = e.pistonPos;
+    const double disp = e.model.dispPos, piston = e.model.pistonPos;
     e.ShowAngle(300);
     EXPECT_EQ(rig.Text(Field::Phase), "300");
-    EXPECT_EQ(e.dispPos, disp);
-    EXPECT_EQ(e.pistonPos, piston);
+    EXPECT_EQ(e.model.dispPos, disp);
+    EXPECT_EQ(e.model.pistonPos, piston);
 }
 
 TEST(RingbomRun, PhaseMarkersInFixedCycleShowTheSlot) {
@@ -389,7 +389,7 @@ TEST(RingbomRun, SwitchingTheModeClearsAndSetsThePanControls) {
     e.StripChartCBClick();
     EXPECT_FALSE(e.stripControlsEnabled);
     EXPECT_EQ(e.DisplacerSeries.Count(), 73);
-    EXPECT_EQ(e.resultCount, 0);
+    EXPECT_EQ(e.record.resultCount, 0);
     rig.host.PutChecked(Field::StripChartCB, true);
     e.StripChartCBClick();
     EXPECT_TRUE(e.stripControlsEnabled);

@@ -1,0 +1,314 @@
+#include "RingbomRecord.h"
+
+#include "RingbomModel.h"
+
+#include <algorithm>
+
+namespace kelvane {
+
+namespace {
+
+// Applies both bounds in an order the axis accepts, whatever its old range.
+void SetRange(TChartAxis& axis, double a, double b) {
+    axis.SetMinMax(std::min(a, b), std::max(a, b));
+}
+
+} // namespace
+
+RingbomRecord::RingbomRecord()
+    : DisplacerSeries(Chart1.AddSeries("DisplacerSeries", "Displacer")),
+      PistonSeries(Chart1.AddSeries("PistonSeries", "Piston")),
+      PhaseSeries1(Chart1.AddSeries("PhaseSeries1", "Phase")),
+      HotVolSeries(Chart2.AddSeries("HotVolSeries", "Hot Vol")),
+      ColdVolSeries(Chart2.AddSeries("ColdVolSeries", "Cold Vol")),
+      TotalVolSeries(Chart2.AddSeries("TotalVolSeries", "Total Vol")),
+      PressureSeries(Chart2.AddSeries("PressureSeries", "Pressure")),
+      MeanPressureSeries(Chart2.AddSeries("MeanPressureSeries", "Mean Pressure")),
+      PhaseSeries2(Chart2.AddSeries("PhaseSeries2", "Phase")),
+      HiMeanPressureSeries(Chart2.AddSeries("HiMeanPressureSeries", "Hi Mean Pressure")),
+      LoMeanPressureSeries(Chart2.AddSeries("LoMeanPressureSeries", "Lo Mean Pressure")),
+      NHotSeries(Chart3.AddSeries("NHotSeries", "N Hot")),
+      NColdSeries(Chart3.AddSeries("NColdSeries", "N Cold")),
+      PhaseSeries3(Chart3.AddSeries("PhaseSeries3", "Phase")),
+      HotTempSeries(Chart3.AddSeries("HotTempSeries", "\"Hot\" Temp")),
+      ColdTempSeries(Chart3.AddSeries("ColdTempSeries", "\"Cold\" Temp")),
+      WorkSeries(Chart4.AddSeries("WorkSeries", "Work")),
+      PhaseSeries4(Chart4.AddSeries("PhaseSeries4", "Phase")),
+      MeanWorkSeries(Chart4.AddSeries("MeanWorkSeries", "Mean Work")),
+      PVSeries(Chart5.AddSeries("PVSeries", "PVSeries")),
+      PVPhaseSeries(Chart5.AddSeries("PVPhaseSeries", "PVPhase")) {
+    SetupCharts();
+}
+
+void RingbomRecord::SetupCharts() {
+    Chart1.SetTitle("(Normalized) Positions");
+    Chart1.LeftAxis.SetMinMax(-3, 103);
+    Chart1.LeftAxis.TitleCaption = "(Normalized) Positions";
+    Chart1.RightAxis.SetMinMax(0, 2);
+    Chart1.RightAxis.TitleCaption = "Normalized Pressure/Volume";
+    Chart1.Legend.SymbolWidth = 70;
+
+    Chart2.SetTitle("(Normalized) Volume and Pressure");
+    Chart2.LeftAxis.SetMinMax(-0.03, 1.03);
+    Chart2.LeftAxis.TitleCaption = "Normalized";
+    Chart2.RightAxis.SetMinMax(206, 679);
+    Chart2.Legend.SymbolWidth = 55;
+    Chart2.MarginLeft = 6;
+    Chart2.MarginRight = 2;
+    Chart2.MarginTop = 5;
+
+    Chart3.SetTitle("Gas Temperatures and  Distribution");
+    Chart3.LeftAxis.SetMinMax(-3, 103);
+    Chart3.LeftAxis.TitleCaption = "Gas \"N\" %";
+    Chart3.RightAxis.SetMinMax(0, 2);
+    Chart3.RightAxis.TitleCaption = "Normalized Pressure/Volume";
+    Chart3.Legend.SymbolWidth = 25;
+
+    Chart4.SetTitle("Work");
+    Chart4.LeftAxis.SetAutomatic();
+    Chart4.LeftAxis.TitleCaption = "Click the Help button!";
+    Chart4.RightAxis.Labels = false;
+    Chart4.Legend.SymbolWidth = 95;
+    Chart4.MarginLeft = 6;
+    Chart4.MarginTop = 5;
+
+    for (TChart* c : {&Chart1, &Chart2, &Chart3, &Chart4}) {
+        Set360Axis(*c);
+        c->BottomAxis.Increment = 45;
+    }
+
+    Chart5.SetTitle("Pressure/Volume (Click to move)");
+    Chart5.Legend.Visible = false;
+    Chart5.Visible = false;
+    Chart5.BottomAxis.SetAutomatic();
+    Chart5.LeftAxis.SetAutomatic();
+
+    DisplacerSeries.SetLine(clBlack, 1);
+    PistonSeries.SetLine(clLime, 2);
+    PhaseSeries1.SetLine(clLightYellow, 3, false);
+    HotVolSeries.SetLine(clRed, 1);
+    ColdVolSeries.SetLine(clBlue, 1);
+    TotalVolSeries.SetLine(clLime, 2);
+    PressureSeries.SetLine(clSilver, 3, true, TVertAxis::Right);
+    MeanPressureSeries.SetLine(clBlack, 2, false, TVertAxis::Right);
+    PhaseSeries2.SetLine(clYellow, 2, false);
+    HiMeanPressureSeries.SetLine(clBlack, 1, false, TVertAxis::Right);
+    LoMeanPressureSeries.SetLine(clBlack, 1, false, TVertAxis::Right);
+    NHotSeries.SetLine(clRed, 2);
+    NColdSeries.SetLine(clBlue, 2);
+    PhaseSeries3.SetLine(clYellow, 2, false);
+    HotTempSeries.SetLine(clRed, 1);
+    ColdTempSeries.SetLine(clBlue, 1);
+    WorkSeries.SetLine(clBlue, 1);
+    PhaseSeries4.SetLine(clYellow, 2, false);
+    MeanWorkSeries.SetLine(clBlue, 2);
+    PVSeries.SetLine(clRed, 1);
+    PVSeries.SetXOrder(TValueOrder::None);
+    PVSeries.Pointer.Visible = true;
+    PVSeries.Pointer.HorizSize = PVSeries.Pointer.VertSize = 2;
+    PVPhaseSeries.SetLine(clYellow, 1);
+    PVPhaseSeries.SetXOrder(TValueOrder::None);
+    PVPhaseSeries.Pointer.Visible = true;
+    PVPhaseSeries.Pointer.HorizSize = PVPhaseSeries.Pointer.VertSize = 3;
+}
+
+std::array<TLineSeries*, 16> RingbomRecord::RecordedSeries() {
+    return {&DisplacerSeries,    &PistonSeries,         &HotVolSeries,         &ColdVolSeries,
+            &NHotSeries,         &NColdSeries,          &TotalVolSeries,       &PressureSeries,
+            &MeanPressureSeries, &HiMeanPressureSeries, &LoMeanPressureSeries, &WorkSeries,
+            &MeanWorkSeries,     &HotTempSeries,        &ColdTempSeries,       &PVSeries};
+}
+
+// ---------------------------------------------------------------- recording a step
+
+int RingbomRecord::WorkSteps() const {
+    return std::min({DisplacerSeries.Count(), PistonSeries.Count(), WorkSeries.Count()});
+}
+
+std::optional<double> RingbomRecord::LastPistonMove() const {
+    const int n = WorkSteps();
+    if (n <= 1)
+        return std::nullopt;
+    const auto& piston = PistonSeries.YValues();
+    return piston[n - 1] - piston[n - 2];
+}
+
+std::optional<double> RingbomRecord::RevolutionMeanWork() const {
+    const int n = WorkSteps();
+    if (n <= kStepsPerRevolution)
+        return std::nullopt;
+    double tw = 0;
+    const auto& work = WorkSeries.YValues();
+    for (int k = n - kStepsPerRevolution; k < n; ++k)
+        tw += work[k];
+    return tw / kStepsPerRevolution;
+}
+
+void RingbomRecord::AddStep(const RingbomModel& m, int phase, double work, double meanWork,
+                            bool stripMode, bool allData) {
+    stripMode_ = stripMode;
+    allData_ = allData;
+    stepPhase_ = phase;
+    stepSlot_ = phase / 5;
+    // In fixed-cycle mode an angle outside the revolution has no slot: the step
+    // is shown but not recorded in the angle charts.
+    slotValid_ = stripMode_ || (phase >= 0 && phase <= 360);
+
+    const double deltaT = m.tMaxHot - m.tMaxCold;
+    const double currTotVol = (m.currVol - m.minVol) / (m.maxVol - m.minVol);
+    AddPoint(DisplacerSeries, 100 * m.dispPos / m.dispTh);
+    AddPoint(PistonSeries, 100 * m.pistonPos / m.pistonTh);
+    AddPoint(HotVolSeries, m.hotVol / m.maxVol);
+    AddPoint(ColdVolSeries, m.coldVol / m.maxVol);
+    AddPoint(TotalVolSeries, currTotVol);
+    AddPoint(NHotSeries, 100 * m.nHot / m.meanVol);
+    AddPoint(NColdSeries, 100 * m.nCold / m.meanVol);
+    // Equal end temperatures leave no span to scale into: both gases sit at the
+    // cold end's temperature, 0 % of the span.
+    AddPoint(HotTempSeries, deltaT != 0 ? (m.tHot - m.tMaxCold) * 100 / deltaT : 0);
+    AddPoint(ColdTempSeries, deltaT != 0 ? (m.tCold - m.tMaxCold) * 100 / deltaT : 0);
+    AddPoint(PressureSeries, m.currPressure);
+    AddPoint(MeanPressureSeries, m.meanPressure);
+    AddPoint(HiMeanPressureSeries, m.meanPressure + 0.4 * (m.maxPressure - m.meanPressure));
+    AddPoint(LoMeanPressureSeries, m.meanPressure - 0.4 * (m.maxPressure - m.meanPressure));
+    PVSeries.AddXY(currTotVol, m.currPressure);
+    RescalePressureAxis();
+    AddPoint(WorkSeries, work);
+    AddPoint(MeanWorkSeries, meanWork);
+
+    ++resultCount;
+    // The first two steps after a clear stand at stops chosen without a history.
+    if (resultCount == 3 && stripMode_) {
+        RemoveFirstPoint();
+        RemoveFirstPoint();
+    }
+    if (stripMode_ && DisplacerSeries.Count() > stripChartMaxSteps)
+        DropOldestRevolution();
+    // The pressure-volume series grows in both modes.
+    if (PVSeries.Count() > stripChartMaxSteps) {
+        for (int k = 0; k < kStepsPerRevolution; ++k)
+            PVSeries.DeleteFirst();
+    }
+}
+
+void RingbomRecord::AddPoint(TLineSeries& s, double value) {
+    if (!stripMode_) {
+        if (slotValid_)
+            s.SetYValue(stepSlot_, value);
+        return;
+    }
+    s.AddXY(stepPhase_, value);
+    TChartAxis& axis = s.ParentChart->BottomAxis;
+    if (allData_)
+        SetRange(axis, AllDataStart(), stepPhase_);
+    else if (stepPhase_ > 360)
+        SetRange(axis, stepPhase_ - 360, stepPhase_);
+}
+
+void RingbomRecord::RemoveFirstPoint() {
+    for (TLineSeries* s : RecordedSeries())
+        s->DeleteFirst();
+}
+
+void RingbomRecord::DropOldestRevolution() {
+    for (TLineSeries* s : RecordedSeries()) {
+        if (s == &PVSeries)
+            continue; // trimmed on its own count
+        for (int k = 0; k < kStepsPerRevolution; ++k)
+            s->DeleteFirst();
+    }
+    trimmed_ = true;
+    if (allData_) {
+        for (TChart* c : {&Chart1, &Chart2, &Chart3, &Chart4})
+            SetRange(c->BottomAxis, AllDataStart(), stepPhase_);
+    }
+}
+
+double RingbomRecord::AllDataStart() const {
+    if (trimmed_ && DisplacerSeries.Count() > 0)
+        return DisplacerSeries.XValues()[0];
+    return 0;
+}
+
+void RingbomRecord::RescalePressureAxis() {
+    if (PressureSeries.Count() <= 1)
+        return;
+    const double hi =
+        std::max(HiMeanPressureSeries.YValues().MaxValue(), PressureSeries.YValues().MaxValue());
+    const double lo = LoMeanPressureSeries.YValues().MinValue();
+    SetRange(Chart2.RightAxis, 0.99 * lo, 1.01 * hi);
+}
+
+// ---------------------------------------------------------------- clearing and viewing
+
+void RingbomRecord::Clear(bool stripMode) {
+    resultCount = 0;
+    trimmed_ = false;
+    for (TLineSeries* s : RecordedSeries())
+        ClearSeries(*s, stripMode);
+    for (TChart* c : {&Chart1, &Chart2, &Chart3, &Chart4})
+        Set360Axis(*c);
+}
+
+void RingbomRecord::ClearSeries(TLineSeries& s, bool stripMode) {
+    s.Clear();
+    if (!stripMode) {
+        for (int k = 0; k <= kStepsPerRevolution; ++k)
+            s.AddXY(5 * k, 0);
+    }
+}
+
+void RingbomRecord::Set360Axis(TChart& c) {
+    SetRange(c.BottomAxis, 0, 360);
+}
+
+void RingbomRecord::Pan(int degrees) {
+    for (TChart* c : {&Chart1, &Chart2, &Chart3, &Chart4})
+        PanChart(*c, degrees);
+}
+
+void RingbomRecord::PanChart(TChart& c, int degrees) {
+    const double m = DisplacerSeries.XValues().MaxValue();
+    double a = c.BottomAxis.Minimum() + degrees;
+    double b = c.BottomAxis.Maximum() + degrees;
+    if (a < 0) {
+        a = 0;
+        b = 360;
+    } else if (b > m) {
+        a = m - 360;
+        b = m;
+    }
+    SetRange(c.BottomAxis, a, b);
+}
+
+void RingbomRecord::ShowAll(bool allData, int phase) {
+    for (TChart* c : {&Chart1, &Chart2, &Chart3, &Chart4})
+        ShowAllChart(*c, allData, phase);
+    LoadPVSeries(allData && DisplacerSeries.Count() > 0);
+}
+
+void RingbomRecord::ShowAllChart(TChart& c, bool allData, int phase) {
+    if (allData && DisplacerSeries.Count() > 0)
+        SetRange(c.BottomAxis, AllDataStart(), DisplacerSeries.XValues().MaxValue());
+    else if (phase < 180)
+        SetRange(c.BottomAxis, 0, 360);
+    else
+        SetRange(c.BottomAxis, phase - 180.0, phase + 180.0);
+}
+
+void RingbomRecord::LoadPVSeries(bool allData) {
+    PVSeries.Clear();
+    PVPhaseSeries.Clear();
+    const auto& x = PressureSeries.XValues();
+    const auto& pressure = PressureSeries.YValues();
+    const auto& volume = TotalVolSeries.YValues();
+    const int n = std::min(PressureSeries.Count(), TotalVolSeries.Count());
+    const double lo = Chart2.BottomAxis.Minimum();
+    const double hi = Chart2.BottomAxis.Maximum();
+    for (int j = 1; j < n; ++j) {
+        if (allData || (x[j] >= lo && x[j] <= hi))
+            PVSeries.AddXY(volume[j], pressure[j]);
+    }
+}
+
+} // namespace kelvane
