@@ -126,7 +126,7 @@ BENCHMARK(BM_GammaCalcInWindow)->Unit(benchmark::kMillisecond);
 
 // One animation tick of each window: model, picture, angle markers, redraw.
 template <typename Form> void AnimationTicks(benchmark::State& state, Form& form) {
-    form.GoButtonClick(100);
+    form.SpeedButtonClick(100);
     form.Timer1->stop();
     Settle();
     StepSplit split;

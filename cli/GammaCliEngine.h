@@ -24,7 +24,9 @@ class GammaCliEngine : public CliEngine {
     void At(int angle) override;
     // The Gamma window's charts; after a sweep, the net-work graph window's.
     std::vector<TChart*> Charts() override;
-    std::pair<int, int> DefaultPictureSize() const override { return {182, 183}; }
+    std::pair<int, int> DefaultPictureSize() const override {
+        return {GammaEngine::kPictureWidth, GammaEngine::kPictureHeight};
+    }
     void DrawPicture(Canvas& canvas) override { engine_.ShowEngine(canvas); }
     std::vector<std::string> Memo() const override { return sweep_.Memo1; }
     int GridRows() const override { return GammaEngine::kGridRows; }

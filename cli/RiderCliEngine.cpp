@@ -26,7 +26,7 @@ void RiderCliEngine::Calc(int times) {
 
 void RiderCliEngine::At(int angle) {
     // A plot area 360 pixels wide puts each pixel on one degree.
-    engine_.Chart1ClickBackground(angle, 0, 360);
+    engine_.Chart1ClickBackground(engine_.Chart1, angle, 0, 360);
 }
 
 } // namespace kelvane

@@ -18,10 +18,10 @@ class RiderCliEngine : public CliEngine {
     void At(int angle) override;
     std::vector<TChart*> Charts() override { return engine_.Charts(); }
     std::pair<int, int> DefaultPictureSize() const override {
-        return {RiderEngine::PictureWidth, RiderEngine::PictureHeight};
+        return {RiderEngine::kPictureWidth, RiderEngine::kPictureHeight};
     }
     void DrawPicture(Canvas& canvas) override { engine_.ShowEngine(canvas); }
-    int GridRows() const override { return RiderEngine::GridRows; }
+    int GridRows() const override { return RiderEngine::kGridRows; }
 
     RiderEngine& Engine() { return engine_; }
 

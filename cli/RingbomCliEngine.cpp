@@ -16,7 +16,7 @@ void RingbomCliEngine::ApplyDefaults() {
 void RingbomCliEngine::Steps(int count) {
     // The show sequence without Go: labels, a clear and steps enabled.
     engine_.stripControlsEnabled = host_.Checked(Field::StripChartCB);
-    engine_.WriteGridLabels();
+    engine_.SetGridLabels();
     engine_.enable = true;
     engine_.ClearButtonClick();
     for (int k = 0; k < count; ++k)
@@ -32,7 +32,7 @@ std::vector<TChart*> RingbomCliEngine::Charts() {
 }
 
 std::pair<int, int> RingbomCliEngine::DefaultPictureSize() const {
-    return {RingbomEngine::kDefaultPictureWidth, RingbomEngine::kDefaultPictureHeight};
+    return {RingbomEngine::kPictureWidth, RingbomEngine::kPictureHeight};
 }
 
 } // namespace kelvane

@@ -20,7 +20,7 @@ class RingbomCliEngine : public CliEngine {
     std::vector<TChart*> Charts() override;
     std::pair<int, int> DefaultPictureSize() const override;
     void DrawPicture(Canvas& canvas) override { engine_.ShowEngine(canvas); }
-    int GridRows() const override { return 12; }
+    int GridRows() const override { return RingbomEngine::kGridRows; }
 
     RingbomEngine& Engine() { return engine_; }
 

@@ -178,13 +178,13 @@ int main(int argc, char** argv) {
 
         TGammaStirlingMainForm& gamma = program.Gamma();
         gamma.show();
-        gamma.GoButtonClick(100);
+        gamma.SpeedButtonClick(100);
         gamma.Timer1->stop(); // the soak turns the crank itself
         ok = Phase("Gamma window", limits.ticks, limits, [&] { gamma.Timer1Timer(); }) && ok;
 
         TRiderStirlingMainForm& rider = program.Rider();
         rider.show();
-        rider.GoButtonClick(100);
+        rider.SpeedButtonClick(100);
         rider.Timer1->stop();
         ok = Phase("Two-piston window", limits.ticks, limits, [&] { rider.Timer1Timer(); }) && ok;
 

@@ -37,11 +37,12 @@ TGammaStirlingMainForm::TGammaStirlingMainForm(QWidget* parent)
     AttachCharts(engine_.Chart1, engine_.Chart2, engine_.Chart3, engine_.Chart4, engine_.Chart5);
     for (int i = 1; i <= 4; ++i) {
         ChartView* chart = Chart(i);
-        connect(chart, &ChartView::clickBackground, this,
-                [this, chart](Qt::MouseButton, Qt::KeyboardModifiers, int x, int) {
-                    QRect r = chart->ChartRect();
-                    Run([&] { engine_.Chart1ClickBackground(x, r.left(), r.right()); });
-                });
+        connect(
+            chart, &ChartView::clickBackground, this,
+            [this, chart](Qt::MouseButton, Qt::KeyboardModifiers, int x, int) {
+                QRect r = chart->ChartRect();
+                Run([&] { engine_.Chart1ClickBackground(chart->Chart(), x, r.left(), r.right()); });
+            });
     }
     Host().onRedrawPicture = [this] { RedrawPicture(); };
     Host().deferFieldWrites = [this] { return engine_.calcing || engine_.phaseChanging; };
@@ -117,9 +118,9 @@ void TGammaStirlingMainForm::BuildInputPanel() {
         HelpButtonClick();
     })->setToolTip("Documentation (such as it is)");
     AddButton("E&xit", 452, 8, 30, [this] { ExitButtonClick(); });
-    GoFastButton = AddButton("&Fast", 12, 136, 45, [this] { GoButtonClick(100); });
-    GoMediumButton = AddButton("&Medium", 65, 136, 43, [this] { GoButtonClick(200); });
-    GoSlowButton = AddButton("Slow", 116, 136, 45, [this] { GoButtonClick(300); });
+    GoFastButton = AddButton("&Fast", 12, 136, 45, [this] { SpeedButtonClick(100); });
+    GoMediumButton = AddButton("&Medium", 65, 136, 43, [this] { SpeedButtonClick(200); });
+    GoSlowButton = AddButton("Slow", 116, 136, 45, [this] { SpeedButtonClick(300); });
     StopButton = AddButton("Stop", 169, 136, 55, [this] { StopButtonClick(); });
     AddButton("Save", 253, 136, 40, [this] {
         SaveButtonClick();
@@ -132,7 +133,7 @@ void TGammaStirlingMainForm::BuildInputPanel() {
         "Show PV", 420, 136, 55, [this] { ShowPVButtonClick(); }, false);
 }
 
-void TGammaStirlingMainForm::GoButtonClick(int intervalMs) {
+void TGammaStirlingMainForm::SpeedButtonClick(int intervalMs) {
     engine_.SpeedButtonClick(intervalMs);
     Timer1->setInterval(engine_.timerInterval);
 }

@@ -31,7 +31,7 @@ class TGammaStirlingMainForm : public SimulatorFrame {
     std::function<void(Field field)> onSweepRequest;
 
     void CalcButtonClick() { engine_.CalcButtonClick(); }
-    void GoButtonClick(int intervalMs);
+    void SpeedButtonClick(int intervalMs);
     void StopButtonClick() { engine_.StopButtonClick(); }
     // Timer1's tick.
     void Timer1Timer() {

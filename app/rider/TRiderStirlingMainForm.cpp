@@ -30,8 +30,8 @@ FrameTraits RiderTraits() {
     t.chart5Height = 250;
     t.topBandHeight = 169;
     t.inputPanelWidth = 416;
-    t.pictureWidth = RiderEngine::PictureWidth;
-    t.gridRows = RiderEngine::GridRows;
+    t.pictureWidth = RiderEngine::kPictureWidth;
+    t.gridRows = RiderEngine::kGridRows;
     t.gridColumns85 = false;
     t.centreOnShow = true;
     return t;
@@ -70,17 +70,18 @@ TRiderStirlingMainForm::TRiderStirlingMainForm(QWidget* parent)
     AttachCharts(engine_.Chart1, engine_.Chart2, engine_.Chart3, engine_.Chart4, engine_.Chart5);
     for (int i = 1; i <= 4; ++i) {
         ChartView* chart = Chart(i);
-        connect(chart, &ChartView::clickBackground, this,
-                [this, chart](Qt::MouseButton, Qt::KeyboardModifiers, int x, int) {
-                    QRect r = chart->ChartRect();
-                    Run([&] { engine_.Chart1ClickBackground(x, r.left(), r.right()); });
-                });
+        connect(
+            chart, &ChartView::clickBackground, this,
+            [this, chart](Qt::MouseButton, Qt::KeyboardModifiers, int x, int) {
+                QRect r = chart->ChartRect();
+                Run([&] { engine_.Chart1ClickBackground(chart->Chart(), x, r.left(), r.right()); });
+            });
     }
     Host().onRedrawPicture = [this] { RedrawPicture(); };
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
-    Timer1->setInterval(engine_.timer1Interval);
+    Timer1->setInterval(engine_.timerInterval);
     connect(Timer1, &QTimer::timeout, this, &TRiderStirlingMainForm::Timer1Timer);
     Timer1->start();
 
@@ -177,11 +178,11 @@ void TRiderStirlingMainForm::BuildInputPanel() {
     AddButton(
         "E&xit", 371, 8, 30, [this] { ExitButtonClick(); }, keepKeys);
     GoFastButton = AddButton(
-        "&Fast", 60, 120, 32, [this] { GoButtonClick(100); }, keepKeys);
+        "&Fast", 60, 120, 32, [this] { SpeedButtonClick(100); }, keepKeys);
     GoMediumButton = AddButton(
-        "&Medium", 96, 120, 46, [this] { GoButtonClick(200); }, keepKeys);
+        "&Medium", 96, 120, 46, [this] { SpeedButtonClick(200); }, keepKeys);
     GoSlowButton = AddButton(
-        "Slow", 146, 120, 32, [this] { GoButtonClick(300); }, keepKeys);
+        "Slow", 146, 120, 32, [this] { SpeedButtonClick(300); }, keepKeys);
     StopButton = AddButton(
         "Stop", 182, 120, 42, [this] { StopButtonClick(); }, keepKeys);
     AddButton(
@@ -217,13 +218,8 @@ void TRiderStirlingMainForm::UpDownClick(const std::string& upDown, bool up) {
     engine_.UpDownClick(upDown, up);
 }
 
-void TRiderStirlingMainForm::GoButtonClick(int intervalMs) {
-    if (intervalMs == 100)
-        engine_.GoFastButtonClick();
-    else if (intervalMs == 200)
-        engine_.GoMediumButtonClick();
-    else
-        engine_.GoSlowButtonClick();
+void TRiderStirlingMainForm::SpeedButtonClick(int intervalMs) {
+    engine_.SpeedButtonClick(intervalMs);
     SyncTimer1();
 }
 
@@ -272,13 +268,13 @@ void TRiderStirlingMainForm::RefreshAfterLoad() {
 }
 
 void TRiderStirlingMainForm::ShowSteps() {
-    engine_.ShowStartActions();
+    engine_.FormShow();
     SyncTimer1();
 }
 
 void TRiderStirlingMainForm::SyncTimer1() {
-    if (Timer1->interval() != engine_.timer1Interval)
-        Timer1->setInterval(engine_.timer1Interval);
+    if (Timer1->interval() != engine_.timerInterval)
+        Timer1->setInterval(engine_.timerInterval);
 }
 
 void TRiderStirlingMainForm::RedrawPicture() {

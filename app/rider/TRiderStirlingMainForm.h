@@ -34,7 +34,7 @@ class TRiderStirlingMainForm : public SimulatorFrame {
     UpDownControl* UpDown(const std::string& name) const;
 
     void CalcButtonClick() { engine_.CalcButtonClick(); }
-    void GoButtonClick(int intervalMs);
+    void SpeedButtonClick(int intervalMs);
     void StopButtonClick() { engine_.StopButtonClick(); }
     // The timers' ticks.
     void Timer1Timer();
@@ -57,7 +57,7 @@ class TRiderStirlingMainForm : public SimulatorFrame {
     void RedrawPicture();
 
     RiderEngine engine_;
-    QImageCanvas canvas_{RiderEngine::PictureWidth, RiderEngine::PictureHeight};
+    QImageCanvas canvas_{RiderEngine::kPictureWidth, RiderEngine::kPictureHeight};
     std::vector<UpDownControl*> upDowns_;
 };
 

@@ -32,7 +32,7 @@ FrameTraits RingbomTraits() {
     t.tutorDocument = "Ringbom Simulator Tutorial.HTM";
     t.chart5Height = 137;
     t.inputPanelWidth = 448;
-    t.pictureWidth = RingbomEngine::kDefaultPictureWidth;
+    t.pictureWidth = RingbomEngine::kPictureWidth;
     t.gridRows = 12;
     return t;
 }

@@ -61,7 +61,7 @@ class TRingbomStirlingMainForm : public SimulatorFrame {
     void RedrawPicture();
 
     RingbomEngine engine_;
-    QImageCanvas canvas_{RingbomEngine::kDefaultPictureWidth, RingbomEngine::kDefaultPictureHeight};
+    QImageCanvas canvas_{RingbomEngine::kPictureWidth, RingbomEngine::kPictureHeight};
     bool stripWas_ = true;
     bool allDataWas_ = true;
 };

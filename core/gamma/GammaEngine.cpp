@@ -156,7 +156,7 @@ void GammaEngine::CalcEngine(bool graph) {
     dispPos = s.dispPos;
     hotVol = s.hotVol;
     coldVol = s.coldVol;
-    Cell(kDispPosn, MyRealToStr(dispPos));
+    Cell(DispPosn, MyRealToStr(dispPos));
 
     p.phaseOffset = fields_.Whole(Field::PhaseOffset);
     s.PlacePiston(p);
@@ -167,13 +167,13 @@ void GammaEngine::CalcEngine(bool graph) {
     meanVol = s.meanVol;
     coldVol = s.coldVol;
     currVol = s.currVol;
-    Cell(kPistonPosn, MyRealToStr(pistonPos));
-    Cell(kVolRatio, Formatted(kVolRatioText, s.volRatio));
+    Cell(PistonPosn, MyRealToStr(pistonPos));
+    Cell(VolRatio, Formatted(kVolRatioText, s.volRatio));
     // Built in a kept buffer: this runs at every crank angle of an analysis.
     text_.assign("Vol = ");
     text_ += MyRealToStr(currVol);
     host_.SetVolumeText(text_);
-    Cell(kVolume, MyRealToStr(currVol / maxVol));
+    Cell(Volume, MyRealToStr(currVol / maxVol));
 
     p.hotTemp = fields_.Whole(Field::HotTemp);
     p.coldTemp = fields_.Whole(Field::ColdTemp);
@@ -182,15 +182,15 @@ void GammaEngine::CalcEngine(bool graph) {
     tCold = s.tCold;
 
     const double effectiveRatio = EffectiveTempRatio();
-    Cell(kNominalTempRatio, Formatted(kNominalRatioText, s.nominalRatio));
-    Cell(kEffectiveTempRatio, Formatted(kEffectiveRatioText, effectiveRatio));
+    Cell(NominalTempRatioRow, Formatted(kNominalRatioText, s.nominalRatio));
+    Cell(EffectiveTempRatioRow, Formatted(kEffectiveRatioText, effectiveRatio));
     text_.assign(Formatted(kNominalThrowText, s.nominalRatio * minVol / s.pistonArea));
     text_ += "; ";
     text_ += Formatted(kEffectiveThrowText, effectiveRatio * minVol / s.pistonArea);
-    Cell(kThPistonTh, text_);
-    Cell(kGasShares,
+    Cell(ThPistonTh, text_);
+    Cell(GasShares,
          IntToStr(RoundHalfEven(s.nHotShare)) + "/" + IntToStr(RoundHalfEven(s.nColdShare)));
-    Cell(kPressure, PressureCellText(MyRealToStr(s.pC), s.pC, meanPressure, currVol > 0));
+    Cell(Pressure, PressureCellText(MyRealToStr(s.pC), s.pC, meanPressure, currVol > 0));
 
     if (graph) {
         const double x = static_cast<double>(p.phase);
@@ -276,15 +276,15 @@ void GammaEngine::CalcButtonClick() {
         tw += w;
     }
     netWork = tw;
-    Cell(kNetWork, MyRealToStr(tw));
+    Cell(NetWork, MyRealToStr(tw));
 
     maxPSave = PressureSeries.YValues().MaxValue();
     minPSave = PressureSeries.YValues().MinValue();
-    Cell(kMaxPressure, MyRealToStr(maxPSave));
+    Cell(MaxPressure, MyRealToStr(maxPSave));
     ScaleBySpan(PressureSeries, minPSave, maxPSave);
 
     const double ap = Ratio(meanPressure - minPSave, maxPSave - minPSave);
-    Cell(kMeanPressure, MyRealToStr(meanPressure));
+    Cell(MeanPressure, MyRealToStr(meanPressure));
     MeanPressureSeries.AddXY(360, ap);
     MeanPressureSeries.AddXY(0, ap);
 
@@ -373,7 +373,8 @@ void GammaEngine::Timer1Timer() {
     PhaseChange();
 }
 
-void GammaEngine::Chart1ClickBackground(double x, double plotLeft, double plotRight) {
+void GammaEngine::Chart1ClickBackground(const TChart&, double x, double plotLeft,
+                                        double plotRight) {
     // A chart not yet laid out has no plot width to measure the click against.
     if (!(plotRight - plotLeft > 0)) {
         animate = false;

@@ -92,20 +92,23 @@ class GammaEngine {
     TLineSeries& PVSeries;
     TLineSeries& PhaseSeries5;
 
+    static constexpr int kPictureWidth = 182;
+    static constexpr int kPictureHeight = 183;
+
     // The rows of the statistics grid.
     enum GammaRow {
-        kDispPosn,
-        kPistonPosn,
-        kPressure,
-        kVolume,
-        kGasShares,
-        kMaxPressure,
-        kMeanPressure,
-        kVolRatio,
-        kNominalTempRatio,
-        kEffectiveTempRatio,
-        kThPistonTh,
-        kNetWork,
+        DispPosn,
+        PistonPosn,
+        Pressure,
+        Volume,
+        GasShares,
+        MaxPressure,
+        MeanPressure,
+        VolRatio,
+        NominalTempRatioRow,
+        EffectiveTempRatioRow,
+        ThPistonTh,
+        NetWork,
         kGridRows
     };
 
@@ -137,7 +140,7 @@ class GammaEngine {
     void Timer1Timer();
     // A background click at pixel column x of a chart whose plot rectangle
     // runs from plotLeft to plotRight.
-    void Chart1ClickBackground(double x, double plotLeft, double plotRight);
+    void Chart1ClickBackground(const TChart& chart, double x, double plotLeft, double plotRight);
     // The same once the click's rounded angle is known: cut to a multiple of 5,
     // clamp to 0..360, stop the animation and move the crank there.
     void ClickAtAngle(long long angle);

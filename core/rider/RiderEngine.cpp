@@ -39,23 +39,24 @@ void FixedAxis(TChartAxis& axis, double min, double max, const std::string& titl
 } // namespace
 
 RiderEngine::RiderEngine(EngineHost& host)
-    : Series1(Chart1.AddSeries("Series1", "Hot Piston")),
-      Series2(Chart1.AddSeries("Series2", "Cold Piston")),
-      Series6(Chart1.AddSeries("Series6", "Phase")),
-      Series3(Chart2.AddSeries("Series3", "Hot Volume")),
-      Series4(Chart2.AddSeries("Series4", "Cold Volume")),
-      LineSeries1(Chart2.AddSeries("LineSeries1", "Total Volume")),
-      LineSeries2(Chart2.AddSeries("LineSeries2", "Pressure")),
-      Series5(Chart2.AddSeries("Series5", "Mean Pressure")),
-      Series9(Chart2.AddSeries("Series9", "Phase")),
-      LineSeries5(Chart3.AddSeries("LineSeries5", "N Hot")),
-      LineSeries6(Chart3.AddSeries("LineSeries6", "N Cold")),
-      Series7(Chart3.AddSeries("Series7", "Phase")),
-      LineSeries9(Chart4.AddSeries("LineSeries9", "Hot Push Rod")),
-      LineSeries10(Chart4.AddSeries("LineSeries10", "Cold Push Rod")),
-      Series8(Chart4.AddSeries("Series8", "Phase")), Series10(Chart4.AddSeries("Series10", "Sum")),
+    : HotPistonSeries(Chart1.AddSeries("Series1", "Hot Piston")),
+      ColdPistonSeries(Chart1.AddSeries("Series2", "Cold Piston")),
+      PhaseSeries1(Chart1.AddSeries("Series6", "Phase")),
+      HotVolSeries(Chart2.AddSeries("Series3", "Hot Volume")),
+      ColdVolSeries(Chart2.AddSeries("Series4", "Cold Volume")),
+      TotalVolSeries(Chart2.AddSeries("LineSeries1", "Total Volume")),
+      PressureSeries(Chart2.AddSeries("LineSeries2", "Pressure")),
+      MeanPressureSeries(Chart2.AddSeries("Series5", "Mean Pressure")),
+      PhaseSeries2(Chart2.AddSeries("Series9", "Phase")),
+      NHotSeries(Chart3.AddSeries("LineSeries5", "N Hot")),
+      NColdSeries(Chart3.AddSeries("LineSeries6", "N Cold")),
+      PhaseSeries3(Chart3.AddSeries("Series7", "Phase")),
+      HotWorkSeries(Chart4.AddSeries("LineSeries9", "Hot Push Rod")),
+      ColdWorkSeries(Chart4.AddSeries("LineSeries10", "Cold Push Rod")),
+      PhaseSeries4(Chart4.AddSeries("Series8", "Phase")),
+      WorkSeries(Chart4.AddSeries("Series10", "Sum")),
       PVSeries(Chart5.AddSeries("PVSeries", "PVSeries")),
-      Series11(Chart5.AddSeries("Series11", "PVPhase")), host_(host) {
+      PVPhaseSeries(Chart5.AddSeries("Series11", "PVPhase")), host_(host) {
     SetupCharts();
 }
 
@@ -70,37 +71,37 @@ void RiderEngine::SetupCharts() {
     Chart1.SetTitle("Piston Position");
     FixedAxis(Chart1.LeftAxis, 0, 100, "Piston Position");
     FixedAxis(Chart1.RightAxis, 0, 2, pv);
-    Series1.SetLine(clRed);
-    Series2.SetLine(clBlue);
-    Series6.SetLine(clLightYellow, 3, false);
+    HotPistonSeries.SetLine(clRed);
+    ColdPistonSeries.SetLine(clBlue);
+    PhaseSeries1.SetLine(clLightYellow, 3, false);
 
     Chart2.SetTitle("Volume and Pressure");
     FixedAxis(Chart2.LeftAxis, 0, 1, "Normalized");
     Chart2.RightAxis.SetAutomatic();
     Chart2.RightAxis.Labels = false;
-    Series3.SetLine(clRed, 1, true, TVertAxis::Right);
-    Series4.SetLine(clBlue, 1, true, TVertAxis::Right);
-    LineSeries1.SetLine(clLime);
-    LineSeries2.SetLine(clBlack, 2);
-    Series5.SetLine(clBlack, 1, false);
-    Series9.SetLine(clYellow, 2, false);
+    HotVolSeries.SetLine(clRed, 1, true, TVertAxis::Right);
+    ColdVolSeries.SetLine(clBlue, 1, true, TVertAxis::Right);
+    TotalVolSeries.SetLine(clLime);
+    PressureSeries.SetLine(clBlack, 2);
+    MeanPressureSeries.SetLine(clBlack, 1, false);
+    PhaseSeries2.SetLine(clYellow, 2, false);
 
     Chart3.SetTitle("Gas Distribution");
     FixedAxis(Chart3.LeftAxis, 0, 100, "Gas \"N\" %");
     FixedAxis(Chart3.RightAxis, 0, 2, pv);
-    LineSeries5.SetLine(clRed);
-    LineSeries6.SetLine(clBlue);
-    Series7.SetLine(clYellow, 2, false);
+    NHotSeries.SetLine(clRed);
+    NColdSeries.SetLine(clBlue);
+    PhaseSeries3.SetLine(clYellow, 2, false);
 
     Chart4.SetTitle("Work");
     Chart4.LeftAxis.SetAutomatic();
     Chart4.LeftAxis.TitleCaption = "Click the Help button!";
     Chart4.LeftAxis.TitleAngle = 90;
     Chart4.RightAxis.Labels = false;
-    LineSeries9.SetLine(clRed);
-    LineSeries10.SetLine(clBlue);
-    Series8.SetLine(clYellow, 2, false);
-    Series10.SetLine(clBlack, 2);
+    HotWorkSeries.SetLine(clRed);
+    ColdWorkSeries.SetLine(clBlue);
+    PhaseSeries4.SetLine(clYellow, 2, false);
+    WorkSeries.SetLine(clBlack, 2);
 
     Chart5.SetTitle("Pressure/Volume (Click to move)");
     Chart5.Visible = false;
@@ -109,7 +110,7 @@ void RiderEngine::SetupCharts() {
     Chart5.BottomAxis.SetAutomatic();
     Chart5.RightAxis.Visible = false;
     StylePoints(PVSeries, clRed);
-    StylePoints(Series11, clLightYellow);
+    StylePoints(PVPhaseSeries, clLightYellow);
 }
 
 std::vector<TChart*> RiderEngine::Charts() {
@@ -130,24 +131,24 @@ void RiderEngine::CalcEngine(bool graph) {
     currVol = s.currVol;
     maxVol = s.maxVol;
 
-    WriteRow(0, IntToStr(RoundHalfEven(hotPos)));
-    WriteRow(1, IntToStr(RoundHalfEven(coldPos)));
-    WriteRow(3, maxVol > 0 ? RealToStr2(currVol / maxVol) : std::string());
-    WriteRow(4, IntToStr(RoundHalfEven(s.nHot)));
-    WriteRow(5, IntToStr(RoundHalfEven(s.nCold)));
-    WriteRow(2, PressureCellText(RealToStr2(s.pC), s.pC, avgPressure, currVol > 0));
+    WriteRow(HotPosn, IntToStr(RoundHalfEven(hotPos)));
+    WriteRow(ColdPosn, IntToStr(RoundHalfEven(coldPos)));
+    WriteRow(Volume, maxVol > 0 ? RealToStr2(currVol / maxVol) : std::string());
+    WriteRow(HotN, IntToStr(RoundHalfEven(s.nHot)));
+    WriteRow(ColdN, IntToStr(RoundHalfEven(s.nCold)));
+    WriteRow(Pressure, PressureCellText(RealToStr2(s.pC), s.pC, avgPressure, currVol > 0));
 
     if (!graph)
         return;
     double p = par.phase;
-    Series1.AddXY(p, hotPos);
-    Series2.AddXY(p, coldPos);
-    Series3.AddXY(p, 100 * hotVol / maxVol);
-    Series4.AddXY(p, 100 * coldVol / maxVol);
-    LineSeries1.AddXY(p, currVol / maxVol);
-    LineSeries5.AddXY(p, s.nHot);
-    LineSeries6.AddXY(p, s.nCold);
-    LineSeries2.AddXY(p, s.pC);
+    HotPistonSeries.AddXY(p, hotPos);
+    ColdPistonSeries.AddXY(p, coldPos);
+    HotVolSeries.AddXY(p, 100 * hotVol / maxVol);
+    ColdVolSeries.AddXY(p, 100 * coldVol / maxVol);
+    TotalVolSeries.AddXY(p, currVol / maxVol);
+    NHotSeries.AddXY(p, s.nHot);
+    NColdSeries.AddXY(p, s.nCold);
+    PressureSeries.AddXY(p, s.pC);
     PVSeries.AddXY(currVol / maxVol, s.pC);
 }
 
@@ -158,9 +159,9 @@ void RiderEngine::CalcButtonClick() {
     // before the previous revolution is thrown away.
     RiderParameters::Read(host_, false).Validate();
 
-    for (TLineSeries* s :
-         {&Series1, &Series2, &Series3, &Series4, &Series5, &Series10, &PVSeries, &LineSeries5,
-          &LineSeries6, &LineSeries1, &LineSeries2, &LineSeries9, &LineSeries10})
+    for (TLineSeries* s : {&HotPistonSeries, &ColdPistonSeries, &HotVolSeries, &ColdVolSeries,
+                           &MeanPressureSeries, &WorkSeries, &PVSeries, &NHotSeries, &NColdSeries,
+                           &TotalVolSeries, &PressureSeries, &HotWorkSeries, &ColdWorkSeries})
         s->Clear();
     host_.SetFieldText(Field::Phase, "0");
     for (int p = 0; p <= 360; ++p) {
@@ -169,43 +170,43 @@ void RiderEngine::CalcButtonClick() {
     }
     host_.SetFieldText(Field::Phase, "0");
 
-    const TChartValueList& pressures = LineSeries2.YValues();
+    const TChartValueList& pressures = PressureSeries.YValues();
     double totPressure = 0;
     for (int i = 0; i < pressures.Count(); ++i)
         totPressure += pressures[i];
     avgPressure = totPressure / pressures.Count();
     mvSave = pressures.MaxValue();
-    WriteRow(6, RealToStr2(mvSave));
-    for (int i = 0; i < LineSeries2.Count(); ++i)
-        LineSeries2.SetYValue(i, LineSeries2.YValues()[i] / mvSave);
+    WriteRow(MaxPressure, RealToStr2(mvSave));
+    for (int i = 0; i < PressureSeries.Count(); ++i)
+        PressureSeries.SetYValue(i, PressureSeries.YValues()[i] / mvSave);
     double ap = avgPressure / mvSave;
-    WriteRow(7, RealToStr2(avgPressure));
-    Series5.AddXY(360, ap);
-    Series5.AddXY(0, ap);
+    WriteRow(MeanPressure, RealToStr2(avgPressure));
+    MeanPressureSeries.AddXY(360, ap);
+    MeanPressureSeries.AddXY(0, ap);
 
     double tp = 0;
-    const TChartValueList& hot = Series1.YValues();
-    const TChartValueList& cold = Series2.YValues();
-    for (int i = 1; i < Series1.Count(); ++i) {
+    const TChartValueList& hot = HotPistonSeries.YValues();
+    const TChartValueList& cold = ColdPistonSeries.YValues();
+    for (int i = 1; i < HotPistonSeries.Count(); ++i) {
         double hotDelta = hot[i] - hot[i - 1];
         double coldDelta = cold[i] - cold[i - 1];
-        double pressure = LineSeries2.YValues()[i] - ap;
+        double pressure = PressureSeries.YValues()[i] - ap;
         double h = pressure * hotDelta;
-        LineSeries9.AddXY(i, h);
+        HotWorkSeries.AddXY(i, h);
         double c = pressure * coldDelta;
-        LineSeries10.AddXY(i, c);
-        Series10.AddXY(i, h + c);
+        ColdWorkSeries.AddXY(i, c);
+        WorkSeries.AddXY(i, h + c);
         tp = tp + h + c;
     }
-    tp = tp / Series1.Count();
-    WriteRow(8, RealToStr2(tp * 100));
+    tp = tp / HotPistonSeries.Count();
+    WriteRow(NetWork, RealToStr2(tp * 100));
 
-    double mv = Series10.YValues().MaxValue();
-    if (std::fabs(Series10.YValues().MinValue()) > mv)
-        mv = std::fabs(Series10.YValues().MinValue());
+    double mv = WorkSeries.YValues().MaxValue();
+    if (std::fabs(WorkSeries.YValues().MinValue()) > mv)
+        mv = std::fabs(WorkSeries.YValues().MinValue());
     // With neither piston moving the work curves are all 0; they stay so.
     if (mv > 0) {
-        for (TLineSeries* s : {&LineSeries9, &LineSeries10, &Series10}) {
+        for (TLineSeries* s : {&HotWorkSeries, &ColdWorkSeries, &WorkSeries}) {
             for (int i = 0; i < s->Count(); ++i)
                 s->SetYValue(i, s->YValues()[i] / mv);
         }
@@ -220,17 +221,17 @@ void RiderEngine::ShowEngine(Canvas& canvas) const {
 }
 
 void RiderEngine::SetGridLabels() {
-    static const char* const labels[GridRows] = {"Hot Posn",     "Cold Posn",     "Pressure",
-                                                 "Volume",       "Hot N %",       "Cold N %",
-                                                 "Max Pressure", "Mean Pressure", "Net Work"};
-    for (int row = 0; row < GridRows; ++row)
+    static const char* const labels[kGridRows] = {"Hot Posn",     "Cold Posn",     "Pressure",
+                                                  "Volume",       "Hot N %",       "Cold N %",
+                                                  "Max Pressure", "Mean Pressure", "Net Work"};
+    for (int row = 0; row < kGridRows; ++row)
         host_.SetCell(0, row, labels[row]);
 }
 
-void RiderEngine::ShowStartActions() {
+void RiderEngine::FormShow() {
     SetGridLabels();
     enable = true;
-    GoFastButtonClick();
+    SpeedButtonClick(100);
 }
 
 void RiderEngine::ParametersLoaded() {
@@ -242,9 +243,9 @@ void RiderEngine::ParametersLoaded() {
     SetPhaseOffsetTBPosition(StrToInt(host_.FieldText(Field::PhaseOffset)));
 }
 
-void RiderEngine::Go(int interval) {
+void RiderEngine::SpeedButtonClick(int interval) {
     CalcButtonClick();
-    timer1Interval = interval;
+    timerInterval = interval;
     animate = true;
 }
 
@@ -261,7 +262,7 @@ std::pair<double, double> RiderEngine::WorkAxisRange() const {
     // or it would keep the range of every earlier revolution.
     bool any = false;
     double lo = 0, hi = 0;
-    for (const TLineSeries* s : {&LineSeries9, &LineSeries10, &Series10}) {
+    for (const TLineSeries* s : {&HotWorkSeries, &ColdWorkSeries, &WorkSeries}) {
         if (s->Count() == 0)
             continue;
         double sMin = s->YValues().MinValue(), sMax = s->YValues().MaxValue();
@@ -275,15 +276,15 @@ std::pair<double, double> RiderEngine::WorkAxisRange() const {
 }
 
 void RiderEngine::MoveMarkers(double theta) {
-    Series6.SetVerticalLine(theta, 0, 100);
-    Series7.SetVerticalLine(theta, 0, 100);
+    PhaseSeries1.SetVerticalLine(theta, 0, 100);
+    PhaseSeries3.SetVerticalLine(theta, 0, 100);
     auto [lo, hi] = WorkAxisRange();
-    Series8.SetVerticalLine(theta, hi, lo);
-    Series9.SetVerticalLine(theta, 0, 100);
-    Series11.Clear();
-    int r = LineSeries1.XValues().Locate(theta);
-    if (r >= 0 && r < LineSeries2.Count())
-        Series11.AddXY(LineSeries1.YValues()[r], LineSeries2.YValues()[r] * mvSave);
+    PhaseSeries4.SetVerticalLine(theta, hi, lo);
+    PhaseSeries2.SetVerticalLine(theta, 0, 100);
+    PVPhaseSeries.Clear();
+    int r = TotalVolSeries.XValues().Locate(theta);
+    if (r >= 0 && r < PressureSeries.Count())
+        PVPhaseSeries.AddXY(TotalVolSeries.YValues()[r], PressureSeries.YValues()[r] * mvSave);
 }
 
 void RiderEngine::PhaseChange() {
@@ -330,7 +331,8 @@ void RiderEngine::GraphTimerTimer() {
     host_.RedrawPicture();
 }
 
-void RiderEngine::Chart1ClickBackground(int x, int plotLeft, int plotRight) {
+void RiderEngine::Chart1ClickBackground(const TChart&, double x, double plotLeft,
+                                        double plotRight) {
     animate = false;
     // A plot area without width has no angle to land on.
     if (plotRight == plotLeft)

@@ -26,8 +26,8 @@ namespace kelvane {
 // - Picture: the engine never draws by itself. Wherever the picture must be
 //   redrawn it calls host.RedrawPicture(); the window answers by calling
 //   ShowEngine on its 255x167 picture canvas and showing the result.
-// - Timer1 runs all the time; its interval is timer1Interval, which the speed
-//   buttons change (read it after GoFast/GoMedium/GoSlowButtonClick). Each
+// - Timer1 runs all the time; its interval is timerInterval, which the speed
+//   buttons change (read it after SpeedButtonClick). Each
 //   tick calls Timer1Timer, which does nothing unless animate is set.
 // - GraphTimer is a one-shot 250 ms timer that is not restarted while armed.
 //   The engine arms it itself (ArmGraphTimer) and calls onGraphTimerArmed only
@@ -42,7 +42,7 @@ namespace kelvane {
 // - Chart clicks on the background of Chart1..Chart4: Chart1ClickBackground
 //   with the click x and the plot area's left and right edges in pixels.
 // - Showing: after loading the parameters and calling ParametersLoaded, the
-//   window calls ShowStartActions (labels, enable, the "&Fast" action).
+//   window calls FormShow (labels, enable, the "&Fast" action).
 // Invalid parameters raise EConvertError (a text that is not a whole number) or
 // ERiderParameterError (see RiderParameters::Validate); both leave the previous
 // results in place. Raised exceptions are for the window's error report.
@@ -67,7 +67,7 @@ class RiderEngine {
     bool animate = false;   // the animation timer turns the crank
     bool animating = false; // a tick is in progress
 
-    int timer1Interval = 100; // ms
+    int timerInterval = 100; // ms
     static constexpr int GraphTimerInterval = 250;
     bool graphTimerArmed = false;
     std::function<void()> onGraphTimerArmed;
@@ -88,28 +88,40 @@ class RiderEngine {
     TChart Chart3{"Chart3"};
     TChart Chart4{"Chart4"};
     TChart Chart5{"Chart5"};
-    TLineSeries& Series1;
-    TLineSeries& Series2;
-    TLineSeries& Series6;
-    TLineSeries& Series3;
-    TLineSeries& Series4;
-    TLineSeries& LineSeries1;
-    TLineSeries& LineSeries2;
-    TLineSeries& Series5;
-    TLineSeries& Series9;
-    TLineSeries& LineSeries5;
-    TLineSeries& LineSeries6;
-    TLineSeries& Series7;
-    TLineSeries& LineSeries9;
-    TLineSeries& LineSeries10;
-    TLineSeries& Series8;
-    TLineSeries& Series10;
+    TLineSeries& HotPistonSeries;
+    TLineSeries& ColdPistonSeries;
+    TLineSeries& PhaseSeries1;
+    TLineSeries& HotVolSeries;
+    TLineSeries& ColdVolSeries;
+    TLineSeries& TotalVolSeries;
+    TLineSeries& PressureSeries;
+    TLineSeries& MeanPressureSeries;
+    TLineSeries& PhaseSeries2;
+    TLineSeries& NHotSeries;
+    TLineSeries& NColdSeries;
+    TLineSeries& PhaseSeries3;
+    TLineSeries& HotWorkSeries;
+    TLineSeries& ColdWorkSeries;
+    TLineSeries& PhaseSeries4;
+    TLineSeries& WorkSeries;
     TLineSeries& PVSeries;
-    TLineSeries& Series11;
+    TLineSeries& PVPhaseSeries;
 
-    static constexpr int GridRows = 9;
-    static constexpr int PictureWidth = 255;
-    static constexpr int PictureHeight = 167;
+    // The rows of the statistics grid.
+    enum RiderRow {
+        HotPosn,
+        ColdPosn,
+        Pressure,
+        Volume,
+        HotN,
+        ColdN,
+        MaxPressure,
+        MeanPressure,
+        NetWork,
+        kGridRows
+    };
+    static constexpr int kPictureWidth = 255;
+    static constexpr int kPictureHeight = 167;
 
     // The model at the crank angle in "Phase": fields and grid rows 0 to 5, and
     // with graph one point on each of the nine result series.
@@ -122,15 +134,14 @@ class RiderEngine {
     // Column 0 of the statistics grid.
     void SetGridLabels();
     // The end of showing the window: labels, enable, then the "&Fast" action.
-    void ShowStartActions();
+    void FormShow();
     // After the parameter texts were loaded (settings file or Load button):
     // brings the stroke limits into range, then moves the track bars to the
     // loaded temperature and offset (which may run their handlers).
     void ParametersLoaded();
 
-    void GoFastButtonClick() { Go(100); }
-    void GoMediumButtonClick() { Go(200); }
-    void GoSlowButtonClick() { Go(300); }
+    // "&Fast" (100 ms), "&Medium" (200) and "Slow" (300): analysis, interval, animate.
+    void SpeedButtonClick(int intervalMs);
     void StopButtonClick() { animate = false; }
 
     // An edit box's text changed.
@@ -142,7 +153,7 @@ class RiderEngine {
     bool ArmGraphTimer();
     void GraphTimerTimer();
     // A click at x on a chart whose plot area spans plotLeft to plotRight.
-    void Chart1ClickBackground(int x, int plotLeft, int plotRight);
+    void Chart1ClickBackground(const TChart& chart, double x, double plotLeft, double plotRight);
 
     // Runs before every up-down step: the dynamic stroke limits, then the
     // delayed (and, while animating, the immediate) recalculation.
@@ -160,13 +171,12 @@ class RiderEngine {
     std::vector<TChart*> Charts();
 
   private:
-    void Go(int interval);
     void SetupCharts();
     // Steps 2 to 6 of the phase change: every marker to the angle.
     void MoveMarkers(double theta);
     // The current bounds of Chart4's left axis, for its marker.
     std::pair<double, double> WorkAxisRange() const;
-    void WriteRow(int row, const std::string& text) { host_.SetCell(1, row, text); }
+    void WriteRow(RiderRow row, const std::string& text) { host_.SetCell(1, row, text); }
 
     EngineHost& host_;
 };

@@ -16,7 +16,7 @@ namespace kelvane {
 
 namespace {
 
-const char* const kGridLabels[RingbomEngine::RowCount] = {
+const char* const kGridLabels[RingbomEngine::kGridRows] = {
     "Disp Posn",     "Piston Posn",   "Pressure",  "Volume",     "Hot/Cold N %", "Max Pressure",
     "Mean Pressure", "Curr Pressure", "Vol Ratio", "Temp Ratio", "Th Piston Th", "Net Work"};
 
@@ -37,8 +37,8 @@ RingbomEngine::RingbomEngine(EngineHost& host)
       MeanWorkSeries(record.MeanWorkSeries), PVSeries(record.PVSeries),
       PVPhaseSeries(record.PVPhaseSeries), host_(host) {}
 
-void RingbomEngine::WriteGridLabels() {
-    for (int row = 0; row < RowCount; ++row)
+void RingbomEngine::SetGridLabels() {
+    for (int row = 0; row < kGridRows; ++row)
         host_.SetCell(0, row, kGridLabels[row]);
 }
 
@@ -196,7 +196,7 @@ void RingbomEngine::StripChartCBClick() {
 // ---------------------------------------------------------------- window handlers
 
 void RingbomEngine::FormShow() {
-    WriteGridLabels();
+    SetGridLabels();
     ClearGraphs();
     enable = true;
     ClearButtonClick();

@@ -34,8 +34,8 @@ namespace kelvane {
 //    AllDataCB are the fields PauseButtonCaption and stripControlsEnabled.
 class RingbomEngine {
   public:
-    static constexpr int kDefaultPictureWidth = 182;
-    static constexpr int kDefaultPictureHeight = 183;
+    static constexpr int kPictureWidth = 182;
+    static constexpr int kPictureHeight = 183;
 
     // The rows of the results grid; column 0 holds their labels.
     enum RingbomRow {
@@ -51,7 +51,7 @@ class RingbomEngine {
         TempRatio,
         ThPistonTh,
         NetWork,
-        RowCount
+        kGridRows
     };
 
     struct StepTimer {
@@ -95,7 +95,7 @@ class RingbomEngine {
     // Draws the engine picture; nothing while enable is false.
     void ShowEngine(Canvas& canvas) const;
     // Writes the row labels into column 0 of the grid.
-    void WriteGridLabels();
+    void SetGridLabels();
 
     // Run control.
     void AnimateTimerTimer();

@@ -121,7 +121,7 @@ TEST_F(GammaWindow, KeysAndButtons) {
     EXPECT_EQ(showPV->text(), "Show PV");
     EXPECT_FALSE(form->Chart(5)->isVisible());
 
-    form->GoButtonClick(300);
+    form->SpeedButtonClick(300);
     EXPECT_EQ(form->Timer1->interval(), 300);
     EXPECT_TRUE(form->Engine().animate);
 

@@ -72,7 +72,7 @@ TEST_F(RiderWindow, OpensWithTheDefaultsAnimatingFast) {
     EXPECT_EQ(form->Grid()->item(0, 0)->text(), "Hot Posn");
     EXPECT_EQ(form->Grid()->item(8, 0)->text(), "Net Work");
     EXPECT_FALSE(Cell(8).empty());
-    EXPECT_EQ(Engine().LineSeries2.Count(), 361);
+    EXPECT_EQ(Engine().PressureSeries.Count(), 361);
     EXPECT_EQ(Engine().PVSeries.Count(), 361);
     EXPECT_FALSE(form->Picture()->pixmap().isNull());
     EXPECT_EQ(form->Picture()->size(), QSize(255, 167));
@@ -135,23 +135,23 @@ TEST_F(RiderWindow, UpDownsStepWithinTheirLimits) {
 
 TEST_F(RiderWindow, PressesWhileStoppedGiveOneDelayedAnalysis) {
     ShowStopped();
-    Engine().LineSeries2.Clear();
+    Engine().PressureSeries.Clear();
     Press("UpDown8", true);
     EXPECT_EQ(Text(Field::ColdTemp), "110"); // shown at once
-    EXPECT_EQ(Engine().LineSeries2.Count(), 0);
+    EXPECT_EQ(Engine().PressureSeries.Count(), 0);
     EXPECT_TRUE(form->GraphTimer->isActive());
     // Further presses while armed do not start the timer again.
     form->GraphTimer->stop();
     Press("UpDown8", true, 2);
     EXPECT_FALSE(form->GraphTimer->isActive());
-    EXPECT_EQ(Engine().LineSeries2.Count(), 0);
+    EXPECT_EQ(Engine().PressureSeries.Count(), 0);
 
     Press("UpDown6", true, 3); // the crank angle survives the analysis
     form->GraphTimerTimer();
-    EXPECT_EQ(Engine().LineSeries2.Count(), 361);
+    EXPECT_EQ(Engine().PressureSeries.Count(), 361);
     EXPECT_FALSE(Engine().graphTimerArmed);
     EXPECT_EQ(Text(Field::Phase), "30");
-    EXPECT_EQ(Engine().Series6.XValues()[0], 30);
+    EXPECT_EQ(Engine().PhaseSeries1.XValues()[0], 30);
     // The delayed analysis saw the values after every step.
     std::string net = Cell(8), maxPressure = Cell(6);
     QTest::mouseClick(form->CalcButton, Qt::LeftButton);
@@ -164,9 +164,9 @@ TEST_F(RiderWindow, PressesWhileStoppedGiveOneDelayedAnalysis) {
 TEST_F(RiderWindow, PressWhileAnimatingAnalysesAtOnceAndAgainLater) {
     Show();
     form->GraphTimerTimer();
-    Engine().LineSeries2.Clear();
+    Engine().PressureSeries.Clear();
     Press("UpDown2", true);
-    EXPECT_EQ(Engine().LineSeries2.Count(), 361);
+    EXPECT_EQ(Engine().PressureSeries.Count(), 361);
     EXPECT_TRUE(form->GraphTimer->isActive());
     EXPECT_EQ(Text(Field::HotStrokeMax), "55");
 }
@@ -214,10 +214,10 @@ TEST_F(RiderWindow, LoadedValuesBeyondTheTrackBarsComeBackAtTheirEnds) {
 
 TEST_F(RiderWindow, EnterDoesNothingAndEscapeHidesOnlyFromTheEditBoxes) {
     ShowStopped();
-    Engine().LineSeries2.Clear();
+    Engine().PressureSeries.Clear();
     QTest::keyClick(form->Host().Edit(Field::HotTemp), Qt::Key_Return);
     QTest::keyClick(form->Host().Edit(Field::Phase), Qt::Key_Enter);
-    EXPECT_EQ(Engine().LineSeries2.Count(), 0);
+    EXPECT_EQ(Engine().PressureSeries.Count(), 0);
     EXPECT_TRUE(form->isVisible());
 
     QWidget* keepers[] = {form->StopButton, form->CalcButton,    form->ShowPVButton(),
@@ -231,7 +231,7 @@ TEST_F(RiderWindow, EnterDoesNothingAndEscapeHidesOnlyFromTheEditBoxes) {
         QTest::keyClick(w, Qt::Key_Return);
         EXPECT_TRUE(form->isVisible());
     }
-    EXPECT_EQ(Engine().LineSeries2.Count(), 0);
+    EXPECT_EQ(Engine().PressureSeries.Count(), 0);
 
     QTest::keyClick(form->Host().Edit(Field::ColdStrokeMax), Qt::Key_Escape);
     EXPECT_FALSE(form->isVisible());
@@ -250,7 +250,7 @@ TEST_F(RiderWindow, ChartClicksStopTheCrankAndSetTheAngle) {
     };
     EXPECT_EQ(clickAt(0.5), "180");
     EXPECT_FALSE(Engine().animate);
-    EXPECT_EQ(Engine().Series7.XValues()[0], 180);
+    EXPECT_EQ(Engine().PhaseSeries3.XValues()[0], 180);
     EXPECT_EQ(Cell(0), IntToStr(RoundHalfEven(Engine().hotPos)));
     EXPECT_EQ(clickAt(-0.05), "0");
     EXPECT_EQ(clickAt(1.05), "360");
@@ -266,7 +266,7 @@ TEST_F(RiderWindow, AnimationTicksTurnTheCrankByTen) {
     EXPECT_EQ(Text(Field::Phase), "360");
     form->Timer1Timer();
     EXPECT_EQ(Text(Field::Phase), "10");
-    EXPECT_EQ(Engine().Series9.XValues()[0], 10);
+    EXPECT_EQ(Engine().PhaseSeries2.XValues()[0], 10);
     QTest::mouseClick(form->GoSlowButton, Qt::LeftButton);
     EXPECT_EQ(form->Timer1->interval(), 300);
     EXPECT_EQ(Text(Field::Phase), "0");
@@ -281,7 +281,7 @@ TEST_F(RiderWindow, RefusedStrokeFromAParameterFileIsReportedAndKeepsTheResults)
     std::vector<std::string> before;
     for (int row = 0; row < 9; ++row)
         before.push_back(Cell(row));
-    double firstPressure = Engine().LineSeries2.YValues()[0];
+    double firstPressure = Engine().PressureSeries.YValues()[0];
 
     std::string par = env.Folder() + "short.PAR";
     form->WriteIniFile(par);
@@ -294,8 +294,8 @@ TEST_F(RiderWindow, RefusedStrokeFromAParameterFileIsReportedAndKeepsTheResults)
     EXPECT_EQ(Text(Field::HotStrokeMax), "0");
     for (int row = 0; row < 9; ++row)
         EXPECT_EQ(Cell(row), before[row]) << row;
-    ASSERT_EQ(Engine().LineSeries2.Count(), 361);
-    EXPECT_EQ(Engine().LineSeries2.YValues()[0], firstPressure);
+    ASSERT_EQ(Engine().PressureSeries.Count(), 361);
+    EXPECT_EQ(Engine().PressureSeries.YValues()[0], firstPressure);
     // Reported once: the animation does not report it again at every tick.
     form->Timer1Timer();
     form->Timer1Timer();
@@ -335,9 +335,9 @@ TEST_F(RiderWindow, PressureVolumeChartAndItsMarker) {
                       QPoint((r.left() + r.right() + 1) / 2, r.top() + 5));
     ASSERT_EQ(Text(Field::Phase), "180");
     const RiderEngine& e = Engine();
-    ASSERT_EQ(e.Series11.Count(), 1);
-    EXPECT_EQ(e.Series11.XValues()[0], e.LineSeries1.YValues()[180]);
-    EXPECT_DOUBLE_EQ(e.Series11.YValues()[0], e.LineSeries2.YValues()[180] * e.mvSave);
+    ASSERT_EQ(e.PVPhaseSeries.Count(), 1);
+    EXPECT_EQ(e.PVPhaseSeries.XValues()[0], e.TotalVolSeries.YValues()[180]);
+    EXPECT_DOUBLE_EQ(e.PVPhaseSeries.YValues()[0], e.PressureSeries.YValues()[180] * e.mvSave);
     AppTestEnvironment::Snapshot(*form, "rider-window-pv");
 }
 

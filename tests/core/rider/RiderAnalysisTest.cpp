@@ -44,34 +44,35 @@ TEST(RiderAnalysis, SeriesAfterARevolution) {
     RiderRig t;
     RiderEngine& e = t.engine;
     e.CalcButtonClick();
-    for (TLineSeries* s : {&e.Series1, &e.Series2, &e.Series3, &e.Series4, &e.LineSeries1,
-                           &e.LineSeries5, &e.LineSeries6, &e.LineSeries2, &e.PVSeries})
+    for (TLineSeries* s :
+         {&e.HotPistonSeries, &e.ColdPistonSeries, &e.HotVolSeries, &e.ColdVolSeries,
+          &e.TotalVolSeries, &e.NHotSeries, &e.NColdSeries, &e.PressureSeries, &e.PVSeries})
         EXPECT_EQ(s->Count(), 361) << s->Name;
-    for (TLineSeries* s : {&e.LineSeries9, &e.LineSeries10, &e.Series10}) {
+    for (TLineSeries* s : {&e.HotWorkSeries, &e.ColdWorkSeries, &e.WorkSeries}) {
         EXPECT_EQ(s->Count(), 360) << s->Name;
         EXPECT_EQ(s->XValues()[0], 1) << s->Name;
     }
     EXPECT_EQ(t.host.FieldText(Field::Phase), "0");
 
     // Normalised pressure peaks at exactly 1; the PV diagram keeps raw values.
-    EXPECT_EQ(e.LineSeries2.YValues().MaxValue(), 1);
+    EXPECT_EQ(e.PressureSeries.YValues().MaxValue(), 1);
     EXPECT_EQ(e.PVSeries.YValues().MaxValue(), e.mvSave);
     EXPECT_NEAR(e.mvSave, 14.06, 5e-3);
-    int i180 = e.LineSeries1.XValues().Locate(180);
-    EXPECT_NEAR(e.LineSeries2.YValues()[i180] * e.mvSave, 12.4917, 5e-5);
+    int i180 = e.TotalVolSeries.XValues().Locate(180);
+    EXPECT_NEAR(e.PressureSeries.YValues()[i180] * e.mvSave, 12.4917, 5e-5);
 
     // "Sum" is scaled to a largest magnitude of exactly 1.
-    double mv = std::max(e.Series10.YValues().MaxValue(), -e.Series10.YValues().MinValue());
+    double mv = std::max(e.WorkSeries.YValues().MaxValue(), -e.WorkSeries.YValues().MinValue());
     EXPECT_EQ(mv, 1);
-    for (int i = 0; i < e.Series10.Count(); ++i)
-        EXPECT_NEAR(e.Series10.YValues()[i],
-                    e.LineSeries9.YValues()[i] + e.LineSeries10.YValues()[i], 1e-12);
+    for (int i = 0; i < e.WorkSeries.Count(); ++i)
+        EXPECT_NEAR(e.WorkSeries.YValues()[i],
+                    e.HotWorkSeries.YValues()[i] + e.ColdWorkSeries.YValues()[i], 1e-12);
 
-    ASSERT_EQ(e.Series5.Count(), 2);
-    EXPECT_EQ(e.Series5.XValues()[0], 0);
-    EXPECT_EQ(e.Series5.XValues()[1], 360);
-    EXPECT_DOUBLE_EQ(e.Series5.YValues()[0], e.avgPressure / e.mvSave);
-    EXPECT_EQ(e.Series5.YValues()[0], e.Series5.YValues()[1]);
+    ASSERT_EQ(e.MeanPressureSeries.Count(), 2);
+    EXPECT_EQ(e.MeanPressureSeries.XValues()[0], 0);
+    EXPECT_EQ(e.MeanPressureSeries.XValues()[1], 360);
+    EXPECT_DOUBLE_EQ(e.MeanPressureSeries.YValues()[0], e.avgPressure / e.mvSave);
+    EXPECT_EQ(e.MeanPressureSeries.YValues()[0], e.MeanPressureSeries.YValues()[1]);
 }
 
 TEST(RiderAnalysis, NetWorkSumsThreeHundredSixtyStepsOverThreeHundredSixtyOne) {
@@ -123,7 +124,7 @@ TEST(RiderAnalysis, NothingBeforeTheWindowIsReady) {
     RiderRig t;
     t.engine.enable = false;
     t.engine.CalcButtonClick();
-    EXPECT_EQ(t.engine.Series1.Revision(), 0u);
+    EXPECT_EQ(t.engine.HotPistonSeries.Revision(), 0u);
     EXPECT_EQ(t.Row(6), "");
     EXPECT_EQ(t.host.redraws, 0);
 }
@@ -143,10 +144,10 @@ TEST(RiderAnalysis, StillPistonsGiveFlatWorkCurvesWithoutNaN) {
                     << s.Name;
         }
     }
-    EXPECT_EQ(t.engine.Series10.YValues().MaxValue(), 0);
-    EXPECT_EQ(t.engine.Series10.YValues().MinValue(), 0);
+    EXPECT_EQ(t.engine.WorkSeries.YValues().MaxValue(), 0);
+    EXPECT_EQ(t.engine.WorkSeries.YValues().MinValue(), 0);
     EXPECT_EQ(t.Row(8), "0.00");
-    EXPECT_EQ(t.engine.LineSeries2.YValues().MinValue(), 1);
+    EXPECT_EQ(t.engine.PressureSeries.YValues().MinValue(), 1);
 }
 
 TEST(RiderAnalysis, WhenStoppedEveryAngleIsShownAndRowsEndAtZero) {
@@ -164,7 +165,7 @@ TEST(RiderAnalysis, WhileAnimatingRowsShowTheLastAngleOfTheSweep) {
     t.engine.CalcButtonClick();
     EXPECT_EQ(t.host.redraws, 0);
     EXPECT_EQ(t.Row(0), "27"); // sin of 360 degrees lies just below 0
-    EXPECT_EQ(t.engine.Series6.XValues()[0], 0);
+    EXPECT_EQ(t.engine.PhaseSeries1.XValues()[0], 0);
 }
 
 } // namespace

@@ -118,11 +118,11 @@ TEST(RiderGrid, ChartOutputOnlyWhenAsked) {
             EXPECT_EQ(c->Series(i).Revision(), 0u) << c->Series(i).Name;
     }
     t.engine.CalcEngine(true);
-    EXPECT_EQ(t.engine.Series1.Count(), 1);
-    EXPECT_DOUBLE_EQ(t.engine.Series3.YValues()[0], 100 * 5000.0 / 15000);
+    EXPECT_EQ(t.engine.HotPistonSeries.Count(), 1);
+    EXPECT_DOUBLE_EQ(t.engine.HotVolSeries.YValues()[0], 100 * 5000.0 / 15000);
     EXPECT_NEAR(t.engine.PVSeries.XValues()[0], 0.6833, 5e-5);
     EXPECT_NEAR(t.engine.PVSeries.YValues()[0], 3.5388, 5e-5);
-    EXPECT_EQ(t.engine.Series6.Count(), 0); // markers belong to the phase handling
+    EXPECT_EQ(t.engine.PhaseSeries1.Count(), 0); // markers belong to the phase handling
 }
 
 struct UpDownCase {
@@ -167,7 +167,7 @@ TEST_P(RiderBadParameters, AreRefusedWithAMessageAndKeepThePreviousResults) {
     RiderRig t;
     t.engine.CalcButtonClick();
     std::vector<std::vector<std::string>> grid = t.host.grid;
-    std::uint64_t rev = t.engine.LineSeries2.Revision();
+    std::uint64_t rev = t.engine.PressureSeries.Revision();
     double hotPos = t.engine.hotPos, avg = t.engine.avgPressure;
     int redraws = t.host.redraws;
 
@@ -181,7 +181,7 @@ TEST_P(RiderBadParameters, AreRefusedWithAMessageAndKeepThePreviousResults) {
     EXPECT_THROW(t.engine.CalcEngine(false), ERiderParameterError);
     EXPECT_THROW(t.engine.PhaseChange(), ERiderParameterError);
     EXPECT_EQ(t.host.grid, grid);
-    EXPECT_EQ(t.engine.LineSeries2.Revision(), rev);
+    EXPECT_EQ(t.engine.PressureSeries.Revision(), rev);
     EXPECT_EQ(t.engine.hotPos, hotPos);
     EXPECT_EQ(t.engine.avgPressure, avg);
     EXPECT_EQ(t.host.redraws, redraws);
@@ -202,7 +202,7 @@ TEST(RiderBadParameters, TheColdestTemperatureAboveAbsoluteZeroIsAccepted) {
     t.Put(Field::HotTemp, "-470");
     t.Put(Field::ColdTemp, "-470");
     EXPECT_NO_THROW(t.engine.CalcButtonClick());
-    EXPECT_EQ(t.engine.LineSeries2.YValues().MaxValue(), 1);
+    EXPECT_EQ(t.engine.PressureSeries.YValues().MaxValue(), 1);
 }
 
 TEST(RiderBadParameters, TextThatIsNotAWholeNumberKeepsTheRevolution) {
@@ -210,7 +210,7 @@ TEST(RiderBadParameters, TextThatIsNotAWholeNumberKeepsTheRevolution) {
     t.engine.CalcButtonClick();
     t.Put(Field::ColdTemp, "12.5");
     EXPECT_THROW(t.engine.CalcButtonClick(), EConvertError);
-    EXPECT_EQ(t.engine.Series1.Count(), 361);
+    EXPECT_EQ(t.engine.HotPistonSeries.Count(), 361);
     EXPECT_EQ(t.Row(8), "-1.78");
 }
 

@@ -13,7 +13,7 @@ constexpr TColor kOld = 0x123456;
 RasterCanvas Draw(RiderRig& t, const char* phase) {
     t.Put(Field::Phase, phase);
     t.engine.CalcEngine(false);
-    RasterCanvas canvas(RiderEngine::PictureWidth, RiderEngine::PictureHeight, kOld);
+    RasterCanvas canvas(RiderEngine::kPictureWidth, RiderEngine::kPictureHeight, kOld);
     t.engine.ShowEngine(canvas);
     return canvas;
 }

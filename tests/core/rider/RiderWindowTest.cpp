@@ -34,26 +34,29 @@ TEST(RiderWindow, PhaseMarkersFollowTheAngle) {
     RiderEngine& e = t.engine;
     e.CalcButtonClick();
     t.host.SetFieldText(Field::Phase, "120");
-    for (TLineSeries* s : {&e.Series6, &e.Series7, &e.Series9}) {
+    for (TLineSeries* s : {&e.PhaseSeries1, &e.PhaseSeries3, &e.PhaseSeries2}) {
         ASSERT_EQ(s->Count(), 2);
         EXPECT_EQ(s->XValues()[0], 120);
         EXPECT_EQ(s->YValues().MinValue(), 0);
         EXPECT_EQ(s->YValues().MaxValue(), 100);
     }
     // The work marker spans the work curves.
-    double lo = std::min({e.LineSeries9.YValues().MinValue(), e.LineSeries10.YValues().MinValue(),
-                          e.Series10.YValues().MinValue()});
-    double hi = std::max({e.LineSeries9.YValues().MaxValue(), e.LineSeries10.YValues().MaxValue(),
-                          e.Series10.YValues().MaxValue()});
-    EXPECT_EQ(e.Series8.YValues().MinValue(), lo);
-    EXPECT_EQ(e.Series8.YValues().MaxValue(), hi);
+    double lo =
+        std::min({e.HotWorkSeries.YValues().MinValue(), e.ColdWorkSeries.YValues().MinValue(),
+                  e.WorkSeries.YValues().MinValue()});
+    double hi =
+        std::max({e.HotWorkSeries.YValues().MaxValue(), e.ColdWorkSeries.YValues().MaxValue(),
+                  e.WorkSeries.YValues().MaxValue()});
+    EXPECT_EQ(e.PhaseSeries4.YValues().MinValue(), lo);
+    EXPECT_EQ(e.PhaseSeries4.YValues().MaxValue(), hi);
     // The pressure-volume marker lies on the diagram.
-    ASSERT_EQ(e.Series11.Count(), 1);
-    int r = e.LineSeries1.XValues().Locate(120);
-    EXPECT_EQ(e.Series11.XValues()[0],
-              e.PVSeries.XValues()[e.PVSeries.XValues().Locate(e.LineSeries1.YValues()[r])]);
-    EXPECT_NEAR(e.Series11.YValues()[0],
-                e.PVSeries.YValues()[e.PVSeries.XValues().Locate(e.Series11.XValues()[0])], 1e-12);
+    ASSERT_EQ(e.PVPhaseSeries.Count(), 1);
+    int r = e.TotalVolSeries.XValues().Locate(120);
+    EXPECT_EQ(e.PVPhaseSeries.XValues()[0],
+              e.PVSeries.XValues()[e.PVSeries.XValues().Locate(e.TotalVolSeries.YValues()[r])]);
+    EXPECT_NEAR(e.PVPhaseSeries.YValues()[0],
+                e.PVSeries.YValues()[e.PVSeries.XValues().Locate(e.PVPhaseSeries.XValues()[0])],
+                1e-12);
     // Stopped: the engine is recomputed and redrawn at the new angle.
     EXPECT_EQ(t.Row(0), "47"); // 5 + 45 (sin 120 + 1) / 2 = 46.99
 }
@@ -62,18 +65,18 @@ TEST(RiderWindow, MarkersAreOnTheNewCurvesRightAfterAnAnalysis) {
     RiderRig t;
     RiderEngine& e = t.engine;
     e.CalcButtonClick();
-    ASSERT_EQ(e.Series11.Count(), 1);
-    EXPECT_DOUBLE_EQ(e.Series11.XValues()[0], 0.85);
-    EXPECT_NEAR(e.Series11.YValues()[0], 2.6319, 5e-5);
-    EXPECT_LT(e.Series8.YValues().MinValue(), e.Series8.YValues().MaxValue());
+    ASSERT_EQ(e.PVPhaseSeries.Count(), 1);
+    EXPECT_DOUBLE_EQ(e.PVPhaseSeries.XValues()[0], 0.85);
+    EXPECT_NEAR(e.PVPhaseSeries.YValues()[0], 2.6319, 5e-5);
+    EXPECT_LT(e.PhaseSeries4.YValues().MinValue(), e.PhaseSeries4.YValues().MaxValue());
 }
 
 TEST(RiderWindow, AnimationTicksThroughThreeHundredSixty) {
     RiderRig t;
     RiderEngine& e = t.engine;
-    e.GoFastButtonClick();
+    e.SpeedButtonClick(100);
     EXPECT_TRUE(e.animate);
-    EXPECT_EQ(e.timer1Interval, 100);
+    EXPECT_EQ(e.timerInterval, 100);
     int redraws = t.host.redraws;
     t.Put(Field::Phase, "340");
     std::vector<std::string> seen;
@@ -82,14 +85,14 @@ TEST(RiderWindow, AnimationTicksThroughThreeHundredSixty) {
         seen.push_back(t.host.FieldText(Field::Phase));
     }
     EXPECT_EQ(seen, (std::vector<std::string>{"350", "360", "10"}));
-    EXPECT_EQ(e.Series6.XValues()[0], 10);
+    EXPECT_EQ(e.PhaseSeries1.XValues()[0], 10);
     // The grid shows the angle before the step: 360 (hot piston just below mid-stroke).
     EXPECT_EQ(t.Row(0), "27");
     EXPECT_EQ(t.host.redraws - redraws, 3);
     EXPECT_FALSE(e.animating);
 
-    e.GoSlowButtonClick();
-    EXPECT_EQ(e.timer1Interval, 300);
+    e.SpeedButtonClick(300);
+    EXPECT_EQ(e.timerInterval, 300);
     EXPECT_EQ(t.host.FieldText(Field::Phase), "0");
     e.StopButtonClick();
     e.Timer1Timer();
@@ -107,7 +110,7 @@ TEST(RiderWindow, TickIsNotReentered) {
 
 TEST(RiderWindow, TickWithABadParameterStopsTheAnimationOnce) {
     RiderRig t;
-    t.engine.GoFastButtonClick();
+    t.engine.SpeedButtonClick(100);
     t.Put(Field::ColdStrokeMax, "0");
     EXPECT_THROW(t.engine.Timer1Timer(), ERiderParameterError);
     EXPECT_FALSE(t.engine.animate);
@@ -126,7 +129,7 @@ TEST_P(RiderChartClick, SetsTheAngleAndStops) {
     RiderRig t;
     t.engine.CalcButtonClick();
     t.engine.animate = true;
-    t.engine.Chart1ClickBackground(GetParam().x + 40, 40, 1040);
+    t.engine.Chart1ClickBackground(t.engine.Chart1, GetParam().x + 40, 40, 1040);
     EXPECT_FALSE(t.engine.animate);
     EXPECT_EQ(t.host.FieldText(Field::Phase), GetParam().phase);
 }
@@ -140,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(Widths, RiderChartClick,
 TEST(RiderWindow, ClickRecomputesAtTheNewAngle) {
     RiderRig t;
     t.engine.CalcButtonClick();
-    t.engine.Chart1ClickBackground(750, 0, 1000); // 270
+    t.engine.Chart1ClickBackground(t.engine.Chart1, 750, 0, 1000); // 270
     EXPECT_EQ(t.Row(0), "5");
     EXPECT_DOUBLE_EQ(t.engine.hotPos, 5);
 }
@@ -149,7 +152,7 @@ TEST(RiderWindow, ClickOnAPlotAreaWithoutWidthOnlyStops) {
     RiderRig t;
     t.Put(Field::Phase, "30");
     t.engine.animate = true;
-    t.engine.Chart1ClickBackground(10, 10, 10);
+    t.engine.Chart1ClickBackground(t.engine.Chart1, 10, 10, 10);
     EXPECT_FALSE(t.engine.animate);
     EXPECT_EQ(t.host.FieldText(Field::Phase), "30");
 }
@@ -174,7 +177,7 @@ TEST(RiderWindow, PhaseUpDownWrapsAndRecomputesWhenStopped) {
     t.engine.CalcButtonClick();
     t.engine.UpDownClick("UpDown6", false);
     EXPECT_EQ(t.host.FieldText(Field::Phase), "350");
-    EXPECT_EQ(t.engine.Series6.XValues()[0], 350);
+    EXPECT_EQ(t.engine.PhaseSeries1.XValues()[0], 350);
     t.engine.UpDownClick("UpDown6", true);
     EXPECT_EQ(t.host.FieldText(Field::Phase), "0");
     EXPECT_EQ(t.Row(0), "28");
@@ -189,15 +192,15 @@ TEST(RiderWindow, PressesWhileStoppedGiveOneDelayedAnalysis) {
     EXPECT_EQ(t.host.FieldText(Field::HotTemp), "330"); // shown at once
     EXPECT_EQ(t.graphTimerStarts, 1);
     EXPECT_TRUE(e.graphTimerArmed);
-    EXPECT_EQ(e.Series1.Revision(), 0u); // no analysis yet
+    EXPECT_EQ(e.HotPistonSeries.Revision(), 0u); // no analysis yet
 
     t.Put(Field::Phase, "90");
     e.GraphTimerTimer();
     EXPECT_FALSE(e.graphTimerArmed);
-    EXPECT_EQ(e.Series1.Count(), 361);
+    EXPECT_EQ(e.HotPistonSeries.Count(), 361);
     EXPECT_EQ(t.host.FieldText(Field::Phase), "90"); // the angle is kept
     EXPECT_EQ(t.Row(0), "50");
-    EXPECT_EQ(e.Series6.XValues()[0], 90);
+    EXPECT_EQ(e.PhaseSeries1.XValues()[0], 90);
 
     EXPECT_TRUE(e.ArmGraphTimer());
     EXPECT_FALSE(e.ArmGraphTimer());
@@ -207,13 +210,13 @@ TEST(RiderWindow, PressesWhileStoppedGiveOneDelayedAnalysis) {
 TEST(RiderWindow, WhileAnimatingAPressAnalysesTheValuesBeforeTheStep) {
     RiderRig t;
     RiderEngine& e = t.engine;
-    e.GoFastButtonClick();
+    e.SpeedButtonClick(100);
     e.UpDownClick("UpDown2", true); // hot maximum 50 -> 55
     EXPECT_EQ(t.host.FieldText(Field::HotStrokeMax), "55");
-    EXPECT_EQ(e.Series1.YValues().MaxValue(), 50);
+    EXPECT_EQ(e.HotPistonSeries.YValues().MaxValue(), 50);
     EXPECT_TRUE(e.graphTimerArmed);
     e.GraphTimerTimer();
-    EXPECT_EQ(e.Series1.YValues().MaxValue(), 55);
+    EXPECT_EQ(e.HotPistonSeries.YValues().MaxValue(), 55);
 }
 
 TEST(RiderWindow, TrackBarsSetTheirEnds) {
@@ -239,7 +242,7 @@ TEST(RiderWindow, TrackBarsSetTheirEnds) {
 
 TEST(RiderWindow, TrackBarChangeWhileAnimatingAnalysesTheNewValue) {
     RiderRig t;
-    t.engine.GoFastButtonClick();
+    t.engine.SpeedButtonClick(100);
     t.engine.SetPhaseOffsetTBPosition(-90);
     EXPECT_EQ(t.Row(7), "6.03");
 }
@@ -247,7 +250,7 @@ TEST(RiderWindow, TrackBarChangeWhileAnimatingAnalysesTheNewValue) {
 TEST(RiderWindow, LoadingBringsStrokesIntoRangeAndMovesTheTrackBars) {
     RiderRig t;
     RiderEngine& e = t.engine;
-    e.GoFastButtonClick();
+    e.SpeedButtonClick(100);
     t.Put(Field::HotStrokeMin, "0");
     t.Put(Field::ColdStrokeMin, "0");
     t.Put(Field::ColdStrokeMax, "120");
@@ -275,10 +278,10 @@ TEST(RiderWindow, ShowingStartsTheFastAnimationWithAFreshAnalysis) {
     RiderRig t;
     t.engine.enable = false;
     t.host.grid.clear();
-    t.engine.ShowStartActions();
+    t.engine.FormShow();
     EXPECT_TRUE(t.engine.enable);
     EXPECT_TRUE(t.engine.animate);
-    EXPECT_EQ(t.engine.timer1Interval, 100);
+    EXPECT_EQ(t.engine.timerInterval, 100);
     EXPECT_EQ(t.host.Cell(0, 8), "Net Work");
     EXPECT_EQ(t.Row(8), "-1.78");
 }

@@ -17,8 +17,7 @@ RasterCanvas Draw(RingbomRig& rig, double dispPos, double pistonPos) {
     rig.Tick();
     rig.engine.model.dispPos = dispPos;
     rig.engine.model.pistonPos = pistonPos;
-    RasterCanvas canvas(RingbomEngine::kDefaultPictureWidth, RingbomEngine::kDefaultPictureHeight,
-                        kUntouched);
+    RasterCanvas canvas(RingbomEngine::kPictureWidth, RingbomEngine::kPictureHeight, kUntouched);
     rig.engine.ShowEngine(canvas);
     return canvas;
 }
