@@ -2,7 +2,7 @@
 # Debian packages the build needs, when any is missing. Sourced, not run.
 KELVANE_PACKAGES=(g++ cmake ninja-build ccache pkg-config qt6-base-dev libqt6opengl6-dev
     libqcustomplot-dev libdw-dev libgtest-dev libbenchmark-dev fonts-dejavu-core
-    clang libclang-rt-14-dev)
+    clang clang-format libclang-rt-14-dev)
 
 kelvane_install_packages() {
     local missing=()
@@ -24,11 +24,22 @@ kelvane_install_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# Configures a build folder once, and afresh whenever its flags differ from
+# the ones it was configured with (a stale cache would keep the old ones).
 kelvane_configure_and_build() {
     local dir="$1"
     shift
-    if [ ! -f "$dir/build.ninja" ]; then
+    local flags="$*"
+    local stamp="$dir/.kelvane-configure-flags"
+    if [ ! -f "$dir/build.ninja" ] || [ "$(cat "$stamp" 2>/dev/null)" != "$flags" ]; then
+        rm -rf "$dir/CMakeCache.txt" "$dir/CMakeFiles"
         cmake -S "$KELVANE_ROOT" -B "$dir" -G Ninja "$@"
+        printf '%s' "$flags" >"$stamp"
     fi
     cmake --build "$dir"
+}
+
+# Fails when a tracked C++ file is not formatted as .clang-format says.
+kelvane_check_format() {
+    (cd "$KELVANE_ROOT" && git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror)
 }

@@ -2,6 +2,9 @@
 
 #include "CliRunner.h"
 
+#include <unistd.h>
+
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -22,6 +25,17 @@ inline std::vector<std::string> Lines(const std::string& text) {
     for (std::string line; std::getline(in, line);)
         lines.push_back(line);
     return lines;
+}
+
+// A path of its own under the system's temporary folder, empty: the process
+// id and a count keep two test runs (two checkouts, say) from sharing it.
+inline std::filesystem::path ScratchPath(const std::string& name) {
+    static int count = 0;
+    auto path =
+        std::filesystem::temp_directory_path() /
+        ("kelvane-" + std::to_string(::getpid()) + "-" + std::to_string(++count) + "-" + name);
+    std::filesystem::remove_all(path);
+    return path;
 }
 
 inline Result RunCli(const std::vector<std::string>& args) {

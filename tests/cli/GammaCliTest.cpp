@@ -13,10 +13,7 @@ namespace kelvane {
 namespace {
 
 std::filesystem::path TempDir(const std::string& name) {
-    auto dir = std::filesystem::temp_directory_path() /
-               ("kelvane-gamma-" + name + "-" + std::to_string(::getpid()));
-    std::filesystem::remove_all(dir);
-    return dir;
+    return ScratchPath("gamma-" + name);
 }
 
 TEST(GammaCli, GridOfTheDefaultEngine) {

@@ -43,8 +43,7 @@ TEST(GammaSweepCli, SeriesAreTheGraphWindowsAfterASweep) {
 }
 
 TEST(GammaSweepCli, CsvWritesTheTenSeries) {
-    auto dir = std::filesystem::temp_directory_path() /
-               ("kelvane-sweep-csv-" + std::to_string(::getpid()));
+    auto dir = ScratchPath("sweep-csv");
     std::filesystem::remove_all(dir);
     Result r = RunGamma({"--sweep", "PhaseOffset", "--csv", dir.string()});
     ASSERT_EQ(r.status, 0) << r.err;

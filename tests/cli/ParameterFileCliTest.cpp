@@ -1,4 +1,4 @@
-#include "CliRunner.h"
+#include "CliTestSupport.h"
 #include "foundations/TIniFile.h"
 
 #include <gtest/gtest.h>
@@ -14,8 +14,7 @@ namespace {
 
 class ParameterFileCli : public ::testing::Test {
   protected:
-    std::filesystem::path dir =
-        std::filesystem::temp_directory_path() / ("kelvane-par-" + std::to_string(::getpid()));
+    std::filesystem::path dir = ScratchPath("par");
     void SetUp() override { std::filesystem::create_directories(dir); }
     void TearDown() override { std::filesystem::remove_all(dir); }
 

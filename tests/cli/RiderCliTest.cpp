@@ -52,7 +52,7 @@ TEST(RiderCli, SeriesPoints) {
 }
 
 TEST(RiderCli, CsvOfEverySeries) {
-    auto dir = std::filesystem::temp_directory_path() / "kelvane-rider-csv";
+    auto dir = kelvane::ScratchPath("rider-csv");
     std::filesystem::remove_all(dir);
     Result r = RunCli({"rider", "--csv", dir.string()});
     ASSERT_EQ(r.status, 0) << r.err;
@@ -72,7 +72,7 @@ TEST(RiderCli, CsvOfEverySeries) {
 }
 
 TEST(RiderCli, PictureDefaultsToTheWindowSize) {
-    auto file = std::filesystem::temp_directory_path() / "kelvane-rider.png";
+    auto file = kelvane::ScratchPath("rider.png");
     Result r = RunCli({"rider", "--picture", file.string()});
     ASSERT_EQ(r.status, 0) << r.err;
     QImage image(QString::fromStdString(file.string()));

@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(Modes, RingbomCliModes,
                                            ModeCase{"Y", 0, 0u, ""}));
 
 TEST(RingbomCli, CsvWritesEverySeriesWithAHeader) {
-    auto dir = std::filesystem::temp_directory_path() / "kelvane-ringbom-csv";
+    auto dir = kelvane::ScratchPath("ringbom-csv");
     std::filesystem::remove_all(dir);
     Result r = RunCli({"ringbom", "--set", "AllDataCB=N", "--steps", "5", "--csv", dir.string()});
     ASSERT_EQ(r.status, 0) << r.err;
@@ -76,7 +76,7 @@ TEST(RingbomCli, CsvWritesEverySeriesWithAHeader) {
 }
 
 TEST(RingbomCli, PictureHasTheDefaultSize) {
-    auto file = std::filesystem::temp_directory_path() / "kelvane-ringbom.png";
+    auto file = kelvane::ScratchPath("ringbom.png");
     Result r = RunCli({"ringbom", "--steps", "2", "--picture", file.string()});
     ASSERT_EQ(r.status, 0) << r.err;
     QImage image(QString::fromStdString(file.string()));
@@ -87,7 +87,7 @@ TEST(RingbomCli, PictureHasTheDefaultSize) {
 }
 
 TEST(RingbomCli, AtShowsTheRecordedPositionsOfAnAngle) {
-    auto file = std::filesystem::temp_directory_path() / "kelvane-ringbom-at.png";
+    auto file = kelvane::ScratchPath("ringbom-at.png");
     // 40 steps end at 195 degrees, piston below mid-stroke; 92 lands on the
     // step at 90, piston at the top of its stroke (its top edge at y = 20).
     for (auto [at, colour] : {std::pair<const char*, QColor>{nullptr, QColor(255, 255, 255)},
