@@ -2,6 +2,7 @@
 
 #include "foundations/Canvas.h"
 #include "foundations/MapHost.h"
+#include "foundations/ParameterTable.h"
 #include "foundations/TChart.h"
 
 #include <memory>
@@ -50,6 +51,30 @@ class CliEngine {
     virtual std::vector<std::string> Memo() const { return {}; }
     // Number of rows of the statistics grid.
     virtual int GridRows() const = 0;
+};
+
+// What the three companions share: an engine of type E on a map host of its
+// own field table; its picture, grid and (until a companion says otherwise)
+// its five charts.
+template <class E> class CliEngineOf : public CliEngine {
+  public:
+    explicit CliEngineOf(const ParameterTable& fields) : host_(fields) {}
+
+    MapHost& Host() override { return host_; }
+    std::vector<TChart*> Charts() override {
+        return {&engine_.Chart1, &engine_.Chart2, &engine_.Chart3, &engine_.Chart4,
+                &engine_.Chart5};
+    }
+    std::pair<int, int> DefaultPictureSize() const override {
+        return {E::kPictureWidth, E::kPictureHeight};
+    }
+    void DrawPicture(Canvas& canvas) override { engine_.ShowEngine(canvas); }
+    int GridRows() const override { return E::kGridRows; }
+    E& Engine() { return engine_; }
+
+  protected:
+    MapHost host_;
+    E engine_{host_};
 };
 
 // nullptr for an engine name the companion does not know (or not yet).

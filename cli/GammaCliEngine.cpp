@@ -6,7 +6,7 @@
 
 namespace kelvane {
 
-GammaCliEngine::GammaCliEngine() : engine_(host_) {
+GammaCliEngine::GammaCliEngine() : CliEngineOf(ParameterTable::Gamma()) {
     host_.onFieldChange = [this](Field) { engine_.PistonThrowChange(); };
     engine_.SetGridLabels();
     engine_.enable = true;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "CliEngine.h"
-#include "foundations/ParameterTable.h"
 #include "gamma/GammaEngine.h"
 #include "gamma/GammaSweep.h"
 
@@ -9,11 +8,10 @@ namespace kelvane {
 
 // The Gamma engine for the command-line companion: a shown window whose
 // animation is stopped.
-class GammaCliEngine : public CliEngine {
+class GammaCliEngine : public CliEngineOf<GammaEngine> {
   public:
     GammaCliEngine();
 
-    MapHost& Host() override { return host_; }
     void ApplyDefaults() override;
     // The Calc action with the animation stopped, `times` times.
     void Calc(int times) override;
@@ -24,19 +22,11 @@ class GammaCliEngine : public CliEngine {
     void At(int angle) override;
     // The Gamma window's charts; after a sweep, the net-work graph window's.
     std::vector<TChart*> Charts() override;
-    std::pair<int, int> DefaultPictureSize() const override {
-        return {GammaEngine::kPictureWidth, GammaEngine::kPictureHeight};
-    }
-    void DrawPicture(Canvas& canvas) override { engine_.ShowEngine(canvas); }
     std::vector<std::string> Memo() const override { return sweep_.Memo1; }
-    int GridRows() const override { return GammaEngine::kGridRows; }
 
-    GammaEngine& Engine() { return engine_; }
     GammaSweep& Sweeper() { return sweep_; }
 
   private:
-    MapHost host_{ParameterTable::Gamma()};
-    GammaEngine engine_;
     GammaSweep sweep_{engine_, host_};
     bool swept_ = false;
 };

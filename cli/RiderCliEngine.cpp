@@ -4,7 +4,7 @@
 
 namespace kelvane {
 
-RiderCliEngine::RiderCliEngine() {
+RiderCliEngine::RiderCliEngine() : CliEngineOf(ParameterTable::Rider()) {
     host_.onFieldChange = [this](Field field) { engine_.FieldChanged(field); };
 }
 

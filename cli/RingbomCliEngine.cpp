@@ -4,7 +4,7 @@
 
 namespace kelvane {
 
-RingbomCliEngine::RingbomCliEngine() {
+RingbomCliEngine::RingbomCliEngine() : CliEngineOf(ParameterTable::Ringbom()) {
     host_.onFieldChange = [this](Field) { engine_.PistonThrowChange(); };
 }
 
@@ -25,14 +25,6 @@ void RingbomCliEngine::Steps(int count) {
 
 void RingbomCliEngine::At(int angle) {
     engine_.ShowAngle(angle);
-}
-
-std::vector<TChart*> RingbomCliEngine::Charts() {
-    return {&engine_.Chart1, &engine_.Chart2, &engine_.Chart3, &engine_.Chart4, &engine_.Chart5};
-}
-
-std::pair<int, int> RingbomCliEngine::DefaultPictureSize() const {
-    return {RingbomEngine::kPictureWidth, RingbomEngine::kPictureHeight};
 }
 
 } // namespace kelvane

@@ -238,7 +238,7 @@ void GammaEngine::CalcButtonClick() {
     };
     evaluateAt(0);
     {
-        // Within a revolution only "Phase" changes (the engine writes it and
+        // Within a revolution only the crank angle changes (the engine writes it and
         // the calcing guard makes that write inert), so the other texts read
         // at the first angle hold for the rest.
         FlagGuard settled(fields_.settled);

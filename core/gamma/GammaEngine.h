@@ -20,7 +20,7 @@ namespace kelvane {
 //
 //  - Parameter fields are read through host.FieldText each time they are
 //    needed. When the user (or a slider) changes any of the nine fields, the
-//    window calls PistonThrowChange(); the engine's own writes to "Phase" go
+//    window calls PistonThrowChange(); the engine's own writes to Field::Phase go
 //    through host.SetFieldText and so reach PistonThrowChange too, where the
 //    `calcing` and `phaseChanging` guards make them inert.
 //  - Picture: wherever the engine picture must be redrawn, the engine calls
@@ -68,7 +68,7 @@ class GammaEngine {
     bool enable = false;        // model, analysis and picture may run
     bool animate = false;       // the timer turns the crank
     bool calcing = false;       // an analysis is running
-    bool phaseChanging = false; // the engine itself is writing "Phase"
+    bool phaseChanging = false; // the engine itself is writing the crank angle
     bool animating = false;     // an animation step is running
     int timerInterval = 100;    // Timer1's interval in ms
 
@@ -112,7 +112,7 @@ class GammaEngine {
         kGridRows
     };
 
-    // The engine at the crank angle in "Phase"; appends one point to each
+    // The engine at the crank angle (Field::Phase); appends one point to each
     // cycle series when graph is true. Throws EConvertError for a phase,
     // offset or temperature text that is not a whole number.
     void CalcEngine(bool graph);
@@ -134,7 +134,7 @@ class GammaEngine {
     void HotTempTBChange(int position);
     void PhaseOffsetTBChange(int position);
 
-    // Moves the phase markers to "Phase"; refreshes model and picture when not animating.
+    // Moves the phase markers to the crank angle; refreshes model and picture when not animating.
     void PhaseChange();
     // One animation step of 10 degrees.
     void Timer1Timer();

@@ -27,8 +27,4 @@ const ParameterTable& ParameterTable::Gamma() {
     return table;
 }
 
-const ParameterTable& GammaFields() {
-    return ParameterTable::Gamma();
-}
-
 } // namespace kelvane

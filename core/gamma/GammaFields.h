@@ -6,6 +6,8 @@ namespace kelvane {
 
 // The Gamma engine's fields: the eight stored parameters in settings-file
 // order, then the crank angle.
-const ParameterTable& GammaFields();
+inline const ParameterTable& GammaFields() {
+    return ParameterTable::Gamma();
+}
 
 } // namespace kelvane

@@ -123,7 +123,7 @@ class RiderEngine {
     static constexpr int kPictureWidth = 255;
     static constexpr int kPictureHeight = 167;
 
-    // The model at the crank angle in "Phase": fields and grid rows 0 to 5, and
+    // The model at the crank angle (Field::Phase): fields and grid rows 0 to 5, and
     // with graph one point on each of the nine result series.
     void CalcEngine(bool graph);
     // The "&Calc" action: a whole revolution, statistics in grid rows 6 to 8.

@@ -49,8 +49,4 @@ const ParameterTable& ParameterTable::Rider() {
     return table;
 }
 
-const ParameterTable& RiderFields() {
-    return ParameterTable::Rider();
-}
-
 } // namespace kelvane

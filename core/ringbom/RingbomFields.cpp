@@ -37,8 +37,4 @@ const ParameterTable& ParameterTable::Ringbom() {
     return table;
 }
 
-const ParameterTable& RingbomFields() {
-    return ParameterTable::Ringbom();
-}
-
 } // namespace kelvane

@@ -6,6 +6,8 @@ namespace kelvane {
 
 // The Ringbom engine's fields: the eight stored dimensions and temperatures
 // and the two check boxes in settings-file order, then the crank angle.
-const ParameterTable& RingbomFields();
+inline const ParameterTable& RingbomFields() {
+    return ParameterTable::Ringbom();
+}
 
 } // namespace kelvane

@@ -242,48 +242,5 @@ TEST(GammaSweepNoRevolution, TemperaturesAndRatiosStayFinite) {
     EXPECT_EQ(sweep.TempRatioSeries.YValues()[0], 0);
 }
 
-TEST(GammaSweepCharts, SeriesSitOnTheirChartsWithTheirColoursAndAxes) {
-    MapHost host(GammaFields());
-    GammaEngine engine(host);
-    GammaSweep sweep(engine, host);
-    struct Expected {
-        TChart& chart;
-        const char* name;
-        const char* title;
-        TColor colour;
-        TVertAxis axis;
-    };
-    const Expected expected[] = {
-        {sweep.Chart1, "WorkSeries", "Value", clBlack, TVertAxis::Left},
-        {sweep.Chart2, "MinVolSeries", "MinVol", clRed, TVertAxis::Left},
-        {sweep.Chart2, "MeanVolSeries", "MeanVol", clBlack, TVertAxis::Left},
-        {sweep.Chart2, "MaxVolSeries", "MaxVol", clBlue, TVertAxis::Left},
-        {sweep.Chart3, "MinPressureSeries", "MinPressure", clRed, TVertAxis::Left},
-        {sweep.Chart3, "MeanPressureSeries", "MeanPressure", clBlack, TVertAxis::Left},
-        {sweep.Chart3, "MaxPressureSeries", "MaxPressure", clBlue, TVertAxis::Left},
-        {sweep.Chart4, "MaxTempSeries", "MaxTemp", clRed, TVertAxis::Left},
-        {sweep.Chart4, "MinTempSeries", "MinTemp", clBlue, TVertAxis::Left},
-        {sweep.Chart4, "TempRatioSeries", "TempRatio", clBlack, TVertAxis::Right}};
-    for (const Expected& e : expected) {
-        TLineSeries* s = e.chart.FindSeries(e.name);
-        ASSERT_NE(s, nullptr) << e.name;
-        EXPECT_EQ(s->Title, e.title);
-        EXPECT_EQ(s->SeriesColor, e.colour) << e.name;
-        EXPECT_EQ(s->VertAxis, e.axis) << e.name;
-        EXPECT_EQ(s->LinePen.Width, 2) << e.name;
-    }
-    for (TChart* c : {&sweep.Chart1, &sweep.Chart2, &sweep.Chart3}) {
-        EXPECT_FALSE(c->RightAxis.Automatic);
-        EXPECT_EQ(c->RightAxis.Maximum(), 2);
-        EXPECT_FALSE(c->Legend.Visible);
-    }
-    EXPECT_TRUE(sweep.Chart4.RightAxis.AutomaticMaximum);
-    EXPECT_FALSE(sweep.Chart4.RightAxis.AutomaticMinimum);
-    EXPECT_EQ(sweep.Chart4.RightAxis.Minimum(), 0);
-    EXPECT_EQ(sweep.Chart4.RightAxis.TitleCaption, "Ratio");
-    EXPECT_EQ(sweep.Chart1.Title[0], "Positions");
-    EXPECT_EQ(sweep.Chart2.Title[0], "Positions");
-}
-
 } // namespace
 } // namespace kelvane

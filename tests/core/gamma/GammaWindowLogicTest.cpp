@@ -174,28 +174,5 @@ TEST_F(GammaWindow, SpeedButtonsAnalyseAndSetTheInterval) {
     EXPECT_FALSE(engine.animate);
 }
 
-TEST_F(GammaWindow, ChartsCarryTheirSeriesInWindowOrder) {
-    auto names = [](TChart& c) {
-        std::vector<std::string> n;
-        for (int i = 0; i < c.SeriesCount(); ++i)
-            n.push_back(c.Series(i).Name);
-        return n;
-    };
-    using V = std::vector<std::string>;
-    EXPECT_EQ(names(engine.Chart1), (V{"DisplacerSeries", "PistonSeries", "PhaseSeries1"}));
-    EXPECT_EQ(names(engine.Chart2), (V{"HotVolSeries", "ColdVolSeries", "TotalVolSeries",
-                                       "PressureSeries", "MeanPressureSeries", "PhaseSeries2"}));
-    EXPECT_EQ(names(engine.Chart3),
-              (V{"NHotSeries", "NColdSeries", "PhaseSeries3", "HotTempSeries", "ColdTempSeries"}));
-    EXPECT_EQ(names(engine.Chart4), (V{"WorkSeries", "PhaseSeries4"}));
-    EXPECT_EQ(names(engine.Chart5), (V{"PVSeries", "PhaseSeries5"}));
-    EXPECT_EQ(engine.Chart1.BottomAxis.Maximum(), 360);
-    EXPECT_EQ(engine.Chart2.LeftAxis.Maximum(), 1);
-    EXPECT_FALSE(engine.Chart5.Visible);
-    EXPECT_FALSE(engine.PVSeries.LinePen.Visible);
-    EXPECT_EQ(engine.PhaseSeries1.SeriesColor, clLightYellow);
-    EXPECT_EQ(engine.PressureSeries.LinePen.Width, 2);
-}
-
 } // namespace
 } // namespace kelvane

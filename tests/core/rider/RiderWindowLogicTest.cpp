@@ -9,26 +9,6 @@ namespace {
 
 using test::RiderRig;
 
-TEST(RiderWindow, ChartsAndSeries) {
-    RiderRig t;
-    RiderEngine& e = t.engine;
-    auto names = [](TChart& c) {
-        std::vector<std::string> n;
-        for (int i = 0; i < c.SeriesCount(); ++i)
-            n.push_back(c.Series(i).Name + ":" + c.Series(i).Title);
-        return n;
-    };
-    using V = std::vector<std::string>;
-    EXPECT_EQ(names(e.Chart1), (V{"Series1:Hot Piston", "Series2:Cold Piston", "Series6:Phase"}));
-    EXPECT_EQ(names(e.Chart2),
-              (V{"Series3:Hot Volume", "Series4:Cold Volume", "LineSeries1:Total Volume",
-                 "LineSeries2:Pressure", "Series5:Mean Pressure", "Series9:Phase"}));
-    EXPECT_EQ(names(e.Chart3), (V{"LineSeries5:N Hot", "LineSeries6:N Cold", "Series7:Phase"}));
-    EXPECT_EQ(names(e.Chart4), (V{"LineSeries9:Hot Push Rod", "LineSeries10:Cold Push Rod",
-                                  "Series8:Phase", "Series10:Sum"}));
-    EXPECT_EQ(names(e.Chart5), (V{"PVSeries:PVSeries", "Series11:PVPhase"}));
-}
-
 TEST(RiderWindow, PhaseMarkersFollowTheAngle) {
     RiderRig t;
     RiderEngine& e = t.engine;
