@@ -1,6 +1,7 @@
 #include "RiderPicture.h"
 
 #include "RiderEngine.h"
+#include "common/CutawayPicture.h"
 #include "foundations/Conversions.h"
 
 #include <algorithm>
@@ -19,9 +20,7 @@ int PixelRow(double v) {
 void RiderPicture::Draw(const RiderEngine& engine, Canvas& canvas) {
     if (!engine.enable)
         return;
-    canvas.SetPenColor(clBlack);
-    canvas.SetBrushColor(clWhite);
-    canvas.FillRect(0, 0, canvas.Width(), canvas.Height());
+    ClearPicture(canvas);
 
     static constexpr int lines[8][4] = {
         {20, 20, 120, 20},   {20, 20, 20, 130},   {120, 25, 120, 130}, {130, 20, 230, 20},
