@@ -24,64 +24,24 @@ constexpr double kInvalid = -1000.0;
 } // namespace
 
 GammaEngine::GammaEngine(EngineHost& host)
-    : DisplacerSeries(Chart1.AddSeries("DisplacerSeries", "Displacer")),
-      PistonSeries(Chart1.AddSeries("PistonSeries", "Piston")),
-      PhaseSeries1(Chart1.AddSeries("PhaseSeries1", "Phase")),
-      HotVolSeries(Chart2.AddSeries("HotVolSeries", "Hot Vol")),
-      ColdVolSeries(Chart2.AddSeries("ColdVolSeries", "Cold Vol")),
-      TotalVolSeries(Chart2.AddSeries("TotalVolSeries", "Total Vol")),
-      PressureSeries(Chart2.AddSeries("PressureSeries", "Pressure")),
-      MeanPressureSeries(Chart2.AddSeries("MeanPressureSeries", "Mean Pressure")),
-      PhaseSeries2(Chart2.AddSeries("PhaseSeries2", "Phase")),
-      NHotSeries(Chart3.AddSeries("NHotSeries", "N Hot")),
-      NColdSeries(Chart3.AddSeries("NColdSeries", "N Cold")),
-      PhaseSeries3(Chart3.AddSeries("PhaseSeries3", "Phase")),
-      HotTempSeries(Chart3.AddSeries("HotTempSeries", "\"Hot\" Temp")),
-      ColdTempSeries(Chart3.AddSeries("ColdTempSeries", "\"Cold\" Temp")),
-      WorkSeries(Chart4.AddSeries("WorkSeries", "Work")),
-      PhaseSeries4(Chart4.AddSeries("PhaseSeries4", "Phase")),
-      PVSeries(Chart5.AddSeries("PVSeries", "PVSeries")),
-      PhaseSeries5(Chart5.AddSeries("PhaseSeries5", "PhaseSeries5")), host_(host) {
+    : PhaseSeries5(Chart5.AddSeries("PhaseSeries5", "PhaseSeries5")), host_(host) {
     SetupCharts();
 }
 
 void GammaEngine::SetupCharts() {
-    TChart* angleCharts[] = {&Chart1, &Chart2, &Chart3, &Chart4};
-    for (TChart* c : angleCharts) {
-        c->BottomAxis.SetFixed(0, 360, "");
-        c->BottomAxis.Increment = 45;
+    for (TChart* c : {&Chart1, &Chart2, &Chart3, &Chart4}) {
+        c->BottomAxis.SetFixed(0, 360);
         c->Legend.Visible = true;
         c->Legend.AlignBottom = true;
         c->Legend.ShadowSize = 0;
     }
-
-    Chart1.SetTitle("(Normalized) Positions");
-    Chart1.LeftAxis.SetFixed(0, 100, "(Normalized) Positions");
-    Chart1.RightAxis.SetFixed(0, 2, "Normalized Pressure/Volume");
-    Chart1.Legend.SymbolWidth = 70;
-
-    Chart2.SetTitle("(Normalized) Volume and Pressure");
-    Chart2.LeftAxis.SetFixed(0, 1, "Normalized");
+    Chart1.LeftAxis.SetFixed(0, 100);
+    Chart1.RightAxis.SetFixed(0, 2);
+    Chart2.LeftAxis.SetFixed(0, 1);
     Chart2.RightAxis.SetAutomatic();
     Chart2.RightAxis.Labels = false;
-    Chart2.Legend.SymbolWidth = 55;
-
-    Chart3.SetTitle("Gas Temperatures and  Distribution");
-    Chart3.LeftAxis.SetFixed(0, 100, "Gas \"N\" %");
-    Chart3.RightAxis.SetFixed(0, 2, "Normalized Pressure/Volume");
-    Chart3.Legend.SymbolWidth = 25;
-
-    Chart4.SetTitle("Work");
-    Chart4.LeftAxis.SetAutomatic();
-    Chart4.LeftAxis.TitleCaption = "Click the Help button!";
-    Chart4.RightAxis.Labels = false;
-    Chart4.Legend.SymbolWidth = 95;
-
-    Chart5.SetTitle("Pressure/Volume (Click to move)");
-    Chart5.Legend.Visible = false;
-    Chart5.Visible = false;
-    Chart5.BottomAxis.SetAutomatic();
-    Chart5.LeftAxis.SetAutomatic();
+    Chart3.LeftAxis.SetFixed(0, 100);
+    Chart3.RightAxis.SetFixed(0, 2);
 
     DisplacerSeries.SetLine(clBlack, 1);
     PistonSeries.SetLine(clLime, 1);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/DisplacerCharts.h"
 #include "foundations/Canvas.h"
 #include "foundations/EngineHost.h"
 #include "foundations/FieldReader.h"
@@ -42,7 +43,7 @@ namespace kelvane {
 // Where a quotient has a zero divisor (equal end temperatures, a curve that
 // does not vary, no revolution analysed yet) the engine writes 0, so no NaN or
 // infinity reaches a series or a grid text.
-class GammaEngine {
+class GammaEngine : public DisplacerCharts {
   public:
     explicit GammaEngine(EngineHost& host);
     GammaEngine(const GammaEngine&) = delete;
@@ -72,24 +73,6 @@ class GammaEngine {
     bool animating = false;     // an animation step is running
     int timerInterval = 100;    // Timer1's interval in ms
 
-    TChart Chart1{"Chart1"}, Chart2{"Chart2"}, Chart3{"Chart3"}, Chart4{"Chart4"}, Chart5{"Chart5"};
-    TLineSeries& DisplacerSeries;
-    TLineSeries& PistonSeries;
-    TLineSeries& PhaseSeries1;
-    TLineSeries& HotVolSeries;
-    TLineSeries& ColdVolSeries;
-    TLineSeries& TotalVolSeries;
-    TLineSeries& PressureSeries;
-    TLineSeries& MeanPressureSeries;
-    TLineSeries& PhaseSeries2;
-    TLineSeries& NHotSeries;
-    TLineSeries& NColdSeries;
-    TLineSeries& PhaseSeries3;
-    TLineSeries& HotTempSeries;
-    TLineSeries& ColdTempSeries;
-    TLineSeries& WorkSeries;
-    TLineSeries& PhaseSeries4;
-    TLineSeries& PVSeries;
     TLineSeries& PhaseSeries5;
 
     static constexpr int kPictureWidth = 182;

@@ -16,72 +16,26 @@ void SetRange(TChartAxis& axis, double a, double b) {
 } // namespace
 
 RingbomRecord::RingbomRecord()
-    : DisplacerSeries(Chart1.AddSeries("DisplacerSeries", "Displacer")),
-      PistonSeries(Chart1.AddSeries("PistonSeries", "Piston")),
-      PhaseSeries1(Chart1.AddSeries("PhaseSeries1", "Phase")),
-      HotVolSeries(Chart2.AddSeries("HotVolSeries", "Hot Vol")),
-      ColdVolSeries(Chart2.AddSeries("ColdVolSeries", "Cold Vol")),
-      TotalVolSeries(Chart2.AddSeries("TotalVolSeries", "Total Vol")),
-      PressureSeries(Chart2.AddSeries("PressureSeries", "Pressure")),
-      MeanPressureSeries(Chart2.AddSeries("MeanPressureSeries", "Mean Pressure")),
-      PhaseSeries2(Chart2.AddSeries("PhaseSeries2", "Phase")),
-      HiMeanPressureSeries(Chart2.AddSeries("HiMeanPressureSeries", "Hi Mean Pressure")),
+    : HiMeanPressureSeries(Chart2.AddSeries("HiMeanPressureSeries", "Hi Mean Pressure")),
       LoMeanPressureSeries(Chart2.AddSeries("LoMeanPressureSeries", "Lo Mean Pressure")),
-      NHotSeries(Chart3.AddSeries("NHotSeries", "N Hot")),
-      NColdSeries(Chart3.AddSeries("NColdSeries", "N Cold")),
-      PhaseSeries3(Chart3.AddSeries("PhaseSeries3", "Phase")),
-      HotTempSeries(Chart3.AddSeries("HotTempSeries", "\"Hot\" Temp")),
-      ColdTempSeries(Chart3.AddSeries("ColdTempSeries", "\"Cold\" Temp")),
-      WorkSeries(Chart4.AddSeries("WorkSeries", "Work")),
-      PhaseSeries4(Chart4.AddSeries("PhaseSeries4", "Phase")),
       MeanWorkSeries(Chart4.AddSeries("MeanWorkSeries", "Mean Work")),
-      PVSeries(Chart5.AddSeries("PVSeries", "PVSeries")),
       PVPhaseSeries(Chart5.AddSeries("PVPhaseSeries", "PVPhase")) {
     SetupCharts();
 }
 
 void RingbomRecord::SetupCharts() {
-    Chart1.SetTitle("(Normalized) Positions");
+    // A little room around the 0 .. 100 % and 0 .. 1 curves.
     Chart1.LeftAxis.SetMinMax(-3, 103);
-    Chart1.LeftAxis.TitleCaption = "(Normalized) Positions";
     Chart1.RightAxis.SetMinMax(0, 2);
-    Chart1.RightAxis.TitleCaption = "Normalized Pressure/Volume";
-    Chart1.Legend.SymbolWidth = 70;
-
-    Chart2.SetTitle("(Normalized) Volume and Pressure");
     Chart2.LeftAxis.SetMinMax(-0.03, 1.03);
-    Chart2.LeftAxis.TitleCaption = "Normalized";
     Chart2.RightAxis.SetMinMax(206, 679);
-    Chart2.Legend.SymbolWidth = 55;
     Chart2.MarginLeft = 6;
     Chart2.MarginRight = 2;
     Chart2.MarginTop = 5;
-
-    Chart3.SetTitle("Gas Temperatures and  Distribution");
     Chart3.LeftAxis.SetMinMax(-3, 103);
-    Chart3.LeftAxis.TitleCaption = "Gas \"N\" %";
     Chart3.RightAxis.SetMinMax(0, 2);
-    Chart3.RightAxis.TitleCaption = "Normalized Pressure/Volume";
-    Chart3.Legend.SymbolWidth = 25;
-
-    Chart4.SetTitle("Work");
-    Chart4.LeftAxis.SetAutomatic();
-    Chart4.LeftAxis.TitleCaption = "Click the Help button!";
-    Chart4.RightAxis.Labels = false;
-    Chart4.Legend.SymbolWidth = 95;
     Chart4.MarginLeft = 6;
     Chart4.MarginTop = 5;
-
-    for (TChart* c : {&Chart1, &Chart2, &Chart3, &Chart4}) {
-        Set360Axis(*c);
-        c->BottomAxis.Increment = 45;
-    }
-
-    Chart5.SetTitle("Pressure/Volume (Click to move)");
-    Chart5.Legend.Visible = false;
-    Chart5.Visible = false;
-    Chart5.BottomAxis.SetAutomatic();
-    Chart5.LeftAxis.SetAutomatic();
 
     DisplacerSeries.SetLine(clBlack, 1);
     PistonSeries.SetLine(clLime, 2);

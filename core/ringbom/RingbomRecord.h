@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/DisplacerCharts.h"
 #include "foundations/TChart.h"
 
 #include <array>
@@ -14,7 +15,7 @@ struct RingbomModel;
 // point at its crank angle and the angle axes follow the run; in fixed-cycle
 // mode each series holds one slot per 5 degrees of one revolution, and a
 // step overwrites its slot.
-class RingbomRecord {
+class RingbomRecord : public DisplacerCharts {
   public:
     // The strip-chart record keeps at most this many steps per series, so that a
     // long run neither slows down nor grows without bound. 100 000 steps are
@@ -29,13 +30,11 @@ class RingbomRecord {
     RingbomRecord(const RingbomRecord&) = delete;
     RingbomRecord& operator=(const RingbomRecord&) = delete;
 
-    TChart Chart1{"Chart1"}, Chart2{"Chart2"}, Chart3{"Chart3"}, Chart4{"Chart4"}, Chart5{"Chart5"};
-    TLineSeries &DisplacerSeries, &PistonSeries, &PhaseSeries1;
-    TLineSeries &HotVolSeries, &ColdVolSeries, &TotalVolSeries, &PressureSeries,
-        &MeanPressureSeries, &PhaseSeries2, &HiMeanPressureSeries, &LoMeanPressureSeries;
-    TLineSeries &NHotSeries, &NColdSeries, &PhaseSeries3, &HotTempSeries, &ColdTempSeries;
-    TLineSeries &WorkSeries, &PhaseSeries4, &MeanWorkSeries;
-    TLineSeries &PVSeries, &PVPhaseSeries;
+    // The pressure band around the mean, the mean work and the current state
+    // on the pressure-volume chart, after the shared series.
+    TLineSeries &HiMeanPressureSeries, &LoMeanPressureSeries;
+    TLineSeries& MeanWorkSeries;
+    TLineSeries& PVPhaseSeries;
 
     // The cap in force; tests lower it to reach it quickly.
     int stripChartMaxSteps = kStripChartMaxSteps;

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "foundations/TChart.h"
+
+namespace kelvane {
+
+// The charts of the two displacer engines, Gamma and Ringbom: five charts
+// with the same series in the same order, the same titles, axis titles and
+// legends. Each engine adds its own series after these (the Ringbom pressure
+// band and mean work, each engine's pressure-volume marker), sets its axis
+// ranges and styles every series.
+class DisplacerCharts {
+  public:
+    DisplacerCharts();
+    DisplacerCharts(const DisplacerCharts&) = delete;
+    DisplacerCharts& operator=(const DisplacerCharts&) = delete;
+
+    TChart Chart1{"Chart1"}, Chart2{"Chart2"}, Chart3{"Chart3"}, Chart4{"Chart4"}, Chart5{"Chart5"};
+    // Positions.
+    TLineSeries &DisplacerSeries, &PistonSeries, &PhaseSeries1;
+    // Volumes and pressure.
+    TLineSeries &HotVolSeries, &ColdVolSeries, &TotalVolSeries, &PressureSeries,
+        &MeanPressureSeries, &PhaseSeries2;
+    // Gas shares and temperatures.
+    TLineSeries &NHotSeries, &NColdSeries, &PhaseSeries3, &HotTempSeries, &ColdTempSeries;
+    // Work.
+    TLineSeries &WorkSeries, &PhaseSeries4;
+    // The pressure-volume loop.
+    TLineSeries& PVSeries;
+};
+
+} // namespace kelvane
