@@ -52,6 +52,18 @@ DisplacerCharts::DisplacerCharts()
     Chart5.Visible = false;
     Chart5.BottomAxis.SetAutomatic();
     Chart5.LeftAxis.SetAutomatic();
+
+    // The lines both engines draw alike; each engine styles the others.
+    DisplacerSeries.SetLine(clBlack, 1);
+    PhaseSeries1.SetLine(clLightYellow, 3, false);
+    PhaseSeries2.SetLine(clYellow, 2, false);
+    NHotSeries.SetLine(clRed, 2);
+    NColdSeries.SetLine(clBlue, 2);
+    PhaseSeries3.SetLine(clYellow, 2, false);
+    HotTempSeries.SetLine(clRed, 1);
+    ColdTempSeries.SetLine(clBlue, 1);
+    WorkSeries.SetLine(clBlue, 1);
+    PhaseSeries4.SetLine(clYellow, 2, false);
 }
 
 } // namespace kelvane

@@ -8,7 +8,7 @@ namespace kelvane {
 // with the same series in the same order, the same titles, axis titles and
 // legends. Each engine adds its own series after these (the Ringbom pressure
 // band and mean work, each engine's pressure-volume marker), sets its axis
-// ranges and styles every series.
+// ranges and styles the lines it draws its own way.
 class DisplacerCharts {
   public:
     DisplacerCharts();

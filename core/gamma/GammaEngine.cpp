@@ -43,22 +43,12 @@ void GammaEngine::SetupCharts() {
     Chart3.LeftAxis.SetFixed(0, 100);
     Chart3.RightAxis.SetFixed(0, 2);
 
-    DisplacerSeries.SetLine(clBlack, 1);
     PistonSeries.SetLine(clLime, 1);
-    PhaseSeries1.SetLine(clLightYellow, 3, false);
     HotVolSeries.SetLine(clRed, 1, true, TVertAxis::Right);
     ColdVolSeries.SetLine(clBlue, 1, true, TVertAxis::Right);
     TotalVolSeries.SetLine(clLime, 1);
     PressureSeries.SetLine(clBlack, 2);
     MeanPressureSeries.SetLine(clBlack, 1, false);
-    PhaseSeries2.SetLine(clYellow, 2, false);
-    NHotSeries.SetLine(clRed, 2);
-    NColdSeries.SetLine(clBlue, 2);
-    PhaseSeries3.SetLine(clYellow, 2, false);
-    HotTempSeries.SetLine(clRed, 1);
-    ColdTempSeries.SetLine(clBlue, 1);
-    WorkSeries.SetLine(clBlue, 1);
-    PhaseSeries4.SetLine(clYellow, 2, false);
     StylePoints(PVSeries, clRed);
     StylePoints(PhaseSeries5, clLightYellow);
     PVSeries.ShowInLegend = PhaseSeries5.ShowInLegend = false;

@@ -37,24 +37,14 @@ void RingbomRecord::SetupCharts() {
     Chart4.MarginLeft = 6;
     Chart4.MarginTop = 5;
 
-    DisplacerSeries.SetLine(clBlack, 1);
     PistonSeries.SetLine(clLime, 2);
-    PhaseSeries1.SetLine(clLightYellow, 3, false);
     HotVolSeries.SetLine(clRed, 1);
     ColdVolSeries.SetLine(clBlue, 1);
     TotalVolSeries.SetLine(clLime, 2);
     PressureSeries.SetLine(clSilver, 3, true, TVertAxis::Right);
     MeanPressureSeries.SetLine(clBlack, 2, false, TVertAxis::Right);
-    PhaseSeries2.SetLine(clYellow, 2, false);
     HiMeanPressureSeries.SetLine(clBlack, 1, false, TVertAxis::Right);
     LoMeanPressureSeries.SetLine(clBlack, 1, false, TVertAxis::Right);
-    NHotSeries.SetLine(clRed, 2);
-    NColdSeries.SetLine(clBlue, 2);
-    PhaseSeries3.SetLine(clYellow, 2, false);
-    HotTempSeries.SetLine(clRed, 1);
-    ColdTempSeries.SetLine(clBlue, 1);
-    WorkSeries.SetLine(clBlue, 1);
-    PhaseSeries4.SetLine(clYellow, 2, false);
     MeanWorkSeries.SetLine(clBlue, 2);
     PVSeries.SetLine(clRed, 1);
     PVSeries.SetXOrder(TValueOrder::None);
