@@ -41,11 +41,8 @@ DisplacerCharts::DisplacerCharts()
     Chart4.RightAxis.Labels = false;
     Chart4.Legend.SymbolWidth = 95;
 
-    // One revolution along the bottom, labelled every 45 degrees.
-    for (TChart* c : {&Chart1, &Chart2, &Chart3, &Chart4}) {
-        c->BottomAxis.SetMinMax(0, 360);
-        c->BottomAxis.Increment = 45;
-    }
+    for (TChart* c : {&Chart1, &Chart2, &Chart3, &Chart4})
+        c->BottomAxis.SetRevolution();
 
     Chart5.SetTitle("Pressure/Volume (Click to move)");
     Chart5.Legend.Visible = false;

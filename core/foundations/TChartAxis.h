@@ -39,6 +39,13 @@ class TChartAxis {
         SetFixed(minimum, maximum);
         TitleCaption = title;
     }
+    // Sets both bounds whichever of a and b is the smaller.
+    void SetSpan(double a, double b) { SetMinMax(b < a ? b : a, a < b ? b : a); }
+    // One revolution, 0 to 360 degrees, labelled every 45.
+    void SetRevolution() {
+        SetMinMax(0, 360);
+        Increment = 45;
+    }
     // Both bounds follow the data.
     void SetAutomatic() { Automatic = AutomaticMinimum = AutomaticMaximum = true; }
 

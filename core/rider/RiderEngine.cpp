@@ -25,11 +25,6 @@ int ClampToInt(long long v) {
     return static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX));
 }
 
-void AngleAxis(TChartAxis& axis) {
-    axis.SetMinMax(0, 360);
-    axis.Increment = 45;
-}
-
 void FixedAxis(TChartAxis& axis, double min, double max, const std::string& title) {
     axis.SetMinMax(min, max);
     axis.TitleCaption = title;
@@ -63,7 +58,7 @@ RiderEngine::RiderEngine(EngineHost& host)
 void RiderEngine::SetupCharts() {
     const std::string pv = "Normalized Pressure/Volume";
     for (TChart* c : {&Chart1, &Chart2, &Chart3, &Chart4}) {
-        AngleAxis(c->BottomAxis);
+        c->BottomAxis.SetRevolution();
         c->Legend.Visible = true;
         c->Legend.AlignBottom = true;
     }

@@ -6,15 +6,6 @@
 
 namespace kelvane {
 
-namespace {
-
-// Applies both bounds in an order the axis accepts, whatever its old range.
-void SetRange(TChartAxis& axis, double a, double b) {
-    axis.SetMinMax(std::min(a, b), std::max(a, b));
-}
-
-} // namespace
-
 RingbomRecord::RingbomRecord()
     : HiMeanPressureSeries(Chart2.AddSeries("HiMeanPressureSeries", "Hi Mean Pressure")),
       LoMeanPressureSeries(Chart2.AddSeries("LoMeanPressureSeries", "Lo Mean Pressure")),
@@ -144,9 +135,9 @@ void RingbomRecord::AddPoint(TLineSeries& s, double value) {
     s.AddXY(stepPhase_, value);
     TChartAxis& axis = s.ParentChart->BottomAxis;
     if (allData_)
-        SetRange(axis, AllDataStart(), stepPhase_);
+        axis.SetSpan(AllDataStart(), stepPhase_);
     else if (stepPhase_ > 360)
-        SetRange(axis, stepPhase_ - 360, stepPhase_);
+        axis.SetSpan(stepPhase_ - 360, stepPhase_);
 }
 
 void RingbomRecord::RemoveFirstPoint() {
@@ -164,7 +155,7 @@ void RingbomRecord::DropOldestRevolution() {
     trimmed_ = true;
     if (allData_) {
         for (TChart* c : {&Chart1, &Chart2, &Chart3, &Chart4})
-            SetRange(c->BottomAxis, AllDataStart(), stepPhase_);
+            c->BottomAxis.SetSpan(AllDataStart(), stepPhase_);
     }
 }
 
@@ -180,7 +171,7 @@ void RingbomRecord::RescalePressureAxis() {
     const double hi =
         std::max(HiMeanPressureSeries.YValues().MaxValue(), PressureSeries.YValues().MaxValue());
     const double lo = LoMeanPressureSeries.YValues().MinValue();
-    SetRange(Chart2.RightAxis, 0.99 * lo, 1.01 * hi);
+    Chart2.RightAxis.SetSpan(0.99 * lo, 1.01 * hi);
 }
 
 // ---------------------------------------------------------------- clearing and viewing
@@ -203,7 +194,7 @@ void RingbomRecord::ClearSeries(TLineSeries& s, bool stripMode) {
 }
 
 void RingbomRecord::Set360Axis(TChart& c) {
-    SetRange(c.BottomAxis, 0, 360);
+    c.BottomAxis.SetSpan(0, 360);
 }
 
 void RingbomRecord::Pan(int degrees) {
@@ -222,7 +213,7 @@ void RingbomRecord::PanChart(TChart& c, int degrees) {
         a = m - 360;
         b = m;
     }
-    SetRange(c.BottomAxis, a, b);
+    c.BottomAxis.SetSpan(a, b);
 }
 
 void RingbomRecord::ShowAll(bool allData, int phase) {
@@ -233,11 +224,11 @@ void RingbomRecord::ShowAll(bool allData, int phase) {
 
 void RingbomRecord::ShowAllChart(TChart& c, bool allData, int phase) {
     if (allData && DisplacerSeries.Count() > 0)
-        SetRange(c.BottomAxis, AllDataStart(), DisplacerSeries.XValues().MaxValue());
+        c.BottomAxis.SetSpan(AllDataStart(), DisplacerSeries.XValues().MaxValue());
     else if (phase < 180)
-        SetRange(c.BottomAxis, 0, 360);
+        c.BottomAxis.SetSpan(0, 360);
     else
-        SetRange(c.BottomAxis, phase - 180.0, phase + 180.0);
+        c.BottomAxis.SetSpan(phase - 180.0, phase + 180.0);
 }
 
 void RingbomRecord::LoadPVSeries(bool allData) {
