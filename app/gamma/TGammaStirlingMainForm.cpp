@@ -15,6 +15,19 @@ namespace kelvane {
 
 namespace {
 
+const char* const kPrintTip = "Print the current window contents";
+const char* const kDocumentTip = "Documentation (such as it is)";
+
+constexpr FrameButtonPlace kButtons[] = {
+    {FrameButton::Print, "&Print", nullptr, 340, 8, 30, kPrintTip},
+    {FrameButton::Tutor, "Tutor", nullptr, 377, 8, 30, kDocumentTip},
+    {FrameButton::Help, "Help", nullptr, 414, 8, 30, kDocumentTip},
+    {FrameButton::Exit, "E&xit", nullptr, 452, 8, 30},
+    {FrameButton::Save, "Save", nullptr, 253, 136, 40, "Save current set of parameters"},
+    {FrameButton::Load, "Load", nullptr, 300, 136, 40, "Load parameters from disk"},
+    {FrameButton::ShowPV, "Show PV", nullptr, 420, 136, 55, nullptr, true},
+};
+
 FrameTraits GammaTraits() {
     FrameTraits t;
     t.caption = "Gamma Stirling Engine Simulator";
@@ -25,6 +38,7 @@ FrameTraits GammaTraits() {
     t.tutorDocument = "Gamma Kelvane Tutorial.HTM";
     t.chart5Height = 250;
     t.gridRows = GammaEngine::kGridRows;
+    t.buttons = kButtons;
     return t;
 }
 
@@ -34,17 +48,8 @@ TGammaStirlingMainForm::TGammaStirlingMainForm(QWidget* parent)
     : SimulatorFrame(GammaTraits(), parent), engine_(Host()) {
     setObjectName("TGammaStirlingMainForm");
     BuildInputPanel();
-    AttachCharts(engine_.Chart1, engine_.Chart2, engine_.Chart3, engine_.Chart4, engine_.Chart5);
-    for (int i = 1; i <= 4; ++i) {
-        ChartView* chart = Chart(i);
-        connect(
-            chart, &ChartView::clickBackground, this,
-            [this, chart](Qt::MouseButton, Qt::KeyboardModifiers, int x, int) {
-                QRect r = chart->ChartRect();
-                Run([&] { engine_.Chart1ClickBackground(chart->Chart(), x, r.left(), r.right()); });
-            });
-    }
-    Host().onRedrawPicture = [this] { RedrawPicture(); };
+    AttachEngine(engine_.Chart1, engine_.Chart2, engine_.Chart3, engine_.Chart4, engine_.Chart5);
+    OrderTabs();
     Host().deferFieldWrites = [this] { return engine_.calcing || engine_.phaseChanging; };
 
     Timer1 = new QTimer(this);
@@ -94,43 +99,33 @@ void TGammaStirlingMainForm::BuildInputPanel() {
     AddVolumeLabel(360, 168, 120);
     AddLabel("\u00A9 Kelvane", 54, 168);
 
-    HotTempTB =
-        AddHotTempSlider([this](int position) { Run([&] { engine_.HotTempTBChange(position); }); });
+    AddHotTempSlider([this](int position) { engine_.HotTempTBChange(position); });
+    AddPhaseOffsetSlider(320, 88, [this](int position) { engine_.PhaseOffsetTBChange(position); });
 
-    PhaseOffsetTB = new QSlider(Qt::Horizontal, Panel1);
-    PhaseOffsetTB->setObjectName("PhaseOffsetTB");
-    PhaseOffsetTB->setGeometry(320, 88, 150, 25);
-    PhaseOffsetTB->setRange(-175, 175);
-    PhaseOffsetTB->setTickInterval(45);
-    PhaseOffsetTB->setTickPosition(QSlider::TicksBelow);
-    PhaseOffsetTB->setValue(0);
-    KeepKeys(PhaseOffsetTB);
-    connect(PhaseOffsetTB, &QSlider::valueChanged, this,
-            [this](int position) { Run([&] { engine_.PhaseOffsetTBChange(position); }); });
-
-    AddButton("&Print", 340, 8, 30, [this] {
-        PrintButtonClick();
-    })->setToolTip("Print the current window contents");
-    AddButton("Tutor", 377, 8, 30, [this] {
-        TutorialButtonClick();
-    })->setToolTip("Documentation (such as it is)");
-    AddButton("Help", 414, 8, 30, [this] {
-        HelpButtonClick();
-    })->setToolTip("Documentation (such as it is)");
-    AddButton("E&xit", 452, 8, 30, [this] { ExitButtonClick(); });
     GoFastButton = AddButton("&Fast", 12, 136, 45, [this] { SpeedButtonClick(100); });
     GoMediumButton = AddButton("&Medium", 65, 136, 43, [this] { SpeedButtonClick(200); });
     GoSlowButton = AddButton("Slow", 116, 136, 45, [this] { SpeedButtonClick(300); });
     StopButton = AddButton("Stop", 169, 136, 55, [this] { StopButtonClick(); });
-    AddButton("Save", 253, 136, 40, [this] {
-        SaveButtonClick();
-    })->setToolTip("Save current set of parameters");
-    AddButton("Load", 300, 136, 40, [this] {
-        LoadButtonClick();
-    })->setToolTip("Load parameters from disk");
     CalcButton = AddButton("&Calc", 364, 136, 32, [this] { CalcButtonClick(); });
-    AddButton(
-        "Show PV", 420, 136, 55, [this] { ShowPVButtonClick(); }, false);
+}
+
+// The edit boxes first, in the order they were made; the rest after them.
+void TGammaStirlingMainForm::OrderTabs() {
+    QWidget* const tabOrder[] = {HotTempTB,
+                                 PhaseOffsetTB,
+                                 Button(FrameButton::Print),
+                                 Button(FrameButton::Tutor),
+                                 Button(FrameButton::Help),
+                                 Button(FrameButton::Exit),
+                                 GoFastButton,
+                                 GoMediumButton,
+                                 GoSlowButton,
+                                 StopButton,
+                                 Button(FrameButton::Save),
+                                 Button(FrameButton::Load),
+                                 CalcButton,
+                                 ShowPVButton()};
+    SetTabOrder(tabOrder);
 }
 
 void TGammaStirlingMainForm::SpeedButtonClick(int intervalMs) {
@@ -143,11 +138,6 @@ void TGammaStirlingMainForm::ShowSteps() {
     Timer1->setInterval(engine_.timerInterval);
 }
 
-void TGammaStirlingMainForm::SetTrackBar(TrackBar bar, int position) {
-    QSlider* slider = bar == TrackBar::HotTempTB ? HotTempTB : PhaseOffsetTB;
-    slider->setValue(std::clamp(position, slider->minimum(), slider->maximum()));
-}
-
 bool TGammaStirlingMainForm::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonDblClick) {
         for (Field yellow : GammaSweep::kYellowFields) {
@@ -158,12 +148,6 @@ bool TGammaStirlingMainForm::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return SimulatorFrame::eventFilter(watched, event);
-}
-
-void TGammaStirlingMainForm::RedrawPicture() {
-    canvas_.Resize(Image1->width(), Image1->height());
-    engine_.ShowEngine(canvas_);
-    ShowPicture(canvas_.Image());
 }
 
 } // namespace kelvane

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "QImageCanvas.h"
 #include "gamma/GammaEngine.h"
 #include "shell/SimulatorFrame.h"
 
@@ -18,8 +17,6 @@ class TGammaStirlingMainForm : public SimulatorFrame {
     explicit TGammaStirlingMainForm(QWidget* parent = nullptr);
 
     GammaEngine& Engine() { return engine_; }
-    QSlider* HotTempTB = nullptr;
-    QSlider* PhaseOffsetTB = nullptr;
     QTimer* Timer1 = nullptr;
     QPushButton* CalcButton = nullptr;
     QPushButton* GoFastButton = nullptr;
@@ -43,15 +40,18 @@ class TGammaStirlingMainForm : public SimulatorFrame {
     void HaltAction() override { engine_.StopButtonClick(); }
     void RefreshAfterLoad() override { engine_.CalcButtonClick(); }
     void ShowSteps() override;
-    void SetTrackBar(TrackBar bar, int position) override;
+    void DrawEngine(Canvas& canvas) override { engine_.ShowEngine(canvas); }
+    void ChartClickBackground(const TChart& chart, double x, double plotLeft,
+                              double plotRight) override {
+        engine_.Chart1ClickBackground(chart, x, plotLeft, plotRight);
+    }
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void BuildInputPanel();
-    void RedrawPicture();
+    void OrderTabs();
 
     GammaEngine engine_;
-    QImageCanvas canvas_{182, 183};
 };
 
 } // namespace kelvane

@@ -18,6 +18,19 @@ namespace kelvane {
 
 namespace {
 
+// No button passes its keys on: Enter and Escape act only from the edit boxes.
+const char* const kPrintTip = "Print the current window contents";
+const char* const kDocumentTip = "Documentation (such as it is)";
+constexpr FrameButtonPlace kButtons[] = {
+    {FrameButton::Print, "&Print", nullptr, 262, 8, 30, kPrintTip, true},
+    {FrameButton::Tutor, "Tutor", nullptr, 298, 8, 30, kDocumentTip, true},
+    {FrameButton::Help, "Help", nullptr, 335, 8, 30, kDocumentTip, true},
+    {FrameButton::Exit, "E&xit", nullptr, 371, 8, 30, nullptr, true},
+    {FrameButton::Save, "&Save", nullptr, 236, 120, 40, nullptr, true},
+    {FrameButton::Load, "&Load", nullptr, 279, 120, 35, nullptr, true},
+    {FrameButton::ShowPV, "Show PV", nullptr, 363, 120, 51, nullptr, true},
+};
+
 FrameTraits RiderTraits() {
     FrameTraits t;
     t.caption = "Two Piston Stirling Engine Simulator";
@@ -34,6 +47,7 @@ FrameTraits RiderTraits() {
     t.gridRows = RiderEngine::kGridRows;
     t.gridColumns85 = false;
     t.centreOnShow = true;
+    t.buttons = kButtons;
     return t;
 }
 
@@ -67,17 +81,8 @@ TRiderStirlingMainForm::TRiderStirlingMainForm(QWidget* parent)
     StringGrid1->setColumnWidth(1, kValueColumnWidth);
     StringGrid1->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
     BuildInputPanel();
-    AttachCharts(engine_.Chart1, engine_.Chart2, engine_.Chart3, engine_.Chart4, engine_.Chart5);
-    for (int i = 1; i <= 4; ++i) {
-        ChartView* chart = Chart(i);
-        connect(
-            chart, &ChartView::clickBackground, this,
-            [this, chart](Qt::MouseButton, Qt::KeyboardModifiers, int x, int) {
-                QRect r = chart->ChartRect();
-                Run([&] { engine_.Chart1ClickBackground(chart->Chart(), x, r.left(), r.right()); });
-            });
-    }
-    Host().onRedrawPicture = [this] { RedrawPicture(); };
+    AttachEngine(engine_.Chart1, engine_.Chart2, engine_.Chart3, engine_.Chart4, engine_.Chart5);
+    OrderTabs();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
@@ -153,30 +158,11 @@ void TRiderStirlingMainForm::BuildInputPanel() {
     connect(HotTempTB, &QSlider::valueChanged, this,
             [this](int position) { Run([&] { engine_.SetHotTempTBPosition(position); }); });
 
-    PhaseOffsetTB = new QSlider(Qt::Horizontal, Panel1);
-    PhaseOffsetTB->setObjectName("PhaseOffsetTB");
-    PhaseOffsetTB->setGeometry(256, 88, 150, 25);
-    PhaseOffsetTB->setRange(engine_.PhaseOffsetTB.Min, engine_.PhaseOffsetTB.Max);
-    PhaseOffsetTB->setTickInterval(45);
-    PhaseOffsetTB->setTickPosition(QSlider::TicksBelow);
-    PhaseOffsetTB->setValue(engine_.PhaseOffsetTB.Position);
-    KeepKeys(PhaseOffsetTB);
-    connect(PhaseOffsetTB, &QSlider::valueChanged, this,
-            [this](int position) { Run([&] { engine_.SetPhaseOffsetTBPosition(position); }); });
+    AddPhaseOffsetSlider(256, 88,
+                         [this](int position) { engine_.SetPhaseOffsetTBPosition(position); });
 
-    // No button passes its keys on: Enter and Escape act only from the edit boxes.
+    // No button passes its keys on (see kButtons).
     const bool keepKeys = false;
-    AddButton(
-        "&Print", 262, 8, 30, [this] { PrintButtonClick(); }, keepKeys)
-        ->setToolTip("Print the current window contents");
-    AddButton(
-        "Tutor", 298, 8, 30, [this] { TutorialButtonClick(); }, keepKeys)
-        ->setToolTip("Documentation (such as it is)");
-    AddButton(
-        "Help", 335, 8, 30, [this] { HelpButtonClick(); }, keepKeys)
-        ->setToolTip("Documentation (such as it is)");
-    AddButton(
-        "E&xit", 371, 8, 30, [this] { ExitButtonClick(); }, keepKeys);
     GoFastButton = AddButton(
         "&Fast", 60, 120, 32, [this] { SpeedButtonClick(100); }, keepKeys);
     GoMediumButton = AddButton(
@@ -185,15 +171,29 @@ void TRiderStirlingMainForm::BuildInputPanel() {
         "Slow", 146, 120, 32, [this] { SpeedButtonClick(300); }, keepKeys);
     StopButton = AddButton(
         "Stop", 182, 120, 42, [this] { StopButtonClick(); }, keepKeys);
-    AddButton(
-        "&Save", 236, 120, 40, [this] { SaveButtonClick(); }, keepKeys);
-    LoadButton = AddButton(
-        "&Load", 279, 120, 35, [this] { LoadButtonClick(); }, keepKeys);
     CalcButton = AddButton(
         "&Calc", 325, 120, 32, [this] { CalcButtonClick(); }, keepKeys);
     CalcButton->setToolTip("Re-compute all of the graphs");
-    AddButton(
-        "Show PV", 363, 120, 51, [this] { ShowPVButtonClick(); }, keepKeys);
+    LoadButton = Button(FrameButton::Load);
+}
+
+// The edit boxes first, in the order they were made; the rest after them.
+void TRiderStirlingMainForm::OrderTabs() {
+    QWidget* const tabOrder[] = {HotTempTB,
+                                 PhaseOffsetTB,
+                                 Button(FrameButton::Print),
+                                 Button(FrameButton::Tutor),
+                                 Button(FrameButton::Help),
+                                 Button(FrameButton::Exit),
+                                 GoFastButton,
+                                 GoMediumButton,
+                                 GoSlowButton,
+                                 StopButton,
+                                 Button(FrameButton::Save),
+                                 LoadButton,
+                                 CalcButton,
+                                 ShowPVButton()};
+    SetTabOrder(tabOrder);
 }
 
 void TRiderStirlingMainForm::AddUpDown(const char* name, int x, int y) {
@@ -275,12 +275,6 @@ void TRiderStirlingMainForm::ShowSteps() {
 void TRiderStirlingMainForm::SyncTimer1() {
     if (Timer1->interval() != engine_.timerInterval)
         Timer1->setInterval(engine_.timerInterval);
-}
-
-void TRiderStirlingMainForm::RedrawPicture() {
-    canvas_.Resize(Image1->width(), Image1->height());
-    engine_.ShowEngine(canvas_);
-    ShowPicture(canvas_.Image());
 }
 
 } // namespace kelvane

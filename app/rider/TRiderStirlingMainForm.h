@@ -1,6 +1,5 @@
 #pragma once
 
-#include "QImageCanvas.h"
 #include "rider/RiderEngine.h"
 #include "shell/SimulatorFrame.h"
 
@@ -20,8 +19,6 @@ class TRiderStirlingMainForm : public SimulatorFrame {
     explicit TRiderStirlingMainForm(QWidget* parent = nullptr);
 
     RiderEngine& Engine() { return engine_; }
-    QSlider* HotTempTB = nullptr;
-    QSlider* PhaseOffsetTB = nullptr;
     QTimer* Timer1 = nullptr;
     QTimer* GraphTimer = nullptr;
     QPushButton* CalcButton = nullptr;
@@ -48,16 +45,20 @@ class TRiderStirlingMainForm : public SimulatorFrame {
     void HaltAction() override { engine_.StopButtonClick(); }
     void RefreshAfterLoad() override;
     void ShowSteps() override;
+    void DrawEngine(Canvas& canvas) override { engine_.ShowEngine(canvas); }
+    void ChartClickBackground(const TChart& chart, double x, double plotLeft,
+                              double plotRight) override {
+        engine_.Chart1ClickBackground(chart, x, plotLeft, plotRight);
+    }
 
   private:
     void BuildInputPanel();
+    void OrderTabs();
     void AddUpDown(const char* name, int x, int y);
     void SyncTimer1();
     void SyncTrackBars();
-    void RedrawPicture();
 
     RiderEngine engine_;
-    QImageCanvas canvas_{RiderEngine::kPictureWidth, RiderEngine::kPictureHeight};
     std::vector<UpDownControl*> upDowns_;
 };
 

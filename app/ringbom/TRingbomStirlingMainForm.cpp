@@ -19,6 +19,16 @@ namespace kelvane {
 
 namespace {
 
+constexpr FrameButtonPlace kButtons[] = {
+    {FrameButton::Print, "Print", "PrintButton", 364, 9, 30},
+    {FrameButton::Tutor, "Tutor", "TutorialButton", 364, 37, 30},
+    {FrameButton::Help, "Help", "HelpButton", 364, 66, 30},
+    {FrameButton::Exit, "E&xit", "ExitButton", 364, 94, 30},
+    {FrameButton::Save, "Save", "SaveButton", 258, 140, 34, "Save current set of parameters"},
+    {FrameButton::Load, "Load", "LoadButton", 295, 140, 34, "Load parameters from disk"},
+    {FrameButton::ShowPV, "Show PV", "ShowPVButton", 345, 140, 57, nullptr, true},
+};
+
 FrameTraits RingbomTraits() {
     FrameTraits t;
     t.caption = "Ringbom Stirling Engine Simulator";
@@ -34,6 +44,7 @@ FrameTraits RingbomTraits() {
     t.inputPanelWidth = 448;
     t.pictureWidth = RingbomEngine::kPictureWidth;
     t.gridRows = 12;
+    t.buttons = kButtons;
     return t;
 }
 
@@ -56,18 +67,8 @@ TRingbomStirlingMainForm::TRingbomStirlingMainForm(QWidget* parent)
     AnimateTimer->setInterval(100);
     connect(AnimateTimer, &QTimer::timeout, this, &TRingbomStirlingMainForm::AnimateTimerTimer);
     BuildInputPanel();
-    AttachCharts(engine_.Chart1, engine_.Chart2, engine_.Chart3, engine_.Chart4, engine_.Chart5);
-    for (int i = 1; i <= 4; ++i) {
-        ChartView* chart = Chart(i);
-        connect(chart, &ChartView::clickBackground, this,
-                [this, chart](Qt::MouseButton, Qt::KeyboardModifiers, int x, int) {
-                    QRect r = chart->ChartRect();
-                    Call([&] {
-                        engine_.Chart1ClickBackground(chart->Chart(), x, r.left(), r.right());
-                    });
-                });
-    }
-    Host().onRedrawPicture = [this] { RedrawPicture(); };
+    AttachEngine(engine_.Chart1, engine_.Chart2, engine_.Chart3, engine_.Chart4, engine_.Chart5);
+    OrderTabs();
 
     FollowEngine();
 }
@@ -78,8 +79,7 @@ void TRingbomStirlingMainForm::BuildInputPanel() {
     AddSwatch("Image3", Qt::blue, 96, 25, 41, 33);
     AddLabel("Temp (F)", 46, 13)->setObjectName("Label7");
 
-    HotTempTB = AddHotTempSlider(
-        [this](int position) { Call([&] { engine_.HotTempTBChange(position); }); });
+    AddHotTempSlider([this](int position) { engine_.HotTempTBChange(position); });
 
     // In tab order.
     const FieldPlace fields[] = {
@@ -89,11 +89,9 @@ void TRingbomStirlingMainForm::BuildInputPanel() {
         {Field::PistonThrow, 307, 91, "5"},   {Field::PistonDiameter, 256, 91, "5"},
         {Field::Phase, 48, 96, "0", 46},
     };
-    std::vector<QWidget*> tabOrder;
     for (QLineEdit* edit : AddFields(fields)) {
         connect(edit, &QLineEdit::textChanged, this,
-                [this] { Call([this] { engine_.PistonThrowChange(); }); });
-        tabOrder.push_back(edit);
+                [this] { CallEngine([this] { engine_.PistonThrowChange(); }); });
     }
     for (Field dimension : kDimensionFields) {
         QLineEdit* edit = Host().Edit(dimension);
@@ -118,22 +116,22 @@ void TRingbomStirlingMainForm::BuildInputPanel() {
     AllDataCB =
         AddCheckBox(Field::AllDataCB, "All Data", 96, 120, 63, &RingbomEngine::AllDataCBClick);
 
-    QPushButton* print = AddButton("Print", 364, 9, 30, [this] { PrintButtonClick(); });
-    QPushButton* tutor = AddButton("Tutor", 364, 37, 30, [this] { TutorialButtonClick(); });
-    QPushButton* help = AddButton("Help", 364, 66, 30, [this] { HelpButtonClick(); });
-    QPushButton* exit = AddButton("E&xit", 364, 94, 30, [this] { ExitButtonClick(); });
-    GoButton = AddButton("&Go", 9, 140, 41, [this] { Call([this] { engine_.GoButtonClick(); }); });
-    PauseButton =
-        AddButton("&Pause", 52, 140, 41, [this] { Call([this] { engine_.PauseButtonClick(); }); });
-    SingleStepButton = AddButton("&Single", 96, 140, 41,
-                                 [this] { Call([this] { engine_.SingleStepButtonClick(); }); });
-    ClearButton =
-        AddButton("&Clear", 140, 140, 41, [this] { Call([this] { engine_.ClearButtonClick(); }); });
+    GoButton =
+        AddButton("&Go", 9, 140, 41, [this] { CallEngine([this] { engine_.GoButtonClick(); }); });
+    PauseButton = AddButton("&Pause", 52, 140, 41,
+                            [this] { CallEngine([this] { engine_.PauseButtonClick(); }); });
+    SingleStepButton = AddButton("&Single", 96, 140, 41, [this] {
+        CallEngine([this] { engine_.SingleStepButtonClick(); });
+    });
+    ClearButton = AddButton("&Clear", 140, 140, 41,
+                            [this] { CallEngine([this] { engine_.ClearButtonClick(); }); });
     PanLeftButton = AddButton(
-        "<<", 195, 140, 23, [this] { Call([this] { engine_.PanLeftButtonClick(); }); }, false);
+        "<<", 195, 140, 23, [this] { CallEngine([this] { engine_.PanLeftButtonClick(); }); },
+        false);
     PanLeftButton->setToolTip("Pan graphs to the left");
     PanRightButton = AddButton(
-        ">>", 220, 140, 23, [this] { Call([this] { engine_.PanRightButtonClick(); }); }, false);
+        ">>", 220, 140, 23, [this] { CallEngine([this] { engine_.PanRightButtonClick(); }); },
+        false);
     PanRightButton->setToolTip("Pan graphs to the right");
     for (QPushButton* pan : {PanLeftButton, PanRightButton}) {
         pan->setFlat(true);
@@ -143,16 +141,6 @@ void TRingbomStirlingMainForm::BuildInputPanel() {
         bold.setPixelSize(12);
         pan->setFont(bold);
     }
-    QPushButton* save = AddButton("Save", 258, 140, 34, [this] { SaveButtonClick(); });
-    save->setToolTip("Save current set of parameters");
-    QPushButton* load = AddButton("Load", 295, 140, 34, [this] {
-        // Ticks the load changes count as clicks (see RefreshAfterLoad).
-        RememberCheckBoxes();
-        LoadButtonClick();
-    });
-    load->setToolTip("Load parameters from disk");
-    QPushButton* showPV = AddButton(
-        "Show PV", 345, 140, 57, [this] { ShowPVButtonClick(); }, false);
 
     GoButton->setObjectName("GoButton");
     PauseButton->setObjectName("PauseButton");
@@ -160,20 +148,26 @@ void TRingbomStirlingMainForm::BuildInputPanel() {
     ClearButton->setObjectName("ClearButton");
     PanLeftButton->setObjectName("PanLeftButton");
     PanRightButton->setObjectName("PanRightButton");
-    print->setObjectName("PrintButton");
-    tutor->setObjectName("TutorialButton");
-    help->setObjectName("HelpButton");
-    exit->setObjectName("ExitButton");
-    save->setObjectName("SaveButton");
-    load->setObjectName("LoadButton");
-    showPV->setObjectName("ShowPVButton");
+}
 
-    for (QWidget* w : std::initializer_list<QWidget*>{print, exit, help, GoButton, SingleStepButton,
-                                                      ClearButton, PauseButton, HotTempTB, tutor,
-                                                      save, load, StripChartCB, AllDataCB, showPV})
-        tabOrder.push_back(w);
-    for (std::size_t i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+// The edit boxes first, in the order they were made; the rest after them.
+void TRingbomStirlingMainForm::OrderTabs() {
+    QWidget* const tabOrder[] = {Host().Edit(Field::Phase), // the last edit box
+                                 Button(FrameButton::Print),
+                                 Button(FrameButton::Exit),
+                                 Button(FrameButton::Help),
+                                 GoButton,
+                                 SingleStepButton,
+                                 ClearButton,
+                                 PauseButton,
+                                 HotTempTB,
+                                 Button(FrameButton::Tutor),
+                                 Button(FrameButton::Save),
+                                 Button(FrameButton::Load),
+                                 StripChartCB,
+                                 AllDataCB,
+                                 ShowPVButton()};
+    SetTabOrder(tabOrder);
 }
 
 QCheckBox* TRingbomStirlingMainForm::AddCheckBox(Field field, const QString& caption, int x, int y,
@@ -186,7 +180,7 @@ QCheckBox* TRingbomStirlingMainForm::AddCheckBox(Field field, const QString& cap
     Host().AddCheckBox(field, box);
     // Only a user's click: the engine itself decides when a change from code counts.
     connect(box, &QCheckBox::clicked, this, [this, click] {
-        Call([this, click] { (engine_.*click)(); });
+        CallEngine([this, click] { (engine_.*click)(); });
         RememberCheckBoxes();
     });
     return box;
@@ -206,11 +200,16 @@ class FollowOnExit {
 };
 } // namespace
 
-void TRingbomStirlingMainForm::Call(const std::function<void()>& action) {
+void TRingbomStirlingMainForm::CallEngine(const std::function<void()>& handler) {
     Run([&] {
         FollowOnExit follow([this] { FollowEngine(); });
-        action();
+        handler();
     });
+}
+
+void TRingbomStirlingMainForm::LoadButtonClick() {
+    RememberCheckBoxes();
+    SimulatorFrame::LoadButtonClick();
 }
 
 void TRingbomStirlingMainForm::FollowEngine() {
@@ -270,17 +269,6 @@ void TRingbomStirlingMainForm::RefreshAfterLoad() {
     ClickChangedCheckBoxes();
     engine_.ClearGraphs();
     engine_.SetPhase(0);
-}
-
-void TRingbomStirlingMainForm::SetTrackBar(TrackBar bar, int position) {
-    if (bar == TrackBar::HotTempTB)
-        HotTempTB->setValue(std::clamp(position, HotTempTB->minimum(), HotTempTB->maximum()));
-}
-
-void TRingbomStirlingMainForm::RedrawPicture() {
-    canvas_.Resize(Image1->width(), Image1->height());
-    engine_.ShowEngine(canvas_);
-    ShowPicture(canvas_.Image());
 }
 
 } // namespace kelvane

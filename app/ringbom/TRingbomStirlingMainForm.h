@@ -1,6 +1,5 @@
 #pragma once
 
-#include "QImageCanvas.h"
 #include "ringbom/RingbomEngine.h"
 #include "shell/SimulatorFrame.h"
 
@@ -20,7 +19,6 @@ class TRingbomStirlingMainForm : public SimulatorFrame {
     explicit TRingbomStirlingMainForm(QWidget* parent = nullptr);
 
     RingbomEngine& Engine() { return engine_; }
-    QSlider* HotTempTB = nullptr;
     QCheckBox* StripChartCB = nullptr;
     QCheckBox* AllDataCB = nullptr;
     QPushButton* GoButton = nullptr;
@@ -34,23 +32,30 @@ class TRingbomStirlingMainForm : public SimulatorFrame {
 
     // AnimateTimer's tick.
     void AnimateTimerTimer() {
-        Call([this] { engine_.AnimateTimerTimer(); });
+        CallEngine([this] { engine_.AnimateTimerTimer(); });
     }
+    // Ticks the load changes count as clicks (see RefreshAfterLoad).
+    void LoadButtonClick() override;
 
   protected:
     void EnterAction() override;
     void HaltAction() override;
     void RefreshAfterLoad() override;
     void ShowSteps() override;
-    void SetTrackBar(TrackBar bar, int position) override;
     void showEvent(QShowEvent* event) override;
+    void DrawEngine(Canvas& canvas) override { engine_.ShowEngine(canvas); }
+    void ChartClickBackground(const TChart& chart, double x, double plotLeft,
+                              double plotRight) override {
+        engine_.Chart1ClickBackground(chart, x, plotLeft, plotRight);
+    }
+    // Runs an engine handler inside the guard and then follows the engine.
+    void CallEngine(const std::function<void()>& handler) override;
 
   private:
     void BuildInputPanel();
+    void OrderTabs();
     QCheckBox* AddCheckBox(Field field, const QString& caption, int x, int y, int width,
                            void (RingbomEngine::*click)());
-    // Runs an engine handler inside the guard and then follows the engine.
-    void Call(const std::function<void()>& action);
     // Brings the timer, the Pause caption and the strip-chart controls in line
     // with the engine's fields.
     void FollowEngine();
@@ -58,10 +63,8 @@ class TRingbomStirlingMainForm : public SimulatorFrame {
     // as a click on it, as the engine expects of a change made from code.
     void RememberCheckBoxes();
     void ClickChangedCheckBoxes();
-    void RedrawPicture();
 
     RingbomEngine engine_;
-    QImageCanvas canvas_{RingbomEngine::kPictureWidth, RingbomEngine::kPictureHeight};
     bool stripWas_ = true;
     bool allDataWas_ = true;
 };

@@ -68,7 +68,8 @@ void LargestEdges(QWidget* w, int& right, int& bottom) {
 } // namespace
 
 SimulatorFrame::SimulatorFrame(const FrameTraits& traits, QWidget* parent)
-    : QDialog(parent), traits_(traits), host_(*traits.parameters) {
+    : QDialog(parent), traits_(traits), host_(*traits.parameters),
+      canvas_(traits.pictureWidth, traits.topBandHeight - 2) {
     setWindowTitle(traits_.caption);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
@@ -122,6 +123,7 @@ SimulatorFrame::SimulatorFrame(const FrameTraits& traits, QWidget* parent)
     dpi = Platform::Current().ScreenDpi();
     beenScaled = false;
     host_.onProcessEvents = [this] { SyncCharts(); };
+    AddButtons();
 }
 
 namespace {
@@ -160,7 +162,7 @@ std::string SimulatorFrame::SettingsFile() const {
     return SettingsFilePath(DataFolder());
 }
 
-void SimulatorFrame::AttachCharts(TChart& c1, TChart& c2, TChart& c3, TChart& c4, TChart& c5) {
+void SimulatorFrame::AttachEngine(TChart& c1, TChart& c2, TChart& c3, TChart& c4, TChart& c5) {
     TChart* data[5] = {&c1, &c2, &c3, &c4, &c5};
     for (int i = 0; i < 5; ++i) {
         charts_[i] = new ChartView(*data[i], Panel3);
@@ -170,7 +172,44 @@ void SimulatorFrame::AttachCharts(TChart& c1, TChart& c2, TChart& c3, TChart& c4
     charts_[4]->hide();
     data[4]->Visible = false;
     connect(charts_[4], &ChartView::clicked, this, [this] { Run([this] { Chart5Click(); }); });
+    for (int i = 0; i < 4; ++i) {
+        ChartView* chart = charts_[i];
+        connect(chart, &ChartView::clickBackground, this,
+                [this, chart](Qt::MouseButton, Qt::KeyboardModifiers, int x, int) {
+                    QRect r = chart->ChartRect();
+                    CallEngine(
+                        [&] { ChartClickBackground(chart->Chart(), x, r.left(), r.right()); });
+                });
+    }
     Panel4->raise();
+    host_.onRedrawPicture = [this] { RedrawPicture(); };
+}
+
+void SimulatorFrame::RedrawPicture() {
+    canvas_.Resize(Image1->width(), Image1->height());
+    DrawEngine(canvas_);
+    Image1->setPixmap(QPixmap::fromImage(canvas_.Image()));
+}
+
+void SimulatorFrame::AddButtons() {
+    // By FrameButton; Load is virtual and reaches a window's override.
+    static constexpr void (SimulatorFrame::*kClicks[])() = {
+        &SimulatorFrame::PrintButtonClick, &SimulatorFrame::TutorialButtonClick,
+        &SimulatorFrame::HelpButtonClick,  &SimulatorFrame::ExitButtonClick,
+        &SimulatorFrame::SaveButtonClick,  &SimulatorFrame::LoadButtonClick,
+        &SimulatorFrame::ShowPVButtonClick};
+    for (const FrameButtonPlace& place : traits_.buttons) {
+        const auto role = static_cast<int>(place.role);
+        auto click = kClicks[role];
+        QPushButton* b = AddButton(
+            place.caption, place.x, place.y, place.width, [this, click] { (this->*click)(); },
+            !place.keepsKeys);
+        if (place.name)
+            b->setObjectName(place.name);
+        if (place.toolTip)
+            b->setToolTip(place.toolTip);
+        buttons_[role] = b;
+    }
 }
 
 QPushButton* SimulatorFrame::AddButton(const QString& caption, int x, int y, int width,
@@ -182,8 +221,6 @@ QPushButton* SimulatorFrame::AddButton(const QString& caption, int x, int y, int
     connect(b, &QPushButton::clicked, this, [this, handler] { Run(handler); });
     if (!passesKeys)
         KeepKeys(b);
-    if (caption == "Show PV")
-        showPVButton_ = b;
     return b;
 }
 
@@ -246,8 +283,37 @@ QSlider* SimulatorFrame::AddHotTempSlider(const std::function<void(int)>& onChan
     slider->setTickInterval(100);
     slider->setTickPosition(QSlider::TicksAbove);
     slider->setValue(1000);
-    connect(slider, &QSlider::valueChanged, this, onChange);
+    connect(slider, &QSlider::valueChanged, this,
+            [this, onChange](int position) { CallEngine([&] { onChange(position); }); });
+    HotTempTB = slider;
     return slider;
+}
+
+QSlider* SimulatorFrame::AddPhaseOffsetSlider(int x, int y,
+                                              const std::function<void(int)>& onChange) {
+    auto* slider = new QSlider(Qt::Horizontal, Panel1);
+    slider->setObjectName("PhaseOffsetTB");
+    slider->setGeometry(x, y, 150, 25);
+    slider->setRange(-175, 175);
+    slider->setTickInterval(45);
+    slider->setTickPosition(QSlider::TicksBelow);
+    slider->setValue(0);
+    KeepKeys(slider);
+    connect(slider, &QSlider::valueChanged, this,
+            [this, onChange](int position) { CallEngine([&] { onChange(position); }); });
+    PhaseOffsetTB = slider;
+    return slider;
+}
+
+void SimulatorFrame::SetTabOrder(std::span<QWidget* const> controls) {
+    for (std::size_t i = 1; i < controls.size(); ++i)
+        setTabOrder(controls[i - 1], controls[i]);
+}
+
+void SimulatorFrame::SetTrackBar(TrackBar bar, int position) {
+    QSlider* slider = bar == TrackBar::HotTempTB ? HotTempTB : PhaseOffsetTB;
+    if (slider)
+        slider->setValue(std::clamp(position, slider->minimum(), slider->maximum()));
 }
 
 QLabel* SimulatorFrame::AddVolumeLabel(int x, int y, int minimumWidth) {
@@ -270,10 +336,6 @@ bool SimulatorFrame::eventFilter(QObject* watched, QEvent* event) {
             return true;
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void SimulatorFrame::ShowPicture(const QImage& image) {
-    Image1->setPixmap(QPixmap::fromImage(image));
 }
 
 bool SimulatorFrame::ScaleAndFit(QWidget* window, int dpi, bool& beenScaled) {
@@ -401,15 +463,16 @@ void SimulatorFrame::keyPressEvent(QKeyEvent* event) {
 }
 
 void SimulatorFrame::ShowPVButtonClick() {
+    QPushButton* button = ShowPVButton();
     ChartView* c5 = charts_[4];
     c5->setGeometry(c5->x(), 0, charts_[0]->width(), charts_[0]->height());
-    if (showPVButton_->text() == "Show PV") {
-        showPVButton_->setText("Hide PV");
+    if (button->text() == "Show PV") {
+        button->setText("Hide PV");
         c5->Chart().Visible = true;
         c5->show();
         c5->raise();
     } else {
-        showPVButton_->setText("Show PV");
+        button->setText("Show PV");
         c5->Chart().Visible = false;
         c5->hide();
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "QImageCanvas.h"
 #include "foundations/ParameterTable.h"
 #include "foundations/WindowPlacement.h"
 #include "widgets/ChartView.h"
@@ -8,6 +9,7 @@
 #include <QDialog>
 #include <QPoint>
 
+#include <array>
 #include <functional>
 #include <span>
 #include <string>
@@ -23,6 +25,20 @@ class QTimer;
 namespace kelvane {
 
 class ParameterTable;
+
+// The buttons every simulator window has, whatever their captions.
+enum class FrameButton { Print, Tutor, Help, Exit, Save, Load, ShowPV };
+
+// Where a window puts one of the frame's buttons.
+struct FrameButtonPlace {
+    FrameButton role;
+    const char* caption;
+    const char* name; // nullptr: the button keeps Qt's empty object name
+    int x, y, width;
+    const char* toolTip = nullptr;
+    // Enter and Escape pressed on it do not reach the window.
+    bool keepsKeys = false;
+};
 
 // What differs between the three simulator windows that share this frame.
 struct FrameTraits {
@@ -43,6 +59,8 @@ struct FrameTraits {
     // Creation sets both grid columns 85 pixels wide (not in the two-piston window).
     bool gridColumns85 = true;
     bool centreOnShow = false;
+    // The frame's buttons, in the order they are made.
+    std::span<const FrameButtonPlace> buttons;
 };
 
 // The frame of a simulator window: creation, scaling and fitting, placement,
@@ -56,6 +74,9 @@ class SimulatorFrame : public QDialog {
     std::string appPath;
     int dpi = 96;
     bool beenScaled = false;
+    // The input panel's sliders, where the window has them.
+    QSlider* HotTempTB = nullptr;
+    QSlider* PhaseOffsetTB = nullptr;
 
     WidgetHost& Host() { return host_; }
     const FrameTraits& Traits() const { return traits_; }
@@ -67,7 +88,8 @@ class SimulatorFrame : public QDialog {
     }
     QLabel* Picture() const { return Image1; }
     QWidget* ChartPanel() const { return Panel3; }
-    QPushButton* ShowPVButton() const { return showPVButton_; }
+    QPushButton* Button(FrameButton role) const { return buttons_[static_cast<int>(role)]; }
+    QPushButton* ShowPVButton() const { return Button(FrameButton::ShowPV); }
     bool WasShown() const { return shownOnce_; }
     // The settings file this window reads and writes.
     std::string SettingsFile() const;
@@ -80,7 +102,8 @@ class SimulatorFrame : public QDialog {
     void HelpButtonClick();
     void TutorialButtonClick();
     void SaveButtonClick();
-    void LoadButtonClick();
+    // A window that notes some state before the parameters change overrides it.
+    virtual void LoadButtonClick();
     void FormResize();
     // Writes placement and parameters at program end; nothing if never shown.
     void FormDestroy();
@@ -126,10 +149,22 @@ class SimulatorFrame : public QDialog {
     virtual void RefreshAfterLoad() = 0;
     // Grid labels and start actions, at the end of every showing.
     virtual void ShowSteps() = 0;
-    virtual void SetTrackBar(TrackBar /*bar*/, int /*position*/) {}
+    // Moves the slider of a track bar the settings name; a window whose sliders
+    // follow its engine instead overrides ReadIniFile.
+    virtual void SetTrackBar(TrackBar bar, int position);
+    // Draws the engine's picture on the canvas, sized to the picture control.
+    virtual void DrawEngine(Canvas& canvas) = 0;
+    // A click on the background of one of Chart1..Chart4.
+    virtual void ChartClickBackground(const TChart& chart, double x, double plotLeft,
+                                      double plotRight) = 0;
+    // Runs an engine handler for a control. A window that brings its own
+    // controls in line with the engine after every handler overrides it.
+    virtual void CallEngine(const std::function<void()>& handler) { Run(handler); }
 
     // Building blocks for the windows.
-    void AttachCharts(TChart& c1, TChart& c2, TChart& c3, TChart& c4, TChart& c5);
+    // Shows the engine's charts and binds their clicks and the picture to the
+    // engine; once the engine exists.
+    void AttachEngine(TChart& c1, TChart& c2, TChart& c3, TChart& c4, TChart& c5);
     QPushButton* AddButton(const QString& caption, int x, int y, int width,
                            const std::function<void()>& handler, bool passesKeys = true);
     QLineEdit* AddField(Field field, int x, int y, const QString& text, bool passesKeys = true);
@@ -146,15 +181,21 @@ class SimulatorFrame : public QDialog {
     QWidget* AddBevel(int x, int y, int width, int height);
     // A solid colour block of the input panel (the hot and cold swatches).
     QLabel* AddSwatch(const char* name, QColor colour, int x, int y, int width, int height);
-    // The horizontal hot-temperature slider of the input panel's temperature
-    // box (0..1000, read backwards); changes go to onChange.
+    // The horizontal hot-temperature slider HotTempTB of the input panel's
+    // temperature box (0..1000, read backwards); changes go to the engine's
+    // onChange through CallEngine.
     QSlider* AddHotTempSlider(const std::function<void(int)>& onChange);
+    // The phase-offset slider PhaseOffsetTB (-175..175 degrees, 150 by 25 at
+    // x, y); changes go to the engine's onChange through CallEngine.
+    QSlider* AddPhaseOffsetSlider(int x, int y, const std::function<void(int)>& onChange);
+    // Tab order of the input panel's controls, first to last. Only once the
+    // charts exist: Qt 6.4 leaves a control in place when asked to put it after
+    // the last control of the window.
+    void SetTabOrder(std::span<QWidget* const> controls);
     // The volume read-out label "lDebug", which the engine writes.
     QLabel* AddVolumeLabel(int x, int y, int minimumWidth);
     // Keeps Enter and Escape from reaching the window's key handler.
     void KeepKeys(QWidget* control);
-    // Refreshes the picture control from an image.
-    void ShowPicture(const QImage& image);
 
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -172,11 +213,14 @@ class SimulatorFrame : public QDialog {
   private:
     void FormShow();
     void LayoutBands();
+    void AddButtons();
+    void RedrawPicture();
 
     FrameTraits traits_;
     WidgetHost host_;
     ChartView* charts_[5] = {};
-    QPushButton* showPVButton_ = nullptr;
+    std::array<QPushButton*, 7> buttons_{};
+    QImageCanvas canvas_;
     bool shownOnce_ = false;
     double scale_ = 1.0;
 };
