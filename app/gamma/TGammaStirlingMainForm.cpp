@@ -49,7 +49,7 @@ TGammaStirlingMainForm::TGammaStirlingMainForm(QWidget* parent)
     setObjectName("TGammaStirlingMainForm");
     BuildInputPanel();
     AttachEngine(engine_.Chart1, engine_.Chart2, engine_.Chart3, engine_.Chart4, engine_.Chart5);
-    OrderTabs();
+    SetSpeedWindowTabOrder(GoFastButton, GoMediumButton, GoSlowButton, StopButton, CalcButton);
     Host().deferFieldWrites = [this] { return engine_.calcing || engine_.phaseChanging; };
 
     Timer1 = new QTimer(this);
@@ -107,25 +107,6 @@ void TGammaStirlingMainForm::BuildInputPanel() {
     GoSlowButton = AddButton("Slow", 116, 136, 45, [this] { SpeedButtonClick(300); });
     StopButton = AddButton("Stop", 169, 136, 55, [this] { StopButtonClick(); });
     CalcButton = AddButton("&Calc", 364, 136, 32, [this] { CalcButtonClick(); });
-}
-
-// The edit boxes first, in the order they were made; the rest after them.
-void TGammaStirlingMainForm::OrderTabs() {
-    QWidget* const tabOrder[] = {HotTempTB,
-                                 PhaseOffsetTB,
-                                 Button(FrameButton::Print),
-                                 Button(FrameButton::Tutor),
-                                 Button(FrameButton::Help),
-                                 Button(FrameButton::Exit),
-                                 GoFastButton,
-                                 GoMediumButton,
-                                 GoSlowButton,
-                                 StopButton,
-                                 Button(FrameButton::Save),
-                                 Button(FrameButton::Load),
-                                 CalcButton,
-                                 ShowPVButton()};
-    SetTabOrder(tabOrder);
 }
 
 void TGammaStirlingMainForm::SpeedButtonClick(int intervalMs) {

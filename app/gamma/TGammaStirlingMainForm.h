@@ -49,7 +49,6 @@ class TGammaStirlingMainForm : public SimulatorFrame {
 
   private:
     void BuildInputPanel();
-    void OrderTabs();
 
     GammaEngine engine_;
 };

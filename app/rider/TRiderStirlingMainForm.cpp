@@ -82,7 +82,7 @@ TRiderStirlingMainForm::TRiderStirlingMainForm(QWidget* parent)
     StringGrid1->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
     BuildInputPanel();
     AttachEngine(engine_.Chart1, engine_.Chart2, engine_.Chart3, engine_.Chart4, engine_.Chart5);
-    OrderTabs();
+    SetSpeedWindowTabOrder(GoFastButton, GoMediumButton, GoSlowButton, StopButton, CalcButton);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
@@ -175,25 +175,6 @@ void TRiderStirlingMainForm::BuildInputPanel() {
         "&Calc", 325, 120, 32, [this] { CalcButtonClick(); }, keepKeys);
     CalcButton->setToolTip("Re-compute all of the graphs");
     LoadButton = Button(FrameButton::Load);
-}
-
-// The edit boxes first, in the order they were made; the rest after them.
-void TRiderStirlingMainForm::OrderTabs() {
-    QWidget* const tabOrder[] = {HotTempTB,
-                                 PhaseOffsetTB,
-                                 Button(FrameButton::Print),
-                                 Button(FrameButton::Tutor),
-                                 Button(FrameButton::Help),
-                                 Button(FrameButton::Exit),
-                                 GoFastButton,
-                                 GoMediumButton,
-                                 GoSlowButton,
-                                 StopButton,
-                                 Button(FrameButton::Save),
-                                 LoadButton,
-                                 CalcButton,
-                                 ShowPVButton()};
-    SetTabOrder(tabOrder);
 }
 
 void TRiderStirlingMainForm::AddUpDown(const char* name, int x, int y) {

@@ -53,7 +53,6 @@ class TRiderStirlingMainForm : public SimulatorFrame {
 
   private:
     void BuildInputPanel();
-    void OrderTabs();
     void AddUpDown(const char* name, int x, int y);
     void SyncTimer1();
     void SyncTrackBars();

@@ -310,6 +310,25 @@ void SimulatorFrame::SetTabOrder(std::span<QWidget* const> controls) {
         setTabOrder(controls[i - 1], controls[i]);
 }
 
+void SimulatorFrame::SetSpeedWindowTabOrder(QWidget* fast, QWidget* medium, QWidget* slow,
+                                            QWidget* stop, QWidget* calc) {
+    QWidget* const order[] = {HotTempTB,
+                              PhaseOffsetTB,
+                              Button(FrameButton::Print),
+                              Button(FrameButton::Tutor),
+                              Button(FrameButton::Help),
+                              Button(FrameButton::Exit),
+                              fast,
+                              medium,
+                              slow,
+                              stop,
+                              Button(FrameButton::Save),
+                              Button(FrameButton::Load),
+                              calc,
+                              ShowPVButton()};
+    SetTabOrder(order);
+}
+
 void SimulatorFrame::SetTrackBar(TrackBar bar, int position) {
     QSlider* slider = bar == TrackBar::HotTempTB ? HotTempTB : PhaseOffsetTB;
     if (slider)

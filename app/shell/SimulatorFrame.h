@@ -192,6 +192,11 @@ class SimulatorFrame : public QDialog {
     // charts exist: Qt 6.4 leaves a control in place when asked to put it after
     // the last control of the window.
     void SetTabOrder(std::span<QWidget* const> controls);
+    // The tab order of a window with speed buttons (Gamma, two-piston): after
+    // the edit boxes the two sliders, Print to Exit, the speed buttons and
+    // Stop, Save, Load, Calc and Show PV.
+    void SetSpeedWindowTabOrder(QWidget* fast, QWidget* medium, QWidget* slow, QWidget* stop,
+                                QWidget* calc);
     // The volume read-out label "lDebug", which the engine writes.
     QLabel* AddVolumeLabel(int x, int y, int minimumWidth);
     // Keeps Enter and Escape from reaching the window's key handler.

@@ -4,24 +4,12 @@
 
 namespace kelvane {
 
-const WindowPlacement::Keys& WindowPlacement::Main() {
-    static const Keys keys{"Main", "Left", "Top", "", ""};
-    return keys;
-}
-
-const WindowPlacement::Keys& WindowPlacement::Gamma() {
-    static const Keys keys{"Gamma", "Left", "Top", "Width", "Height"};
-    return keys;
-}
-
-const WindowPlacement::Keys& WindowPlacement::Ringbom() {
-    static const Keys keys{"ringbom", "Left", "Top", "width", "height"};
-    return keys;
-}
-
-const WindowPlacement::Keys& WindowPlacement::Rider() {
-    static const Keys keys{"Rider", "Left", "Top", "width", "height"};
-    return keys;
+const WindowPlacement::Keys& WindowPlacement::KeysOf(Window window) {
+    static const Keys keys[] = {{"Main", "Left", "Top", "", ""},
+                                {"Gamma", "Left", "Top", "Width", "Height"},
+                                {"ringbom", "Left", "Top", "width", "height"},
+                                {"Rider", "Left", "Top", "width", "height"}};
+    return keys[window];
 }
 
 WindowPlacement WindowPlacement::Read(const TIniFile& ini, const Keys& keys,

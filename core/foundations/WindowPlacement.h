@@ -19,10 +19,13 @@ struct WindowPlacement {
         bool HasSize() const { return !width.empty(); }
     };
 
-    static const Keys& Main();
-    static const Keys& Gamma();
-    static const Keys& Ringbom();
-    static const Keys& Rider();
+    // Each window's section and key spellings, as the settings file has them.
+    enum Window { MainWindow, GammaWindow, RingbomWindow, RiderWindow };
+    static const Keys& KeysOf(Window window);
+    static const Keys& Main() { return KeysOf(MainWindow); }
+    static const Keys& Gamma() { return KeysOf(GammaWindow); }
+    static const Keys& Ringbom() { return KeysOf(RingbomWindow); }
+    static const Keys& Rider() { return KeysOf(RiderWindow); }
 
     int left = 0;
     int top = 0;
