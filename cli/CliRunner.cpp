@@ -188,7 +188,7 @@ int CliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std:
         MapHost& host = engine->Host();
         for (const auto& [name, text] : o.sets) {
             // A name the engine lacks is never read; it is left alone.
-            const FieldSpec* field = host.Table().Find(name);
+            const FieldRow* field = host.Table().Find(name);
             if (!field)
                 continue;
             if (field->IsCheckBox())

@@ -25,20 +25,20 @@ void GammaCliEngine::Calc(int times) {
 }
 
 void GammaCliEngine::Sweep(const std::string& name) {
-    const FieldSpec* spec = host_.Table().Find(name);
+    const FieldRow* entry = host_.Table().Find(name);
     bool yellow = false;
     for (Field f : GammaSweep::kYellowFields)
-        yellow = yellow || (spec && spec->id == f);
+        yellow = yellow || (entry && entry->id == f);
     if (!yellow) {
         throw CliUsageError("--sweep needs DispCylHeight, DispCylDiameter, DispHeight, "
                             "PistonThrow, PistonDiameter or PhaseOffset, not '" +
                             name + "'");
     }
-    if (sweep_.Step(spec->id) == 0) {
+    if (sweep_.Step(entry->id) == 0) {
         throw std::runtime_error("Cannot sweep " + name +
                                  ": its step would be 0 and the sweep would never end");
     }
-    sweep_.FieldDblClick(spec->id);
+    sweep_.FieldDblClick(entry->id);
     swept_ = true;
 }
 

@@ -194,7 +194,7 @@ int main(int argc, char** argv) {
                 gamma.StopButtonClick();
                 for (Field field : GammaSweep::kYellowFields) {
                     std::string name =
-                        std::string("Sweep of ") + ParameterTable::Gamma().Spec(field).control;
+                        std::string("Sweep of ") + ParameterTable::Gamma().RowOf(field).control;
                     ok = Phase(name.c_str(), 1, Limits{limits.capMb, 1e9, 1, 1},
                                [&] { gamma.Run([&] { gamma.onSweepRequest(field); }); }) &&
                          ok;

@@ -173,7 +173,7 @@ void TRingbomStirlingMainForm::OrderTabs() {
 QCheckBox* TRingbomStirlingMainForm::AddCheckBox(Field field, const QString& caption, int x, int y,
                                                  int width, void (RingbomEngine::*click)()) {
     auto* box = new QCheckBox(caption, Panel1);
-    box->setObjectName(Traits().parameters->Spec(field).control);
+    box->setObjectName(Traits().parameters->RowOf(field).control);
     box->setGeometry(x, y, width, 17);
     box->setChecked(true);
     KeepKeys(box);

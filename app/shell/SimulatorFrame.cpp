@@ -227,7 +227,7 @@ QPushButton* SimulatorFrame::AddButton(const QString& caption, int x, int y, int
 QLineEdit* SimulatorFrame::AddField(Field field, int x, int y, const QString& text,
                                     bool passesKeys) {
     auto* e = new QLineEdit(text, Panel1);
-    e->setObjectName(traits_.parameters->Spec(field).control);
+    e->setObjectName(traits_.parameters->RowOf(field).control);
     e->setGeometry(x, y, 41, 21);
     host_.AddField(field, e);
     if (!passesKeys)

@@ -14,8 +14,8 @@
 namespace kelvane {
 
 void WidgetHost::NoSuchControl(Field field) const {
-    const FieldSpec& spec = table_->Spec(field); // throws for a field the engine lacks
-    throw std::logic_error(std::string("no control for the field ") + spec.control);
+    const FieldRow& entry = table_->RowOf(field); // throws for a field the engine lacks
+    throw std::logic_error(std::string("no control for the field ") + entry.control);
 }
 
 QLineEdit* WidgetHost::Edit(Field field) const {
@@ -33,7 +33,7 @@ QCheckBox* WidgetHost::CheckBox(Field field) const {
 }
 
 void WidgetHost::AddField(Field field, QLineEdit* edit) {
-    table_->Spec(field);
+    table_->RowOf(field);
     edits_[Slot(field)] = edit;
     texts_[Slot(field)] = edit->text().toStdString();
     // Connected before any handler of the window, so handlers read the new text.
@@ -43,7 +43,7 @@ void WidgetHost::AddField(Field field, QLineEdit* edit) {
 }
 
 void WidgetHost::AddCheckBox(Field field, QCheckBox* box) {
-    table_->Spec(field);
+    table_->RowOf(field);
     checks_[Slot(field)] = box;
 }
 

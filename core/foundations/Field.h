@@ -39,7 +39,7 @@ enum class FieldKind {
 };
 
 // One row of an engine's field table.
-struct FieldSpec {
+struct FieldRow {
     Field id;
     const char* control;     // the control's name, as shown, stored and typed in --set
     const char* section;     // settings-file section; "" for a field that is not stored

@@ -3,19 +3,19 @@
 namespace kelvane {
 
 MapHost::MapHost(const ParameterTable& table) : table_(&table) {
-    for (const FieldSpec& f : table.fields())
+    for (const FieldRow& f : table.fields())
         has_[static_cast<std::size_t>(Index(f.id))] = true;
 }
 
 std::size_t MapHost::Slot(Field field) const {
     const auto slot = static_cast<std::size_t>(Index(field));
     if (!has_[slot])
-        table_->Spec(field); // throws: the engine has no such field
+        table_->RowOf(field); // throws: the engine has no such field
     return slot;
 }
 
 void MapHost::PutDefaults() {
-    for (const FieldSpec& f : table_->fields()) {
+    for (const FieldRow& f : table_->fields()) {
         if (f.IsCheckBox())
             PutChecked(f.id, std::string(f.defaultText) == "Y");
         else

@@ -7,10 +7,10 @@
 
 namespace kelvane {
 
-ParameterTable::ParameterTable(Engine engine, std::span<const FieldSpec> fields,
+ParameterTable::ParameterTable(Engine engine, std::span<const FieldRow> fields,
                                FollowUpSteps followUp)
     : engine_(engine), followUp_(followUp), fields_(fields.begin(), fields.end()) {
-    for (const FieldSpec& f : fields_) {
+    for (const FieldRow& f : fields_) {
         if (f.Stored())
             rows_.push_back(f);
     }
@@ -28,37 +28,37 @@ const ParameterTable& ParameterTable::For(Engine engine) {
     return Rider();
 }
 
-const FieldSpec* ParameterTable::Find(Field f) const {
-    for (const FieldSpec& spec : fields_) {
-        if (spec.id == f)
-            return &spec;
+const FieldRow* ParameterTable::Find(Field f) const {
+    for (const FieldRow& entry : fields_) {
+        if (entry.id == f)
+            return &entry;
     }
     return nullptr;
 }
 
-const FieldSpec* ParameterTable::Find(std::string_view control) const {
-    for (const FieldSpec& spec : fields_) {
-        if (control == spec.control)
-            return &spec;
+const FieldRow* ParameterTable::Find(std::string_view control) const {
+    for (const FieldRow& entry : fields_) {
+        if (control == entry.control)
+            return &entry;
     }
     return nullptr;
 }
 
-const FieldSpec& ParameterTable::Spec(Field f) const {
-    if (const FieldSpec* spec = Find(f))
-        return *spec;
+const FieldRow& ParameterTable::RowOf(Field f) const {
+    if (const FieldRow* entry = Find(f))
+        return *entry;
     throw std::logic_error("field number " + std::to_string(Index(f)) +
                            " is not a field of this engine");
 }
 
-const FieldSpec& ParameterTable::Spec(std::string_view control) const {
-    if (const FieldSpec* spec = Find(control))
-        return *spec;
+const FieldRow& ParameterTable::RowOf(std::string_view control) const {
+    if (const FieldRow* entry = Find(control))
+        return *entry;
     throw std::logic_error("no field named " + std::string(control));
 }
 
 void ParameterTable::ReadInto(const TIniFile& ini, EngineHost& host) const {
-    for (const FieldSpec& row : rows_) {
+    for (const FieldRow& row : rows_) {
         std::string text = ini.ReadString(row.section, row.key, row.defaultText);
         if (row.IsCheckBox())
             host.SetChecked(row.id, text == "Y");
@@ -68,7 +68,7 @@ void ParameterTable::ReadInto(const TIniFile& ini, EngineHost& host) const {
 }
 
 void ParameterTable::ApplyDefaults(EngineHost& host) const {
-    for (const FieldSpec& row : rows_) {
+    for (const FieldRow& row : rows_) {
         if (row.IsCheckBox())
             host.SetChecked(row.id, std::string_view(row.defaultText) == "Y");
         else
@@ -77,7 +77,7 @@ void ParameterTable::ApplyDefaults(EngineHost& host) const {
 }
 
 void ParameterTable::WriteFrom(EngineHost& host, TIniFile& ini) const {
-    for (const FieldSpec& row : rows_) {
+    for (const FieldRow& row : rows_) {
         if (row.IsCheckBox())
             ini.WriteString(row.section, row.key, host.Checked(row.id) ? "Y" : "N");
         else

@@ -35,20 +35,20 @@ class ParameterTable {
     // The engine's own steps after its texts are read (see FollowUp).
     using FollowUpSteps = void (*)(EngineHost& host, const TrackBarSetter& setTrackBar);
 
-    ParameterTable(Engine engine, std::span<const FieldSpec> fields, FollowUpSteps followUp);
+    ParameterTable(Engine engine, std::span<const FieldRow> fields, FollowUpSteps followUp);
 
     Engine engine() const { return engine_; }
     // Every field of the engine, stored or not.
-    const std::vector<FieldSpec>& fields() const { return fields_; }
+    const std::vector<FieldRow>& fields() const { return fields_; }
     // The stored fields, in settings-file order.
-    const std::vector<FieldSpec>& rows() const { return rows_; }
+    const std::vector<FieldRow>& rows() const { return rows_; }
     bool Has(Field f) const { return Find(f) != nullptr; }
-    const FieldSpec* Find(Field f) const;
+    const FieldRow* Find(Field f) const;
     // By control name, exactly as spelled; nullptr for a name the engine lacks.
-    const FieldSpec* Find(std::string_view control) const;
+    const FieldRow* Find(std::string_view control) const;
     // Throw std::logic_error for a field the engine lacks: a program error.
-    const FieldSpec& Spec(Field f) const;
-    const FieldSpec& Spec(std::string_view control) const;
+    const FieldRow& RowOf(Field f) const;
+    const FieldRow& RowOf(std::string_view control) const;
 
     // Reads every row, in order, into the host: edit boxes get the text, a
     // check box is ticked exactly when the text is "Y".
@@ -73,8 +73,8 @@ class ParameterTable {
   private:
     Engine engine_;
     FollowUpSteps followUp_;
-    std::vector<FieldSpec> fields_;
-    std::vector<FieldSpec> rows_;
+    std::vector<FieldRow> fields_;
+    std::vector<FieldRow> rows_;
 };
 
 } // namespace kelvane

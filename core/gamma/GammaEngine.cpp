@@ -162,7 +162,7 @@ void GammaEngine::CalcEngine(bool graph) {
 void GammaEngine::CalcButtonClick() {
     if (calcing || !enable)
         return;
-    for (const FieldSpec& f : GammaFields().fields()) {
+    for (const FieldRow& f : GammaFields().fields()) {
         if (MyStrToReal(host_.FieldText(f.id), kInvalid) == kInvalid)
             return;
     }

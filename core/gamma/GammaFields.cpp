@@ -6,7 +6,7 @@ namespace kelvane {
 
 namespace {
 
-constexpr FieldSpec kGammaFields[] = {
+constexpr FieldRow kGammaFields[] = {
     {Field::HotTemp, "HotTemp", "GammaHot", "Temp", "300", FieldKind::Whole},
     {Field::ColdTemp, "ColdTemp", "GammaCold", "Temp", "100", FieldKind::Whole},
     {Field::DispCylHeight, "DispCylHeight", "GammaDisplacerCylinder", "Height", "100",

@@ -231,7 +231,7 @@ double GammaSweep::Step(Field field) {
         if (field == yellow)
             return MyStrToReal(host_.FieldText(field), 1.0) / 10;
     }
-    throw std::invalid_argument(std::string("'") + GammaFields().Spec(field).control +
+    throw std::invalid_argument(std::string("'") + GammaFields().RowOf(field).control +
                                 "' is not a field that can be swept");
 }
 

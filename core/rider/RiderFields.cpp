@@ -6,7 +6,7 @@ namespace kelvane {
 
 namespace {
 
-constexpr FieldSpec kRiderFields[] = {
+constexpr FieldRow kRiderFields[] = {
     {Field::HotTemp, "HotTemp", "RiderHot", "Temp", "300", FieldKind::Whole},
     {Field::HotStrokeMin, "HotStrokeMin", "RiderHot", "StrokeMin", "0", FieldKind::Whole},
     {Field::HotStrokeMax, "HotStrokeMax", "RiderHot", "StrokeMax", "50", FieldKind::Whole},

@@ -6,7 +6,7 @@ namespace kelvane {
 
 namespace {
 
-constexpr FieldSpec kRingbomFields[] = {
+constexpr FieldRow kRingbomFields[] = {
     {Field::HotTemp, "HotTemp", "RingbomHot", "Temp", "300", FieldKind::Whole},
     {Field::ColdTemp, "ColdTemp", "RingbomCold", "Temp", "100", FieldKind::Whole},
     {Field::DispCylHeight, "DispCylHeight", "RingbomDisplacerCylinder", "Height", "100",

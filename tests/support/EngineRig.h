@@ -33,7 +33,7 @@ template <class Engine> struct EngineRig {
     void Put(Field field, const std::string& text) { host.Put(field, text); }
     std::string Text(Field field) { return host.FieldText(field); }
     // A field by its control name; a name the engine lacks fails the test run.
-    Field Named(std::string_view control) const { return host.Table().Spec(control).id; }
+    Field Named(std::string_view control) const { return host.Table().RowOf(control).id; }
     std::string Row(int row) const { return host.Cell(1, row); }
     // Timer ticks: Ringbom steps, or animation steps of the other two.
     void Tick(int n = 1) {

@@ -34,7 +34,7 @@ class PopUpGraphWindow : public ::testing::Test {
     }
 
     void DoubleClick(const char* field) {
-        QTest::mouseDClick(gamma.Host().Edit(gamma.Traits().parameters->Spec(field).id),
+        QTest::mouseDClick(gamma.Host().Edit(gamma.Traits().parameters->RowOf(field).id),
                            Qt::LeftButton);
     }
     QStringList MemoLines() const { return graph.Memo1->toPlainText().split('\n'); }

@@ -28,7 +28,7 @@ class RiderWindow : public ::testing::Test {
     RiderEngine& Engine() { return form->Engine(); }
     std::string Text(Field field) { return form->Host().FieldText(field); }
     std::string Text(const char* control) {
-        return Text(form->Traits().parameters->Spec(control).id);
+        return Text(form->Traits().parameters->RowOf(control).id);
     }
     std::string Cell(int row) {
         QTableWidgetItem* item = form->Grid()->item(row, 1);

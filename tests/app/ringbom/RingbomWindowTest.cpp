@@ -31,7 +31,7 @@ class RingbomWindow : public ::testing::Test {
     RingbomEngine& Engine() { return form->Engine(); }
     std::string Text(Field field) { return form->Host().FieldText(field); }
     std::string Text(const char* control) {
-        return Text(form->Traits().parameters->Spec(control).id);
+        return Text(form->Traits().parameters->RowOf(control).id);
     }
     int Angle() { return std::stoi(Text(Field::Phase)); }
     void Show() { form->show(); }

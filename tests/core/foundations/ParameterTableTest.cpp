@@ -39,7 +39,7 @@ struct TrackBars {
 // The texts of every stored field and the ticks of the check boxes, by control name.
 std::map<std::string, std::string> Texts(MapHost& host) {
     std::map<std::string, std::string> texts;
-    for (const FieldSpec& f : host.Table().rows()) {
+    for (const FieldRow& f : host.Table().rows()) {
         if (!f.IsCheckBox())
             texts[f.control] = host.FieldText(f.id);
     }
@@ -48,7 +48,7 @@ std::map<std::string, std::string> Texts(MapHost& host) {
 
 std::map<std::string, bool> Ticks(MapHost& host) {
     std::map<std::string, bool> ticks;
-    for (const FieldSpec& f : host.Table().rows()) {
+    for (const FieldRow& f : host.Table().rows()) {
         if (f.IsCheckBox())
             ticks[f.control] = host.Checked(f.id);
     }
@@ -119,7 +119,7 @@ TEST_F(ParameterTableTest, OnlyAnExactYTicks) {
 
 TEST_F(ParameterTableTest, RingbomParameterFileRoundTrip) {
     int i = 0;
-    for (const FieldSpec& f : ParameterTable::Ringbom().rows()) {
+    for (const FieldRow& f : ParameterTable::Ringbom().rows()) {
         if (!f.IsCheckBox())
             ringbom.Put(f.id, std::to_string(400 + i) + (i == 4 ? ",5" : ""));
         ++i;
@@ -252,7 +252,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ParameterTableTest, RiderTrackBarsComeBeforeTheStrokeLimits) {
     WriteBytes(file, "[RiderBoth]\nPhaseOffset=180\n[RiderHot]\nStrokeMin=x\n");
     rider.onFieldChange = [this](Field f) {
-        bars.moves.push_back(std::string("text ") + rider.Table().Spec(f).control);
+        bars.moves.push_back(std::string("text ") + rider.Table().RowOf(f).control);
     };
     EXPECT_THROW(LoadParameterFile(file, ParameterTable::Rider(), rider, bars.Setter(rider)),
                  EConvertError);
