@@ -37,6 +37,7 @@ FrameTraits GammaTraits() {
     t.helpDocument = "Gamma Kelvane Help.HTM";
     t.tutorDocument = "Gamma Kelvane Tutorial.HTM";
     t.chart5Height = 250;
+    t.pictureWidth = GammaEngine::kPictureWidth;
     t.gridRows = GammaEngine::kGridRows;
     t.buttons = kButtons;
     return t;

@@ -43,7 +43,7 @@ FrameTraits RingbomTraits() {
     t.chart5Height = 137;
     t.inputPanelWidth = 448;
     t.pictureWidth = RingbomEngine::kPictureWidth;
-    t.gridRows = 12;
+    t.gridRows = RingbomEngine::kGridRows;
     t.buttons = kButtons;
     return t;
 }
