@@ -17,7 +17,11 @@ namespace kelvane {
 // with the usage text and status 2.
 class CliUsageError : public std::runtime_error {
   public:
-    explicit CliUsageError(const std::string& message) : std::runtime_error(message) {}
+    // withUsage: the usage text follows the message; a mistake the message
+    // itself fully explains (a misspelt field) is told in its one line.
+    explicit CliUsageError(const std::string& message, bool withUsage = true)
+        : std::runtime_error(message), withUsage(withUsage) {}
+    bool withUsage;
 };
 
 // One engine as the command-line companion drives it: the same core as the

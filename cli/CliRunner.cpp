@@ -5,6 +5,7 @@
 #include "foundations/ParameterFile.h"
 #include "foundations/ParameterTable.h"
 
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -110,6 +111,56 @@ CliOptions Parse(const std::vector<std::string>& args) {
     return o;
 }
 
+// A text the user typed, fit to be echoed on one line: control characters
+// escaped, cut to about 80 characters.
+std::string Echo(const std::string& text) {
+    constexpr std::size_t kLongest = 80;
+    std::string out;
+    for (unsigned char c : text) {
+        if (out.size() >= kLongest) {
+            out += "...";
+            break;
+        }
+        if (c < 0x20 || c == 0x7F) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\x%02X", c);
+            out += buf;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out;
+}
+
+std::string Upper(std::string text) {
+    for (char& c : text)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// Every --set names a field of the engine, and a check box is set to Y or N
+// (either case): anything else would be silently ignored or read as unticked.
+void CheckSets(const CliOptions& o) {
+    const ParameterTable& table = CliRunner::Parameters(o.engine);
+    for (const auto& [name, text] : o.sets) {
+        const FieldRow* row = table.Find(name);
+        if (!row) {
+            std::string names;
+            for (const FieldRow& f : table.fields())
+                names += (names.empty() ? "" : ", ") + std::string(f.control);
+            throw CliUsageError("--set: the " + o.engine + " engine has no field '" + Echo(name) +
+                                    "'; its fields are " + names,
+                                false);
+        }
+        const std::string answer = Upper(text);
+        if (row->IsCheckBox() && answer != "Y" && answer != "N") {
+            throw CliUsageError(std::string("--set: ") + row->control + " takes Y or N, not '" +
+                                    Echo(text) + "'",
+                                false);
+        }
+    }
+}
+
 TLineSeries* FindSeries(CliEngine& engine, const std::string& name) {
     for (TChart* chart : engine.Charts()) {
         if (TLineSeries* s = chart->FindSeries(name))
@@ -172,8 +223,9 @@ int CliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std:
     CliOptions o;
     try {
         o = Parse(args);
+        CheckSets(o);
     } catch (const CliUsageError& e) {
-        err << "kelvane-cli: " << e.what() << "\n" << Usage();
+        err << "kelvane-cli: " << e.what() << "\n" << (e.withUsage ? Usage() : "");
         return 2;
     }
     std::unique_ptr<CliEngine> engine = MakeCliEngine(o.engine);
@@ -187,14 +239,12 @@ int CliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std:
             LoadParameters(o.engine, *o.parFile, engine->Host());
         MapHost& host = engine->Host();
         for (const auto& [name, text] : o.sets) {
-            // A name the engine lacks is never read; it is left alone.
-            const FieldRow* field = host.Table().Find(name);
-            if (!field)
-                continue;
-            if (field->IsCheckBox())
-                host.PutChecked(field->id, text == "Y");
+            // Every name was checked while the options were read.
+            const FieldRow& field = host.Table().RowOf(name);
+            if (field.IsCheckBox())
+                host.PutChecked(field.id, Upper(text) == "Y");
             else
-                host.Put(field->id, text);
+                host.Put(field.id, text);
         }
         if (o.saveParFile)
             SaveParameters(o.engine, *o.saveParFile, engine->Host());

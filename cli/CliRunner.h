@@ -17,8 +17,10 @@ class CliRunner {
 
     static const char* Usage();
 
-  private:
+    // The field table of an engine named on the command line.
     static const ParameterTable& Parameters(const std::string& engine);
+
+  private:
     static void LoadParameters(const std::string& engine, const std::string& file, MapHost& host);
     static void SaveParameters(const std::string& engine, const std::string& file, MapHost& host);
 };

@@ -21,3 +21,38 @@ TEST(CliUsage, HelpGoesToStandardOutput) {
     EXPECT_EQ(CliRunner().Run({"--help"}, out, err), 0);
     EXPECT_NE(out.str().find("ENGINE"), std::string::npos);
 }
+
+// A misspelt field or a check-box value other than Y or N would be ignored
+// or read as unticked: each is one line naming the field, status 2, no output.
+TEST(CliUsage, SetNamesAFieldOfTheEngineAndChecksTakeYOrN) {
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        const char* errorStart; // "" for a run that must succeed
+    } cases[] = {
+        {{"gamma", "--set", "HotTmp=500"},
+         2,
+         "kelvane-cli: --set: the gamma engine has no field 'HotTmp'; its fields are HotTemp, "},
+        {{"rider", "--set", "StripChartCB=Y"},
+         2,
+         "kelvane-cli: --set: the rider engine has no field"},
+        {{"ringbom", "--set", "StripChartCB=yes"},
+         2,
+         "kelvane-cli: --set: StripChartCB takes Y or N, not 'yes'"},
+        {{"ringbom", "--set", "AllDataCB=\x1b[2J"},
+         2,
+         "kelvane-cli: --set: AllDataCB takes Y or N, not '\\x1B[2J'"},
+        {{"gamma", "--set", std::string(200, 'x') + "=1"}, 2, "kelvane-cli: --set: the gamma"},
+        {{"ringbom", "--set", "StripChartCB=n", "--set", "AllDataCB=y"}, 0, ""},
+    };
+    for (const Case& c : cases) {
+        std::ostringstream out, err;
+        EXPECT_EQ(CliRunner().Run(c.args, out, err), c.status) << c.args[2];
+        if (c.status == 0)
+            continue;
+        EXPECT_EQ(err.str().rfind(c.errorStart, 0), 0u) << err.str();
+        EXPECT_EQ(err.str().find('\n'), err.str().size() - 1) << "one line: " << err.str();
+        EXPECT_LT(err.str().size(), 400u);
+        EXPECT_TRUE(out.str().empty());
+    }
+}
