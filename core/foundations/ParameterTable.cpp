@@ -7,25 +7,12 @@
 
 namespace kelvane {
 
-ParameterTable::ParameterTable(Engine engine, std::span<const FieldRow> fields,
-                               FollowUpSteps followUp)
-    : engine_(engine), followUp_(followUp), fields_(fields.begin(), fields.end()) {
+ParameterTable::ParameterTable(std::span<const FieldRow> fields, FollowUpSteps followUp)
+    : followUp_(followUp), fields_(fields.begin(), fields.end()) {
     for (const FieldRow& f : fields_) {
         if (f.Stored())
             rows_.push_back(f);
     }
-}
-
-const ParameterTable& ParameterTable::For(Engine engine) {
-    switch (engine) {
-    case Engine::Gamma:
-        return Gamma();
-    case Engine::Ringbom:
-        return Ringbom();
-    case Engine::Rider:
-        break;
-    }
-    return Rider();
 }
 
 const FieldRow* ParameterTable::Find(Field f) const {

@@ -20,8 +20,6 @@ class TIniFile;
 // field lists, kelvane-cli --set and the test rigs are built from them.
 class ParameterTable {
   public:
-    enum class Engine { Gamma, Ringbom, Rider };
-
     // Moves a track bar of the window to a position. The positions given are
     // raw: the window clamps them to the track bar's range and runs the bar's
     // change handler as it would for any move made from code.
@@ -30,19 +28,16 @@ class ParameterTable {
     static const ParameterTable& Gamma();
     static const ParameterTable& Ringbom();
     static const ParameterTable& Rider();
-    static const ParameterTable& For(Engine engine);
 
     // The engine's own steps after its texts are read (see FollowUp).
     using FollowUpSteps = void (*)(EngineHost& host, const TrackBarSetter& setTrackBar);
 
-    ParameterTable(Engine engine, std::span<const FieldRow> fields, FollowUpSteps followUp);
+    ParameterTable(std::span<const FieldRow> fields, FollowUpSteps followUp);
 
-    Engine engine() const { return engine_; }
     // Every field of the engine, stored or not.
     const std::vector<FieldRow>& fields() const { return fields_; }
     // The stored fields, in settings-file order.
     const std::vector<FieldRow>& rows() const { return rows_; }
-    bool Has(Field f) const { return Find(f) != nullptr; }
     const FieldRow* Find(Field f) const;
     // By control name, exactly as spelled; nullptr for a name the engine lacks.
     const FieldRow* Find(std::string_view control) const;
@@ -71,7 +66,6 @@ class ParameterTable {
                      const TrackBarSetter& setTrackBar) const;
 
   private:
-    Engine engine_;
     FollowUpSteps followUp_;
     std::vector<FieldRow> fields_;
     std::vector<FieldRow> rows_;

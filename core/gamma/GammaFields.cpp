@@ -23,7 +23,7 @@ constexpr FieldRow kGammaFields[] = {
 } // namespace
 
 const ParameterTable& ParameterTable::Gamma() {
-    static const ParameterTable table(Engine::Gamma, kGammaFields, FollowHotTempAndPhaseOffset);
+    static const ParameterTable table(kGammaFields, FollowHotTempAndPhaseOffset);
     return table;
 }
 

@@ -45,7 +45,7 @@ void BringStrokeLimitsIntoRange(EngineHost& host) {
 }
 
 const ParameterTable& ParameterTable::Rider() {
-    static const ParameterTable table(Engine::Rider, kRiderFields, FollowSlidersThenStrokes);
+    static const ParameterTable table(kRiderFields, FollowSlidersThenStrokes);
     return table;
 }
 

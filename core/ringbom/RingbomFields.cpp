@@ -33,7 +33,7 @@ void FollowHotTemp(EngineHost& host, const ParameterTable::TrackBarSetter& setTr
 } // namespace
 
 const ParameterTable& ParameterTable::Ringbom() {
-    static const ParameterTable table(Engine::Ringbom, kRingbomFields, FollowHotTemp);
+    static const ParameterTable table(kRingbomFields, FollowHotTemp);
     return table;
 }
 
