@@ -4,12 +4,14 @@
 #include "QImageCanvas.h"
 #include "foundations/ParameterFile.h"
 #include "foundations/ParameterTable.h"
+#include "foundations/TIniFile.h"
 
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <sstream>
 
 namespace kelvane {
 
@@ -161,6 +163,31 @@ void CheckSets(const CliOptions& o) {
     }
 }
 
+// What is wrong with a field's text, as one line tells it. A text that is not
+// a whole number keeps the conversion's own message.
+std::string ProblemText(const FieldProblem& p, const std::string& text) {
+    switch (p.fault) {
+    case FieldFault::NotAWholeNumber:
+        return "'" + Echo(text) + "' is not a valid integer value";
+    case FieldFault::OutOfOrder:
+        return p.message;
+    default:
+        return p.message + ", not '" + Echo(text) + "'";
+    }
+}
+
+// Before any action: every text must be one the engine uses as it stands.
+// The window would skip the analysis, or read a default, silently.
+void RefuseUnusableTexts(MapHost& host, const CliRunner::Sources& sources) {
+    const std::vector<FieldProblem> problems = host.Table().Check(host);
+    if (problems.empty())
+        return;
+    const FieldProblem& p = problems.front();
+    const std::string& source = sources[Index(p.field)];
+    throw std::runtime_error((source.empty() ? host.Table().RowOf(p.field).control : source) +
+                             ": " + ProblemText(p, host.FieldText(p.field)));
+}
+
 TLineSeries* FindSeries(CliEngine& engine, const std::string& name) {
     for (TChart* chart : engine.Charts()) {
         if (TLineSeries* s = chart->FindSeries(name))
@@ -233,11 +260,14 @@ int CliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std:
         err << "kelvane-cli: the " << o.engine << " engine is not available yet\n";
         return 1;
     }
+    // Everything goes to stdout only when the whole run succeeded.
+    std::ostringstream printed;
     try {
-        engine->ApplyDefaults();
-        if (o.parFile)
-            LoadParameters(o.engine, *o.parFile, engine->Host());
         MapHost& host = engine->Host();
+        engine->ApplyDefaults();
+        Sources sources;
+        if (o.parFile)
+            LoadParameters(o.engine, *o.parFile, host, sources);
         for (const auto& [name, text] : o.sets) {
             // Every name was checked while the options were read.
             const FieldRow& field = host.Table().RowOf(name);
@@ -245,9 +275,13 @@ int CliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std:
                 host.PutChecked(field.id, Upper(text) == "Y");
             else
                 host.Put(field.id, text);
+            sources[Index(field.id)] = "--set " + std::string(field.control);
         }
+        RefuseUnusableTexts(host, sources);
+        // Saved as they stand now; written only once every action has succeeded.
+        std::optional<MapHost> toSave;
         if (o.saveParFile)
-            SaveParameters(o.engine, *o.saveParFile, engine->Host());
+            toSave.emplace(host);
 
         if (o.engine == "ringbom")
             engine->Steps(o.steps.value_or(0));
@@ -261,14 +295,20 @@ int CliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std:
         bool anyOutput = !o.series.empty() || o.csvDir || o.picture || o.memo;
         if (o.grid || !anyOutput) {
             for (int r = 0; r < engine->GridRows(); ++r)
-                out << host.Cell(0, r) << '\t' << host.Cell(1, r) << '\n';
+                printed << host.Cell(0, r) << '\t' << host.Cell(1, r) << '\n';
         }
         for (const std::string& name : o.series) {
             TLineSeries* s = FindSeries(*engine, name);
             if (!s)
-                throw std::runtime_error("no series named '" + name + "'");
-            WritePoints(*s, out);
+                throw std::runtime_error("no series named '" + Echo(name) + "'");
+            WritePoints(*s, printed);
         }
+        if (o.memo) {
+            for (const std::string& line : engine->Memo())
+                printed << line << '\n';
+        }
+        if (o.saveParFile)
+            SaveParameters(o.engine, *o.saveParFile, *toSave);
         if (o.csvDir)
             WriteCsv(*engine, *o.csvDir);
         if (o.picture) {
@@ -278,17 +318,14 @@ int CliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std:
             if (!canvas.Image().save(QString::fromStdString(*o.picture), "PNG"))
                 throw std::runtime_error("Unable to write to " + *o.picture);
         }
-        if (o.memo) {
-            for (const std::string& line : engine->Memo())
-                out << line << '\n';
-        }
     } catch (const CliUsageError& e) {
         err << "kelvane-cli: " << e.what() << "\n" << Usage();
         return 2;
     } catch (const std::exception& e) {
-        err << e.what() << '\n';
+        err << "kelvane-cli: " << e.what() << '\n';
         return 1;
     }
+    out << printed.str();
     return 0;
 }
 
@@ -300,13 +337,33 @@ const ParameterTable& CliRunner::Parameters(const std::string& engine) {
     return ParameterTable::Rider();
 }
 
-void CliRunner::LoadParameters(const std::string& engine, const std::string& file, MapHost& host) {
+void CliRunner::LoadParameters(const std::string& engine, const std::string& file, MapHost& host,
+                               Sources& sources) {
     // The Load button only offers existing files; a mistyped name must not
     // quietly give the defaults.
     std::error_code ec;
     if (!std::filesystem::is_regular_file(file, ec))
         throw std::runtime_error("Cannot open file \"" + file + "\". No such file");
-    LoadParameterFile(file, Parameters(engine), host);
+    const ParameterTable& table = Parameters(engine);
+    const TIniFile ini(file);
+    // A text the engine could not read is refused here, before the load's own
+    // steps read it and fail without naming it, or quietly replace it; values
+    // out of range are refused after those steps, with the rest.
+    constexpr const char* kMissing = "\x01";
+    for (const FieldRow& row : table.rows()) {
+        const std::string text = ini.ReadString(row.section, row.key, kMissing);
+        if (text == kMissing)
+            continue;
+        const std::string source =
+            Echo(file) + ": [" + row.section + "] " + row.key + " (" + row.control + ")";
+        sources[Index(row.id)] = source;
+        if (row.IsCheckBox() && text != "Y" && text != "N")
+            throw std::runtime_error(source + ": must be Y or N, not '" + Echo(text) + "'");
+        std::optional<FieldProblem> p = table.CheckText(row, text);
+        if (p && p->fault != FieldFault::OutOfRange)
+            throw std::runtime_error(source + ": " + ProblemText(*p, text));
+    }
+    table.ReadIniFile(ini, host, {});
 }
 
 void CliRunner::SaveParameters(const std::string& engine, const std::string& file, MapHost& host) {

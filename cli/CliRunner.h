@@ -1,5 +1,8 @@
 #pragma once
 
+#include "foundations/Field.h"
+
+#include <array>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -20,8 +23,12 @@ class CliRunner {
     // The field table of an engine named on the command line.
     static const ParameterTable& Parameters(const std::string& engine);
 
+    // Where each field's text came from, for messages ("" for a default).
+    using Sources = std::array<std::string, kFieldCount>;
+
   private:
-    static void LoadParameters(const std::string& engine, const std::string& file, MapHost& host);
+    static void LoadParameters(const std::string& engine, const std::string& file, MapHost& host,
+                               Sources& sources);
     static void SaveParameters(const std::string& engine, const std::string& file, MapHost& host);
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace kelvane {
 
 // Every input control an engine reads or writes. One enumerator per control
@@ -38,6 +40,20 @@ enum class FieldKind {
     CheckBox, // ticked or not; stored as "Y"/"N"
 };
 
+// The values an engine can use of a field: beyond them it would divide by
+// zero, overflow, or quietly change the text (see FieldRow).
+struct FieldRange {
+    double lowest = -1e300;
+    double highest = 1e300;
+};
+
+// Lengths are in the user's own unit; from a thousandth to a million keeps
+// every volume and pressure of the models well within a double.
+inline constexpr FieldRange kLength{0.001, 1e6};
+// Above the models' absolute zero (see WholeFtoK).
+inline constexpr FieldRange kTemperature{-470, 1e300};
+inline constexpr FieldRange kAnyValue{};
+
 // One row of an engine's field table.
 struct FieldRow {
     Field id;
@@ -46,9 +62,30 @@ struct FieldRow {
     const char* key;         // settings-file key
     const char* defaultText; // the text a missing settings file gives ("Y"/"N" for check boxes)
     FieldKind kind;
+    const char* label = ""; // as a message to the user names it: "Hot temperature"
+    const char* unit = "";  // of a whole number, in messages: "degrees F"
+    FieldRange range = kAnyValue;
 
     constexpr bool Stored() const { return section[0] != '\0'; }
     constexpr bool IsCheckBox() const { return kind == FieldKind::CheckBox; }
+};
+
+// Two fields whose values must stand in order: lower below higher (or equal,
+// unless strict). A broken order marks the lower field.
+struct FieldOrder {
+    Field lower;
+    Field higher;
+    bool strict;
+    const char* message;
+};
+
+enum class FieldFault { NotANumber, NotAWholeNumber, OutOfRange, OutOfOrder };
+
+// A field whose text the engine cannot use, and what the user should be told.
+struct FieldProblem {
+    Field field;
+    FieldFault fault;
+    std::string message; // "Hot temperature must be a whole number of degrees F"
 };
 
 // The sliders that follow a field's text.

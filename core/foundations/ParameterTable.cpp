@@ -1,14 +1,20 @@
 #include "ParameterTable.h"
 
+#include "Conversions.h"
 #include "EngineHost.h"
 #include "TIniFile.h"
 
+#include <cmath>
+#include <cstdio>
+#include <limits>
 #include <stdexcept>
 
 namespace kelvane {
 
-ParameterTable::ParameterTable(std::span<const FieldRow> fields, FollowUpSteps followUp)
-    : followUp_(followUp), fields_(fields.begin(), fields.end()) {
+ParameterTable::ParameterTable(std::span<const FieldRow> fields, FollowUpSteps followUp,
+                               std::span<const FieldOrder> orders)
+    : followUp_(followUp), fields_(fields.begin(), fields.end()),
+      orders_(orders.begin(), orders.end()) {
     for (const FieldRow& f : fields_) {
         if (f.Stored())
             rows_.push_back(f);
@@ -42,6 +48,79 @@ const FieldRow& ParameterTable::RowOf(std::string_view control) const {
     if (const FieldRow* entry = Find(control))
         return *entry;
     throw std::logic_error("no field named " + std::string(control));
+}
+
+namespace {
+
+// The value of a text as the engine reads it: MyStrToReal for a real (digit
+// grouping commas dropped), the strict conversion for a whole number.
+std::optional<double> ValueOf(const FieldRow& row, const std::string& text) {
+    if (row.kind == FieldKind::Whole) {
+        int value = 0;
+        return TryStrToInt(text, value) ? std::optional<double>(value) : std::nullopt;
+    }
+    const double value = MyStrToReal(text, std::numeric_limits<double>::quiet_NaN());
+    return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
+}
+
+std::string LimitText(double limit) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.10g", limit);
+    return buf;
+}
+
+std::string WithUnit(const FieldRow& row, const std::string& number) {
+    return row.unit[0] ? number + " " + row.unit : number;
+}
+
+} // namespace
+
+std::optional<FieldProblem> ParameterTable::CheckText(const FieldRow& row,
+                                                      const std::string& text) const {
+    if (row.IsCheckBox())
+        return std::nullopt;
+    const std::string label = row.label;
+    const std::optional<double> value = ValueOf(row, text);
+    if (!value && row.kind == FieldKind::Whole) {
+        return FieldProblem{row.id, FieldFault::NotAWholeNumber,
+                            label + " must be a whole number" + (row.unit[0] ? " of " : "") +
+                                row.unit};
+    }
+    if (!value)
+        return FieldProblem{row.id, FieldFault::NotANumber, label + " must be a number"};
+    const FieldRange& r = row.range;
+    if (*value >= r.lowest && *value <= r.highest)
+        return std::nullopt;
+    const std::string limits =
+        r.highest >= kAnyValue.highest
+            ? WithUnit(row, LimitText(r.lowest)) + " or more"
+            : "from " + LimitText(r.lowest) + " to " + WithUnit(row, LimitText(r.highest));
+    return FieldProblem{row.id, FieldFault::OutOfRange, label + " must be " + limits};
+}
+
+std::vector<FieldProblem> ParameterTable::Check(EngineHost& host) const {
+    std::vector<FieldProblem> problems;
+    double values[kFieldCount] = {};
+    bool usable[kFieldCount] = {};
+    for (const FieldRow& row : fields_) {
+        if (row.IsCheckBox())
+            continue;
+        const std::string text = host.FieldText(row.id);
+        if (std::optional<FieldProblem> p = CheckText(row, text)) {
+            problems.push_back(std::move(*p));
+            continue;
+        }
+        values[Index(row.id)] = *ValueOf(row, text);
+        usable[Index(row.id)] = true;
+    }
+    for (const FieldOrder& o : orders_) {
+        const int lo = Index(o.lower), hi = Index(o.higher);
+        if (!usable[lo] || !usable[hi])
+            continue;
+        if (o.strict ? values[lo] >= values[hi] : values[lo] > values[hi])
+            problems.push_back({o.lower, FieldFault::OutOfOrder, o.message});
+    }
+    return problems;
 }
 
 void ParameterTable::ReadInto(const TIniFile& ini, EngineHost& host) const {

@@ -3,6 +3,7 @@
 #include "Field.h"
 
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -32,7 +33,8 @@ class ParameterTable {
     // The engine's own steps after its texts are read (see FollowUp).
     using FollowUpSteps = void (*)(EngineHost& host, const TrackBarSetter& setTrackBar);
 
-    ParameterTable(std::span<const FieldRow> fields, FollowUpSteps followUp);
+    ParameterTable(std::span<const FieldRow> fields, FollowUpSteps followUp,
+                   std::span<const FieldOrder> orders = {});
 
     // Every field of the engine, stored or not.
     const std::vector<FieldRow>& fields() const { return fields_; }
@@ -61,6 +63,14 @@ class ParameterTable {
     // the steps already taken stay. setTrackBar may be empty (no track bars).
     void FollowUp(EngineHost& host, const TrackBarSetter& setTrackBar) const;
 
+    // Every field whose text the engine cannot use, in table order: not a
+    // number, not a whole number where one is needed, out of the field's range,
+    // or out of order with another field. Check boxes are never a problem.
+    // Empty when the engine can compute with every text.
+    std::vector<FieldProblem> Check(EngineHost& host) const;
+    // The same for one field alone, without the order of fields.
+    std::optional<FieldProblem> CheckText(const FieldRow& row, const std::string& text) const;
+
     // ReadInto followed by FollowUp: what a window does to load its parameters.
     void ReadIniFile(const TIniFile& ini, EngineHost& host,
                      const TrackBarSetter& setTrackBar) const;
@@ -69,6 +79,7 @@ class ParameterTable {
     FollowUpSteps followUp_;
     std::vector<FieldRow> fields_;
     std::vector<FieldRow> rows_;
+    std::vector<FieldOrder> orders_;
 };
 
 } // namespace kelvane

@@ -6,6 +6,7 @@
 #include "foundations/MarlUtils.h"
 
 #include <charconv>
+#include <limits>
 #include <stdexcept>
 
 namespace kelvane {
@@ -13,7 +14,9 @@ namespace kelvane {
 namespace {
 
 constexpr double kBound = 1000000.0;
-constexpr double kNoWorkYet = -10000000.0;
+// Below any net work, so that the first value of a sweep is always taken as
+// the maximum so far, however negative.
+constexpr double kNoWorkYet = -std::numeric_limits<double>::infinity();
 
 void SetNormalizedRightAxis(TChartAxis& axis) {
     axis.SetFixed(0, 2);

@@ -6,19 +6,35 @@ namespace kelvane {
 
 namespace {
 
-constexpr FieldRow kRiderFields[] = {
-    {Field::HotTemp, "HotTemp", "RiderHot", "Temp", "300", FieldKind::Whole},
-    {Field::HotStrokeMin, "HotStrokeMin", "RiderHot", "StrokeMin", "0", FieldKind::Whole},
-    {Field::HotStrokeMax, "HotStrokeMax", "RiderHot", "StrokeMax", "50", FieldKind::Whole},
-    {Field::ColdTemp, "ColdTemp", "RiderCold", "Temp", "100", FieldKind::Whole},
-    {Field::ColdStrokeMin, "ColdStrokeMin", "RiderCold", "StrokeMin", "0", FieldKind::Whole},
-    {Field::ColdStrokeMax, "ColdStrokeMax", "RiderCold", "StrokeMax", "100", FieldKind::Whole},
-    {Field::PhaseOffset, "PhaseOffset", "RiderBoth", "PhaseOffset", "90", FieldKind::Whole},
-    {Field::Phase, "Phase", "", "", "0", FieldKind::Whole},
-};
-
+// The stroke limits a loaded file is brought into (see BringStrokeLimitsIntoRange).
 constexpr int kLowestStroke = 5;
 constexpr int kHighestStroke = 100;
+constexpr FieldRange kStroke{kLowestStroke, kHighestStroke};
+
+constexpr FieldRow kRiderFields[] = {
+    {Field::HotTemp, "HotTemp", "RiderHot", "Temp", "300", FieldKind::Whole, "Hot temperature",
+     "degrees F", kTemperature},
+    {Field::HotStrokeMin, "HotStrokeMin", "RiderHot", "StrokeMin", "0", FieldKind::Whole,
+     "Hot stroke minimum", "", kStroke},
+    {Field::HotStrokeMax, "HotStrokeMax", "RiderHot", "StrokeMax", "50", FieldKind::Whole,
+     "Hot stroke maximum", "", kStroke},
+    {Field::ColdTemp, "ColdTemp", "RiderCold", "Temp", "100", FieldKind::Whole, "Cold temperature",
+     "degrees F", kTemperature},
+    {Field::ColdStrokeMin, "ColdStrokeMin", "RiderCold", "StrokeMin", "0", FieldKind::Whole,
+     "Cold stroke minimum", "", kStroke},
+    {Field::ColdStrokeMax, "ColdStrokeMax", "RiderCold", "StrokeMax", "100", FieldKind::Whole,
+     "Cold stroke maximum", "", kStroke},
+    {Field::PhaseOffset, "PhaseOffset", "RiderBoth", "PhaseOffset", "90", FieldKind::Whole,
+     "Phase offset", "degrees", kAnyValue},
+    {Field::Phase, "Phase", "", "", "0", FieldKind::Whole, "Crank angle", "degrees", kAnyValue},
+};
+
+constexpr FieldOrder kRiderOrders[] = {
+    {Field::HotStrokeMin, Field::HotStrokeMax, false,
+     "Hot stroke minimum must not be above the hot stroke maximum"},
+    {Field::ColdStrokeMin, Field::ColdStrokeMax, false,
+     "Cold stroke minimum must not be above the cold stroke maximum"},
+};
 
 void RaiseTo(EngineHost& host, Field field, int lowest) {
     if (StrToInt(host.FieldText(field)) < lowest)
@@ -45,7 +61,7 @@ void BringStrokeLimitsIntoRange(EngineHost& host) {
 }
 
 const ParameterTable& ParameterTable::Rider() {
-    static const ParameterTable table(kRiderFields, FollowSlidersThenStrokes);
+    static const ParameterTable table(kRiderFields, FollowSlidersThenStrokes, kRiderOrders);
     return table;
 }
 

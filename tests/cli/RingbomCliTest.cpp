@@ -104,9 +104,3 @@ TEST(RingbomCli, AtShowsTheRecordedPositionsOfAnAngle) {
     }
     std::filesystem::remove(file);
 }
-
-TEST(RingbomCli, BadTemperatureTextIsAnError) {
-    Result r = RunCli({"ringbom", "--set", "HotTemp=hot", "--steps", "1"});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "'hot' is not a valid integer value\n");
-}
