@@ -57,8 +57,10 @@ inline constexpr FieldRange kAnyValue{};
 // One row of an engine's field table.
 struct FieldRow {
     Field id;
-    const char* control;     // the control's name, as shown, stored and typed in --set
-    const char* section;     // settings-file section; "" for a field that is not stored
+    const char* control; // the control's name, as shown, stored and typed in --set
+    // Settings-file section after the engine's name ("Hot" for "GammaHot"); ""
+    // for a field that is not stored. A table's rows carry the whole name.
+    const char* section;
     const char* key;         // settings-file key
     const char* defaultText; // the text a missing settings file gives ("Y"/"N" for check boxes)
     FieldKind kind;

@@ -11,13 +11,17 @@
 
 namespace kelvane {
 
-ParameterTable::ParameterTable(std::span<const FieldRow> fields, FollowUpSteps followUp,
-                               std::span<const FieldOrder> orders)
+ParameterTable::ParameterTable(const char* sectionPrefix, std::span<const FieldRow> fields,
+                               FollowUpSteps followUp, std::span<const FieldOrder> orders)
     : followUp_(followUp), fields_(fields.begin(), fields.end()),
       orders_(orders.begin(), orders.end()) {
-    for (const FieldRow& f : fields_) {
-        if (f.Stored())
+    sections_.reserve(fields_.size());
+    for (FieldRow& f : fields_) {
+        if (f.Stored()) {
+            sections_.push_back(sectionPrefix + std::string(f.section));
+            f.section = sections_.back().c_str();
             rows_.push_back(f);
+        }
     }
 }
 

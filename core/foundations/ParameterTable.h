@@ -33,8 +33,12 @@ class ParameterTable {
     // The engine's own steps after its texts are read (see FollowUp).
     using FollowUpSteps = void (*)(EngineHost& host, const TrackBarSetter& setTrackBar);
 
-    ParameterTable(std::span<const FieldRow> fields, FollowUpSteps followUp,
-                   std::span<const FieldOrder> orders = {});
+    // Each stored row's section is put after sectionPrefix, the engine's name.
+    ParameterTable(const char* sectionPrefix, std::span<const FieldRow> fields,
+                   FollowUpSteps followUp, std::span<const FieldOrder> orders = {});
+    // The rows point into the table's own section names.
+    ParameterTable(const ParameterTable&) = delete;
+    ParameterTable& operator=(const ParameterTable&) = delete;
 
     // Every field of the engine, stored or not.
     const std::vector<FieldRow>& fields() const { return fields_; }
@@ -77,6 +81,7 @@ class ParameterTable {
 
   private:
     FollowUpSteps followUp_;
+    std::vector<std::string> sections_; // of the stored rows; never resized once built
     std::vector<FieldRow> fields_;
     std::vector<FieldRow> rows_;
     std::vector<FieldOrder> orders_;

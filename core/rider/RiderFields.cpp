@@ -1,5 +1,6 @@
 #include "RiderFields.h"
 
+#include "foundations/CommonFieldRows.h"
 #include "foundations/SliderMath.h"
 
 namespace kelvane {
@@ -12,21 +13,19 @@ constexpr int kHighestStroke = 100;
 constexpr FieldRange kStroke{kLowestStroke, kHighestStroke};
 
 constexpr FieldRow kRiderFields[] = {
-    {Field::HotTemp, "HotTemp", "RiderHot", "Temp", "300", FieldKind::Whole, "Hot temperature",
-     "degrees F", kTemperature},
-    {Field::HotStrokeMin, "HotStrokeMin", "RiderHot", "StrokeMin", "0", FieldKind::Whole,
+    CommonRow(Field::HotTemp),
+    {Field::HotStrokeMin, "HotStrokeMin", "Hot", "StrokeMin", "0", FieldKind::Whole,
      "Hot stroke minimum", "", kStroke},
-    {Field::HotStrokeMax, "HotStrokeMax", "RiderHot", "StrokeMax", "50", FieldKind::Whole,
+    {Field::HotStrokeMax, "HotStrokeMax", "Hot", "StrokeMax", "50", FieldKind::Whole,
      "Hot stroke maximum", "", kStroke},
-    {Field::ColdTemp, "ColdTemp", "RiderCold", "Temp", "100", FieldKind::Whole, "Cold temperature",
-     "degrees F", kTemperature},
-    {Field::ColdStrokeMin, "ColdStrokeMin", "RiderCold", "StrokeMin", "0", FieldKind::Whole,
+    CommonRow(Field::ColdTemp),
+    {Field::ColdStrokeMin, "ColdStrokeMin", "Cold", "StrokeMin", "0", FieldKind::Whole,
      "Cold stroke minimum", "", kStroke},
-    {Field::ColdStrokeMax, "ColdStrokeMax", "RiderCold", "StrokeMax", "100", FieldKind::Whole,
+    {Field::ColdStrokeMax, "ColdStrokeMax", "Cold", "StrokeMax", "100", FieldKind::Whole,
      "Cold stroke maximum", "", kStroke},
-    {Field::PhaseOffset, "PhaseOffset", "RiderBoth", "PhaseOffset", "90", FieldKind::Whole,
+    {Field::PhaseOffset, "PhaseOffset", "Both", "PhaseOffset", "90", FieldKind::Whole,
      "Phase offset", "degrees", kAnyValue},
-    {Field::Phase, "Phase", "", "", "0", FieldKind::Whole, "Crank angle", "degrees", kAnyValue},
+    CommonRow(Field::Phase),
 };
 
 constexpr FieldOrder kRiderOrders[] = {
@@ -61,7 +60,8 @@ void BringStrokeLimitsIntoRange(EngineHost& host) {
 }
 
 const ParameterTable& ParameterTable::Rider() {
-    static const ParameterTable table(kRiderFields, FollowSlidersThenStrokes, kRiderOrders);
+    static const ParameterTable table("Rider", kRiderFields, FollowSlidersThenStrokes,
+                                      kRiderOrders);
     return table;
 }
 

@@ -1,5 +1,6 @@
 #include "RingbomFields.h"
 
+#include "foundations/CommonFieldRows.h"
 #include "foundations/SliderMath.h"
 
 namespace kelvane {
@@ -7,31 +8,18 @@ namespace kelvane {
 namespace {
 
 constexpr FieldRow kRingbomFields[] = {
-    {Field::HotTemp, "HotTemp", "RingbomHot", "Temp", "300", FieldKind::Whole, "Hot temperature",
-     "degrees F", kTemperature},
-    {Field::ColdTemp, "ColdTemp", "RingbomCold", "Temp", "100", FieldKind::Whole,
-     "Cold temperature", "degrees F", kTemperature},
-    {Field::DispCylHeight, "DispCylHeight", "RingbomDisplacerCylinder", "Height", "100",
-     FieldKind::Real, "Displacer cylinder height", "", kLength},
-    {Field::DispCylDiameter, "DispCylDiameter", "RingbomDisplacerCylinder", "Diameter", "100",
-     FieldKind::Real, "Displacer cylinder diameter", "", kLength},
-    {Field::DispHeight, "DispHeight", "RingbomDisplacer", "Height", "60", FieldKind::Real,
-     "Displacer height", "", kLength},
-    {Field::DPistonDiameter, "DPistonDiameter", "RingbomDisplacer", "PDiameter", "10",
-     FieldKind::Real, "Displacer rod diameter", "", kLength},
-    {Field::PistonDiameter, "PistonDiameter", "RingbomPiston", "Diameter", "30", FieldKind::Real,
-     "Piston diameter", "", kLength},
-    {Field::PistonThrow, "PistonThrow", "RingbomPiston", "Throw", "60", FieldKind::Real,
-     "Piston throw", "", kLength},
-    {Field::StripChartCB, "StripChartCB", "RingbomStripChart", "Enabled", "Y", FieldKind::CheckBox},
-    {Field::AllDataCB, "AllDataCB", "RingbomAllData", "Enabled", "Y", FieldKind::CheckBox},
-    {Field::Phase, "Phase", "", "", "0", FieldKind::Whole, "Crank angle", "degrees", kAnyValue},
-};
-
-// A displacer as high as its cylinder would leave it no room to move.
-constexpr FieldOrder kRingbomOrders[] = {
-    {Field::DispHeight, Field::DispCylHeight, true,
-     "Displacer height must be less than the displacer cylinder height"},
+    CommonRow(Field::HotTemp),
+    CommonRow(Field::ColdTemp),
+    CommonRow(Field::DispCylHeight),
+    CommonRow(Field::DispCylDiameter),
+    CommonRow(Field::DispHeight),
+    {Field::DPistonDiameter, "DPistonDiameter", "Displacer", "PDiameter", "10", FieldKind::Real,
+     "Displacer rod diameter", "", kLength},
+    CommonRow(Field::PistonDiameter),
+    CommonRow(Field::PistonThrow),
+    {Field::StripChartCB, "StripChartCB", "StripChart", "Enabled", "Y", FieldKind::CheckBox},
+    {Field::AllDataCB, "AllDataCB", "AllData", "Enabled", "Y", FieldKind::CheckBox},
+    CommonRow(Field::Phase),
 };
 
 // Only the hot slider follows; a hot text that is not a whole number leaves it.
@@ -44,7 +32,7 @@ void FollowHotTemp(EngineHost& host, const ParameterTable::TrackBarSetter& setTr
 } // namespace
 
 const ParameterTable& ParameterTable::Ringbom() {
-    static const ParameterTable table(kRingbomFields, FollowHotTemp, kRingbomOrders);
+    static const ParameterTable table("Ringbom", kRingbomFields, FollowHotTemp, kDisplacerOrders);
     return table;
 }
 
