@@ -15,6 +15,7 @@
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
+#include <iterator>
 #include <unistd.h>
 #include <unwind.h>
 
@@ -203,36 +204,32 @@ std::size_t FaultFrames(std::uintptr_t rip) {
 }
 
 struct FaultKind {
+    int signal;
+    int code; // AnyCode: every code of the signal not named in an earlier row
     const char* className;
     const char* text;
 };
 
-FaultKind KindOf(int sig, int code) {
-    switch (sig) {
-    case SIGSEGV:
-        return {"EAccessViolation", "Access violation"};
-    case SIGBUS:
-        return {"EBusError", "Bus error"};
-    case SIGILL:
-        if (code == ILL_PRVOPC || code == ILL_PRVREG)
-            return {"EPrivilege", "Privileged instruction"};
-        return {"EIllegalInstruction", "Illegal instruction"};
-    default:
-        switch (code) {
-        case FPE_INTDIV:
-            return {"EDivByZero", "Division by zero"};
-        case FPE_INTOVF:
-            return {"EIntOverflow", "Integer overflow"};
-        case FPE_FLTDIV:
-            return {"EZeroDivide", "Floating point division by zero"};
-        case FPE_FLTOVF:
-            return {"EOverflow", "Floating point overflow"};
-        case FPE_FLTUND:
-            return {"EUnderflow", "Floating point underflow"};
-        default:
-            return {"EInvalidOp", "Invalid floating point operation"};
-        }
-    }
+constexpr int AnyCode = -1;
+constexpr FaultKind Kinds[] = {
+    {SIGSEGV, AnyCode, "EAccessViolation", "Access violation"},
+    {SIGBUS, AnyCode, "EBusError", "Bus error"},
+    {SIGILL, ILL_PRVOPC, "EPrivilege", "Privileged instruction"},
+    {SIGILL, ILL_PRVREG, "EPrivilege", "Privileged instruction"},
+    {SIGILL, AnyCode, "EIllegalInstruction", "Illegal instruction"},
+    {SIGFPE, FPE_INTDIV, "EDivByZero", "Division by zero"},
+    {SIGFPE, FPE_INTOVF, "EIntOverflow", "Integer overflow"},
+    {SIGFPE, FPE_FLTDIV, "EZeroDivide", "Floating point division by zero"},
+    {SIGFPE, FPE_FLTOVF, "EOverflow", "Floating point overflow"},
+    {SIGFPE, FPE_FLTUND, "EUnderflow", "Floating point underflow"},
+    {SIGFPE, AnyCode, "EInvalidOp", "Invalid floating point operation"},
+};
+
+const FaultKind& KindOf(int sig, int code) {
+    for (const FaultKind& k : Kinds)
+        if (k.signal == sig && (k.code == AnyCode || k.code == code))
+            return k;
+    return Kinds[std::size(Kinds) - 1];
 }
 
 void ResetAndReraise(int sig) {
@@ -277,7 +274,7 @@ void OnFault(int sig, siginfo_t* info, void* context) {
     Put("%s%s%s\r\n", TErrorLog::Separator, stamp, TErrorLog::Separator);
 
     std::size_t messageStart = entryLength;
-    FaultKind kind = KindOf(sig, info->si_code);
+    const FaultKind& kind = KindOf(sig, info->si_code);
     const Mapping* where = MappingOf(cpu.Rip);
     std::uintptr_t relative = Relative(cpu.Rip, where);
     Put("Exception '%s' in module %s at %.8" PRIXPTR "\r\n", kind.className, NameOf(where),
