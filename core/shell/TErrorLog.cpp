@@ -83,14 +83,12 @@ int TErrorLog::OpenLocked(const char* path) {
 }
 
 bool TErrorLog::WriteAt(int fd, off_t offset, const char* data, std::size_t size) {
-    std::size_t done = 0;
-    while (done < size) {
+    for (std::size_t done = 0; done < size;) {
         ssize_t n = pwrite(fd, data + done, size - done, offset + static_cast<off_t>(done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
+        if (n > 0)
+            done += static_cast<std::size_t>(n);
+        else if (n == 0 || errno != EINTR)
             return false;
-        done += static_cast<std::size_t>(n);
     }
     return true;
 }
