@@ -62,36 +62,44 @@ std::string TErrorLog::Entry(const std::string& timeStamp, const std::string& me
     return entry;
 }
 
-bool TErrorLog::Append(const char* path, const char* data, std::size_t size) {
+int TErrorLog::OpenLocked(const char* path) {
     if (!path || !*path)
-        return false;
-    int fd = open(path, O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+        return -1;
+    int fd = open(path, O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0)
-        return false;
+        return -1;
     // Another writer holds the file only for one entry; wait a little for it,
     // but never hang the program on a stuck lock.
-    bool locked = false;
-    for (int attempt = 0; attempt < 200 && !locked; ++attempt) {
-        if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
-            locked = true;
-        } else if (errno == EWOULDBLOCK || errno == EINTR) {
-            timespec pause{0, 10 * 1000 * 1000};
-            nanosleep(&pause, nullptr);
-        } else {
+    for (int attempt = 0; attempt < 200; ++attempt) {
+        if (flock(fd, LOCK_EX | LOCK_NB) == 0)
+            return fd;
+        if (errno != EWOULDBLOCK && errno != EINTR)
             break;
-        }
+        timespec pause{0, 10 * 1000 * 1000};
+        nanosleep(&pause, nullptr);
     }
-    bool ok = locked;
-    std::size_t done = 0;
-    while (ok && done < size) {
-        ssize_t n = write(fd, data + done, size - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            ok = false;
-        else
+    close(fd);
+    return -1;
+}
+
+bool TErrorLog::WriteAt(int fd, off_t offset, const char* data, std::size_t size) {
+    for (std::size_t done = 0; done < size;) {
+        ssize_t n = pwrite(fd, data + done, size - done, offset + static_cast<off_t>(done));
+        if (n > 0)
             done += static_cast<std::size_t>(n);
+        else if (n == 0 || errno != EINTR)
+            return false;
     }
+    return true;
+}
+
+bool TErrorLog::Append(const char* path, const char* data, std::size_t size) {
+    int fd = OpenLocked(path);
+    if (fd < 0)
+        return false;
+    // The end is where the last writer left it: every writer holds the lock.
+    off_t end = lseek(fd, 0, SEEK_END);
+    bool ok = end >= 0 && WriteAt(fd, end, data, size);
     close(fd); // also releases the lock
     return ok;
 }

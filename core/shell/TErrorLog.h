@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <ctime>
 #include <string>
+#include <sys/types.h>
 
 namespace kelvane {
 
@@ -24,6 +25,14 @@ class TErrorLog {
     static std::string Entry(const std::string& timeStamp, const std::string& message,
                              const std::string& callStackText, const std::string& registerText,
                              const std::string& customInfo);
+
+    // Opens the file at path for writing, creating it, and takes its exclusive
+    // lock, waiting a little for another writer; -1 when either fails. Closing
+    // the descriptor releases the lock. Async-signal-safe.
+    static int OpenLocked(const char* path);
+    // Writes all of data at offset of fd; false when the file takes less.
+    // Async-signal-safe.
+    static bool WriteAt(int fd, off_t offset, const char* data, std::size_t size);
 
     // Appends data to the file at path, creating it. A file that cannot be
     // opened, locked or written is skipped: false, no message. Uses only

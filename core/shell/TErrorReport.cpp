@@ -68,88 +68,10 @@ void TErrorReport::ApplyFaultSettings() {
     TFaultHandler::SetCallStackLimits(maxCallStack, suppressRecursion);
 }
 
-bool TErrorReport::Enabled() const {
-    std::lock_guard<std::recursive_mutex> g(lock);
-    return enabled;
-}
-
 void TErrorReport::SetEnabled(bool on) {
     std::lock_guard<std::recursive_mutex> g(lock);
-    enabled = on;
+    Set(enabled, on, true);
     TThrowCapture::SetEnabled(on);
-    ApplyFaultSettings();
-}
-
-std::string TErrorReport::LogFile() const {
-    std::lock_guard<std::recursive_mutex> g(lock);
-    return logFile;
-}
-
-void TErrorReport::SetLogFile(const std::string& path) {
-    std::lock_guard<std::recursive_mutex> g(lock);
-    logFile = path;
-    ApplyFaultSettings();
-}
-
-bool TErrorReport::LogEnabled() const {
-    std::lock_guard<std::recursive_mutex> g(lock);
-    return logEnabled;
-}
-
-void TErrorReport::SetLogEnabled(bool on) {
-    std::lock_guard<std::recursive_mutex> g(lock);
-    logEnabled = on;
-    ApplyFaultSettings();
-}
-
-bool TErrorReport::LogHandled() const {
-    return logHandled.load();
-}
-
-void TErrorReport::SetLogHandled(bool on) {
-    logHandled.store(on);
-}
-
-TErrorReportOptions TErrorReport::Options() const {
-    std::lock_guard<std::recursive_mutex> g(lock);
-    return options;
-}
-
-void TErrorReport::SetOptions(TErrorReportOptions o) {
-    std::lock_guard<std::recursive_mutex> g(lock);
-    options = o;
-}
-
-int TErrorReport::MaxCallStack() const {
-    std::lock_guard<std::recursive_mutex> g(lock);
-    return maxCallStack;
-}
-
-void TErrorReport::SetMaxCallStack(int n) {
-    std::lock_guard<std::recursive_mutex> g(lock);
-    maxCallStack = n;
-    ApplyFaultSettings();
-}
-
-bool TErrorReport::SuppressRecursion() const {
-    std::lock_guard<std::recursive_mutex> g(lock);
-    return suppressRecursion;
-}
-
-void TErrorReport::SetSuppressRecursion(bool on) {
-    std::lock_guard<std::recursive_mutex> g(lock);
-    suppressRecursion = on;
-    ApplyFaultSettings();
-}
-
-std::string TErrorReport::CustomTab() const {
-    std::lock_guard<std::recursive_mutex> g(lock);
-    return customTab;
-}
-
-void TErrorReport::SetCustomTab(const std::string& caption) {
-    std::lock_guard<std::recursive_mutex> g(lock);
-    customTab = caption;
 }
 
 void TErrorReport::SetDisplay(TDisplay d) {

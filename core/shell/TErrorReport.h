@@ -9,6 +9,7 @@
 #include <mutex>
 #include <string>
 #include <typeinfo>
+#include <utility>
 
 namespace kelvane {
 
@@ -30,22 +31,22 @@ class TErrorReport {
     // The installed report, or nullptr.
     static TErrorReport* Instance();
 
-    bool Enabled() const;
+    bool Enabled() const { return Get(enabled); }
     void SetEnabled(bool enabled);
-    std::string LogFile() const;
-    void SetLogFile(const std::string& path);
-    bool LogEnabled() const;
-    void SetLogEnabled(bool enabled);
-    bool LogHandled() const;
-    void SetLogHandled(bool logHandled);
-    TErrorReportOptions Options() const;
-    void SetOptions(TErrorReportOptions options);
-    int MaxCallStack() const;
-    void SetMaxCallStack(int maxCallStack);
-    bool SuppressRecursion() const;
-    void SetSuppressRecursion(bool suppress);
-    std::string CustomTab() const;
-    void SetCustomTab(const std::string& caption);
+    std::string LogFile() const { return Get(logFile); }
+    void SetLogFile(const std::string& path) { Set(logFile, path, true); }
+    bool LogEnabled() const { return Get(logEnabled); }
+    void SetLogEnabled(bool on) { Set(logEnabled, on, true); }
+    bool LogHandled() const { return logHandled.load(); }
+    void SetLogHandled(bool on) { logHandled.store(on); }
+    TErrorReportOptions Options() const { return Get(options); }
+    void SetOptions(TErrorReportOptions o) { Set(options, o, false); }
+    int MaxCallStack() const { return Get(maxCallStack); }
+    void SetMaxCallStack(int n) { Set(maxCallStack, n, true); }
+    bool SuppressRecursion() const { return Get(suppressRecursion); }
+    void SetSuppressRecursion(bool on) { Set(suppressRecursion, on, true); }
+    std::string CustomTab() const { return Get(customTab); }
+    void SetCustomTab(const std::string& caption) { Set(customTab, caption, false); }
 
     // Shows the dialog; called with the report's lock held.
     using TDisplay = std::function<void(const TErrorReportData&)>;
@@ -69,6 +70,18 @@ class TErrorReport {
                                const TThrowCapture& capture) const;
     static void OnThrow(const TThrowCapture& capture);
     void ApplyFaultSettings();
+    // A setting read or changed under the lock; a change to one that the fault
+    // handler keeps a copy of (faultSetting) is passed on to it.
+    template <class T> T Get(const T& setting) const {
+        std::lock_guard<std::recursive_mutex> g(lock);
+        return setting;
+    }
+    template <class T> void Set(T& setting, T value, bool faultSetting) {
+        std::lock_guard<std::recursive_mutex> g(lock);
+        setting = std::move(value);
+        if (faultSetting)
+            ApplyFaultSettings();
+    }
 
     mutable std::recursive_mutex lock;
     bool enabled = true;

@@ -15,6 +15,9 @@
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
+#include <iterator>
+#include <pthread.h>
+#include <setjmp.h>
 #include <unistd.h>
 #include <unwind.h>
 
@@ -48,6 +51,7 @@ std::size_t entryLength = 0;
 struct Mapping {
     std::uintptr_t start, end;
     int path; // offset into pathPool
+    bool executable;
 };
 constexpr int MaxMappings = 4096;
 Mapping mappings[MaxMappings];
@@ -58,6 +62,12 @@ std::size_t poolUsed = 0;
 constexpr std::size_t MaxFrames = 512;
 std::uintptr_t frames[MaxFrames];
 std::size_t frameCount = 0;
+
+// Set to the walking thread while the handler walks the stack: a fault in the
+// walk (the unwinder following a broken frame) comes back to walkEscape and
+// ends the walk with the frames found so far.
+sigjmp_buf walkEscape;
+std::atomic<pid_t> walker{0};
 
 void Put(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
 
@@ -102,6 +112,7 @@ void AddMapping(const char* line) {
     std::uintptr_t end = ParseHex(p);
     while (*p == ' ')
         ++p;
+    bool executable = p[0] && p[1] && p[2] == 'x';
     p = SkipField(p); // permissions
     p = SkipField(p); // offset
     p = SkipField(p); // device
@@ -120,7 +131,7 @@ void AddMapping(const char* line) {
         path = static_cast<int>(poolUsed);
         poolUsed += len + 1;
     }
-    mappings[mappingCount++] = Mapping{start, end, path};
+    mappings[mappingCount++] = Mapping{start, end, path, executable};
 }
 
 void LoadMappings() {
@@ -178,61 +189,98 @@ std::uintptr_t Relative(std::uintptr_t addr, const Mapping* m) {
     return m ? addr - LoadAddressOf(*m) : addr;
 }
 
+bool InCode(std::uintptr_t addr) {
+    const Mapping* m = MappingOf(addr);
+    return m && m->executable;
+}
+
 _Unwind_Reason_Code Collect(_Unwind_Context* ctx, void*) {
     int beforeInsn = 0;
     std::uintptr_t ip = _Unwind_GetIPInfo(ctx, &beforeInsn);
-    if (ip == 0 || frameCount >= MaxFrames)
+    if (!InCode(ip) || frameCount >= MaxFrames)
         return _URC_END_OF_STACK;
     frames[frameCount++] = ip;
     return _URC_NO_REASON;
 }
 
-// The frames from the faulting instruction outward; the handler's own frames
-// and the signal trampoline come before it.
-std::size_t FaultFrames(std::uintptr_t rip) {
+// Runs the unwinder from here through the signal frame with the fault signals
+// let through: one of them while blocked would end the program at once, with
+// nothing more written.
+void Unwind() {
     frameCount = 0;
-    _Unwind_Backtrace(Collect, nullptr);
+    sigset_t faults;
+    sigemptyset(&faults);
+    for (int s : FaultSignals)
+        sigaddset(&faults, s);
+    // The mask saved here, with the faults blocked, is back after a jump.
+    if (sigsetjmp(walkEscape, 1) == 0) {
+        walker.store(gettid());
+        pthread_sigmask(SIG_UNBLOCK, &faults, nullptr);
+        _Unwind_Backtrace(Collect, nullptr);
+        pthread_sigmask(SIG_BLOCK, &faults, nullptr);
+    }
+    walker.store(0);
+}
+
+// The frames from the fault outward; the handler's own frames and the signal
+// trampoline come before it. A call through a bad pointer faults outside any
+// code with the call's return address at the stack pointer: the walk then
+// starts there, as if the call had returned.
+std::size_t FaultFrames(ucontext_t& uc) {
+    greg_t* r = uc.uc_mcontext.gregs;
+    const greg_t rip = r[REG_RIP];
+    const greg_t rsp = r[REG_RSP];
+    std::uintptr_t first = static_cast<std::uintptr_t>(rip);
+    if (!InCode(first)) {
+        std::uintptr_t ret = 0;
+        if (!SafeRead(&ret, static_cast<std::uintptr_t>(rsp), sizeof ret) || !InCode(ret))
+            return frameCount = 0;
+        // The unwinder reads the interrupted registers from the signal frame.
+        r[REG_RIP] = static_cast<greg_t>(ret);
+        r[REG_RSP] = rsp + static_cast<greg_t>(sizeof ret);
+        first = ret;
+    }
+    Unwind();
+    // As they were, for a core dump.
+    r[REG_RIP] = rip;
+    r[REG_RSP] = rsp;
     for (std::size_t i = 0; i < frameCount; ++i) {
-        if (frames[i] == rip) {
+        if (frames[i] == first) {
             std::memmove(frames, frames + i, (frameCount - i) * sizeof frames[0]);
-            return frameCount - i;
+            return frameCount -= i;
         }
     }
-    frames[0] = rip;
+    frames[0] = first;
     return frameCount = 1;
 }
 
 struct FaultKind {
+    int signal;
+    int code; // AnyCode: every code of the signal not named in an earlier row
     const char* className;
     const char* text;
 };
 
-FaultKind KindOf(int sig, int code) {
-    switch (sig) {
-    case SIGSEGV:
-        return {"EAccessViolation", "Access violation"};
-    case SIGBUS:
-        return {"EBusError", "Bus error"};
-    case SIGILL:
-        if (code == ILL_PRVOPC || code == ILL_PRVREG)
-            return {"EPrivilege", "Privileged instruction"};
-        return {"EIllegalInstruction", "Illegal instruction"};
-    default:
-        switch (code) {
-        case FPE_INTDIV:
-            return {"EDivByZero", "Division by zero"};
-        case FPE_INTOVF:
-            return {"EIntOverflow", "Integer overflow"};
-        case FPE_FLTDIV:
-            return {"EZeroDivide", "Floating point division by zero"};
-        case FPE_FLTOVF:
-            return {"EOverflow", "Floating point overflow"};
-        case FPE_FLTUND:
-            return {"EUnderflow", "Floating point underflow"};
-        default:
-            return {"EInvalidOp", "Invalid floating point operation"};
-        }
-    }
+constexpr int AnyCode = -1;
+constexpr FaultKind Kinds[] = {
+    {SIGSEGV, AnyCode, "EAccessViolation", "Access violation"},
+    {SIGBUS, AnyCode, "EBusError", "Bus error"},
+    {SIGILL, ILL_PRVOPC, "EPrivilege", "Privileged instruction"},
+    {SIGILL, ILL_PRVREG, "EPrivilege", "Privileged instruction"},
+    {SIGILL, AnyCode, "EIllegalInstruction", "Illegal instruction"},
+    {SIGFPE, FPE_INTDIV, "EDivByZero", "Division by zero"},
+    {SIGFPE, FPE_INTOVF, "EIntOverflow", "Integer overflow"},
+    {SIGFPE, FPE_FLTDIV, "EZeroDivide", "Floating point division by zero"},
+    {SIGFPE, FPE_FLTOVF, "EOverflow", "Floating point overflow"},
+    {SIGFPE, FPE_FLTUND, "EUnderflow", "Floating point underflow"},
+    {SIGFPE, AnyCode, "EInvalidOp", "Invalid floating point operation"},
+};
+
+const FaultKind& KindOf(int sig, int code) {
+    for (const FaultKind& k : Kinds)
+        if (k.signal == sig && (k.code == AnyCode || k.code == code))
+            return k;
+    return Kinds[std::size(Kinds) - 1];
 }
 
 void ResetAndReraise(int sig) {
@@ -257,45 +305,7 @@ void WriteAll(int fd, const char* data, std::size_t size) {
     }
 }
 
-void OnFault(int sig, siginfo_t* info, void* context) {
-    if (!active.load() || busy.exchange(true)) {
-        ResetAndReraise(sig);
-        return;
-    }
-    const ucontext_t& uc = *static_cast<ucontext_t*>(context);
-    TCpuContext cpu = TCpuContext::FromUcontext(uc);
-    cpu.ReadMemory();
-    LoadMappings();
-    std::size_t count = FaultFrames(cpu.Rip);
-
-    entryLength = 0;
-    entry[0] = '\0';
-    timespec now{};
-    clock_gettime(CLOCK_REALTIME, &now);
-    char stamp[64];
-    TErrorLog::FormatTimeStamp(TErrorLog::CivilTime(now.tv_sec, utcOffset), stamp, sizeof stamp);
-    Put("%s%s%s\r\n", TErrorLog::Separator, stamp, TErrorLog::Separator);
-
-    std::size_t messageStart = entryLength;
-    FaultKind kind = KindOf(sig, info->si_code);
-    const Mapping* where = MappingOf(cpu.Rip);
-    std::uintptr_t relative = Relative(cpu.Rip, where);
-    Put("Exception '%s' in module %s at %.8" PRIXPTR "\r\n", kind.className, NameOf(where),
-        relative);
-    if (sig == SIGSEGV || sig == SIGBUS) {
-        bool write = (uc.uc_mcontext.gregs[REG_ERR] & 2) != 0;
-        Put("%s at address %.8" PRIXPTR " in module '%s'. %s of address %.8" PRIXPTR, kind.text,
-            relative, NameOf(where), write ? "Write" : "Read",
-            reinterpret_cast<std::uintptr_t>(info->si_addr));
-    } else {
-        Put("%s at address %.8" PRIXPTR " in module '%s'", kind.text, relative, NameOf(where));
-    }
-    // Debug lookups allocate, which a fault handler must not do.
-    Put("\r\n\r\nSource file: UNKNOWN, Line UNKNOWN");
-    std::size_t messageEnd = entryLength;
-    Put("\r\n\r\n");
-
-    Put("Call stack:\r\n");
+void PutCallStack(std::size_t count) {
     int limit = maxEntries.load();
     bool merge = mergeRecursion.load();
     int entries = 0;
@@ -313,13 +323,74 @@ void OnFault(int sig, siginfo_t* info, void* context) {
         if (++entries >= limit)
             break;
     }
+}
+
+// What follows the call stack: the registers and the end of the entry.
+void PutRest(const TCpuContext& cpu) {
     Put("\r\n");
     entryLength += cpu.Format(entry + entryLength, sizeof entry - entryLength);
     Put("\r\n\r\n\r\n");
+}
 
+void OnFault(int sig, siginfo_t* info, void* context) {
+    if (walker.load() == gettid())
+        siglongjmp(walkEscape, 1);
+    if (!active.load() || busy.exchange(true)) {
+        ResetAndReraise(sig);
+        return;
+    }
+    ucontext_t& uc = *static_cast<ucontext_t*>(context);
+    TCpuContext cpu = TCpuContext::FromUcontext(uc);
+    cpu.ReadMemory();
+    LoadMappings();
+
+    entryLength = 0;
+    entry[0] = '\0';
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    char stamp[64];
+    TErrorLog::FormatTimeStamp(TErrorLog::CivilTime(now.tv_sec, utcOffset), stamp, sizeof stamp);
+    Put("%s%s%s\r\n", TErrorLog::Separator, stamp, TErrorLog::Separator);
+
+    std::size_t messageStart = entryLength;
+    const FaultKind& kind = KindOf(sig, info->si_code);
+    const Mapping* where = MappingOf(cpu.Rip);
+    std::uintptr_t relative = Relative(cpu.Rip, where);
+    Put("Exception '%s' in module %s at %.8" PRIXPTR "\r\n", kind.className, NameOf(where),
+        relative);
+    if (sig == SIGSEGV || sig == SIGBUS) {
+        bool write = (uc.uc_mcontext.gregs[REG_ERR] & 2) != 0;
+        Put("%s at address %.8" PRIXPTR " in module '%s'. %s of address %.8" PRIXPTR, kind.text,
+            relative, NameOf(where), write ? "Write" : "Read",
+            reinterpret_cast<std::uintptr_t>(info->si_addr));
+    } else {
+        Put("%s at address %.8" PRIXPTR " in module '%s'", kind.text, relative, NameOf(where));
+    }
+    // Debug lookups allocate, which a fault handler must not do.
+    Put("\r\n\r\nSource file: UNKNOWN, Line UNKNOWN");
+    std::size_t messageEnd = entryLength;
+    Put("\r\n\r\n");
+    Put("Call stack:\r\n");
+    std::size_t stackStart = entryLength;
+
+    // The entry goes to the log before the walk, with an empty call stack: if
+    // the walk brings the handler down after all, the rest is kept.
+    PutRest(cpu);
     int log = currentLog.load();
-    if (log >= 0)
-        TErrorLog::Append(logPaths[log], entry, entryLength);
+    int fd = log >= 0 ? TErrorLog::OpenLocked(logPaths[log]) : -1;
+    off_t at = fd >= 0 ? lseek(fd, 0, SEEK_END) : -1;
+    if (at >= 0)
+        TErrorLog::WriteAt(fd, at, entry, entryLength);
+
+    std::size_t count = FaultFrames(uc);
+    entryLength = stackStart;
+    PutCallStack(count);
+    PutRest(cpu);
+    // The whole entry over the first one, which it only lengthens.
+    if (at >= 0)
+        TErrorLog::WriteAt(fd, at, entry, entryLength);
+    if (fd >= 0)
+        close(fd); // also releases the lock
     WriteAll(STDERR_FILENO, entry + messageStart, messageEnd - messageStart);
     WriteAll(STDERR_FILENO, "\n", 1);
     ResetAndReraise(sig);

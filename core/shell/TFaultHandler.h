@@ -8,7 +8,9 @@ namespace kelvane {
 // program's state cannot be trusted, so the handler only writes the log entry
 // (module-relative addresses, registers and code bytes, no debug lookups),
 // echoes the message to standard error, and lets the signal end the program.
-// Everything it does is prepared in static buffers: no allocation.
+// Everything it does is prepared in static buffers: no allocation. The entry
+// is in the log before the stack is walked, and a frame too broken to follow
+// ends the walk, so even a fault on a corrupt stack leaves its entry.
 class TFaultHandler {
   public:
     static void Install();

@@ -122,23 +122,13 @@ __wrap___cxa_throw:
     .cfi_startproc
     subq $152, %rsp
     .cfi_adjust_cfa_offset 152
-    movq %rax, 0(%rsp)
-    movq %rbx, 8(%rsp)
-    movq %rcx, 16(%rsp)
-    movq %rdx, 24(%rsp)
-    movq %rsi, 32(%rsp)
-    movq %rdi, 40(%rsp)
-    movq %rbp, 48(%rsp)
-    leaq 160(%rsp), %rax
+    .set .Lslot, 0
+    .irp reg, rax, rbx, rcx, rdx, rsi, rdi, rbp, rsp, r8, r9, r10, r11, r12, r13, r14, r15
+    movq %\reg, .Lslot(%rsp)
+    .set .Lslot, .Lslot + 8
+    .endr
+    leaq 160(%rsp), %rax # the thrower's RSP, before its call and this frame
     movq %rax, 56(%rsp)
-    movq %r8, 64(%rsp)
-    movq %r9, 72(%rsp)
-    movq %r10, 80(%rsp)
-    movq %r11, 88(%rsp)
-    movq %r12, 96(%rsp)
-    movq %r13, 104(%rsp)
-    movq %r14, 112(%rsp)
-    movq %r15, 120(%rsp)
     pushfq
     .cfi_adjust_cfa_offset 8
     popq %rax

@@ -3,6 +3,7 @@
 #include "shell/ProcessInfo.h"
 #include "shell/TErrorLog.h"
 #include "shell/TErrorReport.h"
+#include "shell/TExcCallStack.h"
 
 #include <gtest/gtest.h>
 
@@ -459,6 +460,10 @@ struct FaultCase {
     const char* className;
     const char* detail;
     void (*fault)();
+    // For a fault outside any code: the procedure that the first entry, the
+    // return address the bad call left, names. Otherwise the first entry is
+    // the faulting instruction.
+    const char* caller;
 };
 
 void WriteNearNull() {
@@ -477,66 +482,115 @@ void IllegalInstruction() {
     asm volatile("ud2");
 }
 
+__attribute__((noinline)) void CallThrough(std::uintptr_t target) {
+    volatile std::uintptr_t address = target;
+    reinterpret_cast<void (*)()>(address)();
+    asm volatile(""); // not a tail call: the return address stays on the stack
+}
+
+void CallNull() {
+    CallThrough(0);
+}
+
+void CallGarbage() {
+    CallThrough(0xdeadbeef);
+}
+
+// Faults with its frame pointer, which its unwind information says holds its
+// frame (as in code built with frame pointers), pointing nowhere.
+extern "C" void kelvane_FaultInBrokenFrame();
+asm(R"(
+    .pushsection .text
+    .type kelvane_FaultInBrokenFrame, @function
+kelvane_FaultInBrokenFrame:
+    .cfi_startproc
+    pushq %rbp
+    .cfi_def_cfa_offset 16
+    .cfi_offset %rbp, -16
+    movq %rsp, %rbp
+    .cfi_def_cfa_register %rbp
+    movq $0x10, %rbp
+    movl $1, 8
+    popq %rbp
+    ret
+    .cfi_endproc
+    .size kelvane_FaultInBrokenFrame, .-kelvane_FaultInBrokenFrame
+    .popsection
+)");
+
+// Runs fault in a child process, without a core file or a message; the signal
+// that ended the child, 0 when none did.
+int SignalEndingChildThatRuns(void (*fault)()) {
+    std::fflush(nullptr);
+    pid_t child = fork();
+    if (child == 0) {
+        rlimit noCore{0, 0};
+        setrlimit(RLIMIT_CORE, &noCore);
+        int devNull = open("/dev/null", O_WRONLY);
+        dup2(devNull, STDERR_FILENO);
+        fault();
+        _exit(0); // not reached: the fault ends the child
+    }
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child || !WIFSIGNALED(status))
+        return 0;
+    return WTERMSIG(status);
+}
+
+// Runs c.fault in a child and checks the entry it leaves in the log at path.
+void ExpectFaultLogged(const FaultCase& c, const std::string& path) {
+    SCOPED_TRACE(c.name);
+    std::remove(path.c_str());
+    EXPECT_EQ(SignalEndingChildThatRuns(c.fault), c.signal);
+
+    std::string log = ReadFile(path);
+    EXPECT_EQ(CountEntries(log), 1);
+    std::vector<std::string> lines = Lines(log);
+    ASSERT_GE(lines.size(), 10u);
+    EXPECT_TRUE(std::regex_match(lines[1], std::regex(std::string("Exception '") + c.className +
+                                                      "' in module core_tests at [0-9A-F]{8,}")))
+        << lines[1];
+    EXPECT_NE(lines[2].find(c.detail), std::string::npos) << lines[2];
+    EXPECT_EQ(lines[4], "Source file: UNKNOWN, Line UNKNOWN");
+    EXPECT_EQ(lines[6], "Call stack:");
+    std::smatch first;
+    ASSERT_TRUE(std::regex_match(lines[7], first, std::regex(":([0-9A-F]{8,}) \\[core_tests\\]")))
+        << lines[7];
+    if (c.caller) {
+        TCallStackItem item;
+        std::uintptr_t relative = std::stoull(first[1], nullptr, 16);
+        ASSERT_TRUE(TExcCallStack::Describe(ProgramLoadAddress() + relative, false, item));
+        EXPECT_NE(item.ProcName().find(c.caller), std::string::npos) << item.ProcName();
+    } else {
+        EXPECT_EQ(first[1], lines[1].substr(lines[1].rfind(' ') + 1));
+    }
+    EXPECT_NE(log.find("\r\n\r\nRegisters:\r\nRAX = "), std::string::npos);
+    // No code bytes where a bad call went.
+    EXPECT_EQ(log.find("\r\nCode at CS:RIP\r\n") != std::string::npos, c.caller == nullptr);
+    EXPECT_NE(log.find("\r\nStack:\r\n"), std::string::npos);
+}
+
 TEST_F(ErrorReportTest, ProcessorFaultIsLoggedAndEndsTheProgram) {
     const FaultCase cases[] = {
-        {"segv", SIGSEGV, "EAccessViolation", ". Write of address 00000008", WriteNearNull},
-        {"fpe", SIGFPE, "EDivByZero", "Division by zero at address ", DivideByZero},
+        {"segv", SIGSEGV, "EAccessViolation", ". Write of address 00000008", WriteNearNull,
+         nullptr},
+        {"fpe", SIGFPE, "EDivByZero", "Division by zero at address ", DivideByZero, nullptr},
         {"ill", SIGILL, "EIllegalInstruction", "Illegal instruction at address ",
-         IllegalInstruction},
+         IllegalInstruction, nullptr},
+        {"null call", SIGSEGV, "EAccessViolation", ". Read of address 00000000", CallNull,
+         "CallThrough"},
+        {"bad call", SIGSEGV, "EAccessViolation", ". Read of address DEADBEEF", CallGarbage,
+         "CallThrough"},
+        {"broken frame", SIGSEGV, "EAccessViolation", ". Write of address 00000008",
+         kelvane_FaultInBrokenFrame, nullptr},
     };
-    for (const FaultCase& c : cases) {
-        std::remove(logPath.c_str());
-        std::fflush(nullptr);
-        pid_t child = fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            rlimit noCore{0, 0};
-            setrlimit(RLIMIT_CORE, &noCore);
-            int devNull = open("/dev/null", O_WRONLY);
-            dup2(devNull, STDERR_FILENO);
-            c.fault();
-            _exit(0); // not reached: the fault ends the child
-        }
-        int status = 0;
-        ASSERT_EQ(waitpid(child, &status, 0), child);
-        ASSERT_TRUE(WIFSIGNALED(status)) << c.name << " status " << status;
-        EXPECT_EQ(WTERMSIG(status), c.signal) << c.name;
-
-        std::string log = ReadFile(logPath);
-        EXPECT_EQ(CountEntries(log), 1) << c.name;
-        std::vector<std::string> lines = Lines(log);
-        ASSERT_GE(lines.size(), 10u) << c.name;
-        EXPECT_TRUE(
-            std::regex_match(lines[1], std::regex(std::string("Exception '") + c.className +
-                                                  "' in module core_tests at [0-9A-F]{8,}")))
-            << c.name << ": " << lines[1];
-        EXPECT_NE(lines[2].find(c.detail), std::string::npos) << c.name << ": " << lines[2];
-        EXPECT_EQ(lines[4], "Source file: UNKNOWN, Line UNKNOWN") << c.name;
-        EXPECT_EQ(lines[6], "Call stack:") << c.name;
-        // The first entry is the faulting instruction, at the message's address.
-        std::string address = lines[1].substr(lines[1].rfind(' ') + 1);
-        EXPECT_EQ(lines[7], ":" + address + " [core_tests]") << c.name;
-        EXPECT_NE(log.find("\r\nRegisters:\r\nRAX = "), std::string::npos) << c.name;
-        EXPECT_NE(log.find("\r\nCode at CS:RIP\r\n"), std::string::npos) << c.name;
-        EXPECT_NE(log.find("\r\nStack:\r\n"), std::string::npos) << c.name;
-    }
+    for (const FaultCase& c : cases)
+        ExpectFaultLogged(c, logPath);
 }
 
 TEST_F(ErrorReportTest, FaultWithReportDisabledWritesNothing) {
     report.SetEnabled(false);
-    std::fflush(nullptr);
-    pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        rlimit noCore{0, 0};
-        setrlimit(RLIMIT_CORE, &noCore);
-        WriteNearNull();
-        _exit(0);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFSIGNALED(status));
-    EXPECT_EQ(WTERMSIG(status), SIGSEGV);
+    EXPECT_EQ(SignalEndingChildThatRuns(WriteNearNull), SIGSEGV);
     EXPECT_EQ(ReadFile(logPath), "");
 }
 
