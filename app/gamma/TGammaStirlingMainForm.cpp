@@ -29,35 +29,19 @@ constexpr FrameButtonPlace kButtons[] = {
 };
 
 FrameTraits GammaTraits() {
-    FrameTraits t;
-    t.caption = "Gamma Stirling Engine Simulator";
-    t.designedPlacement = QPoint(222, 101);
-    t.placement = &WindowPlacement::Gamma();
-    t.parameters = &ParameterTable::Gamma();
-    t.helpDocument = "Gamma Kelvane Help.HTM";
-    t.tutorDocument = "Gamma Kelvane Tutorial.HTM";
-    t.chart5Height = 250;
-    t.pictureWidth = GammaEngine::kPictureWidth;
-    t.gridRows = GammaEngine::kGridRows;
-    t.buttons = kButtons;
-    return t;
+    return FrameTraits("Gamma Stirling Engine Simulator", "Gamma Kelvane", QPoint(222, 101),
+                       WindowPlacement::Gamma(), ParameterTable::Gamma(), kButtons);
 }
 
 } // namespace
 
 TGammaStirlingMainForm::TGammaStirlingMainForm(QWidget* parent)
-    : SimulatorFrame(GammaTraits(), parent), engine_(Host()) {
+    : CrankWindow(GammaTraits(), parent) {
     setObjectName("TGammaStirlingMainForm");
     BuildInputPanel();
-    AttachEngine(engine_.Chart1, engine_.Chart2, engine_.Chart3, engine_.Chart4, engine_.Chart5);
-    SetSpeedWindowTabOrder(GoFastButton, GoMediumButton, GoSlowButton, StopButton, CalcButton);
+    AttachEngineCharts();
     Host().deferFieldWrites = [this] { return engine_.calcing || engine_.phaseChanging; };
-
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName("Timer1");
-    Timer1->setInterval(100);
-    connect(Timer1, &QTimer::timeout, this, &TGammaStirlingMainForm::Timer1Timer);
-    Timer1->start();
+    StartTimer1();
 }
 
 void TGammaStirlingMainForm::BuildInputPanel() {
@@ -103,21 +87,8 @@ void TGammaStirlingMainForm::BuildInputPanel() {
     AddHotTempSlider([this](int position) { engine_.HotTempTBChange(position); });
     AddPhaseOffsetSlider(320, 88, [this](int position) { engine_.PhaseOffsetTBChange(position); });
 
-    GoFastButton = AddButton("&Fast", 12, 136, 45, [this] { SpeedButtonClick(100); });
-    GoMediumButton = AddButton("&Medium", 65, 136, 43, [this] { SpeedButtonClick(200); });
-    GoSlowButton = AddButton("Slow", 116, 136, 45, [this] { SpeedButtonClick(300); });
-    StopButton = AddButton("Stop", 169, 136, 55, [this] { StopButtonClick(); });
-    CalcButton = AddButton("&Calc", 364, 136, 32, [this] { CalcButtonClick(); });
-}
-
-void TGammaStirlingMainForm::SpeedButtonClick(int intervalMs) {
-    engine_.SpeedButtonClick(intervalMs);
-    Timer1->setInterval(engine_.timerInterval);
-}
-
-void TGammaStirlingMainForm::ShowSteps() {
-    engine_.FormShow();
-    Timer1->setInterval(engine_.timerInterval);
+    AddSpeedButtons({{12, 136, 45}, {65, 136, 43}, {116, 136, 45}, {169, 136, 55}, {364, 136, 32}},
+                    true);
 }
 
 bool TGammaStirlingMainForm::eventFilter(QObject* watched, QEvent* event) {

@@ -32,22 +32,13 @@ constexpr FrameButtonPlace kButtons[] = {
 };
 
 FrameTraits RiderTraits() {
-    FrameTraits t;
-    t.caption = "Two Piston Stirling Engine Simulator";
-    t.designedPlacement = QPoint(0, 123);
+    FrameTraits t("Two Piston Stirling Engine Simulator", "Rider Kelvane", QPoint(0, 123),
+                  WindowPlacement::Rider(), ParameterTable::Rider(), kButtons);
     t.designSize = QSize(836, 555);
-    t.placement = &WindowPlacement::Rider();
-    t.parameters = &ParameterTable::Rider();
-    t.helpDocument = "Rider Kelvane Help.HTM";
-    t.tutorDocument = "Rider Kelvane Tutorial.HTM";
-    t.chart5Height = 250;
     t.topBandHeight = 169;
     t.inputPanelWidth = 416;
-    t.pictureWidth = RiderEngine::kPictureWidth;
-    t.gridRows = RiderEngine::kGridRows;
     t.gridColumns85 = false;
     t.centreOnShow = true;
-    t.buttons = kButtons;
     return t;
 }
 
@@ -75,20 +66,14 @@ QLabel* Heading(QWidget* parent, const char* name, const QString& caption, QColo
 } // namespace
 
 TRiderStirlingMainForm::TRiderStirlingMainForm(QWidget* parent)
-    : SimulatorFrame(RiderTraits(), parent), engine_(Host()) {
+    : CrankWindow(RiderTraits(), parent) {
     setObjectName("TRiderStirlingMainForm");
     StringGrid1->setColumnWidth(0, kLabelColumnWidth);
     StringGrid1->setColumnWidth(1, kValueColumnWidth);
     StringGrid1->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
     BuildInputPanel();
-    AttachEngine(engine_.Chart1, engine_.Chart2, engine_.Chart3, engine_.Chart4, engine_.Chart5);
-    SetSpeedWindowTabOrder(GoFastButton, GoMediumButton, GoSlowButton, StopButton, CalcButton);
-
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName("Timer1");
-    Timer1->setInterval(engine_.timerInterval);
-    connect(Timer1, &QTimer::timeout, this, &TRiderStirlingMainForm::Timer1Timer);
-    Timer1->start();
+    AttachEngineCharts();
+    StartTimer1();
 
     // One shot; the engine says when it was newly armed, so presses while it
     // is pending do not push the recalculation further away.
@@ -162,17 +147,8 @@ void TRiderStirlingMainForm::BuildInputPanel() {
                          [this](int position) { engine_.SetPhaseOffsetTBPosition(position); });
 
     // No button passes its keys on (see kButtons).
-    const bool keepKeys = false;
-    GoFastButton = AddButton(
-        "&Fast", 60, 120, 32, [this] { SpeedButtonClick(100); }, keepKeys);
-    GoMediumButton = AddButton(
-        "&Medium", 96, 120, 46, [this] { SpeedButtonClick(200); }, keepKeys);
-    GoSlowButton = AddButton(
-        "Slow", 146, 120, 32, [this] { SpeedButtonClick(300); }, keepKeys);
-    StopButton = AddButton(
-        "Stop", 182, 120, 42, [this] { StopButtonClick(); }, keepKeys);
-    CalcButton = AddButton(
-        "&Calc", 325, 120, 32, [this] { CalcButtonClick(); }, keepKeys);
+    AddSpeedButtons({{60, 120, 32}, {96, 120, 46}, {146, 120, 32}, {182, 120, 42}, {325, 120, 32}},
+                    false);
     CalcButton->setToolTip("Re-compute all of the graphs");
     LoadButton = Button(FrameButton::Load);
 }
@@ -197,15 +173,6 @@ UpDownControl* TRiderStirlingMainForm::UpDown(const std::string& name) const {
 
 void TRiderStirlingMainForm::UpDownClick(const std::string& upDown, bool up) {
     engine_.UpDownClick(upDown, up);
-}
-
-void TRiderStirlingMainForm::SpeedButtonClick(int intervalMs) {
-    engine_.SpeedButtonClick(intervalMs);
-    SyncTimer1();
-}
-
-void TRiderStirlingMainForm::Timer1Timer() {
-    Run([this] { engine_.Timer1Timer(); });
 }
 
 void TRiderStirlingMainForm::GraphTimerTimer() {
@@ -246,16 +213,6 @@ void TRiderStirlingMainForm::RefreshAfterLoad() {
         engine_.StopButtonClick();
         throw;
     }
-}
-
-void TRiderStirlingMainForm::ShowSteps() {
-    engine_.FormShow();
-    SyncTimer1();
-}
-
-void TRiderStirlingMainForm::SyncTimer1() {
-    if (Timer1->interval() != engine_.timerInterval)
-        Timer1->setInterval(engine_.timerInterval);
 }
 
 } // namespace kelvane

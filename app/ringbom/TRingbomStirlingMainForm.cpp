@@ -30,21 +30,12 @@ constexpr FrameButtonPlace kButtons[] = {
 };
 
 FrameTraits RingbomTraits() {
-    FrameTraits t;
-    t.caption = "Ringbom Stirling Engine Simulator";
-    t.designedPlacement = QPoint(224, 120);
-    // Wide enough for the charts' legends; the input panel keeps room for the
-    // volume read-out, which starts near its right edge.
-    t.designSize = QSize(860, 555);
-    t.placement = &WindowPlacement::Ringbom();
-    t.parameters = &ParameterTable::Ringbom();
-    t.helpDocument = "Ringbom Simulator Help.HTM";
-    t.tutorDocument = "Ringbom Simulator Tutorial.HTM";
+    // The default design size is wide enough for the charts' legends; the input
+    // panel keeps room for the volume read-out, which starts near its right edge.
+    FrameTraits t("Ringbom Stirling Engine Simulator", "Ringbom Simulator", QPoint(224, 120),
+                  WindowPlacement::Ringbom(), ParameterTable::Ringbom(), kButtons);
     t.chart5Height = 137;
     t.inputPanelWidth = 448;
-    t.pictureWidth = RingbomEngine::kPictureWidth;
-    t.gridRows = RingbomEngine::kGridRows;
-    t.buttons = kButtons;
     return t;
 }
 
@@ -55,7 +46,7 @@ constexpr Field kDimensionFields[] = {Field::DispCylHeight,  Field::DispCylDiame
 } // namespace
 
 TRingbomStirlingMainForm::TRingbomStirlingMainForm(QWidget* parent)
-    : SimulatorFrame(RingbomTraits(), parent), engine_(Host()) {
+    : EngineWindow(RingbomTraits(), parent) {
     // Errors from here on, until the launcher is shown, go to this log.
     if (TErrorReport* report = TErrorReport::Instance()) {
         report->SetLogFile(DataFolder() + "Error-Log.Txt");
@@ -67,7 +58,7 @@ TRingbomStirlingMainForm::TRingbomStirlingMainForm(QWidget* parent)
     AnimateTimer->setInterval(100);
     connect(AnimateTimer, &QTimer::timeout, this, &TRingbomStirlingMainForm::AnimateTimerTimer);
     BuildInputPanel();
-    AttachEngine(engine_.Chart1, engine_.Chart2, engine_.Chart3, engine_.Chart4, engine_.Chart5);
+    AttachEngineCharts();
     OrderTabs();
 
     FollowEngine();

@@ -1,24 +1,22 @@
 #pragma once
 
 #include "ringbom/RingbomEngine.h"
-#include "shell/SimulatorFrame.h"
+#include "shell/EngineWindow.h"
 
 #include <functional>
 
 class QCheckBox;
-class QSlider;
 class QTimer;
 
 namespace kelvane {
 
 // The Ringbom engine's window: binds its controls to the engine, which runs the
 // model, the run control and the record.
-class TRingbomStirlingMainForm : public SimulatorFrame {
+class TRingbomStirlingMainForm : public EngineWindow<RingbomEngine> {
     Q_OBJECT
   public:
     explicit TRingbomStirlingMainForm(QWidget* parent = nullptr);
 
-    RingbomEngine& Engine() { return engine_; }
     QCheckBox* StripChartCB = nullptr;
     QCheckBox* AllDataCB = nullptr;
     QPushButton* GoButton = nullptr;
@@ -43,11 +41,6 @@ class TRingbomStirlingMainForm : public SimulatorFrame {
     void RefreshAfterLoad() override;
     void ShowSteps() override;
     void showEvent(QShowEvent* event) override;
-    void DrawEngine(Canvas& canvas) override { engine_.ShowEngine(canvas); }
-    void ChartClickBackground(const TChart& chart, double x, double plotLeft,
-                              double plotRight) override {
-        engine_.Chart1ClickBackground(chart, x, plotLeft, plotRight);
-    }
     // Runs an engine handler inside the guard and then follows the engine.
     void CallEngine(const std::function<void()>& handler) override;
 
@@ -64,7 +57,6 @@ class TRingbomStirlingMainForm : public SimulatorFrame {
     void RememberCheckBoxes();
     void ClickChangedCheckBoxes();
 
-    RingbomEngine engine_;
     bool stripWas_ = true;
     bool allDataWas_ = true;
 };

@@ -42,6 +42,15 @@ struct FrameButtonPlace {
 
 // What differs between the three simulator windows that share this frame.
 struct FrameTraits {
+    // documents starts the names of the help and tutorial pages: "Gamma
+    // Kelvane" gives "Gamma Kelvane Help.HTM" and "Gamma Kelvane Tutorial.HTM".
+    FrameTraits(QString caption, const QString& documents, QPoint designedPlacement,
+                const WindowPlacement::Keys& placement, const ParameterTable& parameters,
+                std::span<const FrameButtonPlace> buttons)
+        : caption(std::move(caption)), designedPlacement(designedPlacement), placement(&placement),
+          parameters(&parameters), helpDocument(documents + " Help.HTM"),
+          tutorDocument(documents + " Tutorial.HTM"), buttons(buttons) {}
+
     QString caption;
     QPoint designedPlacement;
     // Wide enough to show both grid columns whole.

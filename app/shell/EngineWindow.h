@@ -1,0 +1,109 @@
+#pragma once
+
+#include "shell/SimulatorFrame.h"
+
+#include <QPushButton>
+#include <QTimer>
+
+#include <utility>
+
+namespace kelvane {
+
+// A simulator window bound to one engine of type E, which lives in the window
+// on the window's host: it draws the picture, takes the chart clicks and says
+// how wide its picture and how long its grid are.
+template <class E> class EngineWindow : public SimulatorFrame {
+  public:
+    E& Engine() { return engine_; }
+
+  protected:
+    EngineWindow(FrameTraits traits, QWidget* parent)
+        : SimulatorFrame(WithEngine(std::move(traits)), parent), engine_(Host()) {}
+
+    void DrawEngine(Canvas& canvas) override { engine_.ShowEngine(canvas); }
+    void ChartClickBackground(const TChart& chart, double x, double plotLeft,
+                              double plotRight) override {
+        engine_.Chart1ClickBackground(chart, x, plotLeft, plotRight);
+    }
+    // The engine's five charts into the window's chart views.
+    void AttachEngineCharts() {
+        AttachEngine(engine_.Chart1, engine_.Chart2, engine_.Chart3, engine_.Chart4,
+                     engine_.Chart5);
+    }
+
+    E engine_;
+
+  private:
+    static FrameTraits WithEngine(FrameTraits traits) {
+        traits.pictureWidth = E::kPictureWidth;
+        traits.gridRows = E::kGridRows;
+        return traits;
+    }
+};
+
+// Where one of the speed buttons goes on the input panel.
+struct SpeedButtonPlace {
+    int x, y, width;
+};
+
+// A window whose engine analyses a revolution on Calc and turns its crank on
+// Timer1 (Gamma, two-piston): Fast, Medium, Slow, Stop and Calc.
+template <class E> class CrankWindow : public EngineWindow<E> {
+  public:
+    QTimer* Timer1 = nullptr;
+    QPushButton* CalcButton = nullptr;
+    QPushButton* GoFastButton = nullptr;
+    QPushButton* GoMediumButton = nullptr;
+    QPushButton* GoSlowButton = nullptr;
+    QPushButton* StopButton = nullptr;
+
+    void CalcButtonClick() { this->engine_.CalcButtonClick(); }
+    void SpeedButtonClick(int intervalMs) {
+        this->engine_.SpeedButtonClick(intervalMs);
+        SyncTimer1();
+    }
+    void StopButtonClick() { this->engine_.StopButtonClick(); }
+    // Timer1's tick.
+    void Timer1Timer() {
+        this->Run([this] { this->engine_.Timer1Timer(); });
+    }
+
+  protected:
+    using EngineWindow<E>::EngineWindow;
+
+    void HaltAction() override { this->engine_.StopButtonClick(); }
+    void ShowSteps() override {
+        this->engine_.FormShow();
+        SyncTimer1();
+    }
+
+    // Fast, Medium, Slow, Stop and Calc, in that order, then the window's tab
+    // order around them.
+    void AddSpeedButtons(const SpeedButtonPlace (&at)[5], bool keepKeys) {
+        auto add = [&](int i, const char* caption, std::function<void()> click) {
+            return this->AddButton(caption, at[i].x, at[i].y, at[i].width, std::move(click),
+                                   keepKeys);
+        };
+        GoFastButton = add(0, "&Fast", [this] { SpeedButtonClick(100); });
+        GoMediumButton = add(1, "&Medium", [this] { SpeedButtonClick(200); });
+        GoSlowButton = add(2, "Slow", [this] { SpeedButtonClick(300); });
+        StopButton = add(3, "Stop", [this] { StopButtonClick(); });
+        CalcButton = add(4, "&Calc", [this] { CalcButtonClick(); });
+        this->SetSpeedWindowTabOrder(GoFastButton, GoMediumButton, GoSlowButton, StopButton,
+                                     CalcButton);
+    }
+    // Timer1, running from the start at the engine's interval.
+    void StartTimer1() {
+        Timer1 = new QTimer(this);
+        Timer1->setObjectName("Timer1");
+        Timer1->setInterval(this->engine_.timerInterval);
+        QObject::connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+        Timer1->start();
+    }
+    void SyncTimer1() {
+        if (Timer1->interval() != this->engine_.timerInterval)
+            Timer1->setInterval(this->engine_.timerInterval);
+    }
+};
+
+} // namespace kelvane
