@@ -198,7 +198,7 @@ void TIniFile::Update(const std::function<void(TIniFile&)>& edits) {
     }
     FileContents file = ReadRegularFile(fileName_);
     if (!file.Ok() && file.status != ReadStatus::Missing)
-        throw EIniFileError("Unable to write to " + fileName_);
+        throw EIniFileError("Unable to write to " + fileName_, file.problem);
     pending_ = std::move(file.bytes);
     try {
         edits(*this);
@@ -208,8 +208,9 @@ void TIniFile::Update(const std::function<void(TIniFile&)>& edits) {
     }
     std::string text = std::move(*pending_);
     pending_.reset();
-    if (!WriteFileAtomically(fileName_, text).ok)
-        throw EIniFileError("Unable to write to " + fileName_);
+    WriteOutcome written = WriteFileAtomically(fileName_, text);
+    if (!written.ok)
+        throw EIniFileError("Unable to write to " + fileName_, written.problem);
 }
 
 int TIniFile::ReadInteger(const std::string& section, const std::string& key,
