@@ -2,16 +2,20 @@
 
 #include "CliEngine.h"
 #include "QImageCanvas.h"
+#include "foundations/EIniFileError.h"
+#include "foundations/FileAccess.h"
 #include "foundations/ParameterFile.h"
 #include "foundations/ParameterTable.h"
 #include "foundations/TIniFile.h"
 
+#include <QBuffer>
+
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <sstream>
+#include <string_view>
 
 namespace kelvane {
 
@@ -204,17 +208,26 @@ void WritePoints(const TLineSeries& s, std::ostream& out) {
     }
 }
 
+// Through a temporary file and a rename: a failed write leaves no partial file.
+void WriteOrThrow(const std::string& path, std::string_view bytes) {
+    WriteOutcome written = WriteFileAtomically(path, bytes);
+    if (!written.ok)
+        throw std::runtime_error("Unable to write to " + Echo(path) + ": " + written.problem);
+}
+
 void WriteCsv(CliEngine& engine, const std::string& dir) {
-    std::filesystem::create_directories(dir);
+    std::error_code ec;
+    std::filesystem::create_directories(dir, ec);
+    if (ec)
+        throw std::runtime_error("Unable to write to " + Echo(dir) + ": " + ec.message());
     for (TChart* chart : engine.Charts()) {
         for (int i = 0; i < chart->SeriesCount(); ++i) {
             const TLineSeries& s = chart->Series(i);
             std::string path = (std::filesystem::path(dir) / (s.Name + ".csv")).string();
-            std::ofstream file(path, std::ios::binary | std::ios::trunc);
-            file << "x,y\n";
-            WritePoints(s, file);
-            if (!file)
-                throw std::runtime_error("Unable to write to " + path);
+            std::ostringstream text;
+            text << "x,y\n";
+            WritePoints(s, text);
+            WriteOrThrow(path, text.str());
         }
     }
 }
@@ -315,8 +328,13 @@ int CliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std:
             auto [w, h] = o.size.value_or(engine->DefaultPictureSize());
             QImageCanvas canvas(w, h);
             engine->DrawPicture(canvas);
-            if (!canvas.Image().save(QString::fromStdString(*o.picture), "PNG"))
-                throw std::runtime_error("Unable to write to " + *o.picture);
+            // Encoded in memory first, so that a failed write leaves no partial file.
+            QByteArray png;
+            QBuffer buffer(&png);
+            if (!buffer.open(QIODevice::WriteOnly) || !canvas.Image().save(&buffer, "PNG"))
+                throw std::runtime_error("Unable to write to " + Echo(*o.picture) +
+                                         ": PNG encoding failed");
+            WriteOrThrow(*o.picture, std::string_view(png.constData(), png.size()));
         }
     } catch (const CliUsageError& e) {
         err << "kelvane-cli: " << e.what() << "\n" << Usage();
@@ -339,11 +357,11 @@ const ParameterTable& CliRunner::Parameters(const std::string& engine) {
 
 void CliRunner::LoadParameters(const std::string& engine, const std::string& file, MapHost& host,
                                Sources& sources) {
-    // The Load button only offers existing files; a mistyped name must not
-    // quietly give the defaults.
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(file, ec))
-        throw std::runtime_error("Cannot open file \"" + file + "\". No such file");
+    // The Load button only offers existing files; a mistyped name, or a file
+    // that cannot be read, must not quietly give the defaults.
+    FileContents par = ReadRegularFile(file);
+    if (!par.Ok())
+        throw std::runtime_error("Cannot open file \"" + Echo(file) + "\". " + par.problem);
     const ParameterTable& table = Parameters(engine);
     const TIniFile ini(file);
     // A text the engine could not read is refused here, before the load's own
@@ -367,7 +385,11 @@ void CliRunner::LoadParameters(const std::string& engine, const std::string& fil
 }
 
 void CliRunner::SaveParameters(const std::string& engine, const std::string& file, MapHost& host) {
-    SaveParameterFile(host, Parameters(engine), file);
+    try {
+        SaveParameterFile(host, Parameters(engine), file);
+    } catch (const EIniFileError& e) {
+        throw std::runtime_error(e.Reason().empty() ? e.what() : e.what() + (": " + e.Reason()));
+    }
 }
 
 } // namespace kelvane

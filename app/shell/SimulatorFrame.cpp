@@ -1,5 +1,6 @@
 #include "SimulatorFrame.h"
 
+#include "foundations/FileAccess.h"
 #include "foundations/MarlUtils.h"
 #include "foundations/ParameterFile.h"
 #include "foundations/ParameterTable.h"
@@ -26,6 +27,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <set>
 
 #include <unistd.h>
 
@@ -383,6 +385,21 @@ void SimulatorFrame::ApplyPlacement(QWidget* window, const WindowPlacement& p) {
     window->setGeometry(p.left, p.top, p.width, p.height);
 }
 
+bool SimulatorFrame::SettingsReadable(QWidget* window, const std::string& settingsFile) {
+    FileContents settings = ReadRegularFile(settingsFile);
+    if (settings.Ok() || settings.status == ReadStatus::Missing)
+        return true;
+    // The launcher and each window read the same file: one message is enough.
+    static std::set<std::string> reported;
+    if (reported.insert(settingsFile).second)
+        Platform::Current().ShowMessage(
+            window, QString::fromStdString("The settings file \"" + settingsFile +
+                                           "\" cannot be read: " + settings.problem +
+                                           ".\nKelvane starts with its default settings and "
+                                           "leaves that file as it is."));
+    return false;
+}
+
 void SimulatorFrame::RunAppByDocument(const QString& fileName) {
     Platform::Current().OpenDocument(fileName);
 }
@@ -403,6 +420,7 @@ void SimulatorFrame::FormShow() {
     }
     appPath = ProgramFolder();
 
+    settingsReadable_ = SettingsReadable(this, SettingsFile());
     TIniFile ini(SettingsFile());
     const WindowPlacement::Keys& keys = *traits_.placement;
     WindowPlacement stored = WindowPlacement::Read(ini, keys, CurrentPlacement(this));
@@ -418,12 +436,14 @@ void SimulatorFrame::FormShow() {
 }
 
 void SimulatorFrame::FormDestroy() {
-    if (!shownOnce_)
+    if (!shownOnce_ || !settingsReadable_)
         return;
+    // Place and parameters in one replace of the file.
     TIniFile ini(SettingsFile());
-    const WindowPlacement::Keys& keys = *traits_.placement;
-    CurrentPlacement(this).Write(ini, keys);
-    WriteIniFile(SettingsFile());
+    ini.Update([this](TIniFile& settings) {
+        CurrentPlacement(this).Write(settings, *traits_.placement);
+        traits_.parameters->WriteFrom(host_, settings);
+    });
 }
 
 void SimulatorFrame::ReadIniFile(const std::string& fileName) {

@@ -133,6 +133,10 @@ class SimulatorFrame : public QDialog {
     static bool ScaleAndFit(QWidget* window, int dpi, bool& beenScaled);
     static WindowPlacement CurrentPlacement(const QWidget* window);
     static void ApplyPlacement(QWidget* window, const WindowPlacement& placement);
+    // False when the settings file exists but cannot be read (not a regular
+    // file, too large, unreadable): the window then runs on defaults and must
+    // not save over it. Says so through the platform once per file and run.
+    static bool SettingsReadable(QWidget* window, const std::string& settingsFile);
     // Opens a document with the desktop's default viewer.
     static void RunAppByDocument(const QString& fileName);
     // The program's folder with its trailing separator.
@@ -236,6 +240,7 @@ class SimulatorFrame : public QDialog {
     std::array<QPushButton*, 7> buttons_{};
     QImageCanvas canvas_;
     bool shownOnce_ = false;
+    bool settingsReadable_ = true;
     double scale_ = 1.0;
 };
 

@@ -92,6 +92,7 @@ void TKelvaneDispatchForm::FormShow() {
     appPath = SimulatorFrame::ProgramFolder();
     // Settings and log go to the data folder; the introduction stays in appPath.
     const std::string dataFolder = SimulatorFrame::DataFolder();
+    settingsReadable_ = SimulatorFrame::SettingsReadable(this, SettingsFilePath(dataFolder));
     TIniFile ini(SettingsFilePath(dataFolder));
     WindowPlacement current = SimulatorFrame::CurrentPlacement(this);
     WindowPlacement stored = WindowPlacement::Read(ini, WindowPlacement::Main(), current);
@@ -113,7 +114,7 @@ void TKelvaneDispatchForm::CheckForCorrectRelease(const std::string& release) {
 }
 
 void TKelvaneDispatchForm::FormDestroy() {
-    if (!shownOnce_)
+    if (!shownOnce_ || !settingsReadable_)
         return;
     TIniFile ini(SettingsFilePath(SimulatorFrame::DataFolder()));
     SimulatorFrame::CurrentPlacement(this).Write(ini, WindowPlacement::Main());

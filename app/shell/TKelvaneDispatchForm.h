@@ -47,6 +47,7 @@ class TKelvaneDispatchForm : public QWidget {
 
     QLabel* lRelease = nullptr;
     bool shownOnce_ = false;
+    bool settingsReadable_ = true;
 };
 
 } // namespace kelvane

@@ -147,12 +147,16 @@ void ParameterTable::ApplyDefaults(EngineHost& host) const {
 }
 
 void ParameterTable::WriteFrom(EngineHost& host, TIniFile& ini) const {
-    for (const FieldRow& row : rows_) {
-        if (row.IsCheckBox())
-            ini.WriteString(row.section, row.key, host.Checked(row.id) ? "Y" : "N");
-        else
-            ini.WriteString(row.section, row.key, host.FieldText(row.id));
-    }
+    // One replace of the file for all rows: a crash mid-save must not leave
+    // some fields old and some new.
+    ini.Update([&](TIniFile& file) {
+        for (const FieldRow& row : rows_) {
+            if (row.IsCheckBox())
+                file.WriteString(row.section, row.key, host.Checked(row.id) ? "Y" : "N");
+            else
+                file.WriteString(row.section, row.key, host.FieldText(row.id));
+        }
+    });
 }
 
 void ParameterTable::FollowUp(EngineHost& host, const TrackBarSetter& setTrackBar) const {

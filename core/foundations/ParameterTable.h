@@ -56,8 +56,9 @@ class ParameterTable {
     void ReadInto(const TIniFile& ini, EngineHost& host) const;
     // Puts every row's default into the host, as reading a missing file does.
     void ApplyDefaults(EngineHost& host) const;
-    // Writes every row, in order: edit box texts verbatim, check boxes as "Y"/"N".
-    // A refused write throws EIniFileError; the rows after it are not written.
+    // Writes every row, in order: edit box texts verbatim, check boxes as "Y"/"N",
+    // in one replace of the file (joining an Update of ini already under way).
+    // A refused write throws EIniFileError and leaves the file as it was.
     void WriteFrom(EngineHost& host, TIniFile& ini) const;
 
     // The steps a window takes after ReadInto (each engine's table says which).

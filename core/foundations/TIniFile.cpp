@@ -2,16 +2,11 @@
 
 #include "Conversions.h"
 #include "EIniFileError.h"
+#include "FileAccess.h"
 
-#include <atomic>
-#include <cerrno>
-#include <climits>
-#include <cstdlib>
-#include <fcntl.h>
 #include <stdexcept>
 #include <string_view>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace kelvane {
@@ -133,104 +128,19 @@ Location Locate(const std::string& text, const std::vector<Line>& lines, std::st
     return loc;
 }
 
-enum class LoadResult { Loaded, Missing, Failed };
-
-LoadResult LoadFile(const std::string& fileName, std::string& text) {
-    text.clear();
-    int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return (errno == ENOENT || errno == ENOTDIR) ? LoadResult::Missing : LoadResult::Failed;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-        ::close(fd);
-        return LoadResult::Failed;
-    }
-    if (S_ISREG(st.st_mode) && st.st_size > 0)
-        text.reserve(static_cast<std::size_t>(st.st_size));
-    char buffer[65536];
-    for (;;) {
-        ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            ::close(fd);
-            text.clear();
-            return LoadResult::Failed;
-        }
-        if (n == 0)
-            break;
-        text.append(buffer, static_cast<std::size_t>(n));
-    }
-    ::close(fd);
-    return LoadResult::Loaded;
-}
-
-bool WriteAll(int fd, const std::string& text) {
-    std::size_t done = 0;
-    while (done < text.size()) {
-        ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-// Replaces the file by a new one holding text, through a temporary file in the
-// same folder and a rename, so that the file is never seen half written.
-void ReplaceFile(const std::string& fileName, const std::string& text) {
-    const EIniFileError refused("Unable to write to " + fileName);
-    std::string target = fileName;
-    // Write through a symbolic link rather than replacing the link itself.
-    struct stat st {};
-    if (::lstat(fileName.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        if (char* resolved = ::realpath(fileName.c_str(), nullptr)) {
-            target = resolved;
-            std::free(resolved);
-        }
-    }
-    bool exists = ::stat(target.c_str(), &st) == 0;
-
-    static std::atomic<unsigned> counter{0};
-    std::string temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = target + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
-            throw refused;
-    }
-    if (fd < 0)
-        throw refused;
-    if (exists)
-        (void)::fchmod(fd, st.st_mode & 07777); // keep the old file's permissions
-    bool ok = WriteAll(fd, text) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    if (!ok || ::rename(temp.c_str(), target.c_str()) != 0) {
-        ::unlink(temp.c_str());
-        throw refused;
-    }
-    // Make the rename itself durable; the file is complete either way.
-    std::size_t slash = target.rfind('/');
-    std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
-    int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd >= 0) {
-        (void)::fsync(dirFd);
-        ::close(dirFd);
-    }
-}
-
 } // namespace
 
 TIniFile::TIniFile(std::string fileName) : fileName_(std::move(fileName)) {}
 
 std::string TIniFile::ReadString(const std::string& section, const std::string& key,
                                  const std::string& defaultValue) const {
-    std::string text;
-    if (LoadFile(fileName_, text) != LoadResult::Loaded)
-        return defaultValue;
+    FileContents file;
+    if (!pending_) {
+        file = ReadRegularFile(fileName_);
+        if (!file.Ok())
+            return defaultValue;
+    }
+    const std::string& text = pending_ ? *pending_ : file.bytes;
     std::vector<Line> lines = SplitLines(text);
     Location loc = Locate(text, lines, Trim(section), Trim(key));
     if (loc.entry < 0)
@@ -251,9 +161,11 @@ void TIniFile::WriteString(const std::string& section, const std::string& key,
     std::string_view stored(value);
     stored = stored.substr(0, stored.find_first_of("\r\n"));
 
-    std::string text;
-    if (LoadFile(fileName_, text) == LoadResult::Failed)
-        throw EIniFileError("Unable to write to " + fileName_);
+    if (!pending_) {
+        Update([&](TIniFile& ini) { ini.WriteString(section, key, value); });
+        return;
+    }
+    std::string& text = *pending_;
     std::vector<Line> lines = SplitLines(text);
     std::size_t firstBreak = text.find('\n');
     const std::string nl =
@@ -277,7 +189,28 @@ void TIniFile::WriteString(const std::string& section, const std::string& key,
             text += nl;
         text += "[" + std::string(sectionName) + "]" + nl + entry;
     }
-    ReplaceFile(fileName_, text);
+}
+
+void TIniFile::Update(const std::function<void(TIniFile&)>& edits) {
+    if (pending_) {
+        edits(*this);
+        return;
+    }
+    FileContents file = ReadRegularFile(fileName_);
+    if (!file.Ok() && file.status != ReadStatus::Missing)
+        throw EIniFileError("Unable to write to " + fileName_, file.problem);
+    pending_ = std::move(file.bytes);
+    try {
+        edits(*this);
+    } catch (...) {
+        pending_.reset();
+        throw;
+    }
+    std::string text = std::move(*pending_);
+    pending_.reset();
+    WriteOutcome written = WriteFileAtomically(fileName_, text);
+    if (!written.ok)
+        throw EIniFileError("Unable to write to " + fileName_, written.problem);
 }
 
 int TIniFile::ReadInteger(const std::string& section, const std::string& key,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 
 namespace kelvane {
@@ -7,7 +9,8 @@ namespace kelvane {
 // An INI file: "[Section]" lines followed by "Key=Value" lines.
 //
 // Every call goes to the file itself (nothing is cached), so two objects on
-// the same file, or a hand edit between calls, always see the current content.
+// the same file, or a hand edit between calls, always see the current content;
+// only inside Update do reads and writes go to the copy being edited.
 //
 // Reading:
 // - Sections and keys are matched without regard to (ASCII) case.
@@ -25,19 +28,23 @@ namespace kelvane {
 //   writing.
 // - A value is read up to MaxValueLength characters; the rest is cut.
 // - A missing file, section or key, or an unreadable file, reads as the default.
+//   Only a regular file of at most MaxReadFileSize (4 MiB) is read: a
+//   directory, FIFO, device or larger file reads as a missing one.
 //
 // Writing replaces the value of an existing entry in place, or adds the entry
 // after the last entry of its section, or appends the section at the end of
 // the file. Every other byte of the file stays as it was (line ends included);
 // added lines use the line end of the file's first line (LF for a new file).
 // A value is one line: anything from its first CR or LF on is not stored.
-// The file is replaced atomically: the new content is written to a temporary
-// file in the same folder, flushed to disk and renamed over the old one, so a
-// crash or a full disk leaves either the old or the new file, never a mix.
-// A refused write throws EIniFileError("Unable to write to <file name>") and
-// leaves the old file untouched; a section or key name that cannot be stored
-// (empty, or holding a line break, "]" in a section, "=" in a key) throws
-// std::invalid_argument.
+// The file is replaced atomically (WriteFileAtomically): each WriteString, or
+// each Update however many keys it writes, reads the file once and replaces it
+// once, so a crash or a full disk leaves either the old or the new file, never
+// a mix. A refused write throws EIniFileError("Unable to write to <file name>")
+// and leaves the old file untouched. A file that cannot be read (not a regular
+// file, too large, unreadable) or may not be written is refused so, never
+// replaced by one holding only the new keys. A section or key name that cannot
+// be stored (empty, or holding a line break, "]" in a section, "=" in a key)
+// throws std::invalid_argument.
 class TIniFile {
   public:
     static constexpr std::size_t MaxValueLength = 2047;
@@ -50,6 +57,12 @@ class TIniFile {
                            const std::string& defaultValue) const;
     void WriteString(const std::string& section, const std::string& key, const std::string& value);
 
+    // Runs edits, whose writes (and reads) go to one copy of the file held in
+    // memory, then replaces the file once: a save of many keys is never seen
+    // half done. If edits throws, nothing is written and the exception passes
+    // on. An Update of the same object inside edits joins the outer one.
+    void Update(const std::function<void(TIniFile&)>& edits);
+
     // Whole numbers, hexadecimal prefixes included; a value that is not a valid
     // whole number reads as the default, without a message.
     int ReadInteger(const std::string& section, const std::string& key, int defaultValue) const;
@@ -58,6 +71,7 @@ class TIniFile {
 
   private:
     std::string fileName_;
+    std::optional<std::string> pending_; // the copy being edited, inside Update
 };
 
 } // namespace kelvane

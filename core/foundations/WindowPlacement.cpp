@@ -25,12 +25,14 @@ WindowPlacement WindowPlacement::Read(const TIniFile& ini, const Keys& keys,
 }
 
 void WindowPlacement::Write(TIniFile& ini, const Keys& keys) const {
-    ini.WriteInteger(keys.section, keys.left, left);
-    ini.WriteInteger(keys.section, keys.top, top);
-    if (keys.HasSize()) {
-        ini.WriteInteger(keys.section, keys.width, width);
-        ini.WriteInteger(keys.section, keys.height, height);
-    }
+    ini.Update([&](TIniFile& file) {
+        file.WriteInteger(keys.section, keys.left, left);
+        file.WriteInteger(keys.section, keys.top, top);
+        if (keys.HasSize()) {
+            file.WriteInteger(keys.section, keys.width, width);
+            file.WriteInteger(keys.section, keys.height, height);
+        }
+    });
 }
 
 WindowPlacement WindowPlacement::ClampedToScreen(int screenWidth, int screenHeight) const {

@@ -38,7 +38,8 @@ struct WindowPlacement {
     static WindowPlacement Read(const TIniFile& ini, const Keys& keys,
                                 const WindowPlacement& current);
     // Writes left and top, and width and height where the section has them, as
-    // whole numbers. A refused write throws EIniFileError.
+    // whole numbers, in one replace of the file (joining an Update of ini under
+    // way). A refused write throws EIniFileError.
     void Write(TIniFile& ini, const Keys& keys) const;
 
     // A window wider or taller than the screen is reduced to the screen's size.

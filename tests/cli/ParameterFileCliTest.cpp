@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -70,13 +73,77 @@ TEST_F(ParameterFileCli, LoadedParametersDriveTheAnalysis) {
     EXPECT_EQ(viaFile.str(), viaSet.str());
 }
 
-TEST_F(ParameterFileCli, MissingOrUnwritableFilesFailWithAMessage) {
-    std::string err;
-    EXPECT_EQ(Run({"gamma", "--par", File("absent.PAR")}, &err), 1);
-    EXPECT_NE(err.find("absent.PAR"), std::string::npos);
-    EXPECT_EQ(Run({"gamma", "--save-par", File("no/such/folder/x.PAR")}, &err), 1);
-    EXPECT_NE(err.find("Unable to write to"), std::string::npos);
-    EXPECT_EQ(Run({"gamma", "--par"}, &err), 2);
+// Every file the companion cannot use is named on one "kelvane-cli: " line,
+// with what is wrong, at once: no wait on a FIFO, no endless read of a device.
+TEST_F(ParameterFileCli, UnusableFilesFailWithAMessageThatSaysWhy) {
+    std::filesystem::create_directory(File("folder"));
+    ASSERT_EQ(::mkfifo(File("fifo").c_str(), 0644), 0);
+    std::ofstream(File("plain")) << "x";
+    struct Case {
+        std::vector<std::string> args;
+        std::string file;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {{"--par", File("absent.PAR")}, File("absent.PAR"), "No such file"},
+        {{"--par", File("folder")}, File("folder"), "Is a directory"},
+        {{"--par", File("fifo")}, File("fifo"), "Is a FIFO"},
+        {{"--par", "/dev/zero"}, "/dev/zero", "Is a device"},
+        {{"--save-par", File("no/such/folder/x.PAR")},
+         File("no/such/folder/x.PAR"),
+         "No such file"},
+        {{"--save-par", "/dev/full"}, "/dev/full", "Is a device"},
+        {{"--save-par", File("fifo")}, File("fifo"), "Is a FIFO"},
+        {{"--picture", File("folder")}, File("folder"), "Is a directory"},
+        {{"--csv", File("plain")}, File("plain"), "Unable to write to"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args{"gamma"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        SCOPED_TRACE(c.args[0] + " " + c.args[1]);
+        std::string err;
+        EXPECT_EQ(Run(args, &err), 1);
+        EXPECT_EQ(err.rfind("kelvane-cli: ", 0), 0u) << err;
+        EXPECT_NE(err.find(c.file), std::string::npos) << err;
+        EXPECT_NE(err.find(c.reason), std::string::npos) << err;
+        EXPECT_EQ(err.find('\n'), err.size() - 1) << "one line: " << err;
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(File("fifo")));
+    EXPECT_TRUE(std::filesystem::is_directory(File("folder")));
+    EXPECT_EQ(Contents(File("plain")), "x");
+    EXPECT_EQ(Run({"gamma", "--par"}), 2);
+}
+
+// As a full disk would, a file size limit makes writes fail part way (even for
+// root): the run fails and leaves no file, partial, empty or temporary.
+TEST_F(ParameterFileCli, FullDiskLeavesNoPartialFiles) {
+    struct rlimit old {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit tight = old;
+    tight.rlim_cur = 100; // less than the picture and the series files
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tight), 0);
+    std::string pictureErr, csvErr;
+    int picture = Run({"gamma", "--picture", File("p.png")}, &pictureErr);
+    int csv = Run({"gamma", "--csv", File("csv")}, &csvErr);
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(picture, 1);
+    EXPECT_NE(pictureErr.find("Unable to write to " + File("p.png")), std::string::npos);
+    EXPECT_EQ(csv, 1);
+    EXPECT_NE(csvErr.find("Unable to write to"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(File("p.png")));
+    // Series written before the failing one are whole; none is partial or left temporary.
+    for (const auto& e : std::filesystem::directory_iterator(File("csv"))) {
+        EXPECT_EQ(e.path().filename().string().find(".tmp-"), std::string::npos) << e.path();
+        EXPECT_GT(std::filesystem::file_size(e.path()), 0u) << e.path();
+        EXPECT_EQ(Contents(e.path().string()).back(), '\n') << e.path();
+    }
+    std::size_t left = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir))
+        ++left;
+    EXPECT_EQ(left, 1u) << "only the csv folder";
 }
 
 } // namespace

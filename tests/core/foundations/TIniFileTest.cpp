@@ -1,5 +1,6 @@
 #include "foundations/TIniFile.h"
 #include "foundations/EIniFileError.h"
+#include "foundations/FileAccess.h"
 
 #include "IniTestFiles.h"
 
@@ -7,8 +8,11 @@
 
 #include <csignal>
 #include <filesystem>
+#include <functional>
+#include <stdexcept>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace kelvane;
 
@@ -122,14 +126,84 @@ TEST_F(IniFileTest, ValuesAreCutAt2047Characters) {
     EXPECT_NE(ReadBytes(file).find(longer), std::string::npos);
 }
 
-TEST_F(IniFileTest, TenMegabyteLineIsKeptAndReadCut) {
-    const std::string huge(10 * 1024 * 1024, 'x');
+TEST_F(IniFileTest, LongLineIsKeptAndReadCut) {
+    const std::string huge(3 * 1024 * 1024, 'x');
     const std::string before = "[Big]\nv=" + huge + "\n[S]\nk=1\n";
     WriteBytes(file, before);
     TIniFile ini(file);
     EXPECT_EQ(ini.ReadString("Big", "v", "").size(), 2047u);
     ini.WriteString("S", "k", "2");
     EXPECT_EQ(ReadBytes(file), "[Big]\nv=" + huge + "\n[S]\nk=2\n");
+}
+
+// A file that cannot be read must not be replaced by one holding only the
+// keys of a save: everything else in it would be lost.
+TEST_F(IniFileTest, FileThatCannotBeReadGivesDefaultsAndIsNeverReplaced) {
+    struct Case {
+        const char* what;
+        std::function<void(const std::string&)> make;
+        bool skipForRoot;
+    };
+    const Case cases[] = {
+        {"over the size limit",
+         [](const std::string& f) {
+             WriteBytes(f, "[S]\nk=1\n;" + std::string(MaxReadFileSize, 'c') + "\n");
+         },
+         false},
+        {"a FIFO", [](const std::string& f) { ASSERT_EQ(::mkfifo(f.c_str(), 0644), 0); }, false},
+        {"unreadable",
+         [](const std::string& f) {
+             WriteBytes(f, "[S]\nk=1\n");
+             ASSERT_EQ(::chmod(f.c_str(), 0200), 0);
+         },
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.skipForRoot && ::geteuid() == 0)
+            continue; // root reads anything
+        const std::string name = folder / (std::string("case-") + c.what);
+        c.make(name);
+        struct stat before {};
+        ASSERT_EQ(::stat(name.c_str(), &before), 0);
+        TIniFile ini(name);
+        EXPECT_EQ(ini.ReadString("S", "k", "d"), "d");
+        EXPECT_THROW(ini.WriteString("S", "k", "2"), EIniFileError);
+        struct stat after {};
+        ASSERT_EQ(::stat(name.c_str(), &after), 0);
+        EXPECT_EQ(after.st_ino, before.st_ino) << "replaced";
+        EXPECT_EQ(after.st_size, before.st_size);
+    }
+}
+
+TEST_F(IniFileTest, UpdateWritesOnceAndNothingWhenItsEditsFail) {
+    WriteBytes(file, "[S]\r\nk=1\r\n");
+    TIniFile ini(file);
+    struct stat before {};
+    ASSERT_EQ(::stat(file.c_str(), &before), 0);
+    try {
+        ini.Update([](TIniFile& f) {
+            f.WriteString("S", "k", "2");
+            f.WriteString("T", "j", "3");
+            throw std::runtime_error("stop");
+        });
+        ADD_FAILURE() << "no error";
+    } catch (const std::runtime_error& e) {
+        EXPECT_STREQ(e.what(), "stop");
+    }
+    EXPECT_EQ(ReadBytes(file), "[S]\r\nk=1\r\n");
+    struct stat unchanged {};
+    ASSERT_EQ(::stat(file.c_str(), &unchanged), 0);
+    EXPECT_EQ(unchanged.st_ino, before.st_ino);
+
+    ini.Update([](TIniFile& f) {
+        f.WriteString("S", "k", "2");
+        // Reads inside see the edits so far; a nested Update joins this one.
+        EXPECT_EQ(f.ReadString("S", "k", ""), "2");
+        f.Update([](TIniFile& g) { g.WriteInteger("T", "j", 3); });
+        EXPECT_EQ(ReadBytes(f.FileName()), "[S]\r\nk=1\r\n") << "written before the end";
+    });
+    EXPECT_EQ(ReadBytes(file), "[S]\r\nk=2\r\n[T]\r\nj=3\r\n");
 }
 
 TEST_F(IniFileTest, SpacesAroundValuesAreIgnoredQuotesAreNot) {
