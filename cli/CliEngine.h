@@ -83,5 +83,7 @@ template <class E> class CliEngineOf : public CliEngine {
 
 // nullptr for an engine name the companion does not know (or not yet).
 std::unique_ptr<CliEngine> MakeCliEngine(const std::string& name);
+std::unique_ptr<CliEngine> MakeRingbomCliEngine();
+std::unique_ptr<CliEngine> MakeRiderCliEngine();
 
 } // namespace kelvane

@@ -1,7 +1,5 @@
 #include "CliEngine.h"
 #include "GammaCliEngine.h"
-#include "RiderCliEngine.h"
-#include "RingbomCliEngine.h"
 
 namespace kelvane {
 
@@ -9,9 +7,9 @@ std::unique_ptr<CliEngine> MakeCliEngine(const std::string& name) {
     if (name == "gamma")
         return std::make_unique<GammaCliEngine>();
     if (name == "rider")
-        return std::make_unique<RiderCliEngine>();
+        return MakeRiderCliEngine();
     if (name == "ringbom")
-        return std::make_unique<RingbomCliEngine>();
+        return MakeRingbomCliEngine();
     return nullptr;
 }
 

@@ -1,32 +1,45 @@
-#include "RiderCliEngine.h"
-
+#include "CliEngine.h"
 #include "foundations/ParameterTable.h"
+#include "rider/RiderEngine.h"
 
 namespace kelvane {
 
-RiderCliEngine::RiderCliEngine() : CliEngineOf(ParameterTable::Rider()) {
-    host_.onFieldChange = [this](Field field) { engine_.FieldChanged(field); };
-}
+namespace {
 
-void RiderCliEngine::ApplyDefaults() {
-    // The settings-file defaults, then what loading them does to the controls.
-    ParameterTable::Rider().ApplyDefaults(host_);
-    host_.Put(Field::Phase, "0");
-    engine_.ParametersLoaded();
-    engine_.SetGridLabels();
-    engine_.enable = true;
-    engine_.animate = false;
-}
+// The two-piston engine for the command-line companion: a shown window whose
+// animation is stopped, so each Calc is the analysis alone.
+class RiderCliEngine : public CliEngineOf<RiderEngine> {
+  public:
+    RiderCliEngine() : CliEngineOf(ParameterTable::Rider()) {
+        host_.onFieldChange = [this](Field field) { engine_.FieldChanged(field); };
+    }
 
-void RiderCliEngine::Calc(int times) {
-    engine_.StopButtonClick();
-    for (int i = 0; i < times; ++i)
-        engine_.CalcButtonClick();
-}
+    void ApplyDefaults() override {
+        // The settings-file defaults, then what loading them does to the controls.
+        ParameterTable::Rider().ApplyDefaults(host_);
+        host_.Put(Field::Phase, "0");
+        engine_.ParametersLoaded();
+        engine_.SetGridLabels();
+        engine_.enable = true;
+        engine_.animate = false;
+    }
 
-void RiderCliEngine::At(int angle) {
-    // A plot area 360 pixels wide puts each pixel on one degree.
-    engine_.Chart1ClickBackground(engine_.Chart1, angle, 0, 360);
+    void Calc(int times) override {
+        engine_.StopButtonClick();
+        for (int i = 0; i < times; ++i)
+            engine_.CalcButtonClick();
+    }
+
+    void At(int angle) override {
+        // A plot area 360 pixels wide puts each pixel on one degree.
+        engine_.Chart1ClickBackground(engine_.Chart1, angle, 0, 360);
+    }
+};
+
+} // namespace
+
+std::unique_ptr<CliEngine> MakeRiderCliEngine() {
+    return std::make_unique<RiderCliEngine>();
 }
 
 } // namespace kelvane

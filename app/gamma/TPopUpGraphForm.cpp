@@ -3,6 +3,7 @@
 #include "TGammaStirlingMainForm.h"
 #include "widgets/HandlerGuard.h"
 #include "widgets/Platform.h"
+#include "widgets/WindowLook.h"
 
 #include <QHideEvent>
 #include <QPlainTextEdit>
@@ -37,17 +38,11 @@ TPopUpGraphForm::TPopUpGraphForm(TGammaStirlingMainForm& gamma)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setFont(QFont("DejaVu Sans", 7));
+    ApplyWindowLook(this);
     resize(811, 624);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0xF0, 0xF0, 0xF0));
-    setPalette(pal);
-    setAutoFillBackground(true);
 
-    Panel1 = new QWidget(this);
-    Panel1->setObjectName("Panel1");
-    Panel2 = new QWidget(Panel1);
-    Panel2->setObjectName("Panel2");
+    Panel1 = NamedChild(this, "Panel1");
+    Panel2 = NamedChild(Panel1, "Panel2");
     CloseButton = Button(Panel2, "CloseButton", "&Close", 8);
     PrintButton = Button(Panel2, "PrintButton", "&Print", 40);
     connect(CloseButton, &QPushButton::clicked, this,

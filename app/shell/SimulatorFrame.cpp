@@ -9,6 +9,7 @@
 #include "shell/ProcessInfo.h"
 #include "widgets/HandlerGuard.h"
 #include "widgets/Platform.h"
+#include "widgets/WindowLook.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -77,19 +78,12 @@ SimulatorFrame::SimulatorFrame(const FrameTraits& traits, QWidget* parent)
                    Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setSizeGripEnabled(false);
-    setFont(QFont("DejaVu Sans", 7));
+    ApplyWindowLook(this);
     setGeometry(QRect(traits_.designedPlacement, traits_.designSize));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0xF0, 0xF0, 0xF0));
-    setPalette(pal);
-    setAutoFillBackground(true);
 
-    Panel2 = new QWidget(this);
-    Panel2->setObjectName("Panel2");
-    Panel1 = new QWidget(Panel2);
-    Panel1->setObjectName("Panel1");
-    Image1 = new QLabel(Panel2);
-    Image1->setObjectName("Image1");
+    Panel2 = NamedChild(this, "Panel2");
+    Panel1 = NamedChild(Panel2, "Panel1");
+    Image1 = NamedChild<QLabel>(Panel2, "Image1");
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     StringGrid1 = new QTableWidget(traits_.gridRows, 2, Panel2);
     StringGrid1->setObjectName("StringGrid1");
@@ -110,10 +104,8 @@ SimulatorFrame::SimulatorFrame(const FrameTraits& traits, QWidget* parent)
     StringGrid1->setFocusPolicy(Qt::NoFocus);
     host_.SetGrid(StringGrid1);
 
-    Panel3 = new QWidget(this);
-    Panel3->setObjectName("Panel3");
-    Panel4 = new QWidget(Panel3);
-    Panel4->setObjectName("Panel4");
+    Panel3 = NamedChild(this, "Panel3");
+    Panel4 = NamedChild(Panel3, "Panel4");
     Panel4->hide(); // the notice panel is never shown
     SplashTimer = new QTimer(this);
     SplashTimer->setInterval(5000);

@@ -1,6 +1,7 @@
 #include "TKelvaneDispatchForm.h"
 
 #include "SimulatorFrame.h"
+#include "foundations/Callback.h"
 #include "foundations/ParameterFile.h"
 #include "foundations/TIniFile.h"
 #include "foundations/WindowPlacement.h"
@@ -121,18 +122,15 @@ void TKelvaneDispatchForm::FormDestroy() {
 }
 
 void TKelvaneDispatchForm::GammaButtonClick() {
-    if (showGamma)
-        showGamma();
+    CallIfSet(showGamma);
 }
 
 void TKelvaneDispatchForm::RingbomButtonClick() {
-    if (showRingbom)
-        showRingbom();
+    CallIfSet(showRingbom);
 }
 
 void TKelvaneDispatchForm::RiderButtonClick() {
-    if (showRider)
-        showRider();
+    CallIfSet(showRider);
 }
 
 void TKelvaneDispatchForm::RotaryButtonClick() {

@@ -1,5 +1,6 @@
 #include "WidgetHost.h"
 
+#include "foundations/Callback.h"
 #include "foundations/ParameterTable.h"
 
 #include <QApplication>
@@ -137,13 +138,11 @@ void WidgetHost::SetVolumeText(const std::string& text) {
 }
 
 void WidgetHost::RedrawPicture() {
-    if (onRedrawPicture)
-        onRedrawPicture();
+    CallIfSet(onRedrawPicture);
 }
 
 void WidgetHost::ProcessEvents() {
-    if (onProcessEvents)
-        onProcessEvents();
+    CallIfSet(onProcessEvents);
     QApplication::processEvents();
 }
 

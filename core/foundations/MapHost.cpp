@@ -1,5 +1,7 @@
 #include "MapHost.h"
 
+#include "Callback.h"
+
 namespace kelvane {
 
 MapHost::MapHost(const ParameterTable& table) : table_(&table) {
@@ -40,8 +42,7 @@ void MapHost::SetFieldText(Field field, const std::string& text) {
     if (slot == text)
         return;
     slot = text;
-    if (onFieldChange)
-        onFieldChange(field);
+    CallIfSet(onFieldChange, field);
 }
 
 bool MapHost::Checked(Field field) {
@@ -65,8 +66,7 @@ void MapHost::SetCell(int col, int row, const std::string& text) {
 
 void MapHost::ProcessEvents() {
     ++processEventsCalls;
-    if (onProcessEvents)
-        onProcessEvents();
+    CallIfSet(onProcessEvents);
 }
 
 std::string MapHost::Cell(int col, int row) const {

@@ -1,6 +1,7 @@
 #include "GammaSweep.h"
 
 #include "GammaFields.h"
+#include "foundations/Callback.h"
 #include "foundations/Conversions.h"
 #include "foundations/FlagGuard.h"
 #include "foundations/MarlUtils.h"
@@ -121,8 +122,7 @@ std::string GammaSweep::ValueText(double value) {
 }
 
 void GammaSweep::Refresh() {
-    if (onRefresh)
-        onRefresh();
+    CallIfSet(onRefresh);
 }
 
 bool GammaSweep::KeepGoing() {
@@ -162,8 +162,7 @@ void GammaSweep::SetupPopupGraph(const std::string& title) {
     maxY = kNoWorkYet;
 
     visible = true;
-    if (onShow)
-        onShow();
+    CallIfSet(onShow);
     Refresh();
     host_.ProcessEvents();
 }

@@ -10,6 +10,7 @@
 #include "foundations/MarlUtils.h"
 #include "foundations/SliderMath.h"
 
+#include "foundations/Callback.h"
 #include "foundations/FlagGuard.h"
 #include <algorithm>
 #include <climits>
@@ -29,6 +30,19 @@ void FixedAxis(TChartAxis& axis, double min, double max, const std::string& titl
     axis.SetMinMax(min, max);
     axis.TitleCaption = title;
     axis.TitleAngle = 90;
+}
+
+// A chart of a hot and a cold quantity in percent, on the normalised
+// pressure/volume scale at the right, with the crank's marker.
+void SetupHotColdChart(TChart& chart, const std::string& title, const std::string& percentTitle,
+                       TLineSeries& hot, TLineSeries& cold, TLineSeries& phase,
+                       TColor phaseColour, int phaseWidth) {
+    chart.SetTitle(title);
+    FixedAxis(chart.LeftAxis, 0, 100, percentTitle);
+    FixedAxis(chart.RightAxis, 0, 2, "Normalized Pressure/Volume");
+    hot.SetLine(clRed);
+    cold.SetLine(clBlue);
+    phase.SetLine(phaseColour, phaseWidth, false);
 }
 
 } // namespace
@@ -56,19 +70,14 @@ RiderEngine::RiderEngine(EngineHost& host)
 }
 
 void RiderEngine::SetupCharts() {
-    const std::string pv = "Normalized Pressure/Volume";
     for (TChart* c : {&Chart1, &Chart2, &Chart3, &Chart4}) {
         c->BottomAxis.SetRevolution();
         c->Legend.Visible = true;
         c->Legend.AlignBottom = true;
     }
 
-    Chart1.SetTitle("Piston Position");
-    FixedAxis(Chart1.LeftAxis, 0, 100, "Piston Position");
-    FixedAxis(Chart1.RightAxis, 0, 2, pv);
-    HotPistonSeries.SetLine(clRed);
-    ColdPistonSeries.SetLine(clBlue);
-    PhaseSeries1.SetLine(clLightYellow, 3, false);
+    SetupHotColdChart(Chart1, "Piston Position", "Piston Position", HotPistonSeries,
+                      ColdPistonSeries, PhaseSeries1, clLightYellow, 3);
 
     Chart2.SetTitle("Volume and Pressure");
     FixedAxis(Chart2.LeftAxis, 0, 1, "Normalized");
@@ -81,12 +90,8 @@ void RiderEngine::SetupCharts() {
     MeanPressureSeries.SetLine(clBlack, 1, false);
     PhaseSeries2.SetLine(clYellow, 2, false);
 
-    Chart3.SetTitle("Gas Distribution");
-    FixedAxis(Chart3.LeftAxis, 0, 100, "Gas \"N\" %");
-    FixedAxis(Chart3.RightAxis, 0, 2, pv);
-    NHotSeries.SetLine(clRed);
-    NColdSeries.SetLine(clBlue);
-    PhaseSeries3.SetLine(clYellow, 2, false);
+    SetupHotColdChart(Chart3, "Gas Distribution", "Gas \"N\" %", NHotSeries, NColdSeries,
+                      PhaseSeries3, clYellow, 2);
 
     Chart4.SetTitle("Work");
     Chart4.LeftAxis.SetAutomatic();
@@ -312,8 +317,7 @@ bool RiderEngine::ArmGraphTimer() {
     if (graphTimerArmed)
         return false;
     graphTimerArmed = true;
-    if (onGraphTimerArmed)
-        onGraphTimerArmed();
+    CallIfSet(onGraphTimerArmed);
     return true;
 }
 
