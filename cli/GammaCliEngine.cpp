@@ -26,14 +26,15 @@ void GammaCliEngine::Calc(int times) {
 
 void GammaCliEngine::Sweep(const std::string& name) {
     const FieldRow* entry = host_.Table().Find(name);
+    std::string yellowNames;
     bool yellow = false;
-    for (Field f : GammaSweep::kYellowFields)
+    for (Field f : GammaSweep::kYellowFields) {
         yellow = yellow || (entry && entry->id == f);
-    if (!yellow) {
-        throw CliUsageError("--sweep needs DispCylHeight, DispCylDiameter, DispHeight, "
-                            "PistonThrow, PistonDiameter or PhaseOffset, not '" +
-                            name + "'");
+        yellowNames +=
+            std::string(yellowNames.empty() ? "" : ", ") + host_.Table().RowOf(f).control;
     }
+    if (!yellow)
+        throw CliUsageError("--sweep needs one of " + yellowNames + ", not '" + name + "'");
     if (sweep_.Step(entry->id) == 0) {
         throw std::runtime_error("Cannot sweep " + name +
                                  ": its step would be 0 and the sweep would never end");

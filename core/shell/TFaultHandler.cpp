@@ -1,6 +1,7 @@
 #include "shell/TFaultHandler.h"
 
 #include "shell/ProcessInfo.h"
+#include "shell/ProcessMaps.h"
 #include "shell/TCpuContext.h"
 #include "shell/TErrorLog.h"
 
@@ -47,18 +48,6 @@ bool ownAltStack = false;
 char entry[64 * 1024];
 std::size_t entryLength = 0;
 
-// The file mappings of the process, read from /proc/self/maps at fault time.
-struct Mapping {
-    std::uintptr_t start, end;
-    int path; // offset into pathPool
-    bool executable;
-};
-constexpr int MaxMappings = 4096;
-Mapping mappings[MaxMappings];
-int mappingCount = 0;
-char pathPool[256 * 1024];
-std::size_t poolUsed = 0;
-
 constexpr std::size_t MaxFrames = 512;
 std::uintptr_t frames[MaxFrames];
 std::size_t frameCount = 0;
@@ -82,116 +71,14 @@ void Put(const char* fmt, ...) {
         entryLength = std::min(entryLength + static_cast<std::size_t>(n), sizeof entry - 1);
 }
 
-std::uintptr_t ParseHex(const char*& p) {
-    std::uintptr_t v = 0;
-    for (;; ++p) {
-        char c = *p;
-        if (c >= '0' && c <= '9')
-            v = v * 16 + static_cast<std::uintptr_t>(c - '0');
-        else if (c >= 'a' && c <= 'f')
-            v = v * 16 + static_cast<std::uintptr_t>(c - 'a' + 10);
-        else
-            return v;
-    }
-}
-
-const char* SkipField(const char* p) {
-    while (*p && *p != ' ')
-        ++p;
-    while (*p == ' ')
-        ++p;
-    return p;
-}
-
-void AddMapping(const char* line) {
-    const char* p = line;
-    std::uintptr_t start = ParseHex(p);
-    if (*p != '-')
-        return;
-    ++p;
-    std::uintptr_t end = ParseHex(p);
-    while (*p == ' ')
-        ++p;
-    bool executable = p[0] && p[1] && p[2] == 'x';
-    p = SkipField(p); // permissions
-    p = SkipField(p); // offset
-    p = SkipField(p); // device
-    p = SkipField(p); // inode
-    if (*p != '/' || mappingCount >= MaxMappings)
-        return;
-    std::size_t len = std::strlen(p);
-    int path;
-    const char* last = mappingCount > 0 ? pathPool + mappings[mappingCount - 1].path : "";
-    if (mappingCount > 0 && std::strcmp(last, p) == 0) {
-        path = mappings[mappingCount - 1].path;
-    } else {
-        if (poolUsed + len + 1 > sizeof pathPool)
-            return;
-        std::memcpy(pathPool + poolUsed, p, len + 1);
-        path = static_cast<int>(poolUsed);
-        poolUsed += len + 1;
-    }
-    mappings[mappingCount++] = Mapping{start, end, path, executable};
-}
-
-void LoadMappings() {
-    mappingCount = 0;
-    poolUsed = 0;
-    int fd = open("/proc/self/maps", O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    char buf[4096];
-    char line[PATH_MAX + 256];
-    std::size_t lineLength = 0;
-    for (;;) {
-        ssize_t n = read(fd, buf, sizeof buf);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        for (ssize_t i = 0; i < n; ++i) {
-            if (buf[i] == '\n') {
-                line[lineLength] = '\0';
-                AddMapping(line);
-                lineLength = 0;
-            } else if (lineLength + 1 < sizeof line) {
-                line[lineLength++] = buf[i];
-            }
-        }
-    }
-    close(fd);
-}
-
-const Mapping* MappingOf(std::uintptr_t addr) {
-    for (int i = 0; i < mappingCount; ++i)
-        if (addr >= mappings[i].start && addr < mappings[i].end)
-            return &mappings[i];
-    return nullptr;
-}
-
-// Where the module is loaded: its lowest mapping (its first load segment has
-// address 0 for programs built as position-independent and for libraries).
-std::uintptr_t LoadAddressOf(const Mapping& m) {
-    std::uintptr_t low = m.start;
-    for (int i = 0; i < mappingCount; ++i)
-        if (mappings[i].path == m.path && mappings[i].start < low)
-            low = mappings[i].start;
-    return low;
-}
-
 const char* NameOf(const Mapping* m) {
-    const char* path = m ? pathPool + m->path : programName;
+    const char* path = m ? PathOf(*m) : programName;
     const char* slash = std::strrchr(path, '/');
     return slash ? slash + 1 : path;
 }
 
 std::uintptr_t Relative(std::uintptr_t addr, const Mapping* m) {
     return m ? addr - LoadAddressOf(*m) : addr;
-}
-
-bool InCode(std::uintptr_t addr) {
-    const Mapping* m = MappingOf(addr);
-    return m && m->executable;
 }
 
 _Unwind_Reason_Code Collect(_Unwind_Context* ctx, void*) {
