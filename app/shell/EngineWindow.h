@@ -50,7 +50,6 @@ struct SpeedButtonPlace {
 // Timer1 (Gamma, two-piston): Fast, Medium, Slow, Stop and Calc.
 template <class E> class CrankWindow : public EngineWindow<E> {
   public:
-    QTimer* Timer1 = nullptr;
     QPushButton* CalcButton = nullptr;
     QPushButton* GoFastButton = nullptr;
     QPushButton* GoMediumButton = nullptr;
@@ -63,7 +62,8 @@ template <class E> class CrankWindow : public EngineWindow<E> {
         SyncTimer1();
     }
     void StopButtonClick() { this->engine_.StopButtonClick(); }
-    // Timer1's tick.
+    // Turns the crank while the engine animates; Timer1Timer is its tick.
+    QTimer* Timer1 = nullptr;
     void Timer1Timer() {
         this->Run([this] { this->engine_.Timer1Timer(); });
     }
