@@ -35,8 +35,8 @@ void FixedAxis(TChartAxis& axis, double min, double max, const std::string& titl
 // A chart of a hot and a cold quantity in percent, on the normalised
 // pressure/volume scale at the right, with the crank's marker.
 void SetupHotColdChart(TChart& chart, const std::string& title, const std::string& percentTitle,
-                       TLineSeries& hot, TLineSeries& cold, TLineSeries& phase,
-                       TColor phaseColour, int phaseWidth) {
+                       TLineSeries& hot, TLineSeries& cold, TLineSeries& phase, TColor phaseColour,
+                       int phaseWidth) {
     chart.SetTitle(title);
     FixedAxis(chart.LeftAxis, 0, 100, percentTitle);
     FixedAxis(chart.RightAxis, 0, 2, "Normalized Pressure/Volume");
