@@ -82,7 +82,7 @@ void TPopUpGraphForm::ShowCentred() {
 }
 
 void TPopUpGraphForm::PrintButtonClick() {
-    Platform::Current().PrintImage(grab().toImage());
+    Platform::Current().PrintImage(this, grab().toImage());
 }
 
 void TPopUpGraphForm::ReSizeGraphs() {

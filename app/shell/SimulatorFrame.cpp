@@ -519,7 +519,7 @@ void SimulatorFrame::Chart5Click() {
 }
 
 void SimulatorFrame::PrintButtonClick() {
-    Platform::Current().PrintImage(grab().toImage());
+    Platform::Current().PrintImage(this, grab().toImage());
 }
 
 void SimulatorFrame::ExitButtonClick() {

@@ -1,12 +1,16 @@
 #include "Platform.h"
 
+#include "HelpWindow.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPageLayout>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QScreen>
@@ -37,10 +41,30 @@ void Platform::PaintOnPrinter(QPrinter& printer, const QImage& image) {
     QPainter painter;
     if (!painter.begin(&printer))
         throw std::runtime_error("Printer is not currently printing");
-    double scale = printer.resolution() / 96.0;
-    painter.scale(scale, scale);
-    painter.drawImage(QPoint(0, 0), image);
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    painter.drawImage(QRect(QPoint(0, 0), image.size().scaled(page.size(), Qt::KeepAspectRatio)),
+                      image);
     painter.end();
+}
+
+void Platform::PrintImage(QWidget* parent, const QImage& image) {
+    QPrinter printer(QPrinter::HighResolution);
+    if (HasPrinter()) {
+        if (!ChoosePrinter(parent, printer))
+            return;
+    } else {
+        const QString pdf = PdfFileName(parent);
+        if (pdf.isEmpty())
+            return;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+    }
+    PaintOnPrinter(printer, image);
+}
+
+void Platform::OpenDocument(const QString& path) {
+    if (!OpenInBrowser(path))
+        HelpWindow::Open(path);
 }
 
 void QtPlatform::ShowMessage(QWidget* parent, const QString& text) {
@@ -70,17 +94,29 @@ QString QtPlatform::SaveFileName(QWidget* parent, const QString& folder) {
     return dialog.selectedFiles().first();
 }
 
-void QtPlatform::PrintImage(const QImage& image) {
-    QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull())
-        throw std::runtime_error("There is no default printer currently selected");
-    QPrinter printer(info, QPrinter::HighResolution);
-    PaintOnPrinter(printer, image);
+bool QtPlatform::HasPrinter() {
+    return !QPrinterInfo::availablePrinterNames().isEmpty();
 }
 
-void QtPlatform::OpenDocument(const QString& path) {
-    // A missing document or viewer is ignored.
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+bool QtPlatform::ChoosePrinter(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+QString QtPlatform::PdfFileName(QWidget* parent) {
+    QFileDialog dialog(parent, "No printer is installed: print to a PDF file", QString(),
+                       "PDF files (*.pdf)");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix("pdf");
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
+bool QtPlatform::OpenInBrowser(const QString& path) {
+    // False when the desktop has no launcher at all; a launcher that then
+    // finds no browser cannot be told from here.
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 int QtPlatform::ScreenDpi() {

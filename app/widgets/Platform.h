@@ -21,9 +21,21 @@ class Platform {
     // An empty text when the user cancels.
     virtual QString OpenFileName(QWidget* parent, const QString& folder) = 0;
     virtual QString SaveFileName(QWidget* parent, const QString& folder) = 0;
-    // Prints at once on the default printer; throws when there is none.
-    virtual void PrintImage(const QImage& image) = 0;
-    virtual void OpenDocument(const QString& path) = 0;
+    // Prints the image scaled to fit one page: on the printer the user picks in
+    // the standard print dialog or, with no printer installed, into a PDF file
+    // the user names. Nothing happens when the user cancels.
+    void PrintImage(QWidget* parent, const QImage& image);
+    virtual bool HasPrinter() = 0;
+    // The standard print dialog; false when the user cancels.
+    virtual bool ChoosePrinter(QWidget* parent, QPrinter& printer) = 0;
+    // An empty text when the user cancels.
+    virtual QString PdfFileName(QWidget* parent) = 0;
+
+    // Opens a page in the desktop's browser or, when none starts, in the
+    // program's own help window: a page asked for always shows.
+    void OpenDocument(const QString& path);
+    // False when no browser could be started.
+    virtual bool OpenInBrowser(const QString& path) = 0;
     virtual int ScreenDpi() = 0;
     virtual QSize ScreenSize() = 0;
     // Whether the developer's environment is open (the release check runs only then).
@@ -35,7 +47,7 @@ class Platform {
     // Replaces the platform (tests); nullptr restores the desktop one.
     static void SetCurrent(Platform* platform);
 
-    // Draws the image at the page's top left, scaled from 96 dpi to the printer's resolution.
+    // Draws the image at the page's top left, as large as the page allows.
     static void PaintOnPrinter(QPrinter& printer, const QImage& image);
 };
 
@@ -45,8 +57,10 @@ class QtPlatform : public Platform {
     void ShowMessage(QWidget* parent, const QString& text) override;
     QString OpenFileName(QWidget* parent, const QString& folder) override;
     QString SaveFileName(QWidget* parent, const QString& folder) override;
-    void PrintImage(const QImage& image) override;
-    void OpenDocument(const QString& path) override;
+    bool HasPrinter() override;
+    bool ChoosePrinter(QWidget* parent, QPrinter& printer) override;
+    QString PdfFileName(QWidget* parent) override;
+    bool OpenInBrowser(const QString& path) override;
     int ScreenDpi() override;
     QSize ScreenSize() override;
     bool DevelopmentEnvironmentOpen() override { return false; }

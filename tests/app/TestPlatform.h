@@ -21,8 +21,10 @@ class TestPlatform : public Platform {
     QStringList documents;
     QString fileToOpen;
     QString fileToSave;
-    QString pdfFile; // where PrintImage prints; empty means "no printer"
-    int printed = 0;
+    bool printer = false; // whether a printer is installed
+    QString pdfFile;      // the PDF file the user names; empty: the user cancels
+    int printDialogs = 0; // standard print dialogs shown
+    bool browser = true;  // whether a browser starts
     int dpi = 96;
     QSize screen{1280, 1024};
     bool developmentEnvironment = false;
@@ -30,16 +32,19 @@ class TestPlatform : public Platform {
     void ShowMessage(QWidget*, const QString& text) override { messages << text; }
     QString OpenFileName(QWidget*, const QString&) override { return fileToOpen; }
     QString SaveFileName(QWidget*, const QString&) override { return fileToSave; }
-    void PrintImage(const QImage& image) override {
-        if (pdfFile.isEmpty())
-            throw std::runtime_error("There is no default printer currently selected");
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdfFile);
-        PaintOnPrinter(printer, image);
-        ++printed;
+    bool HasPrinter() override { return printer; }
+    // The user picks the printer "print to file" with pdfFile.
+    bool ChoosePrinter(QWidget*, QPrinter& chosen) override {
+        ++printDialogs;
+        chosen.setOutputFormat(QPrinter::PdfFormat);
+        chosen.setOutputFileName(pdfFile);
+        return !pdfFile.isEmpty();
     }
-    void OpenDocument(const QString& path) override { documents << path; }
+    QString PdfFileName(QWidget*) override { return pdfFile; }
+    bool OpenInBrowser(const QString& path) override {
+        documents << path;
+        return browser;
+    }
     int ScreenDpi() override { return dpi; }
     QSize ScreenSize() override { return screen; }
     bool DevelopmentEnvironmentOpen() override { return developmentEnvironment; }

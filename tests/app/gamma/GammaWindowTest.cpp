@@ -137,16 +137,28 @@ TEST_F(GammaWindow, HelpStopsTheCrankAndOpensThePage) {
     EXPECT_TRUE(env.platform.documents[0].endsWith("/Gamma Kelvane Help.HTM"));
 }
 
-TEST_F(GammaWindow, PrintingWithoutAPrinterIsReportedAndChangesNothing) {
+// Print always answers: the standard dialog when a printer is installed, a
+// PDF file otherwise; a cancel prints nothing and is no error.
+TEST_F(GammaWindow, PrintGoesToTheChosenPrinterOrToAPdfFile) {
     Show();
-    form->Run([&] { form->PrintButtonClick(); });
-    ASSERT_EQ(env.errors.size(), 1u);
-    EXPECT_EQ(env.platform.printed, 0);
     QTemporaryDir dir;
-    env.platform.pdfFile = dir.filePath("window.pdf");
-    form->Run([&] { form->PrintButtonClick(); });
-    EXPECT_EQ(env.platform.printed, 1);
-    EXPECT_GT(QFileInfo(env.platform.pdfFile).size(), 1000);
+    const struct {
+        bool printer;
+        const char* pdf; // "" for a cancel
+        int dialogs;
+    } cases[] = {{false, "", 0}, {false, "direct.pdf", 0}, {true, "", 1}, {true, "chosen.pdf", 1}};
+    for (const auto& c : cases) {
+        env.platform.printer = c.printer;
+        env.platform.printDialogs = 0;
+        env.platform.pdfFile = *c.pdf ? dir.filePath(c.pdf) : QString();
+        form->Run([&] { form->PrintButtonClick(); });
+        EXPECT_TRUE(env.errors.empty()) << c.pdf;
+        EXPECT_EQ(env.platform.printDialogs, c.dialogs) << c.pdf;
+        if (*c.pdf) {
+            EXPECT_GT(QFileInfo(env.platform.pdfFile).size(), 1000) << c.pdf;
+        }
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
 }
 
 TEST_F(GammaWindow, SettingsAreWrittenAtTheEndAndReadBack) {

@@ -142,15 +142,12 @@ TEST_F(PopUpGraphWindow, EscapeOnAButtonClosesAndTheNextSweepShowsItAgain) {
     EXPECT_EQ(gamma.Host().FieldText(Field::DispHeight), "60");
 }
 
-TEST_F(PopUpGraphWindow, PrintGoesToThePrinterAndItsAbsenceToTheErrorReport) {
+TEST_F(PopUpGraphWindow, PrintWithoutAPrinterGoesToAPdfFile) {
     DoubleClick("PhaseOffset");
-    QTest::mouseClick(graph.PrintButton, Qt::LeftButton);
-    ASSERT_EQ(env.errors.size(), 1u);
-    EXPECT_EQ(env.platform.printed, 0);
     QTemporaryDir dir;
     env.platform.pdfFile = dir.filePath("graph.pdf");
     QTest::mouseClick(graph.PrintButton, Qt::LeftButton);
-    EXPECT_EQ(env.platform.printed, 1);
+    EXPECT_TRUE(env.errors.empty());
     EXPECT_GT(QFileInfo(env.platform.pdfFile).size(), 1000);
 }
 

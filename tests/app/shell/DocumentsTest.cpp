@@ -1,11 +1,14 @@
 #include "../AppTestSupport.h"
 #include "gamma/TGammaStirlingMainForm.h"
 #include "shell/TKelvaneDispatchForm.h"
+#include "widgets/HelpWindow.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QTextBrowser>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -59,6 +62,31 @@ TEST(Documents, EveryDocumentAWindowOpensLiesBesideTheProgram) {
     EXPECT_TRUE(names.count("Gamma Kelvane Tutorial.HTM"));
     for (const QString& name : names)
         EXPECT_TRUE(QFile::exists(binDir + "/" + name)) << name.toStdString();
+}
+
+// With no browser the page still shows, in the program's own help window:
+// its title, its pictures, links and Back.
+TEST(Documents, WithoutABrowserThePageOpensInTheHelpWindow) {
+    AppTestEnvironment env;
+    env.platform.browser = false;
+    Platform::Current().OpenDocument(binDir + "/Gamma Kelvane Help.HTM");
+    HelpWindow* help = HelpWindow::Current();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->windowTitle(), "Gamma Stirling Engine Simulator: help");
+    QTextDocument* page = help->Browser()->document();
+    EXPECT_FALSE(page->resource(QTextDocument::ImageResource, QUrl("gamma-window.png")).isNull());
+    help->Browser()->setSource(QUrl("Kelvane%20Introduction.HTM"));
+    EXPECT_EQ(help->windowTitle(), "Kelvane: an introduction to Stirling engines");
+    ASSERT_TRUE(help->BackAction()->isEnabled());
+    help->BackAction()->trigger();
+    EXPECT_EQ(help->windowTitle(), "Gamma Stirling Engine Simulator: help");
+    EXPECT_TRUE(help->ForwardAction()->isEnabled());
+    // A second page reuses the window.
+    Platform::Current().OpenDocument(binDir + "/Gamma Kelvane Tutorial.HTM");
+    EXPECT_EQ(HelpWindow::Current(), help);
+    EXPECT_EQ(help->windowTitle(), "Gamma Stirling Engine Simulator: tutorial");
+    help->close();
 }
 
 TEST(Documents, EveryFileOfTheDocsFolderIsCopiedUnchanged) {
