@@ -2,7 +2,7 @@
 # Debian packages the build needs, when any is missing. Sourced, not run.
 KELVANE_PACKAGES=(g++ cmake ninja-build ccache pkg-config qt6-base-dev libqt6opengl6-dev
     libqcustomplot-dev libdw-dev libgtest-dev libbenchmark-dev fonts-dejavu-core
-    clang clang-format libclang-rt-14-dev)
+    clang clang-format libclang-rt-14-dev librsvg2-bin)
 
 kelvane_install_packages() {
     local missing=()
