@@ -236,6 +236,7 @@ void WriteCsv(CliEngine& engine, const std::string& dir) {
 
 const char* CliRunner::Usage() {
     return "usage: kelvane-cli ENGINE [--par FILE] [--set NAME=TEXT]... [ACTION]... [OUTPUT]...\n"
+           "       kelvane-cli --help | --version\n"
            "  ENGINE            gamma | ringbom | rider\n"
            "  --par FILE        load a parameter file as the Load button does\n"
            "  --set NAME=TEXT   set a field's text by its control name (after --par)\n"
@@ -258,6 +259,10 @@ int CliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std:
     }
     if (args[0] == "--help" || args[0] == "-h") {
         out << Usage();
+        return 0;
+    }
+    if (args[0] == "--version") {
+        out << "kelvane-cli " << KELVANE_VERSION << '\n';
         return 0;
     }
     CliOptions o;

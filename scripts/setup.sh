@@ -2,7 +2,10 @@
 # Debian packages the build needs, when any is missing. Sourced, not run.
 KELVANE_PACKAGES=(g++ cmake ninja-build ccache pkg-config qt6-base-dev libqt6opengl6-dev
     libqcustomplot-dev libdw-dev libgtest-dev libbenchmark-dev fonts-dejavu-core
-    clang clang-format libclang-rt-14-dev)
+    clang clang-format libclang-rt-14-dev librsvg2-bin)
+# What scripts/package needs besides: dpkg-shlibdeps (dpkg-dev, with file) for
+# the package's Depends, and the tools that check the package and its metadata.
+KELVANE_PACKAGING_PACKAGES=(dpkg-dev file lintian appstream desktop-file-utils)
 
 kelvane_install_packages() {
     local missing=()

@@ -9,8 +9,14 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char* argv[]) {
+    // Answered before the application object exists, so it needs no display.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("Kelvane %s\n", KELVANE_VERSION);
+        return 0;
+    }
     kelvane::KelvaneApplication app(argc, argv);
     // Installed before any window exists.
     kelvane::TErrorReport errorReport;

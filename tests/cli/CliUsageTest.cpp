@@ -16,10 +16,15 @@ TEST(CliUsage, BadInvocationsGetUsageAndStatusTwo) {
     }
 }
 
-TEST(CliUsage, HelpGoesToStandardOutput) {
+TEST(CliUsage, HelpAndVersionGoToStandardOutput) {
     std::ostringstream out, err;
     EXPECT_EQ(CliRunner().Run({"--help"}, out, err), 0);
     EXPECT_NE(out.str().find("ENGINE"), std::string::npos);
+
+    std::ostringstream version, versionErr;
+    EXPECT_EQ(CliRunner().Run({"--version"}, version, versionErr), 0);
+    EXPECT_EQ(version.str(), std::string("kelvane-cli ") + KELVANE_VERSION + "\n");
+    EXPECT_TRUE(versionErr.str().empty());
 }
 
 // A misspelt field or a check-box value other than Y or N would be ignored

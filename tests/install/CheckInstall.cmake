@@ -35,7 +35,7 @@ if(NOT status EQUAL 0 OR NOT grid MATCHES "Net Work")
     message(FATAL_ERROR "kelvane-cli through its link failed: ${status} ${err}")
 endif()
 
-file(READ "${PREFIX}/share/applications/kelvane.desktop" entry)
+file(READ "${PREFIX}/share/applications/org.kelvane.Kelvane.desktop" entry)
 if(NOT entry MATCHES "Exec=\"([^\"]+)\"")
     message(FATAL_ERROR "desktop entry has no quoted Exec")
 endif()
