@@ -55,23 +55,37 @@ TEST(ParameterSave, KilledSavesLeaveOneWholeSet) {
                       .count() /
                   4;
 
+    // Each child tells of every save it completes, so that some kills come
+    // after whole saves whatever the machine's speed (a sanitizer's fork, a
+    // loaded machine), and the rest at random moments inside a save.
     std::mt19937 random(12345);
-    std::uniform_int_distribution<long> delayUs(0, 4 * saveUs + 1000);
+    std::uniform_int_distribution<int> completed(0, 2);
+    std::uniform_int_distribution<long> delayUs(0, 2 * saveUs + 500);
     bool seen[2] = {false, false};
     for (int kill = 0; kill < 30; ++kill) {
+        int done[2];
+        ASSERT_EQ(::pipe(done), 0);
         pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
+            ::close(done[0]);
             for (int n = 1;; ++n) { // the other set first: the file holds set 0
                 try {
                     SaveParameterFile(hosts[n % 2], table, file);
                 } catch (...) {
                     ::_exit(2);
                 }
+                if (::write(done[1], "s", 1) != 1)
+                    ::_exit(3);
             }
         }
+        ::close(done[1]);
+        char byte;
+        for (int wait = completed(random); wait > 0; --wait)
+            ASSERT_EQ(::read(done[0], &byte, 1), 1) << "the child stopped saving";
         ::usleep(static_cast<useconds_t>(delayUs(random)));
         ::kill(child, SIGKILL);
+        ::close(done[0]);
         int status = 0;
         ASSERT_EQ(::waitpid(child, &status, 0), child);
         ASSERT_TRUE(WIFSIGNALED(status)) << "the child stopped on its own";
