@@ -62,6 +62,13 @@ void TGammaStirlingMainForm::BuildInputPanel() {
             // are inert; the guard and chart sync would only cost time there.
             if (engine_.calcing || engine_.phaseChanging)
                 return;
+            // A text the engine cannot use stops the crank and leaves the
+            // results of the last usable texts on screen.
+            if (!FieldEdited()) {
+                engine_.StopButtonClick();
+                return;
+            }
+            TakeHeldBack();
             Run([this] { engine_.PistonThrowChange(); });
         });
     }
@@ -89,6 +96,13 @@ void TGammaStirlingMainForm::BuildInputPanel() {
 
     AddSpeedButtons({{12, 136, 45}, {65, 136, 43}, {116, 136, 45}, {169, 136, 55}, {364, 136, 32}},
                     true);
+}
+
+void TGammaStirlingMainForm::RefreshAfterLoad() {
+    if (CheckFields())
+        engine_.CalcButtonClick();
+    else
+        engine_.StopButtonClick();
 }
 
 bool TGammaStirlingMainForm::eventFilter(QObject* watched, QEvent* event) {

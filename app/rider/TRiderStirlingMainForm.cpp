@@ -109,9 +109,12 @@ void TRiderStirlingMainForm::BuildInputPanel() {
         edit->setReadOnly(true);
         const Field field = f.field;
         // Every text change comes from code inside a handler that already runs
-        // guarded and brings the charts up to date when it is done.
-        connect(edit, &QLineEdit::textChanged, this,
-                [this, field] { RunGuarded([&] { engine_.FieldChanged(field); }); });
+        // guarded and brings the charts up to date when it is done. Only texts
+        // the engine can use reach it.
+        connect(edit, &QLineEdit::textChanged, this, [this, field] {
+            if (FieldEdited())
+                RunGuarded([&] { engine_.FieldChanged(field); });
+        });
         AddUpDown(f.upDown, f.x + 41, f.y);
     }
 
@@ -177,7 +180,12 @@ void TRiderStirlingMainForm::UpDownClick(const std::string& upDown, bool up) {
 
 void TRiderStirlingMainForm::GraphTimerTimer() {
     GraphTimer->stop();
-    Run([this] { engine_.GraphTimerTimer(); });
+    Run([this] {
+        if (CheckFields())
+            engine_.GraphTimerTimer();
+        else
+            engine_.graphTimerArmed = false;
+    });
 }
 
 void TRiderStirlingMainForm::ReadIniFile(const std::string& fileName) {
@@ -187,13 +195,13 @@ void TRiderStirlingMainForm::ReadIniFile(const std::string& fileName) {
     // running their handlers a second time, even when the follow-up fails.
     TIniFile ini(fileName);
     Traits().parameters->ReadInto(ini, Host());
-    try {
-        engine_.ParametersLoaded();
-    } catch (...) {
-        SyncTrackBars();
-        engine_.StopButtonClick(); // see RefreshAfterLoad
-        throw;
-    }
+    engine_.ParametersLoaded();
+    SyncTrackBars();
+    CheckFields();
+}
+
+void TRiderStirlingMainForm::FollowSliders() {
+    engine_.FollowBoxes();
     SyncTrackBars();
 }
 
@@ -205,6 +213,10 @@ void TRiderStirlingMainForm::SyncTrackBars() {
 }
 
 void TRiderStirlingMainForm::RefreshAfterLoad() {
+    if (!CheckFields()) {
+        engine_.StopButtonClick();
+        return;
+    }
     try {
         engine_.CalcButtonClick();
     } catch (...) {

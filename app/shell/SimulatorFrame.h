@@ -117,11 +117,18 @@ class SimulatorFrame : public QDialog {
     // Writes placement and parameters at program end; nothing if never shown.
     void FormDestroy();
 
-    // Loads the parameters (settings file at showing, parameter file at Load).
-    // A window whose engine does its own follow-up after the texts are read
-    // overrides it.
+    // Loads the parameters (settings file at showing, parameter file at Load),
+    // then the sliders follow and the boxes are checked. A window whose engine
+    // does its own follow-up after the texts are read overrides it.
     virtual void ReadIniFile(const std::string& fileName);
     void WriteIniFile(const std::string& fileName);
+
+    // The fields whose texts the engine cannot use, as last checked, in table order.
+    const std::vector<FieldProblem>& FieldProblems() const { return problems_; }
+    // The line under the input panel that says what is wrong with a marked box.
+    QLabel* ProblemLine() const { return problemLine_; }
+    // True while the box of the field is marked as unusable.
+    bool Marked(Field field) const;
 
     // Brings every chart up to date with its data; called after each handler.
     void SyncCharts();
@@ -162,9 +169,6 @@ class SimulatorFrame : public QDialog {
     virtual void RefreshAfterLoad() = 0;
     // Grid labels and start actions, at the end of every showing.
     virtual void ShowSteps() = 0;
-    // Moves the slider of a track bar the settings name; a window whose sliders
-    // follow its engine instead overrides ReadIniFile.
-    virtual void SetTrackBar(TrackBar bar, int position);
     // Draws the engine's picture on the canvas, sized to the picture control.
     virtual void DrawEngine(Canvas& canvas) = 0;
     // A click on the background of one of Chart1..Chart4.
@@ -173,6 +177,25 @@ class SimulatorFrame : public QDialog {
     // Runs an engine handler for a control. A window that brings its own
     // controls in line with the engine after every handler overrides it.
     virtual void CallEngine(const std::function<void()>& handler) { Run(handler); }
+
+    // Input checking, shared by the windows.
+    // Checks every field's text (ParameterTable::Check), marks the boxes the
+    // engine cannot use with their reason as tooltip and shows the first reason
+    // in the problem line. True when the engine can use every text; false
+    // notes that a change was held back (see TakeHeldBack).
+    bool CheckFields();
+    // A field's change handler calls this first (CheckFields).
+    bool FieldEdited();
+    // For the actions that start a calculation (Calc, Enter, Go, Single, the
+    // speed buttons): true when every text checks out, else the first marked
+    // box gets the focus and the action must not run.
+    bool ReadyToCalculate();
+    // True once after the texts check out again following a change held back:
+    // the results on screen then belong to older texts and must be redone.
+    bool TakeHeldBack();
+    // Moves each slider to its box's value where that value lies in the
+    // slider's range, without running the slider's handler.
+    virtual void FollowSliders();
 
     // Building blocks for the windows.
     // Shows the engine's charts and binds their clicks and the picture to the
@@ -239,6 +262,11 @@ class SimulatorFrame : public QDialog {
     ChartView* charts_[5] = {};
     std::array<QPushButton*, 7> buttons_{};
     QImageCanvas canvas_;
+    void MarkBox(QLineEdit* edit, const FieldProblem* problem);
+
+    QLabel* problemLine_ = nullptr;
+    std::vector<FieldProblem> problems_;
+    bool heldBack_ = false;
     bool shownOnce_ = false;
     bool settingsReadable_ = true;
     double scale_ = 1.0;

@@ -247,9 +247,11 @@ void GammaEngine::CalcButtonClick() {
     ScaleBySpan(TotalVolSeries, minVSave, maxVSave);
 }
 
-void GammaEngine::FormShow() {
+void GammaEngine::FormShow(bool start) {
     SetGridLabels();
     enable = true;
+    if (!start)
+        return;
     CalcButtonClick();
     SpeedButtonClick(100);
 }

@@ -106,8 +106,9 @@ class GammaEngine : public DisplacerCharts {
 
     // Writes the row labels into column 0 of the statistics grid.
     void SetGridLabels();
-    // The window's part of being shown: labels, enable, analysis, fast animation.
-    void FormShow();
+    // The window's part of being shown: labels, enable and, when start (the
+    // texts are usable), analysis and fast animation.
+    void FormShow(bool start = true);
     // "&Fast" (100), "&Medium" (200), "Slow" (300): analysis, interval, animate.
     void SpeedButtonClick(int intervalMs);
     void StopButtonClick() { animate = false; }

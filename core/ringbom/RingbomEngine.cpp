@@ -146,6 +146,16 @@ void RingbomEngine::PauseButtonClick() {
     }
 }
 
+void RingbomEngine::Halt() {
+    if (!animating)
+        return;
+    animating = false;
+    int p = 0;
+    if (TryStrToInt(host_.FieldText(Field::Phase), p))
+        pausePhase = p;
+    PauseButtonCaption = "&Resume";
+}
+
 void RingbomEngine::SingleStepButtonClick() {
     animating = false;
     FlagGuard single(doSingleStep);
@@ -195,12 +205,13 @@ void RingbomEngine::StripChartCBClick() {
 
 // ---------------------------------------------------------------- window handlers
 
-void RingbomEngine::FormShow() {
+void RingbomEngine::FormShow(bool start) {
     SetGridLabels();
     ClearGraphs();
     enable = true;
     ClearButtonClick();
-    GoButtonClick();
+    if (start)
+        GoButtonClick();
 }
 
 void RingbomEngine::PistonThrowChange() {

@@ -171,13 +171,125 @@ TEST_F(GammaWindow, NeverShownWritesNothing) {
     EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(env.SettingsFile())));
 }
 
-TEST_F(GammaWindow, BadStoredHotTemperatureIsReportedAndTheWindowStillShows) {
+TEST_F(GammaWindow, BadStoredHotTemperatureIsMarkedAndTheWindowStillShows) {
     TIniFile(env.SettingsFile()).WriteString("GammaHot", "Temp", "hot");
     Show();
-    ASSERT_EQ(env.errors.size(), 1u);
-    EXPECT_EQ(env.errors[0], "'hot' is not a valid integer value");
+    EXPECT_TRUE(env.errors.empty());
     EXPECT_TRUE(form->isVisible());
-    EXPECT_FALSE(form->Engine().enable);
+    EXPECT_TRUE(form->Marked(Field::HotTemp));
+    EXPECT_TRUE(form->Engine().enable);
+    EXPECT_FALSE(form->Engine().animate);
+    EXPECT_EQ(form->Engine().PressureSeries.Count(), 0);
+    // Fixing the text brings the analysis.
+    form->Host().Edit(Field::HotTemp)->setText("300");
+    EXPECT_FALSE(form->Marked(Field::HotTemp));
+    EXPECT_EQ(form->Engine().PressureSeries.Count(), 361);
+}
+
+// What the grid, the charts and the engine's last evaluation show.
+struct ShownResults {
+    std::vector<QString> cells;
+    int points = 0;
+    double firstPressure = 0;
+    double dispCylHt = 0;
+    bool operator==(const ShownResults&) const = default;
+};
+
+TEST_F(GammaWindow, UnusableTextsAreMarkedWhereTheyAreTyped) {
+    struct Case {
+        Field field;
+        const char* text;
+        const char* message;
+    };
+    const Case cases[] = {
+        {Field::HotTemp, "12.", "Hot temperature must be a whole number of degrees F"},
+        {Field::HotTemp, "-1000", "Hot temperature must be -470 degrees F or more"},
+        {Field::HotTemp, "", "Hot temperature must be a whole number of degrees F"},
+        {Field::PistonThrow, "abc", "Piston throw must be a number"},
+        {Field::PistonThrow, "1e5000", "Piston throw must be a number"},
+        {Field::PistonThrow, "0", "Piston throw must be from 0.001 to 1000000"},
+        {Field::DispHeight, "100",
+         "Displacer height must be less than the displacer cylinder height"},
+        {Field::PhaseOffset, "9O", "Phase offset must be a whole number of degrees"},
+        {Field::Phase, "x", "Crank angle must be a whole number of degrees"},
+    };
+    Show();
+    auto shown = [&] {
+        ShownResults r;
+        for (int row = 0; row < GammaEngine::kGridRows; ++row)
+            r.cells.push_back(form->Grid()->item(row, 1)->text());
+        r.points = form->Engine().PressureSeries.Count();
+        r.firstPressure = form->Engine().PressureSeries.YValues()[0];
+        r.dispCylHt = form->Engine().dispCylHt;
+        return r;
+    };
+    const ShownResults before = shown();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.text) + " in " +
+                     form->Traits().parameters->RowOf(c.field).control);
+        QLineEdit* edit = form->Host().Edit(c.field);
+        const QString good = edit->text();
+        form->Engine().animate = true;
+        edit->setText(c.text);
+        EXPECT_TRUE(form->Marked(c.field));
+        EXPECT_EQ(edit->toolTip().toStdString(), c.message);
+        EXPECT_TRUE(form->ProblemLine()->isVisibleTo(form.get()));
+        EXPECT_EQ(form->ProblemLine()->text().toStdString(), c.message);
+        EXPECT_FALSE(form->Engine().animate);
+        EXPECT_TRUE(shown() == before);
+        edit->setText(good);
+        EXPECT_FALSE(form->Marked(c.field));
+        EXPECT_TRUE(edit->toolTip().isEmpty());
+        EXPECT_FALSE(form->ProblemLine()->isVisibleTo(form.get()));
+    }
+    EXPECT_TRUE(env.errors.empty());
+    EXPECT_TRUE(env.platform.messages.isEmpty());
+}
+
+TEST_F(GammaWindow, TypingADecimalIntoHotLosesNoKeystroke) {
+    Show();
+    QLineEdit* hot = form->Host().Edit(Field::HotTemp);
+    hot->setFocus();
+    hot->selectAll();
+    QTest::keyClicks(hot, "12.5");
+    EXPECT_EQ(hot->text(), "12.5");
+    EXPECT_TRUE(form->Marked(Field::HotTemp));
+    form->Engine().PressureSeries.Clear();
+    QTest::keyClick(hot, Qt::Key_Backspace);
+    EXPECT_EQ(form->Engine().PressureSeries.Count(), 0); // "12." is still marked
+    QTest::keyClick(hot, Qt::Key_Backspace);
+    EXPECT_FALSE(form->Marked(Field::HotTemp));
+    EXPECT_EQ(form->Engine().PressureSeries.Count(), 361);
+    // 12 F below the cold end's 100 F: the nominal ratio is negative.
+    EXPECT_TRUE(form->Grid()->item(GammaEngine::NominalTempRatioRow, 1)->text().startsWith("-"));
+    EXPECT_TRUE(env.errors.empty());
+}
+
+TEST_F(GammaWindow, ActionsDoNotRunWhileABoxIsMarked) {
+    Show();
+    form->Host().Edit(Field::ColdTemp)->setText("cold");
+    form->Host().Edit(Field::PistonThrow)->setText("-1");
+    EXPECT_EQ(form->ProblemLine()->text(),
+              "Cold temperature must be a whole number of degrees F (and 1 more)");
+    form->Engine().PressureSeries.Clear();
+    const std::function<void()> actions[] = {
+        [&] { QTest::mouseClick(form->CalcButton, Qt::LeftButton); },
+        [&] { QTest::keyClick(form->Host().Edit(Field::DispHeight), Qt::Key_Return); },
+        [&] { QTest::mouseClick(form->GoFastButton, Qt::LeftButton); },
+        [&] { QTest::mouseClick(form->GoSlowButton, Qt::LeftButton); },
+    };
+    for (const auto& action : actions) {
+        form->Host().Edit(Field::DispHeight)->setFocus();
+        action();
+        EXPECT_EQ(form->Engine().PressureSeries.Count(), 0);
+        EXPECT_FALSE(form->Engine().animate);
+        EXPECT_EQ(form->focusWidget(), form->Host().Edit(Field::ColdTemp));
+    }
+    // The animation stops rather than compute.
+    form->Engine().animate = true;
+    form->Timer1Timer();
+    EXPECT_FALSE(form->Engine().animate);
+    EXPECT_TRUE(env.errors.empty());
 }
 
 TEST_F(GammaWindow, ScalesOnceOnAHighResolutionScreen) {

@@ -210,20 +210,58 @@ TEST_F(RingbomWindow, LoadRefreshesAndCountsTickChangesAsClicks) {
     EXPECT_EQ(Engine().PressureSeries.YValues().MaxValue(), 0);
 }
 
-TEST_F(RingbomWindow, AFailedStepIsReportedAndTheRunCanGoOn) {
+TEST_F(RingbomWindow, MarkedBoxesKeepGoSingleAndResumeFromStepping) {
+    struct Case {
+        Field field;
+        const char* text;
+        const char* message;
+    };
+    const Case cases[] = {
+        {Field::HotTemp, "abc", "Hot temperature must be a whole number of degrees F"},
+        {Field::DPistonDiameter, "1e5000", "Displacer rod diameter must be a number"},
+        {Field::DispHeight, "200",
+         "Displacer height must be less than the displacer cylinder height"},
+        {Field::Phase, "", "Crank angle must be a whole number of degrees"},
+    };
     Show();
-    form->Host().Edit(Field::HotTemp)->setText("abc");
+    Ticks(3);
+    QTest::mouseClick(form->PauseButton, Qt::LeftButton); // paused: Resume would step
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        QLineEdit* edit = form->Host().Edit(c.field);
+        const QString good = edit->text();
+        edit->setText(c.text);
+        EXPECT_TRUE(form->Marked(c.field));
+        EXPECT_EQ(form->ProblemLine()->text().toStdString(), c.message);
+        const int steps = Engine().record.resultCount;
+        for (QPushButton* b : {form->GoButton, form->SingleStepButton, form->PauseButton}) {
+            form->ClearButton->setFocus();
+            QTest::mouseClick(b, Qt::LeftButton);
+            EXPECT_FALSE(Engine().animating);
+            EXPECT_EQ(form->focusWidget(), edit);
+        }
+        QTest::keyClick(form->Host().Edit(Field::ColdTemp), Qt::Key_Return);
+        form->AnimateTimerTimer();
+        EXPECT_EQ(Engine().record.resultCount, steps);
+        edit->setText(good);
+        EXPECT_FALSE(form->Marked(c.field));
+    }
+    EXPECT_TRUE(env.errors.empty());
     QTest::mouseClick(form->GoButton, Qt::LeftButton);
+    const int steps = Engine().record.resultCount;
     form->AnimateTimerTimer();
-    ASSERT_EQ(env.errors.size(), 1u);
-    EXPECT_EQ(env.errors[0], "'abc' is not a valid integer value");
-    EXPECT_EQ(Angle(), 0);
-    EXPECT_TRUE(form->AnimateTimer->isActive());
-    EXPECT_FALSE(Engine().computingAnimation);
-    form->Host().Edit(Field::HotTemp)->setText("300");
-    QTest::mouseClick(form->GoButton, Qt::LeftButton);
+    EXPECT_EQ(Engine().record.resultCount, steps + 1);
+}
+
+TEST_F(RingbomWindow, ABoxMarkedDuringARunHaltsItPaused) {
+    Show();
+    Ticks(2);
+    form->Host().Edit(Field::ColdTemp)->setText("c");
+    Engine().animating = true; // as if the run had gone on regardless
     form->AnimateTimerTimer();
-    EXPECT_EQ(Angle(), 5);
+    EXPECT_FALSE(Engine().animating);
+    EXPECT_EQ(form->PauseButton->text(), "&Resume");
+    EXPECT_TRUE(env.errors.empty());
 }
 
 TEST_F(RingbomWindow, CreationRedirectsTheErrorLog) {
