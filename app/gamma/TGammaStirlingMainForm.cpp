@@ -57,7 +57,8 @@ void TGammaStirlingMainForm::BuildInputPanel() {
         {Field::PistonDiameter, 256, 88, "5"}, {Field::PhaseOffset, 392, 64, "0"},
         {Field::Phase, 392, 40, "0"}};
     for (QLineEdit* edit : AddFields(fields)) {
-        connect(edit, &QLineEdit::textChanged, this, [this] {
+        const Field field = Host().FieldOf(edit);
+        connect(edit, &QLineEdit::textChanged, this, [this, field] {
             // The engine's own writes (the crank angle, 361 times an analysis)
             // are inert; the guard and chart sync would only cost time there.
             if (engine_.calcing || engine_.phaseChanging)
@@ -68,8 +69,15 @@ void TGammaStirlingMainForm::BuildInputPanel() {
                 engine_.StopButtonClick();
                 return;
             }
-            TakeHeldBack();
-            Run([this] { engine_.PistonThrowChange(); });
+            // A new crank angle only moves the crank, unless changes were held
+            // back while a box was marked: those need the analysis.
+            const bool heldBack = TakeHeldBack();
+            Run([this, field, heldBack] {
+                if (field == Field::Phase && !heldBack)
+                    engine_.PhaseEdited();
+                else
+                    engine_.PistonThrowChange();
+            });
         });
     }
     for (Field yellow : GammaSweep::kYellowFields) {

@@ -308,6 +308,11 @@ void GammaEngine::PhaseChange() {
     }
 }
 
+void GammaEngine::PhaseEdited() {
+    animate = false;
+    PhaseChange();
+}
+
 void GammaEngine::Timer1Timer() {
     if (!animate || animating)
         return;

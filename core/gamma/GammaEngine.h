@@ -118,6 +118,9 @@ class GammaEngine : public DisplacerCharts {
     void HotTempTBChange(int position);
     void PhaseOffsetTBChange(int position);
 
+    // A user's edit of the crank angle: the crank stops there, as after a chart
+    // click, without a new analysis.
+    void PhaseEdited();
     // Moves the phase markers to the crank angle; refreshes model and picture when not animating.
     void PhaseChange();
     // One animation step of 10 degrees.

@@ -129,6 +129,50 @@ TEST_F(GammaWindow, KeysAndButtons) {
     EXPECT_FALSE(form->isVisible());
 }
 
+TEST_F(GammaWindow, TypedPhaseMovesTheCrankWithoutANewAnalysis) {
+    struct Case {
+        const char* keys;
+        double angle;
+    };
+    const Case cases[] = {{"90", 90}, {"270", 270}, {"5", 5}, {"360", 360}};
+    Show();
+    QLineEdit* phase = form->Host().Edit(Field::Phase);
+    const int analysed = form->Engine().PressureSeries.Count();
+    form->Engine().WorkSeries.AddXY(400, 0); // an analysis would clear it
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.keys);
+        form->Engine().animate = true;
+        phase->setFocus();
+        phase->selectAll();
+        QTest::keyClicks(phase, c.keys);
+        EXPECT_EQ(phase->text().toStdString(), c.keys);
+        EXPECT_FALSE(form->Engine().animate);
+        EXPECT_EQ(form->Engine().PhaseSeries1.XValues()[0], c.angle);
+        EXPECT_EQ(form->Engine().PhaseSeries3.XValues()[0], c.angle);
+        // The grid shows the crank at the typed angle, as the animation would.
+        const int index = form->Engine().PistonSeries.XValues().Locate(c.angle);
+        EXPECT_NEAR(form->Engine().pistonPos * 100 / form->Engine().pistonTh,
+                    form->Engine().PistonSeries.YValues()[index], 1e-9);
+    }
+    EXPECT_EQ(form->Engine().PressureSeries.Count(), analysed);
+    EXPECT_EQ(form->Engine().WorkSeries.XValues().MaxValue(), 400);
+    EXPECT_TRUE(env.errors.empty());
+}
+
+TEST_F(GammaWindow, ChangesHeldBackByAMarkedPhaseAreAnalysedWhenItIsFixed) {
+    Show();
+    const std::string pressureBefore =
+        form->Grid()->item(GammaEngine::MaxPressure, 1)->text().toStdString();
+    form->Host().Edit(Field::Phase)->setText("x");
+    form->Host().Edit(Field::HotTemp)->setText("500"); // held back: the phase is marked
+    EXPECT_EQ(form->Grid()->item(GammaEngine::MaxPressure, 1)->text().toStdString(),
+              pressureBefore);
+    form->Host().Edit(Field::Phase)->setText("45");
+    EXPECT_NE(form->Grid()->item(GammaEngine::MaxPressure, 1)->text().toStdString(),
+              pressureBefore);
+    EXPECT_TRUE(env.errors.empty());
+}
+
 TEST_F(GammaWindow, HelpStopsTheCrankAndOpensThePage) {
     Show();
     form->HelpButtonClick();
