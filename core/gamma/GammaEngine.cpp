@@ -245,6 +245,10 @@ void GammaEngine::CalcButtonClick() {
     maxVSave = TotalVolSeries.YValues().MaxValue();
     minVSave = TotalVolSeries.YValues().MinValue();
     ScaleBySpan(TotalVolSeries, minVSave, maxVSave);
+
+    // The angle shown was evaluated before this revolution's mean was known:
+    // again, so that row 2's mark compares with the mean now shown.
+    CalcEngine(false);
 }
 
 void GammaEngine::FormShow(bool start) {

@@ -211,6 +211,9 @@ void RiderEngine::CalcButtonClick() {
                 s->SetYValue(i, s->YValues()[i] / mv);
         }
     }
+    // The angle shown was evaluated before this revolution's mean was known:
+    // again, so that row 2's mark compares with the mean now shown.
+    CalcEngine(false);
     // The angle-0 markers were placed before the pressures were normalised and
     // the work curves existed; place them again on the new curves.
     MoveMarkers(StrToInt(host_.FieldText(Field::Phase)));

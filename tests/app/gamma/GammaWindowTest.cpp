@@ -173,6 +173,20 @@ TEST_F(GammaWindow, ChangesHeldBackByAMarkedPhaseAreAnalysedWhenItIsFixed) {
     EXPECT_TRUE(env.errors.empty());
 }
 
+TEST_F(GammaWindow, PressureMarkComparesWithTheMeanShown) {
+    // Each change of Hot analyses again; the means differ widely.
+    const char* const hot[] = {"12", "300", "900", "150", "12"};
+    Show();
+    for (const char* text : hot) {
+        SCOPED_TRACE(text);
+        form->Host().Edit(Field::HotTemp)->setText(text);
+        EXPECT_EQ(AppTestEnvironment::MarkAgainst(
+                      form->Grid()->item(GammaEngine::Pressure, 1)->text(),
+                      form->Grid()->item(GammaEngine::MeanPressure, 1)->text()),
+                  "");
+    }
+}
+
 TEST_F(GammaWindow, HelpStopsTheCrankAndOpensThePage) {
     Show();
     form->HelpButtonClick();
