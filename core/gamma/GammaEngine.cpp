@@ -249,6 +249,8 @@ void GammaEngine::CalcButtonClick() {
     // The angle shown was evaluated before this revolution's mean was known:
     // again, so that row 2's mark compares with the mean now shown.
     CalcEngine(false);
+    // The markers go to the angle shown, over the curves just made.
+    PlaceMarkers(StrToInt(host_.FieldText(Field::Phase)));
 }
 
 void GammaEngine::FormShow(bool start) {
@@ -282,9 +284,14 @@ void GammaEngine::PhaseOffsetTBChange(int position) {
 }
 
 void GammaEngine::PhaseChange() {
-    const int p = StrToInt(host_.FieldText(Field::Phase));
-    const double x = p;
+    PlaceMarkers(StrToInt(host_.FieldText(Field::Phase)));
+    if (!animate) {
+        CalcEngine(false);
+        RequestPicture();
+    }
+}
 
+void GammaEngine::PlaceMarkers(double x) {
     PhaseSeries1.SetVerticalLine(x, 0, 100);
 
     PhaseSeries3.SetVerticalLine(x, 0, 100);
@@ -304,11 +311,6 @@ void GammaEngine::PhaseChange() {
     if (index >= 0 && index < PressureSeries.Count()) {
         PhaseSeries5.AddXY(TotalVolSeries.YValues()[index] * (maxVSave - minVSave) + minVSave,
                            PressureSeries.YValues()[index] * (maxPSave - minPSave) + minPSave);
-    }
-
-    if (!animate) {
-        CalcEngine(false);
-        RequestPicture();
     }
 }
 

@@ -135,6 +135,8 @@ class GammaEngine : public DisplacerCharts {
   private:
     void SetupCharts();
     void RequestPicture();
+    // The markers of the five charts at crank angle x.
+    void PlaceMarkers(double x);
     void Cell(int row, const std::string& text) { host_.SetCell(1, row, text); }
 
     // The texts of the rows that stay the same over most of a revolution.

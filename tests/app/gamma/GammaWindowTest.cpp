@@ -187,6 +187,37 @@ TEST_F(GammaWindow, PressureMarkComparesWithTheMeanShown) {
     }
 }
 
+TEST_F(GammaWindow, MarkersFollowTheAnalysedAngleOverTheNewCurves) {
+    // Each step changes the work curve's range, then analyses.
+    const std::function<void()> analyses[] = {
+        [&] { QTest::mouseClick(form->CalcButton, Qt::LeftButton); },
+        [&] { form->Host().Edit(Field::PistonThrow)->setText("20"); },
+        [&] { QTest::keyClick(form->Host().Edit(Field::HotTemp), Qt::Key_Return); },
+        [&] { form->Host().Edit(Field::HotTemp)->setText("900"); },
+    };
+    Show();
+    GammaEngine& e = form->Engine();
+    for (const auto& analyse : analyses) {
+        e.ClickAtAngle(180);
+        analyse();
+        const double shown = std::stod(Text(Field::Phase));
+        for (TLineSeries* marker :
+             {&e.PhaseSeries1, &e.PhaseSeries2, &e.PhaseSeries3, &e.PhaseSeries4}) {
+            ASSERT_EQ(marker->Count(), 2);
+            EXPECT_EQ(marker->XValues()[0], shown);
+        }
+        EXPECT_EQ(e.PhaseSeries4.YValues().MaxValue(), e.WorkSeries.YValues().MaxValue());
+        EXPECT_EQ(e.PhaseSeries4.YValues().MinValue(), e.WorkSeries.YValues().MinValue());
+        // The pressure-volume marker sits on the loop's point at that angle.
+        ASSERT_EQ(e.PhaseSeries5.Count(), 1);
+        EXPECT_NEAR(e.PhaseSeries5.YValues()[0],
+                    e.maxPSave * e.PressureSeries.YValues()[0] +
+                        e.minPSave * (1 - e.PressureSeries.YValues()[0]),
+                    1e-9);
+    }
+    EXPECT_TRUE(env.errors.empty());
+}
+
 TEST_F(GammaWindow, HelpStopsTheCrankAndOpensThePage) {
     Show();
     form->HelpButtonClick();

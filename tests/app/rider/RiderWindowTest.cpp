@@ -359,6 +359,38 @@ TEST_F(RiderWindow, PressureMarkComparesWithTheMeanShown) {
     }
 }
 
+TEST_F(RiderWindow, MarkersFollowTheAnalysedAngleOverTheNewCurves) {
+    ShowStopped();
+    RiderEngine& e = Engine();
+    const std::function<void()> analyses[] = {
+        [&] { QTest::mouseClick(form->CalcButton, Qt::LeftButton); },
+        [&] {
+            Press("UpDown2", true, 6);
+            form->GraphTimerTimer();
+        },
+        [&] { QTest::mouseClick(form->GoSlowButton, Qt::LeftButton); },
+    };
+    for (const auto& analyse : analyses) {
+        e.Chart1ClickBackground(e.Chart1, 180, 0, 360);
+        analyse();
+        const double shown = std::stod(Text(Field::Phase));
+        for (TLineSeries* marker :
+             {&e.PhaseSeries1, &e.PhaseSeries2, &e.PhaseSeries3, &e.PhaseSeries4}) {
+            ASSERT_EQ(marker->Count(), 2);
+            EXPECT_EQ(marker->XValues()[0], shown);
+        }
+        // The work marker spans the three work curves just made.
+        double lo = e.WorkSeries.YValues().MinValue(), hi = e.WorkSeries.YValues().MaxValue();
+        for (TLineSeries* work : {&e.HotWorkSeries, &e.ColdWorkSeries}) {
+            lo = std::min(lo, work->YValues().MinValue());
+            hi = std::max(hi, work->YValues().MaxValue());
+        }
+        EXPECT_EQ(e.PhaseSeries4.YValues().MinValue(), lo);
+        EXPECT_EQ(e.PhaseSeries4.YValues().MaxValue(), hi);
+    }
+    EXPECT_TRUE(env.errors.empty());
+}
+
 TEST_F(RiderWindow, SettingsAreWrittenAtTheEndAndReadBack) {
     ShowStopped();
     Press("UpDown2", true);  // hot maximum 55
