@@ -148,6 +148,8 @@ void TRiderStirlingMainForm::BuildInputPanel() {
 
     AddPhaseOffsetSlider(256, 88,
                          [this](int position) { engine_.SetPhaseOffsetTBPosition(position); });
+    // Slider and up-down share one range.
+    PhaseOffsetTB->setRange(engine_.PhaseOffsetTB.Min, engine_.PhaseOffsetTB.Max);
 
     // No button passes its keys on (see kButtons).
     AddSpeedButtons({{60, 120, 32}, {96, 120, 46}, {146, 120, 32}, {182, 120, 42}, {325, 120, 32}},

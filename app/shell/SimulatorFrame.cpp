@@ -380,6 +380,7 @@ bool SimulatorFrame::CheckFields() {
 }
 
 bool SimulatorFrame::FieldEdited() {
+    FollowSliders();
     return CheckFields();
 }
 

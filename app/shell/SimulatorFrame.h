@@ -184,7 +184,8 @@ class SimulatorFrame : public QDialog {
     // in the problem line. True when the engine can use every text; false
     // notes that a change was held back (see TakeHeldBack).
     bool CheckFields();
-    // A field's change handler calls this first (CheckFields).
+    // A field's change handler calls this first: the sliders follow the boxes,
+    // then CheckFields.
     bool FieldEdited();
     // For the actions that start a calculation (Calc, Enter, Go, Single, the
     // speed buttons): true when every text checks out, else the first marked

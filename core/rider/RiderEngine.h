@@ -81,8 +81,11 @@ class RiderEngine {
     RiderUpDown UpDown6{"UpDown6", Field::Phase, 0, 350, 10, true};
     RiderUpDown UpDown7{"UpDown7", Field::HotTemp, 0, 700, 10, false};
     RiderUpDown UpDown8{"UpDown8", Field::ColdTemp, 0, 700, 10, false};
-    RiderTrackBar HotTempTB{0, 1000, 1000};
-    RiderTrackBar PhaseOffsetTB{-175, 175, 0};
+    // Each track bar spans its up-down's range: temperatures 0 to 700 (the
+    // minimum at the top) and offsets -180 to 180.
+    RiderTrackBar HotTempTB{HotTempSliderPosition(UpDown7.Max), HotTempSliderPosition(UpDown7.Min),
+                            1000};
+    RiderTrackBar PhaseOffsetTB{UpDown5.Min, UpDown5.Max, 0};
 
     TChart Chart1{"Chart1"};
     TChart Chart2{"Chart2"};

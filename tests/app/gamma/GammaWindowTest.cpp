@@ -218,6 +218,41 @@ TEST_F(GammaWindow, MarkersFollowTheAnalysedAngleOverTheNewCurves) {
     EXPECT_TRUE(env.errors.empty());
 }
 
+TEST_F(GammaWindow, SlidersShowTheirBoxesValuesWithinTheirRange) {
+    struct Case {
+        Field field;
+        const char* text;
+        int hotPosition;
+        int offsetPosition;
+    };
+    // Beyond a slider's range, or unusable, leaves the slider where it was.
+    const Case cases[] = {
+        {Field::HotTemp, "500", 500, 90},       {Field::HotTemp, "1200", 500, 90},
+        {Field::HotTemp, "0", 1000, 90},        {Field::HotTemp, "x", 1000, 90},
+        {Field::PhaseOffset, "-90", 1000, -90}, {Field::PhaseOffset, "-176", 1000, -90},
+        {Field::PhaseOffset, "175", 1000, 175},
+    };
+    Show();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        form->Host().Edit(c.field)->setText(c.text);
+        EXPECT_EQ(form->HotTempTB->value(), c.hotPosition);
+        EXPECT_EQ(form->PhaseOffsetTB->value(), c.offsetPosition);
+        EXPECT_EQ(Text(c.field), c.text); // following never rewrites the box
+    }
+    form->Host().Edit(Field::HotTemp)->setText("1200");
+    env.platform.fileToOpen.clear();
+    std::string par = env.Folder() + "hot.PAR";
+    form->WriteIniFile(par);
+    TIniFile(par).WriteString("GammaHot", "Temp", "1500");
+    TIniFile(par).WriteString("GammaPhase", "Offset", "-45");
+    env.platform.fileToOpen = QString::fromStdString(par);
+    form->Run([&] { form->LoadButtonClick(); });
+    EXPECT_EQ(Text(Field::HotTemp), "1500");
+    EXPECT_EQ(form->PhaseOffsetTB->value(), -45);
+    EXPECT_TRUE(env.errors.empty());
+}
+
 TEST_F(GammaWindow, HelpStopsTheCrankAndOpensThePage) {
     Show();
     form->HelpButtonClick();

@@ -128,9 +128,9 @@ TEST_F(RiderWindow, UpDownsStepWithinTheirLimits) {
         EXPECT_EQ(Text(c.field), c.expected);
     }
     EXPECT_TRUE(env.errors.empty());
-    // Stepping the temperature or the offset leaves the track bars alone.
-    EXPECT_EQ(form->HotTempTB->value(), 700);
-    EXPECT_EQ(form->PhaseOffsetTB->value(), 90);
+    // The track bars follow the temperature and the offset stepped.
+    EXPECT_EQ(form->HotTempTB->value(), 300);
+    EXPECT_EQ(form->PhaseOffsetTB->value(), -180);
 }
 
 TEST_F(RiderWindow, PressesWhileStoppedGiveOneDelayedAnalysis) {
@@ -180,11 +180,11 @@ TEST_F(RiderWindow, TrackBarsRunToTheirEnds) {
         const char* expected;
     };
     const Case cases[] = {
-        {form->HotTempTB, 0, "HotTemp", "1000"}, // above the up-down's 700
+        {form->HotTempTB, 0, "HotTemp", "700"}, // the up-down's top
         {form->HotTempTB, 1000, "HotTemp", "0"},
         {form->HotTempTB, 2000, "HotTemp", "0"},
         {form->PhaseOffsetTB, 175, "PhaseOffset", "175"},
-        {form->PhaseOffsetTB, 400, "PhaseOffset", "175"},
+        {form->PhaseOffsetTB, 400, "PhaseOffset", "180"},
         {form->PhaseOffsetTB, -175, "PhaseOffset", "-175"},
     };
     for (const Case& c : cases) {
@@ -388,6 +388,38 @@ TEST_F(RiderWindow, MarkersFollowTheAnalysedAngleOverTheNewCurves) {
         EXPECT_EQ(e.PhaseSeries4.YValues().MinValue(), lo);
         EXPECT_EQ(e.PhaseSeries4.YValues().MaxValue(), hi);
     }
+    EXPECT_TRUE(env.errors.empty());
+}
+
+TEST_F(RiderWindow, TrackBarsFollowTheirBoxesWithinTheUpDownsRange) {
+    struct Case {
+        const char* upDown;
+        bool up;
+        int presses;
+        QSlider* bar;
+        int position;
+    };
+    ShowStopped();
+    const Case cases[] = {
+        {"UpDown7", true, 5, form->HotTempTB, 1000 - 350},
+        {"UpDown7", true, 100, form->HotTempTB, 1000 - 700},
+        {"UpDown5", false, 18, form->PhaseOffsetTB, -90},
+        {"UpDown5", false, 9, form->PhaseOffsetTB, -180},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.upDown);
+        Press(c.upDown, c.up, c.presses);
+        EXPECT_EQ(c.bar->value(), c.position);
+    }
+    EXPECT_EQ(form->HotTempTB->minimum(), 1000 - 700);
+    EXPECT_EQ(form->PhaseOffsetTB->minimum(), -180);
+    EXPECT_EQ(form->PhaseOffsetTB->maximum(), 180);
+    // The slider cannot pass the up-down's top, so the arrow never pulls it back.
+    form->HotTempTB->setValue(0);
+    EXPECT_EQ(Text(Field::HotTemp), "700");
+    Press("UpDown7", true);
+    EXPECT_EQ(Text(Field::HotTemp), "700");
+    EXPECT_EQ(form->HotTempTB->value(), 300);
     EXPECT_TRUE(env.errors.empty());
 }
 

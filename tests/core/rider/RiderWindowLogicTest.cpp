@@ -202,21 +202,24 @@ TEST(RiderWindow, WhileAnimatingAPressAnalysesTheValuesBeforeTheStep) {
 TEST(RiderWindow, TrackBarsSetTheirEnds) {
     RiderRig t;
     RiderEngine& e = t.engine;
+    // The track bars end where their up-downs do: 700 degrees, 180 degrees.
     e.SetHotTempTBPosition(-40);
-    EXPECT_EQ(e.HotTempTB.Position, 0);
-    EXPECT_EQ(t.host.FieldText(Field::HotTemp), "1000"); // beyond UpDown7's 700
-    EXPECT_EQ(t.graphTimerStarts, 1);
-    e.UpDownClick("UpDown7", false);
+    EXPECT_EQ(e.HotTempTB.Position, 300);
     EXPECT_EQ(t.host.FieldText(Field::HotTemp), "700");
+    EXPECT_EQ(t.graphTimerStarts, 1);
+    e.UpDownClick("UpDown7", true);
+    EXPECT_EQ(t.host.FieldText(Field::HotTemp), "700");
+    e.UpDownClick("UpDown7", false);
+    EXPECT_EQ(t.host.FieldText(Field::HotTemp), "690");
 
     e.SetPhaseOffsetTBPosition(400);
-    EXPECT_EQ(t.host.FieldText(Field::PhaseOffset), "175");
+    EXPECT_EQ(t.host.FieldText(Field::PhaseOffset), "180");
     e.SetHotTempTBPosition(1000);
     EXPECT_EQ(t.host.FieldText(Field::HotTemp), "0");
 
     // An unchanged position raises nothing.
     t.Put(Field::PhaseOffset, "90");
-    e.SetPhaseOffsetTBPosition(175);
+    e.SetPhaseOffsetTBPosition(180);
     EXPECT_EQ(t.host.FieldText(Field::PhaseOffset), "90");
 }
 
