@@ -323,17 +323,22 @@ void GammaEngine::Timer1Timer() {
     if (!animate || animating)
         return;
     FlagGuard stepping(animating);
+    try {
+        CalcEngine(false);
+        RequestPicture();
+        PhaseChange();
 
-    CalcEngine(false);
-    RequestPicture();
-    PhaseChange();
-
-    FlagGuard writing(phaseChanging);
-    long long p = StrToInt(host_.FieldText(Field::Phase)) + 10LL;
-    if (p > 360)
-        p -= 360;
-    host_.SetFieldText(Field::Phase, IntToStr(p));
-    PhaseChange();
+        FlagGuard writing(phaseChanging);
+        long long p = StrToInt(host_.FieldText(Field::Phase)) + 10LL;
+        if (p > 360)
+            p -= 360;
+        host_.SetFieldText(Field::Phase, IntToStr(p));
+        PhaseChange();
+    } catch (...) {
+        // Every later tick would fail the same way: stop, so it is reported once.
+        animate = false;
+        throw;
+    }
 }
 
 void GammaEngine::Chart1ClickBackground(const TChart&, double x, double plotLeft,

@@ -122,9 +122,16 @@ void RingbomEngine::AnimateTimerTimer() {
         TickGuard& operator=(const TickGuard&) = delete;
     } guard(*this);
 
-    CalcEngine(true);
-    host_.RedrawPicture();
-    SetPhase(StrToInt(host_.FieldText(Field::Phase)) + 5);
+    try {
+        CalcEngine(true);
+        host_.RedrawPicture();
+        SetPhase(StrToInt(host_.FieldText(Field::Phase)) + 5);
+    } catch (...) {
+        // The next tick would fail the same way: the run halts, paused, so the
+        // failure is reported once and Resume, Go or Single carry on.
+        Halt();
+        throw;
+    }
 }
 
 void RingbomEngine::GoButtonClick() {

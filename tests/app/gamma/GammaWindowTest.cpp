@@ -253,6 +253,22 @@ TEST_F(GammaWindow, SlidersShowTheirBoxesValuesWithinTheirRange) {
     EXPECT_TRUE(env.errors.empty());
 }
 
+TEST_F(GammaWindow, AFailingAnimationTickStopsTheCrankAndIsReportedOnce) {
+    Show();
+    form->Host().Edit(Field::ColdTemp)->setText("1.5");
+    form->Engine().animate = true; // the engine's own timer, however it got there
+    for (int tick = 0; tick < 3; ++tick)
+        form->Run([&] { form->Engine().Timer1Timer(); });
+    ASSERT_EQ(env.errors.size(), 1u);
+    EXPECT_FALSE(form->Engine().animate);
+    EXPECT_FALSE(form->Engine().animating);
+    form->Host().Edit(Field::ColdTemp)->setText("100");
+    QTest::mouseClick(form->GoFastButton, Qt::LeftButton);
+    form->Timer1Timer();
+    EXPECT_EQ(Text(Field::Phase), "10");
+    EXPECT_EQ(env.errors.size(), 1u);
+}
+
 TEST_F(GammaWindow, HelpStopsTheCrankAndOpensThePage) {
     Show();
     form->HelpButtonClick();

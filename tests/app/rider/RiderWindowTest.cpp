@@ -423,6 +423,23 @@ TEST_F(RiderWindow, TrackBarsFollowTheirBoxesWithinTheUpDownsRange) {
     EXPECT_TRUE(env.errors.empty());
 }
 
+TEST_F(RiderWindow, AFailingAnimationTickStopsTheCrankAndIsReportedOnce) {
+    Show();
+    form->GraphTimerTimer();
+    // A text no control of the window can set.
+    form->Host().Edit(Field::ColdTemp)->setText("1.5");
+    Engine().animate = true;
+    for (int tick = 0; tick < 3; ++tick)
+        form->Run([&] { Engine().Timer1Timer(); });
+    ASSERT_EQ(env.errors.size(), 1u);
+    EXPECT_FALSE(Engine().animate);
+    form->Host().Edit(Field::ColdTemp)->setText("100");
+    QTest::mouseClick(form->GoFastButton, Qt::LeftButton);
+    form->Timer1Timer();
+    EXPECT_EQ(Text(Field::Phase), "10");
+    EXPECT_EQ(env.errors.size(), 1u);
+}
+
 TEST_F(RiderWindow, SettingsAreWrittenAtTheEndAndReadBack) {
     ShowStopped();
     Press("UpDown2", true);  // hot maximum 55

@@ -264,6 +264,41 @@ TEST_F(RingbomWindow, ABoxMarkedDuringARunHaltsItPaused) {
     EXPECT_TRUE(env.errors.empty());
 }
 
+TEST_F(RingbomWindow, AStepThatFailsHaltsTheRunAndIsReportedOnce) {
+    Show();
+    Ticks(2);
+    form->Host().Edit(Field::HotTemp)->setText("abc");
+    // The engine's own timer reaching a failing step, however it got there.
+    Engine().animating = true;
+    for (int tick = 0; tick < 3; ++tick)
+        form->Run([&] { Engine().AnimateTimerTimer(); });
+    ASSERT_EQ(env.errors.size(), 1u);
+    EXPECT_EQ(env.errors[0], "'abc' is not a valid integer value");
+    EXPECT_FALSE(Engine().animating);
+    EXPECT_EQ(Engine().PauseButtonCaption, "&Resume");
+    EXPECT_FALSE(Engine().computingAnimation);
+
+    form->Host().Edit(Field::HotTemp)->setText("300");
+    const std::function<void()> goOn[] = {
+        [&] { QTest::mouseClick(form->PauseButton, Qt::LeftButton); }, // Resume
+        [&] { QTest::mouseClick(form->GoButton, Qt::LeftButton); },
+    };
+    for (const auto& action : goOn) {
+        QTest::mouseClick(form->PauseButton, Qt::LeftButton);
+        if (Engine().animating)
+            QTest::mouseClick(form->PauseButton, Qt::LeftButton);
+        action();
+        EXPECT_TRUE(Engine().animating);
+        const int before = Angle();
+        form->AnimateTimerTimer();
+        EXPECT_EQ(Angle(), before + 5);
+    }
+    const int before = Angle();
+    QTest::mouseClick(form->SingleStepButton, Qt::LeftButton);
+    EXPECT_EQ(Angle(), before + 5);
+    EXPECT_EQ(env.errors.size(), 1u);
+}
+
 TEST_F(RingbomWindow, CreationRedirectsTheErrorLog) {
     std::unique_ptr<TErrorReport> own;
     if (!TErrorReport::Instance())
