@@ -299,6 +299,34 @@ TEST_F(RingbomWindow, AStepThatFailsHaltsTheRunAndIsReportedOnce) {
     EXPECT_EQ(env.errors.size(), 1u);
 }
 
+TEST_F(RingbomWindow, OneRevolutionModeShowsTheRecordedPressureVolumeLoop) {
+    struct Case {
+        int ticks;
+        int points; // recorded slots on the loop
+    };
+    // Part of a revolution, then past its end: 0 to 360 is one crank position.
+    const Case cases[] = {{10, 10}, {72, 72}, {73, 72}, {80, 72}};
+    Show();
+    QTest::mouseClick(form->StripChartCB, Qt::LeftButton);
+    QTest::mouseClick(form->GoButton, Qt::LeftButton);
+    QTest::mouseClick(form->ShowPVButton(), Qt::LeftButton);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.ticks);
+        Ticks(c.ticks - (&c == cases ? 0 : (&c)[-1].ticks));
+        const TLineSeries& pv = Engine().PVSeries;
+        ASSERT_EQ(pv.Count(), c.points);
+        for (int k = 0; k < pv.Count(); ++k) {
+            EXPECT_GE(pv.XValues()[k], 0.0);
+            EXPECT_LE(pv.XValues()[k], 1.0);
+            EXPECT_GT(pv.YValues()[k], 0.0); // a pressure, not an empty slot
+        }
+        // The chart shows volumes (0 to 1), not crank angles.
+        form->Chart(5)->replot();
+        EXPECT_LE(form->Chart(5)->xAxis->range().upper, 1.5);
+    }
+    EXPECT_TRUE(env.errors.empty());
+}
+
 TEST_F(RingbomWindow, CreationRedirectsTheErrorLog) {
     std::unique_ptr<TErrorReport> own;
     if (!TErrorReport::Instance())
