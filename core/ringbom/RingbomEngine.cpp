@@ -171,6 +171,9 @@ void RingbomEngine::SingleStepButtonClick() {
 
 void RingbomEngine::ClearButtonClick() {
     ClearGraphs();
+    // The values belong to the run just cleared: empty until the next step.
+    for (int row = 0; row < kGridRows; ++row)
+        SetRow(static_cast<RingbomRow>(row), "");
     host_.SetFieldText(Field::Phase, "0");
 }
 

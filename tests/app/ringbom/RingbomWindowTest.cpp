@@ -327,6 +327,31 @@ TEST_F(RingbomWindow, OneRevolutionModeShowsTheRecordedPressureVolumeLoop) {
     EXPECT_TRUE(env.errors.empty());
 }
 
+TEST_F(RingbomWindow, ClearEmptiesTheValueColumnUntilTheNextStep) {
+    struct Case {
+        bool strip;
+        int ticks;
+    };
+    const Case cases[] = {{true, 3}, {true, 90}, {false, 20}};
+    Show();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.ticks);
+        if (form->StripChartCB->isChecked() != c.strip)
+            QTest::mouseClick(form->StripChartCB, Qt::LeftButton);
+        QTest::mouseClick(form->GoButton, Qt::LeftButton);
+        Ticks(c.ticks);
+        QTest::mouseClick(form->ClearButton, Qt::LeftButton);
+        for (int row = 0; row < RingbomEngine::kGridRows; ++row) {
+            QTableWidgetItem* item = form->Grid()->item(row, 1);
+            EXPECT_TRUE(!item || item->text().isEmpty()) << row;
+            EXPECT_FALSE(form->Grid()->item(row, 0)->text().isEmpty()) << row; // labels stay
+        }
+        QTest::mouseClick(form->SingleStepButton, Qt::LeftButton);
+        EXPECT_FALSE(form->Grid()->item(RingbomEngine::PistonPosn, 1)->text().isEmpty());
+    }
+    EXPECT_TRUE(env.errors.empty());
+}
+
 TEST_F(RingbomWindow, CreationRedirectsTheErrorLog) {
     std::unique_ptr<TErrorReport> own;
     if (!TErrorReport::Instance())
