@@ -18,6 +18,7 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QHeaderView>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -510,6 +511,12 @@ void SimulatorFrame::showEvent(QShowEvent* event) {
     Run([this] { FormShow(); });
 }
 
+void SimulatorFrame::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    if (!event->spontaneous())
+        Run([this] { FormDestroy(); });
+}
+
 void SimulatorFrame::FormShow() {
     shownOnce_ = true;
     if (ScaleAndFit(this, dpi, beenScaled)) {
@@ -522,13 +529,17 @@ void SimulatorFrame::FormShow() {
     settingsReadable_ = SettingsReadable(this, SettingsFile());
     TIniFile ini(SettingsFile());
     const WindowPlacement::Keys& keys = *traits_.placement;
+    const char* const kNone = "\x01";
+    const bool placed = ini.ReadString(keys.section, keys.left, kNone) != kNone ||
+                        ini.ReadString(keys.section, keys.top, kNone) != kNone;
     WindowPlacement stored = WindowPlacement::Read(ini, keys, CurrentPlacement(this));
     QSize screen = Platform::Current().ScreenSize();
     ApplyPlacement(this, stored.ClampedToScreen(screen.width(), screen.height()));
 
     ReadIniFile(SettingsFile());
     ShowSteps();
-    if (traits_.centreOnShow) {
+    // A window that centres itself does so only until it has a place of its own.
+    if (traits_.centreOnShow && !placed) {
         QSize s = Platform::Current().ScreenSize();
         move((s.width() - width()) / 2, (s.height() - height()) / 2);
     }

@@ -67,6 +67,7 @@ struct FrameTraits {
     int gridRows = 12;
     // Creation sets both grid columns 85 pixels wide (not in the two-piston window).
     bool gridColumns85 = true;
+    // Centred at showing while the settings file holds no place for it.
     bool centreOnShow = false;
     // The frame's buttons, in the order they are made.
     std::span<const FrameButtonPlace> buttons;
@@ -114,7 +115,8 @@ class SimulatorFrame : public QDialog {
     // A window that notes some state before the parameters change overrides it.
     virtual void LoadButtonClick();
     void FormResize();
-    // Writes placement and parameters at program end; nothing if never shown.
+    // Writes placement and parameters, when the window is hidden and at
+    // program end; nothing if never shown or the settings file is unreadable.
     void FormDestroy();
 
     // Loads the parameters (settings file at showing, parameter file at Load),
@@ -240,6 +242,8 @@ class SimulatorFrame : public QDialog {
     void KeepKeys(QWidget* control);
 
     void showEvent(QShowEvent* event) override;
+    // Exit, Escape and the close box hide the window: its settings are kept then.
+    void hideEvent(QHideEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -2,6 +2,7 @@
 #include "foundations/TIniFile.h"
 #include "gamma/TGammaStirlingMainForm.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -304,6 +305,46 @@ TEST_F(GammaWindow, SettingsAreWrittenAtTheEndAndReadBack) {
     again->show();
     EXPECT_EQ(again->Host().FieldText(Field::PistonThrow), "45");
     EXPECT_EQ(again->geometry().x(), -2000);
+}
+
+TEST_F(GammaWindow, ClosingTheWindowKeepsItsValuesAndPlace) {
+    struct Case {
+        const char* how;
+        std::function<void(TGammaStirlingMainForm&)> close;
+        const char* hot;
+    };
+    const Case cases[] = {
+        {"Exit", [](TGammaStirlingMainForm& f) { f.Button(FrameButton::Exit)->click(); }, "400"},
+        {"Escape",
+         [](TGammaStirlingMainForm& f) {
+             QTest::keyClick(f.Host().Edit(Field::PistonThrow), Qt::Key_Escape);
+         },
+         "410"},
+        {"close box", [](TGammaStirlingMainForm& f) { f.close(); }, "420"},
+    };
+    Show();
+    int left = 40;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.how);
+        form->Host().Edit(Field::HotTemp)->setText(c.hot);
+        form->move(left += 10, 60);
+        c.close(*form);
+        EXPECT_FALSE(form->isVisible());
+        EXPECT_EQ(TIniFile(env.SettingsFile()).ReadString("GammaHot", "Temp", ""), c.hot);
+        Show();
+        EXPECT_EQ(Text(Field::HotTemp), c.hot);
+        EXPECT_EQ(form->pos(), QPoint(left, 60));
+    }
+    EXPECT_TRUE(env.errors.empty());
+}
+
+TEST_F(GammaWindow, AnUnreadableSettingsFileIsNotSavedOverAtHiding) {
+    QDir().mkpath(QString::fromStdString(env.SettingsFile())); // a folder, not a file
+    Show();
+    form->Host().Edit(Field::HotTemp)->setText("400");
+    form->Button(FrameButton::Exit)->click();
+    EXPECT_TRUE(QFileInfo(QString::fromStdString(env.SettingsFile())).isDir());
+    EXPECT_TRUE(env.errors.empty());
 }
 
 TEST_F(GammaWindow, NeverShownWritesNothing) {

@@ -83,20 +83,25 @@ TEST_F(RiderWindow, OpensWithTheDefaultsAnimatingFast) {
     AppTestEnvironment::Snapshot(*form, "rider-window");
 }
 
-TEST_F(RiderWindow, CentredAtEveryShowingWhateverThePlacement) {
+TEST_F(RiderWindow, CentredOnlyUntilItHasAPlaceOfItsOwn) {
+    Show();
+    EXPECT_EQ(form->pos(), QPoint((1280 - form->width()) / 2, (1024 - form->height()) / 2));
+    form->move(20, 30);
+    form->hide(); // the place is kept
+    env.platform.screen = QSize(1000, 800);
+    Show();
+    EXPECT_EQ(form->pos(), QPoint(20, 30));
+
     TIniFile ini(env.SettingsFile());
     ini.WriteInteger("Rider", "Left", 7);
     ini.WriteInteger("Rider", "Top", 9);
     ini.WriteInteger("Rider", "width", 900);
     ini.WriteInteger("Rider", "height", 600);
-    Show();
-    EXPECT_EQ(form->size(), QSize(900, 600));
-    EXPECT_EQ(form->pos(), QPoint((1280 - 900) / 2, (1024 - 600) / 2));
-    form->hide();
-    form->move(20, 30);
-    env.platform.screen = QSize(1000, 800);
-    Show();
-    EXPECT_EQ(form->pos(), QPoint((1000 - 900) / 2, (800 - 600) / 2));
+    auto again = std::make_unique<TRiderStirlingMainForm>();
+    again->Timer1->stop();
+    again->show();
+    EXPECT_EQ(again->size(), QSize(900, 600));
+    EXPECT_EQ(again->geometry().topLeft(), QPoint(7, 9));
 }
 
 TEST_F(RiderWindow, UpDownsStepWithinTheirLimits) {
