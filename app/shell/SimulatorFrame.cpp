@@ -31,6 +31,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <set>
 #include <utility>
 
@@ -667,8 +668,52 @@ void SimulatorFrame::LoadButtonClick() {
     QString file = Platform::Current().OpenFileName(this, QString::fromStdString(appPath));
     if (file.isEmpty())
         return;
-    ReadIniFile(file.toStdString());
+    const std::string fileName = file.toStdString();
+    std::string refusal, badValues;
+    if (!CheckParameterFile(fileName, refusal, badValues)) {
+        Platform::Current().ShowMessage(this, QString::fromStdString(refusal));
+        return;
+    }
+    ReadIniFile(fileName);
     RefreshAfterLoad();
+    if (!badValues.empty())
+        Platform::Current().ShowMessage(this, QString::fromStdString(badValues));
+}
+
+bool SimulatorFrame::CheckParameterFile(const std::string& fileName, std::string& refusal,
+                                        std::string& badValues) const {
+    const std::string named = "\"" + fileName + "\"";
+    FileContents contents = ReadRegularFile(fileName);
+    if (!contents.Ok()) {
+        refusal =
+            "The file " + named + " cannot be read: " + contents.problem + ".\nNothing was loaded.";
+        return false;
+    }
+    // A file with none of this window's keys (another engine's file, or no
+    // parameter file at all) would only reset every box to its default.
+    const char* const kNone = "\x01";
+    const ParameterTable& table = *traits_.parameters;
+    TIniFile ini(fileName);
+    bool any = false;
+    for (const FieldRow& row : table.rows()) {
+        const std::string text = ini.ReadString(row.section, row.key, kNone);
+        if (text == kNone)
+            continue;
+        any = true;
+        if (std::optional<FieldProblem> p = table.CheckText(row, text))
+            badValues += "\n[" + std::string(row.section) + "] " + row.key + " = \"" + text +
+                         "\": " + p->message;
+    }
+    if (!any) {
+        refusal = "The file " + named + " is not a parameter file of the " +
+                  traits_.caption.toStdString() + ": it holds none of its settings.\n" +
+                  "Nothing was loaded.";
+        return false;
+    }
+    if (!badValues.empty())
+        badValues = "The file " + named + " holds values that cannot be used; their boxes " +
+                    "are marked:" + badValues;
+    return true;
 }
 
 void SimulatorFrame::SyncCharts() {

@@ -115,6 +115,12 @@ class SimulatorFrame : public QDialog {
     // A window that notes some state before the parameters change overrides it.
     virtual void LoadButtonClick();
     void FormResize();
+    // Whether a file may be loaded as this window's parameters: false, with
+    // the message naming it, for a file that cannot be read or holds none of
+    // the window's keys. badValues names the file's keys whose values fail
+    // their check ("" when none).
+    bool CheckParameterFile(const std::string& fileName, std::string& refusal,
+                            std::string& badValues) const;
     // Writes placement and parameters, when the window is hidden and at
     // program end; nothing if never shown or the settings file is unreadable.
     void FormDestroy();

@@ -347,6 +347,62 @@ TEST_F(GammaWindow, AnUnreadableSettingsFileIsNotSavedOverAtHiding) {
     EXPECT_TRUE(env.errors.empty());
 }
 
+TEST_F(GammaWindow, LoadingTheWrongFileChangesNothing) {
+    struct Case {
+        const char* name;
+        std::string bytes; // empty: a folder
+    };
+    const Case cases[] = {
+        {"random.PAR", std::string("\x8f\x00\xff[\x01\x02]=\xfe\n\x7f", 12)},
+        {"ringbom.PAR", "[RingbomHot]\nTemp=500\n[RingbomPiston]\nThrow=20\n"},
+        {"nokeys.PAR", "[GammaHot]\nColour=red\n[Other]\nTemp=12\n"},
+        {"folder.PAR", ""},
+    };
+    Show();
+    form->Host().Edit(Field::HotTemp)->setText("410");
+    std::vector<std::string> texts;
+    for (const FieldRow& row : form->Traits().parameters->fields())
+        texts.push_back(Text(row.id));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = QString::fromStdString(env.Folder() + c.name);
+        if (c.bytes.empty()) {
+            QDir().mkpath(path);
+        } else {
+            std::ofstream(path.toStdString(), std::ios::binary) << c.bytes;
+        }
+        env.platform.messages.clear();
+        env.platform.fileToOpen = path;
+        form->Run([&] { form->LoadButtonClick(); });
+        ASSERT_EQ(env.platform.messages.size(), 1);
+        EXPECT_TRUE(env.platform.messages[0].contains(path));
+        EXPECT_TRUE(env.platform.messages[0].contains("Nothing was loaded"));
+        std::size_t i = 0;
+        for (const FieldRow& row : form->Traits().parameters->fields())
+            EXPECT_EQ(Text(row.id), texts[i++]) << row.control;
+    }
+    EXPECT_TRUE(env.errors.empty());
+}
+
+TEST_F(GammaWindow, LoadedValuesThatFailTheirCheckAreReportedByFileAndKey) {
+    Show();
+    std::string par = env.Folder() + "odd.PAR";
+    form->WriteIniFile(par);
+    TIniFile(par).WriteString("GammaHot", "Temp", "12.5");
+    TIniFile(par).WriteString("GammaPiston", "Throw", "1e5000");
+    env.platform.fileToOpen = QString::fromStdString(par);
+    form->Run([&] { form->LoadButtonClick(); });
+    ASSERT_EQ(env.platform.messages.size(), 1);
+    const QString message = env.platform.messages[0];
+    EXPECT_TRUE(message.contains(QString::fromStdString(par)));
+    EXPECT_TRUE(message.contains("[GammaHot] Temp = \"12.5\": Hot temperature must be a whole"));
+    EXPECT_TRUE(
+        message.contains("[GammaPiston] Throw = \"1e5000\": Piston throw must be a number"));
+    EXPECT_TRUE(form->Marked(Field::HotTemp));
+    EXPECT_TRUE(form->Marked(Field::PistonThrow));
+    EXPECT_TRUE(env.errors.empty());
+}
+
 TEST_F(GammaWindow, NeverShownWritesNothing) {
     form->FormDestroy();
     EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(env.SettingsFile())));

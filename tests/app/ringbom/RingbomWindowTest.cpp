@@ -352,6 +352,18 @@ TEST_F(RingbomWindow, ClearEmptiesTheValueColumnUntilTheNextStep) {
     EXPECT_TRUE(env.errors.empty());
 }
 
+TEST_F(RingbomWindow, AnotherEnginesParameterFileIsRefused) {
+    Show();
+    std::string par = env.Folder() + "gamma.PAR";
+    TIniFile(par).WriteString("GammaHot", "Temp", "900");
+    env.platform.fileToOpen = QString::fromStdString(par);
+    QTest::mouseClick(form->findChild<QPushButton*>("LoadButton"), Qt::LeftButton);
+    ASSERT_EQ(env.platform.messages.size(), 1);
+    EXPECT_TRUE(env.platform.messages[0].contains(QString::fromStdString(par)));
+    EXPECT_EQ(Text(Field::HotTemp), "300");
+    EXPECT_TRUE(env.errors.empty());
+}
+
 TEST_F(RingbomWindow, CreationRedirectsTheErrorLog) {
     std::unique_ptr<TErrorReport> own;
     if (!TErrorReport::Instance())
