@@ -330,6 +330,9 @@ void SimulatorFrame::MarkBox(QLineEdit* edit, const FieldProblem* problem) {
             edit->setToolTip(QString::fromStdString(problem->message));
         return;
     }
+    // A style sheet change polishes the box anew, which would drop the
+    // window's smaller font.
+    const QFont font = edit->font();
     if (marked) {
         // The box's own look (the yellow sweep boxes) comes back when it is unmarked.
         edit->setProperty("kelvaneStyle", edit->styleSheet());
@@ -339,6 +342,7 @@ void SimulatorFrame::MarkBox(QLineEdit* edit, const FieldProblem* problem) {
         edit->setStyleSheet(edit->property("kelvaneStyle").toString());
         edit->setToolTip({});
     }
+    edit->setFont(font);
     edit->setProperty("kelvaneMarked", marked);
 }
 

@@ -477,6 +477,7 @@ TEST_F(GammaWindow, UnusableTextsAreMarkedWhereTheyAreTyped) {
         edit->setText(good);
         EXPECT_FALSE(form->Marked(c.field));
         EXPECT_TRUE(edit->toolTip().isEmpty());
+        EXPECT_EQ(edit->font().pointSize(), 7); // the window's font, marked or not
         EXPECT_FALSE(form->ProblemLine()->isVisibleTo(form.get()));
     }
     EXPECT_TRUE(env.errors.empty());
