@@ -57,12 +57,27 @@ void TGammaStirlingMainForm::BuildInputPanel() {
         {Field::PistonDiameter, 256, 88, "5"}, {Field::PhaseOffset, 392, 64, "0"},
         {Field::Phase, 392, 40, "0"}};
     for (QLineEdit* edit : AddFields(fields)) {
-        connect(edit, &QLineEdit::textChanged, this, [this] {
+        const Field field = Host().FieldOf(edit);
+        connect(edit, &QLineEdit::textChanged, this, [this, field] {
             // The engine's own writes (the crank angle, 361 times an analysis)
             // are inert; the guard and chart sync would only cost time there.
             if (engine_.calcing || engine_.phaseChanging)
                 return;
-            Run([this] { engine_.PistonThrowChange(); });
+            // A text the engine cannot use stops the crank and leaves the
+            // results of the last usable texts on screen.
+            if (!FieldEdited()) {
+                engine_.StopButtonClick();
+                return;
+            }
+            // A new crank angle only moves the crank, unless changes were held
+            // back while a box was marked: those need the analysis.
+            const bool heldBack = TakeHeldBack();
+            Run([this, field, heldBack] {
+                if (field == Field::Phase && !heldBack)
+                    engine_.PhaseEdited();
+                else
+                    engine_.PistonThrowChange();
+            });
         });
     }
     for (Field yellow : GammaSweep::kYellowFields) {
@@ -89,6 +104,13 @@ void TGammaStirlingMainForm::BuildInputPanel() {
 
     AddSpeedButtons({{12, 136, 45}, {65, 136, 43}, {116, 136, 45}, {169, 136, 55}, {364, 136, 32}},
                     true);
+}
+
+void TGammaStirlingMainForm::RefreshAfterLoad() {
+    if (CheckFields())
+        engine_.CalcButtonClick();
+    else
+        engine_.StopButtonClick();
 }
 
 bool TGammaStirlingMainForm::eventFilter(QObject* watched, QEvent* event) {

@@ -17,8 +17,8 @@ class TGammaStirlingMainForm : public CrankWindow<GammaEngine> {
     std::function<void(Field field)> onSweepRequest;
 
   protected:
-    void EnterAction() override { engine_.CalcButtonClick(); }
-    void RefreshAfterLoad() override { engine_.CalcButtonClick(); }
+    void EnterAction() override { CalcButtonClick(); }
+    void RefreshAfterLoad() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:

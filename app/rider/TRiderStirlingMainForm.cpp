@@ -109,9 +109,12 @@ void TRiderStirlingMainForm::BuildInputPanel() {
         edit->setReadOnly(true);
         const Field field = f.field;
         // Every text change comes from code inside a handler that already runs
-        // guarded and brings the charts up to date when it is done.
-        connect(edit, &QLineEdit::textChanged, this,
-                [this, field] { RunGuarded([&] { engine_.FieldChanged(field); }); });
+        // guarded and brings the charts up to date when it is done. Only texts
+        // the engine can use reach it.
+        connect(edit, &QLineEdit::textChanged, this, [this, field] {
+            if (FieldEdited())
+                RunGuarded([&] { engine_.FieldChanged(field); });
+        });
         AddUpDown(f.upDown, f.x + 41, f.y);
     }
 
@@ -145,6 +148,8 @@ void TRiderStirlingMainForm::BuildInputPanel() {
 
     AddPhaseOffsetSlider(256, 88,
                          [this](int position) { engine_.SetPhaseOffsetTBPosition(position); });
+    // Slider and up-down share one range.
+    PhaseOffsetTB->setRange(engine_.PhaseOffsetTB.Min, engine_.PhaseOffsetTB.Max);
 
     // No button passes its keys on (see kButtons).
     AddSpeedButtons({{60, 120, 32}, {96, 120, 46}, {146, 120, 32}, {182, 120, 42}, {325, 120, 32}},
@@ -177,7 +182,12 @@ void TRiderStirlingMainForm::UpDownClick(const std::string& upDown, bool up) {
 
 void TRiderStirlingMainForm::GraphTimerTimer() {
     GraphTimer->stop();
-    Run([this] { engine_.GraphTimerTimer(); });
+    Run([this] {
+        if (CheckFields())
+            engine_.GraphTimerTimer();
+        else
+            engine_.graphTimerArmed = false;
+    });
 }
 
 void TRiderStirlingMainForm::ReadIniFile(const std::string& fileName) {
@@ -187,13 +197,13 @@ void TRiderStirlingMainForm::ReadIniFile(const std::string& fileName) {
     // running their handlers a second time, even when the follow-up fails.
     TIniFile ini(fileName);
     Traits().parameters->ReadInto(ini, Host());
-    try {
-        engine_.ParametersLoaded();
-    } catch (...) {
-        SyncTrackBars();
-        engine_.StopButtonClick(); // see RefreshAfterLoad
-        throw;
-    }
+    engine_.ParametersLoaded();
+    SyncTrackBars();
+    CheckFields();
+}
+
+void TRiderStirlingMainForm::FollowSliders() {
+    engine_.FollowBoxes();
     SyncTrackBars();
 }
 
@@ -205,6 +215,10 @@ void TRiderStirlingMainForm::SyncTrackBars() {
 }
 
 void TRiderStirlingMainForm::RefreshAfterLoad() {
+    if (!CheckFields()) {
+        engine_.StopButtonClick();
+        return;
+    }
     try {
         engine_.CalcButtonClick();
     } catch (...) {

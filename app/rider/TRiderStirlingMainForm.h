@@ -31,6 +31,8 @@ class TRiderStirlingMainForm : public CrankWindow<RiderEngine> {
 
   protected:
     void RefreshAfterLoad() override;
+    // The sliders mirror the engine's track bars, which follow the boxes.
+    void FollowSliders() override;
 
   private:
     void BuildInputPanel();

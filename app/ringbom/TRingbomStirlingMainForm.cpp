@@ -81,8 +81,11 @@ void TRingbomStirlingMainForm::BuildInputPanel() {
         {Field::Phase, 48, 96, "0", 46},
     };
     for (QLineEdit* edit : AddFields(fields)) {
-        connect(edit, &QLineEdit::textChanged, this,
-                [this] { CallEngine([this] { engine_.PistonThrowChange(); }); });
+        // Steps read the texts as they go: a marked box only has to be shown.
+        connect(edit, &QLineEdit::textChanged, this, [this] {
+            FieldEdited();
+            CallEngine([this] { engine_.PistonThrowChange(); });
+        });
     }
     for (Field dimension : kDimensionFields) {
         QLineEdit* edit = Host().Edit(dimension);
@@ -107,12 +110,24 @@ void TRingbomStirlingMainForm::BuildInputPanel() {
     AllDataCB =
         AddCheckBox(Field::AllDataCB, "All Data", 96, 120, 63, &RingbomEngine::AllDataCBClick);
 
-    GoButton =
-        AddButton("&Go", 9, 140, 41, [this] { CallEngine([this] { engine_.GoButtonClick(); }); });
-    PauseButton = AddButton("&Pause", 52, 140, 41,
-                            [this] { CallEngine([this] { engine_.PauseButtonClick(); }); });
+    // Go, Resume and Single step only on texts the engine can use.
+    GoButton = AddButton("&Go", 9, 140, 41, [this] {
+        CallEngine([this] {
+            if (ReadyToCalculate())
+                engine_.GoButtonClick();
+        });
+    });
+    PauseButton = AddButton("&Pause", 52, 140, 41, [this] {
+        CallEngine([this] {
+            if (engine_.animating || ReadyToCalculate())
+                engine_.PauseButtonClick();
+        });
+    });
     SingleStepButton = AddButton("&Single", 96, 140, 41, [this] {
-        CallEngine([this] { engine_.SingleStepButtonClick(); });
+        CallEngine([this] {
+            if (ReadyToCalculate())
+                engine_.SingleStepButtonClick();
+        });
     });
     ClearButton = AddButton("&Clear", 140, 140, 41,
                             [this] { CallEngine([this] { engine_.ClearButtonClick(); }); });
@@ -242,12 +257,13 @@ void TRingbomStirlingMainForm::showEvent(QShowEvent* event) {
 void TRingbomStirlingMainForm::ShowSteps() {
     FollowOnExit follow([this] { FollowEngine(); });
     ClickChangedCheckBoxes();
-    engine_.FormShow();
+    engine_.FormShow(CheckFields());
 }
 
 void TRingbomStirlingMainForm::EnterAction() {
     FollowOnExit follow([this] { FollowEngine(); });
-    engine_.SingleStepButtonClick();
+    if (ReadyToCalculate())
+        engine_.SingleStepButtonClick();
 }
 
 void TRingbomStirlingMainForm::HaltAction() {

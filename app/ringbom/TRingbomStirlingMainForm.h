@@ -29,8 +29,14 @@ class TRingbomStirlingMainForm : public EngineWindow<RingbomEngine> {
     QTimer* AnimateTimer = nullptr;
 
     // AnimateTimer's tick.
+    // A marked box halts the run instead of stepping.
     void AnimateTimerTimer() {
-        CallEngine([this] { engine_.AnimateTimerTimer(); });
+        CallEngine([this] {
+            if (CheckFields())
+                engine_.AnimateTimerTimer();
+            else
+                engine_.Halt();
+        });
     }
     // Ticks the load changes count as clicks (see RefreshAfterLoad).
     void LoadButtonClick() override;

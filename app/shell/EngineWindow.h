@@ -56,15 +56,28 @@ template <class E> class CrankWindow : public EngineWindow<E> {
     QPushButton* GoSlowButton = nullptr;
     QPushButton* StopButton = nullptr;
 
-    void CalcButtonClick() { this->engine_.CalcButtonClick(); }
+    // Calc and the speed buttons run only on texts the engine can use.
+    void CalcButtonClick() {
+        if (this->ReadyToCalculate())
+            this->engine_.CalcButtonClick();
+    }
     void SpeedButtonClick(int intervalMs) {
+        if (!this->ReadyToCalculate())
+            return;
         this->engine_.SpeedButtonClick(intervalMs);
         SyncTimer1();
     }
     void StopButtonClick() { this->engine_.StopButtonClick(); }
-    // Turns the crank while the engine animates; Timer1Timer is its tick.
+    // Turns the crank while the engine animates; Timer1Timer is its tick, and
+    // a marked box stops the crank instead.
     QTimer* Timer1 = nullptr;
     void Timer1Timer() {
+        if (!this->engine_.animate)
+            return;
+        if (!this->CheckFields()) {
+            this->engine_.StopButtonClick();
+            return;
+        }
         this->Run([this] { this->engine_.Timer1Timer(); });
     }
 
@@ -73,7 +86,7 @@ template <class E> class CrankWindow : public EngineWindow<E> {
 
     void HaltAction() override { this->engine_.StopButtonClick(); }
     void ShowSteps() override {
-        this->engine_.FormShow();
+        this->engine_.FormShow(this->CheckFields());
         SyncTimer1();
     }
 

@@ -4,6 +4,7 @@
 #include "foundations/MarlUtils.h"
 #include "foundations/ParameterFile.h"
 #include "foundations/ParameterTable.h"
+#include "foundations/SliderMath.h"
 #include "foundations/TIniFile.h"
 #include "foundations/WindowPlacement.h"
 #include "shell/ProcessInfo.h"
@@ -17,10 +18,12 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QHeaderView>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -28,7 +31,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <set>
+#include <utility>
 
 #include <unistd.h>
 
@@ -118,6 +123,14 @@ SimulatorFrame::SimulatorFrame(const FrameTraits& traits, QWidget* parent)
     beenScaled = false;
     host_.onProcessEvents = [this] { SyncCharts(); };
     AddButtons();
+
+    // Over the bottom line of the input panel, shown only while a box is marked.
+    problemLine_ = new QLabel(Panel1);
+    problemLine_->setObjectName("ProblemLine");
+    problemLine_->setGeometry(4, traits_.topBandHeight - 19, traits_.inputPanelWidth - 8, 17);
+    problemLine_->setAutoFillBackground(true);
+    problemLine_->setStyleSheet("QLabel { color: #b00000; background-color: #fff0f0; }");
+    problemLine_->hide();
 }
 
 namespace {
@@ -170,6 +183,9 @@ void SimulatorFrame::AttachEngine(TChart& c1, TChart& c2, TChart& c3, TChart& c4
         ChartView* chart = charts_[i];
         connect(chart, &ChartView::clickBackground, this,
                 [this, chart](Qt::MouseButton, Qt::KeyboardModifiers, int x, int) {
+                    // A click computes at its angle: not while a box is marked.
+                    if (!CheckFields())
+                        return;
                     QRect r = chart->ChartRect();
                     CallEngine(
                         [&] { ChartClickBackground(chart->Chart(), x, r.left(), r.right()); });
@@ -299,6 +315,109 @@ QSlider* SimulatorFrame::AddPhaseOffsetSlider(int x, int y,
     return slider;
 }
 
+bool SimulatorFrame::Marked(Field field) const {
+    for (const FieldProblem& p : problems_) {
+        if (p.field == field)
+            return true;
+    }
+    return false;
+}
+
+void SimulatorFrame::MarkBox(QLineEdit* edit, const FieldProblem* problem) {
+    const bool marked = problem != nullptr;
+    if (edit->property("kelvaneMarked").toBool() == marked) {
+        if (marked && edit->toolTip() != QString::fromStdString(problem->message))
+            edit->setToolTip(QString::fromStdString(problem->message));
+        return;
+    }
+    // A style sheet change polishes the box anew, which would drop the
+    // window's smaller font.
+    const QFont font = edit->font();
+    if (marked) {
+        // The box's own look (the yellow sweep boxes) comes back when it is unmarked.
+        edit->setProperty("kelvaneStyle", edit->styleSheet());
+        edit->setStyleSheet("QLineEdit { border: 2px solid #d00000; background-color: #ffd8d8; }");
+        edit->setToolTip(QString::fromStdString(problem->message));
+    } else {
+        edit->setStyleSheet(edit->property("kelvaneStyle").toString());
+        edit->setToolTip({});
+    }
+    edit->setFont(font);
+    edit->setProperty("kelvaneMarked", marked);
+}
+
+bool SimulatorFrame::CheckFields() {
+    std::vector<FieldProblem> problems = traits_.parameters->Check(host_);
+    const bool same = problems.size() == problems_.size() &&
+                      std::equal(problems.begin(), problems.end(), problems_.begin(),
+                                 [](const FieldProblem& a, const FieldProblem& b) {
+                                     return a.field == b.field && a.message == b.message;
+                                 });
+    if (!same) {
+        problems_ = std::move(problems);
+        for (const FieldRow& row : traits_.parameters->fields()) {
+            if (row.IsCheckBox())
+                continue;
+            const FieldProblem* problem = nullptr;
+            for (const FieldProblem& p : problems_) {
+                if (p.field == row.id && !problem)
+                    problem = &p;
+            }
+            MarkBox(host_.Edit(row.id), problem);
+        }
+        if (problems_.empty()) {
+            problemLine_->hide();
+        } else {
+            QString line = QString::fromStdString(problems_.front().message);
+            QStringList all;
+            for (const FieldProblem& p : problems_)
+                all << QString::fromStdString(p.message);
+            if (problems_.size() > 1)
+                line += QString(" (and %1 more)").arg(problems_.size() - 1);
+            problemLine_->setText(line);
+            problemLine_->setToolTip(all.join('\n'));
+            problemLine_->show();
+            problemLine_->raise();
+        }
+    }
+    if (!problems_.empty())
+        heldBack_ = true;
+    return problems_.empty();
+}
+
+bool SimulatorFrame::FieldEdited() {
+    FollowSliders();
+    return CheckFields();
+}
+
+bool SimulatorFrame::ReadyToCalculate() {
+    if (CheckFields())
+        return true;
+    host_.Edit(problems_.front().field)->setFocus();
+    return false;
+}
+
+bool SimulatorFrame::TakeHeldBack() {
+    return std::exchange(heldBack_, false);
+}
+
+void SimulatorFrame::FollowSliders() {
+    auto follow = [this](QSlider* slider, Field field, auto toPosition) {
+        if (!slider || !traits_.parameters->Find(field))
+            return;
+        int value = 0;
+        if (!TryStrToInt(host_.FieldText(field), value))
+            return;
+        const int position = toPosition(value);
+        if (position < slider->minimum() || position > slider->maximum())
+            return;
+        QSignalBlocker quiet(slider);
+        slider->setValue(position);
+    };
+    follow(HotTempTB, Field::HotTemp, [](int t) { return HotTempSliderPosition(t); });
+    follow(PhaseOffsetTB, Field::PhaseOffset, [](int offset) { return offset; });
+}
+
 void SimulatorFrame::SetTabOrder(std::span<QWidget* const> controls) {
     for (std::size_t i = 1; i < controls.size(); ++i)
         setTabOrder(controls[i - 1], controls[i]);
@@ -321,12 +440,6 @@ void SimulatorFrame::SetSpeedWindowTabOrder(QWidget* fast, QWidget* medium, QWid
                               calc,
                               ShowPVButton()};
     SetTabOrder(order);
-}
-
-void SimulatorFrame::SetTrackBar(TrackBar bar, int position) {
-    QSlider* slider = bar == TrackBar::HotTempTB ? HotTempTB : PhaseOffsetTB;
-    if (slider)
-        slider->setValue(std::clamp(position, slider->minimum(), slider->maximum()));
 }
 
 QLabel* SimulatorFrame::AddVolumeLabel(int x, int y, int minimumWidth) {
@@ -403,6 +516,12 @@ void SimulatorFrame::showEvent(QShowEvent* event) {
     Run([this] { FormShow(); });
 }
 
+void SimulatorFrame::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    if (!event->spontaneous())
+        Run([this] { FormDestroy(); });
+}
+
 void SimulatorFrame::FormShow() {
     shownOnce_ = true;
     if (ScaleAndFit(this, dpi, beenScaled)) {
@@ -415,13 +534,17 @@ void SimulatorFrame::FormShow() {
     settingsReadable_ = SettingsReadable(this, SettingsFile());
     TIniFile ini(SettingsFile());
     const WindowPlacement::Keys& keys = *traits_.placement;
+    const char* const kNone = "\x01";
+    const bool placed = ini.ReadString(keys.section, keys.left, kNone) != kNone ||
+                        ini.ReadString(keys.section, keys.top, kNone) != kNone;
     WindowPlacement stored = WindowPlacement::Read(ini, keys, CurrentPlacement(this));
     QSize screen = Platform::Current().ScreenSize();
     ApplyPlacement(this, stored.ClampedToScreen(screen.width(), screen.height()));
 
     ReadIniFile(SettingsFile());
     ShowSteps();
-    if (traits_.centreOnShow) {
+    // A window that centres itself does so only until it has a place of its own.
+    if (traits_.centreOnShow && !placed) {
         QSize s = Platform::Current().ScreenSize();
         move((s.width() - width()) / 2, (s.height() - height()) / 2);
     }
@@ -439,9 +562,12 @@ void SimulatorFrame::FormDestroy() {
 }
 
 void SimulatorFrame::ReadIniFile(const std::string& fileName) {
+    // The sliders only follow the texts read; their handlers would rewrite a
+    // text beyond their range with the range's end.
     TIniFile ini(fileName);
-    traits_.parameters->ReadIniFile(
-        ini, host_, [this](TrackBar bar, int position) { SetTrackBar(bar, position); });
+    traits_.parameters->ReadInto(ini, host_);
+    FollowSliders();
+    CheckFields();
 }
 
 void SimulatorFrame::WriteIniFile(const std::string& fileName) {
@@ -546,8 +672,52 @@ void SimulatorFrame::LoadButtonClick() {
     QString file = Platform::Current().OpenFileName(this, QString::fromStdString(appPath));
     if (file.isEmpty())
         return;
-    ReadIniFile(file.toStdString());
+    const std::string fileName = file.toStdString();
+    std::string refusal, badValues;
+    if (!CheckParameterFile(fileName, refusal, badValues)) {
+        Platform::Current().ShowMessage(this, QString::fromStdString(refusal));
+        return;
+    }
+    ReadIniFile(fileName);
     RefreshAfterLoad();
+    if (!badValues.empty())
+        Platform::Current().ShowMessage(this, QString::fromStdString(badValues));
+}
+
+bool SimulatorFrame::CheckParameterFile(const std::string& fileName, std::string& refusal,
+                                        std::string& badValues) const {
+    const std::string named = "\"" + fileName + "\"";
+    FileContents contents = ReadRegularFile(fileName);
+    if (!contents.Ok()) {
+        refusal =
+            "The file " + named + " cannot be read: " + contents.problem + ".\nNothing was loaded.";
+        return false;
+    }
+    // A file with none of this window's keys (another engine's file, or no
+    // parameter file at all) would only reset every box to its default.
+    const char* const kNone = "\x01";
+    const ParameterTable& table = *traits_.parameters;
+    TIniFile ini(fileName);
+    bool any = false;
+    for (const FieldRow& row : table.rows()) {
+        const std::string text = ini.ReadString(row.section, row.key, kNone);
+        if (text == kNone)
+            continue;
+        any = true;
+        if (std::optional<FieldProblem> p = table.CheckText(row, text))
+            badValues += "\n[" + std::string(row.section) + "] " + row.key + " = \"" + text +
+                         "\": " + p->message;
+    }
+    if (!any) {
+        refusal = "The file " + named + " is not a parameter file of the " +
+                  traits_.caption.toStdString() + ": it holds none of its settings.\n" +
+                  "Nothing was loaded.";
+        return false;
+    }
+    if (!badValues.empty())
+        badValues = "The file " + named + " holds values that cannot be used; their boxes " +
+                    "are marked:" + badValues;
+    return true;
 }
 
 void SimulatorFrame::SyncCharts() {

@@ -67,6 +67,7 @@ struct FrameTraits {
     int gridRows = 12;
     // Creation sets both grid columns 85 pixels wide (not in the two-piston window).
     bool gridColumns85 = true;
+    // Centred at showing while the settings file holds no place for it.
     bool centreOnShow = false;
     // The frame's buttons, in the order they are made.
     std::span<const FrameButtonPlace> buttons;
@@ -114,14 +115,28 @@ class SimulatorFrame : public QDialog {
     // A window that notes some state before the parameters change overrides it.
     virtual void LoadButtonClick();
     void FormResize();
-    // Writes placement and parameters at program end; nothing if never shown.
+    // Whether a file may be loaded as this window's parameters: false, with
+    // the message naming it, for a file that cannot be read or holds none of
+    // the window's keys. badValues names the file's keys whose values fail
+    // their check ("" when none).
+    bool CheckParameterFile(const std::string& fileName, std::string& refusal,
+                            std::string& badValues) const;
+    // Writes placement and parameters, when the window is hidden and at
+    // program end; nothing if never shown or the settings file is unreadable.
     void FormDestroy();
 
-    // Loads the parameters (settings file at showing, parameter file at Load).
-    // A window whose engine does its own follow-up after the texts are read
-    // overrides it.
+    // Loads the parameters (settings file at showing, parameter file at Load),
+    // then the sliders follow and the boxes are checked. A window whose engine
+    // does its own follow-up after the texts are read overrides it.
     virtual void ReadIniFile(const std::string& fileName);
     void WriteIniFile(const std::string& fileName);
+
+    // The fields whose texts the engine cannot use, as last checked, in table order.
+    const std::vector<FieldProblem>& FieldProblems() const { return problems_; }
+    // The line under the input panel that says what is wrong with a marked box.
+    QLabel* ProblemLine() const { return problemLine_; }
+    // True while the box of the field is marked as unusable.
+    bool Marked(Field field) const;
 
     // Brings every chart up to date with its data; called after each handler.
     void SyncCharts();
@@ -162,9 +177,6 @@ class SimulatorFrame : public QDialog {
     virtual void RefreshAfterLoad() = 0;
     // Grid labels and start actions, at the end of every showing.
     virtual void ShowSteps() = 0;
-    // Moves the slider of a track bar the settings name; a window whose sliders
-    // follow its engine instead overrides ReadIniFile.
-    virtual void SetTrackBar(TrackBar bar, int position);
     // Draws the engine's picture on the canvas, sized to the picture control.
     virtual void DrawEngine(Canvas& canvas) = 0;
     // A click on the background of one of Chart1..Chart4.
@@ -173,6 +185,26 @@ class SimulatorFrame : public QDialog {
     // Runs an engine handler for a control. A window that brings its own
     // controls in line with the engine after every handler overrides it.
     virtual void CallEngine(const std::function<void()>& handler) { Run(handler); }
+
+    // Input checking, shared by the windows.
+    // Checks every field's text (ParameterTable::Check), marks the boxes the
+    // engine cannot use with their reason as tooltip and shows the first reason
+    // in the problem line. True when the engine can use every text; false
+    // notes that a change was held back (see TakeHeldBack).
+    bool CheckFields();
+    // A field's change handler calls this first: the sliders follow the boxes,
+    // then CheckFields.
+    bool FieldEdited();
+    // For the actions that start a calculation (Calc, Enter, Go, Single, the
+    // speed buttons): true when every text checks out, else the first marked
+    // box gets the focus and the action must not run.
+    bool ReadyToCalculate();
+    // True once after the texts check out again following a change held back:
+    // the results on screen then belong to older texts and must be redone.
+    bool TakeHeldBack();
+    // Moves each slider to its box's value where that value lies in the
+    // slider's range, without running the slider's handler.
+    virtual void FollowSliders();
 
     // Building blocks for the windows.
     // Shows the engine's charts and binds their clicks and the picture to the
@@ -216,6 +248,8 @@ class SimulatorFrame : public QDialog {
     void KeepKeys(QWidget* control);
 
     void showEvent(QShowEvent* event) override;
+    // Exit, Escape and the close box hide the window: its settings are kept then.
+    void hideEvent(QHideEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -239,6 +273,11 @@ class SimulatorFrame : public QDialog {
     ChartView* charts_[5] = {};
     std::array<QPushButton*, 7> buttons_{};
     QImageCanvas canvas_;
+    void MarkBox(QLineEdit* edit, const FieldProblem* problem);
+
+    QLabel* problemLine_ = nullptr;
+    std::vector<FieldProblem> problems_;
+    bool heldBack_ = false;
     bool shownOnce_ = false;
     bool settingsReadable_ = true;
     double scale_ = 1.0;

@@ -26,6 +26,14 @@ QLineEdit* WidgetHost::Edit(Field field) const {
     return edit;
 }
 
+Field WidgetHost::FieldOf(const QLineEdit* edit) const {
+    for (std::size_t slot = 0; slot < edits_.size(); ++slot) {
+        if (edits_[slot] == edit)
+            return static_cast<Field>(slot);
+    }
+    throw std::logic_error("an edit box the host does not serve");
+}
+
 QCheckBox* WidgetHost::CheckBox(Field field) const {
     QCheckBox* box = checks_[Slot(field)];
     if (!box)

@@ -29,6 +29,8 @@ class WidgetHost : public EngineHost {
     // The statistics grid; it keeps the rows and columns it has now.
     void SetGrid(QTableWidget* grid);
     QLineEdit* Edit(Field field) const;
+    // The field an edit box was added for; a box never added is a program error.
+    Field FieldOf(const QLineEdit* edit) const;
     QCheckBox* CheckBox(Field field) const;
     // Puts the cells, the volume text and field texts written since the last call on screen.
     void ShowGrid();

@@ -245,11 +245,19 @@ void GammaEngine::CalcButtonClick() {
     maxVSave = TotalVolSeries.YValues().MaxValue();
     minVSave = TotalVolSeries.YValues().MinValue();
     ScaleBySpan(TotalVolSeries, minVSave, maxVSave);
+
+    // The angle shown was evaluated before this revolution's mean was known:
+    // again, so that row 2's mark compares with the mean now shown.
+    CalcEngine(false);
+    // The markers go to the angle shown, over the curves just made.
+    PlaceMarkers(StrToInt(host_.FieldText(Field::Phase)));
 }
 
-void GammaEngine::FormShow() {
+void GammaEngine::FormShow(bool start) {
     SetGridLabels();
     enable = true;
+    if (!start)
+        return;
     CalcButtonClick();
     SpeedButtonClick(100);
 }
@@ -276,9 +284,14 @@ void GammaEngine::PhaseOffsetTBChange(int position) {
 }
 
 void GammaEngine::PhaseChange() {
-    const int p = StrToInt(host_.FieldText(Field::Phase));
-    const double x = p;
+    PlaceMarkers(StrToInt(host_.FieldText(Field::Phase)));
+    if (!animate) {
+        CalcEngine(false);
+        RequestPicture();
+    }
+}
 
+void GammaEngine::PlaceMarkers(double x) {
     PhaseSeries1.SetVerticalLine(x, 0, 100);
 
     PhaseSeries3.SetVerticalLine(x, 0, 100);
@@ -299,28 +312,33 @@ void GammaEngine::PhaseChange() {
         PhaseSeries5.AddXY(TotalVolSeries.YValues()[index] * (maxVSave - minVSave) + minVSave,
                            PressureSeries.YValues()[index] * (maxPSave - minPSave) + minPSave);
     }
+}
 
-    if (!animate) {
-        CalcEngine(false);
-        RequestPicture();
-    }
+void GammaEngine::PhaseEdited() {
+    animate = false;
+    PhaseChange();
 }
 
 void GammaEngine::Timer1Timer() {
     if (!animate || animating)
         return;
     FlagGuard stepping(animating);
+    try {
+        CalcEngine(false);
+        RequestPicture();
+        PhaseChange();
 
-    CalcEngine(false);
-    RequestPicture();
-    PhaseChange();
-
-    FlagGuard writing(phaseChanging);
-    long long p = StrToInt(host_.FieldText(Field::Phase)) + 10LL;
-    if (p > 360)
-        p -= 360;
-    host_.SetFieldText(Field::Phase, IntToStr(p));
-    PhaseChange();
+        FlagGuard writing(phaseChanging);
+        long long p = StrToInt(host_.FieldText(Field::Phase)) + 10LL;
+        if (p > 360)
+            p -= 360;
+        host_.SetFieldText(Field::Phase, IntToStr(p));
+        PhaseChange();
+    } catch (...) {
+        // Every later tick would fail the same way: stop, so it is reported once.
+        animate = false;
+        throw;
+    }
 }
 
 void GammaEngine::Chart1ClickBackground(const TChart&, double x, double plotLeft,

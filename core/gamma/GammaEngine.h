@@ -106,8 +106,9 @@ class GammaEngine : public DisplacerCharts {
 
     // Writes the row labels into column 0 of the statistics grid.
     void SetGridLabels();
-    // The window's part of being shown: labels, enable, analysis, fast animation.
-    void FormShow();
+    // The window's part of being shown: labels, enable and, when start (the
+    // texts are usable), analysis and fast animation.
+    void FormShow(bool start = true);
     // "&Fast" (100), "&Medium" (200), "Slow" (300): analysis, interval, animate.
     void SpeedButtonClick(int intervalMs);
     void StopButtonClick() { animate = false; }
@@ -117,6 +118,9 @@ class GammaEngine : public DisplacerCharts {
     void HotTempTBChange(int position);
     void PhaseOffsetTBChange(int position);
 
+    // A user's edit of the crank angle: the crank stops there, as after a chart
+    // click, without a new analysis.
+    void PhaseEdited();
     // Moves the phase markers to the crank angle; refreshes model and picture when not animating.
     void PhaseChange();
     // One animation step of 10 degrees.
@@ -131,6 +135,8 @@ class GammaEngine : public DisplacerCharts {
   private:
     void SetupCharts();
     void RequestPicture();
+    // The markers of the five charts at crank angle x.
+    void PlaceMarkers(double x);
     void Cell(int row, const std::string& text) { host_.SetCell(1, row, text); }
 
     // The texts of the rows that stay the same over most of a revolution.

@@ -211,6 +211,9 @@ void RiderEngine::CalcButtonClick() {
                 s->SetYValue(i, s->YValues()[i] / mv);
         }
     }
+    // The angle shown was evaluated before this revolution's mean was known:
+    // again, so that row 2's mark compares with the mean now shown.
+    CalcEngine(false);
     // The angle-0 markers were placed before the pressures were normalised and
     // the work curves existed; place them again on the new curves.
     MoveMarkers(StrToInt(host_.FieldText(Field::Phase)));
@@ -228,10 +231,11 @@ void RiderEngine::SetGridLabels() {
         host_.SetCell(0, row, labels[row]);
 }
 
-void RiderEngine::FormShow() {
+void RiderEngine::FormShow(bool start) {
     SetGridLabels();
     enable = true;
-    SpeedButtonClick(100);
+    if (start)
+        SpeedButtonClick(100);
 }
 
 void RiderEngine::ParametersLoaded() {
@@ -239,8 +243,20 @@ void RiderEngine::ParametersLoaded() {
     // handler may analyse at once, and a stroke minimum of 0 would put a piston
     // on its cylinder head.
     BringStrokeLimitsIntoRange(host_);
-    SetHotTempTBPosition(HotTempSliderPosition(StrToInt(host_.FieldText(Field::HotTemp))));
-    SetPhaseOffsetTBPosition(StrToInt(host_.FieldText(Field::PhaseOffset)));
+    FollowBoxes();
+    UpdateStrokeLimits();
+}
+
+void RiderEngine::FollowBoxes() {
+    int value = 0;
+    if (TryStrToInt(host_.FieldText(Field::HotTemp), value)) {
+        const int position = HotTempSliderPosition(value);
+        if (HotTempTB.Clamp(position) == position)
+            HotTempTB.Position = position;
+    }
+    if (TryStrToInt(host_.FieldText(Field::PhaseOffset), value) &&
+        PhaseOffsetTB.Clamp(value) == value)
+        PhaseOffsetTB.Position = value;
 }
 
 void RiderEngine::SpeedButtonClick(int interval) {
@@ -339,15 +355,20 @@ void RiderEngine::Chart1ClickBackground(const TChart&, double x, double plotLeft
     host_.SetFieldText(Field::Phase, IntToStr(SnappedClickAngle(x, plotLeft, plotRight)));
 }
 
+void RiderEngine::UpdateStrokeLimits() {
+    auto limit = [this](Field field, int& bound, int by) {
+        int value = 0;
+        if (TryStrToInt(host_.FieldText(field), value))
+            bound = ClampToInt(static_cast<long long>(value) + by);
+    };
+    limit(Field::HotStrokeMax, UpDown1.Max, -5);
+    limit(Field::HotStrokeMin, UpDown2.Min, 5);
+    limit(Field::ColdStrokeMax, UpDown3.Max, -5);
+    limit(Field::ColdStrokeMin, UpDown4.Min, 5);
+}
+
 void RiderEngine::UpDown7Changing() {
-    int hotMax = StrToInt(host_.FieldText(Field::HotStrokeMax));
-    int hotMin = StrToInt(host_.FieldText(Field::HotStrokeMin));
-    int coldMax = StrToInt(host_.FieldText(Field::ColdStrokeMax));
-    int coldMin = StrToInt(host_.FieldText(Field::ColdStrokeMin));
-    UpDown1.Max = ClampToInt(static_cast<long long>(hotMax) - 5);
-    UpDown2.Min = ClampToInt(static_cast<long long>(hotMin) + 5);
-    UpDown3.Max = ClampToInt(static_cast<long long>(coldMax) - 5);
-    UpDown4.Min = ClampToInt(static_cast<long long>(coldMin) + 5);
+    UpdateStrokeLimits();
     ArmGraphTimer();
     if (animate)
         CalcButtonClick();

@@ -4,6 +4,7 @@
 #include "RiderUpDown.h"
 #include "foundations/Canvas.h"
 #include "foundations/EngineHost.h"
+#include "foundations/SliderMath.h"
 #include "foundations/TChart.h"
 
 #include <functional>
@@ -80,8 +81,11 @@ class RiderEngine {
     RiderUpDown UpDown6{"UpDown6", Field::Phase, 0, 350, 10, true};
     RiderUpDown UpDown7{"UpDown7", Field::HotTemp, 0, 700, 10, false};
     RiderUpDown UpDown8{"UpDown8", Field::ColdTemp, 0, 700, 10, false};
-    RiderTrackBar HotTempTB{0, 1000, 1000};
-    RiderTrackBar PhaseOffsetTB{-175, 175, 0};
+    // Each track bar spans its up-down's range: temperatures 0 to 700 (the
+    // minimum at the top) and offsets -180 to 180.
+    RiderTrackBar HotTempTB{HotTempSliderPosition(UpDown7.Max), HotTempSliderPosition(UpDown7.Min),
+                            1000};
+    RiderTrackBar PhaseOffsetTB{UpDown5.Min, UpDown5.Max, 0};
 
     TChart Chart1{"Chart1"};
     TChart Chart2{"Chart2"};
@@ -133,12 +137,18 @@ class RiderEngine {
 
     // Column 0 of the statistics grid.
     void SetGridLabels();
-    // The end of showing the window: labels, enable, then the "&Fast" action.
-    void FormShow();
+    // The end of showing the window: labels, enable, then, when start (the
+    // texts are usable), the "&Fast" action.
+    void FormShow(bool start = true);
     // After the parameter texts were loaded (settings file or Load button):
-    // brings the stroke limits into range, then moves the track bars to the
-    // loaded temperature and offset (which may run their handlers).
+    // brings the stroke limits into range, moves the track bars to the loaded
+    // temperature and offset where they lie in range (without their handlers)
+    // and sets the up-downs' stroke limits. Texts that are not whole numbers
+    // are left for the window to mark.
     void ParametersLoaded();
+    // Each track bar goes to its box's value when that is a whole number in
+    // the track bar's range; no handler runs.
+    void FollowBoxes();
 
     // "&Fast" (100 ms), "&Medium" (200) and "Slow" (300): analysis, interval, animate.
     void SpeedButtonClick(int intervalMs);
@@ -158,6 +168,9 @@ class RiderEngine {
     // Runs before every up-down step: the dynamic stroke limits, then the
     // delayed (and, while animating, the immediate) recalculation.
     void UpDown7Changing();
+    // The stroke up-downs keep each minimum 5 below its maximum; a stroke text
+    // that is not a whole number leaves its limits as they are.
+    void UpdateStrokeLimits();
     // A press on the named up-down ("UpDown1" .. "UpDown8").
     void UpDownClick(const std::string& upDown, bool up);
     RiderUpDown* FindUpDown(const std::string& name);

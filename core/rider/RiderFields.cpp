@@ -35,13 +35,16 @@ constexpr FieldOrder kRiderOrders[] = {
      "Cold stroke minimum must not be above the cold stroke maximum"},
 };
 
+// A text that is not a whole number is left for the input check to mark.
 void RaiseTo(EngineHost& host, Field field, int lowest) {
-    if (StrToInt(host.FieldText(field)) < lowest)
+    int value = 0;
+    if (TryStrToInt(host.FieldText(field), value) && value < lowest)
         host.SetFieldText(field, IntToStr(lowest));
 }
 
 void LowerTo(EngineHost& host, Field field, int highest) {
-    if (StrToInt(host.FieldText(field)) > highest)
+    int value = 0;
+    if (TryStrToInt(host.FieldText(field), value) && value > highest)
         host.SetFieldText(field, IntToStr(highest));
 }
 

@@ -122,9 +122,16 @@ void RingbomEngine::AnimateTimerTimer() {
         TickGuard& operator=(const TickGuard&) = delete;
     } guard(*this);
 
-    CalcEngine(true);
-    host_.RedrawPicture();
-    SetPhase(StrToInt(host_.FieldText(Field::Phase)) + 5);
+    try {
+        CalcEngine(true);
+        host_.RedrawPicture();
+        SetPhase(StrToInt(host_.FieldText(Field::Phase)) + 5);
+    } catch (...) {
+        // The next tick would fail the same way: the run halts, paused, so the
+        // failure is reported once and Resume, Go or Single carry on.
+        Halt();
+        throw;
+    }
 }
 
 void RingbomEngine::GoButtonClick() {
@@ -146,6 +153,16 @@ void RingbomEngine::PauseButtonClick() {
     }
 }
 
+void RingbomEngine::Halt() {
+    if (!animating)
+        return;
+    animating = false;
+    int p = 0;
+    if (TryStrToInt(host_.FieldText(Field::Phase), p))
+        pausePhase = p;
+    PauseButtonCaption = "&Resume";
+}
+
 void RingbomEngine::SingleStepButtonClick() {
     animating = false;
     FlagGuard single(doSingleStep);
@@ -154,6 +171,9 @@ void RingbomEngine::SingleStepButtonClick() {
 
 void RingbomEngine::ClearButtonClick() {
     ClearGraphs();
+    // The values belong to the run just cleared: empty until the next step.
+    for (int row = 0; row < kGridRows; ++row)
+        SetRow(static_cast<RingbomRow>(row), "");
     host_.SetFieldText(Field::Phase, "0");
 }
 
@@ -195,12 +215,13 @@ void RingbomEngine::StripChartCBClick() {
 
 // ---------------------------------------------------------------- window handlers
 
-void RingbomEngine::FormShow() {
+void RingbomEngine::FormShow(bool start) {
     SetGridLabels();
     ClearGraphs();
     enable = true;
     ClearButtonClick();
-    GoButtonClick();
+    if (start)
+        GoButtonClick();
 }
 
 void RingbomEngine::PistonThrowChange() {

@@ -101,6 +101,9 @@ class RingbomEngine {
     void AnimateTimerTimer();
     void GoButtonClick();
     void PauseButtonClick();
+    // Ends a run in the paused state, as Pause does, whatever the crank-angle
+    // text: Resume carries on from the last usable angle.
+    void Halt();
     void SingleStepButtonClick();
     void ClearButtonClick();
     void SetPhase(int p);
@@ -114,8 +117,9 @@ class RingbomEngine {
     void AllDataCBClick() { ShowAllGraphData(); }
 
     // Window handlers.
-    // The engine part of showing the window, after its settings are read.
-    void FormShow();
+    // The engine part of showing the window, after its settings are read; the
+    // run starts when start (the texts are usable).
+    void FormShow(bool start = true);
     // Change of any of the nine edit boxes.
     void PistonThrowChange();
     void HotTempTBChange(int position);

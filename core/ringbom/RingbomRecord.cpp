@@ -106,7 +106,12 @@ void RingbomRecord::AddStep(const RingbomModel& m, int phase, double work, doubl
     AddPoint(MeanPressureSeries, m.meanPressure);
     AddPoint(HiMeanPressureSeries, m.meanPressure + 0.4 * (m.maxPressure - m.meanPressure));
     AddPoint(LoMeanPressureSeries, m.meanPressure - 0.4 * (m.maxPressure - m.meanPressure));
-    PVSeries.AddXY(currTotVol, m.currPressure);
+    if (stripMode_) {
+        PVSeries.AddXY(currTotVol, m.currPressure);
+    } else if (slotValid_) {
+        slotRecorded_[static_cast<std::size_t>(stepSlot_)] = true;
+        LoadFixedCyclePV();
+    }
     RescalePressureAxis();
     AddPoint(WorkSeries, work);
     AddPoint(MeanWorkSeries, meanWork);
@@ -179,8 +184,15 @@ void RingbomRecord::RescalePressureAxis() {
 void RingbomRecord::Clear(bool stripMode) {
     resultCount = 0;
     trimmed_ = false;
-    for (TLineSeries* s : RecordedSeries())
-        ClearSeries(*s, stripMode);
+    stripMode_ = stripMode;
+    slotRecorded_.fill(false);
+    for (TLineSeries* s : RecordedSeries()) {
+        // The pressure-volume loop has no angle slots: it holds recorded steps only.
+        if (s == &PVSeries)
+            s->Clear();
+        else
+            ClearSeries(*s, stripMode);
+    }
     for (TChart* c : {&Chart1, &Chart2, &Chart3, &Chart4})
         Set360Axis(*c);
 }
@@ -231,7 +243,25 @@ void RingbomRecord::ShowAllChart(TChart& c, bool allData, int phase) {
         c.BottomAxis.SetSpan(phase - 180.0, phase + 180.0);
 }
 
+void RingbomRecord::LoadFixedCyclePV() {
+    PVSeries.Clear();
+    const auto& pressure = PressureSeries.YValues();
+    const auto& volume = TotalVolSeries.YValues();
+    // 0 and 360 degrees are one crank position: once 360 is recorded it is
+    // the newer of the two.
+    const std::size_t first = slotRecorded_.back() ? 1 : 0;
+    for (std::size_t k = first; k < slotRecorded_.size(); ++k) {
+        if (slotRecorded_[k])
+            PVSeries.AddXY(volume[static_cast<int>(k)], pressure[static_cast<int>(k)]);
+    }
+}
+
 void RingbomRecord::LoadPVSeries(bool allData) {
+    if (!stripMode_) {
+        LoadFixedCyclePV();
+        PVPhaseSeries.Clear();
+        return;
+    }
     PVSeries.Clear();
     PVPhaseSeries.Clear();
     const auto& x = PressureSeries.XValues();

@@ -78,6 +78,8 @@ class RingbomRecord : public DisplacerCharts {
     // Steps recorded in all three of the series the work is found from.
     int WorkSteps() const;
     void SetupCharts();
+    // The fixed-cycle loop: the recorded slots of the revolution, in angle order.
+    void LoadFixedCyclePV();
 
     // The step's angle and slot, read by AddPoint; slotValid is false for an
     // angle outside 0 .. 360 in fixed-cycle mode.
@@ -88,6 +90,8 @@ class RingbomRecord : public DisplacerCharts {
     bool allData_ = true;
     // True once the cap has dropped revolutions since the last clear.
     bool trimmed_ = false;
+    // Fixed-cycle mode: the slots a step has written since the last clear.
+    std::array<bool, kStepsPerRevolution + 1> slotRecorded_{};
 };
 
 } // namespace kelvane

@@ -48,6 +48,22 @@ class AppTestEnvironment {
         widget.grab().toImage().save(QString(folder) + "/" + name + ".png");
     }
 
+    // The number a grid cell starts with ("1,234 (+)" gives 1234).
+    static double CellNumber(const QString& cell) {
+        QString number = cell.trimmed().section(' ', 0, 0);
+        number.remove(',');
+        return number.toDouble();
+    }
+    // The mark a pressure cell ends with compared with the mean it should be
+    // measured against: "" when they agree, else what is wrong.
+    static std::string MarkAgainst(const QString& pressureCell, const QString& meanCell) {
+        const double pressure = CellNumber(pressureCell), mean = CellNumber(meanCell);
+        const std::string expected = pressure > mean ? " (+)" : pressure < mean ? " (-)" : "";
+        if (expected.empty() || pressureCell.endsWith(QString::fromStdString(expected)))
+            return {};
+        return pressureCell.toStdString() + " against a mean of " + meanCell.toStdString();
+    }
+
     TestPlatform platform;
     std::vector<std::string> errors;
 

@@ -22,7 +22,7 @@ TEST(GammaCli, GridOfTheDefaultEngine) {
     ASSERT_EQ(r.lines.size(), 12u);
     EXPECT_EQ(r.lines[0], "Disp Posn\t20.0");
     EXPECT_EQ(r.lines[1], "Piston Posn\t60.0");
-    EXPECT_EQ(r.lines[2], "Pressure\t  340");
+    EXPECT_EQ(r.lines[2], "Pressure\t  340 (-)");
     EXPECT_EQ(r.lines[5], "Max Pressure\t410");
     EXPECT_EQ(r.lines[6], "Mean Pressure\t367");
     EXPECT_EQ(r.lines[9], "Temp Ratio\t0.197");

@@ -76,27 +76,32 @@ TEST_F(RiderWindow, OpensWithTheDefaultsAnimatingFast) {
     EXPECT_EQ(Engine().PVSeries.Count(), 361);
     EXPECT_FALSE(form->Picture()->pixmap().isNull());
     EXPECT_EQ(form->Picture()->size(), QSize(255, 167));
-    // Loading moved both track bars: a second analysis follows.
-    EXPECT_TRUE(form->GraphTimer->isActive());
+    // Loading only moves the track bars: no second analysis follows.
+    EXPECT_FALSE(form->GraphTimer->isActive());
     EXPECT_EQ(form->GraphTimer->interval(), 250);
     EXPECT_TRUE(form->GraphTimer->isSingleShot());
     AppTestEnvironment::Snapshot(*form, "rider-window");
 }
 
-TEST_F(RiderWindow, CentredAtEveryShowingWhateverThePlacement) {
+TEST_F(RiderWindow, CentredOnlyUntilItHasAPlaceOfItsOwn) {
+    Show();
+    EXPECT_EQ(form->pos(), QPoint((1280 - form->width()) / 2, (1024 - form->height()) / 2));
+    form->move(20, 30);
+    form->hide(); // the place is kept
+    env.platform.screen = QSize(1000, 800);
+    Show();
+    EXPECT_EQ(form->pos(), QPoint(20, 30));
+
     TIniFile ini(env.SettingsFile());
     ini.WriteInteger("Rider", "Left", 7);
     ini.WriteInteger("Rider", "Top", 9);
     ini.WriteInteger("Rider", "width", 900);
     ini.WriteInteger("Rider", "height", 600);
-    Show();
-    EXPECT_EQ(form->size(), QSize(900, 600));
-    EXPECT_EQ(form->pos(), QPoint((1280 - 900) / 2, (1024 - 600) / 2));
-    form->hide();
-    form->move(20, 30);
-    env.platform.screen = QSize(1000, 800);
-    Show();
-    EXPECT_EQ(form->pos(), QPoint((1000 - 900) / 2, (800 - 600) / 2));
+    auto again = std::make_unique<TRiderStirlingMainForm>();
+    again->Timer1->stop();
+    again->show();
+    EXPECT_EQ(again->size(), QSize(900, 600));
+    EXPECT_EQ(again->geometry().topLeft(), QPoint(7, 9));
 }
 
 TEST_F(RiderWindow, UpDownsStepWithinTheirLimits) {
@@ -128,9 +133,9 @@ TEST_F(RiderWindow, UpDownsStepWithinTheirLimits) {
         EXPECT_EQ(Text(c.field), c.expected);
     }
     EXPECT_TRUE(env.errors.empty());
-    // Stepping the temperature or the offset leaves the track bars alone.
-    EXPECT_EQ(form->HotTempTB->value(), 700);
-    EXPECT_EQ(form->PhaseOffsetTB->value(), 90);
+    // The track bars follow the temperature and the offset stepped.
+    EXPECT_EQ(form->HotTempTB->value(), 300);
+    EXPECT_EQ(form->PhaseOffsetTB->value(), -180);
 }
 
 TEST_F(RiderWindow, PressesWhileStoppedGiveOneDelayedAnalysis) {
@@ -180,11 +185,11 @@ TEST_F(RiderWindow, TrackBarsRunToTheirEnds) {
         const char* expected;
     };
     const Case cases[] = {
-        {form->HotTempTB, 0, "HotTemp", "1000"}, // above the up-down's 700
+        {form->HotTempTB, 0, "HotTemp", "700"}, // the up-down's top
         {form->HotTempTB, 1000, "HotTemp", "0"},
         {form->HotTempTB, 2000, "HotTemp", "0"},
         {form->PhaseOffsetTB, 175, "PhaseOffset", "175"},
-        {form->PhaseOffsetTB, 400, "PhaseOffset", "175"},
+        {form->PhaseOffsetTB, 400, "PhaseOffset", "180"},
         {form->PhaseOffsetTB, -175, "PhaseOffset", "-175"},
     };
     for (const Case& c : cases) {
@@ -198,17 +203,20 @@ TEST_F(RiderWindow, TrackBarsRunToTheirEnds) {
     EXPECT_TRUE(env.errors.empty());
 }
 
-TEST_F(RiderWindow, LoadedValuesBeyondTheTrackBarsComeBackAtTheirEnds) {
+TEST_F(RiderWindow, LoadedValuesBeyondTheTrackBarsKeepTheirTexts) {
     TIniFile ini(env.SettingsFile());
-    ini.WriteString("RiderBoth", "PhaseOffset", "180");
+    ini.WriteString("RiderBoth", "PhaseOffset", "-200");
     ini.WriteString("RiderHot", "Temp", "1200");
     ini.WriteString("RiderCold", "StrokeMax", "140");
     Show();
-    EXPECT_EQ(Text(Field::PhaseOffset), "175");
-    EXPECT_EQ(Text(Field::HotTemp), "1000");
+    EXPECT_EQ(Text(Field::PhaseOffset), "-200");
+    EXPECT_EQ(Text(Field::HotTemp), "1200");
     EXPECT_EQ(Text(Field::ColdStrokeMax), "100");
-    EXPECT_EQ(form->PhaseOffsetTB->value(), 175);
-    EXPECT_EQ(form->HotTempTB->value(), 0);
+    // The track bars cannot show these values and stay where they were.
+    EXPECT_EQ(form->PhaseOffsetTB->value(), 0);
+    EXPECT_EQ(form->HotTempTB->value(), 1000);
+    EXPECT_EQ(Engine().PhaseOffsetTB.Position, 0);
+    EXPECT_EQ(Engine().HotTempTB.Position, 1000);
     EXPECT_TRUE(env.errors.empty());
 }
 
@@ -275,30 +283,165 @@ TEST_F(RiderWindow, AnimationTicksTurnTheCrankByTen) {
     EXPECT_TRUE(Engine().animate);
 }
 
-TEST_F(RiderWindow, RefusedStrokeFromAParameterFileIsReportedAndKeepsTheResults) {
+TEST_F(RiderWindow, UnusableLoadedTextsAreMarkedAndKeepTheResults) {
+    struct Case {
+        const char* section;
+        const char* key;
+        const char* text;
+        Field field;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"RiderHot", "StrokeMin", "60", Field::HotStrokeMin,
+         "Hot stroke minimum must not be above the hot stroke maximum"},
+        {"RiderHot", "StrokeMax", "0", Field::HotStrokeMax,
+         "Hot stroke maximum must be from 5 to 100"},
+        {"RiderCold", "Temp", "cold", Field::ColdTemp,
+         "Cold temperature must be a whole number of degrees F"},
+        {"RiderBoth", "PhaseOffset", "", Field::PhaseOffset,
+         "Phase offset must be a whole number of degrees"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        form = std::make_unique<TRiderStirlingMainForm>();
+        ShowStopped();
+        std::vector<std::string> before;
+        for (int row = 0; row < 9; ++row)
+            before.push_back(Cell(row));
+        const double firstPressure = Engine().PressureSeries.YValues()[0];
+
+        std::string par = env.Folder() + "bad.PAR";
+        form->WriteIniFile(par);
+        TIniFile(par).WriteString(c.section, c.key, c.text);
+        env.platform.fileToOpen = QString::fromStdString(par);
+        QTest::mouseClick(form->LoadButton, Qt::LeftButton);
+        EXPECT_TRUE(form->Marked(c.field));
+        EXPECT_EQ(form->ProblemLine()->text().toStdString(), c.message);
+        for (int row = 0; row < 9; ++row)
+            EXPECT_EQ(Cell(row), before[row]) << row;
+        ASSERT_EQ(Engine().PressureSeries.Count(), 361);
+        EXPECT_EQ(Engine().PressureSeries.YValues()[0], firstPressure);
+
+        // Nothing computes on these texts, and nothing is reported as a fault.
+        for (QPushButton* b : {form->CalcButton, form->GoFastButton}) {
+            QTest::mouseClick(b, Qt::LeftButton);
+            EXPECT_FALSE(Engine().animate);
+            EXPECT_EQ(form->focusWidget(), form->Host().Edit(c.field));
+        }
+        Engine().animate = true;
+        form->Timer1Timer();
+        EXPECT_FALSE(Engine().animate);
+        Press("UpDown8", true);
+        form->GraphTimerTimer();
+        EXPECT_EQ(Engine().PressureSeries.YValues()[0], firstPressure);
+        EXPECT_TRUE(env.errors.empty());
+    }
+}
+
+TEST_F(RiderWindow, PressureMarkComparesWithTheMeanShown) {
+    struct Case {
+        const char* upDown;
+        bool up;
+        int presses;
+    };
+    // Large swings of the mean pressure between analyses.
+    const Case cases[] = {{"UpDown7", false, 30}, {"UpDown7", true, 70},  {"UpDown8", true, 60},
+                          {"UpDown7", false, 35}, {"UpDown8", false, 60}, {"UpDown5", true, 9},
+                          {"UpDown1", true, 8},   {"UpDown7", true, 20},  {"UpDown4", false, 10}};
+    ShowStopped();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.upDown);
+        Press(c.upDown, c.up, c.presses);
+        auto markOff = [&] {
+            return AppTestEnvironment::MarkAgainst(
+                form->Grid()->item(RiderEngine::Pressure, 1)->text(),
+                form->Grid()->item(RiderEngine::MeanPressure, 1)->text());
+        };
+        QTest::mouseClick(form->CalcButton, Qt::LeftButton); // before the delayed one
+        EXPECT_EQ(markOff(), "");
+        form->GraphTimerTimer();
+        EXPECT_EQ(markOff(), "");
+    }
+}
+
+TEST_F(RiderWindow, MarkersFollowTheAnalysedAngleOverTheNewCurves) {
+    ShowStopped();
+    RiderEngine& e = Engine();
+    const std::function<void()> analyses[] = {
+        [&] { QTest::mouseClick(form->CalcButton, Qt::LeftButton); },
+        [&] {
+            Press("UpDown2", true, 6);
+            form->GraphTimerTimer();
+        },
+        [&] { QTest::mouseClick(form->GoSlowButton, Qt::LeftButton); },
+    };
+    for (const auto& analyse : analyses) {
+        e.Chart1ClickBackground(e.Chart1, 180, 0, 360);
+        analyse();
+        const double shown = std::stod(Text(Field::Phase));
+        for (TLineSeries* marker :
+             {&e.PhaseSeries1, &e.PhaseSeries2, &e.PhaseSeries3, &e.PhaseSeries4}) {
+            ASSERT_EQ(marker->Count(), 2);
+            EXPECT_EQ(marker->XValues()[0], shown);
+        }
+        // The work marker spans the three work curves just made.
+        double lo = e.WorkSeries.YValues().MinValue(), hi = e.WorkSeries.YValues().MaxValue();
+        for (TLineSeries* work : {&e.HotWorkSeries, &e.ColdWorkSeries}) {
+            lo = std::min(lo, work->YValues().MinValue());
+            hi = std::max(hi, work->YValues().MaxValue());
+        }
+        EXPECT_EQ(e.PhaseSeries4.YValues().MinValue(), lo);
+        EXPECT_EQ(e.PhaseSeries4.YValues().MaxValue(), hi);
+    }
+    EXPECT_TRUE(env.errors.empty());
+}
+
+TEST_F(RiderWindow, TrackBarsFollowTheirBoxesWithinTheUpDownsRange) {
+    struct Case {
+        const char* upDown;
+        bool up;
+        int presses;
+        QSlider* bar;
+        int position;
+    };
+    ShowStopped();
+    const Case cases[] = {
+        {"UpDown7", true, 5, form->HotTempTB, 1000 - 350},
+        {"UpDown7", true, 100, form->HotTempTB, 1000 - 700},
+        {"UpDown5", false, 18, form->PhaseOffsetTB, -90},
+        {"UpDown5", false, 9, form->PhaseOffsetTB, -180},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.upDown);
+        Press(c.upDown, c.up, c.presses);
+        EXPECT_EQ(c.bar->value(), c.position);
+    }
+    EXPECT_EQ(form->HotTempTB->minimum(), 1000 - 700);
+    EXPECT_EQ(form->PhaseOffsetTB->minimum(), -180);
+    EXPECT_EQ(form->PhaseOffsetTB->maximum(), 180);
+    // The slider cannot pass the up-down's top, so the arrow never pulls it back.
+    form->HotTempTB->setValue(0);
+    EXPECT_EQ(Text(Field::HotTemp), "700");
+    Press("UpDown7", true);
+    EXPECT_EQ(Text(Field::HotTemp), "700");
+    EXPECT_EQ(form->HotTempTB->value(), 300);
+    EXPECT_TRUE(env.errors.empty());
+}
+
+TEST_F(RiderWindow, AFailingAnimationTickStopsTheCrankAndIsReportedOnce) {
     Show();
     form->GraphTimerTimer();
-    std::vector<std::string> before;
-    for (int row = 0; row < 9; ++row)
-        before.push_back(Cell(row));
-    double firstPressure = Engine().PressureSeries.YValues()[0];
-
-    std::string par = env.Folder() + "short.PAR";
-    form->WriteIniFile(par);
-    TIniFile(par).WriteString("RiderHot", "StrokeMax", "0");
-    env.platform.fileToOpen = QString::fromStdString(par);
-    QTest::mouseClick(form->LoadButton, Qt::LeftButton);
-
+    // A text no control of the window can set.
+    form->Host().Edit(Field::ColdTemp)->setText("1.5");
+    Engine().animate = true;
+    for (int tick = 0; tick < 3; ++tick)
+        form->Run([&] { Engine().Timer1Timer(); });
     ASSERT_EQ(env.errors.size(), 1u);
-    EXPECT_NE(env.errors[0].find("hot stroke"), std::string::npos) << env.errors[0];
-    EXPECT_EQ(Text(Field::HotStrokeMax), "0");
-    for (int row = 0; row < 9; ++row)
-        EXPECT_EQ(Cell(row), before[row]) << row;
-    ASSERT_EQ(Engine().PressureSeries.Count(), 361);
-    EXPECT_EQ(Engine().PressureSeries.YValues()[0], firstPressure);
-    // Reported once: the animation does not report it again at every tick.
+    EXPECT_FALSE(Engine().animate);
+    form->Host().Edit(Field::ColdTemp)->setText("100");
+    QTest::mouseClick(form->GoFastButton, Qt::LeftButton);
     form->Timer1Timer();
-    form->Timer1Timer();
+    EXPECT_EQ(Text(Field::Phase), "10");
     EXPECT_EQ(env.errors.size(), 1u);
 }
 

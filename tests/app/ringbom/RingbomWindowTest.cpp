@@ -210,20 +210,158 @@ TEST_F(RingbomWindow, LoadRefreshesAndCountsTickChangesAsClicks) {
     EXPECT_EQ(Engine().PressureSeries.YValues().MaxValue(), 0);
 }
 
-TEST_F(RingbomWindow, AFailedStepIsReportedAndTheRunCanGoOn) {
+TEST_F(RingbomWindow, MarkedBoxesKeepGoSingleAndResumeFromStepping) {
+    struct Case {
+        Field field;
+        const char* text;
+        const char* message;
+    };
+    const Case cases[] = {
+        {Field::HotTemp, "abc", "Hot temperature must be a whole number of degrees F"},
+        {Field::DPistonDiameter, "1e5000", "Displacer rod diameter must be a number"},
+        {Field::DispHeight, "200",
+         "Displacer height must be less than the displacer cylinder height"},
+        {Field::Phase, "", "Crank angle must be a whole number of degrees"},
+    };
     Show();
-    form->Host().Edit(Field::HotTemp)->setText("abc");
+    Ticks(3);
+    QTest::mouseClick(form->PauseButton, Qt::LeftButton); // paused: Resume would step
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        QLineEdit* edit = form->Host().Edit(c.field);
+        const QString good = edit->text();
+        edit->setText(c.text);
+        EXPECT_TRUE(form->Marked(c.field));
+        EXPECT_EQ(form->ProblemLine()->text().toStdString(), c.message);
+        const int steps = Engine().record.resultCount;
+        for (QPushButton* b : {form->GoButton, form->SingleStepButton, form->PauseButton}) {
+            form->ClearButton->setFocus();
+            QTest::mouseClick(b, Qt::LeftButton);
+            EXPECT_FALSE(Engine().animating);
+            EXPECT_EQ(form->focusWidget(), edit);
+        }
+        QTest::keyClick(form->Host().Edit(Field::ColdTemp), Qt::Key_Return);
+        form->AnimateTimerTimer();
+        EXPECT_EQ(Engine().record.resultCount, steps);
+        edit->setText(good);
+        EXPECT_FALSE(form->Marked(c.field));
+    }
+    EXPECT_TRUE(env.errors.empty());
     QTest::mouseClick(form->GoButton, Qt::LeftButton);
+    const int steps = Engine().record.resultCount;
     form->AnimateTimerTimer();
+    EXPECT_EQ(Engine().record.resultCount, steps + 1);
+}
+
+TEST_F(RingbomWindow, ABoxMarkedDuringARunHaltsItPaused) {
+    Show();
+    Ticks(2);
+    form->Host().Edit(Field::ColdTemp)->setText("c");
+    Engine().animating = true; // as if the run had gone on regardless
+    form->AnimateTimerTimer();
+    EXPECT_FALSE(Engine().animating);
+    EXPECT_EQ(form->PauseButton->text(), "&Resume");
+    EXPECT_TRUE(env.errors.empty());
+}
+
+TEST_F(RingbomWindow, AStepThatFailsHaltsTheRunAndIsReportedOnce) {
+    Show();
+    Ticks(2);
+    form->Host().Edit(Field::HotTemp)->setText("abc");
+    // The engine's own timer reaching a failing step, however it got there.
+    Engine().animating = true;
+    for (int tick = 0; tick < 3; ++tick)
+        form->Run([&] { Engine().AnimateTimerTimer(); });
     ASSERT_EQ(env.errors.size(), 1u);
     EXPECT_EQ(env.errors[0], "'abc' is not a valid integer value");
-    EXPECT_EQ(Angle(), 0);
-    EXPECT_TRUE(form->AnimateTimer->isActive());
+    EXPECT_FALSE(Engine().animating);
+    EXPECT_EQ(Engine().PauseButtonCaption, "&Resume");
     EXPECT_FALSE(Engine().computingAnimation);
+
     form->Host().Edit(Field::HotTemp)->setText("300");
+    const std::function<void()> goOn[] = {
+        [&] { QTest::mouseClick(form->PauseButton, Qt::LeftButton); }, // Resume
+        [&] { QTest::mouseClick(form->GoButton, Qt::LeftButton); },
+    };
+    for (const auto& action : goOn) {
+        QTest::mouseClick(form->PauseButton, Qt::LeftButton);
+        if (Engine().animating)
+            QTest::mouseClick(form->PauseButton, Qt::LeftButton);
+        action();
+        EXPECT_TRUE(Engine().animating);
+        const int before = Angle();
+        form->AnimateTimerTimer();
+        EXPECT_EQ(Angle(), before + 5);
+    }
+    const int before = Angle();
+    QTest::mouseClick(form->SingleStepButton, Qt::LeftButton);
+    EXPECT_EQ(Angle(), before + 5);
+    EXPECT_EQ(env.errors.size(), 1u);
+}
+
+TEST_F(RingbomWindow, OneRevolutionModeShowsTheRecordedPressureVolumeLoop) {
+    struct Case {
+        int ticks;
+        int points; // recorded slots on the loop
+    };
+    // Part of a revolution, then past its end: 0 to 360 is one crank position.
+    const Case cases[] = {{10, 10}, {72, 72}, {73, 72}, {80, 72}};
+    Show();
+    QTest::mouseClick(form->StripChartCB, Qt::LeftButton);
     QTest::mouseClick(form->GoButton, Qt::LeftButton);
-    form->AnimateTimerTimer();
-    EXPECT_EQ(Angle(), 5);
+    QTest::mouseClick(form->ShowPVButton(), Qt::LeftButton);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.ticks);
+        Ticks(c.ticks - (&c == cases ? 0 : (&c)[-1].ticks));
+        const TLineSeries& pv = Engine().PVSeries;
+        ASSERT_EQ(pv.Count(), c.points);
+        for (int k = 0; k < pv.Count(); ++k) {
+            EXPECT_GE(pv.XValues()[k], 0.0);
+            EXPECT_LE(pv.XValues()[k], 1.0);
+            EXPECT_GT(pv.YValues()[k], 0.0); // a pressure, not an empty slot
+        }
+        // The chart shows volumes (0 to 1), not crank angles.
+        form->Chart(5)->replot();
+        EXPECT_LE(form->Chart(5)->xAxis->range().upper, 1.5);
+    }
+    EXPECT_TRUE(env.errors.empty());
+}
+
+TEST_F(RingbomWindow, ClearEmptiesTheValueColumnUntilTheNextStep) {
+    struct Case {
+        bool strip;
+        int ticks;
+    };
+    const Case cases[] = {{true, 3}, {true, 90}, {false, 20}};
+    Show();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.ticks);
+        if (form->StripChartCB->isChecked() != c.strip)
+            QTest::mouseClick(form->StripChartCB, Qt::LeftButton);
+        QTest::mouseClick(form->GoButton, Qt::LeftButton);
+        Ticks(c.ticks);
+        QTest::mouseClick(form->ClearButton, Qt::LeftButton);
+        for (int row = 0; row < RingbomEngine::kGridRows; ++row) {
+            QTableWidgetItem* item = form->Grid()->item(row, 1);
+            EXPECT_TRUE(!item || item->text().isEmpty()) << row;
+            EXPECT_FALSE(form->Grid()->item(row, 0)->text().isEmpty()) << row; // labels stay
+        }
+        QTest::mouseClick(form->SingleStepButton, Qt::LeftButton);
+        EXPECT_FALSE(form->Grid()->item(RingbomEngine::PistonPosn, 1)->text().isEmpty());
+    }
+    EXPECT_TRUE(env.errors.empty());
+}
+
+TEST_F(RingbomWindow, AnotherEnginesParameterFileIsRefused) {
+    Show();
+    std::string par = env.Folder() + "gamma.PAR";
+    TIniFile(par).WriteString("GammaHot", "Temp", "900");
+    env.platform.fileToOpen = QString::fromStdString(par);
+    QTest::mouseClick(form->findChild<QPushButton*>("LoadButton"), Qt::LeftButton);
+    ASSERT_EQ(env.platform.messages.size(), 1);
+    EXPECT_TRUE(env.platform.messages[0].contains(QString::fromStdString(par)));
+    EXPECT_EQ(Text(Field::HotTemp), "300");
+    EXPECT_TRUE(env.errors.empty());
 }
 
 TEST_F(RingbomWindow, CreationRedirectsTheErrorLog) {

@@ -245,19 +245,22 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(StrokeCase{"4", "101", "-3", "250", {"5", "100", "5", "100"}, false},
                       StrokeCase{"5", "100", "7", "99", {"5", "100", "7", "99"}, false},
                       StrokeCase{"0x3", "$65", "6", "100", {"5", "100", "6", "100"}, false},
-                      // A bad limit abandons the limits after it; those before stay changed.
-                      StrokeCase{"1", "5.5", "0", "300", {"5", "5.5", "0", "300"}, true},
-                      StrokeCase{"", "50", "0", "100", {"", "50", "0", "100"}, true}));
+                      // A limit that is not a whole number stays for the input check
+                      // to mark; the others are still brought into range.
+                      StrokeCase{"1", "5.5", "0", "300", {"5", "5.5", "5", "100"}, false},
+                      StrokeCase{"", "50", "0", "100", {"", "50", "5", "100"}, false}));
 
 TEST_F(ParameterTableTest, RiderTrackBarsComeBeforeTheStrokeLimits) {
     WriteBytes(file, "[RiderBoth]\nPhaseOffset=180\n[RiderHot]\nStrokeMin=x\n");
     rider.onFieldChange = [this](Field f) {
         bars.moves.push_back(std::string("text ") + rider.Table().RowOf(f).control);
     };
-    EXPECT_THROW(LoadParameterFile(file, ParameterTable::Rider(), rider, bars.Setter(rider)),
-                 EConvertError);
-    // The handler's write-back of the clamped phase offset is the last thing done.
-    EXPECT_EQ(bars.moves.back(), "text PhaseOffset");
+    LoadParameterFile(file, ParameterTable::Rider(), rider, bars.Setter(rider));
+    EXPECT_EQ(rider.FieldText(Field::HotStrokeMin), "x");
+    // After the handler's write-back of the clamped phase offset, the stroke
+    // limits come last (the cold minimum's default 0 is raised to 5).
+    EXPECT_EQ(bars.moves.back(), "text ColdStrokeMin");
+    EXPECT_EQ(bars.moves[bars.moves.size() - 2], "text PhaseOffset");
     EXPECT_EQ(rider.FieldText(Field::PhaseOffset), "175");
     EXPECT_NE(std::find(bars.moves.begin(), bars.moves.end(), "PhaseOffsetTB=180"),
               bars.moves.end());

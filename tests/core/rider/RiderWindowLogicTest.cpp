@@ -202,21 +202,24 @@ TEST(RiderWindow, WhileAnimatingAPressAnalysesTheValuesBeforeTheStep) {
 TEST(RiderWindow, TrackBarsSetTheirEnds) {
     RiderRig t;
     RiderEngine& e = t.engine;
+    // The track bars end where their up-downs do: 700 degrees, 180 degrees.
     e.SetHotTempTBPosition(-40);
-    EXPECT_EQ(e.HotTempTB.Position, 0);
-    EXPECT_EQ(t.host.FieldText(Field::HotTemp), "1000"); // beyond UpDown7's 700
-    EXPECT_EQ(t.graphTimerStarts, 1);
-    e.UpDownClick("UpDown7", false);
+    EXPECT_EQ(e.HotTempTB.Position, 300);
     EXPECT_EQ(t.host.FieldText(Field::HotTemp), "700");
+    EXPECT_EQ(t.graphTimerStarts, 1);
+    e.UpDownClick("UpDown7", true);
+    EXPECT_EQ(t.host.FieldText(Field::HotTemp), "700");
+    e.UpDownClick("UpDown7", false);
+    EXPECT_EQ(t.host.FieldText(Field::HotTemp), "690");
 
     e.SetPhaseOffsetTBPosition(400);
-    EXPECT_EQ(t.host.FieldText(Field::PhaseOffset), "175");
+    EXPECT_EQ(t.host.FieldText(Field::PhaseOffset), "180");
     e.SetHotTempTBPosition(1000);
     EXPECT_EQ(t.host.FieldText(Field::HotTemp), "0");
 
     // An unchanged position raises nothing.
     t.Put(Field::PhaseOffset, "90");
-    e.SetPhaseOffsetTBPosition(175);
+    e.SetPhaseOffsetTBPosition(180);
     EXPECT_EQ(t.host.FieldText(Field::PhaseOffset), "90");
 }
 
@@ -234,24 +237,27 @@ TEST(RiderWindow, LoadingBringsStrokesIntoRangeAndMovesTheTrackBars) {
     t.Put(Field::HotStrokeMin, "0");
     t.Put(Field::ColdStrokeMin, "0");
     t.Put(Field::ColdStrokeMax, "120");
-    t.Put(Field::PhaseOffset, "180");
+    t.Put(Field::PhaseOffset, "-90");
     t.Put(Field::HotTemp, "250");
     e.ParametersLoaded();
     EXPECT_EQ(t.host.FieldText(Field::HotStrokeMin), "5");
     EXPECT_EQ(t.host.FieldText(Field::ColdStrokeMin), "5");
     EXPECT_EQ(t.host.FieldText(Field::ColdStrokeMax), "100");
     EXPECT_EQ(e.HotTempTB.Position, 750);
-    EXPECT_EQ(e.PhaseOffsetTB.Position, 175);
-    EXPECT_EQ(t.host.FieldText(Field::PhaseOffset), "175");
-    EXPECT_TRUE(e.graphTimerArmed); // a second analysis follows
+    EXPECT_EQ(e.PhaseOffsetTB.Position, -90);
+    EXPECT_EQ(e.UpDown1.Max, 45); // 5 below the hot maximum of 50
+    EXPECT_EQ(e.UpDown4.Min, 10);
+    // The track bars only follow: no handler runs, no second analysis is armed.
+    EXPECT_FALSE(e.graphTimerArmed);
 
-    // Already at that end: the loaded 180 stays.
-    t.Put(Field::PhaseOffset, "180");
-    e.ParametersLoaded();
-    EXPECT_EQ(t.host.FieldText(Field::PhaseOffset), "180");
-
+    // Beyond a track bar's range, or not a whole number: the texts stay, the
+    // track bars too.
+    t.Put(Field::PhaseOffset, "-900");
     t.Put(Field::HotTemp, "hot");
-    EXPECT_THROW(e.ParametersLoaded(), EConvertError);
+    e.ParametersLoaded();
+    EXPECT_EQ(t.host.FieldText(Field::PhaseOffset), "-900");
+    EXPECT_EQ(e.PhaseOffsetTB.Position, -90);
+    EXPECT_EQ(e.HotTempTB.Position, 750);
 }
 
 TEST(RiderWindow, ShowingStartsTheFastAnimationWithAFreshAnalysis) {
