@@ -6,15 +6,14 @@
 #include "RiderState.h"
 #include "common/SeriesScaling.h"
 #include "common/StirlingPhysics.h"
+#include "foundations/Callback.h"
 #include "foundations/Conversions.h"
+#include "foundations/FlagGuard.h"
 #include "foundations/MarlUtils.h"
 #include "foundations/SliderMath.h"
 
-#include "foundations/Callback.h"
-#include "foundations/FlagGuard.h"
 #include <algorithm>
 #include <climits>
-
 #include <cmath>
 #include <stdexcept>
 
@@ -24,25 +23,6 @@ namespace {
 
 int ClampToInt(long long v) {
     return static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX));
-}
-
-void FixedAxis(TChartAxis& axis, double min, double max, const std::string& title) {
-    axis.SetMinMax(min, max);
-    axis.TitleCaption = title;
-    axis.TitleAngle = 90;
-}
-
-// A chart of a hot and a cold quantity in percent, on the normalised
-// pressure/volume scale at the right, with the crank's marker.
-void SetupHotColdChart(TChart& chart, const std::string& title, const std::string& percentTitle,
-                       TLineSeries& hot, TLineSeries& cold, TLineSeries& phase, TColor phaseColour,
-                       int phaseWidth) {
-    chart.SetTitle(title);
-    FixedAxis(chart.LeftAxis, 0, 100, percentTitle);
-    FixedAxis(chart.RightAxis, 0, 2, "Normalized Pressure/Volume");
-    hot.SetLine(clRed);
-    cold.SetLine(clBlue);
-    phase.SetLine(phaseColour, phaseWidth, false);
 }
 
 } // namespace
@@ -67,54 +47,6 @@ RiderEngine::RiderEngine(EngineHost& host)
       PVSeries(Chart5.AddSeries("PVSeries", "PVSeries")),
       PVPhaseSeries(Chart5.AddSeries("Series11", "PVPhase")), host_(host) {
     SetupCharts();
-}
-
-void RiderEngine::SetupCharts() {
-    for (TChart* c : {&Chart1, &Chart2, &Chart3, &Chart4}) {
-        c->BottomAxis.SetRevolution();
-        c->Legend.Visible = true;
-        c->Legend.AlignBottom = true;
-    }
-
-    SetupHotColdChart(Chart1, "Piston Position", "Piston Position", HotPistonSeries,
-                      ColdPistonSeries, PhaseSeries1, clLightYellow, 3);
-
-    Chart2.SetTitle("Volume and Pressure");
-    FixedAxis(Chart2.LeftAxis, 0, 1, "Normalized");
-    Chart2.RightAxis.SetAutomatic();
-    Chart2.RightAxis.Labels = false;
-    HotVolSeries.SetLine(clRed, 1, true, TVertAxis::Right);
-    ColdVolSeries.SetLine(clBlue, 1, true, TVertAxis::Right);
-    TotalVolSeries.SetLine(clLime);
-    PressureSeries.SetLine(clBlack, 2);
-    MeanPressureSeries.SetLine(clBlack, 1, false);
-    PhaseSeries2.SetLine(clYellow, 2, false);
-
-    SetupHotColdChart(Chart3, "Gas Distribution", "Gas \"N\" %", NHotSeries, NColdSeries,
-                      PhaseSeries3, clYellow, 2);
-
-    Chart4.SetTitle("Work");
-    Chart4.LeftAxis.SetAutomatic();
-    Chart4.LeftAxis.TitleCaption = "Click the Help button!";
-    Chart4.LeftAxis.TitleAngle = 90;
-    Chart4.RightAxis.Labels = false;
-    HotWorkSeries.SetLine(clRed);
-    ColdWorkSeries.SetLine(clBlue);
-    PhaseSeries4.SetLine(clYellow, 2, false);
-    WorkSeries.SetLine(clBlack, 2);
-
-    Chart5.SetTitle("Pressure/Volume (Click to move)");
-    Chart5.Visible = false;
-    Chart5.Legend.Visible = false;
-    Chart5.LeftAxis.SetAutomatic();
-    Chart5.BottomAxis.SetAutomatic();
-    Chart5.RightAxis.Visible = false;
-    StylePoints(PVSeries, clRed);
-    StylePoints(PVPhaseSeries, clLightYellow);
-}
-
-std::vector<TChart*> RiderEngine::Charts() {
-    return {&Chart1, &Chart2, &Chart3, &Chart4, &Chart5};
 }
 
 void RiderEngine::CalcEngine(bool graph) {
