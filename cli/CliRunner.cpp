@@ -372,19 +372,15 @@ void CliRunner::LoadParameters(const std::string& engine, const std::string& fil
     // A text the engine could not read is refused here, before the load's own
     // steps read it and fail without naming it, or quietly replace it; values
     // out of range are refused after those steps, with the rest.
-    constexpr const char* kMissing = "\x01";
-    for (const FieldRow& row : table.rows()) {
-        const std::string text = ini.ReadString(row.section, row.key, kMissing);
-        if (text == kMissing)
-            continue;
+    for (const ParameterTable::StoredText& stored : table.StoredTexts(ini)) {
+        const FieldRow& row = *stored.row;
         const std::string source =
             Echo(file) + ": [" + row.section + "] " + row.key + " (" + row.control + ")";
         sources[Index(row.id)] = source;
-        if (row.IsCheckBox() && text != "Y" && text != "N")
-            throw std::runtime_error(source + ": must be Y or N, not '" + Echo(text) + "'");
-        std::optional<FieldProblem> p = table.CheckText(row, text);
-        if (p && p->fault != FieldFault::OutOfRange)
-            throw std::runtime_error(source + ": " + ProblemText(*p, text));
+        if (row.IsCheckBox() && stored.text != "Y" && stored.text != "N")
+            throw std::runtime_error(source + ": must be Y or N, not '" + Echo(stored.text) + "'");
+        if (stored.problem && stored.problem->fault != FieldFault::OutOfRange)
+            throw std::runtime_error(source + ": " + ProblemText(*stored.problem, stored.text));
     }
     table.ReadIniFile(ini, host, {});
 }

@@ -695,20 +695,14 @@ bool SimulatorFrame::CheckParameterFile(const std::string& fileName, std::string
     }
     // A file with none of this window's keys (another engine's file, or no
     // parameter file at all) would only reset every box to its default.
-    const char* const kNone = "\x01";
-    const ParameterTable& table = *traits_.parameters;
-    TIniFile ini(fileName);
-    bool any = false;
-    for (const FieldRow& row : table.rows()) {
-        const std::string text = ini.ReadString(row.section, row.key, kNone);
-        if (text == kNone)
-            continue;
-        any = true;
-        if (std::optional<FieldProblem> p = table.CheckText(row, text))
-            badValues += "\n[" + std::string(row.section) + "] " + row.key + " = \"" + text +
-                         "\": " + p->message;
+    const std::vector<ParameterTable::StoredText> stored =
+        traits_.parameters->StoredTexts(TIniFile(fileName));
+    for (const ParameterTable::StoredText& s : stored) {
+        if (s.problem)
+            badValues += "\n[" + std::string(s.row->section) + "] " + s.row->key + " = \"" +
+                         s.text + "\": " + s.problem->message;
     }
-    if (!any) {
+    if (stored.empty()) {
         refusal = "The file " + named + " is not a parameter file of the " +
                   traits_.caption.toStdString() + ": it holds none of its settings.\n" +
                   "Nothing was loaded.";

@@ -127,6 +127,20 @@ std::vector<FieldProblem> ParameterTable::Check(EngineHost& host) const {
     return problems;
 }
 
+std::vector<ParameterTable::StoredText> ParameterTable::StoredTexts(const TIniFile& ini) const {
+    // No key holds a control character: the default marks a missing key.
+    const std::string missing = "\x01";
+    std::vector<StoredText> found;
+    for (const FieldRow& row : rows_) {
+        std::string text = ini.ReadString(row.section, row.key, missing);
+        if (text == missing)
+            continue;
+        std::optional<FieldProblem> problem = CheckText(row, text);
+        found.push_back({&row, std::move(text), std::move(problem)});
+    }
+    return found;
+}
+
 void ParameterTable::ReadInto(const TIniFile& ini, EngineHost& host) const {
     for (const FieldRow& row : rows_) {
         std::string text = ini.ReadString(row.section, row.key, row.defaultText);

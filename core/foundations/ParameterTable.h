@@ -76,6 +76,16 @@ class ParameterTable {
     // The same for one field alone, without the order of fields.
     std::optional<FieldProblem> CheckText(const FieldRow& row, const std::string& text) const;
 
+    // A stored row that a file holds: its text as read, and what is wrong
+    // with that text alone (never anything for a check box).
+    struct StoredText {
+        const FieldRow* row;
+        std::string text;
+        std::optional<FieldProblem> problem;
+    };
+    // The stored rows the file holds, in table order; rows it lacks are left out.
+    std::vector<StoredText> StoredTexts(const TIniFile& ini) const;
+
     // ReadInto followed by FollowUp: what a window does to load its parameters.
     void ReadIniFile(const TIniFile& ini, EngineHost& host,
                      const TrackBarSetter& setTrackBar) const;
