@@ -18,6 +18,8 @@ namespace {
 
 constexpr int kTopPanelHeight = 97;
 constexpr int kButtonPanelWidth = 68;
+// A chart still shows its title, axis numbers, its curves and its legend.
+constexpr QSize kMinimumChart{290, 125};
 
 QPushButton* Button(QWidget* parent, const char* name, const QString& caption, int y) {
     auto* b = new QPushButton(caption, parent);
@@ -40,6 +42,8 @@ TPopUpGraphForm::TPopUpGraphForm(TGammaStirlingMainForm& gamma)
                    Qt::WindowCloseButtonHint);
     ApplyWindowLook(this);
     resize(811, 624);
+    // The smallest window holds the charts two by two.
+    setMinimumSize(2 * kMinimumChart.width(), kTopPanelHeight + 2 * kMinimumChart.height());
 
     Panel1 = NamedChild(this, "Panel1");
     Panel2 = NamedChild(Panel1, "Panel2");
@@ -76,8 +80,11 @@ void TPopUpGraphForm::ShowCentred() {
         raise(); // a window left open may lie behind the Gamma window
         return;
     }
-    QSize screen = Platform::Current().ScreenSize();
-    move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
+    // Never larger than the room the screen gives, frame included.
+    const QRect area = Platform::Current().AvailableArea();
+    const QSize room = RoomOnScreen(this);
+    resize(std::min(width(), room.width()), std::min(height(), room.height()));
+    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
     show();
 }
 
@@ -93,6 +100,13 @@ void TPopUpGraphForm::ReSizeGraphs() {
 
     // The outer height, frame and caption included, as the window's size counts it.
     const int h = std::max(frameGeometry().height() - kTopPanelHeight, 0) / 4;
+    if (h < kMinimumChart.height()) {
+        // Too low to stack four: two by two, in reading order.
+        const int half = std::max(height() - kTopPanelHeight, 0) / 2;
+        for (int i = 0; i < 4; ++i)
+            charts_[i]->setGeometry(i % 2 * (w / 2), kTopPanelHeight + i / 2 * half, w / 2, half);
+        return;
+    }
     int y = kTopPanelHeight;
     for (int i = 0; i < 3; ++i) {
         charts_[i]->setGeometry(0, y, w, h);

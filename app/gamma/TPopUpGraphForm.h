@@ -38,7 +38,8 @@ class TPopUpGraphForm : public QDialog {
     void CloseButtonClick() { close(); }
     // Prints the window's image; a missing printer goes to the error report.
     void PrintButtonClick();
-    // Stacks the four charts, each a quarter of what the top panel leaves.
+    // Stacks the four charts, each a quarter of what the top panel leaves, or
+    // sets them two by two in a window too low for that.
     void ReSizeGraphs();
     // Brings charts, notes and the Print button in line with the sweep.
     void SyncFromSweep();

@@ -46,6 +46,26 @@ class ChartGraph : public QCPGraph {
     }
 };
 
+// Tick labels in one format on every axis: plain figures grouped by
+// thousands, with as many decimals as the step between ticks needs (QCustomPlot
+// would write "2·10⁶" on one chart and "350000" on the next).
+template <class Ticker> class PlainTicker : public Ticker {
+  public:
+    using Ticker::Ticker;
+
+  protected:
+    double getTickStep(const QCPRange& range) override {
+        step_ = Ticker::getTickStep(range);
+        return step_;
+    }
+    QString getTickLabel(double tick, const QLocale&, QChar, int) override {
+        return ChartView::TickLabel(tick, step_);
+    }
+
+  private:
+    double step_ = 1;
+};
+
 // A legend entry that measures its text once per text, font and icon size:
 // measuring shapes the text, and the legend is laid out at every replot.
 class MeasuredLegendItem : public QCPPlottableLegendItem {
@@ -80,6 +100,21 @@ class MeasuredLegendItem : public QCPPlottableLegendItem {
 
 } // namespace
 
+QString ChartView::TickLabel(double tick, double step) {
+    // As many decimals as the step has (0.025 needs three).
+    int decimals = 0;
+    if (step > 0 && std::isfinite(step)) {
+        for (double scaled = step; decimals < 9; scaled *= 10, ++decimals) {
+            if (std::fabs(scaled - std::round(scaled)) <= scaled * 1e-9)
+                break;
+        }
+    }
+    // A tick computed as 0.30000000000000004 or -1e-17 shows as its step implies.
+    const double shown = std::fabs(tick) < step * 1e-6 ? 0.0 : tick;
+    static const QLocale grouped(QLocale::English, QLocale::UnitedStates);
+    return grouped.toString(shown, 'f', decimals);
+}
+
 ChartView::ChartView(TChart& chart, QWidget* parent) : QCustomPlot(parent), chart_(chart) {
     setPlottingHints(QCP::phFastPolylines | QCP::phCacheLabels);
     // Charts redraw at every animation step and sweep value: plain lines draw fastest.
@@ -92,6 +127,7 @@ ChartView::ChartView(TChart& chart, QWidget* parent) : QCustomPlot(parent), char
     xAxis2->setVisible(false);
     yAxis2->setVisible(true);
     for (QCPAxis* axis : {xAxis, yAxis, yAxis2}) {
+        axis->setTicker(QSharedPointer<QCPAxisTicker>(new PlainTicker<QCPAxisTicker>));
         axis->grid()->setVisible(axis != yAxis2);
         axis->setLabelFont(ChartFont(8));
         axis->setTickLabelFont(ChartFont(7));
@@ -150,10 +186,12 @@ void ChartView::ApplyStyle(SeriesState& state) {
     p->setPen(pen);
     p->setName(QString::fromStdString(s.Title));
     QCPScatterStyle scatter;
-    if (s.Pointer.Visible) {
-        scatter = QCPScatterStyle(QCPScatterStyle::ssSquare, colour, colour,
-                                  std::max(s.Pointer.HorizSize, s.Pointer.VertSize));
-    }
+    const int pointerSize = std::max(s.Pointer.HorizSize, s.Pointer.VertSize);
+    if (s.Pointer.Visible && s.Pointer.Outlined)
+        scatter =
+            QCPScatterStyle(QCPScatterStyle::ssCircle, QPen(Qt::black, 1.5), colour, pointerSize);
+    else if (s.Pointer.Visible)
+        scatter = QCPScatterStyle(QCPScatterStyle::ssSquare, colour, colour, pointerSize);
     if (state.graph) {
         state.graph->setLineStyle(s.LinePen.Visible ? QCPGraph::lsLine : QCPGraph::lsNone);
         state.graph->setScatterStyle(scatter);
@@ -231,12 +269,23 @@ bool ChartView::SyncAxis(const TChartAxis& axis, QCPAxis* view, bool isVertical)
             found ? QCPRange(std::min(range.lower, r.lower), std::max(range.upper, r.upper)) : r;
         found = true;
     }
-    double pad = found && isVertical ? (range.upper - range.lower) * valueMargin_ : 0;
+    // The margin is at least a few pixels, so that a thick line at an end of
+    // the range stays clear of the frame on a short chart too.
+    const double margin =
+        valueMargin_ > 0 ? std::max(valueMargin_, 6.0 / std::max(axisRect()->height(), 1)) : 0.0;
+    double pad = found && isVertical ? (range.upper - range.lower) * margin : 0;
     double lower =
         axis.AutomaticMinimum || axis.Automatic ? (found ? range.lower - pad : 0) : axis.Minimum();
     double upper =
         axis.AutomaticMaximum || axis.Automatic ? (found ? range.upper + pad : 1) : axis.Maximum();
     view->setRange(SafeRange(lower, upper));
+    if (isVertical && !(axis.Increment > 0)) {
+        // About five labels where there is room, fewer on a short chart, which
+        // would otherwise print them on each other.
+        MeasureLabelFont(view);
+        const int room = axisRect()->height() * 3 / std::max(1, 4 * labelHeight_);
+        view->ticker()->setTickCount(std::clamp(room, 3, 5));
+    }
     SetLabelStep(axis, view);
     return true;
 }
@@ -246,10 +295,20 @@ void ChartView::SetLabelStep(const TChartAxis& axis, QCPAxis* view) {
         return;
     auto ticker = qSharedPointerDynamicCast<QCPAxisTickerFixed>(view->ticker());
     if (!ticker) {
-        ticker = QSharedPointer<QCPAxisTickerFixed>(new QCPAxisTickerFixed);
+        ticker = QSharedPointer<QCPAxisTickerFixed>(new PlainTicker<QCPAxisTickerFixed>);
         view->setTicker(ticker);
     }
     ticker->setTickStep(LabelStep(axis.Increment, view));
+}
+
+void ChartView::MeasureLabelFont(const QCPAxis* view) {
+    if (view->tickLabelFont() == labelFont_)
+        return;
+    // Measured once per font: measuring shapes text, and this runs at every sync.
+    const QFontMetrics metrics(view->tickLabelFont());
+    labelFont_ = view->tickLabelFont();
+    digitWidth_ = metrics.horizontalAdvance('0');
+    labelHeight_ = metrics.height();
 }
 
 double ChartView::LabelStep(double increment, QCPAxis* view) {
@@ -260,13 +319,7 @@ double ChartView::LabelStep(double increment, QCPAxis* view) {
         return increment; // not laid out yet
     // The room a label needs: the longer end's digits across (its height up
     // a vertical axis) and a tenth more between neighbours.
-    if (view->tickLabelFont() != labelFont_) {
-        // Measured once per font: measuring shapes text, and this runs at every sync.
-        const QFontMetrics metrics(view->tickLabelFont());
-        labelFont_ = view->tickLabelFont();
-        digitWidth_ = metrics.horizontalAdvance('0');
-        labelHeight_ = metrics.height();
-    }
+    MeasureLabelFont(view);
     const auto characters =
         std::max(QString::number(range.lower).size(), QString::number(range.upper).size());
     const double size = horizontal ? static_cast<double>(characters * digitWidth_) : labelHeight_;
@@ -298,18 +351,50 @@ void ChartView::SyncTitle() {
 void ChartView::SyncLegend() {
     bool visible = chart_.Legend.Visible;
     legend->setVisible(visible);
-    legend->setIconSize(chart_.Legend.SymbolWidth, 8);
+    if (visible)
+        FitLegend();
     legendRow_->setVisible(visible);
-    // A hidden legend would still claim its row's height.
+    // A hidden legend would still claim its row's height. A width bound set
+    // here overrides the row's own, which an empty legend makes a few pixels
+    // and which would then narrow the whole chart to that.
+    constexpr int kAnyWidth = QWIDGETSIZE_MAX - 1;
     if (visible) {
         legendRow_->setMinimumSize(0, 0);
-        legendRow_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        legendRow_->setMaximumSize(kAnyWidth, QWIDGETSIZE_MAX);
         legendRow_->setMargins(QMargins(0, 0, 0, 4));
     } else {
         legendRow_->setMinimumSize(1, 1);
-        legendRow_->setMaximumSize(QWIDGETSIZE_MAX, 1);
+        legendRow_->setMaximumSize(kAnyWidth, 1);
         legendRow_->setMargins(QMargins());
     }
+}
+
+void ChartView::FitLegend() {
+    const int symbol = chart_.Legend.SymbolWidth;
+    const int items = legend->itemCount();
+    const int room = width() - legend->margins().left() - legend->margins().right() - 2;
+    if (items == 0 || room <= 0 || (room == legendRoom_ && symbol == legendSymbol_))
+        return;
+    legendRoom_ = room;
+    legendSymbol_ = symbol;
+    // One row at the symbol width the chart asks for, when it fits; else
+    // shorter symbols, down to a stub; else as many entries a row as fit.
+    constexpr int kShortestSymbol = 14;
+    legend->setIconSize(symbol, 8);
+    int texts = (items - 1) * legend->columnSpacing(), widest = 0;
+    for (int i = 0; i < items; ++i) {
+        const int entry = legend->item(i)->minimumOuterSizeHint().width() - symbol;
+        texts += entry;
+        widest = std::max(widest, entry);
+    }
+    const int fitting = (room - texts) / items;
+    const int icon = std::clamp(fitting, kShortestSymbol, symbol);
+    legend->setIconSize(icon, 8);
+    const int perRow = fitting >= kShortestSymbol
+                           ? items
+                           : std::max(1, (room + legend->columnSpacing()) /
+                                             (widest + icon + legend->columnSpacing()));
+    legend->setWrap(perRow);
 }
 
 bool ChartView::FitAxisTitles() {
@@ -402,6 +487,8 @@ void ChartView::showEvent(QShowEvent* event) {
 }
 
 void ChartView::resizeEvent(QResizeEvent* event) {
+    if (chart_.Legend.Visible)
+        FitLegend();
     QCustomPlot::resizeEvent(event);
     replot(QCustomPlot::rpQueuedReplot);
 }

@@ -24,6 +24,9 @@ class ChartView : public QCustomPlot {
     // Widens automatic value axes by this fraction of the data's span on each
     // automatic side, so that flat curves do not vanish into the frame (default 0).
     void SetValueMargin(double fraction) { valueMargin_ = fraction; }
+    // An axis label: grouped by thousands, with the decimals a step between
+    // ticks needs ("-1,000,000", "0.25").
+    static QString TickLabel(double tick, double step);
 
   signals:
     // Every mouse press inside the chart.
@@ -58,8 +61,12 @@ class ChartView : public QCustomPlot {
     // of its multiples whose labels do not overlap.
     void SetLabelStep(const TChartAxis& axis, QCPAxis* view);
     double LabelStep(double increment, QCPAxis* view);
+    void MeasureLabelFont(const QCPAxis* view);
     void SyncTitle();
     void SyncLegend();
+    // Entries on one row where they fit, with shorter symbols if need be,
+    // else on as many rows as it takes; once per width.
+    void FitLegend();
     // Axis titles that would run off the chart are cut with an ellipsis;
     // returns true when a shown title changed.
     bool FitAxisTitles();
@@ -75,6 +82,7 @@ class ChartView : public QCustomPlot {
     QFont labelFont_; // the tick label font last measured, and its sizes
     int digitWidth_ = 0;
     int labelHeight_ = 0;
+    int legendRoom_ = -1, legendSymbol_ = -1; // what the legend was last fitted to
     bool pressed_ = false;
     bool replotWhenShown_ = false;
 };

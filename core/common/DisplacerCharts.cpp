@@ -1,5 +1,7 @@
 #include "DisplacerCharts.h"
 
+#include "SeriesScaling.h"
+
 namespace kelvane {
 
 DisplacerCharts::DisplacerCharts()
@@ -49,6 +51,7 @@ DisplacerCharts::DisplacerCharts()
     Chart5.Visible = false;
     Chart5.BottomAxis.SetAutomatic();
     Chart5.LeftAxis.SetAutomatic();
+    TitlePVAxes(Chart5);
 
     // The lines both engines draw alike; each engine styles the others.
     DisplacerSeries.SetLine(clBlack, 1);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "foundations/TChart.h"
 #include "foundations/TLineSeries.h"
 
 namespace kelvane {
@@ -31,6 +32,22 @@ inline void StylePoints(TLineSeries& s, TColor color) {
     s.Pointer.Visible = true;
     s.Pointer.HorizSize = 2;
     s.Pointer.VertSize = 2;
+}
+
+// The engine's present state on the pressure-volume loop: a dot large enough
+// to find at a glance on the loop it sits on.
+inline void StyleStateMarker(TLineSeries& s) {
+    s.Pointer.Visible = true;
+    s.Pointer.HorizSize = s.Pointer.VertSize = 8;
+    s.Pointer.Outlined = true;
+}
+
+// The pressure-volume chart's axes: what each direction measures, and no
+// right axis, as nothing is drawn against it.
+inline void TitlePVAxes(TChart& chart) {
+    chart.BottomAxis.TitleCaption = "Volume";
+    chart.LeftAxis.TitleCaption = "Pressure";
+    chart.RightAxis.Visible = false;
 }
 
 } // namespace kelvane

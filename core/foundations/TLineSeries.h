@@ -23,6 +23,8 @@ struct TSeriesPointer {
     int HorizSize = 2;
     int VertSize = 2;
     bool InflateMargins = true;
+    // A round dot with a dark rim, which stands out on a line of any colour.
+    bool Outlined = false;
 };
 
 // A line series: the only store of a chart's points. Views redraw from it and

@@ -51,6 +51,7 @@ void GammaEngine::SetupCharts() {
     MeanPressureSeries.SetLine(clBlack, 1, false);
     StylePoints(PVSeries, clRed);
     StylePoints(PhaseSeries5, clLightYellow);
+    StyleStateMarker(PhaseSeries5);
     PVSeries.ShowInLegend = PhaseSeries5.ShowInLegend = false;
 }
 

@@ -22,6 +22,8 @@ constexpr double kNoWorkYet = -std::numeric_limits<double>::infinity();
 void SetNormalizedRightAxis(TChartAxis& axis) {
     axis.SetFixed(0, 2);
     axis.TitleCaption = "Normalized Pressure/Volume";
+    // No series is drawn against it: an empty scale would only mislead.
+    axis.Visible = false;
 }
 
 } // namespace
@@ -86,7 +88,7 @@ void GammaSweep::SetupCharts() {
                              {Chart4, "Temperatures", "Temperatures"}};
     for (const Layout& l : layout) {
         l.chart.SetTitle(l.title);
-        l.chart.Legend.Visible = false;
+        l.chart.Legend.Visible = true;
         l.chart.BottomAxis.SetAutomatic();
         l.chart.LeftAxis.SetAutomatic();
         l.chart.LeftAxis.TitleCaption = l.leftTitle;

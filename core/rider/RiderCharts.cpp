@@ -69,9 +69,10 @@ void RiderEngine::SetupCharts() {
     Chart5.Legend.Visible = false;
     Chart5.LeftAxis.SetAutomatic();
     Chart5.BottomAxis.SetAutomatic();
-    Chart5.RightAxis.Visible = false;
+    TitlePVAxes(Chart5);
     StylePoints(PVSeries, clRed);
     StylePoints(PVPhaseSeries, clLightYellow);
+    StyleStateMarker(PVPhaseSeries);
 }
 
 std::vector<TChart*> RiderEngine::Charts() {

@@ -1,6 +1,7 @@
 #include "RingbomRecord.h"
 
 #include "RingbomModel.h"
+#include "common/SeriesScaling.h"
 
 #include <algorithm>
 
@@ -43,8 +44,7 @@ void RingbomRecord::SetupCharts() {
     PVSeries.Pointer.HorizSize = PVSeries.Pointer.VertSize = 2;
     PVPhaseSeries.SetLine(clYellow, 1);
     PVPhaseSeries.SetXOrder(TValueOrder::None);
-    PVPhaseSeries.Pointer.Visible = true;
-    PVPhaseSeries.Pointer.HorizSize = PVPhaseSeries.Pointer.VertSize = 3;
+    StyleStateMarker(PVPhaseSeries);
 }
 
 std::array<TLineSeries*, 16> RingbomRecord::RecordedSeries() {

@@ -164,3 +164,19 @@ TEST(ChartViewLegend, ListsTheSeriesThatAskForItInOrder) {
     view.legend->setFont(QFont("DejaVu Sans", 14)); // a bigger font is measured again
     EXPECT_GT(view.legend->item(0)->minimumOuterSizeHint().width(), before.width());
 }
+
+// Every axis labels its ticks alike: grouped by thousands, with the decimals
+// the step between ticks needs, and no rounding noise.
+TEST(ChartViewAxes, TickLabelsShareOneFormat) {
+    struct Case {
+        double tick, step;
+        const char* label;
+    } cases[] = {
+        {2e6, 1e6, "2,000,000"},  {-1e6, 5e5, "-1,000,000"}, {350000, 10000, "350,000"},
+        {0.925, 0.025, "0.925"},  {0.9, 0.025, "0.900"},     {0.30000000000000004, 0.1, "0.3"},
+        {-1e-17, 0.2, "0.0"},     {135, 45, "135"},          {-0.5, 0.5, "-0.5"},
+        {1234.5, 0.5, "1,234.5"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ChartView::TickLabel(c.tick, c.step).toStdString(), c.label) << c.tick;
+}
