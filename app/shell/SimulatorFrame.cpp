@@ -41,6 +41,12 @@ namespace kelvane {
 
 namespace {
 
+// The smallest sizes at which nothing overlaps or is cut: a chart still shows
+// its title, axis numbers apart and legend; the picture still shows the engine.
+constexpr int kMinimumChartWidth = 360;
+constexpr int kMinimumChartHeight = 140;
+constexpr int kMinimumPictureWidth = 110;
+
 int Scaled(int v) {
     return static_cast<int>(std::lround(v * 130.0 / 100.0));
 }
@@ -108,6 +114,10 @@ SimulatorFrame::SimulatorFrame(const FrameTraits& traits, QWidget* parent)
     }
     StringGrid1->setFocusPolicy(Qt::NoFocus);
     host_.SetGrid(StringGrid1);
+    host_.onGridWidened = [this] {
+        UpdateMinimumSize();
+        LayoutBands();
+    };
 
     Panel3 = NamedChild(this, "Panel3");
     Panel4 = NamedChild(Panel3, "Panel4");
@@ -131,6 +141,7 @@ SimulatorFrame::SimulatorFrame(const FrameTraits& traits, QWidget* parent)
     problemLine_->setAutoFillBackground(true);
     problemLine_->setStyleSheet("QLabel { color: #b00000; background-color: #fff0f0; }");
     problemLine_->hide();
+    UpdateMinimumSize();
 }
 
 namespace {
@@ -231,6 +242,8 @@ QPushButton* SimulatorFrame::AddButton(const QString& caption, int x, int y, int
     connect(b, &QPushButton::clicked, this, [this, handler] { Run(handler); });
     if (!passesKeys)
         KeepKeys(b);
+    else
+        b->installEventFilter(this); // for Enter, which presses it
     return b;
 }
 
@@ -456,10 +469,17 @@ void SimulatorFrame::KeepKeys(QWidget* control) {
 }
 
 bool SimulatorFrame::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && watched->property("kelvaneKeepsKeys").toBool()) {
-        int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter)
-            return true;
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // Enter on a button presses it, as Space does, and nothing else.
+            if (auto* button = qobject_cast<QPushButton*>(watched)) {
+                button->animateClick();
+                return true;
+            }
+            if (watched->property("kelvaneKeepsKeys").toBool())
+                return true;
+        }
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -526,6 +546,7 @@ void SimulatorFrame::FormShow() {
     shownOnce_ = true;
     if (ScaleAndFit(this, dpi, beenScaled)) {
         scale_ = 1.3;
+        UpdateMinimumSize();
         LayoutBands();
         StringGrid1->verticalHeader()->setDefaultSectionSize((StringGrid1->height() + 12) / 13);
     }
@@ -537,17 +558,32 @@ void SimulatorFrame::FormShow() {
     const char* const kNone = "\x01";
     const bool placed = ini.ReadString(keys.section, keys.left, kNone) != kNone ||
                         ini.ReadString(keys.section, keys.top, kNone) != kNone;
-    WindowPlacement stored = WindowPlacement::Read(ini, keys, CurrentPlacement(this));
-    QSize screen = Platform::Current().ScreenSize();
-    ApplyPlacement(this, stored.ClampedToScreen(screen.width(), screen.height()));
+    ApplyPlacement(this, Fitted(WindowPlacement::Read(ini, keys, CurrentPlacement(this))));
 
     ReadIniFile(SettingsFile());
     ShowSteps();
     // A window that centres itself does so only until it has a place of its own.
     if (traits_.centreOnShow && !placed) {
-        QSize s = Platform::Current().ScreenSize();
-        move((s.width() - width()) / 2, (s.height() - height()) / 2);
+        const QRect area = Platform::Current().AvailableArea();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
     }
+}
+
+WindowPlacement SimulatorFrame::Fitted(const WindowPlacement& placement) const {
+    const QSize room = RoomOnScreen(this);
+    return placement.Clamped(minimumWidth(), minimumHeight(), room.width(), room.height());
+}
+
+int SimulatorFrame::GridWidth() const {
+    return StringGrid1->columnWidth(0) + StringGrid1->columnWidth(1) +
+           2 * StringGrid1->frameWidth();
+}
+
+void SimulatorFrame::UpdateMinimumSize() {
+    const auto scaled = [this](int v) { return static_cast<int>(std::lround(v * scale_)); };
+    const int band = scaled(traits_.inputPanelWidth) + scaled(kMinimumPictureWidth) + GridWidth();
+    setMinimumSize(std::max(band, 2 * scaled(kMinimumChartWidth)),
+                   scaled(traits_.topBandHeight) + 2 * scaled(kMinimumChartHeight));
 }
 
 void SimulatorFrame::FormDestroy() {
@@ -556,7 +592,7 @@ void SimulatorFrame::FormDestroy() {
     // Place and parameters in one replace of the file.
     TIniFile ini(SettingsFile());
     ini.Update([this](TIniFile& settings) {
-        CurrentPlacement(this).Write(settings, *traits_.placement);
+        Fitted(CurrentPlacement(this)).Write(settings, *traits_.placement);
         traits_.parameters->WriteFrom(host_, settings);
     });
 }
@@ -584,10 +620,17 @@ void SimulatorFrame::LayoutBands() {
     int w = width(), h = height();
     int band = static_cast<int>(std::lround(traits_.topBandHeight * scale_));
     int inputWidth = static_cast<int>(std::lround(traits_.inputPanelWidth * scale_));
-    int pictureWidth = static_cast<int>(std::lround(traits_.pictureWidth * scale_));
+    // The picture gives way to the grid down to its minimum width; the grid
+    // takes what a wider window adds.
+    const int pictureWidth =
+        std::clamp(w - inputWidth - GridWidth(), static_cast<int>(kMinimumPictureWidth * scale_),
+                   static_cast<int>(std::lround(traits_.pictureWidth * scale_)));
     Panel2->setGeometry(0, 0, w, band);
     Panel1->setGeometry(0, 0, inputWidth, band);
+    const QSize pictureBefore = Image1->size();
     Image1->setGeometry(inputWidth, 1, pictureWidth, std::max(band - 2, 1));
+    if (Image1->size() != pictureBefore && charts_[0])
+        RedrawPicture();
     StringGrid1->setGeometry(inputWidth + pictureWidth, 0,
                              std::max(w - inputWidth - pictureWidth, 0), band);
     Panel3->setGeometry(0, band, w, std::max(h - band, 0));
@@ -603,11 +646,14 @@ void SimulatorFrame::FormResize() {
     charts_[1]->setGeometry(w, 0, w, h);
     charts_[2]->setGeometry(0, h, w, h);
     charts_[3]->setGeometry(w, h, w, h);
+    // The pressure-volume panel covers the top left or top right chart exactly.
+    charts_[4]->setGeometry(pvOnRight_ ? Panel3->width() - w : 0, 0, w, h);
 }
 
 void SimulatorFrame::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Escape:
+        // From any control: those that keep Enter to themselves let it through.
         Run([this] { ExitButtonClick(); });
         break;
     case Qt::Key_Return:
@@ -622,26 +668,23 @@ void SimulatorFrame::keyPressEvent(QKeyEvent* event) {
 void SimulatorFrame::ShowPVButtonClick() {
     QPushButton* button = ShowPVButton();
     ChartView* c5 = charts_[4];
-    c5->setGeometry(c5->x(), 0, charts_[0]->width(), charts_[0]->height());
-    if (button->text() == "Show PV") {
-        button->setText("Hide PV");
+    FormResize();
+    // Alt+V shows and hides it alike.
+    if (button->text() == "Show P&V") {
+        button->setText("Hide P&V");
         c5->Chart().Visible = true;
         c5->show();
         c5->raise();
     } else {
-        button->setText("Show PV");
+        button->setText("Show P&V");
         c5->Chart().Visible = false;
         c5->hide();
     }
 }
 
 void SimulatorFrame::Chart5Click() {
-    ChartView* c5 = charts_[4];
-    c5->setGeometry(c5->x(), 0, charts_[0]->width(), charts_[0]->height());
-    if (c5->x() != 0)
-        c5->move(0, 0);
-    else
-        c5->move(Panel3->width() - c5->width(), 0);
+    pvOnRight_ = !pvOnRight_;
+    FormResize();
 }
 
 void SimulatorFrame::PrintButtonClick() {

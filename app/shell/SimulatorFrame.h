@@ -36,7 +36,7 @@ struct FrameButtonPlace {
     const char* name; // nullptr: the button keeps Qt's empty object name
     int x, y, width;
     const char* toolTip = nullptr;
-    // Enter and Escape pressed on it do not reach the window.
+    // Enter pressed on it presses it and does not reach the window.
     bool keepsKeys = false;
 };
 
@@ -244,7 +244,8 @@ class SimulatorFrame : public QDialog {
                                 QWidget* calc);
     // The volume read-out label "lDebug", which the engine writes.
     QLabel* AddVolumeLabel(int x, int y, int minimumWidth);
-    // Keeps Enter and Escape from reaching the window's key handler.
+    // Keeps Enter from reaching the window's key handler (a button it is
+    // pressed on is pressed). Escape always closes the window.
     void KeepKeys(QWidget* control);
 
     void showEvent(QShowEvent* event) override;
@@ -265,6 +266,14 @@ class SimulatorFrame : public QDialog {
   private:
     void FormShow();
     void LayoutBands();
+    // A placement whose size lies between the window's minimum and the room
+    // the screen's available area gives it.
+    WindowPlacement Fitted(const WindowPlacement& placement) const;
+    // What the grid's columns take, frame included.
+    int GridWidth() const;
+    // Input panel, the smallest picture and the grid side by side over two
+    // rows of charts at their smallest.
+    void UpdateMinimumSize();
     void AddButtons();
     void RedrawPicture();
 
@@ -280,6 +289,7 @@ class SimulatorFrame : public QDialog {
     bool heldBack_ = false;
     bool shownOnce_ = false;
     bool settingsReadable_ = true;
+    bool pvOnRight_ = false; // where the pressure-volume panel stands
     double scale_ = 1.0;
 };
 

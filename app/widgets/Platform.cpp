@@ -129,6 +129,11 @@ QSize QtPlatform::ScreenSize() {
     return screen ? screen->size() : QSize(1024, 768);
 }
 
+QRect QtPlatform::AvailableArea() {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
 void QtPlatform::ShowModal(QDialog* dialog) {
     dialog->exec();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -38,6 +39,8 @@ class Platform {
     virtual bool OpenInBrowser(const QString& path) = 0;
     virtual int ScreenDpi() = 0;
     virtual QSize ScreenSize() = 0;
+    // The part of the screen windows may take (without panels and docks).
+    virtual QRect AvailableArea() = 0;
     // Whether the developer's environment is open (the release check runs only then).
     virtual bool DevelopmentEnvironmentOpen() = 0;
     // Shows a window modally and returns when it is closed.
@@ -63,6 +66,7 @@ class QtPlatform : public Platform {
     bool OpenInBrowser(const QString& path) override;
     int ScreenDpi() override;
     QSize ScreenSize() override;
+    QRect AvailableArea() override;
     bool DevelopmentEnvironmentOpen() override { return false; }
     void ShowModal(QDialog* dialog) override;
 };

@@ -88,6 +88,7 @@ void WidgetHost::SetGrid(QTableWidget* grid) {
     gridRows_ = grid ? grid->rowCount() : 0;
     gridColumns_ = grid ? grid->columnCount() : 0;
     pendingCells_.assign(static_cast<std::size_t>(gridRows_ * gridColumns_), {});
+    widest_.assign(static_cast<std::size_t>(gridColumns_), 0);
 }
 
 void WidgetHost::SetCell(int col, int row, const std::string& text) {
@@ -119,6 +120,7 @@ void WidgetHost::ShowGrid() {
     }
     if (!grid_)
         return;
+    bool widened = false;
     for (std::size_t at = 0; at < pendingCells_.size(); ++at) {
         PendingText& cell = pendingCells_[at];
         if (!cell.pending)
@@ -134,7 +136,20 @@ void WidgetHost::ShowGrid() {
         QString value = QString::fromStdString(cell.text);
         if (item->text() != value)
             item->setText(value);
+        // A column only grows, and only a text longer than any before is
+        // measured: the grid is rewritten at every step of the crank.
+        long long& widest = widest_[static_cast<std::size_t>(col)];
+        if (value.size() > widest) {
+            widest = value.size();
+            const int needed = grid_->fontMetrics().horizontalAdvance(value) + kCellPadding;
+            if (needed > grid_->columnWidth(col)) {
+                grid_->setColumnWidth(col, needed);
+                widened = true;
+            }
+        }
     }
+    if (widened)
+        CallIfSet(onGridWidened);
 }
 
 void WidgetHost::SetVolumeText(const std::string& text) {

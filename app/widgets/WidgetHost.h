@@ -41,6 +41,10 @@ class WidgetHost : public EngineHost {
     std::function<bool()> deferFieldWrites;
 
     std::function<void()> onRedrawPicture;
+    // What a grid cell needs around its text: the style's margins and padding.
+    static constexpr int kCellPadding = 10;
+    // A grid column grew to show a text whole.
+    std::function<void()> onGridWidened;
     // Runs before pending events are let through (the window brings its charts up to date).
     std::function<void()> onProcessEvents;
 
@@ -72,6 +76,7 @@ class WidgetHost : public EngineHost {
     QTableWidget* grid_ = nullptr;
     int gridRows_ = 0, gridColumns_ = 0;
     std::vector<PendingText> pendingCells_; // row by row
+    std::vector<long long> widest_;         // per column, the longest text measured
 };
 
 } // namespace kelvane

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Platform.h"
+
 #include <QColor>
 #include <QFont>
 #include <QPalette>
@@ -22,6 +24,16 @@ template <class W = QWidget> W* NamedChild(QWidget* parent, const char* name) {
     auto* w = new W(parent);
     w->setObjectName(name);
     return w;
+}
+
+// The room the screen's available area leaves for a window's client area:
+// less its frame and title bar, taken as typical ones while the window
+// manager has not framed the window yet.
+inline QSize RoomOnScreen(const QWidget* window) {
+    QSize frame = window->frameGeometry().size() - window->geometry().size();
+    if (frame.isEmpty())
+        frame = QSize(8, 32);
+    return Platform::Current().AvailableArea().size() - frame;
 }
 
 } // namespace kelvane

@@ -2,6 +2,8 @@
 
 #include "TIniFile.h"
 
+#include <algorithm>
+
 namespace kelvane {
 
 const WindowPlacement::Keys& WindowPlacement::KeysOf(Window window) {
@@ -35,12 +37,11 @@ void WindowPlacement::Write(TIniFile& ini, const Keys& keys) const {
     });
 }
 
-WindowPlacement WindowPlacement::ClampedToScreen(int screenWidth, int screenHeight) const {
+WindowPlacement WindowPlacement::Clamped(int minWidth, int minHeight, int maxWidth,
+                                         int maxHeight) const {
     WindowPlacement p = *this;
-    if (p.width > screenWidth)
-        p.width = screenWidth;
-    if (p.height > screenHeight)
-        p.height = screenHeight;
+    p.width = std::min(std::max(p.width, minWidth), maxWidth);
+    p.height = std::min(std::max(p.height, minHeight), maxHeight);
     return p;
 }
 

@@ -42,9 +42,10 @@ struct WindowPlacement {
     // way). A refused write throws EIniFileError.
     void Write(TIniFile& ini, const Keys& keys) const;
 
-    // A window wider or taller than the screen is reduced to the screen's size.
-    // Left and top are kept even when off the screen.
-    WindowPlacement ClampedToScreen(int screenWidth, int screenHeight) const;
+    // The size brought within the window's minimum and the room the screen
+    // gives it; where both cannot hold, the screen wins, so that a window never
+    // opens larger than the screen. Left and top are kept even when off the screen.
+    WindowPlacement Clamped(int minWidth, int minHeight, int maxWidth, int maxHeight) const;
 
     friend bool operator==(const WindowPlacement&, const WindowPlacement&) = default;
 };

@@ -27,6 +27,7 @@ class TestPlatform : public Platform {
     bool browser = true;  // whether a browser starts
     int dpi = 96;
     QSize screen{1280, 1024};
+    QRect available; // empty: the whole screen
     bool developmentEnvironment = false;
 
     void ShowMessage(QWidget*, const QString& text) override { messages << text; }
@@ -47,6 +48,7 @@ class TestPlatform : public Platform {
     }
     int ScreenDpi() override { return dpi; }
     QSize ScreenSize() override { return screen; }
+    QRect AvailableArea() override { return available.isEmpty() ? QRect({}, screen) : available; }
     bool DevelopmentEnvironmentOpen() override { return developmentEnvironment; }
     void ShowModal(QDialog* dialog) override { dialog->show(); }
 };

@@ -111,7 +111,7 @@ TEST_F(GammaWindow, KeysAndButtons) {
 
     QPushButton* showPV = form->ShowPVButton();
     QTest::mouseClick(showPV, Qt::LeftButton);
-    EXPECT_EQ(showPV->text(), "Hide PV");
+    EXPECT_EQ(showPV->text(), "Hide P&V");
     EXPECT_TRUE(form->Chart(5)->isVisible());
     EXPECT_EQ(form->Chart(5)->size(), form->Chart(1)->size());
     QTest::mouseClick(form->Chart(5), Qt::LeftButton);
@@ -119,7 +119,7 @@ TEST_F(GammaWindow, KeysAndButtons) {
     QTest::mouseClick(form->Chart(5), Qt::LeftButton);
     EXPECT_EQ(form->Chart(5)->x(), 0);
     QTest::mouseClick(showPV, Qt::LeftButton);
-    EXPECT_EQ(showPV->text(), "Show PV");
+    EXPECT_EQ(showPV->text(), "Show P&V");
     EXPECT_FALSE(form->Chart(5)->isVisible());
 
     form->SpeedButtonClick(300);

@@ -284,13 +284,21 @@ TEST_F(ParameterTableTest, PlacementReadsWholeNumbersWithCurrentDefaults) {
               (WindowPlacement{1, 2, 600, 400}));
 }
 
-TEST(WindowPlacement, ClampsSizeToTheScreenButNeverThePosition) {
-    EXPECT_EQ((WindowPlacement{-2000, 5000, 3000, 400}.ClampedToScreen(1920, 1080)),
-              (WindowPlacement{-2000, 5000, 1920, 400}));
-    EXPECT_EQ((WindowPlacement{0, 0, 800, 1200}.ClampedToScreen(1920, 1080)),
-              (WindowPlacement{0, 0, 800, 1080}));
-    EXPECT_EQ((WindowPlacement{3, 4, 1920, 1080}.ClampedToScreen(1920, 1080)),
-              (WindowPlacement{3, 4, 1920, 1080}));
+TEST(WindowPlacement, ClampsSizeBetweenMinimumAndScreenButNeverThePosition) {
+    struct Case {
+        WindowPlacement stored, expected;
+    } cases[] = {
+        {{-2000, 5000, 3000, 500}, {-2000, 5000, 1920, 500}}, // wider than the screen
+        {{0, 0, 800, 1200}, {0, 0, 800, 1050}},               // taller than the screen
+        {{3, 4, 1920, 1050}, {3, 4, 1920, 1050}},             // exactly the screen
+        {{3, 4, 100, 50}, {3, 4, 640, 480}},                  // below the minimum
+        {{3, 4, 0, -7}, {3, 4, 640, 480}},                    // nonsense from a file
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.stored.Clamped(640, 480, 1920, 1050), c.expected) << c.stored.width;
+    // A screen smaller than the minimum: the window still fits the screen.
+    EXPECT_EQ((WindowPlacement{0, 0, 900, 700}.Clamped(640, 480, 600, 400)),
+              (WindowPlacement{0, 0, 600, 400}));
 }
 
 TEST(SettingsFilePath, FindsTheFileWhateverItsCase) {
