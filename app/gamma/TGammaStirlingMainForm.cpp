@@ -20,12 +20,12 @@ const char* const kDocumentTip = "Documentation (such as it is)";
 
 constexpr FrameButtonPlace kButtons[] = {
     {FrameButton::Print, "&Print", nullptr, 340, 8, 30, kPrintTip},
-    {FrameButton::Tutor, "Tutor", nullptr, 377, 8, 30, kDocumentTip},
-    {FrameButton::Help, "Help", nullptr, 414, 8, 30, kDocumentTip},
+    {FrameButton::Tutor, "T&utor", nullptr, 377, 8, 30, kDocumentTip},
+    {FrameButton::Help, "&Help", nullptr, 414, 8, 30, kDocumentTip},
     {FrameButton::Exit, "E&xit", nullptr, 452, 8, 30},
-    {FrameButton::Save, "Save", nullptr, 253, 136, 40, "Save current set of parameters"},
-    {FrameButton::Load, "Load", nullptr, 300, 136, 40, "Load parameters from disk"},
-    {FrameButton::ShowPV, "Show PV", nullptr, 420, 136, 55, nullptr, true},
+    {FrameButton::Save, "&Save", nullptr, 253, 136, 40, "Save current set of parameters"},
+    {FrameButton::Load, "&Load", nullptr, 300, 136, 40, "Load parameters from disk"},
+    {FrameButton::ShowPV, "Show P&V", nullptr, 420, 136, 55, nullptr, true},
 };
 
 FrameTraits GammaTraits() {

@@ -18,17 +18,17 @@ namespace kelvane {
 
 namespace {
 
-// No button passes its keys on: Enter and Escape act only from the edit boxes.
+// Enter on a button presses it and nothing else; Escape closes from anywhere.
 const char* const kPrintTip = "Print the current window contents";
 const char* const kDocumentTip = "Documentation (such as it is)";
 constexpr FrameButtonPlace kButtons[] = {
     {FrameButton::Print, "&Print", nullptr, 262, 8, 30, kPrintTip, true},
-    {FrameButton::Tutor, "Tutor", nullptr, 298, 8, 30, kDocumentTip, true},
-    {FrameButton::Help, "Help", nullptr, 335, 8, 30, kDocumentTip, true},
+    {FrameButton::Tutor, "T&utor", nullptr, 298, 8, 30, kDocumentTip, true},
+    {FrameButton::Help, "&Help", nullptr, 335, 8, 30, kDocumentTip, true},
     {FrameButton::Exit, "E&xit", nullptr, 371, 8, 30, nullptr, true},
     {FrameButton::Save, "&Save", nullptr, 236, 120, 40, nullptr, true},
     {FrameButton::Load, "&Load", nullptr, 279, 120, 35, nullptr, true},
-    {FrameButton::ShowPV, "Show PV", nullptr, 363, 120, 51, nullptr, true},
+    {FrameButton::ShowPV, "Show P&V", nullptr, 363, 120, 51, nullptr, true},
 };
 
 FrameTraits RiderTraits() {

@@ -20,13 +20,13 @@ namespace kelvane {
 namespace {
 
 constexpr FrameButtonPlace kButtons[] = {
-    {FrameButton::Print, "Print", "PrintButton", 364, 9, 30},
-    {FrameButton::Tutor, "Tutor", "TutorialButton", 364, 37, 30},
-    {FrameButton::Help, "Help", "HelpButton", 364, 66, 30},
+    {FrameButton::Print, "P&rint", "PrintButton", 364, 9, 30},
+    {FrameButton::Tutor, "&Tutor", "TutorialButton", 364, 37, 30},
+    {FrameButton::Help, "&Help", "HelpButton", 364, 66, 30},
     {FrameButton::Exit, "E&xit", "ExitButton", 364, 94, 30},
-    {FrameButton::Save, "Save", "SaveButton", 258, 140, 34, "Save current set of parameters"},
-    {FrameButton::Load, "Load", "LoadButton", 295, 140, 34, "Load parameters from disk"},
-    {FrameButton::ShowPV, "Show PV", "ShowPVButton", 345, 140, 57, nullptr, true},
+    {FrameButton::Save, "&Save", "SaveButton", 258, 140, 34, "Save current set of parameters"},
+    {FrameButton::Load, "&Load", "LoadButton", 295, 140, 34, "Load parameters from disk"},
+    {FrameButton::ShowPV, "Show P&V", "ShowPVButton", 345, 140, 57, nullptr, true},
 };
 
 FrameTraits RingbomTraits() {
@@ -105,10 +105,10 @@ void TRingbomStirlingMainForm::BuildInputPanel() {
     AddLabel("\u00A9 Kelvane", 54, 168)->setObjectName("Label6");
     AddVolumeLabel(360, 168, 448 - 360);
 
-    StripChartCB = AddCheckBox(Field::StripChartCB, "Strip Chart", 13, 119, 74,
+    StripChartCB = AddCheckBox(Field::StripChartCB, "Strip Ch&art", 13, 119, 74,
                                &RingbomEngine::StripChartCBClick);
     AllDataCB =
-        AddCheckBox(Field::AllDataCB, "All Data", 96, 120, 63, &RingbomEngine::AllDataCBClick);
+        AddCheckBox(Field::AllDataCB, "All &Data", 96, 120, 63, &RingbomEngine::AllDataCBClick);
 
     // Go, Resume and Single step only on texts the engine can use.
     GoButton = AddButton("&Go", 9, 140, 41, [this] {
@@ -123,7 +123,7 @@ void TRingbomStirlingMainForm::BuildInputPanel() {
                 engine_.PauseButtonClick();
         });
     });
-    SingleStepButton = AddButton("&Single", 96, 140, 41, [this] {
+    SingleStepButton = AddButton("S&ingle", 96, 140, 41, [this] {
         CallEngine([this] {
             if (ReadyToCalculate())
                 engine_.SingleStepButtonClick();

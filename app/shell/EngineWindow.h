@@ -99,8 +99,8 @@ template <class E> class CrankWindow : public EngineWindow<E> {
         };
         GoFastButton = add(0, "&Fast", [this] { SpeedButtonClick(100); });
         GoMediumButton = add(1, "&Medium", [this] { SpeedButtonClick(200); });
-        GoSlowButton = add(2, "Slow", [this] { SpeedButtonClick(300); });
-        StopButton = add(3, "Stop", [this] { StopButtonClick(); });
+        GoSlowButton = add(2, "Sl&ow", [this] { SpeedButtonClick(300); });
+        StopButton = add(3, "S&top", [this] { StopButtonClick(); });
         CalcButton = add(4, "&Calc", [this] { CalcButtonClick(); });
         this->SetSpeedWindowTabOrder(GoFastButton, GoMediumButton, GoSlowButton, StopButton,
                                      CalcButton);

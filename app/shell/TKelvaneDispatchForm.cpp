@@ -24,9 +24,9 @@ TKelvaneDispatchForm::TKelvaneDispatchForm(QWidget* parent) : QWidget(parent) {
 
     QPushButton* gamma = AddButton("&Gamma", 32, 16, &TKelvaneDispatchForm::GammaButtonClick);
     QPushButton* ringbom =
-        AddButton("&Ringbom", 120, 16, &TKelvaneDispatchForm::RingbomButtonClick);
+        AddButton("Ring&bom", 120, 16, &TKelvaneDispatchForm::RingbomButtonClick);
     QPushButton* rider = AddButton("&Rider", 208, 16, &TKelvaneDispatchForm::RiderButtonClick);
-    QPushButton* rotary = AddButton("&Rotary", 296, 16, &TKelvaneDispatchForm::RotaryButtonClick);
+    QPushButton* rotary = AddButton("R&otary", 296, 16, &TKelvaneDispatchForm::RotaryButtonClick);
     QPushButton* quit = AddButton("&Quit", 384, 16, &TKelvaneDispatchForm::QuitButtonClick);
     QPushButton* intro =
         AddButton("&Introduction", 168, 64, &TKelvaneDispatchForm::IntroButtonClick);
@@ -64,6 +64,9 @@ QPushButton* TKelvaneDispatchForm::AddButton(const QString& caption, int x, int 
                                              void (TKelvaneDispatchForm::*handler)()) {
     auto* b = new QPushButton(caption, this);
     b->setGeometry(x, y, 75, 25);
+    // Enter presses the focused button, as Space does (outside a dialog a
+    // button does not take Enter unless told).
+    b->setAutoDefault(true);
     connect(b, &QPushButton::clicked, this,
             [this, handler] { RunGuarded([this, handler] { (this->*handler)(); }); });
     return b;

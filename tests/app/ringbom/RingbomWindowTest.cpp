@@ -105,11 +105,11 @@ TEST_F(RingbomWindow, EnterPerformsOneStepExceptFromTheCheckBoxesAndPanButtons) 
     for (QWidget* keeper : std::initializer_list<QWidget*>{
              form->StripChartCB, form->AllDataCB, form->PanLeftButton, form->PanRightButton}) {
         QTest::keyClick(keeper, Qt::Key_Return);
-        QTest::keyClick(keeper, Qt::Key_Escape);
         EXPECT_EQ(Angle(), 10) << keeper->objectName().toStdString();
         EXPECT_TRUE(form->isVisible()) << keeper->objectName().toStdString();
     }
-    QTest::keyClick(form->Host().Edit(Field::Phase), Qt::Key_Escape);
+    // Escape closes from a control that keeps Enter to itself too.
+    QTest::keyClick(form->StripChartCB, Qt::Key_Escape);
     EXPECT_FALSE(form->isVisible());
 }
 
