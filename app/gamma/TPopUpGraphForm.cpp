@@ -2,6 +2,8 @@
 
 #include "TGammaStirlingMainForm.h"
 #include "gamma/GammaSweep.h"
+#include "rider/RiderSweep.h"
+#include "rider/TRiderStirlingMainForm.h"
 #include "widgets/HandlerGuard.h"
 #include "widgets/Platform.h"
 #include "widgets/WindowLook.h"
@@ -35,6 +37,10 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& caption, i
 TPopUpGraphForm::TPopUpGraphForm(TGammaStirlingMainForm& gamma)
     : TPopUpGraphForm(gamma, std::make_unique<GammaSweep>(gamma.Engine(), gamma.Host()),
                       "Net Work Graph") {}
+
+TPopUpGraphForm::TPopUpGraphForm(TRiderStirlingMainForm& rider)
+    : TPopUpGraphForm(rider, std::make_unique<RiderSweep>(rider.Engine(), rider.Host()),
+                      "Two Piston Net Work Graph") {}
 
 TPopUpGraphForm::TPopUpGraphForm(QDialog& owner, std::unique_ptr<ParameterSweep> sweep,
                                  const QString& caption)

@@ -15,10 +15,12 @@ class QPushButton;
 namespace kelvane {
 
 class TGammaStirlingMainForm;
+class TRiderStirlingMainForm;
 
-// The net-work graph window: the charts and notes of the Gamma window's
-// parameter sweep. It owns the sweep (the data it shows) and binds to it; the
-// sweep drives the Gamma window's engine through that window's host.
+// The net-work graph window: the charts and notes of a simulator window's
+// parameter sweep (the Gamma or the two-piston window). It owns the sweep (the
+// data it shows) and binds to it; the sweep drives that window's engine
+// through the window's host.
 //
 // It is a child window of its simulator window, so that it takes input while
 // that window is shown modally; hiding that window stops a sweep as closing
@@ -27,6 +29,7 @@ class TPopUpGraphForm : public QDialog {
     Q_OBJECT
   public:
     explicit TPopUpGraphForm(TGammaStirlingMainForm& gamma);
+    explicit TPopUpGraphForm(TRiderStirlingMainForm& rider);
 
     ParameterSweep& Sweep() { return *sweep_; }
     ChartView* Chart(int number) const { return charts_[number - 1]; }
