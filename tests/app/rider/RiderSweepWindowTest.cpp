@@ -30,13 +30,6 @@ class RiderSweepWindow : public ::testing::Test {
         QTest::mouseClick(rider.StopButton, Qt::LeftButton);
         if (rider.GraphTimer->isActive())
             rider.GraphTimerTimer();
-        std::function<void()> sync = rider.Host().onProcessEvents;
-        rider.Host().onProcessEvents = [this, sync] {
-            sync();
-            ++rounds;
-            if (duringSweep)
-                duringSweep();
-        };
     }
 
     void DoubleClick(Field field) { QTest::mouseDClick(rider.Host().Edit(field), Qt::LeftButton); }
@@ -46,15 +39,11 @@ class RiderSweepWindow : public ::testing::Test {
     KelvaneProgram program;
     TRiderStirlingMainForm& rider = program.Rider();
     TPopUpGraphForm& graph = program.RiderGraph();
-    int rounds = 0;
-    std::function<void()> duringSweep;
 };
 
 TEST_F(RiderSweepWindow, ADoubleClickOnABoxSweepsIntoItsOwnGraphWindow) {
     ASSERT_TRUE(rider.isVisible());
     const QString work = NetWorkCell();
-    std::vector<int> drawn;
-    duringSweep = [&] { drawn.push_back(graph.Chart(1)->graph(0)->dataCount()); };
     DoubleClick(Field::HotStrokeMax);
     EXPECT_TRUE(env.errors.empty());
     ASSERT_TRUE(graph.isVisible());
@@ -62,10 +51,7 @@ TEST_F(RiderSweepWindow, ADoubleClickOnABoxSweepsIntoItsOwnGraphWindow) {
     EXPECT_EQ(graph.windowTitle(), "Two Piston Net Work Graph");
     EXPECT_EQ(graph.pos(), QPoint((1280 - 811) / 2, (1024 - 624) / 2));
 
-    // 5 to 100: the graph grows a point a value.
-    ASSERT_EQ(drawn.size(), 97u);
-    EXPECT_EQ(drawn.back(), 96);
-    EXPECT_EQ(graph.Chart(4)->graph(0)->dataCount(), 96);
+    EXPECT_EQ(graph.Chart(4)->graph(0)->dataCount(), 96); // 5 to 100
     QStringList memo = graph.Memo1->toPlainText().split('\n');
     ASSERT_EQ(memo.size(), 5);
     EXPECT_TRUE(memo[0].endsWith("Hot Stroke Max= testing 5 through 100"));
@@ -78,11 +64,6 @@ TEST_F(RiderSweepWindow, ADoubleClickOnABoxSweepsIntoItsOwnGraphWindow) {
     EXPECT_FALSE(rider.Marked(Field::HotStrokeMax));
     EXPECT_FALSE(rider.Engine().animate);
     AppTestEnvironment::Snapshot(graph, "rider-sweep-window");
-
-    // Phase does not sweep: its double-click selects, as in any box.
-    graph.close();
-    DoubleClick(Field::Phase);
-    EXPECT_FALSE(graph.isVisible());
 }
 
 TEST_F(RiderSweepWindow, NoSweepStartsWhileABoxIsMarked) {
