@@ -108,8 +108,8 @@ CliOptions Parse(const std::vector<std::string>& args) {
         throw CliUsageError("--calc is for the gamma and rider engines");
     if (o.steps && o.engine != "ringbom")
         throw CliUsageError("--steps is for the ringbom engine");
-    if (o.sweep && o.engine != "gamma")
-        throw CliUsageError("--sweep is for the gamma engine");
+    if (o.sweep && !turnsCrank)
+        throw CliUsageError("--sweep is for the gamma and rider engines");
     if (o.memo && !o.sweep)
         throw CliUsageError("--memo needs --sweep");
     if (o.size && !o.picture)
@@ -243,7 +243,7 @@ const char* CliRunner::Usage() {
            "  --save-par FILE   write the current parameters to FILE\n"
            "  --calc N          (gamma, rider) the Calc action, N times (default 1)\n"
            "  --steps N         (ringbom) Clear, then N single steps (default 0)\n"
-           "  --sweep FIELD     (gamma) the double-click sweep of that field\n"
+           "  --sweep FIELD     (gamma, rider) the double-click sweep of that field\n"
            "  --at ANGLE        last, act as a chart click that lands on ANGLE\n"
            "  --grid            each grid row as \"label<TAB>value\" (default output)\n"
            "  --series NAME     the series' points, one \"x,y\" line each\n"

@@ -1,6 +1,7 @@
-#include "CliEngine.h"
+#include "SweepingCliEngine.h"
 #include "foundations/ParameterTable.h"
 #include "rider/RiderEngine.h"
+#include "rider/RiderSweep.h"
 
 namespace kelvane {
 
@@ -8,9 +9,9 @@ namespace {
 
 // The two-piston engine for the command-line companion: a shown window whose
 // animation is stopped, so each Calc is the analysis alone.
-class RiderCliEngine : public CliEngineOf<RiderEngine> {
+class RiderCliEngine : public SweepingCliEngine<RiderEngine, RiderSweep> {
   public:
-    RiderCliEngine() : CliEngineOf(ParameterTable::Rider()) {
+    RiderCliEngine() : SweepingCliEngine(ParameterTable::Rider()) {
         host_.onFieldChange = [this](Field field) { engine_.FieldChanged(field); };
     }
 

@@ -20,23 +20,26 @@ _kelvane_cli_check_boxes() {
     esac
 }
 
-# The fields --sweep takes (gamma only).
+# The fields --sweep takes.
 _kelvane_cli_sweep_fields() {
     case $1 in
     gamma) echo DispCylHeight DispCylDiameter DispHeight PistonThrow PistonDiameter PhaseOffset ;;
+    rider) echo HotTemp ColdTemp HotStrokeMin HotStrokeMax ColdStrokeMin ColdStrokeMax \
+        PhaseOffset ;;
     esac
 }
 
-# Series of one engine's charts; "gamma-sweep" for the net-work graph window's
-# after --sweep.
+# Series of one engine's charts; "gamma-sweep" and "rider-sweep" for the
+# net-work graph window's after --sweep.
 _kelvane_cli_series() {
     case $1 in
     gamma) echo ColdTempSeries ColdVolSeries DisplacerSeries HotTempSeries HotVolSeries \
         MeanPressureSeries NColdSeries NHotSeries PVSeries PhaseSeries1 PhaseSeries2 \
         PhaseSeries3 PhaseSeries4 PhaseSeries5 PistonSeries PressureSeries \
         TotalVolSeries WorkSeries ;;
-    gamma-sweep) echo WorkSeries MinVolSeries MeanVolSeries MaxVolSeries MinPressureSeries \
-        MeanPressureSeries MaxPressureSeries MaxTempSeries MinTempSeries TempRatioSeries ;;
+    gamma-sweep | rider-sweep) echo WorkSeries MinVolSeries MeanVolSeries MaxVolSeries \
+        MinPressureSeries MeanPressureSeries MaxPressureSeries MaxTempSeries MinTempSeries \
+        TempRatioSeries ;;
     ringbom) echo ColdTempSeries ColdVolSeries DisplacerSeries HiMeanPressureSeries HotTempSeries \
         HotVolSeries LoMeanPressureSeries MeanPressureSeries MeanWorkSeries NColdSeries \
         NHotSeries PVPhaseSeries PVSeries PhaseSeries1 PhaseSeries2 PhaseSeries3 \
@@ -53,7 +56,7 @@ _kelvane_cli_options() {
     case $1 in
     gamma) echo "$common --calc --sweep --memo" ;;
     ringbom) echo "$common --steps" ;;
-    rider) echo "$common --calc" ;;
+    rider) echo "$common --calc --sweep --memo" ;;
     esac
 }
 

@@ -6,7 +6,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>
@@ -80,11 +79,9 @@ void TGammaStirlingMainForm::BuildInputPanel() {
             });
         });
     }
-    for (Field yellow : GammaSweep::kYellowFields) {
-        QLineEdit* edit = Host().Edit(yellow);
-        edit->setStyleSheet("background-color: #ffff00");
-        edit->installEventFilter(this);
-    }
+    for (Field yellow : GammaSweep::kYellowFields)
+        Host().Edit(yellow)->setStyleSheet("background-color: #ffff00");
+    SweepOnDoubleClick(GammaSweep::kYellowFields);
 
     AddLabel("Temp (F)", 46, 13);
     AddLabel("Height", 206, 19);
@@ -111,18 +108,6 @@ void TGammaStirlingMainForm::RefreshAfterLoad() {
         engine_.CalcButtonClick();
     else
         engine_.StopButtonClick();
-}
-
-bool TGammaStirlingMainForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonDblClick) {
-        for (Field yellow : GammaSweep::kYellowFields) {
-            if (watched == Host().Edit(yellow) && onSweepRequest) {
-                Run([&] { onSweepRequest(yellow); });
-                return true;
-            }
-        }
-    }
-    return SimulatorFrame::eventFilter(watched, event);
 }
 
 } // namespace kelvane

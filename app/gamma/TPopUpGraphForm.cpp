@@ -1,6 +1,9 @@
 #include "TPopUpGraphForm.h"
 
 #include "TGammaStirlingMainForm.h"
+#include "gamma/GammaSweep.h"
+#include "rider/RiderSweep.h"
+#include "rider/TRiderStirlingMainForm.h"
 #include "widgets/HandlerGuard.h"
 #include "widgets/Platform.h"
 #include "widgets/WindowLook.h"
@@ -34,9 +37,19 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& caption, i
 } // namespace
 
 TPopUpGraphForm::TPopUpGraphForm(TGammaStirlingMainForm& gamma)
-    : QDialog(&gamma), sweep_(gamma.Engine(), gamma.Host()) {
+    : TPopUpGraphForm(gamma, std::make_unique<GammaSweep>(gamma.Engine(), gamma.Host()),
+                      "Net Work Graph") {}
+
+TPopUpGraphForm::TPopUpGraphForm(TRiderStirlingMainForm& rider)
+    : TPopUpGraphForm(rider, std::make_unique<RiderSweep>(rider.Engine(), rider.Host()),
+                      "Two Piston Net Work Graph") {}
+
+TPopUpGraphForm::TPopUpGraphForm(QDialog& owner, std::unique_ptr<ParameterSweep> sweep,
+                                 const QString& caption)
+    : QDialog(&owner), sweep_(std::move(sweep)) {
     setObjectName("TPopUpGraphForm");
-    setWindowTitle("Net Work Graph");
+    setWindowTitle(caption);
+    owner.installEventFilter(this);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -60,7 +73,7 @@ TPopUpGraphForm::TPopUpGraphForm(TGammaStirlingMainForm& gamma)
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setFont(QFont("DejaVu Sans Mono", 8));
 
-    TChart* data[4] = {&sweep_.Chart1, &sweep_.Chart2, &sweep_.Chart3, &sweep_.Chart4};
+    TChart* data[4] = {&sweep_->Chart1, &sweep_->Chart2, &sweep_->Chart3, &sweep_->Chart4};
     for (int i = 0; i < 4; ++i) {
         charts_[i] = new ChartView(*data[i], this);
         charts_[i]->setObjectName(QString("Chart%1").arg(i + 1));
@@ -69,8 +82,8 @@ TPopUpGraphForm::TPopUpGraphForm(TGammaStirlingMainForm& gamma)
         charts_[i]->SetValueMargin(0.05);
     }
 
-    sweep_.onShow = [this] { ShowCentred(); };
-    sweep_.onRefresh = [this] { SyncFromSweep(); };
+    sweep_->onShow = [this] { ShowCentred(); };
+    sweep_->onRefresh = [this] { SyncFromSweep(); };
     SyncFromSweep();
     ReSizeGraphs();
 }
@@ -118,8 +131,8 @@ void TPopUpGraphForm::ReSizeGraphs() {
 void TPopUpGraphForm::SyncFromSweep() {
     for (ChartView* c : charts_)
         c->Sync();
-    if (sweep_.Memo1 != shownMemo_) {
-        shownMemo_ = sweep_.Memo1;
+    if (sweep_->Memo1 != shownMemo_) {
+        shownMemo_ = sweep_->Memo1;
         QStringList lines;
         for (const std::string& line : shownMemo_)
             lines << QString::fromStdString(line);
@@ -129,12 +142,20 @@ void TPopUpGraphForm::SyncFromSweep() {
         cursor.movePosition(QTextCursor::Start);
         Memo1->setTextCursor(cursor);
     }
-    PrintButton->setEnabled(sweep_.printEnabled);
+    PrintButton->setEnabled(sweep_->printEnabled);
+}
+
+bool TPopUpGraphForm::eventFilter(QObject* watched, QEvent* event) {
+    // The simulator window closes: a sweep must not go on driving its engine,
+    // nor leave a swept value in the field the window is about to store.
+    if (watched == parent() && event->type() == QEvent::Hide && !event->spontaneous())
+        sweep_->Stop();
+    return QDialog::eventFilter(watched, event);
 }
 
 void TPopUpGraphForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    sweep_.visible = true;
+    sweep_->visible = true;
     ReSizeGraphs();
 }
 
@@ -142,7 +163,7 @@ void TPopUpGraphForm::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
     // Minimising is not closing: the sweep goes on.
     if (!event->spontaneous())
-        sweep_.visible = false;
+        sweep_->visible = false;
 }
 
 void TPopUpGraphForm::resizeEvent(QResizeEvent* event) {

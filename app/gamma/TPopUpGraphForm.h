@@ -1,10 +1,11 @@
 #pragma once
 
-#include "gamma/GammaSweep.h"
+#include "common/ParameterSweep.h"
 #include "widgets/ChartView.h"
 
 #include <QDialog>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,19 +15,23 @@ class QPushButton;
 namespace kelvane {
 
 class TGammaStirlingMainForm;
+class TRiderStirlingMainForm;
 
-// The net-work graph window: the charts and notes of the Gamma window's
-// parameter sweep. It owns the sweep (the data it shows) and binds to it; the
-// sweep drives the Gamma window's engine through that window's host.
+// The net-work graph window: the charts and notes of a simulator window's
+// parameter sweep (the Gamma or the two-piston window). It owns the sweep (the
+// data it shows) and binds to it; the sweep drives that window's engine
+// through the window's host.
 //
-// It is a child window of the Gamma window, so that it takes input while the
-// Gamma window is shown modally.
+// It is a child window of its simulator window, so that it takes input while
+// that window is shown modally; hiding that window stops a sweep as closing
+// this one does.
 class TPopUpGraphForm : public QDialog {
     Q_OBJECT
   public:
     explicit TPopUpGraphForm(TGammaStirlingMainForm& gamma);
+    explicit TPopUpGraphForm(TRiderStirlingMainForm& rider);
 
-    GammaSweep& Sweep() { return sweep_; }
+    ParameterSweep& Sweep() { return *sweep_; }
     ChartView* Chart(int number) const { return charts_[number - 1]; }
 
     QWidget* Panel1 = nullptr; // the top panel: buttons and notes
@@ -45,14 +50,16 @@ class TPopUpGraphForm : public QDialog {
     void SyncFromSweep();
 
   protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    TPopUpGraphForm(QDialog& owner, std::unique_ptr<ParameterSweep> sweep, const QString& caption);
     void ShowCentred();
 
-    GammaSweep sweep_;
+    std::unique_ptr<ParameterSweep> sweep_;
     ChartView* charts_[4] = {};
     std::vector<std::string> shownMemo_;
 };

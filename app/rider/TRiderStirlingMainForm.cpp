@@ -3,6 +3,7 @@
 #include "UpDownControl.h"
 #include "foundations/ParameterTable.h"
 #include "foundations/TIniFile.h"
+#include "rider/RiderSweep.h"
 #include "widgets/HandlerGuard.h"
 
 #include <QHeaderView>
@@ -117,6 +118,7 @@ void TRiderStirlingMainForm::BuildInputPanel() {
         });
         AddUpDown(f.upDown, f.x + 41, f.y);
     }
+    SweepOnDoubleClick(RiderSweep::kSweptFields);
 
     Heading(Panel1, "Label1", "Hot", Qt::red, 128, 8);
     Heading(Panel1, "Label2", "Cold", Qt::blue, 192, 8);
@@ -212,6 +214,11 @@ void TRiderStirlingMainForm::SyncTrackBars() {
     QSignalBlocker offset(PhaseOffsetTB);
     HotTempTB->setValue(engine_.HotTempTB.Position);
     PhaseOffsetTB->setValue(engine_.PhaseOffsetTB.Position);
+}
+
+void TRiderStirlingMainForm::RequestSweep(Field field) {
+    if (ReadyToCalculate())
+        onSweepRequest(field);
 }
 
 void TRiderStirlingMainForm::RefreshAfterLoad() {

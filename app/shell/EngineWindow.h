@@ -2,10 +2,15 @@
 
 #include "shell/SimulatorFrame.h"
 
+#include <QEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 
+#include <functional>
+#include <span>
 #include <utility>
+#include <vector>
 
 namespace kelvane {
 
@@ -68,6 +73,8 @@ template <class E> class CrankWindow : public EngineWindow<E> {
         SyncTimer1();
     }
     void StopButtonClick() { this->engine_.StopButtonClick(); }
+    // A double-click on a box that sweeps asks for a sweep of its field.
+    std::function<void(Field field)> onSweepRequest;
     // Turns the crank while the engine animates; Timer1Timer is its tick, and
     // a marked box stops the crank instead.
     QTimer* Timer1 = nullptr;
@@ -105,6 +112,27 @@ template <class E> class CrankWindow : public EngineWindow<E> {
         this->SetSpeedWindowTabOrder(GoFastButton, GoMediumButton, GoSlowButton, StopButton,
                                      CalcButton);
     }
+    // The boxes whose double-click asks for a sweep.
+    void SweepOnDoubleClick(std::span<const Field> fields) {
+        for (Field field : fields) {
+            this->Host().Edit(field)->installEventFilter(this);
+            swept_.push_back(field);
+        }
+    }
+    // Between the double-click and the sweep: a window that sweeps only from
+    // usable texts checks them here.
+    virtual void RequestSweep(Field field) { onSweepRequest(field); }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonDblClick && onSweepRequest) {
+            for (Field field : swept_) {
+                if (watched == this->Host().Edit(field)) {
+                    this->Run([&] { RequestSweep(field); });
+                    return true;
+                }
+            }
+        }
+        return EngineWindow<E>::eventFilter(watched, event);
+    }
     // Timer1, running from the start at the engine's interval.
     void StartTimer1() {
         Timer1 = new QTimer(this);
@@ -117,6 +145,9 @@ template <class E> class CrankWindow : public EngineWindow<E> {
         if (Timer1->interval() != this->engine_.timerInterval)
             Timer1->setInterval(this->engine_.timerInterval);
     }
+
+  private:
+    std::vector<Field> swept_;
 };
 
 } // namespace kelvane

@@ -22,6 +22,8 @@ KelvaneProgram::KelvaneProgram() {
     launcher_->showRider = [this] { Platform::Current().ShowModal(rider_.get()); };
     graph_ = std::make_unique<TPopUpGraphForm>(*gamma_);
     gamma_->onSweepRequest = [this](Field field) { graph_->Sweep().FieldDblClick(field); };
+    riderGraph_ = std::make_unique<TPopUpGraphForm>(*rider_);
+    rider_->onSweepRequest = [this](Field field) { riderGraph_->Sweep().FieldDblClick(field); };
 }
 
 KelvaneProgram::~KelvaneProgram() {

@@ -22,6 +22,8 @@ class KelvaneProgram {
     TRingbomStirlingMainForm& Ringbom() { return *ringbom_; }
     TRiderStirlingMainForm& Rider() { return *rider_; }
     TPopUpGraphForm& Graph() { return *graph_; }
+    // The net-work graph window of the two-piston window's sweeps.
+    TPopUpGraphForm& RiderGraph() { return *riderGraph_; }
 
     // Shows the launcher and runs the event loop until it closes.
     int Run();
@@ -34,6 +36,7 @@ class KelvaneProgram {
     std::unique_ptr<TRingbomStirlingMainForm> ringbom_;
     std::unique_ptr<TRiderStirlingMainForm> rider_;
     std::unique_ptr<TPopUpGraphForm> graph_;
+    std::unique_ptr<TPopUpGraphForm> riderGraph_;
     bool ended_ = false;
 };
 

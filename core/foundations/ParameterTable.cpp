@@ -4,6 +4,7 @@
 #include "EngineHost.h"
 #include "TIniFile.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -125,6 +126,27 @@ std::vector<FieldProblem> ParameterTable::Check(EngineHost& host) const {
             problems.push_back({o.lower, FieldFault::OutOfOrder, o.message});
     }
     return problems;
+}
+
+FieldRange ParameterTable::RangeOf(Field field, EngineHost& host) const {
+    FieldRange range = RowOf(field).range;
+    auto valueOf = [&](Field other) {
+        const FieldRow& row = RowOf(other);
+        const std::string text = host.FieldText(other);
+        return CheckText(row, text) ? std::nullopt : ValueOf(row, text);
+    };
+    // A strict order keeps the value off its partner's by the least amount.
+    constexpr double kUp = std::numeric_limits<double>::infinity();
+    for (const FieldOrder& o : orders_) {
+        if (o.lower == field) {
+            if (std::optional<double> v = valueOf(o.higher))
+                range.highest = std::min(range.highest, o.strict ? std::nextafter(*v, -kUp) : *v);
+        } else if (o.higher == field) {
+            if (std::optional<double> v = valueOf(o.lower))
+                range.lowest = std::max(range.lowest, o.strict ? std::nextafter(*v, kUp) : *v);
+        }
+    }
+    return range;
 }
 
 std::vector<ParameterTable::StoredText> ParameterTable::StoredTexts(const TIniFile& ini) const {

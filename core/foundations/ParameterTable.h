@@ -75,6 +75,10 @@ class ParameterTable {
     std::vector<FieldProblem> Check(EngineHost& host) const;
     // The same for one field alone, without the order of fields.
     std::optional<FieldProblem> CheckText(const FieldRow& row, const std::string& text) const;
+    // The values Check lets a field take with the other fields as they stand:
+    // its own range, narrowed by each field it must stay in order with (one
+    // whose text cannot be used narrows nothing).
+    FieldRange RangeOf(Field field, EngineHost& host) const;
 
     // A stored row that a file holds: its text as read, and what is wrong
     // with that text alone (never anything for a check box).

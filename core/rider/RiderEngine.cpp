@@ -131,7 +131,8 @@ void RiderEngine::CalcButtonClick() {
         tp = tp + h + c;
     }
     tp = tp / HotPistonSeries.Count();
-    WriteRow(NetWork, RealToStr2(tp * 100));
+    netWork = tp * 100;
+    WriteRow(NetWork, RealToStr2(netWork));
 
     double mv = WorkSeries.YValues().MaxValue();
     if (std::fabs(WorkSeries.YValues().MinValue()) > mv)

@@ -62,7 +62,8 @@ class RiderEngine {
     double maxVol = 0;
     // Of the last analysed revolution; 0 until the first analysis.
     double avgPressure = 0;
-    double mvSave = 0; // largest raw pressure
+    double mvSave = 0;  // largest raw pressure
+    double netWork = 0; // as row 8 shows it, before rounding
 
     bool enable = false;    // the window has been shown; before that nothing is computed or drawn
     bool animate = false;   // the animation timer turns the crank

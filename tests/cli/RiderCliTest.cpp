@@ -89,4 +89,20 @@ TEST(RiderCli, StepsAreNotAnActionOfTheEngine) {
     EXPECT_EQ(RunCli({"rider", "--steps", "3"}).status, 2);
 }
 
+TEST(RiderCli, SweepPrintsTheGraphWindowsNotesAndSeries) {
+    Result memo = RunCli({"rider", "--sweep", "ColdStrokeMin", "--memo"});
+    ASSERT_EQ(memo.status, 0) << memo.err;
+    ASSERT_EQ(memo.lines.size(), 5u);
+    EXPECT_EQ(memo.lines[1].substr(50), "Cold Stroke Max= 100");
+    EXPECT_EQ(memo.lines[1].rfind("Cold Stroke Min= testing 5 through 100 ", 0), 0u);
+    EXPECT_EQ(memo.lines[4].rfind("Maximum Work of ", 0), 0u) << memo.lines[4];
+
+    Result work = RunCli({"rider", "--set", "HotStrokeMin=40", "--sweep", "HotStrokeMax",
+                          "--series", "WorkSeries", "--series", "TempRatioSeries"});
+    ASSERT_EQ(work.status, 0) << work.err;
+    ASSERT_EQ(work.lines.size(), 2 * 61u); // 40 to 100
+    EXPECT_EQ(work.lines[0].rfind("40,", 0), 0u);
+    EXPECT_EQ(work.lines[60].rfind("100,", 0), 0u);
+}
+
 } // namespace

@@ -80,9 +80,7 @@ for engine in $engines; do
             "$(sed "/./s/^/$field=/" <<<"$boxed")" "$(offers "$engine" --set "$field=")"
     done
 
-    sweep=""
-    [[ $engine == gamma ]] &&
-        sweep=$("$cli" gamma --sweep '?' 2>&1 | listed_after 'needs one of ')
+    sweep=$("$cli" "$engine" --sweep '?' 2>&1 | listed_after 'needs one of ')
     expect "$engine: sweep fields" "$sweep" "$(offers "$engine" --sweep '')"
 
     "$cli" "$engine" --csv "$scratch/$engine" >/dev/null
@@ -90,9 +88,12 @@ for engine in $engines; do
         "$(offers "$engine" --series '')"
 done
 
-"$cli" gamma --sweep PhaseOffset --csv "$scratch/sweep" >/dev/null
-expect "gamma: series after --sweep" "$(ls "$scratch/sweep" | sed 's/\.csv$//' | sort)" \
-    "$(offers gamma --sweep PhaseOffset --series '')"
+for engine in gamma rider; do
+    "$cli" $engine --sweep PhaseOffset --csv "$scratch/$engine-sweep" >/dev/null
+    expect "$engine: series after --sweep" \
+        "$(ls "$scratch/$engine-sweep" | sed 's/\.csv$//' | sort)" \
+        "$(offers $engine --sweep PhaseOffset --series '')"
+done
 
 if [[ $failures -ne 0 ]]; then
     echo "$failures check(s) failed"

@@ -266,6 +266,21 @@ TEST_F(ParameterTableTest, RiderTrackBarsComeBeforeTheStrokeLimits) {
               bars.moves.end());
 }
 
+// The sweeps check a partner that holds a number; these are the other ways.
+TEST_F(ParameterTableTest, RangeOfKeepsOffAStrictPartnerAndIgnoresAnUnusableOne) {
+    host.PutDefaults(); // the displacer must stay below its 100 high cylinder
+    const FieldRange below = host.Table().RangeOf(Field::DispHeight, host);
+    EXPECT_EQ(below.lowest, 0.001);
+    EXPECT_LT(below.highest, 100);
+    EXPECT_GT(below.highest, 100 - 1e-12);
+
+    rider.PutDefaults();
+    rider.Put(Field::ColdStrokeMax, "many");
+    const FieldRange stroke = rider.Table().RangeOf(Field::ColdStrokeMin, rider);
+    EXPECT_EQ(stroke.lowest, 5);
+    EXPECT_EQ(stroke.highest, 100);
+}
+
 TEST_F(ParameterTableTest, PlacementReadsWholeNumbersWithCurrentDefaults) {
     WriteBytes(file, "[RINGBOM]\nLeft=0x64\nTop=12abc\nwidth=3000\n");
     const WindowPlacement current{10, 20, 600, 400};

@@ -1,0 +1,268 @@
+#include "ParameterSweep.h"
+
+#include "foundations/Callback.h"
+#include "foundations/Colors.h"
+#include "foundations/Conversions.h"
+#include "foundations/FlagGuard.h"
+#include "foundations/MarlUtils.h"
+#include "foundations/ParameterTable.h"
+
+#include <charconv>
+#include <limits>
+#include <stdexcept>
+
+namespace kelvane {
+
+namespace {
+
+// Below any net work, so that the first value of a sweep is always taken as
+// the maximum so far, however negative.
+constexpr double kNoWorkYet = -std::numeric_limits<double>::infinity();
+
+void SetNormalizedRightAxis(TChartAxis& axis) {
+    axis.SetFixed(0, 2);
+    axis.TitleCaption = "Normalized Pressure/Volume";
+    // No series is drawn against it: an empty scale would only mislead.
+    axis.Visible = false;
+}
+
+} // namespace
+
+// Keeps a field's text and gives it back. Restore() is the normal way; should
+// an error end the sweep first, the destructor still gives the user's text
+// back rather than leave a swept value in the field.
+class ParameterSweep::FieldRestorer {
+  public:
+    FieldRestorer(EngineHost& host, Field field)
+        : host_(host), field_(field), text_(host.FieldText(field_)) {}
+    ~FieldRestorer() {
+        if (restored_)
+            return;
+        try {
+            host_.SetFieldText(field_, text_);
+        } catch (...) {
+            // The change handler's analysis can fail again for the same reason;
+            // the error that ended the sweep is the one to report.
+        }
+    }
+    FieldRestorer(const FieldRestorer&) = delete;
+    FieldRestorer& operator=(const FieldRestorer&) = delete;
+
+    void Restore() {
+        restored_ = true;
+        host_.SetFieldText(field_, text_);
+    }
+
+  private:
+    EngineHost& host_;
+    Field field_;
+    std::string text_;
+    bool restored_ = false;
+};
+
+ParameterSweep::ParameterSweep(EngineHost& host)
+    : WorkSeries(Chart1.AddSeries("WorkSeries", "Value")),
+      MinVolSeries(Chart2.AddSeries("MinVolSeries", "MinVol")),
+      MeanVolSeries(Chart2.AddSeries("MeanVolSeries", "MeanVol")),
+      MaxVolSeries(Chart2.AddSeries("MaxVolSeries", "MaxVol")),
+      MinPressureSeries(Chart3.AddSeries("MinPressureSeries", "MinPressure")),
+      MeanPressureSeries(Chart3.AddSeries("MeanPressureSeries", "MeanPressure")),
+      MaxPressureSeries(Chart3.AddSeries("MaxPressureSeries", "MaxPressure")),
+      MaxTempSeries(Chart4.AddSeries("MaxTempSeries", "MaxTemp")),
+      MinTempSeries(Chart4.AddSeries("MinTempSeries", "MinTemp")),
+      TempRatioSeries(Chart4.AddSeries("TempRatioSeries", "TempRatio")), host_(host) {
+    SetupCharts();
+}
+
+void ParameterSweep::SetupCharts() {
+    struct Layout {
+        TChart& chart;
+        const char* title;
+        const char* leftTitle;
+    };
+    const Layout layout[] = {{Chart1, "Positions", "Net Work"},
+                             {Chart2, "Positions", "Volumes"},
+                             {Chart3, "Pressures", "Pressures"},
+                             {Chart4, "Temperatures", "Temperatures"}};
+    for (const Layout& l : layout) {
+        l.chart.SetTitle(l.title);
+        l.chart.Legend.Visible = true;
+        l.chart.BottomAxis.SetAutomatic();
+        l.chart.LeftAxis.SetAutomatic();
+        l.chart.LeftAxis.TitleCaption = l.leftTitle;
+    }
+    SetNormalizedRightAxis(Chart1.RightAxis);
+    SetNormalizedRightAxis(Chart2.RightAxis);
+    SetNormalizedRightAxis(Chart3.RightAxis);
+
+    TChartAxis& ratio = Chart4.RightAxis;
+    ratio.Automatic = false;
+    ratio.AutomaticMinimum = false;
+    ratio.AutomaticMaximum = true;
+    ratio.SetMinimum(0);
+    ratio.TitleCaption = "Ratio";
+    ratio.TitleAngle = 90;
+
+    WorkSeries.SetLine(clBlack, 2);
+    MinVolSeries.SetLine(clRed, 2);
+    MeanVolSeries.SetLine(clBlack, 2);
+    MaxVolSeries.SetLine(clBlue, 2);
+    MinPressureSeries.SetLine(clRed, 2);
+    MeanPressureSeries.SetLine(clBlack, 2);
+    MaxPressureSeries.SetLine(clBlue, 2);
+    MaxTempSeries.SetLine(clRed, 2);
+    MinTempSeries.SetLine(clBlue, 2);
+    TempRatioSeries.SetLine(clBlack, 2, true, TVertAxis::Right);
+}
+
+std::string ParameterSweep::ValueText(double value) {
+    char buf[64];
+    auto result = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
+    return std::string(buf, result.ptr);
+}
+
+void ParameterSweep::Refresh() {
+    CallIfSet(onRefresh);
+}
+
+bool ParameterSweep::KeepGoing() {
+    Refresh();
+    host_.ProcessEvents();
+    return visible;
+}
+
+void ParameterSweep::SetupPopupGraph(const std::string& title) {
+    StopAnimation();
+
+    Chart1.SetTitle(title + " vs Net Work");
+    Chart2.SetTitle(title + " vs Volume");
+    Chart3.SetTitle(title + " vs Pressure");
+    Chart4.SetTitle(title + " vs Temperature");
+
+    TLineSeries* cleared[] = {
+        &WorkSeries,         &MinVolSeries,      &MeanVolSeries, &MaxVolSeries,  &MinPressureSeries,
+        &MeanPressureSeries, &MaxPressureSeries, &MinTempSeries, &MaxTempSeries, &TempRatioSeries};
+    for (TLineSeries* s : cleared)
+        s->Clear();
+
+    Memo1.clear();
+    for (const SweepMemoLine& line : MemoLines()) {
+        std::string text = line.first + host_.FieldText(line.firstField);
+        if (line.second)
+            text = PadRight(text, 50) + line.second + host_.FieldText(line.secondField);
+        Memo1.push_back(text);
+    }
+
+    printEnabled = false;
+    maxY = kNoWorkYet;
+
+    visible = true;
+    CallIfSet(onShow);
+    Refresh();
+    host_.ProcessEvents();
+}
+
+void ParameterSweep::ShowPopupGraphPoint(double i) {
+    const SweepPoint p = Point();
+    WorkSeries.AddXY(i, p.netWork);
+    if (p.netWork > maxY) {
+        maxY = p.netWork;
+        maxX = i;
+    }
+
+    MinVolSeries.AddXY(i, p.minVol);
+    MeanVolSeries.AddXY(i, p.meanVol);
+    MaxVolSeries.AddXY(i, p.maxVol);
+
+    MinPressureSeries.AddXY(i, p.minPressure);
+    MeanPressureSeries.AddXY(i, p.meanPressure);
+    MaxPressureSeries.AddXY(i, p.maxPressure);
+
+    MinTempSeries.AddXY(i, p.minTemp);
+    MaxTempSeries.AddXY(i, p.maxTemp);
+    TempRatioSeries.AddXY(i, p.tempRatio);
+}
+
+void ParameterSweep::EndPopupGraph() {
+    printEnabled = true;
+    Memo1.push_back("Maximum Work of " + MyRealToStr(maxY) + " occured at " + MyRealToStr(maxX));
+    // A change made during the sweep may have left texts the engine must not get.
+    if (CanAnalyse())
+        Analyse();
+    Refresh();
+}
+
+void ParameterSweep::Stop() {
+    if (!sweeping)
+        return;
+    visible = false;
+    host_.SetFieldText(sweptField_, userText_);
+}
+
+void ParameterSweep::Sweep(Field field, const SweepPlan& plan) {
+    sweptField_ = field;
+    userText_ = host_.FieldText(field);
+    std::optional<FieldRestorer> beforeBase;
+    if (plan.baseText) {
+        beforeBase.emplace(host_, field);
+        host_.SetFieldText(field, *plan.baseText);
+    }
+    FieldRestorer kept(host_, field);
+    host_.SetFieldText(field, plan.rangeText);
+    SetupPopupGraph(plan.title);
+
+    for (double i = plan.first;; i += plan.step) {
+        if (!plan.pastLast && i > plan.last)
+            break;
+        host_.SetFieldText(field, ValueText(i));
+        if (!CanAnalyse())
+            break;
+        Analyse();
+        ShowPopupGraphPoint(i);
+        if (!KeepGoing())
+            break;
+        if (i > plan.last)
+            break;
+    }
+
+    kept.Restore();
+    EndPopupGraph();
+    if (beforeBase)
+        beforeBase->Restore();
+}
+
+double ParameterSweep::Step(Field field) {
+    std::optional<SweepPlan> plan = Plan(field);
+    if (!plan) {
+        throw std::invalid_argument(std::string("'") + Fields().RowOf(field).control +
+                                    "' is not a field that can be swept");
+    }
+    return plan->step;
+}
+
+bool ParameterSweep::FieldDblClick(Field field) {
+    bool swept = false;
+    for (Field f : SweptFields())
+        swept = swept || f == field;
+    if (!swept)
+        return false;
+    // Events run between the values: a second double-click must not start a
+    // sweep inside the running one and mix their points.
+    if (sweeping)
+        return true;
+    FlagGuard running(sweeping);
+    try {
+        std::optional<SweepPlan> plan = Plan(field);
+        Sweep(field, *plan);
+    } catch (...) {
+        printEnabled = true;
+        try {
+            Refresh();
+        } catch (...) {
+        }
+        throw;
+    }
+    return true;
+}
+
+} // namespace kelvane

@@ -1,0 +1,116 @@
+#include "../AppTestSupport.h"
+#include "foundations/TIniFile.h"
+#include "gamma/TGammaStirlingMainForm.h"
+#include "gamma/TPopUpGraphForm.h"
+#include "rider/TRiderStirlingMainForm.h"
+#include "shell/KelvaneProgram.h"
+#include "shell/TKelvaneDispatchForm.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace kelvane;
+
+namespace {
+
+// The two-piston window opened from the launcher through the platform, stopped.
+class RiderSweepWindow : public ::testing::Test {
+  protected:
+    RiderSweepWindow() {
+        program.Launcher().showRider();
+        rider.Timer1->stop(); // the tests turn the crank themselves
+        QTest::mouseClick(rider.StopButton, Qt::LeftButton);
+        if (rider.GraphTimer->isActive())
+            rider.GraphTimerTimer();
+    }
+
+    void DoubleClick(Field field) { QTest::mouseDClick(rider.Host().Edit(field), Qt::LeftButton); }
+    QString NetWorkCell() { return rider.Grid()->item(RiderEngine::NetWork, 1)->text(); }
+
+    AppTestEnvironment env;
+    KelvaneProgram program;
+    TRiderStirlingMainForm& rider = program.Rider();
+    TPopUpGraphForm& graph = program.RiderGraph();
+};
+
+TEST_F(RiderSweepWindow, ADoubleClickOnABoxSweepsIntoItsOwnGraphWindow) {
+    ASSERT_TRUE(rider.isVisible());
+    const QString work = NetWorkCell();
+    DoubleClick(Field::HotStrokeMax);
+    EXPECT_TRUE(env.errors.empty());
+    ASSERT_TRUE(graph.isVisible());
+    EXPECT_FALSE(program.Graph().isVisible());
+    EXPECT_EQ(graph.windowTitle(), "Two Piston Net Work Graph");
+    EXPECT_EQ(graph.pos(), QPoint((1280 - 811) / 2, (1024 - 624) / 2));
+
+    EXPECT_EQ(graph.Chart(4)->graph(0)->dataCount(), 96); // 5 to 100
+    QStringList memo = graph.Memo1->toPlainText().split('\n');
+    ASSERT_EQ(memo.size(), 5);
+    EXPECT_TRUE(memo[0].endsWith("Hot Stroke Max= testing 5 through 100"));
+    EXPECT_TRUE(memo[4].startsWith("Maximum Work of "));
+    EXPECT_TRUE(graph.PrintButton->isEnabled());
+
+    // The window is back to its own engine, unmarked.
+    EXPECT_EQ(rider.Host().FieldText(Field::HotStrokeMax), "50");
+    EXPECT_EQ(NetWorkCell(), work);
+    EXPECT_FALSE(rider.Marked(Field::HotStrokeMax));
+    EXPECT_FALSE(rider.Engine().animate);
+    AppTestEnvironment::Snapshot(graph, "rider-sweep-window");
+}
+
+TEST_F(RiderSweepWindow, NoSweepStartsWhileABoxIsMarked) {
+    rider.Host().Edit(Field::ColdTemp)->setText("cold");
+    ASSERT_TRUE(rider.Marked(Field::ColdTemp));
+    DoubleClick(Field::HotTemp);
+    EXPECT_FALSE(graph.isVisible());
+    EXPECT_EQ(graph.Sweep().WorkSeries.Count(), 0);
+    EXPECT_EQ(rider.Host().FieldText(Field::HotTemp), "300");
+    EXPECT_TRUE(env.errors.empty());
+}
+
+// Closing a simulator window during its sweep stops the sweep at once: the
+// window stores the user's own value, never one being swept.
+TEST_F(RiderSweepWindow, ClosingTheSimulatorWindowStopsItsSweep) {
+    struct Case {
+        SimulatorFrame& window;
+        TPopUpGraphForm& graph;
+        Field field;
+        std::function<void()> show;
+    };
+    TGammaStirlingMainForm& gamma = program.Gamma();
+    const Case cases[] = {
+        {rider, graph, Field::ColdStrokeMax, [] {}},
+        {gamma, program.Graph(), Field::PistonThrow, [&] { program.Launcher().showGamma(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.window.objectName().toStdString());
+        c.show();
+        const std::string before = c.window.Host().FieldText(c.field);
+        std::function<void()> sync = c.window.Host().onProcessEvents;
+        int round = 0;
+        c.window.Host().onProcessEvents = [&] {
+            sync();
+            if (++round == 4)
+                c.window.close();
+        };
+        QTest::mouseDClick(c.window.Host().Edit(c.field), Qt::LeftButton);
+        EXPECT_TRUE(env.errors.empty());
+        EXPECT_FALSE(c.window.isVisible());
+        EXPECT_EQ(c.graph.Sweep().WorkSeries.Count(), 3);
+        EXPECT_FALSE(c.graph.Sweep().sweeping);
+        EXPECT_EQ(c.window.Host().FieldText(c.field), before);
+        const FieldRow& row = c.window.Traits().parameters->RowOf(c.field);
+        EXPECT_EQ(TIniFile(env.SettingsFile()).ReadString(row.section, row.key, ""), before);
+        c.window.Host().onProcessEvents = sync;
+    }
+}
+
+} // namespace
