@@ -41,8 +41,7 @@ std::string ChartCsv(const TChart& chart) {
     if (curves.empty())
         return csv;
     if (SameX(curves)) {
-        const std::string& xTitle = chart.BottomAxis.TitleCaption;
-        csv += Cell(xTitle.empty() ? "x" : xTitle);
+        csv += Cell(XTitle(chart));
         for (const TLineSeries* s : curves)
             csv += "," + Cell(TitleOf(*s));
         endRow();

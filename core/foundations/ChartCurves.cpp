@@ -18,6 +18,17 @@ std::vector<const TLineSeries*> DataCurves(const TChart& chart) {
     return curves;
 }
 
+std::string XTitle(const TChart& chart) {
+    if (!chart.BottomAxis.TitleCaption.empty())
+        return chart.BottomAxis.TitleCaption;
+    if (!chart.Title.empty()) {
+        const std::size_t vs = chart.Title.front().find(" vs ");
+        if (vs != std::string::npos && vs > 0)
+            return chart.Title.front().substr(0, vs);
+    }
+    return "Angle";
+}
+
 std::string ShortestText(double value) {
     char buffer[32];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);

@@ -66,8 +66,7 @@ std::vector<std::string> ReadOutAt(const TChart& chart, double x) {
             nearest = candidate;
         found = true;
     }
-    const std::string& xTitle = chart.BottomAxis.TitleCaption;
-    lines.push_back((xTitle.empty() ? "Angle" : xTitle) + ": " + ReadOutNumber(nearest));
+    lines.push_back(XTitle(chart) + ": " + ReadOutNumber(nearest));
     for (const TLineSeries* s : curves) {
         const std::string title = s->Title.empty() ? s->Name : s->Title;
         lines.push_back(title + ": " + ReadOutNumber(s->YValues()[NearestByX(*s, nearest)]));

@@ -20,7 +20,7 @@ int NearestInPlane(std::span<const double> xs, std::span<const double> ys, doubl
 
 // What the mouse read-out shows over a chart whose curves run along x (the
 // crank angle, a swept parameter): the recorded x nearest to x over all data
-// curves, titled by the bottom axis ("Angle" when untitled), then each data
+// curves, titled as XTitle says, then each data
 // curve's title and value there. Empty when the chart has no data.
 std::vector<std::string> ReadOutAt(const TChart& chart, double x);
 

@@ -45,7 +45,6 @@ TEST(ChartCsv, LaysOutSharedOrOwnXColumnsAndLeavesMarkersOut) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TChart chart;
-        chart.BottomAxis.TitleCaption = "Angle";
         AddCurve(chart, "Hot, \"Vol\"", {0, 90}, {0.5, 1});
         AddMarker(chart, 45);
         if (c.sharedX)
@@ -108,6 +107,9 @@ TEST(NearestPoint, ReadOutNamesTheNearestXAndEachCurvesValue) {
     AddCurve(chart, "Piston", {0, 90, 180}, {1, 0.125, 123456.7});
     const std::vector<std::string> expected = {"Angle: 180", "Displacer: 1", "Piston: 1.2346e+05"};
     EXPECT_EQ(ReadOutAt(chart, 170), expected);
+    // The x is named by the bottom axis or, untitled, by an "A vs B" chart title.
+    chart.SetTitle("Piston Throw vs Net Work");
+    EXPECT_EQ(ReadOutAt(chart, 50).front(), "Piston Throw: 90");
     chart.BottomAxis.TitleCaption = "Hot temperature";
     EXPECT_EQ(ReadOutAt(chart, 50).front(), "Hot temperature: 90");
     EXPECT_TRUE(ReadOutAt(TChart(), 50).empty());
