@@ -1,6 +1,8 @@
 #include "TPopUpGraphForm.h"
 
 #include "TGammaStirlingMainForm.h"
+#include "widgets/ChartMenu.h"
+#include "widgets/ChartReadOut.h"
 #include "widgets/HandlerGuard.h"
 #include "widgets/Platform.h"
 #include "widgets/WindowLook.h"
@@ -32,7 +34,7 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& caption, i
 } // namespace
 
 TPopUpGraphForm::TPopUpGraphForm(TGammaStirlingMainForm& gamma)
-    : QDialog(&gamma), sweep_(gamma.Engine(), gamma.Host()) {
+    : QDialog(&gamma), gamma_(gamma), sweep_(gamma.Engine(), gamma.Host()) {
     setObjectName("TPopUpGraphForm");
     setWindowTitle("Net Work Graph");
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -63,6 +65,8 @@ TPopUpGraphForm::TPopUpGraphForm(TGammaStirlingMainForm& gamma)
         // Volumes and temperatures often do not change over a sweep: keep
         // their flat lines off the frame.
         charts_[i]->SetValueMargin(0.05);
+        ChartMenu::Attach(charts_[i], [this] { SaveReportClick(); });
+        ChartReadOut::Attach(charts_[i]);
     }
 
     sweep_.onShow = [this] { ShowCentred(); };
@@ -83,6 +87,22 @@ void TPopUpGraphForm::ShowCentred() {
 
 void TPopUpGraphForm::PrintButtonClick() {
     Platform::Current().PrintImage(this, grab().toImage());
+}
+
+void TPopUpGraphForm::SaveReportClick() {
+    SaveReport(this, [this] { return Report(); });
+}
+
+ReportPage TPopUpGraphForm::Report() {
+    ReportPage page;
+    page.title = windowTitle();
+    page.date = ReportDate();
+    page.parameters = gamma_.ParameterRows();
+    page.gridHeading = "Notes";
+    for (const std::string& line : sweep_.Memo1)
+        page.grid.emplace_back(QString::fromStdString(line), QString());
+    page.charts.assign(std::begin(charts_), std::end(charts_));
+    return page;
 }
 
 void TPopUpGraphForm::ReSizeGraphs() {

@@ -2,6 +2,7 @@
 
 #include "gamma/GammaSweep.h"
 #include "widgets/ChartView.h"
+#include "widgets/ReportWriter.h"
 
 #include <QDialog>
 
@@ -38,6 +39,10 @@ class TPopUpGraphForm : public QDialog {
     void CloseButtonClick() { close(); }
     // Prints the window's image; a missing printer goes to the error report.
     void PrintButtonClick();
+    // Asks for a PDF file and writes the sweep's one-page report to it.
+    void SaveReportClick();
+    // The Gamma window's parameters, the notes and the four charts.
+    ReportPage Report();
     // Stacks the four charts, each a quarter of what the top panel leaves.
     void ReSizeGraphs();
     // Brings charts, notes and the Print button in line with the sweep.
@@ -51,6 +56,7 @@ class TPopUpGraphForm : public QDialog {
   private:
     void ShowCentred();
 
+    TGammaStirlingMainForm& gamma_;
     GammaSweep sweep_;
     ChartView* charts_[4] = {};
     std::vector<std::string> shownMemo_;

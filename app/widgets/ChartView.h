@@ -24,6 +24,8 @@ class ChartView : public QCustomPlot {
     // Widens automatic value axes by this fraction of the data's span on each
     // automatic side, so that flat curves do not vanish into the frame (default 0).
     void SetValueMargin(double fraction) { valueMargin_ = fraction; }
+    // Sets every axis anew from the chart data, as after a change of its bounds.
+    void ResyncAxes();
 
   signals:
     // Every mouse press inside the chart.

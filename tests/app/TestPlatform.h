@@ -2,7 +2,9 @@
 
 #include "widgets/Platform.h"
 
+#include <QAction>
 #include <QDialog>
+#include <QMenu>
 #include <QPrinter>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -28,6 +30,13 @@ class TestPlatform : public Platform {
     int dpi = 96;
     QSize screen{1280, 1024};
     bool developmentEnvironment = false;
+    QString exportFile;        // the export file the user names; empty: the user cancels
+    QStringList exportFilters; // the filters of the last export dialog
+    QString clipboardText;
+    QImage clipboardImage;
+    QStringList menuActions; // the captions of the last menu popped up
+    QString menuChoice;      // the caption the user picks in it, if any
+    QPageSize pageSize{QPageSize::A4};
 
     void ShowMessage(QWidget*, const QString& text) override { messages << text; }
     QString OpenFileName(QWidget*, const QString&) override { return fileToOpen; }
@@ -49,6 +58,26 @@ class TestPlatform : public Platform {
     QSize ScreenSize() override { return screen; }
     bool DevelopmentEnvironmentOpen() override { return developmentEnvironment; }
     void ShowModal(QDialog* dialog) override { dialog->show(); }
+    QString ExportFileName(QWidget*, const QString&, const QStringList& filters) override {
+        exportFilters = filters;
+        return exportFile;
+    }
+    void SetClipboardText(const QString& text) override { clipboardText = text; }
+    void SetClipboardImage(const QImage& image) override { clipboardImage = image; }
+    void ShowMenu(QMenu* menu, const QPoint&) override {
+        menuActions.clear();
+        QAction* chosen = nullptr;
+        for (QAction* action : menu->actions()) {
+            if (action->isSeparator())
+                continue;
+            menuActions << action->text();
+            if (action->text() == menuChoice)
+                chosen = action;
+        }
+        if (chosen)
+            chosen->trigger();
+    }
+    QPageSize DefaultPageSize() override { return pageSize; }
 };
 
 } // namespace kelvane
