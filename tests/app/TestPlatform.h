@@ -36,6 +36,7 @@ class TestPlatform : public Platform {
     QImage clipboardImage;
     QStringList menuActions; // the captions of the last menu popped up
     QString menuChoice;      // the caption the user picks in it, if any
+    QImage menuImage;        // how it looked, while snapshots are taken
     QPageSize pageSize{QPageSize::A4};
 
     void ShowMessage(QWidget*, const QString& text) override { messages << text; }
@@ -66,6 +67,10 @@ class TestPlatform : public Platform {
     void SetClipboardImage(const QImage& image) override { clipboardImage = image; }
     void ShowMenu(QMenu* menu, const QPoint&) override {
         menuActions.clear();
+        if (!qgetenv("KELVANE_SNAPSHOTS").isEmpty()) {
+            menu->adjustSize();
+            menuImage = menu->grab().toImage();
+        }
         QAction* chosen = nullptr;
         for (QAction* action : menu->actions()) {
             if (action->isSeparator())
