@@ -62,6 +62,13 @@ class Export : public ::testing::Test {
                                 widget->mapToGlobal(QPoint(20, 20)));
         QCoreApplication::sendEvent(widget, &event);
     }
+    // A chart of the Gamma window, shown and laid out.
+    ChartView* GammaChart(int number) {
+        program.Gamma().show();
+        ChartView* chart = program.Gamma().Chart(number);
+        chart->replot();
+        return chart;
+    }
     QString File(const QString& name) { return QString::fromStdString(env.Folder()) + name; }
     static QByteArray Contents(const QString& file) {
         QFile f(file);
@@ -117,9 +124,7 @@ TEST_F(Export, ChartMenusCopyAndSaveImagesAndData) {
 
 TEST_F(Export, RightPressOpensTheMenuWithoutMovingTheCrank) {
     TGammaStirlingMainForm& gamma = program.Gamma();
-    gamma.show();
-    ChartView* chart = gamma.Chart(2);
-    chart->replot();
+    ChartView* chart = GammaChart(2);
     const QPoint at(chart->ChartRect().center());
     const std::string before = gamma.Host().FieldText(Field::Phase);
     QTest::mousePress(chart, Qt::RightButton, {}, at);
@@ -185,9 +190,7 @@ TEST_F(Export, ReportIsOnePageAtThePrinterSettingsSize) {
 
 TEST_F(Export, ReadOutsShowTheNearestPointAndTheLoopsDirection) {
     TGammaStirlingMainForm& gamma = program.Gamma();
-    gamma.show();
-    ChartView* chart = gamma.Chart(1);
-    chart->replot();
+    ChartView* chart = GammaChart(1);
     ChartReadOut* readOut = ChartReadOut::Of(chart);
     const QRect r = chart->ChartRect();
     readOut->ShowAt(QPoint(qRound(chart->xAxis->coordToPixel(90.2)), r.center().y()));
