@@ -30,8 +30,7 @@ class TestPlatform : public Platform {
     int dpi = 96;
     QSize screen{1280, 1024};
     bool developmentEnvironment = false;
-    QString exportFile;        // the export file the user names; empty: the user cancels
-    QStringList exportFilters; // the filters of the last export dialog
+    QString exportFile; // the export file the user names; empty: the user cancels
     QString clipboardText;
     QImage clipboardImage;
     QStringList menuActions; // the captions of the last menu popped up
@@ -59,8 +58,7 @@ class TestPlatform : public Platform {
     QSize ScreenSize() override { return screen; }
     bool DevelopmentEnvironmentOpen() override { return developmentEnvironment; }
     void ShowModal(QDialog* dialog) override { dialog->show(); }
-    QString ExportFileName(QWidget*, const QString&, const QStringList& filters) override {
-        exportFilters = filters;
+    QString ExportFileName(QWidget*, const QString&, const QStringList&) override {
         return exportFile;
     }
     void SetClipboardText(const QString& text) override { clipboardText = text; }
