@@ -196,7 +196,9 @@ TEST_F(Export, ReadOutsShowTheNearestPointAndTheLoopsDirection) {
     ChartView* chart = GammaChart(1);
     ChartReadOut* readOut = ChartReadOut::Of(chart);
     const QRect r = chart->ChartRect();
-    readOut->ShowAt(QPoint(qRound(chart->xAxis->coordToPixel(90.2)), r.center().y()));
+    // The mouse moving over the window, as the desktop delivers it.
+    const QPoint at(qRound(chart->xAxis->coordToPixel(90.2)), r.center().y());
+    QTest::mouseMove(gamma.windowHandle(), chart->mapTo(&gamma, at));
     ASSERT_TRUE(readOut->Box()->isVisibleTo(chart));
     const QStringList lines = readOut->Box()->text().split('\n');
     ASSERT_EQ(lines.size(), 3);
