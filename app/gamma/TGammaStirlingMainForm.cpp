@@ -39,6 +39,7 @@ TGammaStirlingMainForm::TGammaStirlingMainForm(QWidget* parent)
     setObjectName("TGammaStirlingMainForm");
     BuildInputPanel();
     AttachEngineCharts();
+    LoopFromAngles();
     Host().deferFieldWrites = [this] { return engine_.calcing || engine_.phaseChanging; };
     StartTimer1();
 }
@@ -94,6 +95,7 @@ void TGammaStirlingMainForm::BuildInputPanel() {
     AddLabel("Phase Offset", 320, 72);
     AddLabel("Double-click on yellow boxes to create \"Super Graphs\"", 134, 118);
     AddVolumeLabel(360, 168, 120);
+    AddHoldBox(250, 166);
     AddLabel("\u00A9 Kelvane", 54, 168);
 
     AddHotTempSlider([this](int position) { engine_.HotTempTBChange(position); });

@@ -4,6 +4,8 @@
 #include "gamma/GammaSweep.h"
 #include "rider/RiderSweep.h"
 #include "rider/TRiderStirlingMainForm.h"
+#include "widgets/ChartMenu.h"
+#include "widgets/ChartReadOut.h"
 #include "widgets/HandlerGuard.h"
 #include "widgets/Platform.h"
 #include "widgets/WindowLook.h"
@@ -44,9 +46,9 @@ TPopUpGraphForm::TPopUpGraphForm(TRiderStirlingMainForm& rider)
     : TPopUpGraphForm(rider, std::make_unique<RiderSweep>(rider.Engine(), rider.Host()),
                       "Two Piston Net Work Graph") {}
 
-TPopUpGraphForm::TPopUpGraphForm(QDialog& owner, std::unique_ptr<ParameterSweep> sweep,
+TPopUpGraphForm::TPopUpGraphForm(SimulatorFrame& owner, std::unique_ptr<ParameterSweep> sweep,
                                  const QString& caption)
-    : QDialog(&owner), sweep_(std::move(sweep)) {
+    : QDialog(&owner), owner_(owner), sweep_(std::move(sweep)) {
     setObjectName("TPopUpGraphForm");
     setWindowTitle(caption);
     owner.installEventFilter(this);
@@ -80,6 +82,8 @@ TPopUpGraphForm::TPopUpGraphForm(QDialog& owner, std::unique_ptr<ParameterSweep>
         // Volumes and temperatures often do not change over a sweep: keep
         // their flat lines off the frame.
         charts_[i]->SetValueMargin(0.05);
+        ChartMenu::Attach(charts_[i], [this] { SaveReportClick(); });
+        ChartReadOut::Attach(charts_[i]);
     }
 
     sweep_->onShow = [this] { ShowCentred(); };
@@ -103,6 +107,22 @@ void TPopUpGraphForm::ShowCentred() {
 
 void TPopUpGraphForm::PrintButtonClick() {
     Platform::Current().PrintImage(this, grab().toImage());
+}
+
+void TPopUpGraphForm::SaveReportClick() {
+    SaveReport(this, [this] { return Report(); });
+}
+
+ReportPage TPopUpGraphForm::Report() {
+    ReportPage page;
+    page.title = windowTitle();
+    page.date = ReportDate();
+    page.parameters = owner_.ParameterRows();
+    page.gridHeading = "Notes";
+    for (const std::string& line : sweep_->Memo1)
+        page.grid.emplace_back(QString::fromStdString(line), QString());
+    page.charts.assign(std::begin(charts_), std::end(charts_));
+    return page;
 }
 
 void TPopUpGraphForm::ReSizeGraphs() {

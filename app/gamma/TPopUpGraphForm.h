@@ -2,6 +2,7 @@
 
 #include "common/ParameterSweep.h"
 #include "widgets/ChartView.h"
+#include "widgets/ReportWriter.h"
 
 #include <QDialog>
 
@@ -15,6 +16,7 @@ class QPushButton;
 namespace kelvane {
 
 class TGammaStirlingMainForm;
+class SimulatorFrame;
 class TRiderStirlingMainForm;
 
 // The net-work graph window: the charts and notes of a simulator window's
@@ -43,6 +45,10 @@ class TPopUpGraphForm : public QDialog {
     void CloseButtonClick() { close(); }
     // Prints the window's image; a missing printer goes to the error report.
     void PrintButtonClick();
+    // Asks for a PDF file and writes the sweep's one-page report to it.
+    void SaveReportClick();
+    // The Gamma window's parameters, the notes and the four charts.
+    ReportPage Report();
     // Stacks the four charts, each a quarter of what the top panel leaves, or
     // sets them two by two in a window too low for that.
     void ReSizeGraphs();
@@ -56,9 +62,11 @@ class TPopUpGraphForm : public QDialog {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
-    TPopUpGraphForm(QDialog& owner, std::unique_ptr<ParameterSweep> sweep, const QString& caption);
+    TPopUpGraphForm(SimulatorFrame& owner, std::unique_ptr<ParameterSweep> sweep,
+                    const QString& caption);
     void ShowCentred();
 
+    SimulatorFrame& owner_; // the window whose engine is swept
     std::unique_ptr<ParameterSweep> sweep_;
     ChartView* charts_[4] = {};
     std::vector<std::string> shownMemo_;

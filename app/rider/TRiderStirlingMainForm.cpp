@@ -74,6 +74,7 @@ TRiderStirlingMainForm::TRiderStirlingMainForm(QWidget* parent)
     StringGrid1->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
     BuildInputPanel();
     AttachEngineCharts();
+    LoopFromAngles();
     StartTimer1();
 
     // One shot; the engine says when it was newly armed, so presses while it
@@ -132,6 +133,7 @@ void TRiderStirlingMainForm::BuildInputPanel() {
     AddLabel("Phase", 272, 45)->setObjectName("Label11");
     AddLabel("Phase Offset", 256, 72)->setObjectName("Label5");
     AddLabel("\u00A9 Kelvane", 54, 152)->setObjectName("Label6");
+    AddHoldBox(236, 150);
 
     // The track bar covers the left of the colour squares, leaving a strip beside each end.
     HotTempTB = new QSlider(Qt::Vertical, Panel1);

@@ -59,6 +59,8 @@ TRingbomStirlingMainForm::TRingbomStirlingMainForm(QWidget* parent)
     connect(AnimateTimer, &QTimer::timeout, this, &TRingbomStirlingMainForm::AnimateTimerTimer);
     BuildInputPanel();
     AttachEngineCharts();
+    // The record keeps its loop in the order the engine ran.
+    SetPressureVolumeLoop([this] { return LoopInRecordedOrder(engine_.PVSeries); });
     OrderTabs();
 
     FollowEngine();

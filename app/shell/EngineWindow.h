@@ -1,6 +1,8 @@
 #pragma once
 
+#include "foundations/LoopTravel.h"
 #include "shell/SimulatorFrame.h"
+#include "widgets/ChartReadOut.h"
 
 #include <QEvent>
 #include <QLineEdit>
@@ -34,6 +36,10 @@ template <class E> class EngineWindow : public SimulatorFrame {
     void AttachEngineCharts() {
         AttachEngine(engine_.Chart1, engine_.Chart2, engine_.Chart3, engine_.Chart4,
                      engine_.Chart5);
+    }
+    // The pressure-volume chart's read-out follows the loop as the crank goes.
+    void SetPressureVolumeLoop(std::function<std::vector<LoopPoint>()> loop) {
+        ChartReadOut::Of(this->Chart(5))->SetLoop(std::move(loop));
     }
 
     E engine_;
@@ -97,6 +103,14 @@ template <class E> class CrankWindow : public EngineWindow<E> {
         SyncTimer1();
     }
 
+    // The loop chart keeps its points sorted by volume: the order of travel
+    // comes from the volume and pressure curves along the crank angle.
+    void LoopFromAngles() {
+        this->SetPressureVolumeLoop([this] {
+            return LoopFromAngleCurves(this->engine_.TotalVolSeries, this->engine_.PressureSeries,
+                                       this->engine_.PVSeries);
+        });
+    }
     // Fast, Medium, Slow, Stop and Calc, in that order, then the window's tab
     // order around them.
     void AddSpeedButtons(const SpeedButtonPlace (&at)[5], bool keepKeys) {

@@ -8,11 +8,15 @@
 #include "foundations/TIniFile.h"
 #include "foundations/WindowPlacement.h"
 #include "shell/ProcessInfo.h"
+#include "widgets/ChartGhosts.h"
+#include "widgets/ChartMenu.h"
+#include "widgets/ChartReadOut.h"
 #include "widgets/HandlerGuard.h"
 #include "widgets/Platform.h"
 #include "widgets/WindowLook.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -22,6 +26,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -118,6 +123,15 @@ SimulatorFrame::SimulatorFrame(const FrameTraits& traits, QWidget* parent)
         UpdateMinimumSize();
         LayoutBands();
     };
+    StringGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(StringGrid1, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
+        QMenu menu(StringGrid1);
+        connect(menu.addAction("&Copy"), &QAction::triggered, this,
+                [this] { Run([this] { CopyGridClick(); }); });
+        connect(menu.addAction("Save &Report..."), &QAction::triggered, this,
+                [this] { Run([this] { SaveReportClick(); }); });
+        Platform::Current().ShowMenu(&menu, StringGrid1->viewport()->mapToGlobal(at));
+    });
 
     Panel3 = NamedChild(this, "Panel3");
     Panel4 = NamedChild(Panel3, "Panel4");
@@ -185,6 +199,8 @@ void SimulatorFrame::AttachEngine(TChart& c1, TChart& c2, TChart& c3, TChart& c4
     for (int i = 0; i < 5; ++i) {
         charts_[i] = new ChartView(*data[i], Panel3);
         charts_[i]->setObjectName(QString("Chart%1").arg(i + 1));
+        ChartMenu::Attach(charts_[i], [this] { Run([this] { SaveReportClick(); }); });
+        ChartReadOut::Attach(charts_[i]);
     }
     charts_[4]->setGeometry(0, 0, 400, traits_.chart5Height);
     charts_[4]->hide();
@@ -709,6 +725,67 @@ void SimulatorFrame::SaveButtonClick() {
     QString file = Platform::Current().SaveFileName(this, QString::fromStdString(appPath));
     if (!file.isEmpty())
         WriteIniFile(file.toStdString());
+}
+
+void SimulatorFrame::SaveReportClick() {
+    SaveReport(this, [this] { return Report(); });
+}
+
+void SimulatorFrame::CopyGridClick() {
+    Platform::Current().SetClipboardText(TabSeparated(GridRows(Grid())));
+}
+
+ReportRows SimulatorFrame::ParameterRows() {
+    ReportRows rows;
+    for (const FieldRow& row : traits_.parameters->fields()) {
+        if (row.IsCheckBox()) {
+            const QCheckBox* box = host_.CheckBox(row.id);
+            // The caption as read, without its Alt-letter mark.
+            rows.emplace_back(QString(box->text()).remove('&'), box->isChecked() ? "on" : "off");
+            continue;
+        }
+        QString value = QString::fromStdString(host_.FieldText(row.id));
+        if (row.unit[0] != '\0')
+            value += QString(" ") + row.unit;
+        rows.emplace_back(row.label, value);
+    }
+    return rows;
+}
+
+ReportPage SimulatorFrame::Report() {
+    ReportPage page;
+    page.title = windowTitle();
+    page.date = ReportDate();
+    page.parameters = ParameterRows();
+    page.grid = GridRows(Grid());
+    page.picture = Image1->pixmap().toImage();
+    for (ChartView* chart : charts_) {
+        if (chart && chart->isVisibleTo(this))
+            page.charts.push_back(chart);
+    }
+    return page;
+}
+
+QCheckBox* SimulatorFrame::AddHoldBox(int x, int y) {
+    HoldCB = new QCheckBox("Hol&d", Panel1);
+    HoldCB->setObjectName("HoldCB");
+    HoldCB->setToolTip("Keep the curves as they are now on every chart, faint and dashed, "
+                       "to compare a change with them");
+    HoldCB->move(x, y);
+    HoldCB->adjustSize();
+    KeepKeys(HoldCB);
+    connect(HoldCB, &QCheckBox::toggled, this,
+            [this](bool held) { Run([this, held] { HoldClick(held); }); });
+    return HoldCB;
+}
+
+void SimulatorFrame::HoldClick(bool held) {
+    for (ChartView* chart : charts_) {
+        if (held)
+            ChartGhosts::Hold(chart);
+        else
+            ChartGhosts::Release(chart);
+    }
 }
 
 void SimulatorFrame::LoadButtonClick() {

@@ -4,6 +4,7 @@
 #include "foundations/ParameterTable.h"
 #include "foundations/WindowPlacement.h"
 #include "widgets/ChartView.h"
+#include "widgets/ReportWriter.h"
 #include "widgets/WidgetHost.h"
 
 #include <QDialog>
@@ -15,6 +16,7 @@
 #include <string>
 #include <vector>
 
+class QCheckBox;
 class QLabel;
 class QSlider;
 class QLineEdit;
@@ -112,6 +114,19 @@ class SimulatorFrame : public QDialog {
     void HelpButtonClick();
     void TutorialButtonClick();
     void SaveButtonClick();
+    // Asks for a PDF file and writes the window's one-page report to it.
+    void SaveReportClick();
+    // The statistics grid's rows on the clipboard, tab-separated.
+    void CopyGridClick();
+    // The window's report: title, date, parameters, grid, picture and the
+    // charts on show.
+    ReportPage Report();
+    // The parameters as the report lists them: label, then text and unit.
+    ReportRows ParameterRows();
+    // Ticked: every chart keeps a faint copy of its curves as they are now.
+    void HoldClick(bool held);
+    // The Hold check box, where the window has one.
+    QCheckBox* HoldCB = nullptr;
     // A window that notes some state before the parameters change overrides it.
     virtual void LoadButtonClick();
     void FormResize();
@@ -247,6 +262,8 @@ class SimulatorFrame : public QDialog {
     // Keeps Enter from reaching the window's key handler (a button it is
     // pressed on is pressed). Escape always closes the window.
     void KeepKeys(QWidget* control);
+    // The Hold check box at x, y of the input panel (not a stored setting).
+    QCheckBox* AddHoldBox(int x, int y);
 
     void showEvent(QShowEvent* event) override;
     // Exit, Escape and the close box hide the window: its settings are kept then.

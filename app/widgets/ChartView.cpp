@@ -451,6 +451,12 @@ bool ChartView::Sync() {
     return changed;
 }
 
+void ChartView::ResyncAxes() {
+    for (std::uint64_t& revision : axisRevisions_)
+        revision = ~0ULL;
+    Sync();
+}
+
 QRect ChartView::ChartRect() const {
     return axisRect()->rect();
 }

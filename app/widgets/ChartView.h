@@ -27,6 +27,8 @@ class ChartView : public QCustomPlot {
     // An axis label: grouped by thousands, with the decimals a step between
     // ticks needs ("-1,000,000", "0.25").
     static QString TickLabel(double tick, double step);
+    // Sets every axis anew from the chart data, as after a change of its bounds.
+    void ResyncAxes();
 
   signals:
     // Every mouse press inside the chart.

@@ -3,16 +3,21 @@
 #include "HelpWindow.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QLocale>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QUrl>
 
@@ -136,6 +141,47 @@ QRect QtPlatform::AvailableArea() {
 
 void QtPlatform::ShowModal(QDialog* dialog) {
     dialog->exec();
+}
+
+QString QtPlatform::ExportFileName(QWidget* parent, const QString& caption,
+                                   const QStringList& filters) {
+    QFileDialog dialog(parent, caption, QString(), filters.join(";;"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    QString name = dialog.selectedFiles().first();
+    // A name typed without a suffix, or with another one, takes the chosen
+    // filter's: the suffix says which kind of file is written.
+    const QRegularExpressionMatch match =
+        QRegularExpression(R"(\*\.(\w+))").match(dialog.selectedNameFilter());
+    if (match.hasMatch() &&
+        QFileInfo(name).suffix().compare(match.captured(1), Qt::CaseInsensitive) != 0)
+        name += "." + match.captured(1);
+    return name;
+}
+
+void QtPlatform::SetClipboardText(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+}
+
+void QtPlatform::SetClipboardImage(const QImage& image) {
+    QGuiApplication::clipboard()->setImage(image);
+}
+
+void QtPlatform::ShowMenu(QMenu* menu, const QPoint& globalPosition) {
+    menu->exec(globalPosition);
+}
+
+QPageSize QtPlatform::DefaultPageSize() {
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    if (!printer.isNull() && printer.defaultPageSize().isValid())
+        return printer.defaultPageSize();
+    const QLocale::Country country = QLocale::system().territory();
+    const bool letter = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ||
+                        country == QLocale::Canada || country == QLocale::Mexico ||
+                        country == QLocale::Chile || country == QLocale::Philippines;
+    return QPageSize(letter ? QPageSize::Letter : QPageSize::A4);
 }
 
 } // namespace kelvane

@@ -1,11 +1,15 @@
 #pragma once
 
 #include <QImage>
+#include <QPageSize>
+#include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 class QDialog;
+class QMenu;
 class QPrinter;
 class QWidget;
 
@@ -46,6 +50,19 @@ class Platform {
     // Shows a window modally and returns when it is closed.
     virtual void ShowModal(QDialog* dialog) = 0;
 
+    // The name of a file to export to, from filters such as "PNG image
+    // (*.png)": the name ends in the chosen filter's suffix. Empty when the
+    // user cancels.
+    virtual QString ExportFileName(QWidget* parent, const QString& caption,
+                                   const QStringList& filters) = 0;
+    virtual void SetClipboardText(const QString& text) = 0;
+    virtual void SetClipboardImage(const QImage& image) = 0;
+    // Pops a context menu up at a screen position; returns when it closes.
+    virtual void ShowMenu(QMenu* menu, const QPoint& globalPosition) = 0;
+    // The page size the printer settings default to: the default printer's,
+    // else A4 or Letter by the user's locale.
+    virtual QPageSize DefaultPageSize() = 0;
+
     static Platform& Current();
     // Replaces the platform (tests); nullptr restores the desktop one.
     static void SetCurrent(Platform* platform);
@@ -69,6 +86,12 @@ class QtPlatform : public Platform {
     QRect AvailableArea() override;
     bool DevelopmentEnvironmentOpen() override { return false; }
     void ShowModal(QDialog* dialog) override;
+    QString ExportFileName(QWidget* parent, const QString& caption,
+                           const QStringList& filters) override;
+    void SetClipboardText(const QString& text) override;
+    void SetClipboardImage(const QImage& image) override;
+    void ShowMenu(QMenu* menu, const QPoint& globalPosition) override;
+    QPageSize DefaultPageSize() override;
 };
 
 } // namespace kelvane

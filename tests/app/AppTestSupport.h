@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -46,6 +47,17 @@ class AppTestEnvironment {
             return;
         QCoreApplication::processEvents(); // lets queued chart replots run
         widget.grab().toImage().save(QString(folder) + "/" + name + ".png");
+    }
+
+    // The same with an image laid over it at a point (a menu that pops up).
+    static void Snapshot(QWidget& widget, const QImage& overlay, QPoint at, const char* name) {
+        QByteArray folder = qgetenv("KELVANE_SNAPSHOTS");
+        if (folder.isEmpty())
+            return;
+        QCoreApplication::processEvents();
+        QImage image = widget.grab().toImage();
+        QPainter(&image).drawImage(at, overlay);
+        image.save(QString(folder) + "/" + name + ".png");
     }
 
     // The number a grid cell starts with ("1,234 (+)" gives 1234).

@@ -2,7 +2,9 @@
 
 #include "widgets/Platform.h"
 
+#include <QAction>
 #include <QDialog>
+#include <QMenu>
 #include <QPrinter>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -29,6 +31,13 @@ class TestPlatform : public Platform {
     QSize screen{1280, 1024};
     QRect available; // empty: the whole screen
     bool developmentEnvironment = false;
+    QString exportFile; // the export file the user names; empty: the user cancels
+    QString clipboardText;
+    QImage clipboardImage;
+    QStringList menuActions; // the captions of the last menu popped up
+    QString menuChoice;      // the caption the user picks in it, if any
+    QImage menuImage;        // how it looked, while snapshots are taken
+    QPageSize pageSize{QPageSize::A4};
 
     void ShowMessage(QWidget*, const QString& text) override { messages << text; }
     QString OpenFileName(QWidget*, const QString&) override { return fileToOpen; }
@@ -51,6 +60,29 @@ class TestPlatform : public Platform {
     QRect AvailableArea() override { return available.isEmpty() ? QRect({}, screen) : available; }
     bool DevelopmentEnvironmentOpen() override { return developmentEnvironment; }
     void ShowModal(QDialog* dialog) override { dialog->show(); }
+    QString ExportFileName(QWidget*, const QString&, const QStringList&) override {
+        return exportFile;
+    }
+    void SetClipboardText(const QString& text) override { clipboardText = text; }
+    void SetClipboardImage(const QImage& image) override { clipboardImage = image; }
+    void ShowMenu(QMenu* menu, const QPoint&) override {
+        menuActions.clear();
+        if (!qgetenv("KELVANE_SNAPSHOTS").isEmpty()) {
+            menu->adjustSize();
+            menuImage = menu->grab().toImage();
+        }
+        QAction* chosen = nullptr;
+        for (QAction* action : menu->actions()) {
+            if (action->isSeparator())
+                continue;
+            menuActions << action->text();
+            if (action->text() == menuChoice)
+                chosen = action;
+        }
+        if (chosen)
+            chosen->trigger();
+    }
+    QPageSize DefaultPageSize() override { return pageSize; }
 };
 
 } // namespace kelvane

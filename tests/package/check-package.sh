@@ -48,7 +48,8 @@ packaged=$("$root/usr/bin/kelvane-cli" "${analysis[@]}") || fail "kelvane-cli ${
 
 # Depends comes from the linked libraries: Qt's and QCustomPlot's at least.
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqcustomplot2.1-qt6 libc6; do
+for lib in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6svg6 libqcustomplot2.1-qt6 \
+    libc6; do
     grep -Eq "(^|, )$lib( |,|$)" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
 for field in Maintainer Section Description; do

@@ -1,0 +1,162 @@
+#include "foundations/ChartCsv.h"
+#include "foundations/ChartCurves.h"
+#include "foundations/GhostTraces.h"
+#include "foundations/LoopTravel.h"
+#include "foundations/NearestPoint.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+using namespace kelvane;
+
+namespace {
+
+// A chart as the engines make them: curves along x, and a crank marker.
+void AddCurve(TChart& chart, const std::string& title, std::initializer_list<double> xs,
+              std::initializer_list<double> ys) {
+    TLineSeries& s = chart.AddSeries(title + "Series", title);
+    auto y = ys.begin();
+    for (double x : xs)
+        s.AddXY(x, *y++);
+}
+
+void AddMarker(TChart& chart, double x) {
+    TLineSeries& marker = chart.AddSeries("PhaseSeries", "Phase");
+    marker.SetLine(clYellow, 2, false);
+    marker.SetVerticalLine(x, 0, 1);
+}
+
+} // namespace
+
+TEST(ChartCsv, LaysOutSharedOrOwnXColumnsAndLeavesMarkersOut) {
+    struct Case {
+        const char* name;
+        bool sharedX;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"shared x", true, "Angle,\"Hot, \"\"Vol\"\"\",P\r\n0,0.5,3\r\n90,1,4\r\n"},
+        {"own x", false,
+         "\"Hot, \"\"Vol\"\" x\",\"Hot, \"\"Vol\"\" y\",P x,P y\r\n"
+         "0,0.5,0,3\r\n90,1,45,4\r\n,,90,5\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TChart chart;
+        AddCurve(chart, "Hot, \"Vol\"", {0, 90}, {0.5, 1});
+        AddMarker(chart, 45);
+        if (c.sharedX)
+            AddCurve(chart, "P", {0, 90}, {3, 4});
+        else
+            AddCurve(chart, "P", {0, 45, 90}, {3, 4, 5});
+        EXPECT_EQ(ChartCsv(chart), c.expected);
+    }
+    EXPECT_EQ(ChartCsv(TChart()), "");
+}
+
+TEST(ChartCsv, NumbersReadBackExactly) {
+    for (double v : {0.1 + 0.2, 1.0 / 3, -2.5e-300, 6.02214076e23, 360.0})
+        EXPECT_EQ(std::stod(ShortestText(v)), v);
+}
+
+TEST(NearestPoint, FindsTheNearestRecordedPoint) {
+    TLineSeries ordered;
+    for (double x : {0, 10, 20, 30})
+        ordered.AddXY(x, x);
+    TLineSeries unordered;
+    unordered.SetXOrder(TValueOrder::None);
+    for (double x : {30, 0, 20, 10})
+        unordered.AddXY(x, x);
+    struct Case {
+        double x;
+        int orderedIndex, unorderedIndex;
+    };
+    const Case cases[] = {{-5, 0, 1}, {4, 0, 1}, {5, 0, 1}, {6, 1, 3}, {19, 2, 2}, {35, 3, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.x);
+        EXPECT_EQ(NearestByX(ordered, c.x), c.orderedIndex);
+        EXPECT_EQ(NearestByX(unordered, c.x), c.unorderedIndex);
+    }
+    EXPECT_EQ(NearestByX(TLineSeries(), 1), -1);
+
+    // In the plane the axes' scales decide: a steep y axis makes y count more.
+    const double xs[] = {0, 10}, ys[] = {0, 1};
+    EXPECT_EQ(NearestInPlane(xs, ys, 4, 0.6, 1, 1), 0);
+    EXPECT_EQ(NearestInPlane(xs, ys, 4, 0.6, 1, 100), 1);
+    EXPECT_EQ(NearestInPlane({}, {}, 4, 0.6, 1, 1), -1);
+}
+
+TEST(NearestPoint, ReadOutNamesTheNearestXAndEachCurvesValue) {
+    TChart chart;
+    AddCurve(chart, "Displacer", {0, 90, 180}, {0, 0.25, 1});
+    AddMarker(chart, 90);
+    AddCurve(chart, "Piston", {0, 90, 180}, {1, 0.125, 123456.7});
+    const std::vector<std::string> expected = {"Angle: 180", "Displacer: 1", "Piston: 1.2346e+05"};
+    EXPECT_EQ(ReadOutAt(chart, 170), expected);
+    // The x is named by the bottom axis or, untitled, by an "A vs B" chart title.
+    chart.SetTitle("Piston Throw vs Net Work");
+    EXPECT_EQ(ReadOutAt(chart, 50).front(), "Piston Throw: 90");
+    chart.BottomAxis.TitleCaption = "Hot temperature";
+    EXPECT_EQ(ReadOutAt(chart, 50).front(), "Hot temperature: 90");
+    EXPECT_TRUE(ReadOutAt(TChart(), 50).empty());
+}
+
+TEST(LoopTravel, ArrowsFollowTheOrderOfTravel) {
+    // A loop travelled anticlockwise as the angle grows; the loop chart holds
+    // the same points at other scales, sorted by volume.
+    TLineSeries volume, pressure, loop;
+    for (int angle = 0; angle < 360; ++angle) {
+        const double a = angle * std::numbers::pi / 180;
+        volume.AddXY(angle, std::cos(a));
+        pressure.AddXY(angle, std::sin(a));
+        loop.AddXY(3 + std::cos(a), 15 + 5 * std::sin(a));
+    }
+    const std::vector<LoopPoint> rebuilt = LoopFromAngleCurves(volume, pressure, loop);
+    ASSERT_EQ(rebuilt.size(), 360u);
+    for (int angle : {0, 90, 200}) {
+        EXPECT_EQ(rebuilt[angle].angle, angle);
+        const double a = angle * std::numbers::pi / 180;
+        EXPECT_NEAR(rebuilt[angle].x, 3 + std::cos(a), 1e-12);
+        EXPECT_NEAR(rebuilt[angle].y, 15 + 5 * std::sin(a), 1e-12);
+    }
+
+    std::vector<LoopPoint> backwards(rebuilt.rbegin(), rebuilt.rend());
+    struct Case {
+        const std::vector<LoopPoint>* loop;
+        double turn; // +1 anticlockwise
+    };
+    for (const Case& c : {Case{&rebuilt, 1}, Case{&backwards, -1}}) {
+        const std::vector<TravelArrow> arrows = TravelArrows(*c.loop, 2);
+        ASSERT_EQ(arrows.size(), 2u);
+        for (const TravelArrow& a : arrows) {
+            const double cross =
+                (a.fromX - 3) * (a.toY - a.fromY) - (a.fromY - 15) * (a.toX - a.fromX);
+            EXPECT_GT(cross * c.turn, 0);
+        }
+    }
+    EXPECT_TRUE(TravelArrows(LoopInRecordedOrder(TLineSeries()), 2).empty());
+}
+
+TEST(GhostTraces, CopiesTheDataCurvesAsTheyWere) {
+    TChart chart;
+    AddCurve(chart, "Hot", {0, 90}, {0.5, 1});
+    AddMarker(chart, 45);
+    TLineSeries& loop = chart.AddSeries("PV", "PV");
+    loop.SetLine(clRed, 1, false, TVertAxis::Right);
+    loop.LinePen.Visible = false;
+    for (double x : {1, 2, 3})
+        loop.AddXY(x, x * x);
+
+    const std::vector<GhostCurve> ghosts = GhostCopies(chart);
+    chart.Series(0).Clear();
+    ASSERT_EQ(ghosts.size(), 2u);
+    EXPECT_EQ(ghosts[0].x, (std::vector<double>{0, 90}));
+    EXPECT_EQ(ghosts[0].y, (std::vector<double>{0.5, 1}));
+    EXPECT_TRUE(ghosts[0].line);
+    EXPECT_EQ(ghosts[1].y, (std::vector<double>{1, 4, 9}));
+    EXPECT_EQ(ghosts[1].color, clRed);
+    EXPECT_EQ(ghosts[1].axis, TVertAxis::Right);
+    EXPECT_FALSE(ghosts[1].line);
+}
