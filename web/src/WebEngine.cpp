@@ -5,6 +5,7 @@
 
 #include <emscripten/val.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace kelvane {
@@ -170,7 +171,9 @@ std::string WebEngine::Charts() {
             out += std::string(i ? "," : "") + "{\"name\":" + JsonText(s.Name) +
                    ",\"title\":" + JsonText(s.Title) + ",\"color\":\"" + colour +
                    "\",\"width\":" + std::to_string(s.LinePen.Width) +
-                   ",\"visible\":" + (s.LinePen.Visible ? "true" : "false") +
+                   ",\"line\":" + (s.LinePen.Visible ? "true" : "false") + ",\"pointer\":" +
+                   std::to_string(
+                       s.Pointer.Visible ? std::max(s.Pointer.HorizSize, s.Pointer.VertSize) : 0) +
                    ",\"legend\":" + (s.ShowInLegend ? "true" : "false") +
                    ",\"right\":" + (s.VertAxis == TVertAxis::Right ? "true" : "false") +
                    ",\"revision\":" + std::to_string(s.Revision()) + "}";
