@@ -35,7 +35,7 @@ class ChartView {
         this.tab = tab;
         this.index = index;
         this.meta = JSON.parse(tab.engine.charts())[index];
-        this.last = '';
+        this.last = JSON.stringify(this.meta);
         const range = (axis) => (u, lo, hi) => {
             const a = this.meta[axis];
             if (!a.automatic && !a.autoMin && !a.autoMax)
@@ -132,8 +132,10 @@ class EngineTab {
         this.boxes = {};
         this.timer = null;
         this.graphTimer = null;
+        // Shown before the page is built, so that each chart draws once, with its data.
+        this.shown = this.engine.run('show', 0);
         this.build();
-        this.act(() => this.engine.run('show', 0));
+        this.error.textContent = this.shown;
     }
 
     build() {
@@ -208,7 +210,7 @@ class EngineTab {
                                   element('h2', { textContent: 'Net work graph' }), this.memo, charts);
         root.append(element('div', { className: 'panel sweep-controls' },
                             'Sweep ', choice, ' ', start, ' ', this.sweepStatus), this.sweepPanel);
-        this.sweepCharts = kSweepCharts.map((i) => new ChartView(this, i, charts));
+        this.sweepChartBox = charts;
     }
 
     // The sweep holds the page while it runs, as it holds the window: let the
@@ -219,6 +221,8 @@ class EngineTab {
         setTimeout(() => {
             this.act(() => this.engine.sweep(control));
             this.sweepPanel.hidden = false;
+            // Made at the first sweep: the page opens sooner without them.
+            this.sweepCharts ??= kSweepCharts.map((i) => new ChartView(this, i, this.sweepChartBox));
             this.memo.textContent = JSON.parse(this.engine.memo()).join('\n');
             for (const c of this.sweepCharts) c.refresh(JSON.parse(this.engine.charts())[c.index]);
             this.sweepStatus.textContent = 'Done.';
