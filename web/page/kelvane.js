@@ -3,7 +3,8 @@
 // engine, and redraws what the engine holds (grid, charts, picture, notes).
 // The engines compute; this file only shows.
 import KelvaneEngines from './kelvane_engines.mjs';
-import uPlot from './uPlot.esm.js';
+// uPlot's minified build, loaded by the page before this module (it parses sooner).
+const { uPlot } = globalThis;
 
 const kEngines = {
     gamma: { picture: [182, 183], help: 'Gamma Kelvane', charts: 5,
@@ -19,7 +20,9 @@ const kEngines = {
 // The sweep's net-work graph: charts 5 to 8 of the Gamma engine.
 const kSweepCharts = [5, 6, 7, 8];
 
+performance.mark('kelvane-script');
 const M = await KelvaneEngines();
+performance.mark('kelvane-engines');
 const tabs = {};
 
 function element(tag, props = {}, ...children) {
@@ -134,7 +137,9 @@ class EngineTab {
         this.graphTimer = null;
         // Shown before the page is built, so that each chart draws once, with its data.
         this.shown = this.engine.run('show', 0);
+        performance.mark(`kelvane-${name}-shown`);
         this.build();
+        performance.mark(`kelvane-${name}-built`);
         this.error.textContent = this.shown;
     }
 
