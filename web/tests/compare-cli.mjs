@@ -1,12 +1,13 @@
 // Runs the WebAssembly engines and kelvane-cli on the same generated argument
-// lists and compares what both print: grid texts must be identical, and every
-// series point must be the very double the command line printed (%.17g).
+// lists and compares what both give: grid texts, sweep notes and pictures
+// must be identical, series points equal within kTolerance (see there).
 //   node compare-cli.mjs SITE_DIR KELVANE_CLI [COUNT]
 import { spawnSync } from 'node:child_process';
 import { mkdtempSync, readdirSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { loadEngines } from './engines.mjs';
+import { readPng } from './png.mjs';
 
 const [siteDir, cli, countText = '300'] = process.argv.slice(2);
 const M = await loadEngines(siteDir);
@@ -64,6 +65,8 @@ function generate(engine) {
     return args;
 }
 
+const kPictures = { gamma: [182, 183], ringbom: [182, 183], rider: [255, 167] };
+
 // The same run on the WebAssembly engine, step by step as kelvane-cli takes it.
 function runWeb(args) {
     const engine = M.makeEngine(args[0]);
@@ -93,14 +96,16 @@ function runWeb(args) {
         const series = new Map();
         for (let c = first; c < first + (sweep ? 4 : 5); ++c)
             charts[c].series.forEach((s, i) => series.set(s.name, engine.points(c, i)));
-        return { grid: JSON.parse(engine.grid()), series, memo: JSON.parse(engine.memo()) };
+        const [w, h] = kPictures[args[0]];
+        return { grid: JSON.parse(engine.grid()), series, memo: JSON.parse(engine.memo()),
+                 picture: engine.picture(w, h) };
     } finally {
         engine.delete();
     }
 }
 
 function runCli(args, dir) {
-    const extra = ['--grid', '--csv', dir];
+    const extra = ['--grid', '--csv', dir, '--picture', join(dir, 'picture.png')];
     if (args.includes('--sweep')) extra.push('--memo');
     const run = spawnSync(cli, [...args, ...extra], { encoding: 'utf8' });
     if (run.status !== 0)
@@ -109,11 +114,12 @@ function runCli(args, dir) {
     lines.pop();
     const gridLines = lines.splice(0, lines.length - (args.includes('--sweep') ? 5 : 0));
     const series = new Map();
-    for (const file of readdirSync(dir)) {
+    const picture = readPng(readFileSync(join(dir, 'picture.png')));
+    for (const file of readdirSync(dir).filter((f) => f.endsWith('.csv'))) {
         const text = readFileSync(join(dir, file), 'utf8').trim().split('\n').slice(1);
         series.set(file.replace(/\.csv$/, ''), text.map((l) => l.split(',').map(Number)).flat());
     }
-    return { status: 0, grid: gridLines.map((l) => l.split('\t')), series, memo: lines };
+    return { status: 0, grid: gridLines.map((l) => l.split('\t')), series, memo: lines, picture };
 }
 
 // The sine of the C library differs between the desktop (glibc) and the
@@ -139,6 +145,9 @@ function compare(args, web, native) {
         return `grids differ:\n${JSON.stringify(web.grid)}\n${JSON.stringify(native.grid)}`;
     if (args.includes('--sweep') && JSON.stringify(web.memo) !== JSON.stringify(native.memo))
         return `notes differ:\n${web.memo.join('\n')}\n${native.memo.join('\n')}`;
+    const pixel = native.picture.rgba.findIndex((v, i) => v !== web.picture[i]);
+    if (pixel >= 0 || native.picture.rgba.length !== web.picture.length)
+        return `pictures differ at pixel ${pixel >> 2}`;
     if ([...web.series.keys()].sort().join() !== [...native.series.keys()].sort().join())
         return `series names differ: ${[...web.series.keys()]} / ${[...native.series.keys()]}`;
     for (const [name, points] of web.series) {
