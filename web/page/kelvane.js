@@ -20,9 +20,7 @@ const kEngines = {
 // The sweep's net-work graph: charts 5 to 8 of the Gamma engine.
 const kSweepCharts = [5, 6, 7, 8];
 
-performance.mark('kelvane-script');
 const M = await KelvaneEngines();
-performance.mark('kelvane-engines');
 const tabs = {};
 
 function element(tag, props = {}, ...children) {
@@ -137,9 +135,7 @@ class EngineTab {
         this.graphTimer = null;
         // Shown before the page is built, so that each chart draws once, with its data.
         this.shown = this.engine.run('show', 0);
-        performance.mark(`kelvane-${name}-shown`);
         this.build();
-        performance.mark(`kelvane-${name}-built`);
         this.error.textContent = this.shown;
     }
 
