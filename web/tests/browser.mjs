@@ -4,7 +4,7 @@
 // sweep to its end, and saves a screenshot of each tab.
 //   node browser.mjs SITE_DIR KELVANE_CLI SCREENSHOT_DIR
 import { spawn, spawnSync } from 'node:child_process';
-import { mkdirSync, mkdtempSync, rmSync } from 'node:fs';
+import { existsSync, mkdirSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { cpus, loadavg, tmpdir } from 'node:os';
 import { join } from 'node:path';
 import puppeteer from 'puppeteer-core';
@@ -87,8 +87,17 @@ try {
     const press = (engine, action) => page.click(`#engine-${engine} button[name="${action}"]`);
     const sameRows = (a, b, rows) => rows.every((r) => JSON.stringify(a[r]) === JSON.stringify(b[r]));
 
-    // Gamma: parameters typed, Calc, the grid's revolution rows as kelvane-cli has them.
+    // Gamma opens turning (Fast); Stop stops the crank.
+    const crank = () => page.$eval('#gamma-Phase', (b) => b.value);
+    const turning = await crank();
+    await new Promise((r) => setTimeout(r, 700));
+    check(await crank() !== turning, 'the Gamma crank does not turn');
     await press('gamma', 'stop');
+    const stopped = await crank();
+    await new Promise((r) => setTimeout(r, 400));
+    check(await crank() === stopped, 'Stop does not stop the crank');
+
+    // Gamma: parameters typed, Calc, the grid's revolution rows as kelvane-cli has them.
     await type('gamma', 'PistonThrow', '45');
     await type('gamma', 'HotTemp', '650');
     await press('gamma', 'calcButton');
@@ -158,6 +167,29 @@ try {
     const riderDrawn = await chartsDrawn('rider');
     check(riderDrawn.every((n) => n > 50), `two-piston charts drawn: ${riderDrawn}`);
     await page.screenshot({ path: join(shots, 'web-rider.png'), fullPage: true });
+
+    // Download CSV: every point of the chart's series, one line each.
+    const downloads = mkdtempSync(join(tmpdir(), 'kelvane-downloads-'));
+    const cdp = await page.createCDPSession();
+    await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
+    await page.click('#engine-rider .chart button.csv');
+    const csvFile = join(downloads, 'rider-Chart1.csv');
+    for (let i = 0; i < 50 && !existsSync(csvFile); ++i) await new Promise((r) => setTimeout(r, 100));
+    const csv = existsSync(csvFile) ? readFileSync(csvFile, 'utf8').trim().split('\n') : [];
+    // The pistons' curves as kelvane-cli has them (the crank-angle marker moved
+    // with the crank), to the last bits the comparison with it allows.
+    const near = (a, b) => Math.abs(a - b) <= 1e-12 * Math.max(1, Math.abs(b));
+    const curvesMatch = ['Series1', 'Series2'].every((name) => {
+        const mine = csv.filter((l) => l.startsWith(`${name},`)).map((l) => l.split(',').slice(1));
+        const theirs = spawnSync(cli, ['rider', '--set', 'HotTemp=500', '--set', 'PhaseOffset=80',
+            '--series', name], { encoding: 'utf8' }).stdout.trim().split('\n').map((l) => l.split(','));
+        return mine.length === theirs.length && mine.every((p, i) =>
+            near(Number(p[0]), Number(theirs[i][0])) && near(Number(p[1]), Number(theirs[i][1])));
+    });
+    check(csv[0] === 'series,x,y' && curvesMatch &&
+              csv.filter((l) => l.startsWith('Series6,')).length === 2,
+          `the downloaded CSV (${csv.length} lines) is not the chart's points`);
+    rmSync(downloads, { recursive: true, force: true });
 
     // The help pages are in the folder too.
     for (const link of ['help-link', 'tutor-link']) {
