@@ -166,7 +166,31 @@ class EngineTab {
             this.boxes[f.control] = box;
             const label = f.kind === 'check' ? f.control.replace(/CB$/, '').replace(/([a-z])([A-Z])/g, '$1 $2')
                                              : f.label || f.control;
-            fields.append(element('label', { htmlFor: id, textContent: label }), box);
+            fields.append(element('label', { htmlFor: id, textContent: label }), element('span', {}, box));
+        }
+        // The sliders (and the two-piston window's up-downs) the engine keeps.
+        const state = JSON.parse(this.engine.state());
+        this.sliders = {};
+        for (const [control, min, max, position] of state.sliders) {
+            const slider = element('input', { type: 'range', min, max, name: `${control}TB`,
+                                              value: position ?? min });
+            // The hot-temperature slider has its minimum at the hot end.
+            if (control === 'HotTemp') slider.classList.add('reversed');
+            slider.addEventListener('input', () =>
+                this.act(() => this.engine.run(`${control}TB`, Number(slider.value))));
+            this.sliders[control] = slider;
+            const label = this.fields.find((f) => f.control === control).label;
+            fields.append(element('label', { textContent: `${label} slider` }), slider);
+        }
+        for (const [control, upDown] of Object.entries(state.upDowns ?? {})) {
+            const steps = element('span', { className: 'updown' });
+            for (const [caption, up] of [['\u25b2', 1], ['\u25bc', 0]]) {
+                const b = element('button', { textContent: caption, name: `${upDown}-${up}`,
+                                              title: up ? 'Up' : 'Down' });
+                b.addEventListener('click', () => this.act(() => this.engine.run(upDown, up)));
+                steps.append(b);
+            }
+            this.boxes[control].after(steps);
         }
         this.problem = element('p', { className: 'problem' });
         const buttons = element('div', { className: 'buttons' });
@@ -276,6 +300,10 @@ class EngineTab {
     syncTimers() {
         const state = JSON.parse(this.engine.state());
         if (this.buttons.pause) this.buttons.pause.textContent = state.pause.replace('&', '');
+        for (const [control, , , position] of state.sliders) {
+            const slider = this.sliders[control];
+            if (position !== null && document.activeElement !== slider) slider.value = position;
+        }
         for (const pan of ['panLeft', 'panRight'])
             if (this.buttons[pan]) this.buttons[pan].disabled = !state.strip;
         const running = this.active && (state.animate || (state.timer && state.animating));

@@ -1,5 +1,6 @@
 #include "Json.h"
 #include "WebEngine.h"
+#include "foundations/Conversions.h"
 #include "gamma/GammaEngine.h"
 #include "gamma/GammaSweep.h"
 
@@ -21,8 +22,13 @@ class GammaWebEngine : public WebEngine {
     }
 
     std::string State() override {
+        int hot = 0, offset = 0;
+        const bool hotKnown = HotTempPosition(hot);
+        const bool offsetKnown = TryStrToInt(host_.FieldText(Field::PhaseOffset), offset);
         return std::string("{\"animate\":") + (engine_.animate ? "true" : "false") +
-               ",\"interval\":" + std::to_string(engine_.timerInterval) + "}";
+               ",\"interval\":" + std::to_string(engine_.timerInterval) + ",\"sliders\":[" +
+               SliderJson("HotTemp", 0, 1000, hotKnown ? &hot : nullptr) + "," +
+               SliderJson("PhaseOffset", -175, 175, offsetKnown ? &offset : nullptr) + "]}";
     }
 
   protected:
@@ -60,6 +66,10 @@ class GammaWebEngine : public WebEngine {
             engine_.Timer1Timer();
         } else if (action == "at") {
             engine_.ClickAtAngle(arg);
+        } else if (action == "HotTempTB") {
+            engine_.HotTempTBChange(arg);
+        } else if (action == "PhaseOffsetTB") {
+            engine_.PhaseOffsetTBChange(arg);
         } else {
             throw std::invalid_argument("The Gamma engine has no action " + action);
         }

@@ -18,7 +18,14 @@ class RiderWebEngine : public WebEngine {
     std::string State() override {
         return std::string("{\"animate\":") + (engine_.animate ? "true" : "false") +
                ",\"interval\":" + std::to_string(engine_.timerInterval) +
-               ",\"graphTimer\":" + (engine_.graphTimerArmed ? "true" : "false") + "}";
+               ",\"graphTimer\":" + (engine_.graphTimerArmed ? "true" : "false") +
+               ",\"sliders\":[" +
+               SliderJson("HotTemp", engine_.HotTempTB.Min, engine_.HotTempTB.Max,
+                          &engine_.HotTempTB.Position) +
+               "," +
+               SliderJson("PhaseOffset", engine_.PhaseOffsetTB.Min, engine_.PhaseOffsetTB.Max,
+                          &engine_.PhaseOffsetTB.Position) +
+               "],\"upDowns\":{" + UpDownsJson() + "}}";
     }
 
   protected:
@@ -57,6 +64,12 @@ class RiderWebEngine : public WebEngine {
         } else if (action == "at") {
             // A plot area 360 pixels wide puts each pixel on one degree.
             engine_.Chart1ClickBackground(engine_.Chart1, arg, 0, 360);
+        } else if (action == "HotTempTB") {
+            engine_.SetHotTempTBPosition(arg);
+        } else if (action == "PhaseOffsetTB") {
+            engine_.SetPhaseOffsetTBPosition(arg);
+        } else if (action.rfind("UpDown", 0) == 0) { // arg: 1 up, 0 down
+            engine_.UpDownClick(action, arg != 0);
         } else {
             throw std::invalid_argument("The two-piston engine has no action " + action);
         }
@@ -70,6 +83,19 @@ class RiderWebEngine : public WebEngine {
     int GridRows() const override { return RiderEngine::kGridRows; }
 
   private:
+    // Which up-down steps which box: "HotStrokeMin":"UpDown1", ...
+    std::string UpDownsJson() {
+        std::string out;
+        for (int i = 1; i <= 8; ++i) {
+            const std::string name = "UpDown" + std::to_string(i);
+            if (const RiderUpDown* u = engine_.FindUpDown(name)) {
+                out += std::string(out.empty() ? "" : ",") + "\"" +
+                       host_.Table().RowOf(u->Associate).control + "\":\"" + name + "\"";
+            }
+        }
+        return out;
+    }
+
     RiderEngine engine_{host_};
 };
 

@@ -17,11 +17,14 @@ class RingbomWebEngine : public WebEngine {
 
     std::string State() override {
         const auto& timer = engine_.AnimateTimer;
+        int hot = 0;
+        const bool hotKnown = HotTempPosition(hot);
         return std::string("{\"timer\":") + (timer.Enabled ? "true" : "false") +
                ",\"interval\":" + std::to_string(timer.Interval) +
                ",\"animating\":" + (engine_.animating ? "true" : "false") +
                ",\"pause\":" + JsonText(engine_.PauseButtonCaption) +
-               ",\"strip\":" + (engine_.stripControlsEnabled ? "true" : "false") + "}";
+               ",\"strip\":" + (engine_.stripControlsEnabled ? "true" : "false") +
+               ",\"sliders\":[" + SliderJson("HotTemp", 0, 1000, hotKnown ? &hot : nullptr) + "]}";
     }
 
   protected:
@@ -72,6 +75,8 @@ class RingbomWebEngine : public WebEngine {
             engine_.PanRightButtonClick();
         } else if (action == "at") {
             engine_.ShowAngle(arg);
+        } else if (action == "HotTempTB") {
+            engine_.HotTempTBChange(arg);
         } else {
             throw std::invalid_argument("The Ringbom engine has no action " + action);
         }

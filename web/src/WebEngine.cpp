@@ -2,6 +2,7 @@
 
 #include "Json.h"
 #include "foundations/RasterCanvas.h"
+#include "foundations/SliderMath.h"
 
 #include <emscripten/val.h>
 
@@ -52,6 +53,19 @@ std::string WebEngine::Guarded(const std::function<void()>& action) {
     } catch (...) {
         return "Unknown error";
     }
+}
+
+std::string WebEngine::SliderJson(const char* control, int min, int max, const int* position) {
+    return std::string("[\"") + control + "\"," + std::to_string(min) + "," + std::to_string(max) +
+           "," + (position ? std::to_string(*position) : "null") + "]";
+}
+
+bool WebEngine::HotTempPosition(int& position) {
+    int hot = 0;
+    if (!TryStrToInt(host_.FieldText(Field::HotTemp), hot))
+        return false;
+    position = HotTempSliderPosition(hot);
+    return true;
 }
 
 std::string WebEngine::Fields() const {

@@ -69,6 +69,11 @@ class WebEngine {
   protected:
     // A checked action: the message of whatever the engine threw, or "".
     std::string Guarded(const std::function<void()>& action);
+    // A slider for State: ["HotTemp", min, max, position]; the position is null
+    // while the field's text is not a whole number.
+    static std::string SliderJson(const char* control, int min, int max, const int* position);
+    // The position of the Gamma and Ringbom windows' hot-temperature slider.
+    bool HotTempPosition(int& position);
     virtual void ApplyDefaults() = 0;
     virtual void Edited(Field field, bool heldBack) = 0;
     virtual void Unusable() {}

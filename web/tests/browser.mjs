@@ -191,6 +191,17 @@ try {
           `the downloaded CSV (${csv.length} lines) is not the chart's points`);
     rmSync(downloads, { recursive: true, force: true });
 
+    // An up-down steps its box; the hot-temperature slider writes its box.
+    await page.click('#engine-rider button[name="UpDown1-1"]');
+    check(await page.$eval('#rider-HotStrokeMin', (b) => b.value) === '10',
+          'the hot stroke minimum\'s up-down did not step 5 to 10');
+    await page.$eval('#engine-rider input[name="HotTempTB"]', (slider) => {
+        slider.value = 400;
+        slider.dispatchEvent(new Event('input'));
+    });
+    check(await page.$eval('#rider-HotTemp', (b) => b.value) === '600',
+          'the hot-temperature slider at 400 did not make the temperature 600');
+
     // The help pages are in the folder too.
     for (const link of ['help-link', 'tutor-link']) {
         const href = await page.$eval(`#${link}`, (a) => a.href);
