@@ -1,0 +1,45 @@
+#include "WebEngine.h"
+
+#include <emscripten/bind.h>
+
+namespace kelvane {
+
+std::unique_ptr<WebEngine> MakeGammaWebEngine();
+std::unique_ptr<WebEngine> MakeRingbomWebEngine();
+std::unique_ptr<WebEngine> MakeRiderWebEngine();
+
+std::unique_ptr<WebEngine> MakeWebEngine(const std::string& name) {
+    if (name == "gamma")
+        return MakeGammaWebEngine();
+    if (name == "ringbom")
+        return MakeRingbomWebEngine();
+    if (name == "rider")
+        return MakeRiderWebEngine();
+    return nullptr;
+}
+
+} // namespace kelvane
+
+EMSCRIPTEN_BINDINGS(kelvane) {
+    using kelvane::WebEngine;
+    emscripten::class_<WebEngine>("Engine")
+        .function("fields", &WebEngine::Fields)
+        .function("text", &WebEngine::Text)
+        .function("checked", &WebEngine::Checked)
+        .function("put", &WebEngine::Put)
+        .function("defaults", &WebEngine::Defaults)
+        .function("problems", &WebEngine::Problems)
+        .function("edit", &WebEngine::Edit)
+        .function("tick", &WebEngine::Tick)
+        .function("run", &WebEngine::Run)
+        .function("sweep", &WebEngine::Sweep)
+        .function("click", &WebEngine::Click)
+        .function("grid", &WebEngine::Grid)
+        .function("volumeText", &WebEngine::VolumeText)
+        .function("charts", &WebEngine::Charts)
+        .function("points", &WebEngine::Points)
+        .function("picture", &WebEngine::Picture)
+        .function("memo", &WebEngine::Memo)
+        .function("state", &WebEngine::State);
+    emscripten::function("makeEngine", &kelvane::MakeWebEngine);
+}

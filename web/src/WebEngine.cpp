@@ -1,0 +1,240 @@
+#include "WebEngine.h"
+
+#include "Json.h"
+#include "foundations/RasterCanvas.h"
+#include "foundations/SliderMath.h"
+
+#include <emscripten/val.h>
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace kelvane {
+
+namespace {
+
+const char* KindName(FieldKind kind) {
+    switch (kind) {
+    case FieldKind::Real:
+        return "real";
+    case FieldKind::Whole:
+        return "whole";
+    default:
+        return "check";
+    }
+}
+
+std::string AxisJson(const TChartAxis& a) {
+    return "{\"automatic\":" + std::string(a.Automatic ? "true" : "false") +
+           ",\"autoMin\":" + (a.AutomaticMinimum ? "true" : "false") +
+           ",\"autoMax\":" + (a.AutomaticMaximum ? "true" : "false") +
+           ",\"min\":" + JsonNumber(a.Minimum()) + ",\"max\":" + JsonNumber(a.Maximum()) +
+           ",\"title\":" + JsonText(a.TitleCaption) +
+           ",\"visible\":" + (a.Visible ? "true" : "false") + "}";
+}
+
+template <class T> emscripten::val CopyOut(const std::vector<T>& values) {
+    // A view into the module's memory would move when the memory grows: copy it.
+    return emscripten::val(emscripten::typed_memory_view(values.size(), values.data()))
+        .call<emscripten::val>("slice");
+}
+
+} // namespace
+
+WebEngine::WebEngine(const ParameterTable& table) : host_(table) {}
+
+std::string WebEngine::Guarded(const std::function<void()>& action) {
+    try {
+        action();
+        return {};
+    } catch (const std::exception& e) {
+        std::string message = e.what();
+        return message.empty() ? std::string("Error") : message;
+    } catch (...) {
+        return "Unknown error";
+    }
+}
+
+std::string WebEngine::SliderJson(const char* control, int min, int max, const int* position) {
+    return std::string("[\"") + control + "\"," + std::to_string(min) + "," + std::to_string(max) +
+           "," + (position ? std::to_string(*position) : "null") + "]";
+}
+
+bool WebEngine::HotTempPosition(int& position) {
+    int hot = 0;
+    if (!TryStrToInt(host_.FieldText(Field::HotTemp), hot))
+        return false;
+    position = HotTempSliderPosition(hot);
+    return true;
+}
+
+std::string WebEngine::Fields() const {
+    std::string out = "[";
+    for (const FieldRow& f : host_.Table().fields()) {
+        if (out.size() > 1)
+            out += ',';
+        out += "{\"control\":" + JsonText(f.control) + ",\"label\":" + JsonText(f.label) +
+               ",\"unit\":" + JsonText(f.unit) + ",\"default\":" + JsonText(f.defaultText) +
+               ",\"kind\":\"" + KindName(f.kind) + "\",\"low\":" + JsonNumber(f.range.lowest) +
+               ",\"high\":" + JsonNumber(f.range.highest) +
+               ",\"sweep\":" + (Sweepable(f.id) ? "true" : "false") + "}";
+    }
+    return out + "]";
+}
+
+std::string WebEngine::Text(const std::string& control) {
+    return host_.FieldText(host_.Table().RowOf(control).id);
+}
+
+bool WebEngine::Checked(const std::string& control) {
+    return host_.Checked(host_.Table().RowOf(control).id);
+}
+
+void WebEngine::Put(const std::string& control, const std::string& text) {
+    const FieldRow& row = host_.Table().RowOf(control);
+    if (row.IsCheckBox())
+        host_.PutChecked(row.id, text == "Y" || text == "y");
+    else
+        host_.Put(row.id, text);
+}
+
+std::string WebEngine::Defaults() {
+    return Guarded([this] { ApplyDefaults(); });
+}
+
+std::string WebEngine::Problems() {
+    std::string out = "[";
+    for (const FieldProblem& p : host_.Table().Check(host_)) {
+        if (out.size() > 1)
+            out += ',';
+        out += "{\"control\":" + JsonText(host_.Table().RowOf(p.field).control) +
+               ",\"message\":" + JsonText(p.message) + "}";
+    }
+    return out + "]";
+}
+
+std::string WebEngine::Edit(const std::string& control, const std::string& text) {
+    const FieldRow* row = host_.Table().Find(control);
+    if (!row || row->IsCheckBox())
+        return "No box named " + control;
+    host_.Put(row->id, text);
+    // A text the engine cannot use leaves the last results on show; once every
+    // box is usable again, the edits held back meanwhile need an analysis.
+    if (!host_.Table().Check(host_).empty()) {
+        hadProblems_ = true;
+        return Guarded([this] { Unusable(); });
+    }
+    const bool heldBack = hadProblems_;
+    hadProblems_ = false;
+    return Guarded([this, row, heldBack] { Edited(row->id, heldBack); });
+}
+
+std::string WebEngine::Tick(const std::string& control, bool checked) {
+    const FieldRow* row = host_.Table().Find(control);
+    if (!row || !row->IsCheckBox())
+        return "No check box named " + control;
+    host_.PutChecked(row->id, checked);
+    return Guarded([this, row] { Edited(row->id, false); });
+}
+
+std::string WebEngine::Run(const std::string& action, int arg) {
+    return Guarded([&] { Act(action, arg); });
+}
+
+std::string WebEngine::Sweep(const std::string& control) {
+    const FieldRow* row = host_.Table().Find(control);
+    if (!row || !Sweepable(row->id))
+        return control + " cannot be swept";
+    return Guarded([this, row] { SweepField(row->id); });
+}
+
+std::string WebEngine::Click(int chart, double x, double plotLeft, double plotRight) {
+    std::vector<TChart*> charts = ChartList();
+    if (chart < 0 || chart >= static_cast<int>(charts.size()))
+        return "No chart " + std::to_string(chart);
+    return Guarded(
+        [&] { ClickChart(*charts[static_cast<std::size_t>(chart)], x, plotLeft, plotRight); });
+}
+
+std::string WebEngine::Grid() {
+    std::string out = "[";
+    for (int r = 0; r < GridRows(); ++r) {
+        if (r > 0)
+            out += ',';
+        out += "[" + JsonText(host_.Cell(0, r)) + "," + JsonText(host_.Cell(1, r)) + "]";
+    }
+    return out + "]";
+}
+
+std::string WebEngine::Charts() {
+    std::string out = "[";
+    for (TChart* c : ChartList()) {
+        if (out.size() > 1)
+            out += ',';
+        std::string title;
+        for (const std::string& line : c->Title)
+            title += (title.empty() ? "" : "\n") + line;
+        out += "{\"name\":" + JsonText(c->Name) + ",\"title\":" + JsonText(title) +
+               ",\"legend\":" + (c->Legend.Visible ? "true" : "false") +
+               ",\"bottom\":" + AxisJson(c->BottomAxis) + ",\"left\":" + AxisJson(c->LeftAxis) +
+               ",\"right\":" + AxisJson(c->RightAxis) + ",\"series\":[";
+        for (int i = 0; i < c->SeriesCount(); ++i) {
+            const TLineSeries& s = c->Series(i);
+            char colour[8];
+            std::snprintf(colour, sizeof colour, "#%06x", static_cast<unsigned>(s.SeriesColor));
+            out += std::string(i ? "," : "") + "{\"name\":" + JsonText(s.Name) +
+                   ",\"title\":" + JsonText(s.Title) + ",\"color\":\"" + colour +
+                   "\",\"width\":" + std::to_string(s.LinePen.Width) +
+                   ",\"line\":" + (s.LinePen.Visible ? "true" : "false") + ",\"pointer\":" +
+                   std::to_string(
+                       s.Pointer.Visible ? std::max(s.Pointer.HorizSize, s.Pointer.VertSize) : 0) +
+                   ",\"legend\":" + (s.ShowInLegend ? "true" : "false") +
+                   ",\"right\":" + (s.VertAxis == TVertAxis::Right ? "true" : "false") +
+                   ",\"revision\":" + std::to_string(s.Revision()) + "}";
+        }
+        out += "]}";
+    }
+    return out + "]";
+}
+
+emscripten::val WebEngine::Points(int chart, int series) {
+    std::vector<TChart*> charts = ChartList();
+    std::vector<double> xy;
+    if (chart >= 0 && chart < static_cast<int>(charts.size())) {
+        TChart& c = *charts[static_cast<std::size_t>(chart)];
+        if (series >= 0 && series < c.SeriesCount()) {
+            const TLineSeries& s = c.Series(series);
+            xy.reserve(static_cast<std::size_t>(s.Count()) * 2);
+            for (int i = 0; i < s.Count(); ++i) {
+                xy.push_back(s.XValues()[i]);
+                xy.push_back(s.YValues()[i]);
+            }
+        }
+    }
+    return CopyOut(xy);
+}
+
+emscripten::val WebEngine::Picture(int width, int height) {
+    if (width <= 0 || height <= 0 || width > 4000 || height > 4000)
+        return CopyOut(std::vector<unsigned char>{});
+    RasterCanvas canvas(width, height);
+    Draw(canvas);
+    std::vector<unsigned char> rgba;
+    rgba.reserve(canvas.Pixels().size() * 4);
+    for (TColor c : canvas.Pixels()) {
+        rgba.push_back(static_cast<unsigned char>(RedOf(c)));
+        rgba.push_back(static_cast<unsigned char>(GreenOf(c)));
+        rgba.push_back(static_cast<unsigned char>(BlueOf(c)));
+        rgba.push_back(255);
+    }
+    return CopyOut(rgba);
+}
+
+std::string WebEngine::Memo() const {
+    std::string out = "[";
+    for (const std::string& line : Notes())
+        out += (out.size() > 1 ? "," : "") + JsonText(line);
+    return out + "]";
+}
+
+} // namespace kelvane
