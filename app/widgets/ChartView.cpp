@@ -405,7 +405,9 @@ bool ChartView::FitAxisTitles() {
     int down = 2 * std::min(centre.y(), height() - centre.y());
     bool changed = false;
     for (int i = 0; i < 3; ++i) {
-        int length = i == 0 ? across : down;
+        // Less a little room at each end: QCustomPlot draws labels a little
+        // wider than the font's advances say.
+        int length = (i == 0 ? across : down) * 9 / 10 - 12;
         QString shown = axisTitles_[i];
         if (length > 0 && !shown.isEmpty())
             shown = QFontMetrics(views[i]->labelFont()).elidedText(shown, Qt::ElideRight, length);
