@@ -26,9 +26,11 @@ std::string TitleOf(const TLineSeries& s) {
 }
 
 bool SameX(const std::vector<const TLineSeries*>& curves) {
-    const auto first = curves.front()->XValues().Values();
-    return std::ranges::all_of(curves, [&](const TLineSeries* s) {
-        return std::ranges::equal(s->XValues().Values(), first);
+    // Iterator forms: the web build's standard library lacks these ranges algorithms.
+    const auto& first = curves.front()->XValues().Values();
+    return std::all_of(curves.begin(), curves.end(), [&](const TLineSeries* s) {
+        const auto& xs = s->XValues().Values();
+        return std::equal(xs.begin(), xs.end(), first.begin(), first.end());
     });
 }
 

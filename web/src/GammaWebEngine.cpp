@@ -54,16 +54,7 @@ class GammaWebEngine : public WebEngine {
             engine_.animate = false;
             for (int i = 0; i < arg; ++i)
                 engine_.CalcButtonClick();
-        } else if (action == "calcButton") {
-            if (ready)
-                engine_.CalcButtonClick();
-        } else if (action == "speed") {
-            if (ready)
-                engine_.SpeedButtonClick(arg);
-        } else if (action == "stop") {
-            engine_.StopButtonClick();
-        } else if (action == "tick") {
-            engine_.Timer1Timer();
+        } else if (CrankAction(engine_, action, arg, ready)) {
         } else if (action == "at") {
             engine_.ClickAtAngle(arg);
         } else if (action == "HotTempTB") {

@@ -49,16 +49,7 @@ class RiderWebEngine : public WebEngine {
             engine_.StopButtonClick();
             for (int i = 0; i < arg; ++i)
                 engine_.CalcButtonClick();
-        } else if (action == "calcButton") {
-            if (ready)
-                engine_.CalcButtonClick();
-        } else if (action == "speed") {
-            if (ready)
-                engine_.SpeedButtonClick(arg);
-        } else if (action == "stop") {
-            engine_.StopButtonClick();
-        } else if (action == "tick") {
-            engine_.Timer1Timer();
+        } else if (CrankAction(engine_, action, arg, ready)) {
         } else if (action == "graphTimer") {
             engine_.GraphTimerTimer();
         } else if (action == "at") {

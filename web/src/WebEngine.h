@@ -92,6 +92,26 @@ class WebEngine {
     bool hadProblems_ = false;
 };
 
+// The buttons and timer of an engine that turns a crank (Gamma, two-piston),
+// as their windows have them: Calc and the speeds only on usable texts. False
+// for any other action.
+template <class E> bool CrankAction(E& engine, const std::string& action, int arg, bool ready) {
+    if (action == "calcButton") {
+        if (ready)
+            engine.CalcButtonClick();
+    } else if (action == "speed") {
+        if (ready)
+            engine.SpeedButtonClick(arg);
+    } else if (action == "stop") {
+        engine.StopButtonClick();
+    } else if (action == "tick") {
+        engine.Timer1Timer();
+    } else {
+        return false;
+    }
+    return true;
+}
+
 std::unique_ptr<WebEngine> MakeWebEngine(const std::string& name);
 
 } // namespace kelvane
