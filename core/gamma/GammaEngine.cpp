@@ -12,6 +12,7 @@
 #include "foundations/WholeDegrees.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <span>
 #include <utility>
@@ -99,20 +100,6 @@ void GammaEngine::Keep(const GammaState& s) {
     tCold = s.tCold;
 }
 
-void GammaEngine::AddPoints(double x, const GammaState& s) {
-    DisplacerSeries.AddXY(x, s.dispPos);
-    PistonSeries.AddXY(x, s.pistonPos);
-    HotVolSeries.AddXY(x, 100 * s.hotVol / s.maxVol);
-    ColdVolSeries.AddXY(x, 100 * s.coldVol / s.maxVol);
-    TotalVolSeries.AddXY(x, s.currVol / s.maxVol);
-    NHotSeries.AddXY(x, s.nHot * 100 / s.meanVol);
-    NColdSeries.AddXY(x, s.nCold * 100 / s.meanVol);
-    PressureSeries.AddXY(x, s.pC);
-    // Equal end temperatures leave no span: the gas is then at the cold end, 0 %.
-    HotTempSeries.AddXY(x, Ratio((s.tHot - s.tMaxCold) * 100, s.deltaT));
-    ColdTempSeries.AddXY(x, Ratio((s.tCold - s.tMaxCold) * 100, s.deltaT));
-}
-
 void GammaEngine::CalcEngine(bool graph) {
     if (!enable)
         return;
@@ -167,66 +154,8 @@ void GammaEngine::CalcEngine(bool graph) {
          IntToStr(RoundHalfEven(s.nHotShare)) + "/" + IntToStr(RoundHalfEven(s.nColdShare)));
     Cell(Pressure, PressureCellText(MyRealToStr(s.pC), s.pC, meanPressure, currVol > 0));
 
-    if (graph) {
+    if (graph)
         AddPoints(static_cast<double>(p.phase), s);
-        PVSeries.AddXY(s.currVol / s.maxVol, s.pC);
-    }
-}
-
-// The columns of a revolution's points, in the order of the series they go to.
-enum RevolutionColumn {
-    kAngle,
-    kDisplacer,
-    kPiston,
-    kHotVol,
-    kColdVol,
-    kTotalVol,
-    kNHot,
-    kNCold,
-    kPressure,
-    kHotTemp,
-    kColdTemp,
-    kPVVolume,
-    kPVPressure
-};
-
-void GammaEngine::EvaluateInRevolution(int phase) {
-    GammaParameters p = evaluated_;
-    p.phase = phase;
-    const GammaState s = GammaState::Compute(p);
-    Keep(s);
-    // The values AddPoints and CalcEngine would add.
-    const double values[] = {static_cast<double>(phase),
-                             s.dispPos,
-                             s.pistonPos,
-                             100 * s.hotVol / s.maxVol,
-                             100 * s.coldVol / s.maxVol,
-                             s.currVol / s.maxVol,
-                             s.nHot * 100 / s.meanVol,
-                             s.nCold * 100 / s.meanVol,
-                             s.pC,
-                             Ratio((s.tHot - s.tMaxCold) * 100, s.deltaT),
-                             Ratio((s.tCold - s.tMaxCold) * 100, s.deltaT),
-                             s.currVol / s.maxVol,
-                             s.pC};
-    static_assert(std::size(values) == std::tuple_size_v<decltype(columns_)>);
-    // Every column but the angles' keeps a revolution's room: the angles
-    // count the points.
-    const std::size_t at = columns_[kAngle].size();
-    columns_[kAngle].push_back(values[kAngle]);
-    for (std::size_t c = 1; c < columns_.size(); ++c)
-        columns_[c][at] = values[c];
-}
-
-void GammaEngine::AddRevolutionPoints() {
-    const std::span<const double> angles = columns_[kAngle];
-    auto column = [&](int c) { return std::span<const double>(columns_[c]).first(angles.size()); };
-    TLineSeries* bySeries[] = {&DisplacerSeries, &PistonSeries,  &HotVolSeries, &ColdVolSeries,
-                               &TotalVolSeries,  &NHotSeries,    &NColdSeries,  &PressureSeries,
-                               &HotTempSeries,   &ColdTempSeries};
-    for (int c = kDisplacer; c <= kColdTemp; ++c)
-        bySeries[c - kDisplacer]->AddXYs(angles, column(c));
-    PVSeries.AddXYs(column(kPVVolume), column(kPVPressure));
 }
 
 void GammaEngine::CalcButtonClick() {
@@ -262,9 +191,7 @@ void GammaEngine::CalcButtonClick() {
     // at the first angle hold for the rest. The rows each angle would write
     // are all written again once the revolution is done: only the model and
     // the series' points are needed here.
-    for (std::vector<double>& column : columns_)
-        column.resize(std::max<std::size_t>(column.size(), 360));
-    columns_[kAngle].clear();
+    columns_.front().clear(); // the angles, which count the points
     for (int p = 1; p <= 360; ++p) {
         host_.SetFieldText(Field::Phase, AngleText(p));
         if (complete_)
