@@ -212,13 +212,15 @@ void ChartView::DrawEveryPoint(bool on) {
 }
 
 void ChartView::RequestReplot() {
-    if (frameTimer_.isActive())
-        return;
+    // Once the frame has passed, at once (queued), whether or not its timer
+    // has had its turn yet.
     const qint64 since = lastReplot_.isValid() ? lastReplot_.elapsed() : kFrameMs;
-    if (since >= kFrameMs)
+    if (since >= kFrameMs) {
+        frameTimer_.stop();
         replot(QCustomPlot::rpQueuedReplot);
-    else
+    } else if (!frameTimer_.isActive()) {
         frameTimer_.start(static_cast<int>(kFrameMs - since));
+    }
 }
 
 void ChartView::BuildSeries() {
