@@ -67,10 +67,27 @@ def main():
         rows.append((label, f"{value:.3g} ms", f"{target_ms:g} ms", value / target_ms, cpu))
         return value
 
-    timed("Gamma analysis", "bench_gamma", r"^BM_GammaAnalysis", 0.5)
+    def ratio(label, program, over, under, target):
+        """The ratio of two figures of one program (one run: the machine's
+        drift cancels), on wall time with processor time beside it."""
+        a, b = find(runs, program, over), find(runs, program, under)
+        if isinstance(a, str) or isinstance(b, str):
+            rows.append((label, a if isinstance(a, str) else b, f"{target:g}x" if target else "",
+                         "", ""))
+            return
+        wall = ms(a) / ms(b)
+        cpu = ms(a, "cpu_time") / ms(b, "cpu_time")
+        rows.append((label, f"{wall:.2f}x", f"{target:g}x" if target else "",
+                     wall / target if target else "", f"{cpu:.2f}x"))
+
+    timed("Gamma analysis", "bench_gamma", r"^BM_GammaAnalysis", 0.05)
+    ratio("Gamma analysis over its model's arithmetic (361 angles)", "bench_gamma",
+          r"^BM_GammaAnalysis", r"^BM_GammaModelArithmetic", None)
     timed("Rider analysis (animation stopped)", "bench_rider",
-          r"^BM_RiderCalcButtonClick/animating:0", 1.0)
-    timed("Rider analysis (animating)", "bench_rider", r"^BM_RiderCalcButtonClick/animating:1", 1.0)
+          r"^BM_RiderCalcButtonClick/animating:0", 0.1)
+    timed("Rider analysis (animating)", "bench_rider", r"^BM_RiderCalcButtonClick/animating:1", 0.1)
+    ratio("Rider analysis (stopped) over its model's arithmetic", "bench_rider",
+          r"^BM_RiderCalcButtonClick/animating:0", r"^BM_RiderModelArithmetic", None)
     steps = {}
     for n in (1000, 10000, 50000):
         steps[n] = timed(f"Ringbom step at {n // 1000} k recorded steps", "bench_ringbom",
@@ -85,13 +102,19 @@ def main():
                      ratio / 1.2, ""))
     else:
         rows.append(("Ringbom step, 50 k over 1 k", "not run", "1.2x", "", ""))
-    timed("Sweep of 101 values, end to end", "bench_sweep", r"Sweep", 500.0)
+    timed("Sweep of 101 values, end to end", "bench_sweep", r"SweepInTheWindows", 500.0)
+    ratio("Sweep in the windows over its 202 bare analyses", "bench_sweep",
+          r"SweepInTheWindows", r"^BM_GammaAnalysesOfASweep", 2.5)
     timed("Calc in the Gamma window (4 charts)", "bench_windows", r"^BM_GammaCalcInWindow", 10.0)
     timed("Animation tick, Gamma window", "bench_windows", r"^BM_GammaTick", 5.0)
     for n, all_data, view in ((1000, 1, "All Data"), (10000, 1, "All Data"), (50000, 1, "All Data"),
-                              (1000, 0, "360-degree view"), (50000, 0, "360-degree view")):
+                              (100000, 1, "All Data"), (1000, 0, "360-degree view"),
+                              (50000, 0, "360-degree view")):
         timed(f"Animation tick, Ringbom window ({view}, {n // 1000} k steps)", "bench_windows",
               rf"^BM_RingbomTick/recorded:{n}/all_data:{all_data}/", 5.0)
+    ratio("Ringbom tick (All Data), 100 k over 1 k recorded steps", "bench_windows",
+          r"^BM_RingbomTick/recorded:100000/all_data:1/", r"^BM_RingbomTick/recorded:1000/all_data:1/",
+          1.3)
     timed("Animation tick, two-piston window", "bench_windows", r"^BM_RiderTick", 5.0)
     for arg, window in ((0, "Gamma"), (1, "Ringbom"), (2, "two-piston")):
         timed(f"Redraw of the {window} window", "bench_windows",

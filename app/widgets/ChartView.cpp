@@ -7,6 +7,9 @@ namespace kelvane {
 
 namespace {
 
+// A display frame: no chart replots more often.
+constexpr qint64 kFrameMs = 16;
+
 // The charts' texts are plain Latin labels redrawn at every replot: skipping
 // text shaping where the font allows it saves most of their layout time.
 QFont ChartFont(int pointSize) {
@@ -33,17 +36,32 @@ QCPRange SafeRange(double lower, double upper) {
 // A line graph drawn the cheaper of Qt's two ways for its pen: a one-pixel
 // line as one polyline (Qt's fast cosmetic path), a thicker one segment by
 // segment (stroking a long thick polyline with its joins costs far more).
+//
+// A series denser than its chart's pixel columns is drawn from the chart
+// data's summary of its values: per column the first point, the least, the
+// greatest and the last, which set the column's pixels as every point would.
+// A replot then costs in proportion to the chart's width, not to the record.
 class ChartGraph : public QCPGraph {
   public:
-    using QCPGraph::QCPGraph;
+    ChartGraph(QCPAxis* keyAxis, QCPAxis* valueAxis, const TLineSeries& series)
+        : QCPGraph(keyAxis, valueAxis), series_(series) {}
+
+    bool everyPoint = false;
 
   protected:
     void draw(QCPPainter* painter) override {
         const QCP::PlottingHints hints = mParentPlot->plottingHints();
         mParentPlot->setPlottingHint(QCP::phFastPolylines, pen().widthF() > 1);
-        QCPGraph::draw(painter);
+        if (!DrawByColumns(painter))
+            QCPGraph::draw(painter);
         mParentPlot->setPlottingHints(hints);
     }
+
+  private:
+    bool DrawByColumns(QCPPainter* painter);
+
+    const TLineSeries& series_;
+    QVector<QPointF> lines_; // kept: a replot reuses its storage
 };
 
 // Tick labels in one format on every axis: plain figures grouped by
@@ -65,6 +83,61 @@ template <class Ticker> class PlainTicker : public Ticker {
   private:
     double step_ = 1;
 };
+
+bool ChartGraph::DrawByColumns(QCPPainter* painter) {
+    QCPAxis* keys = mKeyAxis.data();
+    QCPAxis* values = mValueAxis.data();
+    // One-pixel lines stay as QCustomPlot samples them: Qt places a polyline's
+    // pixels otherwise than the segments drawn here, a column off at times.
+    if (everyPoint || pen().widthF() <= 1 || !keys || !values ||
+        keys->orientation() != Qt::Horizontal || keys->rangeReversed() || mLineStyle != lsLine ||
+        !mScatterStyle.isNone() || mBrush.style() != Qt::NoBrush || !(keys->range().size() > 0))
+        return false;
+    const auto xs = series_.XValues().Values();
+    const TChartValueList& ys = series_.YValues();
+    // The points inside the key range and one beyond each end, which the
+    // line runs to from the chart's edges.
+    auto begin = std::lower_bound(xs.begin(), xs.end(), keys->range().lower);
+    auto end = std::upper_bound(begin, xs.end(), keys->range().upper);
+    if (begin != xs.begin())
+        --begin;
+    if (end != xs.end())
+        ++end;
+    const double columns = std::fabs(keys->coordToPixel(keys->range().upper) -
+                                     keys->coordToPixel(keys->range().lower));
+    if (end - begin < 2 * columns)
+        return false; // a point or two a column: drawn one by one
+    lines_.resize(0);
+    auto add = [&](double x, double y) {
+        if (std::isfinite(y))
+            lines_.append(QPointF(x, values->coordToPixel(y)));
+    };
+    for (auto it = begin; it != end;) {
+        // The column's points: those that round to the pixel of the first,
+        // as Qt fills the pixel nearest a point.
+        const double column = std::floor(keys->coordToPixel(*it) + 0.5);
+        auto next = std::lower_bound(it + 1, end, keys->pixelToCoord(column + 0.5));
+        const int from = static_cast<int>(it - xs.begin());
+        const int to = static_cast<int>(next - xs.begin());
+        if (to - from <= 2) {
+            for (int i = from; i < to; ++i)
+                add(keys->coordToPixel(xs[i]), ys[i]);
+        } else {
+            // The ends where they are, so that the lines to the neighbouring
+            // columns are the same; all between lies in the column.
+            const MinMax m = ys.Extremes(from, to);
+            add(keys->coordToPixel(xs[from]), ys[from]);
+            add(column, m.lo);
+            add(column, m.hi);
+            add(keys->coordToPixel(xs[to - 1]), ys[to - 1]);
+        }
+        it = next;
+    }
+    painter->setPen(mPen);
+    painter->setBrush(Qt::NoBrush);
+    drawLinePlot(painter, lines_);
+    return true;
+}
 
 // A legend entry that measures its text once per text, font and icon size:
 // measuring shapes the text, and the legend is laid out at every replot.
@@ -157,6 +230,33 @@ ChartView::ChartView(TChart& chart, QWidget* parent) : QCustomPlot(parent), char
         if (FitAxisTitles())
             replot(QCustomPlot::rpQueuedReplot);
     });
+    frameTimer_.setSingleShot(true);
+    connect(&frameTimer_, &QTimer::timeout, this, [this] { replot(rpQueuedRefresh); });
+    // Whatever asked for it, a replot draws every change made so far.
+    connect(this, &QCustomPlot::afterReplot, this, [this] {
+        lastReplot_.start();
+        frameTimer_.stop();
+    });
+}
+
+void ChartView::DrawEveryPoint(bool on) {
+    for (SeriesState& state : series_) {
+        if (state.graph) {
+            static_cast<ChartGraph*>(state.graph)->everyPoint = on;
+        }
+    }
+}
+
+void ChartView::RequestReplot() {
+    // Once the frame has passed, at once (queued), whether or not its timer
+    // has had its turn yet.
+    const qint64 since = lastReplot_.isValid() ? lastReplot_.elapsed() : kFrameMs;
+    if (since >= kFrameMs) {
+        frameTimer_.stop();
+        replot(QCustomPlot::rpQueuedReplot);
+    } else if (!frameTimer_.isActive()) {
+        frameTimer_.start(static_cast<int>(kFrameMs - since));
+    }
 }
 
 void ChartView::BuildSeries() {
@@ -165,8 +265,10 @@ void ChartView::BuildSeries() {
         state.series = &chart_.Series(i);
         QCPAxis* valueAxis = state.series->VertAxis == TVertAxis::Right ? yAxis2 : yAxis;
         if (state.series->XOrder() == TValueOrder::Ascending) {
-            state.graph = new ChartGraph(xAxis, valueAxis);
-            state.graph->setAdaptiveSampling(true);
+            // Dense series with thick pens are drawn by columns; QCustomPlot's
+            // own sampling would only move the pixels of the sparser ones.
+            state.graph = new ChartGraph(xAxis, valueAxis, *state.series);
+            state.graph->setAdaptiveSampling(state.series->LinePen.Width <= 1);
         } else {
             state.curve = new QCPCurve(xAxis, valueAxis);
         }
@@ -212,10 +314,26 @@ bool ChartView::SyncPoints(SeriesState& state) {
         return false;
     const auto& xs = s.XValues().Values();
     const auto& ys = s.YValues().Values();
-    std::uint64_t dropped = s.FrontRemoved() - state.frontRemoved;
-    bool onlyAppended =
-        s.StructureRevision() == state.structure && dropped == 0 && s.Count() >= state.count;
-    if (onlyAppended) {
+    const std::uint64_t dropped = s.FrontRemoved() - state.frontRemoved;
+    bool kept = s.StructureRevision() == state.structure &&
+                dropped <= static_cast<std::uint64_t>(state.count) &&
+                s.Count() + static_cast<int>(dropped) >= state.count;
+    // Points dropped from the front (a strip chart's oldest revolution) go
+    // without copying the rest; their keys lie before the first one kept.
+    if (kept && dropped > 0) {
+        const int left = state.count - static_cast<int>(dropped);
+        if (state.graph) {
+            state.graph->data()->removeBefore(left > 0 ? xs[0] : qInf());
+            kept = state.graph->dataCount() == left;
+        } else {
+            auto data = state.curve->data();
+            if (!data->isEmpty())
+                data->removeBefore(data->at(0)->t + static_cast<double>(dropped));
+            kept = data->size() == left;
+        }
+        state.count = left;
+    }
+    if (kept) {
         for (int i = state.count; i < s.Count(); ++i) {
             if (state.graph)
                 state.graph->addData(xs[i], ys[i]);
@@ -447,7 +565,7 @@ bool ChartView::Sync() {
     // A hidden chart (the pop-over PV chart, a closed window) is replotted
     // when it shows: its series may grow at every step of a long run.
     if (changed && isVisible())
-        replot(QCustomPlot::rpQueuedReplot);
+        RequestReplot();
     else if (changed)
         replotWhenShown_ = true;
     return changed;
@@ -492,6 +610,14 @@ void ChartView::showEvent(QShowEvent* event) {
         replotWhenShown_ = false;
         replot(QCustomPlot::rpQueuedReplot);
     }
+}
+
+void ChartView::paintEvent(QPaintEvent* event) {
+    // A paint before a queued replot (a window grabbed at once) shows the
+    // data; within a burst, paints wait for the frame's replot like the rest.
+    if (mReplotQueued)
+        replot(rpQueuedRefresh);
+    QCustomPlot::paintEvent(event);
 }
 
 void ChartView::resizeEvent(QResizeEvent* event) {

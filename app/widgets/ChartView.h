@@ -2,6 +2,8 @@
 
 #include "foundations/TChart.h"
 
+#include <QElapsedTimer>
+#include <QTimer>
 #include <qcustomplot.h>
 
 #include <vector>
@@ -10,7 +12,9 @@ namespace kelvane {
 
 // Draws one chart's data with QCustomPlot. The chart data stays the only store
 // of points: Sync() brings the plot in line with it, appending only the new
-// points in the common case, and replots only when something changed.
+// points in the common case, and replots only when something changed, at
+// most once a display frame: a burst of changes (a sweep) is drawn at the
+// frame rate, and its last change always is.
 class ChartView : public QCustomPlot {
     Q_OBJECT
   public:
@@ -19,6 +23,8 @@ class ChartView : public QCustomPlot {
     TChart& Chart() { return chart_; }
     // Returns true when the plot had to be redrawn.
     bool Sync();
+    // Whether a replot waits for the end of the display frame.
+    bool ReplotPending() const { return frameTimer_.isActive(); }
     // The plotting area, in the chart's pixel coordinates, as of the last layout.
     QRect ChartRect() const;
     // Widens automatic value axes by this fraction of the data's span on each
@@ -29,6 +35,9 @@ class ChartView : public QCustomPlot {
     static QString TickLabel(double tick, double step);
     // Sets every axis anew from the chart data, as after a change of its bounds.
     void ResyncAxes();
+    // Draws dense series point by point instead of from their per-column
+    // extremes (the same pixels, slower): for comparing the two.
+    void DrawEveryPoint(bool on);
 
   signals:
     // Every mouse press inside the chart.
@@ -43,6 +52,7 @@ class ChartView : public QCustomPlot {
     void wheelEvent(QWheelEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     struct SeriesState {
@@ -56,6 +66,8 @@ class ChartView : public QCustomPlot {
     };
 
     void BuildSeries();
+    // A replot now, or at the end of the frame of the last one.
+    void RequestReplot();
     void ApplyStyle(SeriesState& state);
     bool SyncPoints(SeriesState& state);
     bool SyncAxis(const TChartAxis& axis, QCPAxis* view, bool isVertical);
@@ -87,6 +99,8 @@ class ChartView : public QCustomPlot {
     int legendRoom_ = -1, legendSymbol_ = -1; // what the legend was last fitted to
     bool pressed_ = false;
     bool replotWhenShown_ = false;
+    QElapsedTimer lastReplot_;
+    QTimer frameTimer_; // runs while a replot waits for the frame's end
 };
 
 } // namespace kelvane

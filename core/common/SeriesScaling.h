@@ -13,15 +13,13 @@ inline double Ratio(double num, double den) {
 
 // y -> (y - low) / (high - low): the span from low to high becomes 0 .. 1.
 inline void ScaleBySpan(TLineSeries& s, double low, double high) {
-    for (int i = 0; i < s.Count(); ++i)
-        s.SetYValue(i, Ratio(s.YValues()[i] - low, high - low));
+    s.MapYValues([=](double y) { return Ratio(y - low, high - low); });
 }
 
 // y -> y * factor / max(y): the greatest value becomes factor.
 inline void ScaleByMax(TLineSeries& s, double factor) {
     const double mv = s.YValues().MaxValue();
-    for (int i = 0; i < s.Count(); ++i)
-        s.SetYValue(i, Ratio(s.YValues()[i] * factor, mv));
+    s.MapYValues([=](double y) { return Ratio(y * factor, mv); });
 }
 
 // A series drawn as 2-pixel points without a line, as the pressure-volume

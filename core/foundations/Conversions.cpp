@@ -19,7 +19,6 @@ namespace kelvane {
 namespace {
 
 constexpr long double kPi = 3.14159265358979323846264338327950288L;
-constexpr long double kCylPi = 3.14159L;
 
 // Writes the whole number n / 10^decimals backwards, ending at end, the
 // integer part grouped by threes when asked, with a minus sign when asked;
@@ -249,11 +248,6 @@ std::string FormatFixedExact(double r, int decimals, bool group) {
 
 } // namespace detail
 
-double FtoK(double f) {
-    long double v = static_cast<long double>(f);
-    return static_cast<double>((v - 32) * 5 / 9 + 279);
-}
-
 double KtoF(double k) {
     return static_cast<double>((static_cast<long double>(k) - 279) * 1.8L + 32);
 }
@@ -265,11 +259,6 @@ double WholeFtoK(int t) {
 
 double ToRadians(double s) {
     return static_cast<double>(static_cast<long double>(s) * 2 * kPi / 360);
-}
-
-double CalcCylVol(double diam, double height) {
-    long double half = static_cast<long double>(diam) / 2;
-    return static_cast<double>(half * kCylPi * half * static_cast<long double>(height));
 }
 
 std::string MyRealToStr(double r) {

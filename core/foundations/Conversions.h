@@ -9,13 +9,20 @@
 namespace kelvane {
 
 // Fahrenheit to the model's absolute scale, whose offset is 279 (not 273.15).
-double FtoK(double f);
+// Inline, as CalcCylVol: the models call both at every crank angle.
+inline double FtoK(double f) {
+    const long double v = static_cast<long double>(f);
+    return static_cast<double>((v - 32) * 5 / 9 + 279);
+}
 double KtoF(double k);
 // The two-piston engine's whole-degree form: (5 T - 160) is formed as an integer first.
 double WholeFtoK(int t);
 double ToRadians(double s);
 // Uses 3.14159 as the circle constant, unlike ToRadians.
-double CalcCylVol(double diam, double height);
+inline double CalcCylVol(double diam, double height) {
+    const long double half = static_cast<long double>(diam) / 2;
+    return static_cast<double>(half * 3.14159L * half * static_cast<long double>(height));
+}
 
 // 0 to 4 decimals chosen by the signed value, integer part grouped with ",".
 std::string MyRealToStr(double r);

@@ -8,8 +8,6 @@ namespace kelvane {
 
 double FieldReader::Real(Field field, double defVal) {
     Memo& memo = MemoOf(field);
-    if (settled && memo.valid)
-        return memo.value;
     std::string text = host_.FieldText(field);
     if (!memo.valid || text != memo.text) {
         memo.value = MyStrToReal(text, defVal);
@@ -21,8 +19,6 @@ double FieldReader::Real(Field field, double defVal) {
 
 int FieldReader::Whole(Field field) {
     Memo& memo = MemoOf(field);
-    if (settled && memo.valid)
-        return static_cast<int>(memo.value);
     std::string text = host_.FieldText(field);
     if (!memo.valid || text != memo.text) {
         memo.value = StrToInt(text);

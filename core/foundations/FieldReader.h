@@ -19,10 +19,6 @@ class FieldReader {
     // is not a whole number, leaving the last good value as it was.
     int Whole(Field field);
 
-    // While set, a field read once is not read again: within a revolution only
-    // the crank angle changes, and it is not read through here.
-    bool settled = false;
-
   private:
     struct Memo {
         std::string text;

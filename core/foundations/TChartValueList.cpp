@@ -42,6 +42,7 @@ int TChartValueList::Locate(double x) const {
 
 void TChartValueList::Clear() {
     values_.clear(); // keeps the block for the next revolution
+    pyramid_.Reset();
     head_ = 0;
     base_ = 0;
     maxq_.clear();
@@ -73,33 +74,53 @@ void TChartValueList::Rebuild() const {
     maxq_.clear();
     minq_.clear();
     const auto values = Values();
-    for (std::size_t i = values.size(); i-- > 0;) {
-        const double v = values[i];
-        if (std::isnan(v)) {
-            // Nothing compares greater than NaN: no earlier value can stay.
-            if (maxq_.empty())
-                Push(v, base_ + i);
-            break;
+    std::size_t i = values.size();
+    if (i == 0) {
+        extremesValid_ = true;
+        return;
+    }
+    double hi = values[i - 1], lo = hi;
+    if (std::isnan(hi)) {
+        // Nothing compares greater than NaN: no earlier value can stay.
+        Push(hi, base_ + i - 1);
+        extremesValid_ = true;
+        return;
+    }
+    maxq_.push_front({hi, base_ + i - 1});
+    minq_.push_front({lo, base_ + i - 1});
+    while (i-- > 1) {
+        const double v = values[i - 1];
+        if (v > hi) {
+            hi = v;
+            maxq_.push_front({v, base_ + i - 1});
         }
-        if (maxq_.empty() || v > maxq_.front().v)
-            maxq_.push_front({v, base_ + i});
-        if (minq_.empty() || v < minq_.front().v)
-            minq_.push_front({v, base_ + i});
+        if (v < lo) {
+            lo = v;
+            minq_.push_front({v, base_ + i - 1});
+        }
+        if (std::isnan(v))
+            break;
     }
     extremesValid_ = true;
 }
 
-void TChartValueList::Insert(int index, double v) {
-    const bool atEnd = index == Count();
-    if (atEnd)
-        values_.push_back(v);
-    else
-        values_.insert(values_.begin() + static_cast<std::ptrdiff_t>(head_) + index, v);
-    if (ordered_ || !extremesValid_)
+void TChartValueList::AppendAll(std::span<const double> values) {
+    if (!ordered_ && extremesValid_) {
+        for (double v : values)
+            Append(v);
         return;
-    if (atEnd)
-        Push(v, base_ + static_cast<std::uint64_t>(index));
-    else
+    }
+    values_.insert(values_.end(), values.begin(), values.end());
+}
+
+void TChartValueList::Insert(int index, double v) {
+    if (index == Count()) {
+        Append(v);
+        return;
+    }
+    values_.insert(values_.begin() + static_cast<std::ptrdiff_t>(head_) + index, v);
+    pyramid_.Reset();
+    if (!ordered_ && extremesValid_)
         Invalidate();
 }
 
@@ -109,6 +130,7 @@ void TChartValueList::Erase(int index) {
         return;
     }
     values_.erase(values_.begin() + static_cast<std::ptrdiff_t>(head_) + index);
+    pyramid_.Reset();
     if (!ordered_ && extremesValid_)
         Invalidate();
 }
@@ -118,6 +140,7 @@ void TChartValueList::PopFront() {
     if (head_ >= 4096 && head_ * 2 >= values_.size()) {
         values_.erase(values_.begin(), values_.begin() + static_cast<std::ptrdiff_t>(head_));
         head_ = 0;
+        pyramid_.Reset();
     }
     if (!ordered_ && extremesValid_) {
         if (!maxq_.empty() && maxq_.front().at == base_)
@@ -130,6 +153,15 @@ void TChartValueList::PopFront() {
 
 void TChartValueList::Set(int index, double v) {
     values_[head_ + static_cast<std::size_t>(index)] = v;
+    pyramid_.Reset();
+    if (!ordered_ && extremesValid_)
+        Invalidate();
+}
+
+void TChartValueList::Overwrite(int from, std::span<const double> values) {
+    std::copy(values.begin(), values.end(),
+              values_.begin() + static_cast<std::ptrdiff_t>(head_) + from);
+    pyramid_.Reset();
     if (!ordered_ && extremesValid_)
         Invalidate();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MinMaxPyramid.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -22,6 +24,13 @@ class TChartValueList {
     // Both 0 for an empty list.
     double MaxValue() const;
     double MinValue() const;
+    // Extremes of the values at [from, to), NaN left out: a few dozen reads
+    // whatever the run's length once the list has been summarised, which
+    // costs one pass over the values appended since the last such query.
+    MinMax Extremes(int from, int to) const {
+        return pyramid_.Range(values_, head_ + static_cast<std::size_t>(from),
+                              head_ + static_cast<std::size_t>(to));
+    }
     // Index of the first value equal to x exactly, or -1.
     int Locate(double x) const;
     std::span<const double> Values() const {
@@ -38,10 +47,29 @@ class TChartValueList {
     };
 
     void Clear();
+    // Appending, the common case, costs what an array's does: inlined even
+    // where a caller appends to many series at once (an analysis appends
+    // thousands of points).
+    [[gnu::always_inline]] void Append(double v) {
+        values_.push_back(v);
+        if (!ordered_ && extremesValid_) [[unlikely]]
+            Push(v, base_ + (values_.size() - 1 - head_));
+    }
+    void AppendAll(std::span<const double> values);
     void Insert(int index, double v);
     void Erase(int index);
     void PopFront();
     void Set(int index, double v);
+    // The values from index from on become the given ones, as many.
+    void Overwrite(int from, std::span<const double> values);
+    // Every value v becomes f(v).
+    template <class F> void Map(F f) {
+        for (std::size_t i = head_; i < values_.size(); ++i)
+            values_[i] = f(values_[i]);
+        pyramid_.Reset();
+        if (!ordered_ && extremesValid_)
+            Invalidate();
+    }
     void Push(double v, std::uint64_t at) const;
     void Invalidate();
     void Rebuild() const;
@@ -55,6 +83,8 @@ class TChartValueList {
     mutable bool extremesValid_ = true;
     mutable std::deque<Entry> maxq_; // decreasing: maxq_.front() is the maximum
     mutable std::deque<Entry> minq_; // increasing: minq_.front() is the minimum
+    // Over values_ itself, so dropping from the front leaves it valid.
+    mutable MinMaxPyramid pyramid_;
 };
 
 } // namespace kelvane

@@ -4,6 +4,7 @@
 #include "TChartValueList.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 
 namespace kelvane {
@@ -65,7 +66,19 @@ class TLineSeries {
         AddXY(x, to);
     }
     // Ascending order: inserted after the last point whose X is not greater than x.
-    int AddXY(double x, double y);
+    [[gnu::always_inline]] int AddXY(double x, double y) {
+        const int index = Count();
+        if (order_ == TValueOrder::Ascending && index > 0 && x < x_[index - 1])
+            return InsertXY(x, y);
+        x_.Append(x);
+        y_.Append(y);
+        ++revision_;
+        return index;
+    }
+    // The points AddXY would add one after the other, in one pass: a loop of
+    // points (a pressure-volume curve) would otherwise move the points after
+    // each insertion.
+    void AddXYs(std::span<const double> xs, std::span<const double> ys);
     void Delete(int index);
     // Removes the oldest point; the cheap case a strip chart relies on.
     void DeleteFirst() { Delete(0); }
@@ -73,6 +86,12 @@ class TLineSeries {
     const TChartValueList& XValues() const { return x_; }
     const TChartValueList& YValues() const { return y_; }
     void SetYValue(int index, double y);
+    // Every y becomes f(y): a whole curve rescaled at once.
+    template <class F> void MapYValues(F f) {
+        y_.Map(f);
+        ++revision_;
+        ++structureRevision_;
+    }
 
     // Change tracking for views: Revision changes on every change of the points;
     // StructureRevision only on changes other than appending at the end and
@@ -82,6 +101,9 @@ class TLineSeries {
     std::uint64_t FrontRemoved() const { return frontRemoved_; }
 
   private:
+    // AddXY's insertion before the end, to keep the X values ascending.
+    int InsertXY(double x, double y);
+
     TChartValueList x_;
     TChartValueList y_;
     TValueOrder order_ = TValueOrder::Ascending;

@@ -9,9 +9,12 @@
 #include "foundations/FlagGuard.h"
 #include "foundations/MarlUtils.h"
 #include "foundations/SliderMath.h"
+#include "foundations/WholeDegrees.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <span>
 #include <utility>
 
 namespace kelvane {
@@ -84,9 +87,24 @@ const std::string& GammaEngine::Formatted(TextSlot slot, double value) {
     return f.text;
 }
 
+void GammaEngine::Keep(const GammaState& s) {
+    dispPos = s.dispPos;
+    hotVol = s.hotVol;
+    pistonPos = s.pistonPos;
+    pistonVol = s.pistonVol;
+    minVol = s.minVol;
+    maxVol = s.maxVol;
+    meanVol = s.meanVol;
+    coldVol = s.coldVol;
+    currVol = s.currVol;
+    tHot = s.tHot;
+    tCold = s.tCold;
+}
+
 void GammaEngine::CalcEngine(bool graph) {
     if (!enable)
         return;
+    complete_ = false;
 
     GammaParameters p;
     p.dispCylHt = dispCylHt = fields_.Real(Field::DispCylHeight, kDefaultDimension);
@@ -111,26 +129,20 @@ void GammaEngine::CalcEngine(bool graph) {
 
     p.phaseOffset = fields_.Whole(Field::PhaseOffset);
     s.PlacePiston(p);
-    pistonPos = s.pistonPos;
-    pistonVol = s.pistonVol;
-    minVol = s.minVol;
-    maxVol = s.maxVol;
-    meanVol = s.meanVol;
-    coldVol = s.coldVol;
-    currVol = s.currVol;
-    Cell(PistonPosn, MyRealToStr(pistonPos));
+    Cell(PistonPosn, MyRealToStr(s.pistonPos));
     Cell(VolRatio, Formatted(kVolRatioText, s.volRatio));
     // Built in a kept buffer: this runs at every crank angle of an analysis.
     text_.assign("Vol = ");
-    text_ += MyRealToStr(currVol);
+    text_ += MyRealToStr(s.currVol);
     host_.SetVolumeText(text_);
-    Cell(Volume, MyRealToStr(currVol / maxVol));
+    Cell(Volume, MyRealToStr(s.currVol / s.maxVol));
 
     p.hotTemp = fields_.Whole(Field::HotTemp);
     p.coldTemp = fields_.Whole(Field::ColdTemp);
     s.SplitGas(p);
-    tHot = s.tHot;
-    tCold = s.tCold;
+    Keep(s);
+    evaluated_ = p;
+    complete_ = true;
 
     const double effectiveRatio = EffectiveTempRatio();
     Cell(NominalTempRatioRow, Formatted(kNominalRatioText, s.nominalRatio));
@@ -143,21 +155,8 @@ void GammaEngine::CalcEngine(bool graph) {
          IntToStr(RoundHalfEven(s.nHotShare)) + "/" + IntToStr(RoundHalfEven(s.nColdShare)));
     Cell(Pressure, PressureCellText(MyRealToStr(s.pC), s.pC, meanPressure, currVol > 0));
 
-    if (graph) {
-        const double x = static_cast<double>(p.phase);
-        DisplacerSeries.AddXY(x, dispPos);
-        PistonSeries.AddXY(x, pistonPos);
-        HotVolSeries.AddXY(x, 100 * hotVol / maxVol);
-        ColdVolSeries.AddXY(x, 100 * coldVol / maxVol);
-        TotalVolSeries.AddXY(x, currVol / maxVol);
-        NHotSeries.AddXY(x, s.nHot * 100 / meanVol);
-        NColdSeries.AddXY(x, s.nCold * 100 / meanVol);
-        PressureSeries.AddXY(x, s.pC);
-        // Equal end temperatures leave no span: the gas is then at the cold end, 0 %.
-        HotTempSeries.AddXY(x, Ratio((tHot - s.tMaxCold) * 100, s.deltaT));
-        ColdTempSeries.AddXY(x, Ratio((tCold - s.tMaxCold) * 100, s.deltaT));
-        PVSeries.AddXY(currVol / maxVol, s.pC);
-    }
+    if (graph)
+        AddPoints(static_cast<double>(p.phase), s);
 }
 
 void GammaEngine::CalcButtonClick() {
@@ -179,23 +178,28 @@ void GammaEngine::CalcButtonClick() {
 
     minHot = 1000.0;
     maxCold = -200.0;
-    auto evaluateAt = [this](int p) {
-        host_.SetFieldText(Field::Phase, IntToStr(p));
-        CalcEngine(true);
+    auto track = [this] {
         if (tHot < minHot)
             minHot = tHot;
         if (tCold > maxCold)
             maxCold = tCold;
     };
-    evaluateAt(0);
-    {
-        // Within a revolution only the crank angle changes (the engine writes it and
-        // the calcing guard makes that write inert), so the other texts read
-        // at the first angle hold for the rest.
-        FlagGuard settled(fields_.settled);
-        for (int p = 1; p <= 360; ++p)
-            evaluateAt(p);
+    host_.SetFieldText(Field::Phase, AngleText(0));
+    CalcEngine(true);
+    track();
+    // Within a revolution only the crank angle changes (the engine writes it
+    // and the calcing guard makes that write inert), so the parameters read
+    // at the first angle hold for the rest. The rows each angle would write
+    // are all written again once the revolution is done: only the model and
+    // the series' points are needed here.
+    columns_.front().clear(); // the angles, which count the points
+    for (int p = 1; p <= 360; ++p) {
+        host_.SetFieldText(Field::Phase, AngleText(p));
+        if (complete_)
+            EvaluateInRevolution(AngleOf(host_.FieldText(Field::Phase)));
+        track();
     }
+    AddRevolutionPoints();
 
     host_.SetFieldText(Field::Phase, "0");
     CalcEngine(false);

@@ -1,14 +1,19 @@
 #pragma once
 
+#include "GammaParameters.h"
 #include "common/DisplacerCharts.h"
 #include "foundations/Canvas.h"
 #include "foundations/EngineHost.h"
 #include "foundations/FieldReader.h"
 #include "foundations/TChart.h"
 
+#include <array>
 #include <string>
+#include <vector>
 
 namespace kelvane {
+
+struct GammaState;
 
 // The Gamma engine: a displacer in its own closed cylinder and a power piston
 // in a second cylinder opening into its top, both on one crank.
@@ -135,6 +140,15 @@ class GammaEngine : public DisplacerCharts {
   private:
     void SetupCharts();
     void RequestPicture();
+    // The model state's members and the cycle series' points from one evaluation.
+    void Keep(const GammaState& s);
+    void AddPoints(double x, const GammaState& s);
+    // An angle of a revolution after its first: the first read every other
+    // parameter and wrote every row, which the revolution's end writes again.
+    // Its points wait in columns_ for the revolution's end, where each
+    // series takes its points at once.
+    void EvaluateInRevolution(int phase);
+    void AddRevolutionPoints();
     // The markers of the five charts at crank angle x.
     void PlaceMarkers(double x);
     void Cell(int row, const std::string& text) { host_.SetCell(1, row, text); }
@@ -158,6 +172,11 @@ class GammaEngine : public DisplacerCharts {
 
     EngineHost& host_;
     FieldReader fields_{host_};
+    GammaParameters evaluated_; // the parameters of the last evaluation that ran to its end
+    bool complete_ = false;     // whether the last evaluation did
+    // The crank angles, then a column for each cycle series' values, then
+    // the pressure-volume points' volumes and pressures.
+    std::array<std::vector<double>, 13> columns_;
 };
 
 } // namespace kelvane

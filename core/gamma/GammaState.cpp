@@ -2,6 +2,7 @@
 
 #include "common/StirlingPhysics.h"
 #include "foundations/Conversions.h"
+#include "foundations/WholeDegrees.h"
 
 #include <cmath>
 
@@ -19,7 +20,7 @@ void GammaState::PlaceDisplacer(const GammaParameters& p) {
     GammaState& s = *this;
     s.dispTh = p.dispCylHt - p.dispHt;
     const long long phase = p.phase;
-    s.dispPos = (std::sin(ToRadians(static_cast<double>(phase))) + 1) * s.dispTh / 2;
+    s.dispPos = (SinOfDegrees(phase) + 1) * s.dispTh / 2;
 
     s.hotVol = CalcCylVol(p.dispCylDiam, s.dispPos);
     s.coldVol = CalcCylVol(p.dispCylDiam, s.dispTh - s.dispPos);
@@ -29,7 +30,7 @@ void GammaState::PlaceDisplacer(const GammaParameters& p) {
 void GammaState::PlacePiston(const GammaParameters& p) {
     GammaState& s = *this;
     const long long pistonAngle = static_cast<long long>(p.phase) + p.phaseOffset;
-    s.pistonPos = (std::sin(ToRadians(static_cast<double>(pistonAngle))) + 1) * p.pistonTh / 2;
+    s.pistonPos = (SinOfDegrees(pistonAngle) + 1) * p.pistonTh / 2;
     s.pistonVol = CalcCylVol(p.pistonDiam, s.pistonPos);
     s.fullPistonVol = CalcCylVol(p.pistonDiam, p.pistonTh);
     s.volRatio = (s.hotVol + s.coldVol) / s.fullPistonVol;

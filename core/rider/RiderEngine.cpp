@@ -11,6 +11,7 @@
 #include "foundations/FlagGuard.h"
 #include "foundations/MarlUtils.h"
 #include "foundations/SliderMath.h"
+#include "foundations/WholeDegrees.h"
 
 #include <algorithm>
 #include <climits>
@@ -49,19 +50,38 @@ RiderEngine::RiderEngine(EngineHost& host)
     SetupCharts();
 }
 
-void RiderEngine::CalcEngine(bool graph) {
-    // Everything is read and checked before anything changes, so a bad
-    // parameter leaves the previous results on screen.
-    RiderParameters par = RiderParameters::Read(host_);
-    par.Validate();
-    RiderState s = RiderState::Compute(par);
-
+void RiderEngine::Keep(const RiderState& s, bool graph, double phase) {
     hotPos = s.hotPos;
     coldPos = s.coldPos;
     hotVol = s.hotVol;
     coldVol = s.coldVol;
     currVol = s.currVol;
     maxVol = s.maxVol;
+    if (!graph)
+        return;
+    HotPistonSeries.AddXY(phase, hotPos);
+    ColdPistonSeries.AddXY(phase, coldPos);
+    HotVolSeries.AddXY(phase, 100 * hotVol / maxVol);
+    ColdVolSeries.AddXY(phase, 100 * coldVol / maxVol);
+    TotalVolSeries.AddXY(phase, currVol / maxVol);
+    NHotSeries.AddXY(phase, s.nHot);
+    NColdSeries.AddXY(phase, s.nCold);
+    PressureSeries.AddXY(phase, s.pC);
+    if (inRevolution_) {
+        pvVolumes_.push_back(currVol / maxVol);
+        pvPressures_.push_back(s.pC);
+    } else {
+        PVSeries.AddXY(currVol / maxVol, s.pC);
+    }
+}
+
+void RiderEngine::CalcEngine(bool graph) {
+    // Everything is read and checked before anything changes, so a bad
+    // parameter leaves the previous results on screen.
+    RiderParameters par = RiderParameters::Read(host_);
+    par.Validate();
+    RiderState s = RiderState::Compute(par);
+    Keep(s, graph, par.phase);
 
     WriteRow(HotPosn, IntToStr(RoundHalfEven(hotPos)));
     WriteRow(ColdPosn, IntToStr(RoundHalfEven(coldPos)));
@@ -69,19 +89,17 @@ void RiderEngine::CalcEngine(bool graph) {
     WriteRow(HotN, IntToStr(RoundHalfEven(s.nHot)));
     WriteRow(ColdN, IntToStr(RoundHalfEven(s.nCold)));
     WriteRow(Pressure, PressureCellText(RealToStr2(s.pC), s.pC, avgPressure, currVol > 0));
+}
 
-    if (!graph)
-        return;
-    double p = par.phase;
-    HotPistonSeries.AddXY(p, hotPos);
-    ColdPistonSeries.AddXY(p, coldPos);
-    HotVolSeries.AddXY(p, 100 * hotVol / maxVol);
-    ColdVolSeries.AddXY(p, 100 * coldVol / maxVol);
-    TotalVolSeries.AddXY(p, currVol / maxVol);
-    NHotSeries.AddXY(p, s.nHot);
-    NColdSeries.AddXY(p, s.nCold);
-    PressureSeries.AddXY(p, s.pC);
-    PVSeries.AddXY(currVol / maxVol, s.pC);
+void RiderEngine::EvaluateInRevolution(bool graph) {
+    RiderParameters par = revolution_;
+    par.phase = AngleOf(host_.FieldText(Field::Phase));
+    if (!evaluatedValid_ || par.phase != evaluatedPhase_) {
+        evaluated_ = RiderState::Compute(par);
+        evaluatedPhase_ = par.phase;
+        evaluatedValid_ = true;
+    }
+    Keep(evaluated_, graph, par.phase);
 }
 
 void RiderEngine::CalcButtonClick() {
@@ -89,18 +107,30 @@ void RiderEngine::CalcButtonClick() {
         return;
     // The sweep sets the crank angle itself; the other seven must be sound
     // before the previous revolution is thrown away.
-    RiderParameters::Read(host_, false).Validate();
+    revolution_ = RiderParameters::Read(host_, false);
+    revolution_.Validate();
 
     for (TLineSeries* s : {&HotPistonSeries, &ColdPistonSeries, &HotVolSeries, &ColdVolSeries,
                            &MeanPressureSeries, &WorkSeries, &PVSeries, &NHotSeries, &NColdSeries,
                            &TotalVolSeries, &PressureSeries, &HotWorkSeries, &ColdWorkSeries})
         s->Clear();
-    host_.SetFieldText(Field::Phase, "0");
-    for (int p = 0; p <= 360; ++p) {
-        host_.SetFieldText(Field::Phase, IntToStr(p));
-        CalcEngine(true);
+    {
+        // Nothing but the crank angle changes within the revolution (its
+        // handler writes no field), and every row and marker is set again at
+        // its end: each angle computes the model once, for its points and
+        // the picture.
+        FlagGuard revolving(inRevolution_);
+        evaluatedValid_ = false;
+        pvVolumes_.clear();
+        pvPressures_.clear();
+        host_.SetFieldText(Field::Phase, AngleText(0));
+        for (int p = 0; p <= 360; ++p) {
+            host_.SetFieldText(Field::Phase, AngleText(p));
+            EvaluateInRevolution(true);
+        }
+        PVSeries.AddXYs(pvVolumes_, pvPressures_);
     }
-    host_.SetFieldText(Field::Phase, "0");
+    host_.SetFieldText(Field::Phase, AngleText(0));
 
     const TChartValueList& pressures = PressureSeries.YValues();
     double totPressure = 0;
@@ -109,8 +139,7 @@ void RiderEngine::CalcButtonClick() {
     avgPressure = totPressure / pressures.Count();
     mvSave = pressures.MaxValue();
     WriteRow(MaxPressure, RealToStr2(mvSave));
-    for (int i = 0; i < PressureSeries.Count(); ++i)
-        PressureSeries.SetYValue(i, PressureSeries.YValues()[i] / mvSave);
+    PressureSeries.MapYValues([this](double y) { return y / mvSave; });
     double ap = avgPressure / mvSave;
     WriteRow(MeanPressure, RealToStr2(avgPressure));
     MeanPressureSeries.AddXY(360, ap);
@@ -139,10 +168,8 @@ void RiderEngine::CalcButtonClick() {
         mv = std::fabs(WorkSeries.YValues().MinValue());
     // With neither piston moving the work curves are all 0; they stay so.
     if (mv > 0) {
-        for (TLineSeries* s : {&HotWorkSeries, &ColdWorkSeries, &WorkSeries}) {
-            for (int i = 0; i < s->Count(); ++i)
-                s->SetYValue(i, s->YValues()[i] / mv);
-        }
+        for (TLineSeries* s : {&HotWorkSeries, &ColdWorkSeries, &WorkSeries})
+            s->MapYValues([mv](double y) { return y / mv; });
     }
     // The angle shown was evaluated before this revolution's mean was known:
     // again, so that row 2's mark compares with the mean now shown.
@@ -237,6 +264,13 @@ void RiderEngine::MoveMarkers(double theta) {
 }
 
 void RiderEngine::PhaseChange() {
+    if (inRevolution_) {
+        if (!animate) {
+            EvaluateInRevolution(false);
+            host_.RedrawPicture();
+        }
+        return;
+    }
     MoveMarkers(StrToInt(host_.FieldText(Field::Phase)));
     if (!animate) {
         CalcEngine(false);

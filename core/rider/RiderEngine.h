@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RiderState.h"
 #include "RiderTrackBar.h"
 #include "RiderUpDown.h"
 #include "foundations/Canvas.h"
@@ -191,6 +192,20 @@ class RiderEngine {
     // The current bounds of Chart4's left axis, for its marker.
     std::pair<double, double> WorkAxisRange() const;
     void WriteRow(RiderRow row, const std::string& text) { host_.SetCell(1, row, text); }
+    // The model state's members and, with graph, one point on each result series.
+    void Keep(const RiderState& s, bool graph, double phase);
+    // The model at the crank angle within a revolution, whose other seven
+    // parameters were read at its start. An angle evaluated for the phase
+    // handler is not computed again for its points.
+    void EvaluateInRevolution(bool graph);
+
+    RiderParameters revolution_; // the parameters of the revolution being analysed
+    bool inRevolution_ = false;
+    RiderState evaluated_; // the model at evaluatedPhase_ within the revolution
+    int evaluatedPhase_ = 0;
+    bool evaluatedValid_ = false;
+    // The revolution's pressure-volume points, added at its end at once.
+    std::vector<double> pvVolumes_, pvPressures_;
 
     EngineHost& host_;
 };

@@ -1,6 +1,7 @@
 #include "RiderState.h"
 
 #include "foundations/Conversions.h"
+#include "foundations/WholeDegrees.h"
 
 #include <cmath>
 
@@ -8,20 +9,18 @@ namespace kelvane {
 
 RiderState RiderState::Compute(const RiderParameters& p) {
     RiderState s;
-    double angle = ToRadians(p.phase);
     double min = p.hotStrokeMin;
     double max = p.hotStrokeMax;
-    s.hotPos = (std::sin(angle) + 1) * (max - min) / 2;
+    s.hotPos = (SinOfDegrees(p.phase) + 1) * (max - min) / 2;
     s.hotPos = s.hotPos + min;
     s.hotVol = 100 * s.hotPos;
     s.maxVol = 100 * max;
 
     // The sum is not brought back into one revolution; a whole number first.
     long long shifted = static_cast<long long>(p.phase) + p.phaseOffset;
-    angle = ToRadians(static_cast<double>(shifted));
     min = p.coldStrokeMin;
     max = p.coldStrokeMax;
-    s.coldPos = (std::sin(angle) + 1) * (max - min) / 2;
+    s.coldPos = (SinOfDegrees(shifted) + 1) * (max - min) / 2;
     s.coldPos = s.coldPos + min;
     s.coldVol = 100 * s.coldPos;
     s.currVol = s.hotVol + s.coldVol;

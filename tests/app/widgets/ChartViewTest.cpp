@@ -2,14 +2,17 @@
 #include "foundations/TChart.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFont>
 #include <QFontMetrics>
 #include <QStringList>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 using namespace kelvane;
 
@@ -18,6 +21,13 @@ namespace {
 struct Bounds {
     double lower, upper;
 };
+
+// Lets events through until no replot waits for its frame.
+void WaitForFrame(ChartView& view) {
+    QCoreApplication::processEvents();
+    while (view.ReplotPending())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
 
 void ExpectRange(const QCPAxis* axis, Bounds expected, const char* what) {
     EXPECT_DOUBLE_EQ(axis->range().lower, expected.lower) << what;
@@ -94,9 +104,93 @@ TEST(ChartViewReplot, AHiddenChartReplotsOnlyWhenShown) {
     EXPECT_EQ(replots, 1);
     series.AddXY(5, 25);
     view.Sync();
-    QCoreApplication::processEvents();
+    WaitForFrame(view);
     EXPECT_EQ(replots, 2);
     EXPECT_DOUBLE_EQ(view.yAxis->range().upper, 25);
+}
+
+// A burst of changes, with events let through after each as a sweep does, is
+// drawn at most once a display frame, and its last change is drawn.
+TEST(ChartViewReplot, ABurstIsDrawnOnceAFrameAndItsEndAlways) {
+    TChart chart("Chart1");
+    TLineSeries& series = chart.AddSeries("WorkSeries");
+    chart.LeftAxis.Automatic = true;
+    ChartView view(chart);
+    view.resize(300, 200);
+    view.show();
+    WaitForFrame(view);
+    int replots = 0, drawn = 0;
+    QObject::connect(&view, &QCustomPlot::afterReplot, [&] {
+        ++replots;
+        drawn = series.Count();
+    });
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < 40; ++i) {
+        series.AddXY(i, i % 7);
+        view.Sync();
+        QCoreApplication::processEvents();
+        QThread::msleep(1);
+    }
+    const qint64 frames = clock.elapsed() / 16 + 1;
+    EXPECT_LE(replots, frames + 1);
+    WaitForFrame(view);
+    EXPECT_EQ(drawn, 40);
+    const QImage painted = view.grab().toImage();
+    QThread::msleep(20); // a change after a quiet frame is shown by the next paint
+    series.AddXY(40, 100);
+    view.Sync();
+    EXPECT_NE(view.grab().toImage(), painted);
+}
+
+// A dense series with a thick pen is drawn from its per-column extremes: the
+// pixels differ from drawing every point by a few per column at most,
+// whatever the chart's size, the record's length or how wildly values swing.
+TEST(ChartViewDrawing, ADenseSeriesLooksAsIfEveryPointWereDrawn) {
+    const int kPixelsPerColumn = 3;
+    using Shape = double (*)(int);
+    const Shape shapes[] = {
+        [](int i) { return std::sin(i * 0.01); },
+        [](int i) { return (i % 2 ? 1.0 : -1.0) * (1 + (i * 7919 % 13) / 13.0); },
+        [](int i) { return std::sin(i * 0.37) * std::sin(i * 0.0013) + (i % 97 == 0 ? 5 : 0); },
+    };
+    for (QSize size : {QSize(240, 160), QSize(640, 360), QSize(1100, 500)}) {
+        for (int length : {1500, 20000, 100000}) {
+            for (std::size_t shape = 0; shape < std::size(shapes); ++shape) {
+                for (int pen : {2, 3}) {
+                    TChart chart("Chart1");
+                    TLineSeries& series = chart.AddSeries("Series");
+                    series.SetLine(clBlack, pen);
+                    chart.BottomAxis.Automatic = chart.LeftAxis.Automatic = true;
+                    for (int i = 0; i < length; ++i)
+                        series.AddXY(i, shapes[shape](i));
+                    auto draw = [&](bool everyPoint) {
+                        ChartView view(chart);
+                        view.DrawEveryPoint(everyPoint);
+                        view.resize(size);
+                        view.replot();
+                        return view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+                    };
+                    const QImage full = draw(true), columns = draw(false);
+                    ASSERT_EQ(full.size(), columns.size());
+                    int worst = 0, worstColumn = 0;
+                    for (int x = 0; x < full.width(); ++x) {
+                        int differing = 0;
+                        for (int y = 0; y < full.height(); ++y)
+                            differing += full.pixel(x, y) != columns.pixel(x, y);
+                        if (differing > worst) {
+                            worst = differing;
+                            worstColumn = x;
+                        }
+                    }
+                    EXPECT_LE(worst, kPixelsPerColumn)
+                        << size.width() << "x" << size.height() << ", " << length
+                        << " points, shape " << shape << ", pen " << pen << ", column "
+                        << worstColumn;
+                }
+            }
+        }
+    }
 }
 
 } // namespace

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <string>
+#include <vector>
+
 using namespace kelvane;
 
 TEST(LineSeries, AscendingInsertKeepsXOrderAndEqualXGoesAfter) {
@@ -16,6 +20,49 @@ TEST(LineSeries, AscendingInsertKeepsXOrderAndEqualXGoesAfter) {
     EXPECT_EQ(s.AddXY(5, 4), 2);
     EXPECT_EQ(s.YValues()[1], 3);
     EXPECT_EQ(s.YValues()[2], 4);
+}
+
+// Points added at once land where adding them one by one puts them: runs
+// that rise, fall, tie with each other and with the old points, NaN anywhere.
+TEST(LineSeries, PointsAddedAtOnceLandWhereOneByOneWould) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    struct Case {
+        std::vector<double> old, added;
+    };
+    const std::vector<Case> cases = {
+        {{}, {1, 2, 3}},
+        {{5}, {6, 7, 4, 3, 2, 3, 8, 1}},
+        {{1, 3, 3, 5}, {3, 0, 5, 3, 9, 3, 2, 2}},
+        {{}, {3, 2, 1, 1, 2, 3, 2, 1}},
+        {{2}, {4, nan, 1, 3}},
+        {{nan, 2}, {1, 5, 0}},
+    };
+    for (TValueOrder order : {TValueOrder::Ascending, TValueOrder::None}) {
+        for (const Case& c : cases) {
+            TLineSeries oneByOne, atOnce;
+            oneByOne.SetXOrder(order);
+            atOnce.SetXOrder(order);
+            std::vector<double> ys;
+            for (double x : c.old) {
+                oneByOne.AddXY(x, x);
+                atOnce.AddXY(x, x);
+            }
+            for (std::size_t i = 0; i < c.added.size(); ++i) {
+                ys.push_back(100.0 + static_cast<double>(i)); // tells tied points apart
+                oneByOne.AddXY(c.added[i], ys.back());
+            }
+            atOnce.AddXYs(c.added, ys);
+            auto texts = [](const TChartValueList& l) {
+                std::string t;
+                for (double v : l.Values())
+                    t += std::to_string(v) + " "; // NaN equal to NaN
+                return t;
+            };
+            EXPECT_EQ(texts(atOnce.XValues()), texts(oneByOne.XValues()));
+            EXPECT_EQ(texts(atOnce.YValues()), texts(oneByOne.YValues()));
+            EXPECT_EQ(atOnce.YValues().MaxValue(), oneByOne.YValues().MaxValue());
+        }
+    }
 }
 
 TEST(LineSeries, UnorderedAppends) {

@@ -8,6 +8,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace kelvane;
@@ -23,6 +24,16 @@ void ExpectExtremes(const TChartValueList& list, const char* what, int step) {
     }
     EXPECT_EQ(list.MaxValue(), *std::max_element(v.begin(), v.end())) << what << step;
     EXPECT_EQ(list.MinValue(), *std::min_element(v.begin(), v.end())) << what << step;
+    // The extremes of a run, as a chart column asks for them: the whole list
+    // and a run whose ends move with the step.
+    const auto n = static_cast<int>(v.size());
+    const int from = static_cast<int>(step * 7919LL % n);
+    const int to = from + 1 + static_cast<int>(step * 104729LL % (n - from));
+    for (auto [a, b] : {std::pair{0, n}, std::pair{from, to}}) {
+        const MinMax m = list.Extremes(a, b);
+        EXPECT_EQ(m.lo, *std::min_element(v.begin() + a, v.begin() + b)) << what << step;
+        EXPECT_EQ(m.hi, *std::max_element(v.begin() + a, v.begin() + b)) << what << step;
+    }
 }
 
 } // namespace

@@ -1,0 +1,87 @@
+// The Gamma engine's points of a revolution: the values of each crank angle
+// and how they reach the cycle series.
+#include "GammaEngine.h"
+
+#include "GammaState.h"
+#include "common/SeriesScaling.h"
+
+#include <algorithm>
+#include <array>
+#include <span>
+
+namespace kelvane {
+
+namespace {
+
+// The columns of a revolution's points, in the order of the series they go to.
+enum RevolutionColumn {
+    kAngle,
+    kDisplacer,
+    kPiston,
+    kHotVol,
+    kColdVol,
+    kTotalVol,
+    kNHot,
+    kNCold,
+    kPressure,
+    kHotTemp,
+    kColdTemp,
+    kPVVolume,
+    kPVPressure
+};
+
+// One row of those columns: the crank angle x and every series' value there.
+std::array<double, 13> PointsAt(double x, const GammaState& s) {
+    return {x, s.dispPos, s.pistonPos, 100 * s.hotVol / s.maxVol, 100 * s.coldVol / s.maxVol,
+            s.currVol / s.maxVol, s.nHot * 100 / s.meanVol, s.nCold * 100 / s.meanVol, s.pC,
+            // Equal end temperatures leave no span: the gas is then at the cold end, 0 %.
+            Ratio((s.tHot - s.tMaxCold) * 100, s.deltaT),
+            Ratio((s.tCold - s.tMaxCold) * 100, s.deltaT), s.currVol / s.maxVol, s.pC};
+}
+
+// The series of the columns from kDisplacer to kColdTemp, in their order.
+std::array<TLineSeries*, 10> CycleSeries(GammaEngine& e) {
+    return {&e.DisplacerSeries, &e.PistonSeries,  &e.HotVolSeries, &e.ColdVolSeries,
+            &e.TotalVolSeries,  &e.NHotSeries,    &e.NColdSeries,  &e.PressureSeries,
+            &e.HotTempSeries,   &e.ColdTempSeries};
+}
+
+} // namespace
+
+void GammaEngine::AddPoints(double x, const GammaState& s) {
+    const auto values = PointsAt(x, s);
+    const auto series = CycleSeries(*this);
+    for (int c = kDisplacer; c <= kColdTemp; ++c)
+        series[static_cast<std::size_t>(c - kDisplacer)]->AddXY(x, values[c]);
+    PVSeries.AddXY(values[kPVVolume], values[kPVPressure]);
+}
+
+void GammaEngine::EvaluateInRevolution(int phase) {
+    GammaParameters p = evaluated_;
+    p.phase = phase;
+    const GammaState s = GammaState::Compute(p);
+    Keep(s);
+    const auto values = PointsAt(static_cast<double>(phase), s);
+    static_assert(std::tuple_size_v<decltype(values)> == std::tuple_size_v<decltype(columns_)>);
+    // Every column but the angles' keeps a revolution's room: the angles
+    // count the points.
+    const std::size_t at = columns_[kAngle].size();
+    columns_[kAngle].push_back(values[kAngle]);
+    if (columns_[kDisplacer].size() <= at) {
+        for (std::size_t c = 1; c < columns_.size(); ++c)
+            columns_[c].resize(std::max<std::size_t>(at + 1, 360));
+    }
+    for (std::size_t c = 1; c < columns_.size(); ++c)
+        columns_[c][at] = values[c];
+}
+
+void GammaEngine::AddRevolutionPoints() {
+    const std::span<const double> angles = columns_[kAngle];
+    auto column = [&](int c) { return std::span<const double>(columns_[c]).first(angles.size()); };
+    const auto series = CycleSeries(*this);
+    for (int c = kDisplacer; c <= kColdTemp; ++c)
+        series[static_cast<std::size_t>(c - kDisplacer)]->AddXYs(angles, column(c));
+    PVSeries.AddXYs(column(kPVVolume), column(kPVPressure));
+}
+
+} // namespace kelvane
