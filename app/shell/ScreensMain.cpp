@@ -21,7 +21,7 @@
 namespace {
 
 // Lets timers, layouts and queued replots run for a while.
-void Settle(int milliseconds = 400) {
+void Settle(int milliseconds = 1500) {
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < milliseconds) {
