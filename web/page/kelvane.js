@@ -126,7 +126,7 @@ class ChartView {
 class EngineTab {
     constructor(name) {
         this.name = name;
-        this.spec = kEngines[name];
+        this.design = kEngines[name];
         this.engine = M.makeEngine(name);
         this.fields = JSON.parse(this.engine.fields());
         this.engine.defaults();
@@ -195,7 +195,7 @@ class EngineTab {
         this.problem = element('p', { className: 'problem' });
         const buttons = element('div', { className: 'buttons' });
         this.buttons = {};
-        for (const [caption, action, arg] of this.spec.buttons) {
+        for (const [caption, action, arg] of this.design.buttons) {
             const b = element('button', { textContent: caption, name: action });
             b.addEventListener('click', () => this.act(() => this.engine.run(action, arg)));
             this.buttons[action] = b;
@@ -205,7 +205,7 @@ class EngineTab {
         if (this.fields.some((f) => f.sweep))
             inputs.append(element('p', { className: 'hint',
                 textContent: 'Double-click on a yellow box to sweep it ("Super Graphs").' }));
-        const [w, h] = this.spec.picture;
+        const [w, h] = this.design.picture;
         this.canvas = element('canvas', { width: w, height: h });
         this.canvas.style.setProperty('--w', w);
         this.canvas.style.setProperty('--h', h);
@@ -218,7 +218,7 @@ class EngineTab {
         root.append(charts);
         document.getElementById('engines').append(root);
         this.charts = [];
-        for (let i = 0; i < this.spec.charts; ++i) this.charts.push(new ChartView(this, i, charts));
+        for (let i = 0; i < this.design.charts; ++i) this.charts.push(new ChartView(this, i, charts));
         if (this.fields.some((f) => f.sweep)) this.buildSweep(root);
     }
 
@@ -287,7 +287,7 @@ class EngineTab {
             if (cells[1].textContent !== value) cells[1].textContent = value;
         });
         this.volume.textContent = e.volumeText();
-        const [w, h] = this.spec.picture;
+        const [w, h] = this.design.picture;
         const pixels = e.picture(w, h);
         this.canvas.getContext('2d').putImageData(
             new ImageData(new Uint8ClampedArray(pixels.buffer), w, h), 0, 0);
