@@ -1,5 +1,6 @@
 #include "SweepingCliEngine.h"
 #include "foundations/ParameterTable.h"
+#include "rider/RiderDefaults.h"
 #include "rider/RiderEngine.h"
 #include "rider/RiderSweep.h"
 
@@ -15,15 +16,7 @@ class RiderCliEngine : public SweepingCliEngine<RiderEngine, RiderSweep> {
         host_.onFieldChange = [this](Field field) { engine_.FieldChanged(field); };
     }
 
-    void ApplyDefaults() override {
-        // The settings-file defaults, then what loading them does to the controls.
-        ParameterTable::Rider().ApplyDefaults(host_);
-        host_.Put(Field::Phase, "0");
-        engine_.ParametersLoaded();
-        engine_.SetGridLabels();
-        engine_.enable = true;
-        engine_.animate = false;
-    }
+    void ApplyDefaults() override { StartFromDefaults(engine_, host_); }
 
     void Calc(int times) override {
         engine_.StopButtonClick();

@@ -1,4 +1,5 @@
 #include "WebEngine.h"
+#include "rider/RiderDefaults.h"
 #include "rider/RiderEngine.h"
 
 #include <stdexcept>
@@ -29,15 +30,7 @@ class RiderWebEngine : public WebEngine {
     }
 
   protected:
-    void ApplyDefaults() override {
-        // The settings-file defaults, then what loading them does to the controls.
-        ParameterTable::Rider().ApplyDefaults(host_);
-        host_.Put(Field::Phase, "0");
-        engine_.ParametersLoaded();
-        engine_.SetGridLabels();
-        engine_.enable = true;
-        engine_.animate = false;
-    }
+    void ApplyDefaults() override { StartFromDefaults(engine_, host_); }
 
     void Edited(Field field, bool) override { engine_.FieldChanged(field); }
 
