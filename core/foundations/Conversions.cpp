@@ -18,8 +18,6 @@ namespace kelvane {
 
 namespace {
 
-constexpr long double kPi = 3.14159265358979323846264338327950288L;
-
 // Writes the whole number n / 10^decimals backwards, ending at end, the
 // integer part grouped by threes when asked, with a minus sign when asked;
 // returns where the text starts.
@@ -130,9 +128,11 @@ bool ParseReal(const std::string& t, double& out) {
     long double v = strtold_l(clean.c_str(), nullptr, CLocale());
     if (errno == ERANGE && std::fabs(v) > 1.0L)
         return false;
-    if (std::fabs(v) > static_cast<long double>(DBL_MAX))
+    // Through the extended format, as the reading always went on x86-64.
+    const Extended x(v);
+    if (x > Extended(DBL_MAX) || x < Extended(-DBL_MAX))
         return false;
-    out = static_cast<double>(v);
+    out = static_cast<double>(x);
     return true;
 }
 
@@ -249,20 +249,20 @@ std::string FormatFixedExact(double r, int decimals, bool group) {
 } // namespace detail
 
 double KtoF(double k) {
-    return static_cast<double>((static_cast<long double>(k) - 279) * 1.8L + 32);
+    return static_cast<double>((Extended(k) - 279) * kExtendedOneEight + 32);
 }
 
 double WholeFtoK(int t) {
     long long whole = 5LL * t - 160;
-    return static_cast<double>(static_cast<long double>(whole) / 9 + 279);
+    return static_cast<double>(Extended(whole) / 9 + 279);
 }
 
 double ToRadians(double s) {
-    return static_cast<double>(static_cast<long double>(s) * 2 * kPi / 360);
+    return static_cast<double>(Extended(s) * 2 * kExtendedPi / 360);
 }
 
 std::string MyRealToStr(double r) {
-    long double v = r;
+    const Extended v(r);
     int decimals;
     if (v > 100)
         decimals = 0;
@@ -270,7 +270,7 @@ std::string MyRealToStr(double r) {
         decimals = 1;
     else if (v > 1)
         decimals = 2;
-    else if (v > 0.1L)
+    else if (v > kExtendedTenth)
         decimals = 3;
     else
         decimals = 4;

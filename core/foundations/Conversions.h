@@ -1,17 +1,19 @@
 #pragma once
 
+#include "Extended.h"
+
 #include <cstdint>
 #include <string>
 
 // Numeric conversions shared by the engines: temperatures, angles, volumes and
 // the number texts of the statistics grids. Intermediate arithmetic is done in
-// long double (80-bit on x86-64) and rounded to double on return.
+// the 80-bit extended format (Extended.h) and rounded to double on return.
 namespace kelvane {
 
 // Fahrenheit to the model's absolute scale, whose offset is 279 (not 273.15).
 // Inline, as CalcCylVol: the models call both at every crank angle.
 inline double FtoK(double f) {
-    const long double v = static_cast<long double>(f);
+    const Extended v(f);
     return static_cast<double>((v - 32) * 5 / 9 + 279);
 }
 double KtoF(double k);
@@ -20,8 +22,8 @@ double WholeFtoK(int t);
 double ToRadians(double s);
 // Uses 3.14159 as the circle constant, unlike ToRadians.
 inline double CalcCylVol(double diam, double height) {
-    const long double half = static_cast<long double>(diam) / 2;
-    return static_cast<double>(half * 3.14159L * half * static_cast<long double>(height));
+    const Extended half = Extended(diam) / 2;
+    return static_cast<double>(half * kExtended314159 * half * Extended(height));
 }
 
 // 0 to 4 decimals chosen by the signed value, integer part grouped with ",".
