@@ -1,13 +1,8 @@
-// The desktop program's sine (glibc's) is correctly rounded for nearly every
-// argument; musl's, which emscripten brings, is off by one unit in the last
-// place far more often, and the charts then differ from the desktop's in
-// their last digits (five times as many points, measured over the comparison
-// with kelvane-cli). This sine is correctly rounded: it works in double-double
-// arithmetic (about 106 bits) and rounds once. WebAssembly's long double is
-// software quadruple precision, also correct but several times slower; it
-// serves the arguments beyond the reduction's reach. The engines call no
-// other function of libm.
+#include "Sine.h"
+
 #include <cmath>
+
+namespace kelvane {
 
 namespace {
 
@@ -81,13 +76,11 @@ double Series(DD first, DD r2, int start) {
 
 } // namespace
 
-extern "C" long double sinl(long double x);
-
-extern "C" double sin(double x) {
+double Sine(double x) {
     if (x == 0 || !std::isfinite(x))
         return x == 0 ? x : x - x;
-    if (std::fabs(x) > 1e9)
-        return static_cast<double>(sinl(x));
+    if (std::fabs(x) > 1e9) // fmod is exact, so this stays the same on every machine
+        x = std::fmod(x, 6.283185307179586);
     const double k = std::nearbyint(x * 0.63661977236758134);
     // r = x - k pi/2, each product exact.
     DD r{x, 0};
@@ -107,3 +100,5 @@ extern "C" double sin(double x) {
         return -Series(DD{1, 0}, r2, 0);
     }
 }
+
+} // namespace kelvane

@@ -1,9 +1,9 @@
 #include "WholeDegrees.h"
 
 #include "Conversions.h"
+#include "Sine.h"
 
 #include <array>
-#include <cmath>
 
 namespace kelvane {
 
@@ -14,11 +14,11 @@ double SinOfDegrees(long long degrees) {
     static const auto table = [] {
         std::array<double, kHighest - kLowest + 1> t;
         for (long long d = kLowest; d <= kHighest; ++d)
-            t[static_cast<std::size_t>(d - kLowest)] = std::sin(ToRadians(static_cast<double>(d)));
+            t[static_cast<std::size_t>(d - kLowest)] = Sine(ToRadians(static_cast<double>(d)));
         return t;
     }();
     if (degrees < kLowest || degrees > kHighest)
-        return std::sin(ToRadians(static_cast<double>(degrees)));
+        return Sine(ToRadians(static_cast<double>(degrees)));
     return table[static_cast<std::size_t>(degrees - kLowest)];
 }
 

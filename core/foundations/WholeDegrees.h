@@ -6,7 +6,7 @@
 // time: what it needs of each is made once.
 namespace kelvane {
 
-// std::sin(ToRadians(degrees)), the same bits.
+// Sine(ToRadians(degrees)), the same bits.
 double SinOfDegrees(long long degrees);
 // IntToStr(degrees) for 0 to 360.
 const std::string& AngleText(int degrees);

@@ -2,6 +2,7 @@
 
 #include "common/StirlingPhysics.h"
 #include "foundations/Conversions.h"
+#include "foundations/Sine.h"
 
 #include <algorithm>
 #include <cmath>
@@ -26,7 +27,7 @@ RingbomModel::Outcome RingbomModel::Step(const RingbomParameters& p) {
     meanVol = (minVol + maxVol) / 2;
 
     // Power piston: mid-stroke at 0 degrees, top at 90.
-    pistonPos = (std::sin(ToRadians(p.phase)) + 1) * pistonTh / 2;
+    pistonPos = (Sine(ToRadians(p.phase)) + 1) * pistonTh / 2;
     pistonVol = CalcCylVol(pistonDiam, pistonPos);
 
     double totPressure = 0;
