@@ -8,9 +8,6 @@ namespace kelvane {
 
 namespace {
 
-// A display frame: no chart replots more often.
-constexpr qint64 kFrameMs = 16;
-
 // The charts' texts are plain Latin labels redrawn at every replot: skipping
 // text shaping where the font allows it saves most of their layout time.
 QFont ChartFont(int pointSize) {
@@ -298,13 +295,8 @@ ChartView::ChartView(TChart& chart, QWidget* parent) : QCustomPlot(parent), char
         if (FitAxisTitles())
             replot(QCustomPlot::rpQueuedReplot);
     });
-    frameTimer_.setSingleShot(true);
-    connect(&frameTimer_, &QTimer::timeout, this, [this] { replot(rpQueuedRefresh); });
     // Whatever asked for it, a replot draws every change made so far.
-    connect(this, &QCustomPlot::afterReplot, this, [this] {
-        lastReplot_.start();
-        frameTimer_.stop();
-    });
+    connect(this, &QCustomPlot::afterReplot, this, [this] { pacer_.Done(); });
 }
 
 void ChartView::DrawEveryPoint(bool on) {
@@ -318,13 +310,10 @@ void ChartView::DrawEveryPoint(bool on) {
 void ChartView::RequestReplot() {
     // Once the frame has passed, at once (queued), whether or not its timer
     // has had its turn yet.
-    const qint64 since = lastReplot_.isValid() ? lastReplot_.elapsed() : kFrameMs;
-    if (since >= kFrameMs) {
-        frameTimer_.stop();
+    if (pacer_.Due())
         replot(QCustomPlot::rpQueuedReplot);
-    } else if (!frameTimer_.isActive()) {
-        frameTimer_.start(static_cast<int>(kFrameMs - since));
-    }
+    else
+        pacer_.Defer();
 }
 
 void ChartView::BuildSeries() {
