@@ -296,6 +296,13 @@ ChartView::ChartView(TChart& chart, QWidget* parent) : QCustomPlot(parent), char
             replot(QCustomPlot::rpQueuedReplot);
     });
     // Whatever asked for it, a replot draws every change made so far.
+    connect(this, &QCustomPlot::beforeReplot, this, [this] {
+        if (!syncWaiting_)
+            return;
+        replotting_ = true; // this replot draws what the sync changes
+        Sync();
+        replotting_ = false;
+    });
     connect(this, &QCustomPlot::afterReplot, this, [this] { pacer_.Done(); });
 }
 
@@ -307,7 +314,26 @@ void ChartView::DrawEveryPoint(bool on) {
     }
 }
 
+void ChartView::SyncWithinFrame() {
+    if (isVisible() && pacer_.Due()) {
+        Sync();
+        return;
+    }
+    syncWaiting_ = true;
+    if (isVisible())
+        pacer_.Defer();
+    else
+        replotWhenShown_ = true;
+}
+
+void ChartView::ReplotWithoutWaiting() {
+    if (pacer_.Waiting() || (syncWaiting_ && isVisible()))
+        replot(QCustomPlot::rpQueuedReplot);
+}
+
 void ChartView::RequestReplot() {
+    if (replotting_)
+        return;
     // Once the frame has passed, at once (queued), whether or not its timer
     // has had its turn yet.
     if (pacer_.Due())
@@ -592,6 +618,7 @@ bool ChartView::FitAxisTitles() {
 }
 
 bool ChartView::Sync() {
+    syncWaiting_ = false;
     bool changed = false;
     for (SeriesState& state : series_)
         changed |= SyncPoints(state);
