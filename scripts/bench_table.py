@@ -97,9 +97,9 @@ def main():
         # machine are mostly the other programs.
         cpu = {n: ms(find(runs, "bench_ringbom", rf"^BM_RingbomStepGrowing/{n}/"), "cpu_time")
                for n in (1000, 50000)}
-        ratio = cpu[50000] / cpu[1000]
-        rows.append(("Ringbom step, 50 k over 1 k (processor time)", f"{ratio:.2f}x", "1.2x",
-                     ratio / 1.2, ""))
+        growth = cpu[50000] / cpu[1000]
+        rows.append(("Ringbom step, 50 k over 1 k (processor time)", f"{growth:.2f}x", "1.2x",
+                     growth / 1.2, ""))
     else:
         rows.append(("Ringbom step, 50 k over 1 k", "not run", "1.2x", "", ""))
     timed("Sweep of 101 values, end to end", "bench_sweep", r"SweepInTheWindows", 500.0)
@@ -139,12 +139,12 @@ def main():
     print("| Measure | Figure (wall) | Processor time | Target | Measured/target |")
     print("|---|---:|---:|---:|---:|")
     over = 0
-    for label, figure, target, ratio, cpu in rows:
-        if isinstance(ratio, float):
-            mark = "" if ratio <= 1.0 else " (over)"
-            over += ratio > 1.0
-            ratio = f"{ratio:.2f}{mark}"
-        print(f"| {label} | {figure} | {cpu} | {target} | {ratio} |")
+    for label, figure, target, share, cpu in rows:
+        if isinstance(share, float):
+            mark = "" if share <= 1.0 else " (over)"
+            over += share > 1.0
+            share = f"{share:.2f}{mark}"
+        print(f"| {label} | {figure} | {cpu} | {target} | {share} |")
     if over:
         print(f"\n{over} figure(s) over target.")
 

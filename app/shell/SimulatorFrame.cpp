@@ -145,7 +145,12 @@ SimulatorFrame::SimulatorFrame(const FrameTraits& traits, QWidget* parent)
 
     dpi = Platform::Current().ScreenDpi();
     beenScaled = false;
-    host_.onProcessEvents = [this] { SyncCharts(); };
+    host_.onProcessEvents = [this] {
+        if (handlerDepth_ > 0)
+            SyncWithinFrame();
+        else
+            SyncCharts();
+    };
     AddButtons();
 
     // Over the bottom line of the input panel, shown only while a box is marked.
@@ -219,10 +224,24 @@ void SimulatorFrame::AttachEngine(TChart& c1, TChart& c2, TChart& c3, TChart& c4
                 });
     }
     Panel4->raise();
-    host_.onRedrawPicture = [this] { RedrawPicture(); };
+    // Asked for by a handler, the picture is drawn at its end (or at the
+    // frame's end within a burst): an analysis would draw it at every value
+    // of a sweep.
+    host_.onRedrawPicture = [this] {
+        if (handlerDepth_ > 0)
+            pictureWaiting_ = true;
+        else
+            RedrawPicture();
+    };
+}
+
+void SimulatorFrame::DrawWaitingPicture() {
+    if (std::exchange(pictureWaiting_, false))
+        RedrawPicture();
 }
 
 void SimulatorFrame::RedrawPicture() {
+    pictureWaiting_ = false;
     canvas_.Resize(Image1->width(), Image1->height());
     DrawEngine(canvas_);
     Image1->setPixmap(QPixmap::fromImage(canvas_.Image()));
@@ -758,7 +777,7 @@ ReportPage SimulatorFrame::Report() {
     page.date = ReportDate();
     page.parameters = ParameterRows();
     page.grid = GridRows(Grid());
-    page.picture = Image1->pixmap().toImage();
+    page.picture = Picture()->pixmap().toImage();
     for (ChartView* chart : charts_) {
         if (chart && chart->isVisibleTo(this))
             page.charts.push_back(chart);
@@ -834,17 +853,47 @@ bool SimulatorFrame::CheckParameterFile(const std::string& fileName, std::string
     return true;
 }
 
-void SimulatorFrame::SyncCharts() {
+void SimulatorFrame::ShowTexts() {
+    textPacer_.Done();
     host_.ShowGrid();
+    DrawWaitingPicture();
+}
+
+void SimulatorFrame::SyncCharts() {
+    ShowTexts();
     for (ChartView* c : charts_) {
         if (c)
             c->Sync();
     }
 }
 
+void SimulatorFrame::SyncWithinFrame() {
+    burst_ = true;
+    if (textPacer_.Due())
+        ShowTexts();
+    else
+        textPacer_.Defer();
+    for (ChartView* c : charts_) {
+        if (c)
+            c->SyncWithinFrame();
+    }
+}
+
 void SimulatorFrame::Run(const std::function<void()>& handler) {
+    ++handlerDepth_;
     RunGuarded(handler);
+    --handlerDepth_;
+    if (handlerDepth_ > 0) {
+        SyncWithinFrame();
+        return;
+    }
     SyncCharts();
+    if (std::exchange(burst_, false)) {
+        // The end of a burst (a sweep) is drawn now, in this window and the
+        // windows it owns (the net-work graph), not at its frame's end.
+        for (ChartView* chart : findChildren<ChartView*>())
+            chart->ReplotWithoutWaiting();
+    }
 }
 
 } // namespace kelvane

@@ -4,6 +4,7 @@
 #include "foundations/ParameterTable.h"
 #include "foundations/WindowPlacement.h"
 #include "widgets/ChartView.h"
+#include "widgets/FramePacer.h"
 #include "widgets/ReportWriter.h"
 #include "widgets/WidgetHost.h"
 
@@ -98,7 +99,11 @@ class SimulatorFrame : public QDialog {
         host_.ShowGrid();
         return StringGrid1;
     }
-    QLabel* Picture() const { return Image1; }
+    // The engine's picture, with a drawing that waits for the frame's end done first.
+    QLabel* Picture() {
+        DrawWaitingPicture();
+        return Image1;
+    }
     QWidget* ChartPanel() const { return Panel3; }
     QPushButton* Button(FrameButton role) const { return buttons_[static_cast<int>(role)]; }
     QPushButton* ShowPVButton() const { return Button(FrameButton::ShowPV); }
@@ -153,9 +158,12 @@ class SimulatorFrame : public QDialog {
     // True while the box of the field is marked as unusable.
     bool Marked(Field field) const;
 
-    // Brings every chart up to date with its data; called after each handler.
+    // Brings the grid, the picture and every chart up to date with the
+    // engine; called after each handler.
     void SyncCharts();
-    // Runs a handler inside the error guard, then redraws what changed.
+    // Runs a handler inside the error guard, then redraws what changed. A
+    // handler run inside another (a sweep writing its field) leaves that to
+    // the outer one and to the display frames meanwhile.
     void Run(const std::function<void()>& handler);
 
     // Scales a window by 130/100 once when the screen is not 96 dpi and at least
@@ -293,6 +301,11 @@ class SimulatorFrame : public QDialog {
     void UpdateMinimumSize();
     void AddButtons();
     void RedrawPicture();
+    void DrawWaitingPicture();
+    // The grid texts and a waiting picture on screen.
+    void ShowTexts();
+    // Within a burst of handlers: the screen up to date at most once a frame.
+    void SyncWithinFrame();
 
     FrameTraits traits_;
     WidgetHost host_;
@@ -308,6 +321,10 @@ class SimulatorFrame : public QDialog {
     bool settingsReadable_ = true;
     bool pvOnRight_ = false; // where the pressure-volume panel stands
     double scale_ = 1.0;
+    int handlerDepth_ = 0;
+    bool pictureWaiting_ = false;
+    bool burst_ = false; // the running handler let others or events run
+    FramePacer textPacer_{[this] { ShowTexts(); }};
 };
 
 } // namespace kelvane

@@ -2,13 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 
 namespace kelvane {
 
 namespace {
-
-// A display frame: no chart replots more often.
-constexpr qint64 kFrameMs = 16;
 
 // The charts' texts are plain Latin labels redrawn at every replot: skipping
 // text shaping where the font allows it saves most of their layout time.
@@ -38,13 +36,18 @@ QCPRange SafeRange(double lower, double upper) {
 // segment (stroking a long thick polyline with its joins costs far more).
 //
 // A series denser than its chart's pixel columns is drawn from the chart
-// data's summary of its values: per column the first point, the least, the
-// greatest and the last, which set the column's pixels as every point would.
-// A replot then costs in proportion to the chart's width, not to the record.
+// data's summary of its values instead: per column a line from the previous
+// column's last point to the column's first, and one from its least to its
+// greatest value, which set the column's pixels as every point would. A
+// replot then costs in proportion to the chart's width, not to the record.
 class ChartGraph : public QCPGraph {
   public:
     ChartGraph(QCPAxis* keyAxis, QCPAxis* valueAxis, const TLineSeries& series)
-        : QCPGraph(keyAxis, valueAxis), series_(series) {}
+        : QCPGraph(keyAxis, valueAxis), series_(series) {
+        // Dense series are drawn by columns below; QCustomPlot's own sampling
+        // would only move the pixels of the sparser ones.
+        setAdaptiveSampling(false);
+    }
 
     bool everyPoint = false;
 
@@ -61,8 +64,39 @@ class ChartGraph : public QCPGraph {
     bool DrawByColumns(QCPPainter* painter);
 
     const TLineSeries& series_;
-    QVector<QPointF> lines_; // kept: a replot reuses its storage
+    QVector<QLineF> lines_; // kept: a replot reuses their storage
+    QVector<QRectF> bars_;
 };
+
+// The first index in [lo, hi) whose key is at least `key` (hi if none), looked
+// for outwards from `guess`: where keys are spread about evenly it lies a
+// step or two away, and a binary search over the rest of a long record would
+// read memory far apart at every halving.
+std::size_t FirstAtOrPast(std::span<const double> xs, std::size_t lo, std::size_t hi,
+                          std::size_t guess, double key) {
+    guess = std::clamp(guess, lo, hi);
+    std::size_t a = guess, b = guess, step = 1;
+    if (guess < hi && xs[guess] < key) {
+        // Everything below a is under the key; the answer is at most b.
+        a = b = guess + 1;
+        while (b < hi && xs[b] < key) {
+            a = b + 1;
+            b = std::min(hi, b + step);
+            step *= 2;
+        }
+    } else {
+        // The answer is at most b; everything below a is under the key.
+        while (a > lo && xs[a - 1] >= key) {
+            b = a - 1;
+            a = a - lo > step ? a - step : lo;
+            step *= 2;
+        }
+    }
+    return static_cast<std::size_t>(std::lower_bound(xs.begin() + static_cast<std::ptrdiff_t>(a),
+                                                     xs.begin() + static_cast<std::ptrdiff_t>(b),
+                                                     key) -
+                                    xs.begin());
+}
 
 // Tick labels in one format on every axis: plain figures grouped by
 // thousands, with as many decimals as the step between ticks needs (QCustomPlot
@@ -87,55 +121,83 @@ template <class Ticker> class PlainTicker : public Ticker {
 bool ChartGraph::DrawByColumns(QCPPainter* painter) {
     QCPAxis* keys = mKeyAxis.data();
     QCPAxis* values = mValueAxis.data();
-    // One-pixel lines stay as QCustomPlot samples them: Qt places a polyline's
-    // pixels otherwise than the segments drawn here, a column off at times.
-    if (everyPoint || pen().widthF() <= 1 || !keys || !values ||
-        keys->orientation() != Qt::Horizontal || keys->rangeReversed() || mLineStyle != lsLine ||
-        !mScatterStyle.isNone() || mBrush.style() != Qt::NoBrush || !(keys->range().size() > 0))
+    if (!keys || !values || keys->orientation() != Qt::Horizontal || keys->rangeReversed() ||
+        mLineStyle != lsLine || !mScatterStyle.isNone() || mBrush.style() != Qt::NoBrush ||
+        !(keys->range().size() > 0))
         return false;
-    const auto xs = series_.XValues().Values();
+    const std::span<const double> xs = series_.XValues().Values();
     const TChartValueList& ys = series_.YValues();
     // The points inside the key range and one beyond each end, which the
     // line runs to from the chart's edges.
-    auto begin = std::lower_bound(xs.begin(), xs.end(), keys->range().lower);
-    auto end = std::upper_bound(begin, xs.end(), keys->range().upper);
-    if (begin != xs.begin())
-        --begin;
-    if (end != xs.end())
-        ++end;
+    auto first = std::lower_bound(xs.begin(), xs.end(), keys->range().lower);
+    auto last = std::upper_bound(first, xs.end(), keys->range().upper);
+    if (first != xs.begin())
+        --first;
+    if (last != xs.end())
+        ++last;
+    const auto begin = static_cast<std::size_t>(first - xs.begin());
+    const auto end = static_cast<std::size_t>(last - xs.begin());
     const double columns = std::fabs(keys->coordToPixel(keys->range().upper) -
                                      keys->coordToPixel(keys->range().lower));
-    if (end - begin < 2 * columns)
+    if (static_cast<double>(end - begin) < 2 * columns)
         return false; // a point or two a column: drawn one by one
-    lines_.resize(0);
-    auto add = [&](double x, double y) {
-        if (std::isfinite(y))
-            lines_.append(QPointF(x, values->coordToPixel(y)));
-    };
-    for (auto it = begin; it != end;) {
-        // The column's points: those that round to the pixel of the first,
-        // as Qt fills the pixel nearest a point.
-        const double column = std::floor(keys->coordToPixel(*it) + 0.5);
-        auto next = std::lower_bound(it + 1, end, keys->pixelToCoord(column + 0.5));
-        const int from = static_cast<int>(it - xs.begin());
-        const int to = static_cast<int>(next - xs.begin());
-        if (to - from <= 2) {
-            for (int i = from; i < to; ++i)
-                add(keys->coordToPixel(xs[i]), ys[i]);
-        } else {
-            // The ends where they are, so that the lines to the neighbouring
-            // columns are the same; all between lies in the column.
-            const MinMax m = ys.Extremes(from, to);
-            add(keys->coordToPixel(xs[from]), ys[from]);
-            add(column, m.lo);
-            add(column, m.hi);
-            add(keys->coordToPixel(xs[to - 1]), ys[to - 1]);
-        }
-        it = next;
+    if (everyPoint) {
+        // Each segment on its own, as the columns' lines are drawn below: a
+        // one-pixel polyline leaves out steps shorter than a pixel.
+        mParentPlot->setPlottingHint(QCP::phFastPolylines, true);
+        QCPGraph::draw(painter);
+        return true;
     }
+    // Where a column's last point is to be looked for: at the share of the
+    // points its key is of the keys' span.
+    const double span = xs[end - 1] - xs[begin];
+    const double perKey = span > 0 ? static_cast<double>(end - begin - 1) / span : 0;
+
+    const double width = std::max(1.0, mPen.widthF());
+    const bool thick = width > 1;
+    // Where QCustomPlot draws a segment: between its ends rounded to pixels.
+    auto at = [&](double x, double y) {
+        return QPointF(QPointF(keys->coordToPixel(x), values->coordToPixel(y)).toPoint());
+    };
+    lines_.resize(0);
+    bars_.resize(0);
+    QPointF previous;
+    bool joined = false; // whether previous holds the last column's last point
+    for (std::size_t from = begin; from < end;) {
+        // The column's points: those that round to the pixel of the first.
+        const double column = std::floor(keys->coordToPixel(xs[from]) + 0.5);
+        const double edge = keys->pixelToCoord(column + 0.5);
+        const auto guess = begin + static_cast<std::size_t>(std::clamp(
+                                       (edge - xs[begin]) * perKey, 0.0, static_cast<double>(end)));
+        const std::size_t to = std::max(from + 1, FirstAtOrPast(xs, from + 1, end, guess, edge));
+        const double y0 = ys[static_cast<int>(from)];
+        if (joined && std::isfinite(y0))
+            lines_.append(QLineF(previous, at(xs[from], y0)));
+        if (to - from > 1) {
+            const MinMax m = ys.Extremes(static_cast<int>(from), static_cast<int>(to));
+            if (m.lo <= m.hi) {
+                const QPointF lo = at(xs[from], m.lo), hi = at(xs[from], m.hi);
+                // A thick pen's stroke of a vertical line is a rectangle,
+                // its square caps included; filled as one it costs far less.
+                if (thick)
+                    bars_.append(QRectF(column - width / 2, std::min(lo.y(), hi.y()) - width / 2,
+                                        width, std::fabs(lo.y() - hi.y()) + width));
+                else
+                    lines_.append(QLineF(column, lo.y(), column, hi.y()));
+            }
+        }
+        const double y1 = ys[static_cast<int>(to - 1)];
+        joined = std::isfinite(y1);
+        previous = at(xs[to - 1], y1);
+        from = to;
+    }
+    // Separate segments, not a polyline: Qt leaves out a polyline's steps
+    // shorter than a pixel, which drawing every point would have shown.
     painter->setPen(mPen);
     painter->setBrush(Qt::NoBrush);
-    drawLinePlot(painter, lines_);
+    painter->drawLines(lines_);
+    for (const QRectF& bar : bars_)
+        painter->fillRect(bar, mPen.color());
     return true;
 }
 
@@ -197,6 +259,9 @@ ChartView::ChartView(TChart& chart, QWidget* parent) : QCustomPlot(parent), char
     setAutoAddPlottableToLegend(false);
     setBackground(Qt::white);
     axisRect()->setBackground(Qt::white);
+    // Nothing is drawn on the overlay layer: one paint buffer for all layers
+    // saves clearing and composing a second one at every replot.
+    layer("overlay")->setMode(QCPLayer::lmLogical);
     xAxis2->setVisible(false);
     yAxis2->setVisible(true);
     for (QCPAxis* axis : {xAxis, yAxis, yAxis2}) {
@@ -230,13 +295,15 @@ ChartView::ChartView(TChart& chart, QWidget* parent) : QCustomPlot(parent), char
         if (FitAxisTitles())
             replot(QCustomPlot::rpQueuedReplot);
     });
-    frameTimer_.setSingleShot(true);
-    connect(&frameTimer_, &QTimer::timeout, this, [this] { replot(rpQueuedRefresh); });
     // Whatever asked for it, a replot draws every change made so far.
-    connect(this, &QCustomPlot::afterReplot, this, [this] {
-        lastReplot_.start();
-        frameTimer_.stop();
+    connect(this, &QCustomPlot::beforeReplot, this, [this] {
+        if (!syncWaiting_)
+            return;
+        replotting_ = true; // this replot draws what the sync changes
+        Sync();
+        replotting_ = false;
     });
+    connect(this, &QCustomPlot::afterReplot, this, [this] { pacer_.Done(); });
 }
 
 void ChartView::DrawEveryPoint(bool on) {
@@ -247,16 +314,32 @@ void ChartView::DrawEveryPoint(bool on) {
     }
 }
 
+void ChartView::SyncWithinFrame() {
+    if (isVisible() && pacer_.Due()) {
+        Sync();
+        return;
+    }
+    syncWaiting_ = true;
+    if (isVisible())
+        pacer_.Defer();
+    else
+        replotWhenShown_ = true;
+}
+
+void ChartView::ReplotWithoutWaiting() {
+    if (pacer_.Waiting() || (syncWaiting_ && isVisible()))
+        replot(QCustomPlot::rpQueuedReplot);
+}
+
 void ChartView::RequestReplot() {
+    if (replotting_)
+        return;
     // Once the frame has passed, at once (queued), whether or not its timer
     // has had its turn yet.
-    const qint64 since = lastReplot_.isValid() ? lastReplot_.elapsed() : kFrameMs;
-    if (since >= kFrameMs) {
-        frameTimer_.stop();
+    if (pacer_.Due())
         replot(QCustomPlot::rpQueuedReplot);
-    } else if (!frameTimer_.isActive()) {
-        frameTimer_.start(static_cast<int>(kFrameMs - since));
-    }
+    else
+        pacer_.Defer();
 }
 
 void ChartView::BuildSeries() {
@@ -265,10 +348,7 @@ void ChartView::BuildSeries() {
         state.series = &chart_.Series(i);
         QCPAxis* valueAxis = state.series->VertAxis == TVertAxis::Right ? yAxis2 : yAxis;
         if (state.series->XOrder() == TValueOrder::Ascending) {
-            // Dense series with thick pens are drawn by columns; QCustomPlot's
-            // own sampling would only move the pixels of the sparser ones.
             state.graph = new ChartGraph(xAxis, valueAxis, *state.series);
-            state.graph->setAdaptiveSampling(state.series->LinePen.Width <= 1);
         } else {
             state.curve = new QCPCurve(xAxis, valueAxis);
         }
@@ -538,6 +618,7 @@ bool ChartView::FitAxisTitles() {
 }
 
 bool ChartView::Sync() {
+    syncWaiting_ = false;
     bool changed = false;
     for (SeriesState& state : series_)
         changed |= SyncPoints(state);

@@ -1,9 +1,8 @@
 #pragma once
 
+#include "FramePacer.h"
 #include "foundations/TChart.h"
 
-#include <QElapsedTimer>
-#include <QTimer>
 #include <qcustomplot.h>
 
 #include <vector>
@@ -23,8 +22,14 @@ class ChartView : public QCustomPlot {
     TChart& Chart() { return chart_; }
     // Returns true when the plot had to be redrawn.
     bool Sync();
+    // Sync() once a frame has passed since the last replot; within it, the
+    // replot at the frame's end takes the data (a burst of changes then
+    // costs one copy a frame, not one a change).
+    void SyncWithinFrame();
+    // Brings a waiting replot forward: queued now, not at the frame's end.
+    void ReplotWithoutWaiting();
     // Whether a replot waits for the end of the display frame.
-    bool ReplotPending() const { return frameTimer_.isActive(); }
+    bool ReplotPending() const { return pacer_.Waiting(); }
     // The plotting area, in the chart's pixel coordinates, as of the last layout.
     QRect ChartRect() const;
     // Widens automatic value axes by this fraction of the data's span on each
@@ -99,8 +104,9 @@ class ChartView : public QCustomPlot {
     int legendRoom_ = -1, legendSymbol_ = -1; // what the legend was last fitted to
     bool pressed_ = false;
     bool replotWhenShown_ = false;
-    QElapsedTimer lastReplot_;
-    QTimer frameTimer_; // runs while a replot waits for the frame's end
+    bool syncWaiting_ = false; // the data is taken at the next replot
+    bool replotting_ = false;
+    FramePacer pacer_{[this] { replot(rpQueuedRefresh); }};
 };
 
 } // namespace kelvane

@@ -142,6 +142,7 @@ void GammaEngine::CalcEngine(bool graph) {
     s.SplitGas(p);
     Keep(s);
     evaluated_ = p;
+    evaluatedState_ = s;
     complete_ = true;
 
     const double effectiveRatio = EffectiveTempRatio();

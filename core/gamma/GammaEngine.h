@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GammaParameters.h"
+#include "GammaState.h"
 #include "common/DisplacerCharts.h"
 #include "foundations/Canvas.h"
 #include "foundations/EngineHost.h"
@@ -173,6 +174,7 @@ class GammaEngine : public DisplacerCharts {
     EngineHost& host_;
     FieldReader fields_{host_};
     GammaParameters evaluated_; // the parameters of the last evaluation that ran to its end
+    GammaState evaluatedState_; // and the state it computed
     bool complete_ = false;     // whether the last evaluation did
     // The crank angles, then a column for each cycle series' values, then
     // the pressure-volume points' volumes and pressures.

@@ -59,7 +59,9 @@ void GammaEngine::AddPoints(double x, const GammaState& s) {
 void GammaEngine::EvaluateInRevolution(int phase) {
     GammaParameters p = evaluated_;
     p.phase = phase;
-    const GammaState s = GammaState::Compute(p);
+    // The revolution's first angle, the last evaluation, has the same
+    // parameters but the angle.
+    const GammaState s = GammaState::Compute(p, evaluatedState_);
     Keep(s);
     const auto values = PointsAt(static_cast<double>(phase), s);
     static_assert(std::tuple_size_v<decltype(values)> == std::tuple_size_v<decltype(columns_)>);

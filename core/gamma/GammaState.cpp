@@ -16,6 +16,20 @@ GammaState GammaState::Compute(const GammaParameters& p) {
     return s;
 }
 
+GammaState GammaState::Compute(const GammaParameters& p, const GammaState& first) {
+    GammaState s;
+    s.fullPistonVol = first.fullPistonVol;
+    s.pistonArea = first.pistonArea;
+    s.tMaxHot = first.tMaxHot;
+    s.tMaxCold = first.tMaxCold;
+    s.nominalRatio = first.nominalRatio;
+    s.deltaT = first.deltaT;
+    s.PlaceDisplacer(p);
+    s.MovePiston(p);
+    s.MixGas(p);
+    return s;
+}
+
 void GammaState::PlaceDisplacer(const GammaParameters& p) {
     GammaState& s = *this;
     s.dispTh = p.dispCylHt - p.dispHt;
@@ -28,11 +42,16 @@ void GammaState::PlaceDisplacer(const GammaParameters& p) {
 }
 
 void GammaState::PlacePiston(const GammaParameters& p) {
+    fullPistonVol = CalcCylVol(p.pistonDiam, p.pistonTh);
+    pistonArea = CalcCylVol(p.pistonDiam, 1);
+    MovePiston(p);
+}
+
+void GammaState::MovePiston(const GammaParameters& p) {
     GammaState& s = *this;
     const long long pistonAngle = static_cast<long long>(p.phase) + p.phaseOffset;
     s.pistonPos = (SinOfDegrees(pistonAngle) + 1) * p.pistonTh / 2;
     s.pistonVol = CalcCylVol(p.pistonDiam, s.pistonPos);
-    s.fullPistonVol = CalcCylVol(p.pistonDiam, p.pistonTh);
     s.volRatio = (s.hotVol + s.coldVol) / s.fullPistonVol;
 
     s.minVol = s.coldVol + s.hotVol;
@@ -43,12 +62,15 @@ void GammaState::PlacePiston(const GammaParameters& p) {
 }
 
 void GammaState::SplitGas(const GammaParameters& p) {
+    tMaxHot = FtoK(p.hotTemp);
+    tMaxCold = FtoK(p.coldTemp);
+    nominalRatio = tMaxHot / tMaxCold - 1;
+    deltaT = tMaxHot - tMaxCold;
+    MixGas(p);
+}
+
+void GammaState::MixGas(const GammaParameters& p) {
     GammaState& s = *this;
-    s.tMaxHot = FtoK(p.hotTemp);
-    s.tMaxCold = FtoK(p.coldTemp);
-    s.nominalRatio = s.tMaxHot / s.tMaxCold - 1;
-    s.pistonArea = CalcCylVol(p.pistonDiam, 1);
-    s.deltaT = s.tMaxHot - s.tMaxCold;
     const GasTemps gas = WallGasTemps(s.tMaxHot, s.tMaxCold, p.dispCylHt, s.dispPos, p.dispHt);
     s.tHot = gas.tHot;
     s.tCold = gas.tCold;

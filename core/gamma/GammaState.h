@@ -34,6 +34,11 @@ struct GammaState {
 
     // Valid for parameters whose GeometryUsable() holds.
     static GammaState Compute(const GammaParameters& p);
+    // The state at p.phase of the revolution whose first angle gave `first`
+    // (the same parameters but the angle): what no crank angle changes (end
+    // temperatures, the piston's swept volume and area) is taken from it
+    // instead of being converted again.
+    static GammaState Compute(const GammaParameters& p, const GammaState& first);
 
     // The three stages of Compute, in order, for a caller that reads the
     // whole numbers as it goes: the displacer needs the crank angle, the
@@ -41,6 +46,11 @@ struct GammaState {
     void PlaceDisplacer(const GammaParameters& p);
     void PlacePiston(const GammaParameters& p);
     void SplitGas(const GammaParameters& p);
+
+  private:
+    // PlacePiston and SplitGas once their angle-free values are set.
+    void MovePiston(const GammaParameters& p);
+    void MixGas(const GammaParameters& p);
 };
 
 } // namespace kelvane

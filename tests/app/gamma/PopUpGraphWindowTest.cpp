@@ -3,9 +3,12 @@
 #include "gamma/TPopUpGraphForm.h"
 #include "shell/KelvaneProgram.h"
 
+#include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -83,6 +86,51 @@ TEST_F(PopUpGraphWindow, ADoubleClickOnAYellowFieldSweepsIntoTheGraphWindow) {
     EXPECT_TRUE(graph.PrintButton->isEnabled());
     EXPECT_EQ(gamma.Host().FieldText(Field::PistonThrow), "60");
     EXPECT_FALSE(gamma.Engine().animate);
+}
+
+// A sweep's analyses in the Gamma window show its grid and picture at most
+// once a display frame, and the last value's when the sweep is over.
+TEST_F(PopUpGraphWindow, TheGridAndPictureShowASweepOnceAFrame) {
+    auto* grid = gamma.findChild<QTableWidget*>("StringGrid1");
+    auto* picture = gamma.findChild<QLabel*>("Image1");
+    ASSERT_TRUE(grid && picture);
+    auto texts = [&] {
+        QStringList shown;
+        for (int row = 0; row < grid->rowCount(); ++row) {
+            for (int col = 0; col < grid->columnCount(); ++col)
+                shown << (grid->item(row, col) ? grid->item(row, col)->text() : QString());
+        }
+        return shown;
+    };
+    QStringList lastTexts = texts();
+    qint64 lastPicture = picture->pixmap().cacheKey();
+    int gridShown = 0, picturesShown = 0;
+    duringSweep = [&] {
+        const QStringList now = texts();
+        gridShown += now != lastTexts;
+        picturesShown += picture->pixmap().cacheKey() != lastPicture;
+        lastTexts = now;
+        lastPicture = picture->pixmap().cacheKey();
+    };
+    QElapsedTimer clock;
+    clock.start();
+    DoubleClick("PistonThrow");
+    const qint64 frames = clock.elapsed() / FramePacer::kFrameMs + 1;
+    ASSERT_EQ(rounds, 102);
+    EXPECT_GT(gridShown, 0);
+    EXPECT_LE(gridShown, frames);
+    EXPECT_GT(picturesShown, 0);
+    EXPECT_LE(picturesShown, frames);
+
+    // Nothing waits once the sweep is over: showing what the engine holds
+    // now changes neither.
+    const QStringList atEnd = texts();
+    const QImage pictureAtEnd = picture->pixmap().toImage();
+    gamma.Run([&] { gamma.Host().RedrawPicture(); });
+    gamma.Grid();
+    EXPECT_EQ(texts(), atEnd);
+    EXPECT_EQ(picture->pixmap().toImage(), pictureAtEnd);
+    EXPECT_TRUE(env.errors.empty());
 }
 
 TEST_F(PopUpGraphWindow, ChartsStackUnderTheNotes) {

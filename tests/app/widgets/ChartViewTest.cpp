@@ -143,9 +143,10 @@ TEST(ChartViewReplot, ABurstIsDrawnOnceAFrameAndItsEndAlways) {
     EXPECT_NE(view.grab().toImage(), painted);
 }
 
-// A dense series with a thick pen is drawn from its per-column extremes: the
-// pixels differ from drawing every point by a few per column at most,
-// whatever the chart's size, the record's length or how wildly values swing.
+// A dense series is drawn from its per-column extremes: the pixels differ
+// from drawing every point by a few per column at most, whatever the pen, the
+// chart's size, the record's length (none to 100,000 points) or how wildly
+// values swing.
 TEST(ChartViewDrawing, ADenseSeriesLooksAsIfEveryPointWereDrawn) {
     const int kPixelsPerColumn = 3;
     using Shape = double (*)(int);
@@ -153,11 +154,13 @@ TEST(ChartViewDrawing, ADenseSeriesLooksAsIfEveryPointWereDrawn) {
         [](int i) { return std::sin(i * 0.01); },
         [](int i) { return (i % 2 ? 1.0 : -1.0) * (1 + (i * 7919 % 13) / 13.0); },
         [](int i) { return std::sin(i * 0.37) * std::sin(i * 0.0013) + (i % 97 == 0 ? 5 : 0); },
+        // Full swings at every point, of a size that wanders along the record.
+        [](int i) { return (i % 3 - 1) * (2 + std::sin(i * 0.002)) * ((i * 2654435761U) % 7); },
     };
     for (QSize size : {QSize(240, 160), QSize(640, 360), QSize(1100, 500)}) {
-        for (int length : {1500, 20000, 100000}) {
+        for (int length : {0, 1, 2, 1500, 20000, 100000}) {
             for (std::size_t shape = 0; shape < std::size(shapes); ++shape) {
-                for (int pen : {2, 3}) {
+                for (int pen : {1, 2, 3}) {
                     TChart chart("Chart1");
                     TLineSeries& series = chart.AddSeries("Series");
                     series.SetLine(clBlack, pen);

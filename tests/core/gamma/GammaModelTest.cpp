@@ -3,7 +3,9 @@
 #include "foundations/Conversions.h"
 #include "foundations/EConvertError.h"
 #include "foundations/MarlUtils.h"
+#include "gamma/GammaState.h"
 
+#include <cstring>
 #include <tuple>
 
 namespace kelvane {
@@ -145,6 +147,48 @@ TEST_F(GammaModel, EqualTemperaturesPutZeroIntoTheTemperatureSeries) {
         EXPECT_EQ(engine.ColdTempSeries.YValues()[i], 0);
     }
     EXPECT_EQ(Row(8), "0.0000");
+}
+
+} // namespace
+} // namespace kelvane
+
+namespace kelvane {
+namespace {
+
+// A revolution takes what no crank angle changes from its first angle: every
+// value of the state is then the same, bit for bit, as computed afresh.
+TEST(GammaRevolutionState, TheFirstAngleServesTheRestOfTheRevolution) {
+    struct Case {
+        const char* what;
+        GammaParameters p;
+    };
+    GammaParameters defaults;
+    defaults.dispCylHt = 50;
+    defaults.dispCylDiam = 100;
+    defaults.dispHt = 10;
+    defaults.pistonDiam = 30;
+    defaults.pistonTh = 60;
+    defaults.phaseOffset = 90;
+    defaults.hotTemp = 300;
+    defaults.coldTemp = 100;
+    GammaParameters odd = defaults;
+    odd.pistonDiam = 7.25;
+    odd.pistonTh = 123.4;
+    odd.phaseOffset = -135;
+    odd.hotTemp = 1000;
+    odd.coldTemp = -40;
+    GammaParameters level = defaults;
+    level.hotTemp = level.coldTemp = 70; // no span between the ends
+    for (const Case& c : {Case{"defaults", defaults}, Case{"odd", odd}, Case{"level", level}}) {
+        const GammaState first = GammaState::Compute(c.p);
+        for (int angle = 0; angle <= 360; angle += 7) {
+            GammaParameters p = c.p;
+            p.phase = angle;
+            const GammaState fresh = GammaState::Compute(p);
+            const GammaState turned = GammaState::Compute(p, first);
+            EXPECT_EQ(std::memcmp(&fresh, &turned, sizeof fresh), 0) << c.what << " at " << angle;
+        }
+    }
 }
 
 } // namespace
