@@ -1,6 +1,5 @@
 #pragma once
 
-#include <bit>
 #include <cfloat>
 #include <cstdint>
 
@@ -28,7 +27,8 @@ class SoftExtended {
     }
     // Exact: every double is an extended value.
     explicit constexpr SoftExtended(double v) noexcept {
-        const auto bits = std::bit_cast<std::uint64_t>(v);
+        // The builtin, as emscripten's libc++ 13 has no std::bit_cast.
+        const auto bits = __builtin_bit_cast(std::uint64_t, v);
         negative_ = (bits >> 63) != 0;
         const int field = static_cast<int>((bits >> 52) & 0x7FF);
         const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
@@ -99,7 +99,7 @@ class SoftExtended {
             bits = ShiftRounded(sig_, 11 + (-1022 - exp_));
         }
         bits |= static_cast<std::uint64_t>(negative_) << 63;
-        return std::bit_cast<double>(bits);
+        return __builtin_bit_cast(double, bits);
     }
 
     friend constexpr SoftExtended operator+(SoftExtended a, SoftExtended b) noexcept {

@@ -29,6 +29,18 @@ function element(tag, props = {}, ...children) {
     return e;
 }
 
+// A value axis as wide as its longest label, so that a long one ("-100,000")
+// does not run under the axis title.
+function valueAxisSize(plot, values, axisIndex, cycle) {
+    const axis = plot.axes[axisIndex];
+    if (cycle > 1)
+        return axis._size;
+    const longest = (values || []).reduce((a, v) => (v.length > a.length ? v : a), '');
+    plot.ctx.font = axis.font[0];
+    const text = longest ? plot.ctx.measureText(longest).width / devicePixelRatio : 0;
+    return Math.ceil(axis.ticks.size + axis.gap + text + 4);
+}
+
 // A uPlot chart over one of the engine's charts; each series keeps its own
 // x values (uPlot's mode 2), as markers and the pressure-volume loop need.
 class ChartView {
@@ -71,9 +83,9 @@ class ChartView {
             scales: { x: { time: false, range: range('bottom') }, y: { range: range('left') },
                       y2: { range: range('right') } },
             axes: [{ label: this.meta.bottom.title },
-                   { label: this.meta.left.title, scale: 'y', size: 64 },
+                   { label: this.meta.left.title, scale: 'y', size: valueAxisSize },
                    ...(hasRight ? [{ label: this.meta.right.title, scale: 'y2', side: 1,
-                                     grid: { show: false } }] : [])],
+                                     size: valueAxisSize, grid: { show: false } }] : [])],
             series,
         }, this.data(), box);
         box.plot = this.plot; // for the browser test's look at the drawing
