@@ -251,6 +251,12 @@ class SoftExtended {
         const bool negative = a.negative_ != b.negative_;
         const int exponent = a.exp_ - b.exp_;
         const std::uint64_t d = b.sig_;
+        if (d == std::uint64_t{1} << 63) { // a power of two: exact
+            SoftExtended r = a;
+            r.negative_ = negative;
+            r.exp_ = exponent;
+            return r;
+        }
         if ((d << 32) == 0) {
             // A divisor of at most 32 significant bits (9, 360, 2): long
             // division in 32-bit digits of a * 2^64, which WebAssembly's
