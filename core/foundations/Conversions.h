@@ -20,10 +20,17 @@ double KtoF(double k);
 // The two-piston engine's whole-degree form: (5 T - 160) is formed as an integer first.
 double WholeFtoK(int t);
 double ToRadians(double s);
-// Uses 3.14159 as the circle constant, unlike ToRadians.
-inline double CalcCylVol(double diam, double height) {
+// Uses 3.14159 as the circle constant, unlike ToRadians. In two steps for
+// a cylinder whose volume is wanted at many heights: the same bits.
+inline Extended CylinderBase(double diam) {
     const Extended half = Extended(diam) / 2;
-    return static_cast<double>(half * kExtended314159 * half * Extended(height));
+    return half * kExtended314159 * half;
+}
+inline double CylinderVolume(Extended base, double height) {
+    return static_cast<double>(base * Extended(height));
+}
+inline double CalcCylVol(double diam, double height) {
+    return CylinderVolume(CylinderBase(diam), height);
 }
 
 // 0 to 4 decimals chosen by the signed value, integer part grouped with ",".

@@ -179,28 +179,10 @@ void GammaEngine::CalcButtonClick() {
 
     minHot = 1000.0;
     maxCold = -200.0;
-    auto track = [this] {
-        if (tHot < minHot)
-            minHot = tHot;
-        if (tCold > maxCold)
-            maxCold = tCold;
-    };
     host_.SetFieldText(Field::Phase, AngleText(0));
     CalcEngine(true);
-    track();
-    // Within a revolution only the crank angle changes (the engine writes it
-    // and the calcing guard makes that write inert), so the parameters read
-    // at the first angle hold for the rest. The rows each angle would write
-    // are all written again once the revolution is done: only the model and
-    // the series' points are needed here.
-    columns_.front().clear(); // the angles, which count the points
-    for (int p = 1; p <= 360; ++p) {
-        host_.SetFieldText(Field::Phase, AngleText(p));
-        if (complete_)
-            EvaluateInRevolution(AngleOf(host_.FieldText(Field::Phase)));
-        track();
-    }
-    AddRevolutionPoints();
+    TrackExtremes();
+    TurnRevolution();
 
     host_.SetFieldText(Field::Phase, "0");
     CalcEngine(false);

@@ -148,6 +148,10 @@ class GammaEngine : public DisplacerCharts {
     // parameter and wrote every row, which the revolution's end writes again.
     // Its points wait in columns_ for the revolution's end, where each
     // series takes its points at once.
+    // The angles after the first of the Calc button's revolution.
+    void TurnRevolution();
+    int ReadAngle();
+    void TrackExtremes();
     void EvaluateInRevolution(int phase);
     void AddRevolutionPoints();
     // The markers of the five charts at crank angle x.

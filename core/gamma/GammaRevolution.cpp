@@ -4,6 +4,7 @@
 
 #include "GammaState.h"
 #include "common/SeriesScaling.h"
+#include "foundations/WholeDegrees.h"
 
 #include <algorithm>
 #include <array>
@@ -54,6 +55,35 @@ void GammaEngine::AddPoints(double x, const GammaState& s) {
     for (int c = kDisplacer; c <= kColdTemp; ++c)
         series[static_cast<std::size_t>(c - kDisplacer)]->AddXY(x, values[c]);
     PVSeries.AddXY(values[kPVVolume], values[kPVPressure]);
+}
+
+void GammaEngine::TrackExtremes() {
+    if (tHot < minHot)
+        minHot = tHot;
+    if (tCold > maxCold)
+        maxCold = tCold;
+}
+
+// Within a revolution only the crank angle changes (the engine writes it and
+// the calcing guard makes that write inert), so the parameters read at the
+// first angle hold for the rest. The rows each angle would write are all
+// written again once the revolution is done: only the model and the series'
+// points are needed here. No local of this function or of the caller's loop
+// needs cleaning up, so in WebAssembly its calls stay plain calls: a call
+// that may throw past a destructor goes through JavaScript there.
+void GammaEngine::TurnRevolution() {
+    columns_.front().clear(); // the angles, which count the points
+    for (int p = 1; p <= 360; ++p) {
+        host_.SetFieldText(Field::Phase, AngleText(p));
+        if (complete_)
+            EvaluateInRevolution(ReadAngle());
+        TrackExtremes();
+    }
+    AddRevolutionPoints();
+}
+
+int GammaEngine::ReadAngle() {
+    return AngleOf(host_.FieldText(Field::Phase));
 }
 
 void GammaEngine::EvaluateInRevolution(int phase) {

@@ -24,26 +24,34 @@ GammaState GammaState::Compute(const GammaParameters& p, const GammaState& first
     s.tMaxCold = first.tMaxCold;
     s.nominalRatio = first.nominalRatio;
     s.deltaT = first.deltaT;
-    s.PlaceDisplacer(p);
+    s.dispBase = first.dispBase;
+    s.pistonBase = first.pistonBase;
+    s.MoveDisplacer(p);
     s.MovePiston(p);
     s.MixGas(p);
     return s;
 }
 
 void GammaState::PlaceDisplacer(const GammaParameters& p) {
+    dispBase = CylinderBase(p.dispCylDiam);
+    MoveDisplacer(p);
+}
+
+void GammaState::MoveDisplacer(const GammaParameters& p) {
     GammaState& s = *this;
     s.dispTh = p.dispCylHt - p.dispHt;
     const long long phase = p.phase;
     s.dispPos = (SinOfDegrees(phase) + 1) * s.dispTh / 2;
 
-    s.hotVol = CalcCylVol(p.dispCylDiam, s.dispPos);
-    s.coldVol = CalcCylVol(p.dispCylDiam, s.dispTh - s.dispPos);
+    s.hotVol = CylinderVolume(s.dispBase, s.dispPos);
+    s.coldVol = CylinderVolume(s.dispBase, s.dispTh - s.dispPos);
     FixEmptySpaces(s.hotVol, s.coldVol);
 }
 
 void GammaState::PlacePiston(const GammaParameters& p) {
-    fullPistonVol = CalcCylVol(p.pistonDiam, p.pistonTh);
-    pistonArea = CalcCylVol(p.pistonDiam, 1);
+    pistonBase = CylinderBase(p.pistonDiam);
+    fullPistonVol = CylinderVolume(pistonBase, p.pistonTh);
+    pistonArea = CylinderVolume(pistonBase, 1);
     MovePiston(p);
 }
 
@@ -51,7 +59,7 @@ void GammaState::MovePiston(const GammaParameters& p) {
     GammaState& s = *this;
     const long long pistonAngle = static_cast<long long>(p.phase) + p.phaseOffset;
     s.pistonPos = (SinOfDegrees(pistonAngle) + 1) * p.pistonTh / 2;
-    s.pistonVol = CalcCylVol(p.pistonDiam, s.pistonPos);
+    s.pistonVol = CylinderVolume(s.pistonBase, s.pistonPos);
     s.volRatio = (s.hotVol + s.coldVol) / s.fullPistonVol;
 
     s.minVol = s.coldVol + s.hotVol;

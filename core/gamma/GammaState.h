@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GammaParameters.h"
+#include "foundations/Extended.h"
 
 namespace kelvane {
 
@@ -31,13 +32,14 @@ struct GammaState {
     double nHotShare = 0, nColdShare = 0; // percent
     double nHot = 0, nCold = 0;           // amounts
     double pC = 0;
+    Extended dispBase = 0, pistonBase = 0; // CylinderBase of each diameter
 
     // Valid for parameters whose GeometryUsable() holds.
     static GammaState Compute(const GammaParameters& p);
     // The state at p.phase of the revolution whose first angle gave `first`
     // (the same parameters but the angle): what no crank angle changes (end
-    // temperatures, the piston's swept volume and area) is taken from it
-    // instead of being converted again.
+    // temperatures, the cylinders' bases, the piston's swept volume and area)
+    // is taken from it instead of being converted again.
     static GammaState Compute(const GammaParameters& p, const GammaState& first);
 
     // The three stages of Compute, in order, for a caller that reads the
@@ -48,7 +50,8 @@ struct GammaState {
     void SplitGas(const GammaParameters& p);
 
   private:
-    // PlacePiston and SplitGas once their angle-free values are set.
+    // The three stages once their angle-free values are set.
+    void MoveDisplacer(const GammaParameters& p);
     void MovePiston(const GammaParameters& p);
     void MixGas(const GammaParameters& p);
 };
