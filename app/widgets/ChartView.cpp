@@ -98,6 +98,35 @@ std::size_t FirstAtOrPast(std::span<const double> xs, std::size_t lo, std::size_
                                     xs.begin());
 }
 
+// An axis's coordToPixel with what it checks at every call (scale type,
+// orientation, direction) looked at once: a dense series maps several
+// values a pixel column. The arithmetic is QCustomPlot's own, so a point
+// lands on the very pixel it would; other axes go through the axis.
+class AxisMap {
+  public:
+    explicit AxisMap(const QCPAxis* axis)
+        : axis_(axis), lower_(axis->range().lower), size_(axis->range().size()),
+          plain_(axis->scaleType() == QCPAxis::stLinear && !axis->rangeReversed()),
+          horizontal_(axis->orientation() == Qt::Horizontal) {
+        const QRect rect = axis->axisRect()->rect();
+        origin_ = horizontal_ ? rect.left() : rect.bottom();
+        extent_ = horizontal_ ? rect.width() : rect.height();
+    }
+
+    double operator()(double v) const {
+        if (!plain_)
+            return axis_->coordToPixel(v);
+        return horizontal_ ? (v - lower_) / size_ * extent_ + origin_
+                           : origin_ - (v - lower_) / size_ * extent_;
+    }
+
+  private:
+    const QCPAxis* axis_;
+    double lower_, size_;
+    bool plain_, horizontal_;
+    double origin_ = 0, extent_ = 0;
+};
+
 // Tick labels in one format on every axis: plain figures grouped by
 // thousands, with as many decimals as the step between ticks needs (QCustomPlot
 // would write "2·10⁶" on one chart and "350000" on the next).
@@ -155,9 +184,10 @@ bool ChartGraph::DrawByColumns(QCPPainter* painter) {
 
     const double width = std::max(1.0, mPen.widthF());
     const bool thick = width > 1;
+    const AxisMap keyPixel(keys), valuePixel(values);
     // Where QCustomPlot draws a segment: between its ends rounded to pixels.
-    auto at = [&](double x, double y) {
-        return QPointF(QPointF(keys->coordToPixel(x), values->coordToPixel(y)).toPoint());
+    auto at = [&](double keyPx, double y) {
+        return QPointF(QPointF(keyPx, valuePixel(y)).toPoint());
     };
     lines_.resize(0);
     bars_.resize(0);
@@ -165,18 +195,19 @@ bool ChartGraph::DrawByColumns(QCPPainter* painter) {
     bool joined = false; // whether previous holds the last column's last point
     for (std::size_t from = begin; from < end;) {
         // The column's points: those that round to the pixel of the first.
-        const double column = std::floor(keys->coordToPixel(xs[from]) + 0.5);
+        const double fromPx = keyPixel(xs[from]);
+        const double column = std::floor(fromPx + 0.5);
         const double edge = keys->pixelToCoord(column + 0.5);
         const auto guess = begin + static_cast<std::size_t>(std::clamp(
                                        (edge - xs[begin]) * perKey, 0.0, static_cast<double>(end)));
         const std::size_t to = std::max(from + 1, FirstAtOrPast(xs, from + 1, end, guess, edge));
         const double y0 = ys[static_cast<int>(from)];
         if (joined && std::isfinite(y0))
-            lines_.append(QLineF(previous, at(xs[from], y0)));
+            lines_.append(QLineF(previous, at(fromPx, y0)));
         if (to - from > 1) {
             const MinMax m = ys.Extremes(static_cast<int>(from), static_cast<int>(to));
             if (m.lo <= m.hi) {
-                const QPointF lo = at(xs[from], m.lo), hi = at(xs[from], m.hi);
+                const QPointF lo = at(fromPx, m.lo), hi = at(fromPx, m.hi);
                 // A thick pen's stroke of a vertical line is a rectangle,
                 // its square caps included; filled as one it costs far less.
                 if (thick)
@@ -188,7 +219,7 @@ bool ChartGraph::DrawByColumns(QCPPainter* painter) {
         }
         const double y1 = ys[static_cast<int>(to - 1)];
         joined = std::isfinite(y1);
-        previous = at(xs[to - 1], y1);
+        previous = at(keyPixel(xs[to - 1]), y1);
         from = to;
     }
     // Separate segments, not a polyline: Qt leaves out a polyline's steps
