@@ -183,7 +183,6 @@ bool ChartGraph::DrawByColumns(QCPPainter* painter) {
     const double perKey = span > 0 ? static_cast<double>(end - begin - 1) / span : 0;
 
     const double width = std::max(1.0, mPen.widthF());
-    const bool thick = width > 1;
     const AxisMap keyPixel(keys), valuePixel(values);
     // Where QCustomPlot draws a segment: between its ends rounded to pixels.
     auto at = [&](double keyPx, double y) {
@@ -208,13 +207,10 @@ bool ChartGraph::DrawByColumns(QCPPainter* painter) {
             const MinMax m = ys.Extremes(static_cast<int>(from), static_cast<int>(to));
             if (m.lo <= m.hi) {
                 const QPointF lo = at(fromPx, m.lo), hi = at(fromPx, m.hi);
-                // A thick pen's stroke of a vertical line is a rectangle,
-                // its square caps included; filled as one it costs far less.
-                if (thick)
-                    bars_.append(QRectF(column - width / 2, std::min(lo.y(), hi.y()) - width / 2,
-                                        width, std::fabs(lo.y() - hi.y()) + width));
-                else
-                    lines_.append(QLineF(column, lo.y(), column, hi.y()));
+                // A pen's stroke of a vertical line is a rectangle, its
+                // square caps included; filled as one it costs far less.
+                bars_.append(QRectF(column - width / 2, std::min(lo.y(), hi.y()) - width / 2, width,
+                                    std::fabs(lo.y() - hi.y()) + width));
             }
         }
         const double y1 = ys[static_cast<int>(to - 1)];

@@ -1,7 +1,6 @@
 #include "MinMaxPyramid.h"
 
 #include <algorithm>
-#include <bit>
 
 namespace kelvane {
 
@@ -33,23 +32,27 @@ void MinMaxPyramid::CatchUp(std::span<const double> values) {
 
 MinMax MinMaxPyramid::Range(std::span<const double> values, std::size_t from, std::size_t to) {
     CatchUp(values);
+    constexpr std::size_t kBlock = std::size_t{1} << kFirstLevel;
     MinMax m;
-    for (std::size_t i = from; i < to;) {
-        // The greatest block that starts at i and ends inside the run: a run
-        // is covered by at most two blocks of each size.
-        int k = std::bit_width(to - i) - 1;
-        if (i != 0)
-            k = std::min(k, std::countr_zero(i));
-        k = std::min(k, kFirstLevel + static_cast<int>(levels_.size()) - 1);
-        while (k >= kFirstLevel &&
-               (i >> k) >= levels_[static_cast<std::size_t>(k - kFirstLevel)].size())
-            --k;
-        if (k < kFirstLevel) {
-            m.Add(values[i++]);
-            continue;
-        }
-        m.Add(levels_[static_cast<std::size_t>(k - kFirstLevel)][i >> k]);
-        i += std::size_t{1} << k;
+    if (from >= to)
+        return m;
+    // The values before the first whole block and after the last are read
+    // one by one (those not yet in a block are always after the last).
+    const std::size_t head = std::min(to, (from + kBlock - 1) / kBlock * kBlock);
+    const std::size_t tail = std::max(head, to / kBlock * kBlock);
+    for (std::size_t i = from; i < head; ++i)
+        m.Add(values[i]);
+    for (std::size_t i = tail; i < to; ++i)
+        m.Add(values[i]);
+    // The whole blocks [lo, hi), from the first level up: at each level an
+    // odd end is a block of its own, the rest pairs into the level above.
+    std::size_t lo = head >> kFirstLevel, hi = tail >> kFirstLevel;
+    for (std::size_t j = 0; lo < hi; ++j, lo >>= 1, hi >>= 1) {
+        const std::vector<MinMax>& level = levels_[j];
+        if ((lo & 1) != 0)
+            m.Add(level[lo++]);
+        if ((hi & 1) != 0)
+            m.Add(level[--hi]);
     }
     return m;
 }
