@@ -209,8 +209,15 @@ bool ChartGraph::DrawByColumns(QCPPainter* painter) {
                 const QPointF lo = at(fromPx, m.lo), hi = at(fromPx, m.hi);
                 // A pen's stroke of a vertical line is a rectangle, its
                 // square caps included; filled as one it costs far less.
-                bars_.append(QRectF(column - width / 2, std::min(lo.y(), hi.y()) - width / 2, width,
-                                    std::fabs(lo.y() - hi.y()) + width));
+                const QRectF bar(column - width / 2, std::min(lo.y(), hi.y()) - width / 2, width,
+                                 std::fabs(lo.y() - hi.y()) + width);
+                // A long record's columns often span the same values (a band
+                // of whole cycles): next columns alike make one wide rectangle.
+                if (!bars_.isEmpty() && bars_.back().top() == bar.top() &&
+                    bars_.back().height() == bar.height() && bars_.back().right() >= bar.left())
+                    bars_.back().setRight(bar.right());
+                else
+                    bars_.append(bar);
             }
         }
         const double y1 = ys[static_cast<int>(to - 1)];
