@@ -50,8 +50,9 @@ class SoftExtended {
     // Rounded to the 64-bit significand where long double holds more.
     explicit SoftExtended(long double v);
 
-    // The value sig * 2^(exponent - 63) with sig's top bit set (or zero),
-    // rounded from a wider significand sig:low where low is the rest.
+    // (sig + low / 2^64) * 2^(exponent - 63), normalised and rounded to a
+    // 64-bit significand: sig:low is a 128-bit significand with its point
+    // after the first 64 bits.
     static constexpr SoftExtended Rounded(bool negative, std::uint64_t sig, std::uint64_t low,
                                           int exponent) noexcept {
         SoftExtended r;
