@@ -17,15 +17,8 @@ GammaState GammaState::Compute(const GammaParameters& p) {
 }
 
 GammaState GammaState::Compute(const GammaParameters& p, const GammaState& first) {
-    GammaState s;
-    s.fullPistonVol = first.fullPistonVol;
-    s.pistonArea = first.pistonArea;
-    s.tMaxHot = first.tMaxHot;
-    s.tMaxCold = first.tMaxCold;
-    s.nominalRatio = first.nominalRatio;
-    s.deltaT = first.deltaT;
-    s.dispBase = first.dispBase;
-    s.pistonBase = first.pistonBase;
+    // The stages below write every value an angle changes; the rest stays.
+    GammaState s = first;
     s.MoveDisplacer(p);
     s.MovePiston(p);
     s.MixGas(p);
