@@ -21,7 +21,7 @@ static void BM_RingbomRunPeakMemory(benchmark::State& state) {
         kelvane::test::RingbomRig rig;
         kelvane::RingbomEngine& engine = rig.engine;
         while (engine.DisplacerSeries.Count() < steps)
-            engine.AnimateTimerTimer();
+            engine.Tick();
         recorded = engine.DisplacerSeries.Count();
         state.counters["max_rss_mb"] = MaxRssMegabytes();
     }

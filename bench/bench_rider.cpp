@@ -8,7 +8,7 @@
 static void BM_RiderCalcButtonClick(benchmark::State& state) {
     kelvane::test::RiderRig rig;
     kelvane::RiderEngine& engine = rig.engine;
-    engine.animate = state.range(0) != 0;
+    engine.timer.Enabled = state.range(0) != 0;
     for (auto _ : state) {
         engine.CalcButtonClick();
         benchmark::DoNotOptimize(engine.avgPressure);

@@ -11,7 +11,7 @@ namespace {
 struct Rig : kelvane::test::RingbomRig {
     explicit Rig(int recorded) {
         while (engine.DisplacerSeries.Count() < recorded)
-            engine.AnimateTimerTimer();
+            engine.Tick();
     }
 };
 
@@ -22,7 +22,7 @@ struct Rig : kelvane::test::RingbomRig {
 static void BM_RingbomStepGrowing(benchmark::State& state) {
     Rig rig(static_cast<int>(state.range(0)));
     for (auto _ : state)
-        rig.engine.AnimateTimerTimer();
+        rig.engine.Tick();
     state.counters["recorded_at_end"] = rig.engine.DisplacerSeries.Count();
 }
 BENCHMARK(BM_RingbomStepGrowing)
@@ -41,7 +41,7 @@ static void BM_RingbomStepCapped(benchmark::State& state) {
     Rig rig(recorded);
     rig.engine.record.stripChartMaxSteps = recorded;
     for (auto _ : state)
-        rig.engine.AnimateTimerTimer();
+        rig.engine.Tick();
     state.counters["recorded_at_end"] = rig.engine.DisplacerSeries.Count();
 }
 BENCHMARK(BM_RingbomStepCapped)

@@ -1,6 +1,6 @@
 #include "EngineRig.h"
 #include "gamma/TGammaStirlingMainForm.h"
-#include "gamma/TPopUpGraphForm.h"
+#include "shell/TPopUpGraphForm.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -34,8 +34,8 @@ bool AnyReplotPending(QWidget& window) {
 // redrawn at most once a display frame and after the last value, offscreen.
 static void BM_PistonThrowSweepInTheWindows(benchmark::State& state) {
     kelvane::TGammaStirlingMainForm gamma;
-    kelvane::TPopUpGraphForm graph(gamma);
-    gamma.Timer1->stop();
+    kelvane::TPopUpGraphForm graph(gamma, kelvane::GammaEntry());
+    gamma.Timer->stop();
     gamma.show();
     gamma.Host().Edit(kelvane::Field::PistonThrow)->setText("60");
     QApplication::processEvents();

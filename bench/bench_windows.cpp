@@ -94,7 +94,7 @@ bool Failed(benchmark::State& state) {
 std::unique_ptr<TGammaStirlingMainForm> ShownGamma() {
     auto form = std::make_unique<TGammaStirlingMainForm>();
     form->show();
-    form->Timer1->stop(); // the benchmark turns the crank itself
+    form->Timer->stop(); // the benchmark turns the crank itself
     Settle();
     return form;
 }
@@ -102,7 +102,7 @@ std::unique_ptr<TGammaStirlingMainForm> ShownGamma() {
 std::unique_ptr<TRiderStirlingMainForm> ShownRider() {
     auto form = std::make_unique<TRiderStirlingMainForm>();
     form->show();
-    form->Timer1->stop();
+    form->Timer->stop();
     if (form->GraphTimer->isActive())
         form->GraphTimerTimer();
     Settle();
@@ -136,11 +136,11 @@ BENCHMARK(BM_GammaCalcInWindow)->Unit(benchmark::kMillisecond);
 // One animation tick of each window: model, picture, angle markers, redraw.
 template <typename Form> void AnimationTicks(benchmark::State& state, Form& form) {
     form.SpeedButtonClick(100);
-    form.Timer1->stop();
+    form.Timer->stop();
     Settle();
     StepSplit split(state);
     for (auto _ : state)
-        split.Run([&] { form.Timer1Timer(); });
+        split.Run([&] { form.TimerTimeout(); });
     split.Report(state);
     Failed(state);
 }
@@ -164,12 +164,12 @@ static void BM_RingbomTick(benchmark::State& state) {
     if (state.range(1) == 0)
         form->AllDataCB->click();
     while (form->Engine().DisplacerSeries.Count() < state.range(0))
-        form->Engine().AnimateTimerTimer();
+        form->Engine().Tick();
     form->SyncCharts();
     Settle();
     StepSplit split(state);
     for (auto _ : state)
-        split.Run([&] { form->AnimateTimerTimer(); });
+        split.Run([&] { form->TimerTimeout(); });
     split.Report(state);
     state.counters["recorded_at_end"] = form->Engine().DisplacerSeries.Count();
     Failed(state);
@@ -219,7 +219,7 @@ static void RingbomChartsReplot(benchmark::State& state, bool allData) {
     RingbomEngine& engine = form->Engine();
     const int recorded = static_cast<int>(state.range(0));
     while (engine.DisplacerSeries.Count() < recorded)
-        engine.AnimateTimerTimer();
+        engine.Tick();
     form->PauseButton->click();
     form->SyncCharts();
     Settle();

@@ -1,17 +1,18 @@
 #pragma once
 
+#include "catalog/EngineCatalog.h"
 #include "foundations/Canvas.h"
 #include "foundations/MapHost.h"
-#include "foundations/ParameterTable.h"
 #include "foundations/TChart.h"
 
 #include <memory>
 #include <stdexcept>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace kelvane {
+
+class ParameterSweep;
 
 // Raised for an option that the chosen engine does not take; the runner answers
 // with the usage text and status 2.
@@ -24,66 +25,43 @@ class CliUsageError : public std::runtime_error {
     bool withUsage;
 };
 
-// One engine as the command-line companion drives it: the same core as the
-// window, with a map host standing in for the window's controls.
+// One engine of the catalog as the command-line companion drives it: the same
+// core as the window, with a map host standing in for the window's controls,
+// shown but at rest.
 class CliEngine {
   public:
-    virtual ~CliEngine() = default;
+    explicit CliEngine(const EngineEntry& entry);
+    ~CliEngine();
+    CliEngine(const CliEngine&) = delete;
+    CliEngine& operator=(const CliEngine&) = delete;
 
-    virtual MapHost& Host() = 0;
+    const EngineEntry& Entry() const { return entry_; }
+    MapHost& Host() { return host_; }
     // Fills the host with the settings-file defaults of every parameter.
-    virtual void ApplyDefaults() = 0;
+    void ApplyDefaults();
 
-    // Actions; the defaults refuse, as the engine does not have them.
-    virtual void Calc(int /*times*/) {
-        throw CliUsageError("--calc is not an action of this engine");
-    }
-    virtual void Steps(int /*count*/) {
-        throw CliUsageError("--steps is not an action of this engine");
-    }
-    virtual void Sweep(const std::string& /*field*/) {
-        throw CliUsageError("--sweep is not an action of this engine");
-    }
+    // --calc N or --steps N.
+    void Batch(int count) { engine_->Batch(count); }
+    // The double-click sweep of the field named on the command line. A field
+    // that does not sweep is a usage error; a step of 0 is refused: the window
+    // runs it until the user closes the net-work graph window, and here there
+    // is none to close.
+    void Sweep(const std::string& field);
     // Acts as a chart click that lands on the angle.
-    virtual void At(int angle) = 0;
+    void At(int angle) { engine_->ClickAtAngle(angle); }
 
     // Every chart whose series can be written, in window order (after a sweep:
     // the net-work graph window's charts).
-    virtual std::vector<TChart*> Charts() = 0;
-    virtual std::pair<int, int> DefaultPictureSize() const = 0;
-    virtual void DrawPicture(Canvas& canvas) = 0;
-    virtual std::vector<std::string> Memo() const { return {}; }
-    // Number of rows of the statistics grid.
-    virtual int GridRows() const = 0;
-};
+    std::vector<TChart*> Charts();
+    void DrawPicture(Canvas& canvas) { engine_->DrawPicture(canvas); }
+    std::vector<std::string> Memo() const;
 
-// What the three companions share: an engine of type E on a map host of its
-// own field table; its picture, grid and (until a companion says otherwise)
-// its five charts.
-template <class E> class CliEngineOf : public CliEngine {
-  public:
-    explicit CliEngineOf(const ParameterTable& fields) : host_(fields) {}
-
-    MapHost& Host() override { return host_; }
-    std::vector<TChart*> Charts() override {
-        return {&engine_.Chart1, &engine_.Chart2, &engine_.Chart3, &engine_.Chart4,
-                &engine_.Chart5};
-    }
-    std::pair<int, int> DefaultPictureSize() const override {
-        return {E::kPictureWidth, E::kPictureHeight};
-    }
-    void DrawPicture(Canvas& canvas) override { engine_.ShowEngine(canvas); }
-    int GridRows() const override { return E::kGridRows; }
-    E& Engine() { return engine_; }
-
-  protected:
+  private:
+    const EngineEntry& entry_;
     MapHost host_;
-    E engine_{host_};
+    std::unique_ptr<Engine> engine_;
+    std::unique_ptr<ParameterSweep> sweep_;
+    bool swept_ = false;
 };
-
-// nullptr for an engine name the companion does not know (or not yet).
-std::unique_ptr<CliEngine> MakeCliEngine(const std::string& name);
-std::unique_ptr<CliEngine> MakeRingbomCliEngine();
-std::unique_ptr<CliEngine> MakeRiderCliEngine();
 
 } // namespace kelvane

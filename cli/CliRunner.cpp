@@ -2,6 +2,7 @@
 
 #include "CliEngine.h"
 #include "QImageCanvas.h"
+#include "catalog/EngineCatalog.h"
 #include "foundations/EIniFileError.h"
 #include "foundations/FileAccess.h"
 #include "foundations/ParameterFile.h"
@@ -38,6 +39,39 @@ struct CliOptions {
     bool memo = false;
 };
 
+// "the gamma and rider engines": the engines whose row passes the test.
+template <class Test> std::string EnginesWhere(Test test) {
+    std::vector<std::string> names;
+    for (const EngineEntry* e : EngineCatalog::All()) {
+        if (test(*e))
+            names.push_back(e->name);
+    }
+    std::string out = "the ";
+    for (std::size_t i = 0; i < names.size(); ++i)
+        out += (i == 0 ? "" : i + 1 == names.size() ? " and " : ", ") + names[i];
+    return out + (names.size() == 1 ? " engine" : " engines");
+}
+
+// "gamma, rider": the same as a list.
+template <class Test> std::string NamesWhere(Test test, const char* separator) {
+    std::string out;
+    for (const EngineEntry* e : EngineCatalog::All()) {
+        if (test(*e))
+            out += (out.empty() ? "" : separator) + e->name;
+    }
+    return out;
+}
+
+bool Calcs(const EngineEntry& e) {
+    return e.batch == BatchAction::Calc;
+}
+bool Steps(const EngineEntry& e) {
+    return e.batch == BatchAction::Steps;
+}
+bool Sweeps(const EngineEntry& e) {
+    return e.makeSweep != nullptr;
+}
+
 int ParseCount(const std::string& option, const std::string& text, bool allowNegative) {
     int value = 0;
     std::size_t used = 0;
@@ -54,7 +88,8 @@ int ParseCount(const std::string& option, const std::string& text, bool allowNeg
 CliOptions Parse(const std::vector<std::string>& args) {
     CliOptions o;
     o.engine = args[0];
-    if (o.engine != "gamma" && o.engine != "ringbom" && o.engine != "rider")
+    const EngineEntry* entry = EngineCatalog::Find(o.engine);
+    if (!entry)
         throw CliUsageError("unknown engine '" + o.engine + "'");
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -103,13 +138,12 @@ CliOptions Parse(const std::vector<std::string>& args) {
             throw CliUsageError("unknown option '" + a + "'");
         }
     }
-    bool turnsCrank = o.engine == "gamma" || o.engine == "rider";
-    if (o.calc && !turnsCrank)
-        throw CliUsageError("--calc is for the gamma and rider engines");
-    if (o.steps && o.engine != "ringbom")
-        throw CliUsageError("--steps is for the ringbom engine");
-    if (o.sweep && !turnsCrank)
-        throw CliUsageError("--sweep is for the gamma and rider engines");
+    if (o.calc && !Calcs(*entry))
+        throw CliUsageError("--calc is for " + EnginesWhere(Calcs));
+    if (o.steps && !Steps(*entry))
+        throw CliUsageError("--steps is for " + EnginesWhere(Steps));
+    if (o.sweep && !Sweeps(*entry))
+        throw CliUsageError("--sweep is for " + EnginesWhere(Sweeps));
     if (o.memo && !o.sweep)
         throw CliUsageError("--memo needs --sweep");
     if (o.size && !o.picture)
@@ -147,7 +181,7 @@ std::string Upper(std::string text) {
 // Every --set names a field of the engine, and a check box is set to Y or N
 // (either case): anything else would be silently ignored or read as unticked.
 void CheckSets(const CliOptions& o) {
-    const ParameterTable& table = CliRunner::Parameters(o.engine);
+    const ParameterTable& table = EngineCatalog::Find(o.engine)->fields();
     for (const auto& [name, text] : o.sets) {
         const FieldRow* row = table.Find(name);
         if (!row) {
@@ -234,16 +268,25 @@ void WriteCsv(CliEngine& engine, const std::string& dir) {
 
 } // namespace
 
-const char* CliRunner::Usage() {
+std::string CliRunner::Usage() {
+    auto all = [](const EngineEntry&) { return true; };
     return "usage: kelvane-cli ENGINE [--par FILE] [--set NAME=TEXT]... [ACTION]... [OUTPUT]...\n"
            "       kelvane-cli --help | --version\n"
-           "  ENGINE            gamma | ringbom | rider\n"
+           "  ENGINE            " +
+           NamesWhere(all, " | ") +
+           "\n"
            "  --par FILE        load a parameter file as the Load button does\n"
            "  --set NAME=TEXT   set a field's text by its control name (after --par)\n"
            "  --save-par FILE   write the current parameters to FILE\n"
-           "  --calc N          (gamma, rider) the Calc action, N times (default 1)\n"
-           "  --steps N         (ringbom) Clear, then N single steps (default 0)\n"
-           "  --sweep FIELD     (gamma, rider) the double-click sweep of that field\n"
+           "  --calc N          (" +
+           NamesWhere(Calcs, ", ") +
+           ") the Calc action, N times (default 1)\n"
+           "  --steps N         (" +
+           NamesWhere(Steps, ", ") +
+           ") Clear, then N single steps (default 0)\n"
+           "  --sweep FIELD     (" +
+           NamesWhere(Sweeps, ", ") +
+           ") the double-click sweep of that field\n"
            "  --at ANGLE        last, act as a chart click that lands on ANGLE\n"
            "  --grid            each grid row as \"label<TAB>value\" (default output)\n"
            "  --series NAME     the series' points, one \"x,y\" line each\n"
@@ -273,11 +316,7 @@ int CliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std:
         err << "kelvane-cli: " << e.what() << "\n" << (e.withUsage ? Usage() : "");
         return 2;
     }
-    std::unique_ptr<CliEngine> engine = MakeCliEngine(o.engine);
-    if (!engine) {
-        err << "kelvane-cli: the " << o.engine << " engine is not available yet\n";
-        return 1;
-    }
+    auto engine = std::make_unique<CliEngine>(*EngineCatalog::Find(o.engine));
     // Everything goes to stdout only when the whole run succeeded.
     std::ostringstream printed;
     try {
@@ -285,7 +324,7 @@ int CliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std:
         engine->ApplyDefaults();
         Sources sources;
         if (o.parFile)
-            LoadParameters(o.engine, *o.parFile, host, sources);
+            LoadParameters(host.Table(), *o.parFile, host, sources);
         for (const auto& [name, text] : o.sets) {
             // Every name was checked while the options were read.
             const FieldRow& field = host.Table().RowOf(name);
@@ -301,10 +340,7 @@ int CliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std:
         if (o.saveParFile)
             toSave.emplace(host);
 
-        if (o.engine == "ringbom")
-            engine->Steps(o.steps.value_or(0));
-        else
-            engine->Calc(o.calc.value_or(1));
+        engine->Batch(o.calc.value_or(o.steps.value_or(engine->Entry().batchDefault)));
         if (o.sweep)
             engine->Sweep(*o.sweep);
         if (o.at)
@@ -312,7 +348,7 @@ int CliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std:
 
         bool anyOutput = !o.series.empty() || o.csvDir || o.picture || o.memo;
         if (o.grid || !anyOutput) {
-            for (int r = 0; r < engine->GridRows(); ++r)
+            for (int r = 0; r < engine->Entry().gridRows; ++r)
                 printed << host.Cell(0, r) << '\t' << host.Cell(1, r) << '\n';
         }
         for (const std::string& name : o.series) {
@@ -326,11 +362,12 @@ int CliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std:
                 printed << line << '\n';
         }
         if (o.saveParFile)
-            SaveParameters(o.engine, *o.saveParFile, *toSave);
+            SaveParameters(host.Table(), *o.saveParFile, *toSave);
         if (o.csvDir)
             WriteCsv(*engine, *o.csvDir);
         if (o.picture) {
-            auto [w, h] = o.size.value_or(engine->DefaultPictureSize());
+            auto [w, h] = o.size.value_or(
+                std::make_pair(engine->Entry().pictureWidth, engine->Entry().pictureHeight));
             QImageCanvas canvas(w, h);
             engine->DrawPicture(canvas);
             // Encoded in memory first, so that a failed write leaves no partial file.
@@ -352,22 +389,13 @@ int CliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std:
     return 0;
 }
 
-const ParameterTable& CliRunner::Parameters(const std::string& engine) {
-    if (engine == "gamma")
-        return ParameterTable::Gamma();
-    if (engine == "ringbom")
-        return ParameterTable::Ringbom();
-    return ParameterTable::Rider();
-}
-
-void CliRunner::LoadParameters(const std::string& engine, const std::string& file, MapHost& host,
+void CliRunner::LoadParameters(const ParameterTable& table, const std::string& file, MapHost& host,
                                Sources& sources) {
     // The Load button only offers existing files; a mistyped name, or a file
     // that cannot be read, must not quietly give the defaults.
     FileContents par = ReadRegularFile(file);
     if (!par.Ok())
         throw std::runtime_error("Cannot open file \"" + Echo(file) + "\". " + par.problem);
-    const ParameterTable& table = Parameters(engine);
     const TIniFile ini(file);
     // A text the engine could not read is refused here, before the load's own
     // steps read it and fail without naming it, or quietly replace it; values
@@ -385,9 +413,10 @@ void CliRunner::LoadParameters(const std::string& engine, const std::string& fil
     table.ReadIniFile(ini, host, {});
 }
 
-void CliRunner::SaveParameters(const std::string& engine, const std::string& file, MapHost& host) {
+void CliRunner::SaveParameters(const ParameterTable& table, const std::string& file,
+                               MapHost& host) {
     try {
-        SaveParameterFile(host, Parameters(engine), file);
+        SaveParameterFile(host, table, file);
     } catch (const EIniFileError& e) {
         throw std::runtime_error(e.Reason().empty() ? e.what() : e.what() + (": " + e.Reason()));
     }

@@ -18,18 +18,16 @@ class CliRunner {
   public:
     int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
-    static const char* Usage();
-
-    // The field table of an engine named on the command line.
-    static const ParameterTable& Parameters(const std::string& engine);
+    // Lists the engines of the catalog.
+    static std::string Usage();
 
     // Where each field's text came from, for messages ("" for a default).
     using Sources = std::array<std::string, kFieldCount>;
 
   private:
-    static void LoadParameters(const std::string& engine, const std::string& file, MapHost& host,
+    static void LoadParameters(const ParameterTable& table, const std::string& file, MapHost& host,
                                Sources& sources);
-    static void SaveParameters(const std::string& engine, const std::string& file, MapHost& host);
+    static void SaveParameters(const ParameterTable& table, const std::string& file, MapHost& host);
 };
 
 } // namespace kelvane

@@ -43,6 +43,7 @@
 #include <functional>
 #include <string>
 
+#include "gamma/GammaFields.h"
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -164,29 +165,29 @@ int main(int argc, char** argv) {
         KelvaneProgram program;
         program.Launcher().show();
 
-        TRingbomStirlingMainForm& ringbom = program.Ringbom();
+        TRingbomStirlingMainForm& ringbom = program.Window<TRingbomStirlingMainForm>("ringbom");
         ringbom.show(); // starts a run, as the window does when it opens
         Settle();
         if (ringbom.AllDataCB->isChecked() && EnvNumber("KELVANE_SOAK_ALL_DATA", 0) == 0)
             ringbom.AllDataCB->click();
-        ok = Phase("Ringbom window", limits.ringbomSteps, limits,
-                   [&] { ringbom.AnimateTimerTimer(); }) &&
-             ok;
+        ok =
+            Phase("Ringbom window", limits.ringbomSteps, limits, [&] { ringbom.TimerTimeout(); }) &&
+            ok;
         std::printf("  recorded steps at the end: %d\n", ringbom.Engine().DisplacerSeries.Count());
-        ringbom.AnimateTimer->stop();
+        ringbom.Timer->stop();
         ringbom.hide();
 
-        TGammaStirlingMainForm& gamma = program.Gamma();
+        TGammaStirlingMainForm& gamma = program.Window<TGammaStirlingMainForm>("gamma");
         gamma.show();
         gamma.SpeedButtonClick(100);
-        gamma.Timer1->stop(); // the soak turns the crank itself
-        ok = Phase("Gamma window", limits.ticks, limits, [&] { gamma.Timer1Timer(); }) && ok;
+        gamma.Timer->stop(); // the soak turns the crank itself
+        ok = Phase("Gamma window", limits.ticks, limits, [&] { gamma.TimerTimeout(); }) && ok;
 
-        TRiderStirlingMainForm& rider = program.Rider();
+        TRiderStirlingMainForm& rider = program.Window<TRiderStirlingMainForm>("rider");
         rider.show();
         rider.SpeedButtonClick(100);
-        rider.Timer1->stop();
-        ok = Phase("Two-piston window", limits.ticks, limits, [&] { rider.Timer1Timer(); }) && ok;
+        rider.Timer->stop();
+        ok = Phase("Two-piston window", limits.ticks, limits, [&] { rider.TimerTimeout(); }) && ok;
 
         // A sweep of every yellow field, through the window's double-click hook.
         {
@@ -194,7 +195,7 @@ int main(int argc, char** argv) {
                 gamma.StopButtonClick();
                 for (Field field : GammaSweep::kYellowFields) {
                     std::string name =
-                        std::string("Sweep of ") + ParameterTable::Gamma().RowOf(field).control;
+                        std::string("Sweep of ") + GammaFields().RowOf(field).control;
                     ok = Phase(name.c_str(), 1, Limits{limits.capMb, 1e9, 1, 1},
                                [&] { gamma.Run([&] { gamma.onSweepRequest(field); }); }) &&
                          ok;

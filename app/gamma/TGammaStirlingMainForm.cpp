@@ -1,5 +1,6 @@
 #include "TGammaStirlingMainForm.h"
 
+#include "catalog/EngineCatalog.h"
 #include "foundations/ParameterTable.h"
 #include "gamma/GammaSweep.h"
 
@@ -28,8 +29,9 @@ constexpr FrameButtonPlace kButtons[] = {
 };
 
 FrameTraits GammaTraits() {
-    return FrameTraits("Gamma Stirling Engine Simulator", "Gamma Kelvane", QPoint(222, 101),
-                       WindowPlacement::Gamma(), ParameterTable::Gamma(), kButtons);
+    const EngineEntry& e = GammaEntry();
+    return FrameTraits(QString::fromStdString(e.caption), QString::fromStdString(e.documents),
+                       QPoint(222, 101), e.placement, e.fields(), kButtons);
 }
 
 } // namespace
@@ -41,7 +43,6 @@ TGammaStirlingMainForm::TGammaStirlingMainForm(QWidget* parent)
     AttachEngineCharts();
     LoopFromAngles();
     Host().deferFieldWrites = [this] { return engine_.calcing || engine_.phaseChanging; };
-    StartTimer1();
 }
 
 void TGammaStirlingMainForm::BuildInputPanel() {
@@ -56,30 +57,9 @@ void TGammaStirlingMainForm::BuildInputPanel() {
         {Field::DispHeight, 200, 60, "5"},     {Field::PistonThrow, 83, 92, "5"},
         {Field::PistonDiameter, 256, 88, "5"}, {Field::PhaseOffset, 392, 64, "0"},
         {Field::Phase, 392, 40, "0"}};
-    for (QLineEdit* edit : AddFields(fields)) {
-        const Field field = Host().FieldOf(edit);
-        connect(edit, &QLineEdit::textChanged, this, [this, field] {
-            // The engine's own writes (the crank angle, 361 times an analysis)
-            // are inert; the guard and chart sync would only cost time there.
-            if (engine_.calcing || engine_.phaseChanging)
-                return;
-            // A text the engine cannot use stops the crank and leaves the
-            // results of the last usable texts on screen.
-            if (!FieldEdited()) {
-                engine_.StopButtonClick();
-                return;
-            }
-            // A new crank angle only moves the crank, unless changes were held
-            // back while a box was marked: those need the analysis.
-            const bool heldBack = TakeHeldBack();
-            Run([this, field, heldBack] {
-                if (field == Field::Phase && !heldBack)
-                    engine_.PhaseEdited();
-                else
-                    engine_.PistonThrowChange();
-            });
-        });
-    }
+    // The engine's own writes (the crank angle, 361 times an analysis) are
+    // inert; the guard and chart sync would only cost time there.
+    BindFieldEdits(AddFields(fields), [this] { return engine_.calcing || engine_.phaseChanging; });
     for (Field yellow : GammaSweep::kYellowFields)
         Host().Edit(yellow)->setStyleSheet("background-color: #ffff00");
     SweepOnDoubleClick(GammaSweep::kYellowFields);
@@ -98,8 +78,10 @@ void TGammaStirlingMainForm::BuildInputPanel() {
     AddHoldBox(250, 166);
     AddLabel("\u00A9 Kelvane", 54, 168);
 
-    AddHotTempSlider([this](int position) { engine_.HotTempTBChange(position); });
-    AddPhaseOffsetSlider(320, 88, [this](int position) { engine_.PhaseOffsetTBChange(position); });
+    AddHotTempSlider([this](int position) { engine_.Slide(TrackBar::HotTempTB, position); });
+    AddPhaseOffsetSlider(
+        320, 88, [this](int position) { engine_.Slide(TrackBar::PhaseOffsetTB, position); });
+    RangeSliders();
 
     AddSpeedButtons({{12, 136, 45}, {65, 136, 43}, {116, 136, 45}, {169, 136, 55}, {364, 136, 32}},
                     true);

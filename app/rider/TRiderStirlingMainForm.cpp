@@ -1,6 +1,7 @@
 #include "TRiderStirlingMainForm.h"
 
 #include "UpDownControl.h"
+#include "catalog/EngineCatalog.h"
 #include "foundations/ParameterTable.h"
 #include "foundations/TIniFile.h"
 #include "rider/RiderSweep.h"
@@ -33,8 +34,9 @@ constexpr FrameButtonPlace kButtons[] = {
 };
 
 FrameTraits RiderTraits() {
-    FrameTraits t("Two Piston Stirling Engine Simulator", "Rider Kelvane", QPoint(0, 123),
-                  WindowPlacement::Rider(), ParameterTable::Rider(), kButtons);
+    const EngineEntry& e = RiderEntry();
+    FrameTraits t(QString::fromStdString(e.caption), QString::fromStdString(e.documents),
+                  QPoint(0, 123), e.placement, e.fields(), kButtons);
     t.designSize = QSize(836, 555);
     t.topBandHeight = 169;
     t.inputPanelWidth = 416;
@@ -75,7 +77,6 @@ TRiderStirlingMainForm::TRiderStirlingMainForm(QWidget* parent)
     BuildInputPanel();
     AttachEngineCharts();
     LoopFromAngles();
-    StartTimer1();
 
     // One shot; the engine says when it was newly armed, so presses while it
     // is pending do not push the recalculation further away.
@@ -105,20 +106,16 @@ void TRiderStirlingMainForm::BuildInputPanel() {
                                       {Field::ColdStrokeMax, "UpDown4", 192, 88, "0"},
                                       {Field::Phase, "UpDown6", 328, 40, "0"},
                                       {Field::PhaseOffset, "UpDown5", 328, 64, "0"}};
+    std::vector<QLineEdit*> edits;
     for (const FieldWithUpDown& f : fields) {
         // Values change only through the up-downs and track bars.
         QLineEdit* edit = AddField(f.field, f.x, f.y, f.text);
         edit->setReadOnly(true);
-        const Field field = f.field;
-        // Every text change comes from code inside a handler that already runs
-        // guarded and brings the charts up to date when it is done. Only texts
-        // the engine can use reach it.
-        connect(edit, &QLineEdit::textChanged, this, [this, field] {
-            if (FieldEdited())
-                RunGuarded([&] { engine_.FieldChanged(field); });
-        });
+        edits.push_back(edit);
         AddUpDown(f.upDown, f.x + 41, f.y);
     }
+    // Only texts the engine can use reach it.
+    BindFieldEdits(edits);
     SweepOnDoubleClick(RiderSweep::kSweptFields);
 
     Heading(Panel1, "Label1", "Hot", Qt::red, 128, 8);
@@ -147,13 +144,14 @@ void TRiderStirlingMainForm::BuildInputPanel() {
     HotTempTB->setAutoFillBackground(true);
     HotTempTB->raise();
     KeepKeys(HotTempTB);
-    connect(HotTempTB, &QSlider::valueChanged, this,
-            [this](int position) { Run([&] { engine_.SetHotTempTBPosition(position); }); });
+    connect(HotTempTB, &QSlider::valueChanged, this, [this](int position) {
+        CallEngine([&] { engine_.Slide(TrackBar::HotTempTB, position); });
+    });
 
-    AddPhaseOffsetSlider(256, 88,
-                         [this](int position) { engine_.SetPhaseOffsetTBPosition(position); });
+    AddPhaseOffsetSlider(
+        256, 88, [this](int position) { engine_.Slide(TrackBar::PhaseOffsetTB, position); });
     // Slider and up-down share one range.
-    PhaseOffsetTB->setRange(engine_.PhaseOffsetTB.Min, engine_.PhaseOffsetTB.Max);
+    RangeSliders();
 
     // No button passes its keys on (see kButtons).
     AddSpeedButtons({{60, 120, 32}, {96, 120, 46}, {146, 120, 32}, {182, 120, 42}, {325, 120, 32}},
@@ -168,7 +166,7 @@ void TRiderStirlingMainForm::AddUpDown(const char* name, int x, int y) {
     KeepKeys(upDown);
     std::string engineName = name;
     connect(upDown, &UpDownControl::stepRequested, this,
-            [this, engineName](bool up) { Run([&] { UpDownClick(engineName, up); }); });
+            [this, engineName](bool up) { CallEngine([&] { UpDownClick(engineName, up); }); });
     upDowns_.push_back(upDown);
 }
 
@@ -186,7 +184,7 @@ void TRiderStirlingMainForm::UpDownClick(const std::string& upDown, bool up) {
 
 void TRiderStirlingMainForm::GraphTimerTimer() {
     GraphTimer->stop();
-    Run([this] {
+    CallEngine([this] {
         if (CheckFields())
             engine_.GraphTimerTimer();
         else

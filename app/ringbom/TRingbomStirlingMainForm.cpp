@@ -1,5 +1,6 @@
 #include "TRingbomStirlingMainForm.h"
 
+#include "catalog/EngineCatalog.h"
 #include "foundations/ParameterTable.h"
 #include "shell/TErrorReport.h"
 
@@ -32,8 +33,9 @@ constexpr FrameButtonPlace kButtons[] = {
 FrameTraits RingbomTraits() {
     // The default design size is wide enough for the charts' legends; the input
     // panel keeps room for the volume read-out, which starts near its right edge.
-    FrameTraits t("Ringbom Stirling Engine Simulator", "Ringbom Simulator", QPoint(224, 120),
-                  WindowPlacement::Ringbom(), ParameterTable::Ringbom(), kButtons);
+    const EngineEntry& e = RingbomEntry();
+    FrameTraits t(QString::fromStdString(e.caption), QString::fromStdString(e.documents),
+                  QPoint(224, 120), e.placement, e.fields(), kButtons);
     t.chart5Height = 137;
     t.inputPanelWidth = 448;
     return t;
@@ -53,10 +55,6 @@ TRingbomStirlingMainForm::TRingbomStirlingMainForm(QWidget* parent)
         report->SetLogEnabled(true);
     }
     setObjectName("TRingbomStirlingMainForm");
-    AnimateTimer = new QTimer(this);
-    AnimateTimer->setObjectName("AnimateTimer");
-    AnimateTimer->setInterval(100);
-    connect(AnimateTimer, &QTimer::timeout, this, &TRingbomStirlingMainForm::AnimateTimerTimer);
     BuildInputPanel();
     AttachEngineCharts();
     // The record keeps its loop in the order the engine ran.
@@ -72,7 +70,8 @@ void TRingbomStirlingMainForm::BuildInputPanel() {
     AddSwatch("Image3", Qt::blue, 96, 25, 41, 33);
     AddLabel("Temp (F)", 46, 13)->setObjectName("Label7");
 
-    AddHotTempSlider([this](int position) { engine_.HotTempTBChange(position); });
+    AddHotTempSlider([this](int position) { engine_.Slide(TrackBar::HotTempTB, position); });
+    RangeSliders();
 
     // In tab order.
     const FieldPlace fields[] = {
@@ -82,13 +81,8 @@ void TRingbomStirlingMainForm::BuildInputPanel() {
         {Field::PistonThrow, 307, 91, "5"},   {Field::PistonDiameter, 256, 91, "5"},
         {Field::Phase, 48, 96, "0", 46},
     };
-    for (QLineEdit* edit : AddFields(fields)) {
-        // Steps read the texts as they go: a marked box only has to be shown.
-        connect(edit, &QLineEdit::textChanged, this, [this] {
-            FieldEdited();
-            CallEngine([this] { engine_.PistonThrowChange(); });
-        });
-    }
+    // Steps read the texts as they go: a marked box only has to be shown.
+    BindFieldEdits(AddFields(fields));
     for (Field dimension : kDimensionFields) {
         QLineEdit* edit = Host().Edit(dimension);
         QPalette p = edit->palette();
@@ -107,41 +101,24 @@ void TRingbomStirlingMainForm::BuildInputPanel() {
     AddLabel("\u00A9 Kelvane", 54, 168)->setObjectName("Label6");
     AddVolumeLabel(360, 168, 448 - 360);
 
-    StripChartCB = AddCheckBox(Field::StripChartCB, "Strip Ch&art", 13, 119, 74,
-                               &RingbomEngine::StripChartCBClick);
-    AllDataCB =
-        AddCheckBox(Field::AllDataCB, "All &Data", 96, 120, 63, &RingbomEngine::AllDataCBClick);
+    StripChartCB = AddCheckBox(Field::StripChartCB, "Strip Ch&art", 13, 119, 74);
+    AllDataCB = AddCheckBox(Field::AllDataCB, "All &Data", 96, 120, 63);
 
-    // Go, Resume and Single step only on texts the engine can use.
-    GoButton = AddButton("&Go", 9, 140, 41, [this] {
-        CallEngine([this] {
-            if (ReadyToCalculate())
-                engine_.GoButtonClick();
-        });
-    });
-    PauseButton = AddButton("&Pause", 52, 140, 41, [this] {
-        CallEngine([this] {
-            if (engine_.animating || ReadyToCalculate())
-                engine_.PauseButtonClick();
-        });
-    });
-    SingleStepButton = AddButton("S&ingle", 96, 140, 41, [this] {
-        CallEngine([this] {
-            if (ReadyToCalculate())
-                engine_.SingleStepButtonClick();
-        });
-    });
-    ClearButton = AddButton("&Clear", 140, 140, 41,
-                            [this] { CallEngine([this] { engine_.ClearButtonClick(); }); });
-    PanLeftButton = AddButton(
-        "<<", 195, 140, 23, [this] { CallEngine([this] { engine_.PanLeftButtonClick(); }); },
-        false);
+    const ActionPlace runButtons[] = {
+        {9, 140, 41, "GoButton"},          {52, 140, 41, "PauseButton"},
+        {96, 140, 41, "SingleStepButton"}, {140, 140, 41, "ClearButton"},
+        {195, 140, 23, "PanLeftButton"},   {220, 140, 23, "PanRightButton"}};
+    const std::vector<QPushButton*> run = AddActionButtons(runButtons);
+    GoButton = run[0];
+    PauseButton = run[1];
+    SingleStepButton = run[2];
+    ClearButton = run[3];
+    PanLeftButton = run[4];
+    PanRightButton = run[5];
     PanLeftButton->setToolTip("Pan graphs to the left");
-    PanRightButton = AddButton(
-        ">>", 220, 140, 23, [this] { CallEngine([this] { engine_.PanRightButtonClick(); }); },
-        false);
     PanRightButton->setToolTip("Pan graphs to the right");
     for (QPushButton* pan : {PanLeftButton, PanRightButton}) {
+        KeepKeys(pan);
         pan->setFlat(true);
         pan->setFocusPolicy(Qt::NoFocus); // flat buttons take no focus
         QFont bold = pan->font();
@@ -149,13 +126,6 @@ void TRingbomStirlingMainForm::BuildInputPanel() {
         bold.setPixelSize(12);
         pan->setFont(bold);
     }
-
-    GoButton->setObjectName("GoButton");
-    PauseButton->setObjectName("PauseButton");
-    SingleStepButton->setObjectName("SingleStepButton");
-    ClearButton->setObjectName("ClearButton");
-    PanLeftButton->setObjectName("PanLeftButton");
-    PanRightButton->setObjectName("PanRightButton");
 }
 
 // The edit boxes first, in the order they were made; the rest after them.
@@ -179,7 +149,7 @@ void TRingbomStirlingMainForm::OrderTabs() {
 }
 
 QCheckBox* TRingbomStirlingMainForm::AddCheckBox(Field field, const QString& caption, int x, int y,
-                                                 int width, void (RingbomEngine::*click)()) {
+                                                 int width) {
     auto* box = new QCheckBox(caption, Panel1);
     box->setObjectName(Traits().parameters->RowOf(field).control);
     box->setGeometry(x, y, width, 17);
@@ -187,32 +157,11 @@ QCheckBox* TRingbomStirlingMainForm::AddCheckBox(Field field, const QString& cap
     KeepKeys(box);
     Host().AddCheckBox(field, box);
     // Only a user's click: the engine itself decides when a change from code counts.
-    connect(box, &QCheckBox::clicked, this, [this, click] {
-        CallEngine([this, click] { (engine_.*click)(); });
+    connect(box, &QCheckBox::clicked, this, [this, field] {
+        CallEngine([this, field] { engine_.FieldChanged(field); });
         RememberCheckBoxes();
     });
     return box;
-}
-
-namespace {
-// Follows the engine when an engine handler ends, also when it ends by an error.
-class FollowOnExit {
-  public:
-    explicit FollowOnExit(std::function<void()> follow) : follow_(std::move(follow)) {}
-    ~FollowOnExit() { follow_(); }
-    FollowOnExit(const FollowOnExit&) = delete;
-    FollowOnExit& operator=(const FollowOnExit&) = delete;
-
-  private:
-    std::function<void()> follow_;
-};
-} // namespace
-
-void TRingbomStirlingMainForm::CallEngine(const std::function<void()>& handler) {
-    Run([&] {
-        FollowOnExit follow([this] { FollowEngine(); });
-        handler();
-    });
 }
 
 void TRingbomStirlingMainForm::LoadButtonClick() {
@@ -221,15 +170,7 @@ void TRingbomStirlingMainForm::LoadButtonClick() {
 }
 
 void TRingbomStirlingMainForm::FollowEngine() {
-    const RingbomEngine::StepTimer& timer = engine_.AnimateTimer;
-    if (timer.Enabled) {
-        if (AnimateTimer->interval() != timer.Interval)
-            AnimateTimer->setInterval(timer.Interval);
-        if (!AnimateTimer->isActive())
-            AnimateTimer->start();
-    } else {
-        AnimateTimer->stop();
-    }
+    EngineWindow::FollowEngine();
     PauseButton->setText(QString::fromStdString(engine_.PauseButtonCaption));
     PanLeftButton->setEnabled(engine_.stripControlsEnabled);
     PanRightButton->setEnabled(engine_.stripControlsEnabled);
@@ -244,9 +185,9 @@ void TRingbomStirlingMainForm::RememberCheckBoxes() {
 void TRingbomStirlingMainForm::ClickChangedCheckBoxes() {
     // In the order the settings are read.
     if (StripChartCB->isChecked() != stripWas_)
-        engine_.StripChartCBClick();
+        engine_.FieldChanged(Field::StripChartCB);
     if (AllDataCB->isChecked() != allDataWas_)
-        engine_.AllDataCBClick();
+        engine_.FieldChanged(Field::AllDataCB);
     RememberCheckBoxes();
 }
 
@@ -257,27 +198,25 @@ void TRingbomStirlingMainForm::showEvent(QShowEvent* event) {
 }
 
 void TRingbomStirlingMainForm::ShowSteps() {
-    FollowOnExit follow([this] { FollowEngine(); });
-    ClickChangedCheckBoxes();
-    engine_.FormShow(CheckFields());
+    CallEngine([this] {
+        ClickChangedCheckBoxes();
+        engine_.Start(CheckFields());
+    });
 }
 
 void TRingbomStirlingMainForm::EnterAction() {
-    FollowOnExit follow([this] { FollowEngine(); });
-    if (ReadyToCalculate())
-        engine_.SingleStepButtonClick();
-}
-
-void TRingbomStirlingMainForm::HaltAction() {
-    FollowOnExit follow([this] { FollowEngine(); });
-    engine_.PauseButtonClick();
+    CallEngine([this] {
+        if (ReadyToCalculate())
+            engine_.SingleStepButtonClick();
+    });
 }
 
 void TRingbomStirlingMainForm::RefreshAfterLoad() {
-    FollowOnExit follow([this] { FollowEngine(); });
-    ClickChangedCheckBoxes();
-    engine_.ClearGraphs();
-    engine_.SetPhase(0);
+    CallEngine([this] {
+        ClickChangedCheckBoxes();
+        engine_.ClearGraphs();
+        engine_.SetPhase(0);
+    });
 }
 
 } // namespace kelvane

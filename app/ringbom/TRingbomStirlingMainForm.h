@@ -25,39 +25,26 @@ class TRingbomStirlingMainForm : public EngineWindow<RingbomEngine> {
     QPushButton* ClearButton = nullptr;
     QPushButton* PanLeftButton = nullptr;
     QPushButton* PanRightButton = nullptr;
-    // The step timer; it follows the engine's AnimateTimer after every call.
-    QTimer* AnimateTimer = nullptr;
-
-    // AnimateTimer's tick.
-    // A marked box halts the run instead of stepping.
-    void AnimateTimerTimer() {
-        CallEngine([this] {
-            if (CheckFields())
-                engine_.AnimateTimerTimer();
-            else
-                engine_.Halt();
-        });
-    }
     // Ticks the load changes count as clicks (see RefreshAfterLoad).
     void LoadButtonClick() override;
 
   protected:
     void EnterAction() override;
-    void HaltAction() override;
+    // Help and Tutor press Pause, which resumes a paused run.
+    void HaltAction() override {
+        CallEngine([this] { engine_.PauseButtonClick(); });
+    }
     void RefreshAfterLoad() override;
     void ShowSteps() override;
     void showEvent(QShowEvent* event) override;
-    // Runs an engine handler inside the guard and then follows the engine.
-    void CallEngine(const std::function<void()>& handler) override;
+    // Brings the timer, the Pause caption and the strip-chart controls in line
+    // with the engine's fields.
+    void FollowEngine() override;
 
   private:
     void BuildInputPanel();
     void OrderTabs();
-    QCheckBox* AddCheckBox(Field field, const QString& caption, int x, int y, int width,
-                           void (RingbomEngine::*click)());
-    // Brings the timer, the Pause caption and the strip-chart controls in line
-    // with the engine's fields.
-    void FollowEngine();
+    QCheckBox* AddCheckBox(Field field, const QString& caption, int x, int y, int width);
     // Settings ticked or unticked a box since RememberCheckBoxes: that counts
     // as a click on it, as the engine expects of a change made from code.
     void RememberCheckBoxes();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Engine.h"
 #include "foundations/LoopTravel.h"
 #include "shell/SimulatorFrame.h"
 #include "widgets/ChartReadOut.h"
@@ -7,6 +8,7 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSlider>
 #include <QTimer>
 
 #include <functional>
@@ -16,30 +18,143 @@
 
 namespace kelvane {
 
+// Where one of the engine's own buttons goes on the input panel.
+struct ActionPlace {
+    int x, y, width;
+    const char* name = nullptr; // the button's object name; nullptr keeps Qt's empty one
+};
+
+// A simulator window as the program and the launcher know it, whatever its engine.
+class AnyEngineWindow : public SimulatorFrame {
+  public:
+    using SimulatorFrame::SimulatorFrame;
+    virtual kelvane::Engine& SimulatedEngine() = 0;
+    // A double-click on a box that sweeps asks for a sweep of its field.
+    std::function<void(Field field)> onSweepRequest;
+};
+
 // A simulator window bound to one engine of type E, which lives in the window
-// on the window's host: it draws the picture, takes the chart clicks and says
-// how wide its picture and how long its grid are.
-template <class E> class EngineWindow : public SimulatorFrame {
+// on the window's host: it draws the picture, takes the chart clicks, runs the
+// engine's timer and builds the engine's buttons from its table of actions.
+template <class E> class EngineWindow : public AnyEngineWindow {
   public:
     E& Engine() { return engine_; }
+    kelvane::Engine& SimulatedEngine() override { return engine_; }
+    // Calls Tick while the engine's timer is enabled.
+    QTimer* Timer = nullptr;
+
+    // The timer's timeout: a marked box halts the engine instead.
+    void TimerTimeout() {
+        CallEngine([this] {
+            if (CheckFields())
+                engine_.Tick();
+            else
+                engine_.Halt();
+        });
+    }
 
   protected:
     EngineWindow(FrameTraits traits, QWidget* parent)
-        : SimulatorFrame(WithEngine(std::move(traits)), parent), engine_(Host()) {}
+        : AnyEngineWindow(WithEngine(std::move(traits)), parent), engine_(Host()) {
+        Timer = new QTimer(this);
+        Timer->setObjectName("Timer");
+        QObject::connect(Timer, &QTimer::timeout, this, [this] { TimerTimeout(); });
+    }
 
-    void DrawEngine(Canvas& canvas) override { engine_.ShowEngine(canvas); }
+    void DrawEngine(Canvas& canvas) override { engine_.DrawPicture(canvas); }
     void ChartClickBackground(const TChart& chart, double x, double plotLeft,
                               double plotRight) override {
-        engine_.Chart1ClickBackground(chart, x, plotLeft, plotRight);
+        engine_.ChartClick(chart, x, plotLeft, plotRight);
     }
+    void HaltAction() override {
+        CallEngine([this] { engine_.Halt(); });
+    }
+    void ShowSteps() override {
+        CallEngine([this] { engine_.Start(CheckFields()); });
+    }
+    // Every call into the engine ends with the timer following the engine,
+    // also when the call ends by an error.
+    void CallEngine(const std::function<void()>& handler) override {
+        Run([&] {
+            struct Follow {
+                EngineWindow& w;
+                ~Follow() { w.FollowEngine(); }
+            } follow{*this};
+            handler();
+        });
+    }
+    // Brings the window's controls in line with the engine after a call; a
+    // window with more to follow than the timer overrides it.
+    virtual void FollowEngine() {
+        const EngineTimer& timer = engine_.Timer();
+        if (!timer.Enabled) {
+            Timer->stop();
+            return;
+        }
+        if (Timer->interval() != timer.Interval)
+            Timer->setInterval(timer.Interval);
+        if (!Timer->isActive())
+            Timer->start();
+    }
+
     // The engine's five charts into the window's chart views.
     void AttachEngineCharts() {
-        AttachEngine(engine_.Chart1, engine_.Chart2, engine_.Chart3, engine_.Chart4,
-                     engine_.Chart5);
+        std::vector<TChart*> charts = engine_.Charts();
+        AttachEngine(*charts[0], *charts[1], *charts[2], *charts[3], *charts[4]);
     }
     // The pressure-volume chart's read-out follows the loop as the crank goes.
     void SetPressureVolumeLoop(std::function<std::vector<LoopPoint>()> loop) {
         ChartReadOut::Of(this->Chart(5))->SetLoop(std::move(loop));
+    }
+    // The engine's buttons, in the order of its actions, at the places given.
+    // Each runs its action through the engine; an action that needs usable
+    // texts asks for them (moving the focus to the first marked box).
+    std::vector<QPushButton*> AddActionButtons(std::span<const ActionPlace> places,
+                                               bool passesKeys = true) {
+        std::vector<QPushButton*> buttons;
+        std::size_t i = 0;
+        for (const EngineAction& action : engine_.Actions()) {
+            const ActionPlace& at = places[i++];
+            QPushButton* b = AddButton(
+                action.caption, at.x, at.y, at.width,
+                [this, &action] {
+                    CallEngine([this, &action] {
+                        engine_.Act(action.name, action.arg, [this] { return ReadyToCalculate(); });
+                    });
+                },
+                passesKeys);
+            if (at.name)
+                b->setObjectName(at.name);
+            buttons.push_back(b);
+        }
+        return buttons;
+    }
+    // Binds the input panel's boxes to the engine: a text the engine cannot
+    // use marks its box and goes to Unusable, a usable one to FieldEdited.
+    // While engineWriting() holds, the engine is writing a box itself (an
+    // analysis writes the crank angle 361 times) and the change is inert.
+    void BindFieldEdits(std::span<QLineEdit* const> edits,
+                        std::function<bool()> engineWriting = {}) {
+        for (QLineEdit* edit : edits) {
+            const Field field = Host().FieldOf(edit);
+            QObject::connect(edit, &QLineEdit::textChanged, this, [this, field, engineWriting] {
+                if (engineWriting && engineWriting())
+                    return;
+                if (!FieldEdited()) {
+                    CallEngine([this] { engine_.Unusable(); });
+                    return;
+                }
+                const bool heldBack = TakeHeldBack();
+                CallEngine([this, field, heldBack] { engine_.FieldEdited(field, heldBack); });
+            });
+        }
+    }
+    // The frame's sliders take the ranges the engine gives them.
+    void RangeSliders() {
+        for (const EngineSlider& s : engine_.Sliders()) {
+            if (QSlider* slider = s.id == TrackBar::HotTempTB ? HotTempTB : PhaseOffsetTB)
+                slider->setRange(s.min, s.max);
+        }
     }
 
     E engine_;
@@ -53,12 +168,10 @@ template <class E> class EngineWindow : public SimulatorFrame {
 };
 
 // Where one of the speed buttons goes on the input panel.
-struct SpeedButtonPlace {
-    int x, y, width;
-};
+using SpeedButtonPlace = ActionPlace;
 
 // A window whose engine analyses a revolution on Calc and turns its crank on
-// Timer1 (Gamma, two-piston): Fast, Medium, Slow, Stop and Calc.
+// its timer (Gamma, two-piston): Fast, Medium, Slow, Stop and Calc.
 template <class E> class CrankWindow : public EngineWindow<E> {
   public:
     QPushButton* CalcButton = nullptr;
@@ -68,40 +181,17 @@ template <class E> class CrankWindow : public EngineWindow<E> {
     QPushButton* StopButton = nullptr;
 
     // Calc and the speed buttons run only on texts the engine can use.
-    void CalcButtonClick() {
-        if (this->ReadyToCalculate())
-            this->engine_.CalcButtonClick();
-    }
+    void CalcButtonClick() { CalcButton->click(); }
     void SpeedButtonClick(int intervalMs) {
-        if (!this->ReadyToCalculate())
-            return;
-        this->engine_.SpeedButtonClick(intervalMs);
-        SyncTimer1();
-    }
-    void StopButtonClick() { this->engine_.StopButtonClick(); }
-    // A double-click on a box that sweeps asks for a sweep of its field.
-    std::function<void(Field field)> onSweepRequest;
-    // Turns the crank while the engine animates; Timer1Timer is its tick, and
-    // a marked box stops the crank instead.
-    QTimer* Timer1 = nullptr;
-    void Timer1Timer() {
-        if (!this->engine_.animate)
-            return;
-        if (!this->CheckFields()) {
-            this->engine_.StopButtonClick();
-            return;
+        for (QPushButton* b : {GoFastButton, GoMediumButton, GoSlowButton}) {
+            if (b->property("interval").toInt() == intervalMs)
+                b->click();
         }
-        this->Run([this] { this->engine_.Timer1Timer(); });
     }
+    void StopButtonClick() { StopButton->click(); }
 
   protected:
     using EngineWindow<E>::EngineWindow;
-
-    void HaltAction() override { this->engine_.StopButtonClick(); }
-    void ShowSteps() override {
-        this->engine_.FormShow(this->CheckFields());
-        SyncTimer1();
-    }
 
     // The loop chart keeps its points sorted by volume: the order of travel
     // comes from the volume and pressure curves along the crank angle.
@@ -113,16 +203,15 @@ template <class E> class CrankWindow : public EngineWindow<E> {
     }
     // Fast, Medium, Slow, Stop and Calc, in that order, then the window's tab
     // order around them.
-    void AddSpeedButtons(const SpeedButtonPlace (&at)[5], bool keepKeys) {
-        auto add = [&](int i, const char* caption, std::function<void()> click) {
-            return this->AddButton(caption, at[i].x, at[i].y, at[i].width, std::move(click),
-                                   keepKeys);
-        };
-        GoFastButton = add(0, "&Fast", [this] { SpeedButtonClick(100); });
-        GoMediumButton = add(1, "&Medium", [this] { SpeedButtonClick(200); });
-        GoSlowButton = add(2, "Sl&ow", [this] { SpeedButtonClick(300); });
-        StopButton = add(3, "S&top", [this] { StopButtonClick(); });
-        CalcButton = add(4, "&Calc", [this] { CalcButtonClick(); });
+    void AddSpeedButtons(const SpeedButtonPlace (&at)[5], bool passesKeys) {
+        std::vector<QPushButton*> b = this->AddActionButtons(at, passesKeys);
+        for (std::size_t i = 0; i < b.size(); ++i)
+            b[i]->setProperty("interval", this->engine_.Actions()[i].arg);
+        GoFastButton = b[0];
+        GoMediumButton = b[1];
+        GoSlowButton = b[2];
+        StopButton = b[3];
+        CalcButton = b[4];
         this->SetSpeedWindowTabOrder(GoFastButton, GoMediumButton, GoSlowButton, StopButton,
                                      CalcButton);
     }
@@ -135,9 +224,9 @@ template <class E> class CrankWindow : public EngineWindow<E> {
     }
     // Between the double-click and the sweep: a window that sweeps only from
     // usable texts checks them here.
-    virtual void RequestSweep(Field field) { onSweepRequest(field); }
+    virtual void RequestSweep(Field field) { this->onSweepRequest(field); }
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::MouseButtonDblClick && onSweepRequest) {
+        if (event->type() == QEvent::MouseButtonDblClick && this->onSweepRequest) {
             for (Field field : swept_) {
                 if (watched == this->Host().Edit(field)) {
                     this->Run([&] { RequestSweep(field); });
@@ -146,18 +235,6 @@ template <class E> class CrankWindow : public EngineWindow<E> {
             }
         }
         return EngineWindow<E>::eventFilter(watched, event);
-    }
-    // Timer1, running from the start at the engine's interval.
-    void StartTimer1() {
-        Timer1 = new QTimer(this);
-        Timer1->setObjectName("Timer1");
-        Timer1->setInterval(this->engine_.timerInterval);
-        QObject::connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
-        Timer1->start();
-    }
-    void SyncTimer1() {
-        if (Timer1->interval() != this->engine_.timerInterval)
-            Timer1->setInterval(this->engine_.timerInterval);
     }
 
   private:

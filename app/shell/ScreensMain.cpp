@@ -1,14 +1,13 @@
 // kelvane-screens: pictures of every window at its opening size, at its
 // minimum size and maximised, for the documentation and for checking layouts
 // by eye. Run by scripts/screens; writes PNG files into the folder it is given.
-#include "gamma/TGammaStirlingMainForm.h"
-#include "gamma/TPopUpGraphForm.h"
-#include "rider/TRiderStirlingMainForm.h"
-#include "ringbom/TRingbomStirlingMainForm.h"
+#include "catalog/EngineCatalog.h"
+#include "common/ParameterSweep.h"
 #include "shell/KelvaneApplication.h"
 #include "shell/KelvaneProgram.h"
 #include "shell/SimulatorFrame.h"
 #include "shell/TKelvaneDispatchForm.h"
+#include "shell/TPopUpGraphForm.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -86,15 +85,24 @@ int main(int argc, char* argv[]) {
     ok &= Save(launcher, folder, "launcher" + suffix);
 
     auto showPV = [](kelvane::SimulatorFrame& w) { return [&w] { w.ShowPVButton()->click(); }; };
-    ok &= Shoot(program.Gamma(), folder, "gamma", suffix, showPV(program.Gamma()));
-    ok &= Shoot(program.Ringbom(), folder, "ringbom", suffix, showPV(program.Ringbom()));
-    ok &= Shoot(program.Rider(), folder, "rider", suffix, showPV(program.Rider()));
+    for (const kelvane::EngineEntry* e : kelvane::EngineCatalog::All()) {
+        kelvane::SimulatorFrame& window = program.Window(e->name);
+        ok &= Shoot(window, folder, QString::fromStdString(e->name), suffix, showPV(window));
+    }
 
-    // The net-work graph window after a whole sweep of the phase offset.
-    program.Gamma().show();
-    Settle(100);
-    program.Graph().Sweep().FieldDblClick(kelvane::Field::PhaseOffset);
-    ok &= Shoot(program.Graph(), folder, "sweep", suffix);
-    program.Gamma().hide();
+    // The net-work graph window after a whole sweep of the first engine that
+    // sweeps, through the field its sweep lists last (the Gamma phase offset).
+    for (const kelvane::EngineEntry* e : kelvane::EngineCatalog::All()) {
+        if (!e->makeSweep)
+            continue;
+        kelvane::SimulatorFrame& window = program.Window(e->name);
+        window.show();
+        Settle(100);
+        kelvane::ParameterSweep& sweep = program.Graph(e->name).Sweep();
+        sweep.FieldDblClick(sweep.SweptFields().back());
+        ok &= Shoot(program.Graph(e->name), folder, "sweep", suffix);
+        window.hide();
+        break;
+    }
     return ok ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 #include "TKelvaneDispatchForm.h"
 
 #include "SimulatorFrame.h"
+#include "catalog/EngineCatalog.h"
 #include "foundations/Callback.h"
 #include "foundations/ParameterFile.h"
 #include "foundations/TIniFile.h"
@@ -15,6 +16,9 @@
 #include <QPushButton>
 #include <QShowEvent>
 
+#include <algorithm>
+#include <vector>
+
 namespace kelvane {
 
 TKelvaneDispatchForm::TKelvaneDispatchForm(QWidget* parent) : QWidget(parent) {
@@ -22,23 +26,28 @@ TKelvaneDispatchForm::TKelvaneDispatchForm(QWidget* parent) : QWidget(parent) {
     setWindowTitle("Kelvane Stirling Engine Simulators");
     setGeometry(281, 107, 487, 152);
 
-    QPushButton* gamma = AddButton("&Gamma", 32, 16, &TKelvaneDispatchForm::GammaButtonClick);
-    QPushButton* ringbom =
-        AddButton("Ring&bom", 120, 16, &TKelvaneDispatchForm::RingbomButtonClick);
-    QPushButton* rider = AddButton("&Rider", 208, 16, &TKelvaneDispatchForm::RiderButtonClick);
-    QPushButton* rotary = AddButton("R&otary", 296, 16, &TKelvaneDispatchForm::RotaryButtonClick);
-    QPushButton* quit = AddButton("&Quit", 384, 16, &TKelvaneDispatchForm::QuitButtonClick);
+    // A button for each engine, then Rotary and Quit, 88 pixels apart; the
+    // window widens for a fourth engine.
+    constexpr int kFirst = 32, kStep = 88;
+    std::vector<QPushButton*> engines;
+    int x = kFirst;
+    for (const EngineEntry* e : EngineCatalog::All()) {
+        engines.push_back(AddButton(QString::fromStdString(e->launcherCaption),
+                                    e->launcherButton.c_str(), x, 16,
+                                    [this, e] { CallIfSet(showEngine, *e); }));
+        x += kStep;
+    }
+    QPushButton* rotary =
+        AddButton("R&otary", "RotaryButton", x, 16, [this] { RotaryButtonClick(); });
+    QPushButton* quit =
+        AddButton("&Quit", "QuitButton", x + kStep, 16, [this] { QuitButtonClick(); });
     QPushButton* intro =
-        AddButton("&Introduction", 168, 64, &TKelvaneDispatchForm::IntroButtonClick);
-    gamma->setObjectName("GammaButton");
-    ringbom->setObjectName("RingbomButton");
-    rider->setObjectName("RiderButton");
-    rotary->setObjectName("RotaryButton");
-    quit->setObjectName("QuitButton");
-    intro->setObjectName("IntroButton");
-    setTabOrder(gamma, ringbom);
-    setTabOrder(ringbom, rider);
-    setTabOrder(rider, quit);
+        AddButton("&Introduction", "IntroButton", 168, 64, [this] { IntroButtonClick(); });
+    resize(std::max(width(), x + 2 * kStep - 1), height());
+    for (std::size_t i = 1; i < engines.size(); ++i)
+        setTabOrder(engines[i - 1], engines[i]);
+    if (!engines.empty())
+        setTabOrder(engines.back(), quit);
     setTabOrder(quit, intro);
     setTabOrder(intro, rotary);
 
@@ -60,15 +69,16 @@ TKelvaneDispatchForm::TKelvaneDispatchForm(QWidget* parent) : QWidget(parent) {
     beenScaled = false;
 }
 
-QPushButton* TKelvaneDispatchForm::AddButton(const QString& caption, int x, int y,
-                                             void (TKelvaneDispatchForm::*handler)()) {
+QPushButton* TKelvaneDispatchForm::AddButton(const QString& caption, const char* name, int x, int y,
+                                             std::function<void()> handler) {
     auto* b = new QPushButton(caption, this);
+    b->setObjectName(name);
     b->setGeometry(x, y, 75, 25);
     // Enter presses the focused button, as Space does (outside a dialog a
     // button does not take Enter unless told).
     b->setAutoDefault(true);
     connect(b, &QPushButton::clicked, this,
-            [this, handler] { RunGuarded([this, handler] { (this->*handler)(); }); });
+            [handler = std::move(handler)] { RunGuarded(handler); });
     return b;
 }
 
@@ -124,16 +134,9 @@ void TKelvaneDispatchForm::FormDestroy() {
     SimulatorFrame::CurrentPlacement(this).Write(ini, WindowPlacement::Main());
 }
 
-void TKelvaneDispatchForm::GammaButtonClick() {
-    CallIfSet(showGamma);
-}
-
-void TKelvaneDispatchForm::RingbomButtonClick() {
-    CallIfSet(showRingbom);
-}
-
-void TKelvaneDispatchForm::RiderButtonClick() {
-    CallIfSet(showRider);
+void TKelvaneDispatchForm::EngineButtonClick(std::string_view engine) {
+    if (const EngineEntry* e = EngineCatalog::Find(engine))
+        CallIfSet(showEngine, *e);
 }
 
 void TKelvaneDispatchForm::RotaryButtonClick() {

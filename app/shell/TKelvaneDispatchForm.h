@@ -4,11 +4,14 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 class QLabel;
 class QPushButton;
 
 namespace kelvane {
+
+struct EngineEntry;
 
 // The launcher: the program's main window, from which the simulator windows open.
 class TKelvaneDispatchForm : public QWidget {
@@ -20,14 +23,11 @@ class TKelvaneDispatchForm : public QWidget {
     bool beenScaled = false;
     int dpi = 96;
 
-    // What the simulator buttons open (set by the program).
-    std::function<void()> showGamma;
-    std::function<void()> showRingbom;
-    std::function<void()> showRider;
+    // What an engine's button opens (set by the program).
+    std::function<void(const EngineEntry& engine)> showEngine;
 
-    void GammaButtonClick();
-    void RingbomButtonClick();
-    void RiderButtonClick();
+    // The button of the engine of that name: one for each engine of the catalog.
+    void EngineButtonClick(std::string_view engine);
     void RotaryButtonClick();
     void IntroButtonClick();
     void QuitButtonClick();
@@ -42,8 +42,8 @@ class TKelvaneDispatchForm : public QWidget {
 
   private:
     void FormShow();
-    QPushButton* AddButton(const QString& caption, int x, int y,
-                           void (TKelvaneDispatchForm::*handler)());
+    QPushButton* AddButton(const QString& caption, const char* name, int x, int y,
+                           std::function<void()> handler);
 
     QLabel* lRelease = nullptr;
     bool shownOnce_ = false;

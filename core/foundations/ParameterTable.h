@@ -26,10 +26,6 @@ class ParameterTable {
     // change handler as it would for any move made from code.
     using TrackBarSetter = std::function<void(TrackBar trackBar, int position)>;
 
-    static const ParameterTable& Gamma();
-    static const ParameterTable& Ringbom();
-    static const ParameterTable& Rider();
-
     // The engine's own steps after its texts are read (see FollowUp).
     using FollowUpSteps = void (*)(EngineHost& host, const TrackBarSetter& setTrackBar);
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <optional>
 
 namespace kelvane {
 
@@ -19,6 +20,22 @@ inline int HotTempSliderPosition(long long hotTemp) {
 // The temperature a slider position stands for.
 inline long long HotTempFromSlider(int position) {
     return 1000LL - position;
+}
+
+// A field's text as a whole number; nothing when it is not one.
+inline std::optional<int> WholeNumberOf(EngineHost& host, Field field) {
+    int value = 0;
+    if (!TryStrToInt(host.FieldText(field), value))
+        return std::nullopt;
+    return value;
+}
+
+// Where the hot-temperature slider stands for the text of its field.
+inline std::optional<int> HotTempSliderPositionOf(EngineHost& host) {
+    std::optional<int> hot = WholeNumberOf(host, Field::HotTemp);
+    if (!hot)
+        return std::nullopt;
+    return HotTempSliderPosition(*hot);
 }
 
 // Moves the hot-temperature and phase-offset sliders to the texts just read;

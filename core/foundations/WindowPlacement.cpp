@@ -6,12 +6,9 @@
 
 namespace kelvane {
 
-const WindowPlacement::Keys& WindowPlacement::KeysOf(Window window) {
-    static const Keys keys[] = {{"Main", "Left", "Top", "", ""},
-                                {"Gamma", "Left", "Top", "Width", "Height"},
-                                {"ringbom", "Left", "Top", "width", "height"},
-                                {"Rider", "Left", "Top", "width", "height"}};
-    return keys[window];
+const WindowPlacement::Keys& WindowPlacement::Main() {
+    static const Keys keys{"Main", "Left", "Top", "", ""};
+    return keys;
 }
 
 WindowPlacement WindowPlacement::Read(const TIniFile& ini, const Keys& keys,

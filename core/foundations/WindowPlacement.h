@@ -19,13 +19,8 @@ struct WindowPlacement {
         bool HasSize() const { return !width.empty(); }
     };
 
-    // Each window's section and key spellings, as the settings file has them.
-    enum Window { MainWindow, GammaWindow, RingbomWindow, RiderWindow };
-    static const Keys& KeysOf(Window window);
-    static const Keys& Main() { return KeysOf(MainWindow); }
-    static const Keys& Gamma() { return KeysOf(GammaWindow); }
-    static const Keys& Ringbom() { return KeysOf(RingbomWindow); }
-    static const Keys& Rider() { return KeysOf(RiderWindow); }
+    // The launcher's section; each engine's window has its own in its catalog row.
+    static const Keys& Main();
 
     int left = 0;
     int top = 0;

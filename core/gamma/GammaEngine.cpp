@@ -3,6 +3,7 @@
 #include "GammaFields.h"
 #include "GammaPicture.h"
 #include "GammaState.h"
+#include "common/CrankActions.h"
 #include "common/SeriesScaling.h"
 #include "common/StirlingPhysics.h"
 #include "foundations/Conversions.h"
@@ -25,6 +26,10 @@ constexpr double kDefaultDimension = 5.0;
 constexpr double kInvalid = -1000.0;
 
 } // namespace
+
+const ParameterTable& GammaEngine::Table() {
+    return GammaFields();
+}
 
 GammaEngine::GammaEngine(EngineHost& host)
     : PhaseSeries5(Chart5.AddSeries("PhaseSeries5", "PhaseSeries5")), host_(host) {
@@ -252,15 +257,63 @@ void GammaEngine::FormShow(bool start) {
 
 void GammaEngine::SpeedButtonClick(int intervalMs) {
     CalcButtonClick();
-    timerInterval = intervalMs;
-    animate = true;
+    timer.Interval = intervalMs;
+    timer.Enabled = true;
 }
 
-void GammaEngine::PistonThrowChange() {
+void GammaEngine::OpenWithoutWindow() {
+    SetGridLabels();
+    enable = true;
+}
+
+void GammaEngine::FieldChanged(Field) {
     if (phaseChanging || calcing)
         return;
-    animate = false;
+    timer.Enabled = false;
     CalcButtonClick();
+}
+
+void GammaEngine::FieldEdited(Field field, bool heldBack) {
+    if (field == Field::Phase && !heldBack)
+        PhaseEdited();
+    else
+        FieldChanged(field);
+}
+
+void GammaEngine::Batch(int count) {
+    timer.Enabled = false;
+    for (int i = 0; i < count; ++i)
+        CalcButtonClick();
+}
+
+std::span<const EngineAction> GammaEngine::Actions() const {
+    return kCrankActions;
+}
+
+void GammaEngine::Act(std::string_view action, int arg, const std::function<bool()>& usable) {
+    RunCrankAction(*this, action, arg, usable);
+}
+
+namespace {
+// The hot-temperature slider runs backwards: its minimum is the hottest end.
+constexpr EngineSlider kSliders[] = {{TrackBar::HotTempTB, Field::HotTemp, 0, 1000, true},
+                                     {TrackBar::PhaseOffsetTB, Field::PhaseOffset, -175, 175}};
+} // namespace
+
+std::span<const EngineSlider> GammaEngine::Sliders() const {
+    return kSliders;
+}
+
+void GammaEngine::Slide(TrackBar slider, int position) {
+    if (slider == TrackBar::HotTempTB)
+        HotTempTBChange(position);
+    else
+        PhaseOffsetTBChange(position);
+}
+
+std::optional<int> GammaEngine::SliderPosition(TrackBar slider) {
+    return slider == TrackBar::HotTempTB ? HotTempSliderPositionOf(host_)
+                                         : WholeNumberOf(host_, Field::PhaseOffset);
 }
 
 void GammaEngine::HotTempTBChange(int position) {
@@ -273,7 +326,7 @@ void GammaEngine::PhaseOffsetTBChange(int position) {
 
 void GammaEngine::PhaseChange() {
     PlaceMarkers(StrToInt(host_.FieldText(Field::Phase)));
-    if (!animate) {
+    if (!timer.Enabled) {
         CalcEngine(false);
         RequestPicture();
     }
@@ -303,12 +356,12 @@ void GammaEngine::PlaceMarkers(double x) {
 }
 
 void GammaEngine::PhaseEdited() {
-    animate = false;
+    timer.Enabled = false;
     PhaseChange();
 }
 
-void GammaEngine::Timer1Timer() {
-    if (!animate || animating)
+void GammaEngine::Tick() {
+    if (!timer.Enabled || animating)
         return;
     FlagGuard stepping(animating);
     try {
@@ -324,23 +377,22 @@ void GammaEngine::Timer1Timer() {
         PhaseChange();
     } catch (...) {
         // Every later tick would fail the same way: stop, so it is reported once.
-        animate = false;
+        timer.Enabled = false;
         throw;
     }
 }
 
-void GammaEngine::Chart1ClickBackground(const TChart&, double x, double plotLeft,
-                                        double plotRight) {
+void GammaEngine::ChartClick(const TChart&, double x, double plotLeft, double plotRight) {
     // A chart not yet laid out has no plot width to measure the click against.
     if (!(plotRight - plotLeft > 0)) {
-        animate = false;
+        timer.Enabled = false;
         return;
     }
     ClickAtAngle(SnappedClickAngle(x, plotLeft, plotRight));
 }
 
 void GammaEngine::ClickAtAngle(long long angle) {
-    animate = false;
+    timer.Enabled = false;
     angle = std::clamp(angle / 5 * 5, 0LL, 360LL);
     FlagGuard writing(phaseChanging);
     host_.SetFieldText(Field::Phase, IntToStr(angle));

@@ -3,6 +3,7 @@
 #include "GammaParameters.h"
 #include "GammaState.h"
 #include "common/DisplacerCharts.h"
+#include "common/Engine.h"
 #include "foundations/Canvas.h"
 #include "foundations/EngineHost.h"
 #include "foundations/FieldReader.h"
@@ -13,6 +14,10 @@
 #include <vector>
 
 namespace kelvane {
+
+struct EngineEntry;
+// The engine's row in the catalog.
+const EngineEntry& GammaEntry();
 
 struct GammaState;
 
@@ -27,20 +32,18 @@ struct GammaState;
 //
 //  - Parameter fields are read through host.FieldText each time they are
 //    needed. When the user (or a slider) changes any of the nine fields, the
-//    window calls PistonThrowChange(); the engine's own writes to Field::Phase go
-//    through host.SetFieldText and so reach PistonThrowChange too, where the
+//    window calls FieldChanged; the engine's own writes to Field::Phase go
+//    through host.SetFieldText and so reach FieldChanged too, where the
 //    `calcing` and `phaseChanging` guards make them inert.
 //  - Picture: wherever the engine picture must be redrawn, the engine calls
 //    host.RedrawPicture() (never while `enable` is false). The window answers
 //    at once by calling ShowEngine(canvas) on its picture's canvas and
 //    updating the picture control; the state drawn is the state at the call.
-//  - Timer: Timer1 belongs to the window and stays enabled; each tick calls
-//    Timer1Timer(), which does nothing while `animate` is false. After
-//    SpeedButtonClick() or FormShow() the window sets Timer1's interval to
-//    `timerInterval` (ms).
+//  - Timer: `timer` is the animation: while it is enabled the window calls
+//    Tick() every timer.Interval ms.
 //  - Charts: Chart1..Chart5 hold every series, title, colour and axis; the
 //    window's chart views draw from them and report background clicks to
-//    Chart1ClickBackground with the plot rectangle's left and right edges.
+//    ChartClick with the plot rectangle's left and right edges.
 //    Chart4's left axis scales itself, so its phase marker spans the work
 //    curve's extent (the axis bounds themselves once the axis is fixed).
 //  - Sliders: HotTempTBChange / PhaseOffsetTBChange rewrite their fields (the
@@ -49,9 +52,11 @@ struct GammaState;
 // Where a quotient has a zero divisor (equal end temperatures, a curve that
 // does not vary, no revolution analysed yet) the engine writes 0, so no NaN or
 // infinity reaches a series or a grid text.
-class GammaEngine : public DisplacerCharts {
+class GammaEngine : public DisplacerCharts, public Engine {
   public:
     explicit GammaEngine(EngineHost& host);
+    // The engine's field table.
+    static const ParameterTable& Table();
     GammaEngine(const GammaEngine&) = delete;
     GammaEngine& operator=(const GammaEngine&) = delete;
 
@@ -73,11 +78,10 @@ class GammaEngine : public DisplacerCharts {
 
     // Window flags.
     bool enable = false;        // model, analysis and picture may run
-    bool animate = false;       // the timer turns the crank
+    EngineTimer timer;          // enabled while the crank turns
     bool calcing = false;       // an analysis is running
     bool phaseChanging = false; // the engine itself is writing the crank angle
     bool animating = false;     // an animation step is running
-    int timerInterval = 100;    // Timer1's interval in ms
 
     TLineSeries& PhaseSeries5;
 
@@ -111,16 +115,14 @@ class GammaEngine : public DisplacerCharts {
     void ShowEngine(Canvas& canvas) const;
 
     // Writes the row labels into column 0 of the statistics grid.
-    void SetGridLabels();
+    void SetGridLabels() override;
     // The window's part of being shown: labels, enable and, when start (the
     // texts are usable), analysis and fast animation.
     void FormShow(bool start = true);
     // "&Fast" (100), "&Medium" (200), "Slow" (300): analysis, interval, animate.
     void SpeedButtonClick(int intervalMs);
-    void StopButtonClick() { animate = false; }
+    void StopButtonClick() { timer.Enabled = false; }
 
-    // Change handler of the nine parameter fields.
-    void PistonThrowChange();
     void HotTempTBChange(int position);
     void PhaseOffsetTBChange(int position);
 
@@ -129,14 +131,31 @@ class GammaEngine : public DisplacerCharts {
     void PhaseEdited();
     // Moves the phase markers to the crank angle; refreshes model and picture when not animating.
     void PhaseChange();
-    // One animation step of 10 degrees.
-    void Timer1Timer();
-    // A background click at pixel column x of a chart whose plot rectangle
-    // runs from plotLeft to plotRight.
-    void Chart1ClickBackground(const TChart& chart, double x, double plotLeft, double plotRight);
     // The same once the click's rounded angle is known: cut to a multiple of 5,
     // clamp to 0..360, stop the animation and move the crank there.
-    void ClickAtAngle(long long angle);
+    void ClickAtAngle(long long angle) override;
+
+    // The engine's verbs (see Engine).
+    void Start(bool usable) override { FormShow(usable); }
+    void OpenWithoutWindow() override;
+    // Change handler of the nine parameter fields: each reanalyses.
+    void FieldChanged(Field field) override;
+    // A new crank angle only moves the crank, unless changes were held back.
+    void FieldEdited(Field field, bool heldBack) override;
+    void Halt() override { StopButtonClick(); }
+    // One animation step of 10 degrees.
+    void Tick() override;
+    const EngineTimer& Timer() const override { return timer; }
+    void ChartClick(const TChart& chart, double x, double plotLeft, double plotRight) override;
+    // The Calc action count times, with the animation stopped.
+    void Batch(int count) override;
+    std::span<const EngineAction> Actions() const override;
+    void Act(std::string_view action, int arg, const std::function<bool()>& usable) override;
+    std::vector<TChart*> Charts() override { return {&Chart1, &Chart2, &Chart3, &Chart4, &Chart5}; }
+    void DrawPicture(Canvas& canvas) const override { ShowEngine(canvas); }
+    std::span<const EngineSlider> Sliders() const override;
+    void Slide(TrackBar slider, int position) override;
+    std::optional<int> SliderPosition(TrackBar slider) override;
 
   private:
     void SetupCharts();

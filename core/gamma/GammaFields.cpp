@@ -20,7 +20,7 @@ constexpr FieldRow kGammaFields[] = {CommonRow(Field::HotTemp),
 
 } // namespace
 
-const ParameterTable& ParameterTable::Gamma() {
+const ParameterTable& GammaFields() {
     static const ParameterTable table("Gamma", kGammaFields, FollowHotTempAndPhaseOffset,
                                       kDisplacerOrders);
     return table;

@@ -6,8 +6,6 @@ namespace kelvane {
 
 // The Gamma engine's fields: the eight stored parameters in settings-file
 // order, then the crank angle.
-inline const ParameterTable& GammaFields() {
-    return ParameterTable::Gamma();
-}
+const ParameterTable& GammaFields();
 
 } // namespace kelvane

@@ -25,7 +25,7 @@ class GammaSweep : public ParameterSweep {
   protected:
     std::optional<SweepPlan> Plan(Field field) override;
     std::span<const SweepMemoLine> MemoLines() const override;
-    void StopAnimation() override { engine_.animate = false; }
+    void StopAnimation() override { engine_.StopButtonClick(); }
     void Analyse() override { engine_.CalcButtonClick(); }
     SweepPoint Point() const override;
 

@@ -1,6 +1,9 @@
 #include "RiderEngine.h"
 
 #include "RiderFields.h"
+#include "common/CrankActions.h"
+
+#include "RiderFields.h"
 #include "RiderParameters.h"
 #include "RiderPicture.h"
 #include "RiderState.h"
@@ -27,6 +30,10 @@ int ClampToInt(long long v) {
 }
 
 } // namespace
+
+const ParameterTable& RiderEngine::Table() {
+    return RiderFields();
+}
 
 RiderEngine::RiderEngine(EngineHost& host)
     : HotPistonSeries(Chart1.AddSeries("Series1", "Hot Piston")),
@@ -221,8 +228,8 @@ void RiderEngine::FollowBoxes() {
 
 void RiderEngine::SpeedButtonClick(int interval) {
     CalcButtonClick();
-    timerInterval = interval;
-    animate = true;
+    timer.Interval = interval;
+    timer.Enabled = true;
 }
 
 void RiderEngine::FieldChanged(Field field) {
@@ -265,21 +272,21 @@ void RiderEngine::MoveMarkers(double theta) {
 
 void RiderEngine::PhaseChange() {
     if (inRevolution_) {
-        if (!animate) {
+        if (!timer.Enabled) {
             EvaluateInRevolution(false);
             host_.RedrawPicture();
         }
         return;
     }
     MoveMarkers(StrToInt(host_.FieldText(Field::Phase)));
-    if (!animate) {
+    if (!timer.Enabled) {
         CalcEngine(false);
         host_.RedrawPicture();
     }
 }
 
-void RiderEngine::Timer1Timer() {
-    if (!animate || animating)
+void RiderEngine::Tick() {
+    if (!timer.Enabled || animating)
         return;
     FlagGuard guard(animating);
     try {
@@ -291,7 +298,7 @@ void RiderEngine::Timer1Timer() {
             host_.SetFieldText(Field::Phase, IntToStr(next - 360));
     } catch (...) {
         // A bad parameter would fail again on every tick: report it once.
-        animate = false;
+        timer.Enabled = false;
         throw;
     }
 }
@@ -313,9 +320,8 @@ void RiderEngine::GraphTimerTimer() {
     host_.RedrawPicture();
 }
 
-void RiderEngine::Chart1ClickBackground(const TChart&, double x, double plotLeft,
-                                        double plotRight) {
-    animate = false;
+void RiderEngine::ChartClick(const TChart&, double x, double plotLeft, double plotRight) {
+    timer.Enabled = false;
     // A plot area without width has no angle to land on.
     if (plotRight == plotLeft)
         return;
@@ -337,7 +343,7 @@ void RiderEngine::UpdateStrokeLimits() {
 void RiderEngine::UpDown7Changing() {
     UpdateStrokeLimits();
     ArmGraphTimer();
-    if (animate)
+    if (timer.Enabled)
         CalcButtonClick();
 }
 
@@ -382,6 +388,57 @@ void RiderEngine::HotTempTBChange() {
 void RiderEngine::PhaseOffsetTBChange() {
     host_.SetFieldText(Field::PhaseOffset, IntToStr(PhaseOffsetTB.Position));
     UpDown7Changing();
+}
+
+void RiderEngine::TextsPut() {
+    ParametersLoaded();
+    SetGridLabels();
+    enable = true;
+    timer.Enabled = false;
+}
+
+void RiderEngine::ClickAtAngle(long long angle) {
+    // A plot area 360 pixels wide puts each pixel on one degree.
+    ChartClick(Chart1, static_cast<double>(angle), 0, 360);
+}
+
+void RiderEngine::Batch(int count) {
+    StopButtonClick();
+    for (int i = 0; i < count; ++i)
+        CalcButtonClick();
+}
+
+std::span<const EngineAction> RiderEngine::Actions() const {
+    return kCrankActions;
+}
+
+void RiderEngine::Act(std::string_view action, int arg, const std::function<bool()>& usable) {
+    if (action == "graphTimer")
+        GraphTimerTimer();
+    else if (action.starts_with("UpDown")) // arg: 1 up, 0 down
+        UpDownClick(std::string(action), arg != 0);
+    else
+        RunCrankAction(*this, action, arg, usable);
+}
+
+void RiderEngine::Slide(TrackBar slider, int position) {
+    if (slider == TrackBar::HotTempTB)
+        SetHotTempTBPosition(position);
+    else
+        SetPhaseOffsetTBPosition(position);
+}
+
+std::optional<int> RiderEngine::SliderPosition(TrackBar slider) {
+    return slider == TrackBar::HotTempTB ? HotTempTB.Position : PhaseOffsetTB.Position;
+}
+
+std::vector<EngineStateItem> RiderEngine::StateItems() const {
+    std::vector<EngineStateItem> items{{"", "graphTimer", graphTimerArmed, ""}};
+    for (const RiderUpDown* u :
+         {&UpDown1, &UpDown2, &UpDown3, &UpDown4, &UpDown5, &UpDown6, &UpDown7, &UpDown8})
+        items.push_back(
+            {"upDowns", RiderFields().RowOf(u->Associate).control, std::nullopt, u->Name});
+    return items;
 }
 
 } // namespace kelvane

@@ -3,6 +3,7 @@
 #include "RiderState.h"
 #include "RiderTrackBar.h"
 #include "RiderUpDown.h"
+#include "common/Engine.h"
 #include "foundations/Canvas.h"
 #include "foundations/EngineHost.h"
 #include "foundations/SliderMath.h"
@@ -14,6 +15,10 @@
 #include <vector>
 
 namespace kelvane {
+
+struct EngineEntry;
+// The engine's row in the catalog.
+const EngineEntry& RiderEntry();
 
 // The two-piston ("Rider") engine and everything its window does that needs no
 // widget: the model at one crank angle, the analysis of a revolution, the
@@ -28,9 +33,8 @@ namespace kelvane {
 // - Picture: the engine never draws by itself. Wherever the picture must be
 //   redrawn it calls host.RedrawPicture(); the window answers by calling
 //   ShowEngine on its 255x167 picture canvas and showing the result.
-// - Timer1 runs all the time; its interval is timerInterval, which the speed
-//   buttons change (read it after SpeedButtonClick). Each
-//   tick calls Timer1Timer, which does nothing unless animate is set.
+// - `timer` is the animation: while it is enabled the window calls Tick()
+//   every timer.Interval ms; the speed buttons set the interval.
 // - GraphTimer is a one-shot 250 ms timer that is not restarted while armed.
 //   The engine arms it itself (ArmGraphTimer) and calls onGraphTimerArmed only
 //   when it was not armed; the window starts its single-shot QTimer there and
@@ -41,16 +45,18 @@ namespace kelvane {
 //   with the slider value; after ParametersLoaded the window copies
 //   HotTempTB.Position and PhaseOffsetTB.Position into its sliders without
 //   signalling. HotTempTB has its minimum at the top.
-// - Chart clicks on the background of Chart1..Chart4: Chart1ClickBackground
-//   with the click x and the plot area's left and right edges in pixels.
+// - Chart clicks on the background of Chart1..Chart4: ChartClick with the
+//   click x and the plot area's left and right edges in pixels.
 // - Showing: after loading the parameters and calling ParametersLoaded, the
 //   window calls FormShow (labels, enable, the "&Fast" action).
 // Invalid parameters raise EConvertError (a text that is not a whole number) or
 // ERiderParameterError (see RiderParameters::Validate); both leave the previous
 // results in place. Raised exceptions are for the window's error report.
-class RiderEngine {
+class RiderEngine : public Engine {
   public:
     explicit RiderEngine(EngineHost& host);
+    // The engine's field table.
+    static const ParameterTable& Table();
     RiderEngine(const RiderEngine&) = delete;
     RiderEngine& operator=(const RiderEngine&) = delete;
 
@@ -67,10 +73,9 @@ class RiderEngine {
     double netWork = 0; // as row 8 shows it, before rounding
 
     bool enable = false;    // the window has been shown; before that nothing is computed or drawn
-    bool animate = false;   // the animation timer turns the crank
+    EngineTimer timer;      // enabled while the crank turns
     bool animating = false; // a tick is in progress
 
-    int timerInterval = 100; // ms
     static constexpr int GraphTimerInterval = 250;
     bool graphTimerArmed = false;
     std::function<void()> onGraphTimerArmed;
@@ -138,7 +143,7 @@ class RiderEngine {
     void ShowEngine(Canvas& canvas) const;
 
     // Column 0 of the statistics grid.
-    void SetGridLabels();
+    void SetGridLabels() override;
     // The end of showing the window: labels, enable, then, when start (the
     // texts are usable), the "&Fast" action.
     void FormShow(bool start = true);
@@ -154,18 +159,19 @@ class RiderEngine {
 
     // "&Fast" (100 ms), "&Medium" (200) and "Slow" (300): analysis, interval, animate.
     void SpeedButtonClick(int intervalMs);
-    void StopButtonClick() { animate = false; }
+    void StopButtonClick() { timer.Enabled = false; }
 
     // An edit box's text changed.
-    void FieldChanged(Field field);
+    void FieldChanged(Field field) override;
     // Moves the phase markers to the crank angle; recomputes and redraws when stopped.
     void PhaseChange();
-    void Timer1Timer();
+    // One animation step.
+    void Tick() override;
     // True when the timer was not armed and the window must start it now.
     bool ArmGraphTimer();
     void GraphTimerTimer();
     // A click at x on a chart whose plot area spans plotLeft to plotRight.
-    void Chart1ClickBackground(const TChart& chart, double x, double plotLeft, double plotRight);
+    void ChartClick(const TChart& chart, double x, double plotLeft, double plotRight) override;
 
     // Runs before every up-down step: the dynamic stroke limits, then the
     // delayed (and, while animating, the immediate) recalculation.
@@ -183,7 +189,28 @@ class RiderEngine {
     void HotTempTBChange();
     void PhaseOffsetTBChange();
 
-    std::vector<TChart*> Charts();
+    std::vector<TChart*> Charts() override;
+
+    // The engine's verbs (see Engine).
+    void Start(bool usable) override { FormShow(usable); }
+    // The loaded texts' follow-up, the grid's labels, the crank at rest.
+    void TextsPut() override;
+    // Edits the engine cannot use leave the crank turning.
+    void Unusable() override {}
+    void Halt() override { StopButtonClick(); }
+    const EngineTimer& Timer() const override { return timer; }
+    void ClickAtAngle(long long angle) override;
+    // The Calc action count times, with the animation stopped.
+    void Batch(int count) override;
+    std::span<const EngineAction> Actions() const override;
+    // Besides the buttons: "graphTimer" (the delayed recalculation is due)
+    // and "UpDown1" .. "UpDown8" (arg 1 up, 0 down).
+    void Act(std::string_view action, int arg, const std::function<bool()>& usable) override;
+    void DrawPicture(Canvas& canvas) const override { ShowEngine(canvas); }
+    std::span<const EngineSlider> Sliders() const override { return sliders_; }
+    void Slide(TrackBar slider, int position) override;
+    std::optional<int> SliderPosition(TrackBar slider) override;
+    std::vector<EngineStateItem> StateItems() const override;
 
   private:
     void SetupCharts();
@@ -206,6 +233,11 @@ class RiderEngine {
     bool evaluatedValid_ = false;
     // The revolution's pressure-volume points, added at its end at once.
     std::vector<double> pvVolumes_, pvPressures_;
+
+    // Each slider spans its track bar's range.
+    const EngineSlider sliders_[2] = {
+        {TrackBar::HotTempTB, Field::HotTemp, HotTempTB.Min, HotTempTB.Max, true},
+        {TrackBar::PhaseOffsetTB, Field::PhaseOffset, PhaseOffsetTB.Min, PhaseOffsetTB.Max}};
 
     EngineHost& host_;
 };

@@ -62,7 +62,7 @@ void BringStrokeLimitsIntoRange(EngineHost& host) {
     LowerTo(host, Field::ColdStrokeMax, kHighestStroke);
 }
 
-const ParameterTable& ParameterTable::Rider() {
+const ParameterTable& RiderFields() {
     static const ParameterTable table("Rider", kRiderFields, FollowSlidersThenStrokes,
                                       kRiderOrders);
     return table;

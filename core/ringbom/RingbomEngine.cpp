@@ -1,5 +1,7 @@
 #include "RingbomEngine.h"
 
+#include "RingbomFields.h"
+
 #include "RingbomParameters.h"
 #include "RingbomPicture.h"
 #include "common/StirlingPhysics.h"
@@ -11,6 +13,8 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <stdexcept>
+#include <string>
 
 namespace kelvane {
 
@@ -21,6 +25,10 @@ const char* const kGridLabels[RingbomEngine::kGridRows] = {
     "Mean Pressure", "Curr Pressure", "Vol Ratio", "Temp Ratio", "Th Piston Th", "Net Work"};
 
 } // namespace
+
+const ParameterTable& RingbomEngine::Table() {
+    return RingbomFields();
+}
 
 RingbomEngine::RingbomEngine(EngineHost& host)
     : Chart1(record.Chart1), Chart2(record.Chart2), Chart3(record.Chart3), Chart4(record.Chart4),
@@ -103,7 +111,7 @@ void RingbomEngine::ShowStep(RingbomModel::Outcome outcome) {
 
 // ---------------------------------------------------------------- run control
 
-void RingbomEngine::AnimateTimerTimer() {
+void RingbomEngine::Tick() {
     if (!(animating || doSingleStep) || computingAnimation)
         return;
     // Whatever happens in the step, the guard and the timer are restored, so
@@ -112,11 +120,11 @@ void RingbomEngine::AnimateTimerTimer() {
         RingbomEngine& e;
         explicit TickGuard(RingbomEngine& engine) : e(engine) {
             e.computingAnimation = true;
-            e.AnimateTimer.Enabled = false;
+            e.timer.Enabled = false;
         }
         ~TickGuard() {
             e.computingAnimation = false;
-            e.AnimateTimer.Enabled = true;
+            e.timer.Enabled = true;
         }
         TickGuard(const TickGuard&) = delete;
         TickGuard& operator=(const TickGuard&) = delete;
@@ -136,8 +144,8 @@ void RingbomEngine::AnimateTimerTimer() {
 
 void RingbomEngine::GoButtonClick() {
     PauseButtonCaption = "&Pause";
-    AnimateTimer.Interval = 100;
-    AnimateTimer.Enabled = true;
+    timer.Interval = 100;
+    timer.Enabled = true;
     animating = true;
 }
 
@@ -166,7 +174,7 @@ void RingbomEngine::Halt() {
 void RingbomEngine::SingleStepButtonClick() {
     animating = false;
     FlagGuard single(doSingleStep);
-    AnimateTimerTimer();
+    Tick();
 }
 
 void RingbomEngine::ClearButtonClick() {
@@ -224,9 +232,80 @@ void RingbomEngine::FormShow(bool start) {
         GoButtonClick();
 }
 
-void RingbomEngine::PistonThrowChange() {
+void RingbomEngine::FieldChanged(Field field) {
+    if (field == Field::StripChartCB)
+        StripChartCBClick();
+    else if (field == Field::AllDataCB)
+        AllDataCBClick();
+    else
+        StopForEdit();
+}
+
+void RingbomEngine::StopForEdit() {
     if (!phaseChanging)
         animating = false;
+}
+
+void RingbomEngine::Start(bool usable) {
+    stripControlsEnabled = StripChart();
+    FormShow(usable);
+}
+
+void RingbomEngine::Batch(int count) {
+    stripControlsEnabled = StripChart();
+    SetGridLabels();
+    enable = true;
+    ClearButtonClick();
+    for (int k = 0; k < count; ++k)
+        SingleStepButtonClick();
+}
+
+namespace {
+constexpr EngineAction kActions[] = {{"go", "&Go"},         {"pause", "&Pause"},
+                                     {"single", "S&ingle"}, {"clear", "&Clear"},
+                                     {"panLeft", "<<"},     {"panRight", ">>"}};
+// The hot-temperature slider runs backwards: its minimum is the hottest end.
+constexpr EngineSlider kSliders[] = {{TrackBar::HotTempTB, Field::HotTemp, 0, 1000, true}};
+} // namespace
+
+std::span<const EngineAction> RingbomEngine::Actions() const {
+    return kActions;
+}
+
+void RingbomEngine::Act(std::string_view action, int, const std::function<bool()>& usable) {
+    // Go, Resume and Single step only on texts the engine can use.
+    if (action == "go") {
+        if (usable())
+            GoButtonClick();
+    } else if (action == "pause") {
+        if (animating || usable())
+            PauseButtonClick();
+    } else if (action == "single") {
+        if (usable())
+            SingleStepButtonClick();
+    } else if (action == "clear") {
+        ClearButtonClick();
+    } else if (action == "panLeft") {
+        PanLeftButtonClick();
+    } else if (action == "panRight") {
+        PanRightButtonClick();
+    } else {
+        throw std::invalid_argument("No action " + std::string(action));
+    }
+}
+
+std::span<const EngineSlider> RingbomEngine::Sliders() const {
+    return kSliders;
+}
+
+std::optional<int> RingbomEngine::SliderPosition(TrackBar) {
+    return HotTempSliderPositionOf(host_);
+}
+
+std::vector<EngineStateItem> RingbomEngine::StateItems() const {
+    return {{"", "animating", animating, ""},
+            {"", "pause", std::nullopt, PauseButtonCaption},
+            {"", "strip", stripControlsEnabled, ""}};
 }
 
 void RingbomEngine::HotTempTBChange(int position) {
@@ -253,8 +332,7 @@ void RingbomEngine::PhaseChange() {
         PVPhaseSeries.AddXY(TotalVolSeries.YValues()[j], PressureSeries.YValues()[j]);
 }
 
-void RingbomEngine::Chart1ClickBackground(const TChart& chart, double x, double plotLeft,
-                                          double plotRight) {
+void RingbomEngine::ChartClick(const TChart& chart, double x, double plotLeft, double plotRight) {
     animating = false;
     const double width = plotRight - plotLeft;
     if (!(width > 0))

@@ -2,6 +2,7 @@
 
 #include "RingbomModel.h"
 #include "RingbomRecord.h"
+#include "common/Engine.h"
 #include "foundations/Canvas.h"
 #include "foundations/EngineHost.h"
 #include "foundations/TChart.h"
@@ -11,6 +12,10 @@
 
 namespace kelvane {
 
+struct EngineEntry;
+// The engine's row in the catalog.
+const EngineEntry& RingbomEntry();
+
 // The Ringbom engine, run step by step: a crank-driven power piston and a free
 // displacer placed by the pressure of the step before. It binds the model
 // (RingbomModel), the record (RingbomRecord) and the picture (RingbomPicture)
@@ -18,21 +23,22 @@ namespace kelvane {
 //
 // How a window drives it:
 //  - Field edits: every change of the nine edit boxes (including the ones the
-//    engine itself makes through SetFieldText) must call PistonThrowChange().
+//    engine itself makes through SetFieldText) must call FieldChanged.
 //  - Check boxes are read through host.Checked(Field::StripChartCB / Field::AllDataCB). A
-//    user click calls StripChartCBClick() / AllDataCBClick(); host.SetChecked
-//    must not call them (the engine does, where a change from code counts as a click).
+//    user click calls FieldChanged with the box's field; host.SetChecked
+//    must not (the engine does, where a change from code counts as a click).
 //  - Buttons: GoButtonClick, PauseButtonClick, SingleStepButtonClick,
-//    ClearButtonClick, PanLeftButtonClick, PanRightButtonClick; the slider:
-//    HotTempTBChange(position); chart background clicks: Chart1ClickBackground.
+//    ClearButtonClick, PanLeftButtonClick, PanRightButtonClick (Act runs them
+//    by name); the slider: HotTempTBChange(position); chart background
+//    clicks: ChartClick.
 //  - Showing the window: after the settings are read, FormShow().
-//  - Step timer: the window's QTimer follows AnimateTimer (Enabled, Interval)
-//    after every call into the engine and calls AnimateTimerTimer() on each tick.
+//  - Step timer: the window's QTimer follows `timer` (Enabled, Interval)
+//    after every call into the engine and calls Tick() on each timeout.
 //  - Picture: whenever the engine calls host.RedrawPicture(), the window calls
 //    ShowEngine on its picture's canvas and shows the result.
 //  - Pause button caption and the enabled state of the pan buttons and of
 //    AllDataCB are the fields PauseButtonCaption and stripControlsEnabled.
-class RingbomEngine {
+class RingbomEngine : public Engine {
   public:
     static constexpr int kPictureWidth = 182;
     static constexpr int kPictureHeight = 183;
@@ -54,12 +60,9 @@ class RingbomEngine {
         kGridRows
     };
 
-    struct StepTimer {
-        bool Enabled = false;
-        int Interval = 100; // ms
-    };
-
     explicit RingbomEngine(EngineHost& host);
+    // The engine's field table.
+    static const ParameterTable& Table();
     RingbomEngine(const RingbomEngine&) = delete;
     RingbomEngine& operator=(const RingbomEngine&) = delete;
 
@@ -85,7 +88,7 @@ class RingbomEngine {
     bool doSingleStep = false;
     bool phaseChanging = false;
     int pausePhase = 0;
-    StepTimer AnimateTimer;
+    EngineTimer timer; // the step timer
     std::string PauseButtonCaption = "&Pause";
     // PanLeftButton, PanRightButton and AllDataCB are enabled exactly in strip-chart mode.
     bool stripControlsEnabled = true;
@@ -95,15 +98,16 @@ class RingbomEngine {
     // Draws the engine picture; nothing while enable is false.
     void ShowEngine(Canvas& canvas) const;
     // Writes the row labels into column 0 of the grid.
-    void SetGridLabels();
+    void SetGridLabels() override;
 
     // Run control.
-    void AnimateTimerTimer();
+    // One step of the run (the step timer's timeout).
+    void Tick() override;
     void GoButtonClick();
     void PauseButtonClick();
     // Ends a run in the paused state, as Pause does, whatever the crank-angle
     // text: Resume carries on from the last usable angle.
-    void Halt();
+    void Halt() override;
     void SingleStepButtonClick();
     void ClearButtonClick();
     void SetPhase(int p);
@@ -120,22 +124,40 @@ class RingbomEngine {
     // The engine part of showing the window, after its settings are read; the
     // run starts when start (the texts are usable).
     void FormShow(bool start = true);
-    // Change of any of the nine edit boxes.
-    void PistonThrowChange();
+    // Change of any of the nine edit boxes, or a click on a check box.
+    void FieldChanged(Field field) override;
     void HotTempTBChange(int position);
     // Moves the angle markers to the angle in Phase.
     void PhaseChange();
     // A background click at x on a chart whose plot spans plotLeft .. plotRight.
-    void Chart1ClickBackground(const TChart& chart, double x, double plotLeft, double plotRight);
+    void ChartClick(const TChart& chart, double x, double plotLeft, double plotRight) override;
     // The part of a chart click after the angle is known: halts, sets the angle
     // and shows the positions recorded for it.
     void ShowAngle(double angle);
+
+    // The engine's verbs (see Engine).
+    void Start(bool usable) override;
+    void Unusable() override { StopForEdit(); }
+    const EngineTimer& Timer() const override { return timer; }
+    void ClickAtAngle(long long angle) override { ShowAngle(static_cast<double>(angle)); }
+    // Clear, then count single steps: the show sequence without Go first.
+    void Batch(int count) override;
+    std::span<const EngineAction> Actions() const override;
+    void Act(std::string_view action, int arg, const std::function<bool()>& usable) override;
+    std::vector<TChart*> Charts() override { return {&Chart1, &Chart2, &Chart3, &Chart4, &Chart5}; }
+    void DrawPicture(Canvas& canvas) const override { ShowEngine(canvas); }
+    std::span<const EngineSlider> Sliders() const override;
+    void Slide(TrackBar, int position) override { HotTempTBChange(position); }
+    std::optional<int> SliderPosition(TrackBar slider) override;
+    std::vector<EngineStateItem> StateItems() const override;
 
     std::array<TLineSeries*, 16> RecordedSeries() { return record.RecordedSeries(); }
     bool StripChart() { return host_.Checked(Field::StripChartCB); }
     bool AllData() { return host_.Checked(Field::AllDataCB); }
 
   private:
+    // A user's edit stops the run; the engine's own writes of the angle do not.
+    void StopForEdit();
     // Writes a computed step into the grid and the volume text.
     void ShowStep(RingbomModel::Outcome outcome);
     void SetRow(RingbomRow row, const std::string& text);

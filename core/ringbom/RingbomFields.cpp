@@ -31,7 +31,7 @@ void FollowHotTemp(EngineHost& host, const ParameterTable::TrackBarSetter& setTr
 
 } // namespace
 
-const ParameterTable& ParameterTable::Ringbom() {
+const ParameterTable& RingbomFields() {
     static const ParameterTable table("Ringbom", kRingbomFields, FollowHotTemp, kDisplacerOrders);
     return table;
 }

@@ -6,8 +6,6 @@ namespace kelvane {
 
 // The Ringbom engine's fields: the eight stored dimensions and temperatures
 // and the two check boxes in settings-file order, then the crank angle.
-inline const ParameterTable& RingbomFields() {
-    return ParameterTable::Ringbom();
-}
+const ParameterTable& RingbomFields();
 
 } // namespace kelvane

@@ -8,24 +8,37 @@
 #include "ringbom/RingbomEngine.h"
 #include "ringbom/RingbomFields.h"
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
-#include <type_traits>
+#include <utility>
 
 namespace kelvane::test {
 
-// An engine on a map host holding its field table's defaults, shown as its
-// window shows it, with every field edit reaching the engine as an edit box's
-// change would. The Gamma and two-piston engines stand still (no animation);
-// the Ringbom engine is cleared and running from angle 0, its timer driven by hand.
+// An engine on a map host holding its field table's defaults, opened as the
+// command line opens it (shown, the crank at rest), with every field edit
+// reaching the engine as an edit box's change would. `ticks` sets check boxes
+// first; `start` then runs the window's start actions.
 template <class Engine> struct EngineRig {
     MapHost host;
     Engine engine{host};
-    int edits = 0;            // field changes seen
-    int graphTimerStarts = 0; // two-piston delayed recalculations armed
+    int edits = 0; // field changes seen after the rig was set up
 
-    // stripChart and allData tick the Ringbom engine's check boxes.
-    explicit EngineRig(bool stripChart = true, bool allData = true);
+    explicit EngineRig(std::initializer_list<std::pair<Field, bool>> ticks = {}, bool start = false)
+        : host(Engine::Table()) {
+        host.PutDefaults();
+        for (auto [field, ticked] : ticks)
+            host.PutChecked(field, ticked);
+        host.onFieldChange = [this](Field field) {
+            ++edits;
+            engine.FieldChanged(field);
+        };
+        engine.OpenWithoutWindow();
+        engine.TextsPut();
+        if (start)
+            engine.Start(true);
+        edits = 0;
+    }
 
     // Sets a text as the user's typing would: the change handler runs.
     void Edit(Field field, const std::string& text) { host.SetFieldText(field, text); }
@@ -35,54 +48,27 @@ template <class Engine> struct EngineRig {
     // A field by its control name; a name the engine lacks fails the test run.
     Field Named(std::string_view control) const { return host.Table().RowOf(control).id; }
     std::string Row(int row) const { return host.Cell(1, row); }
-    // Timer ticks: Ringbom steps, or animation steps of the other two.
+    // Timeouts of the engine's timer.
     void Tick(int n = 1) {
-        for (int k = 0; k < n; ++k) {
-            if constexpr (std::is_same_v<Engine, RingbomEngine>)
-                engine.AnimateTimerTimer();
-            else
-                engine.Timer1Timer();
-        }
+        for (int k = 0; k < n; ++k)
+            engine.Tick();
     }
 };
 
-template <> inline EngineRig<GammaEngine>::EngineRig(bool, bool) : host(GammaFields()) {
-    host.PutDefaults();
-    host.onFieldChange = [this](Field) {
-        ++edits;
-        engine.PistonThrowChange();
-    };
-    engine.SetGridLabels();
-    engine.enable = true;
-}
-
-template <>
-inline EngineRig<RingbomEngine>::EngineRig(bool stripChart, bool allData) : host(RingbomFields()) {
-    host.PutDefaults();
-    host.PutChecked(Field::StripChartCB, stripChart);
-    host.PutChecked(Field::AllDataCB, allData);
-    host.onFieldChange = [this](Field) {
-        ++edits;
-        engine.PistonThrowChange();
-    };
-    engine.FormShow();
-}
-
-template <> inline EngineRig<RiderEngine>::EngineRig(bool, bool) : host(RiderFields()) {
-    host.PutDefaults();
-    // What loading the defaults does: no stroke limit below 5.
-    BringStrokeLimitsIntoRange(host);
-    host.onFieldChange = [this](Field field) {
-        ++edits;
-        engine.FieldChanged(field);
-    };
-    engine.onGraphTimerArmed = [this] { ++graphTimerStarts; };
-    engine.SetGridLabels();
-    engine.enable = true;
-}
-
 using GammaRig = EngineRig<GammaEngine>;
-using RingbomRig = EngineRig<RingbomEngine>;
-using RiderRig = EngineRig<RiderEngine>;
+
+// The Ringbom window after showing: cleared and running from angle 0.
+struct RingbomRig : EngineRig<RingbomEngine> {
+    explicit RingbomRig(bool stripChart = true, bool allData = true)
+        : EngineRig({{Field::StripChartCB, stripChart}, {Field::AllDataCB, allData}}, true) {}
+};
+
+// Counts the delayed recalculations the two-piston engine arms.
+struct RiderRig : EngineRig<RiderEngine> {
+    int graphTimerStarts = 0;
+    RiderRig() {
+        engine.onGraphTimerArmed = [this] { ++graphTimerStarts; };
+    }
+};
 
 } // namespace kelvane::test

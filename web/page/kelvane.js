@@ -6,21 +6,10 @@ import KelvaneEngines from './kelvane_engines.mjs';
 // uPlot's minified build, loaded by the page before this module (it parses sooner).
 const { uPlot } = globalThis;
 
-const kEngines = {
-    gamma: { picture: [182, 183], help: 'Gamma Kelvane', charts: 5,
-             buttons: [['Fast', 'speed', 100], ['Medium', 'speed', 200], ['Slow', 'speed', 300],
-                       ['Stop', 'stop', 0], ['Calc', 'calcButton', 0]] },
-    ringbom: { picture: [182, 183], help: 'Ringbom Simulator', charts: 5,
-               buttons: [['Go', 'go', 0], ['Pause', 'pause', 0], ['Single', 'single', 0],
-                         ['Clear', 'clear', 0], ['<<', 'panLeft', 0], ['>>', 'panRight', 0]] },
-    rider: { picture: [255, 167], help: 'Rider Kelvane', charts: 5,
-             buttons: [['Fast', 'speed', 100], ['Medium', 'speed', 200], ['Slow', 'speed', 300],
-                       ['Stop', 'stop', 0], ['Calc', 'calcButton', 0]] },
-};
-// The sweep's net-work graph: charts 5 to 8 of the Gamma engine.
-const kSweepCharts = [5, 6, 7, 8];
-
 const M = await KelvaneEngines();
+// Every engine's tab comes from the catalog: name, title, picture size, help
+// pages, charts and buttons.
+const kEngines = Object.fromEntries(JSON.parse(M.catalog()).map((e) => [e.name, e]));
 const tabs = {};
 
 function element(tag, props = {}, ...children) {
@@ -76,7 +65,7 @@ class ChartView {
         this.plot = new uPlot({
             mode: 2,
             width: 470,
-            height: index === 4 || index >= 5 ? 260 : 230,
+            height: index >= 4 ? 260 : 230,
             title: this.meta.title,
             legend: { show: this.meta.legend, live: false },
             cursor: { drag: { x: false, y: false }, points: { show: false } },
@@ -231,6 +220,8 @@ class EngineTab {
         document.getElementById('engines').append(root);
         this.charts = [];
         for (let i = 0; i < this.design.charts; ++i) this.charts.push(new ChartView(this, i, charts));
+        // The sweep's net-work graph: the four charts after the engine's.
+        this.sweepIndices = [0, 1, 2, 3].map((k) => this.design.charts + k);
         if (this.fields.some((f) => f.sweep)) this.buildSweep(root);
     }
 
@@ -259,7 +250,7 @@ class EngineTab {
             this.act(() => this.engine.sweep(control));
             this.sweepPanel.hidden = false;
             // Made at the first sweep: the page opens sooner without them.
-            this.sweepCharts ??= kSweepCharts.map((i) => new ChartView(this, i, this.sweepChartBox));
+            this.sweepCharts ??= this.sweepIndices.map((i) => new ChartView(this, i, this.sweepChartBox));
             this.memo.textContent = JSON.parse(this.engine.memo()).join('\n');
             for (const c of this.sweepCharts) c.refresh(JSON.parse(this.engine.charts())[c.index]);
             this.sweepStatus.textContent = 'Done.';
@@ -318,7 +309,8 @@ class EngineTab {
         }
         for (const pan of ['panLeft', 'panRight'])
             if (this.buttons[pan]) this.buttons[pan].disabled = !state.strip;
-        const running = this.active && (state.animate || (state.timer && state.animating));
+        // An engine run step by step keeps its timer while paused: it says whether it runs.
+        const running = this.active && state.timer && (state.animating ?? true);
         if (!running || (this.timer && this.timer.interval !== state.interval)) this.stopTimers();
         if (running && !this.timer) {
             const id = setInterval(() => this.act(() => this.engine.run('tick', 0)), state.interval);
@@ -357,8 +349,12 @@ function select(name) {
 }
 
 document.getElementById('loading').remove();
-document.querySelectorAll('#tabs button').forEach((b) =>
-    b.addEventListener('click', () => select(b.dataset.engine)));
-select(kEngines[location.hash.slice(1)] ? location.hash.slice(1) : 'gamma');
+for (const { name, title } of Object.values(kEngines)) {
+    const b = element('button', { role: 'tab', textContent: title });
+    b.dataset.engine = name;
+    b.addEventListener('click', () => select(name));
+    document.getElementById('tabs').append(b);
+}
+select(kEngines[location.hash.slice(1)] ? location.hash.slice(1) : Object.keys(kEngines)[0]);
 // How long the first analysis took to show, from the start of the navigation.
 document.body.dataset.firstAnalysisMs = Math.round(performance.now());

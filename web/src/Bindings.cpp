@@ -2,24 +2,6 @@
 
 #include <emscripten/bind.h>
 
-namespace kelvane {
-
-std::unique_ptr<WebEngine> MakeGammaWebEngine();
-std::unique_ptr<WebEngine> MakeRingbomWebEngine();
-std::unique_ptr<WebEngine> MakeRiderWebEngine();
-
-std::unique_ptr<WebEngine> MakeWebEngine(const std::string& name) {
-    if (name == "gamma")
-        return MakeGammaWebEngine();
-    if (name == "ringbom")
-        return MakeRingbomWebEngine();
-    if (name == "rider")
-        return MakeRiderWebEngine();
-    return nullptr;
-}
-
-} // namespace kelvane
-
 EMSCRIPTEN_BINDINGS(kelvane) {
     using kelvane::WebEngine;
     emscripten::class_<WebEngine>("Engine")
@@ -42,4 +24,5 @@ EMSCRIPTEN_BINDINGS(kelvane) {
         .function("memo", &WebEngine::Memo)
         .function("state", &WebEngine::State);
     emscripten::function("makeEngine", &kelvane::MakeWebEngine);
+    emscripten::function("catalog", &kelvane::Catalog);
 }

@@ -2,11 +2,11 @@
 
 #include "Json.h"
 #include "foundations/RasterCanvas.h"
-#include "foundations/SliderMath.h"
 
 #include <emscripten/val.h>
 
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
 
 namespace kelvane {
@@ -41,7 +41,46 @@ template <class T> emscripten::val CopyOut(const std::vector<T>& values) {
 
 } // namespace
 
-WebEngine::WebEngine(const ParameterTable& table) : host_(table) {}
+WebEngine::WebEngine(const EngineEntry& entry)
+    : entry_(entry), host_(entry.fields()), engine_(entry.make(host_)),
+      sweep_(entry.makeSweep ? entry.makeSweep(*engine_, host_) : nullptr) {
+    // As the window's edit boxes do: every write runs the change handler,
+    // which the engine's own guards make inert while it writes the crank angle.
+    host_.onFieldChange = [this](Field field) { engine_->FieldChanged(field); };
+    engine_->OpenWithoutWindow();
+}
+
+WebEngine::~WebEngine() = default;
+
+std::unique_ptr<WebEngine> MakeWebEngine(const std::string& name) {
+    const EngineEntry* entry = EngineCatalog::Find(name);
+    return entry ? std::make_unique<WebEngine>(*entry) : nullptr;
+}
+
+std::string Catalog() {
+    std::string out = "[";
+    for (const EngineEntry* e : EngineCatalog::All()) {
+        // The charts and buttons are the engine's own: ask one.
+        MapHost host(e->fields());
+        std::unique_ptr<Engine> engine = e->make(host);
+        std::string buttons;
+        for (const EngineAction& a : engine->Actions()) {
+            std::string caption = a.caption;
+            std::erase(caption, '&');
+            buttons += std::string(buttons.empty() ? "" : ",") + "[" + JsonText(caption) + "," +
+                       JsonText(a.name) + "," + std::to_string(a.arg) + "]";
+        }
+        out += std::string(out.size() > 1 ? "," : "") + "{\"name\":" + JsonText(e->name) +
+               ",\"title\":" + JsonText(e->title) + ",\"picture\":[" +
+               std::to_string(e->pictureWidth) + "," + std::to_string(e->pictureHeight) +
+               "],\"help\":" + JsonText(e->documents) +
+               ",\"charts\":" + std::to_string(engine->Charts().size()) +
+               ",\"batch\":" + (e->batch == BatchAction::Calc ? "\"calc\"" : "\"steps\"") +
+               ",\"sweeps\":" + (e->makeSweep ? "true" : "false") + ",\"buttons\":[" + buttons +
+               "]}";
+    }
+    return out + "]";
+}
 
 std::string WebEngine::Guarded(const std::function<void()>& action) {
     try {
@@ -55,17 +94,77 @@ std::string WebEngine::Guarded(const std::function<void()>& action) {
     }
 }
 
-std::string WebEngine::SliderJson(const char* control, int min, int max, const int* position) {
-    return std::string("[\"") + control + "\"," + std::to_string(min) + "," + std::to_string(max) +
-           "," + (position ? std::to_string(*position) : "null") + "]";
+std::string WebEngine::State() {
+    const EngineTimer& timer = engine_->Timer();
+    std::string out = std::string("{\"timer\":") + (timer.Enabled ? "true" : "false") +
+                      ",\"interval\":" + std::to_string(timer.Interval) + ",\"sliders\":[";
+    bool first = true;
+    for (const EngineSlider& s : engine_->Sliders()) {
+        const std::optional<int> position = engine_->SliderPosition(s.id);
+        out += std::string(first ? "" : ",") + "[" +
+               JsonText(host_.Table().RowOf(s.field).control) + "," + std::to_string(s.min) + "," +
+               std::to_string(s.max) + "," + (position ? std::to_string(*position) : "null") + "]";
+        first = false;
+    }
+    out += "]";
+    // Items of a group go into one object named after it.
+    std::string group;
+    bool firstInGroup = false;
+    for (const EngineStateItem& item : engine_->StateItems()) {
+        if (item.group != group) {
+            out += group.empty() ? "" : "}";
+            group = item.group;
+            if (!group.empty())
+                out += "," + JsonText(group) + ":{";
+            firstInGroup = true;
+        }
+        if (group.empty() || !firstInGroup)
+            out += ",";
+        firstInGroup = false;
+        out += JsonText(item.name) + ":" +
+               (item.flag ? std::string(*item.flag ? "true" : "false") : JsonText(item.text));
+    }
+    return out + (group.empty() ? "}" : "}}");
 }
 
-bool WebEngine::HotTempPosition(int& position) {
-    int hot = 0;
-    if (!TryStrToInt(host_.FieldText(Field::HotTemp), hot))
+bool WebEngine::Sweepable(Field field) const {
+    if (!sweep_)
         return false;
-    position = HotTempSliderPosition(hot);
-    return true;
+    for (Field f : sweep_->SweptFields()) {
+        if (f == field)
+            return true;
+    }
+    return false;
+}
+
+std::vector<TChart*> WebEngine::ChartList() {
+    std::vector<TChart*> charts = engine_->Charts();
+    // After the engine's charts, the net-work graph's.
+    if (sweep_) {
+        for (TChart* c : {&sweep_->Chart1, &sweep_->Chart2, &sweep_->Chart3, &sweep_->Chart4})
+            charts.push_back(c);
+    }
+    return charts;
+}
+
+void WebEngine::Act(const std::string& action, int arg) {
+    if (action == "show") {
+        engine_->Start(Usable());
+    } else if (action == "calc" || action == "steps") { // as kelvane-cli --calc or --steps
+        engine_->Batch(arg);
+    } else if (action == "at") {
+        engine_->ClickAtAngle(arg);
+    } else if (action == "tick") {
+        engine_->Tick();
+    } else {
+        for (const EngineSlider& s : engine_->Sliders()) {
+            if (action == std::string(host_.Table().RowOf(s.field).control) + "TB") {
+                engine_->Slide(s.id, arg);
+                return;
+            }
+        }
+        engine_->Act(action, arg, [this] { return Usable(); });
+    }
 }
 
 std::string WebEngine::Fields() const {
@@ -99,7 +198,11 @@ void WebEngine::Put(const std::string& control, const std::string& text) {
 }
 
 std::string WebEngine::Defaults() {
-    return Guarded([this] { ApplyDefaults(); });
+    return Guarded([this] {
+        entry_.fields().ApplyDefaults(host_);
+        host_.Put(Field::Phase, "0");
+        engine_->TextsPut();
+    });
 }
 
 std::string WebEngine::Problems() {
@@ -122,11 +225,11 @@ std::string WebEngine::Edit(const std::string& control, const std::string& text)
     // box is usable again, the edits held back meanwhile need an analysis.
     if (!host_.Table().Check(host_).empty()) {
         hadProblems_ = true;
-        return Guarded([this] { Unusable(); });
+        return Guarded([this] { engine_->Unusable(); });
     }
     const bool heldBack = hadProblems_;
     hadProblems_ = false;
-    return Guarded([this, row, heldBack] { Edited(row->id, heldBack); });
+    return Guarded([this, row, heldBack] { engine_->FieldEdited(row->id, heldBack); });
 }
 
 std::string WebEngine::Tick(const std::string& control, bool checked) {
@@ -134,7 +237,7 @@ std::string WebEngine::Tick(const std::string& control, bool checked) {
     if (!row || !row->IsCheckBox())
         return "No check box named " + control;
     host_.PutChecked(row->id, checked);
-    return Guarded([this, row] { Edited(row->id, false); });
+    return Guarded([this, row] { engine_->FieldEdited(row->id, false); });
 }
 
 std::string WebEngine::Run(const std::string& action, int arg) {
@@ -145,20 +248,29 @@ std::string WebEngine::Sweep(const std::string& control) {
     const FieldRow* row = host_.Table().Find(control);
     if (!row || !Sweepable(row->id))
         return control + " cannot be swept";
-    return Guarded([this, row] { SweepField(row->id); });
+    return Guarded([this, row] {
+        // The window sweeps a step of 0 until its graph is closed; the page has
+        // nothing to close it with while the sweep holds the page.
+        if (sweep_->Step(row->id) == 0) {
+            throw std::runtime_error(std::string("Cannot sweep ") + row->control +
+                                     ": its step would be 0 and the sweep would never end");
+        }
+        sweep_->FieldDblClick(row->id);
+    });
 }
 
 std::string WebEngine::Click(int chart, double x, double plotLeft, double plotRight) {
     std::vector<TChart*> charts = ChartList();
     if (chart < 0 || chart >= static_cast<int>(charts.size()))
         return "No chart " + std::to_string(chart);
-    return Guarded(
-        [&] { ClickChart(*charts[static_cast<std::size_t>(chart)], x, plotLeft, plotRight); });
+    return Guarded([&] {
+        engine_->ChartClick(*charts[static_cast<std::size_t>(chart)], x, plotLeft, plotRight);
+    });
 }
 
 std::string WebEngine::Grid() {
     std::string out = "[";
-    for (int r = 0; r < GridRows(); ++r) {
+    for (int r = 0; r < entry_.gridRows; ++r) {
         if (r > 0)
             out += ',';
         out += "[" + JsonText(host_.Cell(0, r)) + "," + JsonText(host_.Cell(1, r)) + "]";
@@ -218,7 +330,7 @@ emscripten::val WebEngine::Picture(int width, int height) {
     if (width <= 0 || height <= 0 || width > 4000 || height > 4000)
         return CopyOut(std::vector<unsigned char>{});
     RasterCanvas canvas(width, height);
-    Draw(canvas);
+    engine_->DrawPicture(canvas);
     std::vector<unsigned char> rgba;
     rgba.reserve(canvas.Pixels().size() * 4);
     for (TColor c : canvas.Pixels()) {
@@ -232,7 +344,7 @@ emscripten::val WebEngine::Picture(int width, int height) {
 
 std::string WebEngine::Memo() const {
     std::string out = "[";
-    for (const std::string& line : Notes())
+    for (const std::string& line : sweep_ ? sweep_->Memo1 : std::vector<std::string>{})
         out += (out.size() > 1 ? "," : "") + JsonText(line);
     return out + "]";
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalog/EngineCatalog.h"
+#include "common/ParameterSweep.h"
 #include "foundations/Canvas.h"
 #include "foundations/MapHost.h"
 #include "foundations/ParameterTable.h"
@@ -24,8 +26,9 @@ namespace kelvane {
 // not unwind into JavaScript, which could not tell one from another.
 class WebEngine {
   public:
-    explicit WebEngine(const ParameterTable& table);
-    virtual ~WebEngine() = default;
+    // An engine of the catalog by its name.
+    explicit WebEngine(const EngineEntry& entry);
+    ~WebEngine();
     WebEngine(const WebEngine&) = delete;
     WebEngine& operator=(const WebEngine&) = delete;
 
@@ -46,7 +49,10 @@ class WebEngine {
     std::string Edit(const std::string& control, const std::string& text);
     // A tick of a check box.
     std::string Tick(const std::string& control, bool checked);
-    // A named action with a whole-number argument (see each engine's Act).
+    // A named action with a whole-number argument: "show" (the window's
+    // showing), "calc" or "steps" (the command line's batch), "at" (a click
+    // landing on an angle), "tick" (the timer), a slider ("HotTempTB"), or one
+    // of the engine's own actions.
     std::string Run(const std::string& action, int arg);
     std::string Sweep(const std::string& control);
     // A background click at pixel x of chart `chart`, whose plot area spans
@@ -56,62 +62,37 @@ class WebEngine {
     // What the page shows.
     std::string Grid();
     std::string VolumeText() const { return host_.volumeText; }
-    // Titles, axes and series (name, title, colour, width, axis) of every chart.
+    // Titles, axes and series (name, title, colour, width, axis) of every
+    // chart: the engine's, then the sweep's.
     std::string Charts();
     // [x0, y0, x1, y1, ...] of one series.
     emscripten::val Points(int chart, int series);
     // RGBA pixels of the picture on a canvas of width x height.
     emscripten::val Picture(int width, int height);
     std::string Memo() const;
-    // The timers and buttons the page keeps: animate, interval, and so on.
-    virtual std::string State() = 0;
-
-  protected:
-    // A checked action: the message of whatever the engine threw, or "".
-    std::string Guarded(const std::function<void()>& action);
-    // A slider for State: ["HotTemp", min, max, position]; the position is null
-    // while the field's text is not a whole number.
-    static std::string SliderJson(const char* control, int min, int max, const int* position);
-    // The position of the Gamma and Ringbom windows' hot-temperature slider.
-    bool HotTempPosition(int& position);
-    virtual void ApplyDefaults() = 0;
-    virtual void Edited(Field field, bool heldBack) = 0;
-    virtual void Unusable() {}
-    virtual void Act(const std::string& action, int arg) = 0;
-    virtual void SweepField(Field /*field*/) {}
-    virtual void ClickChart(const TChart& chart, double x, double left, double right) = 0;
-    virtual std::vector<TChart*> ChartList() = 0;
-    virtual void Draw(Canvas& canvas) = 0;
-    virtual int GridRows() const = 0;
-    virtual std::vector<std::string> Notes() const { return {}; }
-    virtual bool Sweepable(Field /*field*/) const { return false; }
-
-    MapHost host_;
+    // The timer, the sliders and whatever else the page keeps for the engine:
+    // {"timer", "interval", "sliders": [[control, min, max, position]], ...}.
+    std::string State();
 
   private:
+    // A checked action: the message of whatever the engine threw, or "".
+    std::string Guarded(const std::function<void()>& action);
+    void Act(const std::string& action, int arg);
+    bool Usable() { return host_.Table().Check(host_).empty(); }
+    bool Sweepable(Field field) const;
+    std::vector<TChart*> ChartList();
+
+    const EngineEntry& entry_;
+    MapHost host_;
+    std::unique_ptr<Engine> engine_;
+    std::unique_ptr<ParameterSweep> sweep_;
     bool hadProblems_ = false;
 };
 
-// The buttons and timer of an engine that turns a crank (Gamma, two-piston),
-// as their windows have them: Calc and the speeds only on usable texts. False
-// for any other action.
-template <class E> bool CrankAction(E& engine, const std::string& action, int arg, bool ready) {
-    if (action == "calcButton") {
-        if (ready)
-            engine.CalcButtonClick();
-    } else if (action == "speed") {
-        if (ready)
-            engine.SpeedButtonClick(arg);
-    } else if (action == "stop") {
-        engine.StopButtonClick();
-    } else if (action == "tick") {
-        engine.Timer1Timer();
-    } else {
-        return false;
-    }
-    return true;
-}
-
+// A new engine by its catalog name; nullptr for a name no engine has.
 std::unique_ptr<WebEngine> MakeWebEngine(const std::string& name);
+// Every engine of the catalog, for the page's tabs: name, title, picture
+// size, help pages, number of charts, buttons and whether it sweeps.
+std::string Catalog();
 
 } // namespace kelvane

@@ -21,8 +21,9 @@ const random = () => {
 const between = (lo, hi) => lo + Math.floor(random() * (hi - lo + 1));
 const pick = (list) => list[Math.floor(random() * list.length)];
 
+const catalog = Object.fromEntries(JSON.parse(M.catalog()).map((e) => [e.name, e]));
 const tables = {};
-for (const name of ['gamma', 'ringbom', 'rider'])
+for (const name of Object.keys(catalog))
     tables[name] = JSON.parse(M.makeEngine(name).fields());
 
 // A text for a field: near its default mostly, now and then one the engines refuse.
@@ -53,19 +54,17 @@ function generate(engine) {
         if (random() < 0.5)
             args.push('--set', `${field.control}=${textFor(field)}`);
     }
-    if (engine === 'ringbom') {
+    if (catalog[engine].batch === 'steps') {
         args.push('--steps', String(between(0, 300)));
     } else {
         args.push('--calc', String(between(1, 2)));
-        if (engine === 'gamma' && random() < 0.04)
-            args.push('--sweep', pick(tables.gamma.filter((f) => f.sweep)).control);
+        if (catalog[engine].sweeps && random() < 0.04)
+            args.push('--sweep', pick(tables[engine].filter((f) => f.sweep)).control);
     }
     if (random() < 0.3)
         args.push('--at', String(between(-20, 380)));
     return args;
 }
-
-const kPictures = { gamma: [182, 183], ringbom: [182, 183], rider: [255, 167] };
 
 // The same run on the WebAssembly engine, step by step as kelvane-cli takes it.
 function runWeb(args) {
@@ -73,6 +72,7 @@ function runWeb(args) {
     try {
         engine.defaults();
         let sweep = null, at = null, calc = 1, steps = 0;
+        const { batch } = catalog[args[0]];
         for (let i = 1; i < args.length; i += 2) {
             const [option, value] = [args[i], args[i + 1]];
             if (option === '--set') {
@@ -86,7 +86,7 @@ function runWeb(args) {
         const problems = JSON.parse(engine.problems());
         if (problems.length)
             return { refused: problems[0].control };
-        let error = args[0] === 'ringbom' ? engine.run('steps', steps) : engine.run('calc', calc);
+        let error = engine.run(batch, batch === 'steps' ? steps : calc);
         if (!error && sweep) error = engine.sweep(sweep);
         if (!error && at !== null) error = engine.run('at', at);
         if (error)
@@ -96,7 +96,7 @@ function runWeb(args) {
         const series = new Map();
         for (let c = first; c < first + (sweep ? 4 : 5); ++c)
             charts[c].series.forEach((s, i) => series.set(s.name, engine.points(c, i)));
-        const [w, h] = kPictures[args[0]];
+        const [w, h] = catalog[args[0]].picture;
         return { grid: JSON.parse(engine.grid()), series, memo: JSON.parse(engine.memo()),
                  picture: engine.picture(w, h) };
     } finally {
@@ -162,7 +162,8 @@ const tally = { compared: 0, refused: 0, sweeps: 0, points: 0 };
 const failures = [];
 
 for (let n = 0; n < count; ++n) {
-    const args = generate(['gamma', 'ringbom', 'rider'][n % 3]);
+    const names = Object.keys(catalog);
+    const args = generate(names[n % names.length]);
     const dir = mkdtempSync(join(tmpdir(), 'kelvane-compare-'));
     try {
         const web = runWeb(args);

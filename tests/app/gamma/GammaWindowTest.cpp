@@ -27,7 +27,7 @@ class GammaWindow : public ::testing::Test {
     std::string Text(Field field) { return form->Host().FieldText(field); }
     std::string Cell(int row) { return form->Grid()->item(row, 1)->text().toStdString(); }
     void Show() {
-        form->Timer1->stop(); // the tests turn the crank themselves
+        form->Timer->stop(); // the tests turn the crank themselves
         form->show();
     }
 };
@@ -46,8 +46,8 @@ TEST_F(GammaWindow, OpensWithTheDefaultsAnimatingFast) {
     EXPECT_EQ(form->HotTempTB->value(), 700);
     EXPECT_EQ(form->PhaseOffsetTB->value(), 90);
     EXPECT_TRUE(form->Engine().enable);
-    EXPECT_TRUE(form->Engine().animate);
-    EXPECT_EQ(form->Timer1->interval(), 100);
+    EXPECT_TRUE(form->Engine().timer.Enabled);
+    EXPECT_EQ(form->Timer->interval(), 100);
     EXPECT_EQ(form->Grid()->item(0, 0)->text(), "Disp Posn");
     EXPECT_EQ(form->Grid()->item(11, 0)->text(), "Net Work");
     EXPECT_EQ(form->Engine().PressureSeries.Count(), 361);
@@ -65,7 +65,7 @@ TEST_F(GammaWindow, SlidersRewriteTheirFields) {
     EXPECT_EQ(Text(Field::HotTemp), "0");
     form->PhaseOffsetTB->setValue(-175);
     EXPECT_EQ(Text(Field::PhaseOffset), "-175");
-    EXPECT_FALSE(form->Engine().animate);
+    EXPECT_FALSE(form->Engine().timer.Enabled);
     EXPECT_EQ(Text(Field::Phase), "0");
 }
 
@@ -80,7 +80,7 @@ TEST_F(GammaWindow, ChartClicksLandOnFiveDegreeSteps) {
         return Text(Field::Phase);
     };
     EXPECT_EQ(clickAt(0.0), "0");
-    EXPECT_FALSE(form->Engine().animate);
+    EXPECT_FALSE(form->Engine().timer.Enabled);
     EXPECT_EQ(clickAt(1.0), "360");
     EXPECT_EQ(clickAt(0.5), "180");
     EXPECT_EQ(form->Engine().PhaseSeries1.XValues()[0], 180);
@@ -91,14 +91,14 @@ TEST_F(GammaWindow, AnimationTicksAndEditsStopIt) {
     form->Engine().phaseChanging = true; // as a chart click writes it
     form->Host().SetFieldText(Field::Phase, "350");
     form->Engine().phaseChanging = false;
-    form->Engine().animate = true;
-    form->Timer1Timer();
+    form->Engine().timer.Enabled = true;
+    form->TimerTimeout();
     EXPECT_EQ(Text(Field::Phase), "360");
-    form->Timer1Timer();
+    form->TimerTimeout();
     EXPECT_EQ(Text(Field::Phase), "10");
 
     form->Host().Edit(Field::DispCylHeight)->setText("120");
-    EXPECT_FALSE(form->Engine().animate);
+    EXPECT_FALSE(form->Engine().timer.Enabled);
     EXPECT_EQ(Text(Field::Phase), "0");
     EXPECT_EQ(form->Engine().dispCylHt, 120);
 }
@@ -123,8 +123,8 @@ TEST_F(GammaWindow, KeysAndButtons) {
     EXPECT_FALSE(form->Chart(5)->isVisible());
 
     form->SpeedButtonClick(300);
-    EXPECT_EQ(form->Timer1->interval(), 300);
-    EXPECT_TRUE(form->Engine().animate);
+    EXPECT_EQ(form->Timer->interval(), 300);
+    EXPECT_TRUE(form->Engine().timer.Enabled);
 
     QTest::keyClick(form->Host().Edit(Field::PistonThrow), Qt::Key_Escape);
     EXPECT_FALSE(form->isVisible());
@@ -142,12 +142,12 @@ TEST_F(GammaWindow, TypedPhaseMovesTheCrankWithoutANewAnalysis) {
     form->Engine().WorkSeries.AddXY(400, 0); // an analysis would clear it
     for (const Case& c : cases) {
         SCOPED_TRACE(c.keys);
-        form->Engine().animate = true;
+        form->Engine().timer.Enabled = true;
         phase->setFocus();
         phase->selectAll();
         QTest::keyClicks(phase, c.keys);
         EXPECT_EQ(phase->text().toStdString(), c.keys);
-        EXPECT_FALSE(form->Engine().animate);
+        EXPECT_FALSE(form->Engine().timer.Enabled);
         EXPECT_EQ(form->Engine().PhaseSeries1.XValues()[0], c.angle);
         EXPECT_EQ(form->Engine().PhaseSeries3.XValues()[0], c.angle);
         // The grid shows the crank at the typed angle, as the animation would.
@@ -257,15 +257,15 @@ TEST_F(GammaWindow, SlidersShowTheirBoxesValuesWithinTheirRange) {
 TEST_F(GammaWindow, AFailingAnimationTickStopsTheCrankAndIsReportedOnce) {
     Show();
     form->Host().Edit(Field::ColdTemp)->setText("1.5");
-    form->Engine().animate = true; // the engine's own timer, however it got there
+    form->Engine().timer.Enabled = true; // the engine's own timer, however it got there
     for (int tick = 0; tick < 3; ++tick)
-        form->Run([&] { form->Engine().Timer1Timer(); });
+        form->Run([&] { form->Engine().Tick(); });
     ASSERT_EQ(env.errors.size(), 1u);
-    EXPECT_FALSE(form->Engine().animate);
+    EXPECT_FALSE(form->Engine().timer.Enabled);
     EXPECT_FALSE(form->Engine().animating);
     form->Host().Edit(Field::ColdTemp)->setText("100");
     QTest::mouseClick(form->GoFastButton, Qt::LeftButton);
-    form->Timer1Timer();
+    form->TimerTimeout();
     EXPECT_EQ(Text(Field::Phase), "10");
     EXPECT_EQ(env.errors.size(), 1u);
 }
@@ -273,7 +273,7 @@ TEST_F(GammaWindow, AFailingAnimationTickStopsTheCrankAndIsReportedOnce) {
 TEST_F(GammaWindow, HelpStopsTheCrankAndOpensThePage) {
     Show();
     form->HelpButtonClick();
-    EXPECT_FALSE(form->Engine().animate);
+    EXPECT_FALSE(form->Engine().timer.Enabled);
     ASSERT_EQ(env.platform.documents.size(), 1);
     EXPECT_TRUE(env.platform.documents[0].endsWith("/Gamma Kelvane Help.HTM"));
 }
@@ -313,7 +313,7 @@ TEST_F(GammaWindow, SettingsAreWrittenAtTheEndAndReadBack) {
     EXPECT_EQ(ini.ReadInteger("Gamma", "Width", 0), form->width());
 
     auto again = std::make_unique<TGammaStirlingMainForm>();
-    again->Timer1->stop();
+    again->Timer->stop();
     again->show();
     EXPECT_EQ(again->Host().FieldText(Field::PistonThrow), "45");
     EXPECT_EQ(again->geometry().x(), -2000);
@@ -427,7 +427,7 @@ TEST_F(GammaWindow, BadStoredHotTemperatureIsMarkedAndTheWindowStillShows) {
     EXPECT_TRUE(form->isVisible());
     EXPECT_TRUE(form->Marked(Field::HotTemp));
     EXPECT_TRUE(form->Engine().enable);
-    EXPECT_FALSE(form->Engine().animate);
+    EXPECT_FALSE(form->Engine().timer.Enabled);
     EXPECT_EQ(form->Engine().PressureSeries.Count(), 0);
     // Fixing the text brings the analysis.
     form->Host().Edit(Field::HotTemp)->setText("300");
@@ -478,13 +478,13 @@ TEST_F(GammaWindow, UnusableTextsAreMarkedWhereTheyAreTyped) {
                      form->Traits().parameters->RowOf(c.field).control);
         QLineEdit* edit = form->Host().Edit(c.field);
         const QString good = edit->text();
-        form->Engine().animate = true;
+        form->Engine().timer.Enabled = true;
         edit->setText(c.text);
         EXPECT_TRUE(form->Marked(c.field));
         EXPECT_EQ(edit->toolTip().toStdString(), c.message);
         EXPECT_TRUE(form->ProblemLine()->isVisibleTo(form.get()));
         EXPECT_EQ(form->ProblemLine()->text().toStdString(), c.message);
-        EXPECT_FALSE(form->Engine().animate);
+        EXPECT_FALSE(form->Engine().timer.Enabled);
         EXPECT_TRUE(shown() == before);
         edit->setText(good);
         EXPECT_FALSE(form->Marked(c.field));
@@ -532,13 +532,13 @@ TEST_F(GammaWindow, ActionsDoNotRunWhileABoxIsMarked) {
         form->Host().Edit(Field::DispHeight)->setFocus();
         action();
         EXPECT_EQ(form->Engine().PressureSeries.Count(), 0);
-        EXPECT_FALSE(form->Engine().animate);
+        EXPECT_FALSE(form->Engine().timer.Enabled);
         EXPECT_EQ(form->focusWidget(), form->Host().Edit(Field::ColdTemp));
     }
     // The animation stops rather than compute.
-    form->Engine().animate = true;
-    form->Timer1Timer();
-    EXPECT_FALSE(form->Engine().animate);
+    form->Engine().timer.Enabled = true;
+    form->TimerTimeout();
+    EXPECT_FALSE(form->Engine().timer.Enabled);
     EXPECT_TRUE(env.errors.empty());
 }
 

@@ -1,7 +1,7 @@
 #include "../AppTestSupport.h"
 #include "gamma/TGammaStirlingMainForm.h"
-#include "gamma/TPopUpGraphForm.h"
 #include "shell/KelvaneProgram.h"
+#include "shell/TPopUpGraphForm.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -23,7 +23,7 @@ namespace {
 class PopUpGraphWindow : public ::testing::Test {
   protected:
     PopUpGraphWindow() {
-        gamma.Timer1->stop(); // the tests turn the crank themselves
+        gamma.Timer->stop(); // the tests turn the crank themselves
         gamma.show();
         // Count the rounds of pending events the sweep lets run, after the
         // window's own chart sync.
@@ -45,8 +45,8 @@ class PopUpGraphWindow : public ::testing::Test {
 
     AppTestEnvironment env;
     KelvaneProgram program;
-    TGammaStirlingMainForm& gamma = program.Gamma();
-    TPopUpGraphForm& graph = program.Graph();
+    TGammaStirlingMainForm& gamma = program.Window<TGammaStirlingMainForm>("gamma");
+    TPopUpGraphForm& graph = program.Graph("gamma");
     int rounds = 0;
     std::function<void()> duringSweep;
 };
@@ -85,7 +85,7 @@ TEST_F(PopUpGraphWindow, ADoubleClickOnAYellowFieldSweepsIntoTheGraphWindow) {
     EXPECT_FALSE(graph.Memo1->textCursor().hasSelection());
     EXPECT_TRUE(graph.PrintButton->isEnabled());
     EXPECT_EQ(gamma.Host().FieldText(Field::PistonThrow), "60");
-    EXPECT_FALSE(gamma.Engine().animate);
+    EXPECT_FALSE(gamma.Engine().timer.Enabled);
 }
 
 // A sweep's analyses in the Gamma window show its grid and picture at most

@@ -1,10 +1,10 @@
 #include "../AppTestSupport.h"
 #include "foundations/TIniFile.h"
 #include "gamma/TGammaStirlingMainForm.h"
-#include "gamma/TPopUpGraphForm.h"
 #include "rider/TRiderStirlingMainForm.h"
 #include "shell/KelvaneProgram.h"
 #include "shell/TKelvaneDispatchForm.h"
+#include "shell/TPopUpGraphForm.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -25,8 +25,8 @@ namespace {
 class RiderSweepWindow : public ::testing::Test {
   protected:
     RiderSweepWindow() {
-        program.Launcher().showRider();
-        rider.Timer1->stop(); // the tests turn the crank themselves
+        program.Launcher().EngineButtonClick("rider");
+        rider.Timer->stop(); // the tests turn the crank themselves
         QTest::mouseClick(rider.StopButton, Qt::LeftButton);
         if (rider.GraphTimer->isActive())
             rider.GraphTimerTimer();
@@ -37,8 +37,8 @@ class RiderSweepWindow : public ::testing::Test {
 
     AppTestEnvironment env;
     KelvaneProgram program;
-    TRiderStirlingMainForm& rider = program.Rider();
-    TPopUpGraphForm& graph = program.RiderGraph();
+    TRiderStirlingMainForm& rider = program.Window<TRiderStirlingMainForm>("rider");
+    TPopUpGraphForm& graph = program.Graph("rider");
 };
 
 TEST_F(RiderSweepWindow, ADoubleClickOnABoxSweepsIntoItsOwnGraphWindow) {
@@ -47,7 +47,7 @@ TEST_F(RiderSweepWindow, ADoubleClickOnABoxSweepsIntoItsOwnGraphWindow) {
     DoubleClick(Field::HotStrokeMax);
     EXPECT_TRUE(env.errors.empty());
     ASSERT_TRUE(graph.isVisible());
-    EXPECT_FALSE(program.Graph().isVisible());
+    EXPECT_FALSE(program.Graph("gamma").isVisible());
     EXPECT_EQ(graph.windowTitle(), "Two Piston Net Work Graph");
     EXPECT_EQ(graph.pos(), QPoint((1280 - 811) / 2, (1024 - 624) / 2));
 
@@ -62,7 +62,7 @@ TEST_F(RiderSweepWindow, ADoubleClickOnABoxSweepsIntoItsOwnGraphWindow) {
     EXPECT_EQ(rider.Host().FieldText(Field::HotStrokeMax), "50");
     EXPECT_EQ(NetWorkCell(), work);
     EXPECT_FALSE(rider.Marked(Field::HotStrokeMax));
-    EXPECT_FALSE(rider.Engine().animate);
+    EXPECT_FALSE(rider.Engine().timer.Enabled);
     AppTestEnvironment::Snapshot(graph, "rider-sweep-window");
 }
 
@@ -85,10 +85,11 @@ TEST_F(RiderSweepWindow, ClosingTheSimulatorWindowStopsItsSweep) {
         Field field;
         std::function<void()> show;
     };
-    TGammaStirlingMainForm& gamma = program.Gamma();
+    TGammaStirlingMainForm& gamma = program.Window<TGammaStirlingMainForm>("gamma");
     const Case cases[] = {
         {rider, graph, Field::ColdStrokeMax, [] {}},
-        {gamma, program.Graph(), Field::PistonThrow, [&] { program.Launcher().showGamma(); }},
+        {gamma, program.Graph("gamma"), Field::PistonThrow,
+         [&] { program.Launcher().EngineButtonClick("gamma"); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.window.objectName().toStdString());

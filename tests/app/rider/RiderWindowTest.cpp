@@ -35,7 +35,7 @@ class RiderWindow : public ::testing::Test {
         return item ? item->text().toStdString() : std::string();
     }
     void Show() {
-        form->Timer1->stop(); // the tests turn the crank themselves
+        form->Timer->stop(); // the tests turn the crank themselves
         form->show();
     }
     // Shown, stopped, and the recalculation that loading armed already done.
@@ -66,8 +66,8 @@ TEST_F(RiderWindow, OpensWithTheDefaultsAnimatingFast) {
     EXPECT_EQ(form->HotTempTB->value(), 700);
     EXPECT_EQ(form->PhaseOffsetTB->value(), 90);
     EXPECT_TRUE(Engine().enable);
-    EXPECT_TRUE(Engine().animate);
-    EXPECT_EQ(form->Timer1->interval(), 100);
+    EXPECT_TRUE(Engine().timer.Enabled);
+    EXPECT_EQ(form->Timer->interval(), 100);
     EXPECT_EQ(form->Grid()->rowCount(), 9);
     EXPECT_EQ(form->Grid()->item(0, 0)->text(), "Hot Posn");
     EXPECT_EQ(form->Grid()->item(8, 0)->text(), "Net Work");
@@ -98,7 +98,7 @@ TEST_F(RiderWindow, CentredOnlyUntilItHasAPlaceOfItsOwn) {
     ini.WriteInteger("Rider", "width", 900);
     ini.WriteInteger("Rider", "height", 600);
     auto again = std::make_unique<TRiderStirlingMainForm>();
-    again->Timer1->stop();
+    again->Timer->stop();
     again->show();
     EXPECT_EQ(again->size(), QSize(900, 600));
     EXPECT_EQ(again->geometry().topLeft(), QPoint(7, 9));
@@ -254,7 +254,7 @@ TEST_F(RiderWindow, ChartClicksStopTheCrankAndSetTheAngle) {
         return Text(Field::Phase);
     };
     EXPECT_EQ(clickAt(0.5), "180");
-    EXPECT_FALSE(Engine().animate);
+    EXPECT_FALSE(Engine().timer.Enabled);
     EXPECT_EQ(Engine().PhaseSeries3.XValues()[0], 180);
     EXPECT_EQ(Cell(0), IntToStr(RoundHalfEven(Engine().hotPos)));
     EXPECT_EQ(clickAt(-0.05), "0");
@@ -267,17 +267,17 @@ TEST_F(RiderWindow, AnimationTicksTurnTheCrankByTen) {
     form->GraphTimerTimer();
     Press("UpDown6", false, 1); // 350, while animating
     EXPECT_EQ(Text(Field::Phase), "350");
-    form->Timer1Timer();
+    form->TimerTimeout();
     EXPECT_EQ(Text(Field::Phase), "360");
-    form->Timer1Timer();
+    form->TimerTimeout();
     EXPECT_EQ(Text(Field::Phase), "10");
     EXPECT_EQ(Engine().PhaseSeries2.XValues()[0], 10);
     QTest::mouseClick(form->GoSlowButton, Qt::LeftButton);
-    EXPECT_EQ(form->Timer1->interval(), 300);
+    EXPECT_EQ(form->Timer->interval(), 300);
     EXPECT_EQ(Text(Field::Phase), "0");
     QTest::mouseClick(form->GoMediumButton, Qt::LeftButton);
-    EXPECT_EQ(form->Timer1->interval(), 200);
-    EXPECT_TRUE(Engine().animate);
+    EXPECT_EQ(form->Timer->interval(), 200);
+    EXPECT_TRUE(Engine().timer.Enabled);
 }
 
 TEST_F(RiderWindow, UnusableLoadedTextsAreMarkedAndKeepTheResults) {
@@ -322,12 +322,12 @@ TEST_F(RiderWindow, UnusableLoadedTextsAreMarkedAndKeepTheResults) {
         // Nothing computes on these texts, and nothing is reported as a fault.
         for (QPushButton* b : {form->CalcButton, form->GoFastButton}) {
             QTest::mouseClick(b, Qt::LeftButton);
-            EXPECT_FALSE(Engine().animate);
+            EXPECT_FALSE(Engine().timer.Enabled);
             EXPECT_EQ(form->focusWidget(), form->Host().Edit(c.field));
         }
-        Engine().animate = true;
-        form->Timer1Timer();
-        EXPECT_FALSE(Engine().animate);
+        Engine().timer.Enabled = true;
+        form->TimerTimeout();
+        EXPECT_FALSE(Engine().timer.Enabled);
         Press("UpDown8", true);
         form->GraphTimerTimer();
         EXPECT_EQ(Engine().PressureSeries.YValues()[0], firstPressure);
@@ -373,7 +373,7 @@ TEST_F(RiderWindow, MarkersFollowTheAnalysedAngleOverTheNewCurves) {
         [&] { QTest::mouseClick(form->GoSlowButton, Qt::LeftButton); },
     };
     for (const auto& analyse : analyses) {
-        e.Chart1ClickBackground(e.Chart1, 180, 0, 360);
+        e.ChartClick(e.Chart1, 180, 0, 360);
         analyse();
         const double shown = std::stod(Text(Field::Phase));
         for (TLineSeries* marker :
@@ -430,14 +430,14 @@ TEST_F(RiderWindow, AFailingAnimationTickStopsTheCrankAndIsReportedOnce) {
     form->GraphTimerTimer();
     // A text no control of the window can set.
     form->Host().Edit(Field::ColdTemp)->setText("1.5");
-    Engine().animate = true;
+    Engine().timer.Enabled = true;
     for (int tick = 0; tick < 3; ++tick)
-        form->Run([&] { Engine().Timer1Timer(); });
+        form->Run([&] { Engine().Tick(); });
     ASSERT_EQ(env.errors.size(), 1u);
-    EXPECT_FALSE(Engine().animate);
+    EXPECT_FALSE(Engine().timer.Enabled);
     form->Host().Edit(Field::ColdTemp)->setText("100");
     QTest::mouseClick(form->GoFastButton, Qt::LeftButton);
-    form->Timer1Timer();
+    form->TimerTimeout();
     EXPECT_EQ(Text(Field::Phase), "10");
     EXPECT_EQ(env.errors.size(), 1u);
 }
@@ -456,7 +456,7 @@ TEST_F(RiderWindow, SettingsAreWrittenAtTheEndAndReadBack) {
     EXPECT_EQ(ini.ReadInteger("Rider", "height", 0), 610);
 
     auto again = std::make_unique<TRiderStirlingMainForm>();
-    again->Timer1->stop();
+    again->Timer->stop();
     again->show();
     EXPECT_EQ(again->Host().FieldText(Field::HotStrokeMax), "55");
     EXPECT_EQ(again->Host().FieldText(Field::PhaseOffset), "80");
@@ -510,7 +510,7 @@ TEST_F(RiderWindow, NeverShownWritesNothing) {
 TEST_F(RiderWindow, HelpStopsTheCrankAndOpensThePage) {
     Show();
     form->TutorialButtonClick();
-    EXPECT_FALSE(Engine().animate);
+    EXPECT_FALSE(Engine().timer.Enabled);
     ASSERT_EQ(env.platform.documents.size(), 1);
     EXPECT_TRUE(env.platform.documents[0].endsWith("/Rider Kelvane Tutorial.HTM"));
 }
@@ -519,10 +519,10 @@ TEST(RiderProgram, TheLauncherOpensTheWindowAndTheEndStoresIt) {
     AppTestEnvironment env;
     {
         KelvaneProgram program;
-        program.Rider().Timer1->stop();
-        program.Launcher().RiderButtonClick();
-        EXPECT_TRUE(program.Rider().isVisible());
-        EXPECT_TRUE(program.Rider().Engine().enable);
+        program.Window<TRiderStirlingMainForm>("rider").Timer->stop();
+        program.Launcher().EngineButtonClick("rider");
+        EXPECT_TRUE(program.Window<TRiderStirlingMainForm>("rider").isVisible());
+        EXPECT_TRUE(program.Window<TRiderStirlingMainForm>("rider").Engine().enable);
         program.End();
     }
     EXPECT_EQ(TIniFile(env.SettingsFile()).ReadString("RiderHot", "StrokeMax", ""), "50");

@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include "ringbom/RingbomFields.h"
 #include <memory>
 
 using namespace kelvane;
@@ -38,7 +39,7 @@ class RingbomWindow : public ::testing::Test {
     // The tests turn the crank themselves, tick by tick.
     void Ticks(int n) {
         for (int i = 0; i < n; ++i)
-            form->AnimateTimerTimer();
+            form->TimerTimeout();
     }
     // A click at a fraction of a chart's plot width, halfway down.
     void ClickChart(int number, double fraction) {
@@ -67,8 +68,8 @@ TEST_F(RingbomWindow, OpensWithTheDefaultsAndARunGoingFromZero) {
     EXPECT_EQ(form->Grid()->item(11, 0)->text(), "Net Work");
     EXPECT_TRUE(Engine().enable);
     EXPECT_TRUE(Engine().animating);
-    EXPECT_TRUE(form->AnimateTimer->isActive());
-    EXPECT_EQ(form->AnimateTimer->interval(), 100);
+    EXPECT_TRUE(form->Timer->isActive());
+    EXPECT_EQ(form->Timer->interval(), 100);
     EXPECT_EQ(form->PauseButton->text(), "&Pause");
     EXPECT_EQ(form->windowTitle(), "Ringbom Stirling Engine Simulator");
     EXPECT_EQ(Engine().DisplacerSeries.Count(), 0);
@@ -98,7 +99,7 @@ TEST_F(RingbomWindow, EnterPerformsOneStepExceptFromTheCheckBoxesAndPanButtons) 
     EXPECT_EQ(Angle(), 5);
     EXPECT_FALSE(Engine().animating);
     EXPECT_EQ(form->PauseButton->text(), "&Pause");
-    EXPECT_TRUE(form->AnimateTimer->isActive()); // idles until the run goes on
+    EXPECT_TRUE(form->Timer->isActive()); // idles until the run goes on
     QTest::keyClick(form->HotTempTB, Qt::Key_Enter);
     EXPECT_EQ(Angle(), 10);
 
@@ -193,7 +194,7 @@ TEST_F(RingbomWindow, LoadRefreshesAndCountsTickChangesAsClicks) {
     std::string par = env.Folder() + "fixed.PAR";
     {
         TIniFile ini(par);
-        ParameterTable::Ringbom().WriteFrom(form->Host(), ini);
+        RingbomFields().WriteFrom(form->Host(), ini);
         ini.WriteString("RingbomPiston", "Throw", "45");
         ini.WriteString("RingbomStripChart", "Enabled", "N");
     }
@@ -241,7 +242,7 @@ TEST_F(RingbomWindow, MarkedBoxesKeepGoSingleAndResumeFromStepping) {
             EXPECT_EQ(form->focusWidget(), edit);
         }
         QTest::keyClick(form->Host().Edit(Field::ColdTemp), Qt::Key_Return);
-        form->AnimateTimerTimer();
+        form->TimerTimeout();
         EXPECT_EQ(Engine().record.resultCount, steps);
         edit->setText(good);
         EXPECT_FALSE(form->Marked(c.field));
@@ -249,7 +250,7 @@ TEST_F(RingbomWindow, MarkedBoxesKeepGoSingleAndResumeFromStepping) {
     EXPECT_TRUE(env.errors.empty());
     QTest::mouseClick(form->GoButton, Qt::LeftButton);
     const int steps = Engine().record.resultCount;
-    form->AnimateTimerTimer();
+    form->TimerTimeout();
     EXPECT_EQ(Engine().record.resultCount, steps + 1);
 }
 
@@ -258,7 +259,7 @@ TEST_F(RingbomWindow, ABoxMarkedDuringARunHaltsItPaused) {
     Ticks(2);
     form->Host().Edit(Field::ColdTemp)->setText("c");
     Engine().animating = true; // as if the run had gone on regardless
-    form->AnimateTimerTimer();
+    form->TimerTimeout();
     EXPECT_FALSE(Engine().animating);
     EXPECT_EQ(form->PauseButton->text(), "&Resume");
     EXPECT_TRUE(env.errors.empty());
@@ -271,7 +272,7 @@ TEST_F(RingbomWindow, AStepThatFailsHaltsTheRunAndIsReportedOnce) {
     // The engine's own timer reaching a failing step, however it got there.
     Engine().animating = true;
     for (int tick = 0; tick < 3; ++tick)
-        form->Run([&] { Engine().AnimateTimerTimer(); });
+        form->Run([&] { Engine().Tick(); });
     ASSERT_EQ(env.errors.size(), 1u);
     EXPECT_EQ(env.errors[0], "'abc' is not a valid integer value");
     EXPECT_FALSE(Engine().animating);
@@ -290,7 +291,7 @@ TEST_F(RingbomWindow, AStepThatFailsHaltsTheRunAndIsReportedOnce) {
         action();
         EXPECT_TRUE(Engine().animating);
         const int before = Angle();
-        form->AnimateTimerTimer();
+        form->TimerTimeout();
         EXPECT_EQ(Angle(), before + 5);
     }
     const int before = Angle();
@@ -405,10 +406,10 @@ TEST_F(RingbomWindow, NeverShownWritesNothing) {
 
 TEST_F(RingbomWindow, TheLauncherOpensItAndTheProgramStoresIt) {
     KelvaneProgram program;
-    program.Launcher().RingbomButtonClick();
-    EXPECT_TRUE(program.Ringbom().isVisible());
-    EXPECT_TRUE(program.Ringbom().Engine().animating);
-    program.Ringbom().AnimateTimer->stop();
+    program.Launcher().EngineButtonClick("ringbom");
+    EXPECT_TRUE(program.Window<TRingbomStirlingMainForm>("ringbom").isVisible());
+    EXPECT_TRUE(program.Window<TRingbomStirlingMainForm>("ringbom").Engine().animating);
+    program.Window<TRingbomStirlingMainForm>("ringbom").Timer->stop();
     program.End();
     TIniFile ini(env.SettingsFile());
     EXPECT_EQ(ini.ReadString("RingbomPiston", "Throw", ""), "60");
@@ -417,7 +418,7 @@ TEST_F(RingbomWindow, TheLauncherOpensItAndTheProgramStoresIt) {
 
 TEST_F(RingbomWindow, AfterAHundredSteps) {
     Show();
-    form->AnimateTimer->stop();
+    form->Timer->stop();
     Ticks(100);
     EXPECT_EQ(Angle(), 500);
     AppTestEnvironment::Snapshot(*form, "ringbom-window");

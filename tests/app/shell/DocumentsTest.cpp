@@ -38,7 +38,7 @@ std::set<QString> DocumentsTheWindowsOpen() {
     }
     {
         TGammaStirlingMainForm gamma;
-        gamma.Timer1->stop();
+        gamma.Timer->stop();
         gamma.show();
         gamma.HelpButtonClick();
         gamma.TutorialButtonClick();

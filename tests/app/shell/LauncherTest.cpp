@@ -90,11 +90,14 @@ TEST_F(Launcher, ProgramStoresOnlyTheWindowsThatWereShown) {
         KelvaneProgram program;
         program.Launcher().show();
         Click(program.Launcher(), "GammaButton");
-        ASSERT_TRUE(program.Gamma().isVisible());
-        program.Gamma().Timer1->stop();
-        program.Gamma().Host().Edit(Field::PistonThrow)->setText("50");
-        program.Gamma().ExitButtonClick();
-        EXPECT_FALSE(program.Gamma().isVisible());
+        ASSERT_TRUE(program.Window<TGammaStirlingMainForm>("gamma").isVisible());
+        program.Window<TGammaStirlingMainForm>("gamma").Timer->stop();
+        program.Window<TGammaStirlingMainForm>("gamma")
+            .Host()
+            .Edit(Field::PistonThrow)
+            ->setText("50");
+        program.Window<TGammaStirlingMainForm>("gamma").ExitButtonClick();
+        EXPECT_FALSE(program.Window<TGammaStirlingMainForm>("gamma").isVisible());
         program.End();
     }
     EXPECT_EQ(ini.ReadString("GammaPiston", "Throw", ""), "50");

@@ -43,7 +43,7 @@ TEST(UnreadableSettings, StartOnDefaultsWithOneMessageAndLeaveTheFileAlone) {
             TKelvaneDispatchForm launcher;
             launcher.show();
             TGammaStirlingMainForm gamma;
-            gamma.Timer1->stop();
+            gamma.Timer->stop();
             gamma.show();
             EXPECT_EQ(gamma.Host().FieldText(Field::PistonThrow), "60") << "the default";
             gamma.Host().Edit(Field::PistonThrow)->setText("45");

@@ -1,11 +1,11 @@
 #include "../AppTestSupport.h"
 #include "foundations/TIniFile.h"
 #include "gamma/TGammaStirlingMainForm.h"
-#include "gamma/TPopUpGraphForm.h"
 #include "rider/TRiderStirlingMainForm.h"
 #include "ringbom/TRingbomStirlingMainForm.h"
 #include "shell/KelvaneProgram.h"
 #include "shell/TKelvaneDispatchForm.h"
+#include "shell/TPopUpGraphForm.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -25,9 +25,10 @@ struct Windows {
     KelvaneProgram program;
 
     std::vector<std::pair<const char*, SimulatorFrame*>> Simulators() {
-        return {{"Gamma", &program.Gamma()},
-                {"Ringbom", &program.Ringbom()},
-                {"Rider", &program.Rider()}};
+        std::vector<std::pair<const char*, SimulatorFrame*>> all;
+        for (const EngineEntry* e : EngineCatalog::All())
+            all.emplace_back(e->name.c_str(), &program.Window(e->name));
+        return all;
     }
 };
 
@@ -123,10 +124,7 @@ TEST(WindowLayout, StoredSizesAreKeptWithinTheMinimumAndTheScreen) {
     for (auto [name, w] : windows.Simulators()) {
         for (const Case& c : cases) {
             SCOPED_TRACE(std::string(name) + " " + std::to_string(c.width));
-            const WindowPlacement::Keys& keys =
-                w == &windows.program.Gamma()     ? WindowPlacement::Gamma()
-                : w == &windows.program.Ringbom() ? WindowPlacement::Ringbom()
-                                                  : WindowPlacement::Rider();
+            const WindowPlacement::Keys& keys = *w->Traits().placement;
             TIniFile ini(windows.env.SettingsFile());
             WindowPlacement{10, 20, c.width, c.height}.Write(ini, keys);
             w->show();
@@ -146,7 +144,7 @@ TEST(WindowLayout, StoredSizesAreKeptWithinTheMinimumAndTheScreen) {
         }
     }
     // The net-work graph window opens within the screen too.
-    TPopUpGraphForm& graph = windows.program.Graph();
+    TPopUpGraphForm& graph = windows.program.Graph("gamma");
     graph.resize(2000, 2000);
     graph.Sweep().onShow();
     ExpectFillsTheRoom(graph.size(), graph.size() + QSize(8, 32), "graph window");
@@ -156,8 +154,8 @@ TEST(WindowLayout, StoredSizesAreKeptWithinTheMinimumAndTheScreen) {
 // Alt and one letter reaches every button of a window, and no two alike.
 TEST(WindowKeys, EveryButtonHasItsOwnAltLetter) {
     Windows windows;
-    std::vector<std::pair<const char*, QWidget*>> all = {{"launcher", &windows.program.Launcher()},
-                                                         {"graph", &windows.program.Graph()}};
+    std::vector<std::pair<const char*, QWidget*>> all = {
+        {"launcher", &windows.program.Launcher()}, {"graph", &windows.program.Graph("gamma")}};
     for (auto [name, w] : windows.Simulators())
         all.emplace_back(name, w);
     for (auto [name, w] : all) {
@@ -178,7 +176,7 @@ TEST(WindowKeys, EveryButtonHasItsOwnAltLetter) {
 TEST(WindowKeys, EnterPressesTheFocusedButtonAndEscapeClosesFromAnyControl) {
     Windows windows;
     int opened = 0;
-    windows.program.Launcher().showRider = [&] { ++opened; };
+    windows.program.Launcher().showEngine = [&](const EngineEntry&) { ++opened; };
     windows.program.Launcher().show();
     auto* rider = windows.program.Launcher().findChild<QPushButton*>("RiderButton");
     rider->setFocus();

@@ -1,9 +1,9 @@
 #include "../AppTestSupport.h"
 #include "gamma/TGammaStirlingMainForm.h"
-#include "gamma/TPopUpGraphForm.h"
 #include "rider/TRiderStirlingMainForm.h"
 #include "ringbom/TRingbomStirlingMainForm.h"
 #include "shell/KelvaneProgram.h"
+#include "shell/TPopUpGraphForm.h"
 #include "widgets/ChartGhosts.h"
 #include "widgets/ChartReadOut.h"
 
@@ -30,8 +30,8 @@ namespace {
 class Export : public ::testing::Test {
   protected:
     Export() {
-        program.Gamma().Timer1->stop();
-        program.Rider().Timer1->stop();
+        program.Window<TGammaStirlingMainForm>("gamma").Timer->stop();
+        program.Window<TRiderStirlingMainForm>("rider").Timer->stop();
     }
 
     // Each window with the charts its menus are on, shown and analysed.
@@ -41,19 +41,23 @@ class Export : public ::testing::Test {
         std::function<ChartView*(int)> chart;
     };
     std::vector<Window> Windows() {
-        TGammaStirlingMainForm& gamma = program.Gamma();
-        for (QWidget* w :
-             std::initializer_list<QWidget*>{&gamma, &program.Ringbom(), &program.Rider()})
+        TGammaStirlingMainForm& gamma = program.Window<TGammaStirlingMainForm>("gamma");
+        for (QWidget* w : std::initializer_list<QWidget*>{
+                 &gamma, &program.Window<TRingbomStirlingMainForm>("ringbom"),
+                 &program.Window<TRiderStirlingMainForm>("rider")})
             w->show();
-        program.Ringbom().Engine().SingleStepButtonClick();
-        program.Ringbom().SyncCharts();
+        program.Window<TRingbomStirlingMainForm>("ringbom").Engine().SingleStepButtonClick();
+        program.Window<TRingbomStirlingMainForm>("ringbom").SyncCharts();
         // A sweep of the piston throw fills the net-work graph window.
         gamma.onSweepRequest(Field::PistonThrow);
         auto frame = [](SimulatorFrame& f) { return [&f](int n) { return f.Chart(n); }; };
         return {{"Gamma", &gamma, frame(gamma)},
-                {"Ringbom", &program.Ringbom(), frame(program.Ringbom())},
-                {"Rider", &program.Rider(), frame(program.Rider())},
-                {"NetWork", &program.Graph(), [this](int n) { return program.Graph().Chart(n); }}};
+                {"Ringbom", &program.Window<TRingbomStirlingMainForm>("ringbom"),
+                 frame(program.Window<TRingbomStirlingMainForm>("ringbom"))},
+                {"Rider", &program.Window<TRiderStirlingMainForm>("rider"),
+                 frame(program.Window<TRiderStirlingMainForm>("rider"))},
+                {"NetWork", &program.Graph("gamma"),
+                 [this](int n) { return program.Graph("gamma").Chart(n); }}};
     }
 
     // A right click on the chart, picking the menu entry of that caption.
@@ -65,8 +69,8 @@ class Export : public ::testing::Test {
     }
     // A chart of the Gamma window, shown and laid out.
     ChartView* GammaChart(int number) {
-        program.Gamma().show();
-        ChartView* chart = program.Gamma().Chart(number);
+        program.Window<TGammaStirlingMainForm>("gamma").show();
+        ChartView* chart = program.Window<TGammaStirlingMainForm>("gamma").Chart(number);
         chart->replot();
         return chart;
     }
@@ -123,7 +127,7 @@ TEST_F(Export, ChartMenusCopyAndSaveImagesAndData) {
 }
 
 TEST_F(Export, RightPressOpensTheMenuWithoutMovingTheCrank) {
-    TGammaStirlingMainForm& gamma = program.Gamma();
+    TGammaStirlingMainForm& gamma = program.Window<TGammaStirlingMainForm>("gamma");
     ChartView* chart = GammaChart(2);
     const QPoint at(chart->ChartRect().center());
     const std::string before = gamma.Host().FieldText(Field::Phase);
@@ -138,7 +142,7 @@ TEST_F(Export, RightPressOpensTheMenuWithoutMovingTheCrank) {
 }
 
 TEST_F(Export, GridCopiesItsRowsTabSeparated) {
-    TRiderStirlingMainForm& rider = program.Rider();
+    TRiderStirlingMainForm& rider = program.Window<TRiderStirlingMainForm>("rider");
     rider.show();
     env.platform.menuChoice = "&Copy";
     emit rider.Grid()->customContextMenuRequested(QPoint(5, 5));
@@ -173,26 +177,29 @@ TEST_F(Export, ReportIsOnePageAtThePrinterSettingsSize) {
         }
     }
     // The report lists each window's parameters by label, with their units.
-    const ReportPage gamma = program.Gamma().Report();
+    const ReportPage gamma = program.Window<TGammaStirlingMainForm>("gamma").Report();
     EXPECT_EQ(gamma.title, "Gamma Stirling Engine Simulator");
-    ASSERT_EQ(gamma.parameters.size(), program.Gamma().Traits().parameters->fields().size());
-    EXPECT_EQ(
-        gamma.parameters.front(),
-        std::make_pair(QString("Hot temperature"),
-                       QString::fromStdString(program.Gamma().Host().FieldText(Field::HotTemp)) +
-                           " degrees F"));
+    ASSERT_EQ(gamma.parameters.size(),
+              program.Window<TGammaStirlingMainForm>("gamma").Traits().parameters->fields().size());
+    EXPECT_EQ(gamma.parameters.front(),
+              std::make_pair(QString("Hot temperature"),
+                             QString::fromStdString(
+                                 program.Window<TGammaStirlingMainForm>("gamma").Host().FieldText(
+                                     Field::HotTemp)) +
+                                 " degrees F"));
     EXPECT_EQ(gamma.grid.size(), 12u);
     EXPECT_FALSE(gamma.picture.isNull());
     EXPECT_EQ(gamma.charts.size(), 4u);
-    const ReportPage ringbom = program.Ringbom().Report();
+    const ReportPage ringbom = program.Window<TRingbomStirlingMainForm>("ringbom").Report();
     EXPECT_TRUE(
         std::ranges::count(ringbom.parameters, std::make_pair(QString("All Data"), QString("on"))));
-    EXPECT_EQ(program.Graph().Report().grid.size(), program.Graph().Sweep().Memo1.size());
+    EXPECT_EQ(program.Graph("gamma").Report().grid.size(),
+              program.Graph("gamma").Sweep().Memo1.size());
     EXPECT_TRUE(env.errors.empty());
 }
 
 TEST_F(Export, ReadOutsShowTheNearestPointAndTheLoopsDirection) {
-    TGammaStirlingMainForm& gamma = program.Gamma();
+    TGammaStirlingMainForm& gamma = program.Window<TGammaStirlingMainForm>("gamma");
     ChartView* chart = GammaChart(1);
     ChartReadOut* readOut = ChartReadOut::Of(chart);
     const QRect r = chart->ChartRect();
@@ -228,8 +235,8 @@ TEST_F(Export, HoldKeepsFaintCopiesUntilUntickedAndIsNotStored) {
         std::function<void()> calc;
         const TLineSeries* pressure;
     };
-    TGammaStirlingMainForm& gamma = program.Gamma();
-    TRiderStirlingMainForm& rider = program.Rider();
+    TGammaStirlingMainForm& gamma = program.Window<TGammaStirlingMainForm>("gamma");
+    TRiderStirlingMainForm& rider = program.Window<TRiderStirlingMainForm>("rider");
     for (const Case& c :
          {Case{&gamma, [&] { gamma.CalcButtonClick(); }, &gamma.Engine().PressureSeries},
           Case{&rider, [&] { rider.CalcButtonClick(); }, &rider.Engine().PressureSeries}}) {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "gamma/GammaFields.h"
 #include <chrono>
 #include <csignal>
 #include <filesystem>
@@ -29,7 +30,7 @@ bool IsTemporary(const std::filesystem::path& p) {
 TEST(ParameterSave, KilledSavesLeaveOneWholeSet) {
     TempFolder folder;
     const std::string file = folder / "engine.PAR";
-    const ParameterTable& table = ParameterTable::Gamma();
+    const ParameterTable& table = GammaFields();
     std::map<std::string, std::string> sets[2];
     MapHost hosts[2] = {MapHost(table), MapHost(table)};
     for (int s = 0; s < 2; ++s) {

@@ -1,4 +1,5 @@
 #include "foundations/ParameterTable.h"
+#include "catalog/EngineCatalog.h"
 #include "foundations/EConvertError.h"
 #include "foundations/EIniFileError.h"
 #include "foundations/MapHost.h"
@@ -10,6 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include "gamma/GammaFields.h"
+#include "rider/RiderFields.h"
+#include "ringbom/RingbomFields.h"
 #include <algorithm>
 #include <map>
 #include <vector>
@@ -64,15 +68,15 @@ class ParameterTableTest : public ::testing::Test {
   protected:
     TempFolder folder;
     std::string file = folder / "Kelvane.INI";
-    MapHost host{ParameterTable::Gamma()};
-    MapHost ringbom{ParameterTable::Ringbom()};
-    MapHost rider{ParameterTable::Rider()};
+    MapHost host{GammaFields()};
+    MapHost ringbom{RingbomFields()};
+    MapHost rider{RiderFields()};
     TrackBars bars;
 };
 
 TEST_F(ParameterTableTest, NoFileGivesTheDefaults) {
     TIniFile ini(file);
-    ParameterTable::Gamma().ReadIniFile(ini, host, bars.Setter(host));
+    GammaFields().ReadIniFile(ini, host, bars.Setter(host));
     EXPECT_EQ(Texts(host), (std::map<std::string, std::string>{{"HotTemp", "300"},
                                                                {"ColdTemp", "100"},
                                                                {"DispCylHeight", "100"},
@@ -83,7 +87,7 @@ TEST_F(ParameterTableTest, NoFileGivesTheDefaults) {
                                                                {"PhaseOffset", "90"}}));
     EXPECT_EQ(bars.moves, (std::vector<std::string>{"HotTempTB=700", "PhaseOffsetTB=90"}));
 
-    ParameterTable::Ringbom().ReadIniFile(ini, ringbom, {});
+    RingbomFields().ReadIniFile(ini, ringbom, {});
     EXPECT_EQ(Texts(ringbom), (std::map<std::string, std::string>{{"HotTemp", "300"},
                                                                   {"ColdTemp", "100"},
                                                                   {"DispCylHeight", "100"},
@@ -95,7 +99,7 @@ TEST_F(ParameterTableTest, NoFileGivesTheDefaults) {
     EXPECT_EQ(Ticks(ringbom),
               (std::map<std::string, bool>{{"StripChartCB", true}, {"AllDataCB", true}}));
 
-    ParameterTable::Rider().ReadIniFile(ini, rider, {});
+    RiderFields().ReadIniFile(ini, rider, {});
     EXPECT_EQ(Texts(rider), (std::map<std::string, std::string>{{"HotTemp", "300"},
                                                                 {"HotStrokeMin", "5"},
                                                                 {"HotStrokeMax", "50"},
@@ -111,7 +115,7 @@ TEST_F(ParameterTableTest, OnlyAnExactYTicks) {
              {"Y", true}, {"y", false}, {"Yes", false}, {"N", false}, {"", false}, {"1", false}}) {
         WriteBytes(file, "[RingbomStripChart]\nEnabled=" + text + "\n");
         ringbom.PutChecked(Field::StripChartCB, !ticked);
-        ParameterTable::Ringbom().ReadInto(TIniFile(file), ringbom);
+        RingbomFields().ReadInto(TIniFile(file), ringbom);
         EXPECT_EQ(ringbom.Checked(Field::StripChartCB), ticked) << text;
         EXPECT_TRUE(ringbom.Checked(Field::AllDataCB));
     }
@@ -119,7 +123,7 @@ TEST_F(ParameterTableTest, OnlyAnExactYTicks) {
 
 TEST_F(ParameterTableTest, RingbomParameterFileRoundTrip) {
     int i = 0;
-    for (const FieldRow& f : ParameterTable::Ringbom().rows()) {
+    for (const FieldRow& f : RingbomFields().rows()) {
         if (!f.IsCheckBox())
             ringbom.Put(f.id, std::to_string(400 + i) + (i == 4 ? ",5" : ""));
         ++i;
@@ -128,13 +132,13 @@ TEST_F(ParameterTableTest, RingbomParameterFileRoundTrip) {
     ringbom.PutChecked(Field::StripChartCB, false);
     ringbom.PutChecked(Field::AllDataCB, true);
     const std::string par = folder / "run.PAR";
-    SaveParameterFile(ringbom, ParameterTable::Ringbom(), par);
+    SaveParameterFile(ringbom, RingbomFields(), par);
     EXPECT_NE(ReadBytes(par).find("[RingbomStripChart]\nEnabled=N\n[RingbomAllData]\nEnabled=Y\n"),
               std::string::npos);
 
-    MapHost loaded(ParameterTable::Ringbom());
+    MapHost loaded(RingbomFields());
     loaded.PutChecked(Field::StripChartCB, true);
-    LoadParameterFile(par, ParameterTable::Ringbom(), loaded);
+    LoadParameterFile(par, RingbomFields(), loaded);
     EXPECT_EQ(Texts(loaded), Texts(ringbom));
     EXPECT_EQ(Ticks(loaded), Ticks(ringbom));
 
@@ -142,8 +146,8 @@ TEST_F(ParameterTableTest, RingbomParameterFileRoundTrip) {
     ringbom.PutChecked(Field::StripChartCB, true);
     ringbom.PutChecked(Field::AllDataCB, false);
     const std::string first = ReadBytes(par);
-    SaveParameterFile(ringbom, ParameterTable::Ringbom(), par);
-    LoadParameterFile(par, ParameterTable::Ringbom(), loaded);
+    SaveParameterFile(ringbom, RingbomFields(), par);
+    LoadParameterFile(par, RingbomFields(), loaded);
     EXPECT_EQ(Ticks(loaded), Ticks(ringbom));
     EXPECT_EQ(ReadBytes(par).size(), first.size());
 }
@@ -157,13 +161,13 @@ TEST_F(ParameterTableTest, TextsAreStoredVerbatimInTableOrder) {
                     {"PistonDiameter", ""},
                     {"PistonThrow", "60"},
                     {"PhaseOffset", "-90"}});
-    SaveParameterFile(host, ParameterTable::Gamma(), file);
+    SaveParameterFile(host, GammaFields(), file);
     EXPECT_EQ(ReadBytes(file), "[GammaHot]\nTemp=300\n[GammaCold]\nTemp=abc\n"
                                "[GammaDisplacerCylinder]\nHeight=100\nDiameter=1e3\n"
                                "[GammaDisplacer]\nHeight=12,5\n"
                                "[GammaPiston]\nDiameter=\nThrow=60\n[GammaPhase]\nOffset=-90\n");
-    MapHost loaded(ParameterTable::Gamma());
-    LoadParameterFile(file, ParameterTable::Gamma(), loaded);
+    MapHost loaded(GammaFields());
+    LoadParameterFile(file, GammaFields(), loaded);
     EXPECT_EQ(Texts(loaded), Texts(host));
 }
 
@@ -171,7 +175,7 @@ TEST_F(ParameterTableTest, RefusedSaveStopsAtTheFirstKey) {
     const std::string par = folder / "no/such/folder/x.PAR";
     rider.Put(Field::HotTemp, "300");
     try {
-        SaveParameterFile(rider, ParameterTable::Rider(), par);
+        SaveParameterFile(rider, RiderFields(), par);
         FAIL() << "no error";
     } catch (const EIniFileError& e) {
         EXPECT_EQ(std::string(e.what()), "Unable to write to " + par);
@@ -181,7 +185,7 @@ TEST_F(ParameterTableTest, RefusedSaveStopsAtTheFirstKey) {
 TEST_F(ParameterTableTest, GammaBadPhaseOffsetAbandonsAfterTheHotTrackBar) {
     WriteBytes(file, "[GammaHot]\nTemp=2000\n[GammaPhase]\nOffset=45.5\n");
     try {
-        ParameterTable::Gamma().ReadIniFile(TIniFile(file), host, bars.Setter(host));
+        GammaFields().ReadIniFile(TIniFile(file), host, bars.Setter(host));
         FAIL() << "no error";
     } catch (const EConvertError& e) {
         EXPECT_EQ(std::string(e.what()), "'45.5' is not a valid integer value");
@@ -193,18 +197,17 @@ TEST_F(ParameterTableTest, GammaBadPhaseOffsetAbandonsAfterTheHotTrackBar) {
 
     bars.moves.clear();
     WriteBytes(file, "[GammaHot]\nTemp=hot\n");
-    EXPECT_THROW(ParameterTable::Gamma().ReadIniFile(TIniFile(file), host, bars.Setter(host)),
-                 EConvertError);
+    EXPECT_THROW(GammaFields().ReadIniFile(TIniFile(file), host, bars.Setter(host)), EConvertError);
     EXPECT_TRUE(bars.moves.empty());
 }
 
 TEST_F(ParameterTableTest, RingbomSkipsABadHotTemperatureSilently) {
     WriteBytes(file, "[RingbomHot]\nTemp=12abc\n");
-    ParameterTable::Ringbom().ReadIniFile(TIniFile(file), ringbom, bars.Setter(ringbom));
+    RingbomFields().ReadIniFile(TIniFile(file), ringbom, bars.Setter(ringbom));
     EXPECT_TRUE(bars.moves.empty());
     EXPECT_EQ(ringbom.FieldText(Field::HotTemp), "12abc");
     WriteBytes(file, "[RingbomHot]\nTemp=0x64\n");
-    ParameterTable::Ringbom().ReadIniFile(TIniFile(file), ringbom, bars.Setter(ringbom));
+    RingbomFields().ReadIniFile(TIniFile(file), ringbom, bars.Setter(ringbom));
     EXPECT_EQ(bars.moves, std::vector<std::string>{"HotTempTB=900"});
 }
 
@@ -229,11 +232,11 @@ TEST_P(RiderStrokeCases, LimitsAreBroughtIntoRangeInOrder) {
     WriteBytes(file, std::string("[RiderHot]\nStrokeMin=") + c.hotMin + "\nStrokeMax=" + c.hotMax +
                          "\n[RiderCold]\nStrokeMin=" + c.coldMin + "\nStrokeMax=" + c.coldMax +
                          "\n");
-    MapHost host(ParameterTable::Rider());
+    MapHost host(RiderFields());
     if (c.throws)
-        EXPECT_THROW(LoadParameterFile(file, ParameterTable::Rider(), host), EConvertError);
+        EXPECT_THROW(LoadParameterFile(file, RiderFields(), host), EConvertError);
     else
-        LoadParameterFile(file, ParameterTable::Rider(), host);
+        LoadParameterFile(file, RiderFields(), host);
     EXPECT_EQ((std::vector<std::string>{
                   host.FieldText(Field::HotStrokeMin), host.FieldText(Field::HotStrokeMax),
                   host.FieldText(Field::ColdStrokeMin), host.FieldText(Field::ColdStrokeMax)}),
@@ -255,7 +258,7 @@ TEST_F(ParameterTableTest, RiderTrackBarsComeBeforeTheStrokeLimits) {
     rider.onFieldChange = [this](Field f) {
         bars.moves.push_back(std::string("text ") + rider.Table().RowOf(f).control);
     };
-    LoadParameterFile(file, ParameterTable::Rider(), rider, bars.Setter(rider));
+    LoadParameterFile(file, RiderFields(), rider, bars.Setter(rider));
     EXPECT_EQ(rider.FieldText(Field::HotStrokeMin), "x");
     // After the handler's write-back of the clamped phase offset, the stroke
     // limits come last (the cold minimum's default 0 is raised to 5).
@@ -285,11 +288,12 @@ TEST_F(ParameterTableTest, PlacementReadsWholeNumbersWithCurrentDefaults) {
     WriteBytes(file, "[RINGBOM]\nLeft=0x64\nTop=12abc\nwidth=3000\n");
     const WindowPlacement current{10, 20, 600, 400};
     TIniFile ini(file);
-    EXPECT_EQ(WindowPlacement::Read(ini, WindowPlacement::Ringbom(), current),
+    EXPECT_EQ(WindowPlacement::Read(ini, EngineCatalog::Find("ringbom")->placement, current),
               (WindowPlacement{100, 20, 3000, 400}));
-    EXPECT_EQ(WindowPlacement::Read(ini, WindowPlacement::Gamma(), current), current);
+    EXPECT_EQ(WindowPlacement::Read(ini, EngineCatalog::Find("gamma")->placement, current),
+              current);
 
-    WindowPlacement{-2000, 5, 700, 500}.Write(ini, WindowPlacement::Rider());
+    WindowPlacement{-2000, 5, 700, 500}.Write(ini, EngineCatalog::Find("rider")->placement);
     WindowPlacement{1, 2, 999, 999}.Write(ini, WindowPlacement::Main());
     EXPECT_EQ(ReadBytes(file), "[RINGBOM]\nLeft=0x64\nTop=12abc\nwidth=3000\n"
                                "[Rider]\nLeft=-2000\nTop=5\nwidth=700\nheight=500\n"

@@ -148,15 +148,15 @@ TEST_F(GammaAnalysis, ARequestDuringAnAnalysisIsIgnored) {
     host.onFieldChange = [&](Field) {
         ++nested;
         engine.CalcButtonClick();
-        engine.PistonThrowChange();
+        engine.FieldChanged(Field::PistonThrow);
     };
     Put(Field::Phase, "7");
-    engine.animate = true;
+    engine.timer.Enabled = true;
     engine.CalcButtonClick();
     EXPECT_EQ(nested, 362); // every "Phase" write of the sweep and the final "0"
     EXPECT_EQ(engine.PressureSeries.Count(), 361);
     EXPECT_EQ(engine.WorkSeries.Count(), 360);
-    EXPECT_TRUE(engine.animate); // the field handler stayed inert
+    EXPECT_TRUE(engine.timer.Enabled); // the field handler stayed inert
 }
 
 TEST_F(GammaAnalysis, RefusedEverywhereKeepsTheCycleRows) {

@@ -40,7 +40,7 @@ class GammaSweepTest : public GammaFixture {
 };
 
 TEST_F(GammaSweepTest, PistonThrowRunsFromATenthToTenTimesItsValue) {
-    engine.animate = true;
+    engine.timer.Enabled = true;
     DoubleClick(Field::PistonThrow);
     EXPECT_EQ(rangeText, "testing 6.00 through 600");
     ASSERT_EQ(Points(), 101);
@@ -48,7 +48,7 @@ TEST_F(GammaSweepTest, PistonThrowRunsFromATenthToTenTimesItsValue) {
     for (int k = 0; k < 101; ++k)
         EXPECT_EQ(xs[k], 6.0 * (k + 1));
     EXPECT_EQ(host.FieldText(Field::PistonThrow), "60");
-    EXPECT_FALSE(engine.animate);
+    EXPECT_FALSE(engine.timer.Enabled);
     EXPECT_TRUE(sweep.printEnabled);
     EXPECT_FALSE(sweep.sweeping);
     EXPECT_EQ(eventRounds, 1 + 101);

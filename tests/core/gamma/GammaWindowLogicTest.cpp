@@ -14,8 +14,8 @@ TEST_F(GammaWindow, ShowingLabelsAnalysesAndAnimatesFast) {
     host.grid.clear();
     fresh.FormShow();
     EXPECT_TRUE(fresh.enable);
-    EXPECT_TRUE(fresh.animate);
-    EXPECT_EQ(fresh.timerInterval, 100);
+    EXPECT_TRUE(fresh.timer.Enabled);
+    EXPECT_EQ(fresh.timer.Interval, 100);
     EXPECT_EQ(fresh.PressureSeries.Count(), 361);
     const char* labels[] = {"Disp Posn",    "Piston Posn",  "Pressure",      "Volume",
                             "Hot/Cold N %", "Max Pressure", "Mean Pressure", "Vol Ratio",
@@ -29,11 +29,11 @@ class GammaClick : public GammaFixture,
 
 TEST_P(GammaClick, ClickLandsOnAMultipleOfFiveWithinTheRevolution) {
     engine.CalcButtonClick();
-    engine.animate = true;
+    engine.timer.Enabled = true;
     auto [fraction, angle] = GetParam();
     // Plot rectangle from x 100 to 600.
-    engine.Chart1ClickBackground(engine.Chart1, 100 + fraction * 500, 100, 600);
-    EXPECT_FALSE(engine.animate);
+    engine.ChartClick(engine.Chart1, 100 + fraction * 500, 100, 600);
+    EXPECT_FALSE(engine.timer.Enabled);
     EXPECT_FALSE(engine.phaseChanging);
     EXPECT_EQ(host.FieldText(Field::Phase), std::to_string(angle));
     EXPECT_EQ(engine.PhaseSeries1.XValues()[0], angle);
@@ -49,8 +49,8 @@ INSTANTIATE_TEST_SUITE_P(Gamma, GammaClick,
 TEST_F(GammaWindow, ClickRefreshesModelPictureAndMarkers) {
     engine.CalcButtonClick();
     const int redraws = host.redraws;
-    engine.Chart1ClickBackground(engine.Chart1, 162, 100, 600); // 44.64 degrees
-    EXPECT_EQ(Row(0), "34.1");                                  // (sin 45 + 1) * 20
+    engine.ChartClick(engine.Chart1, 162, 100, 600); // 44.64 degrees
+    EXPECT_EQ(Row(0), "34.1");                       // (sin 45 + 1) * 20
     EXPECT_EQ(host.redraws, redraws + 1);
     EXPECT_EQ(engine.PhaseSeries2.YValues()[0], 0);
     EXPECT_EQ(engine.PhaseSeries2.YValues()[1], 1);
@@ -70,7 +70,7 @@ TEST_F(GammaWindow, ClickRefreshesModelPictureAndMarkers) {
 }
 
 TEST_F(GammaWindow, ClickBeforeAnyAnalysisLeavesThePvMarkerEmpty) {
-    engine.Chart1ClickBackground(engine.Chart1, 350, 100, 600);
+    engine.ChartClick(engine.Chart1, 350, 100, 600);
     EXPECT_EQ(host.FieldText(Field::Phase), "180");
     EXPECT_EQ(engine.PhaseSeries5.Count(), 0);
     EXPECT_EQ(engine.PhaseSeries1.Count(), 2);
@@ -78,24 +78,24 @@ TEST_F(GammaWindow, ClickBeforeAnyAnalysisLeavesThePvMarkerEmpty) {
 
 TEST_F(GammaWindow, ClickOnAChartNotLaidOutOnlyStopsTheAnimation) {
     engine.CalcButtonClick();
-    engine.animate = true;
-    engine.Chart1ClickBackground(engine.Chart1, 50, 100, 100);
-    EXPECT_FALSE(engine.animate);
+    engine.timer.Enabled = true;
+    engine.ChartClick(engine.Chart1, 50, 100, 100);
+    EXPECT_FALSE(engine.timer.Enabled);
     EXPECT_EQ(host.FieldText(Field::Phase), "0");
 }
 
 TEST_F(GammaWindow, AnimationStepsTenDegreesAndWrapsPast360) {
     engine.FormShow();
     Put(Field::Phase, "350");
-    engine.Timer1Timer();
+    engine.Tick();
     EXPECT_EQ(host.FieldText(Field::Phase), "360");
     EXPECT_EQ(Row(0), "16.5"); // the picture and grid show the angle before the advance
     EXPECT_EQ(engine.PhaseSeries1.XValues()[0], 360); // the markers the angle after it
-    engine.Timer1Timer();
+    engine.Tick();
     EXPECT_EQ(host.FieldText(Field::Phase), "10");
     EXPECT_EQ(Row(0), "20.0");
     EXPECT_EQ(engine.PhaseSeries1.XValues()[0], 10);
-    EXPECT_TRUE(engine.animate); // its own writes to "Phase" stayed inert
+    EXPECT_TRUE(engine.timer.Enabled); // its own writes to "Phase" stayed inert
     EXPECT_FALSE(engine.animating);
     EXPECT_FALSE(engine.phaseChanging);
 }
@@ -105,7 +105,7 @@ TEST_F(GammaWindow, AnimationFromZeroSkipsZeroOnTheNextTurn) {
     std::vector<std::string> seen;
     for (int i = 0; i < 38; ++i) {
         seen.push_back(host.FieldText(Field::Phase));
-        engine.Timer1Timer();
+        engine.Tick();
     }
     EXPECT_EQ(seen[0], "0");
     EXPECT_EQ(seen[35], "350");
@@ -115,18 +115,18 @@ TEST_F(GammaWindow, AnimationFromZeroSkipsZeroOnTheNextTurn) {
 
 TEST_F(GammaWindow, TickDoesNothingWhenStoppedOrAlreadyStepping) {
     engine.CalcButtonClick();
-    engine.Timer1Timer();
+    engine.Tick();
     EXPECT_EQ(host.FieldText(Field::Phase), "0");
-    engine.animate = true;
+    engine.timer.Enabled = true;
     engine.animating = true;
-    engine.Timer1Timer();
+    engine.Tick();
     EXPECT_EQ(host.FieldText(Field::Phase), "0");
 }
 
 TEST_F(GammaWindow, TickWithABadPhaseClearsItsGuards) {
     engine.FormShow();
     Put(Field::Phase, "ten");
-    EXPECT_THROW(engine.Timer1Timer(), EConvertError);
+    EXPECT_THROW(engine.Tick(), EConvertError);
     EXPECT_FALSE(engine.animating);
     EXPECT_FALSE(engine.phaseChanging);
 }
@@ -134,25 +134,25 @@ TEST_F(GammaWindow, TickWithABadPhaseClearsItsGuards) {
 TEST_F(GammaWindow, EditWhileAnimatingStopsAndReanalyses) {
     engine.FormShow();
     for (int i = 0; i < 3; ++i)
-        engine.Timer1Timer();
+        engine.Tick();
     ASSERT_EQ(host.FieldText(Field::Phase), "30");
     Edit(Field::DispCylHeight, "120");
-    EXPECT_FALSE(engine.animate);
+    EXPECT_FALSE(engine.timer.Enabled);
     EXPECT_EQ(host.FieldText(Field::Phase), "0");
     EXPECT_DOUBLE_EQ(engine.dispCylHt, 120);
     EXPECT_EQ(Row(0), "30.0"); // half of the new displacer throw of 60
     EXPECT_EQ(engine.PressureSeries.Count(), 361);
-    engine.Timer1Timer();
+    engine.Tick();
     EXPECT_EQ(host.FieldText(Field::Phase), "0");
 }
 
 TEST_F(GammaWindow, SlidersRewriteTheirFieldsAndReanalyse) {
     const std::tuple<int, const char*> hot[] = {{0, "1000"}, {1000, "0"}, {700, "300"}};
     for (auto [position, text] : hot) {
-        engine.animate = true;
+        engine.timer.Enabled = true;
         engine.HotTempTBChange(position);
         EXPECT_EQ(host.FieldText(Field::HotTemp), text);
-        EXPECT_FALSE(engine.animate);
+        EXPECT_FALSE(engine.timer.Enabled);
     }
     engine.PhaseOffsetTBChange(-175);
     EXPECT_EQ(host.FieldText(Field::PhaseOffset), "-175");
@@ -166,12 +166,12 @@ TEST_F(GammaWindow, SpeedButtonsAnalyseAndSetTheInterval) {
     for (int interval : {100, 200, 300}) {
         Put(Field::Phase, "90");
         engine.SpeedButtonClick(interval);
-        EXPECT_EQ(engine.timerInterval, interval);
-        EXPECT_TRUE(engine.animate);
+        EXPECT_EQ(engine.timer.Interval, interval);
+        EXPECT_TRUE(engine.timer.Enabled);
         EXPECT_EQ(host.FieldText(Field::Phase), "0");
     }
     engine.StopButtonClick();
-    EXPECT_FALSE(engine.animate);
+    EXPECT_FALSE(engine.timer.Enabled);
 }
 
 } // namespace

@@ -163,7 +163,7 @@ TEST(RiderAnalysis, WhileAnimatingRowsShowTheAngleInPhaseAsWhenStopped) {
     RiderRig stopped;
     stopped.engine.CalcButtonClick();
     RiderRig t;
-    t.engine.animate = true;
+    t.engine.timer.Enabled = true;
     t.engine.CalcButtonClick();
     EXPECT_EQ(t.host.redraws, 0);
     EXPECT_EQ(t.Text(Field::Phase), "0");

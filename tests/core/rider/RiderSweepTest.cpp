@@ -92,9 +92,9 @@ TEST_F(RiderSweepTest, EachBoxSweepsTheWholeValuesItsTableAccepts) {
 TEST_F(RiderSweepTest, PointsAreTheAnalysesAtEachValue) {
     const std::string workAt90 = rig.Row(RiderEngine::NetWork);
     const double meanAt90 = rig.engine.avgPressure, maxAt90 = rig.engine.mvSave;
-    rig.engine.animate = true;
+    rig.engine.timer.Enabled = true;
     ASSERT_TRUE(sweep.FieldDblClick(Field::PhaseOffset));
-    EXPECT_FALSE(rig.engine.animate);
+    EXPECT_FALSE(rig.engine.timer.Enabled);
     EXPECT_EQ(refusedAnalyses, 0);
 
     const int at90 = sweep.WorkSeries.XValues().Locate(90);

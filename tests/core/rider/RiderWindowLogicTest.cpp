@@ -55,13 +55,13 @@ TEST(RiderWindow, AnimationTicksThroughThreeHundredSixty) {
     RiderRig t;
     RiderEngine& e = t.engine;
     e.SpeedButtonClick(100);
-    EXPECT_TRUE(e.animate);
-    EXPECT_EQ(e.timerInterval, 100);
+    EXPECT_TRUE(e.timer.Enabled);
+    EXPECT_EQ(e.timer.Interval, 100);
     int redraws = t.host.redraws;
     t.Put(Field::Phase, "340");
     std::vector<std::string> seen;
     for (int i = 0; i < 3; ++i) {
-        e.Timer1Timer();
+        e.Tick();
         seen.push_back(t.host.FieldText(Field::Phase));
     }
     EXPECT_EQ(seen, (std::vector<std::string>{"350", "360", "10"}));
@@ -72,18 +72,18 @@ TEST(RiderWindow, AnimationTicksThroughThreeHundredSixty) {
     EXPECT_FALSE(e.animating);
 
     e.SpeedButtonClick(300);
-    EXPECT_EQ(e.timerInterval, 300);
+    EXPECT_EQ(e.timer.Interval, 300);
     EXPECT_EQ(t.host.FieldText(Field::Phase), "0");
     e.StopButtonClick();
-    e.Timer1Timer();
+    e.Tick();
     EXPECT_EQ(t.host.FieldText(Field::Phase), "0");
 }
 
 TEST(RiderWindow, TickIsNotReentered) {
     RiderRig t;
-    t.engine.animate = true;
+    t.engine.timer.Enabled = true;
     t.engine.animating = true;
-    t.engine.Timer1Timer();
+    t.engine.Tick();
     EXPECT_EQ(t.host.FieldText(Field::Phase), "0");
     EXPECT_EQ(t.host.redraws, 0);
 }
@@ -92,10 +92,10 @@ TEST(RiderWindow, TickWithABadParameterStopsTheAnimationOnce) {
     RiderRig t;
     t.engine.SpeedButtonClick(100);
     t.Put(Field::ColdStrokeMax, "0");
-    EXPECT_THROW(t.engine.Timer1Timer(), ERiderParameterError);
-    EXPECT_FALSE(t.engine.animate);
+    EXPECT_THROW(t.engine.Tick(), ERiderParameterError);
+    EXPECT_FALSE(t.engine.timer.Enabled);
     EXPECT_FALSE(t.engine.animating);
-    EXPECT_NO_THROW(t.engine.Timer1Timer());
+    EXPECT_NO_THROW(t.engine.Tick());
 }
 
 struct ClickCase {
@@ -108,9 +108,9 @@ class RiderChartClick : public ::testing::TestWithParam<ClickCase> {};
 TEST_P(RiderChartClick, SetsTheAngleAndStops) {
     RiderRig t;
     t.engine.CalcButtonClick();
-    t.engine.animate = true;
-    t.engine.Chart1ClickBackground(t.engine.Chart1, GetParam().x + 40, 40, 1040);
-    EXPECT_FALSE(t.engine.animate);
+    t.engine.timer.Enabled = true;
+    t.engine.ChartClick(t.engine.Chart1, GetParam().x + 40, 40, 1040);
+    EXPECT_FALSE(t.engine.timer.Enabled);
     EXPECT_EQ(t.host.FieldText(Field::Phase), GetParam().phase);
 }
 
@@ -123,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(Widths, RiderChartClick,
 TEST(RiderWindow, ClickRecomputesAtTheNewAngle) {
     RiderRig t;
     t.engine.CalcButtonClick();
-    t.engine.Chart1ClickBackground(t.engine.Chart1, 750, 0, 1000); // 270
+    t.engine.ChartClick(t.engine.Chart1, 750, 0, 1000); // 270
     EXPECT_EQ(t.Row(0), "5");
     EXPECT_DOUBLE_EQ(t.engine.hotPos, 5);
 }
@@ -131,9 +131,9 @@ TEST(RiderWindow, ClickRecomputesAtTheNewAngle) {
 TEST(RiderWindow, ClickOnAPlotAreaWithoutWidthOnlyStops) {
     RiderRig t;
     t.Put(Field::Phase, "30");
-    t.engine.animate = true;
-    t.engine.Chart1ClickBackground(t.engine.Chart1, 10, 10, 10);
-    EXPECT_FALSE(t.engine.animate);
+    t.engine.timer.Enabled = true;
+    t.engine.ChartClick(t.engine.Chart1, 10, 10, 10);
+    EXPECT_FALSE(t.engine.timer.Enabled);
     EXPECT_EQ(t.host.FieldText(Field::Phase), "30");
 }
 
@@ -266,8 +266,8 @@ TEST(RiderWindow, ShowingStartsTheFastAnimationWithAFreshAnalysis) {
     t.host.grid.clear();
     t.engine.FormShow();
     EXPECT_TRUE(t.engine.enable);
-    EXPECT_TRUE(t.engine.animate);
-    EXPECT_EQ(t.engine.timerInterval, 100);
+    EXPECT_TRUE(t.engine.timer.Enabled);
+    EXPECT_EQ(t.engine.timer.Interval, 100);
     EXPECT_EQ(t.host.Cell(0, 8), "Net Work");
     EXPECT_EQ(t.Row(8), "-1.78");
 }

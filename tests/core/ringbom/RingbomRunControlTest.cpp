@@ -33,8 +33,8 @@ TEST(RingbomRun, ShowingTheWindowLabelsTheGridAndStartsARun) {
     EXPECT_EQ(rig.host.Cell(0, 11), "Net Work");
     EXPECT_TRUE(rig.engine.enable);
     EXPECT_TRUE(rig.engine.animating);
-    EXPECT_TRUE(rig.engine.AnimateTimer.Enabled);
-    EXPECT_EQ(rig.engine.AnimateTimer.Interval, 100);
+    EXPECT_TRUE(rig.engine.timer.Enabled);
+    EXPECT_EQ(rig.engine.timer.Interval, 100);
     EXPECT_EQ(rig.Text(Field::Phase), "0");
     rig.Tick();
     EXPECT_EQ(rig.host.redraws, 1);
@@ -195,7 +195,7 @@ TEST(RingbomRun, PauseSingleStepPauseReturnsToThePausedAngle) {
     e.SingleStepButtonClick();
     EXPECT_EQ(rig.Text(Field::Phase), "25");
     EXPECT_EQ(e.DisplacerSeries.XValues().MaxValue(), 20);
-    EXPECT_TRUE(e.AnimateTimer.Enabled);
+    EXPECT_TRUE(e.timer.Enabled);
     EXPECT_FALSE(e.doSingleStep);
     EXPECT_EQ(e.PauseButtonCaption, "&Resume"); // the single step leaves it
     e.PauseButtonClick();
@@ -264,7 +264,7 @@ TEST_P(RingbomFailedStep, LeavesTheRunAbleToGoOn) {
                   std::string("'") + GetParam().text + "' is not a valid integer value");
     }
     EXPECT_FALSE(e.computingAnimation);
-    EXPECT_TRUE(e.AnimateTimer.Enabled);
+    EXPECT_TRUE(e.timer.Enabled);
     EXPECT_EQ(e.DisplacerSeries.Count(), before);
     EXPECT_THROW(e.SingleStepButtonClick(), EConvertError);
     EXPECT_FALSE(e.doSingleStep);
@@ -322,7 +322,7 @@ TEST(RingbomRun, ChartClickShowsTheRecordedPositions) {
     RingbomEngine& e = rig.engine;
     rig.Tick(73); // recorded 10 .. 360, axes 0 .. 360
     const int redraws = rig.host.redraws;
-    e.Chart1ClickBackground(e.Chart2, 150, 100, 200);
+    e.ChartClick(e.Chart2, 150, 100, 200);
     EXPECT_FALSE(e.animating);
     EXPECT_EQ(rig.Text(Field::Phase), "180");
     const int j = e.DisplacerSeries.XValues().Locate(180);
@@ -344,7 +344,7 @@ TEST_P(RingbomClickAngle, RoundsThenTruncatesToAMultipleOfFive) {
     RingbomRig rig(false, true);
     rig.Tick(3);
     const double x = 100 + GetParam().angle / 360 * 400;
-    rig.engine.Chart1ClickBackground(rig.engine.Chart3, x, 100, 500);
+    rig.engine.ChartClick(rig.engine.Chart3, x, 100, 500);
     EXPECT_EQ(rig.Text(Field::Phase), GetParam().phase);
 }
 

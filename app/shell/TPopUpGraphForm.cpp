@@ -1,9 +1,7 @@
 #include "TPopUpGraphForm.h"
 
-#include "TGammaStirlingMainForm.h"
-#include "gamma/GammaSweep.h"
-#include "rider/RiderSweep.h"
-#include "rider/TRiderStirlingMainForm.h"
+#include "EngineWindow.h"
+#include "catalog/EngineCatalog.h"
 #include "widgets/ChartMenu.h"
 #include "widgets/ChartReadOut.h"
 #include "widgets/HandlerGuard.h"
@@ -38,13 +36,9 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& caption, i
 
 } // namespace
 
-TPopUpGraphForm::TPopUpGraphForm(TGammaStirlingMainForm& gamma)
-    : TPopUpGraphForm(gamma, std::make_unique<GammaSweep>(gamma.Engine(), gamma.Host()),
-                      "Net Work Graph") {}
-
-TPopUpGraphForm::TPopUpGraphForm(TRiderStirlingMainForm& rider)
-    : TPopUpGraphForm(rider, std::make_unique<RiderSweep>(rider.Engine(), rider.Host()),
-                      "Two Piston Net Work Graph") {}
+TPopUpGraphForm::TPopUpGraphForm(AnyEngineWindow& owner, const EngineEntry& engine)
+    : TPopUpGraphForm(owner, engine.makeSweep(owner.SimulatedEngine(), owner.Host()),
+                      QString::fromStdString(engine.sweepCaption)) {}
 
 TPopUpGraphForm::TPopUpGraphForm(SimulatorFrame& owner, std::unique_ptr<ParameterSweep> sweep,
                                  const QString& caption)
@@ -94,7 +88,7 @@ TPopUpGraphForm::TPopUpGraphForm(SimulatorFrame& owner, std::unique_ptr<Paramete
 
 void TPopUpGraphForm::ShowCentred() {
     if (isVisible()) {
-        raise(); // a window left open may lie behind the Gamma window
+        raise(); // a window left open may lie behind its simulator window
         return;
     }
     // Never larger than the room the screen gives, frame included.

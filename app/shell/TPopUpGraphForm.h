@@ -15,12 +15,12 @@ class QPushButton;
 
 namespace kelvane {
 
-class TGammaStirlingMainForm;
+class AnyEngineWindow;
+struct EngineEntry;
 class SimulatorFrame;
-class TRiderStirlingMainForm;
 
 // The net-work graph window: the charts and notes of a simulator window's
-// parameter sweep (the Gamma or the two-piston window). It owns the sweep (the
+// parameter sweep. It owns the sweep (the
 // data it shows) and binds to it; the sweep drives that window's engine
 // through the window's host.
 //
@@ -30,8 +30,11 @@ class TRiderStirlingMainForm;
 class TPopUpGraphForm : public QDialog {
     Q_OBJECT
   public:
-    explicit TPopUpGraphForm(TGammaStirlingMainForm& gamma);
-    explicit TPopUpGraphForm(TRiderStirlingMainForm& rider);
+    // The sweep drives the engine of owner, whose child window this is.
+    TPopUpGraphForm(SimulatorFrame& owner, std::unique_ptr<ParameterSweep> sweep,
+                    const QString& caption);
+    // The sweep of the engine of the catalog that owner shows.
+    TPopUpGraphForm(AnyEngineWindow& owner, const EngineEntry& engine);
 
     ParameterSweep& Sweep() { return *sweep_; }
     ChartView* Chart(int number) const { return charts_[number - 1]; }
@@ -47,7 +50,7 @@ class TPopUpGraphForm : public QDialog {
     void PrintButtonClick();
     // Asks for a PDF file and writes the sweep's one-page report to it.
     void SaveReportClick();
-    // The Gamma window's parameters, the notes and the four charts.
+    // The swept window's parameters, the notes and the four charts.
     ReportPage Report();
     // Stacks the four charts, each a quarter of what the top panel leaves, or
     // sets them two by two in a window too low for that.
@@ -62,8 +65,6 @@ class TPopUpGraphForm : public QDialog {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
-    TPopUpGraphForm(SimulatorFrame& owner, std::unique_ptr<ParameterSweep> sweep,
-                    const QString& caption);
     void ShowCentred();
 
     SimulatorFrame& owner_; // the window whose engine is swept
