@@ -39,7 +39,7 @@ struct CliOptions {
     bool memo = false;
 };
 
-// "the gamma and rider engines": the engines whose row passes the test.
+// "the a and b engines": the engines whose catalog row passes the test.
 template <class Test> std::string EnginesWhere(Test test) {
     std::vector<std::string> names;
     for (const EngineEntry* e : EngineCatalog::All()) {
@@ -52,7 +52,7 @@ template <class Test> std::string EnginesWhere(Test test) {
     return out + (names.size() == 1 ? " engine" : " engines");
 }
 
-// "gamma, rider": the same as a list.
+// "a, b": their names as a list.
 template <class Test> std::string NamesWhere(Test test, const char* separator) {
     std::string out;
     for (const EngineEntry* e : EngineCatalog::All()) {

@@ -31,6 +31,8 @@ class AnyEngineWindow : public SimulatorFrame {
     virtual kelvane::Engine& SimulatedEngine() = 0;
     // A double-click on a box that sweeps asks for a sweep of its field.
     std::function<void(Field field)> onSweepRequest;
+    // Calls the engine's Tick while its timer is enabled.
+    QTimer* Timer = nullptr;
 };
 
 // A simulator window bound to one engine of type E, which lives in the window
@@ -40,8 +42,6 @@ template <class E> class EngineWindow : public AnyEngineWindow {
   public:
     E& Engine() { return engine_; }
     kelvane::Engine& SimulatedEngine() override { return engine_; }
-    // Calls Tick while the engine's timer is enabled.
-    QTimer* Timer = nullptr;
 
     // The timer's timeout: a marked box halts the engine instead.
     void TimerTimeout() {
@@ -171,7 +171,7 @@ template <class E> class EngineWindow : public AnyEngineWindow {
 using SpeedButtonPlace = ActionPlace;
 
 // A window whose engine analyses a revolution on Calc and turns its crank on
-// its timer (Gamma, two-piston): Fast, Medium, Slow, Stop and Calc.
+// its timer: Fast, Medium, Slow, Stop and Calc.
 template <class E> class CrankWindow : public EngineWindow<E> {
   public:
     QPushButton* CalcButton = nullptr;

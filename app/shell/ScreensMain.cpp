@@ -91,7 +91,7 @@ int main(int argc, char* argv[]) {
     }
 
     // The net-work graph window after a whole sweep of the first engine that
-    // sweeps, through the field its sweep lists last (the Gamma phase offset).
+    // sweeps, through the field its sweep lists last.
     for (const kelvane::EngineEntry* e : kelvane::EngineCatalog::All()) {
         if (!e->makeSweep)
             continue;

@@ -4,10 +4,10 @@
 
 namespace kelvane {
 
-// The charts of the two displacer engines, Gamma and Ringbom: five charts
-// with the same series in the same order, the same titles, axis titles and
-// legends. Each engine adds its own series after these (the Ringbom pressure
-// band and mean work, each engine's pressure-volume marker), sets its axis
+// The charts of the engines with a displacer in a closed cylinder and one
+// power piston: five charts with the same series in the same order, the same
+// titles, axis titles and legends. Each engine adds its own series after these
+// (a pressure band and mean work, its pressure-volume marker), sets its axis
 // ranges and styles the lines it draws its own way.
 class DisplacerCharts {
   public:

@@ -51,7 +51,7 @@ struct SweepMemoLine {
 // on a field runs an engine's cycle analysis for a range of that field's
 // values and charts the net work, volumes, pressures and temperatures against
 // the value. Each engine says which fields sweep over which values
-// (GammaSweep, RiderSweep); stepping, the graph's series, the notes and the
+// (<Engine>Sweep); stepping, the graph's series, the notes and the
 // search for the greatest net work are shared here.
 //
 // The sweep drives the engine through its window's host: it writes the swept

@@ -7,7 +7,7 @@
 namespace kelvane {
 
 // Rows that more than one engine's field table holds, alike in all but the
-// engine's name before the section ("Hot" is "GammaHot" in the Gamma table).
+// engine's name before the section (each table puts its engine's name before "Hot").
 inline constexpr FieldRow kCommonRows[] = {
     {Field::HotTemp, "HotTemp", "Hot", "Temp", "300", FieldKind::Whole, "Hot temperature",
      "degrees F", kTemperature},

@@ -8,7 +8,7 @@ namespace kelvane {
 // name, shared by the engines that have the control, so that code common to
 // two engines (the hot-temperature slider, the crank angle) addresses the same
 // field in each. Which fields an engine has, with their names, settings keys
-// and defaults, is its field table (GammaFields, RingbomFields, RiderFields).
+// and defaults, is its field table (<Engine>Fields, beside the engine).
 enum class Field : int {
     HotTemp,
     ColdTemp,
@@ -58,7 +58,7 @@ inline constexpr FieldRange kAnyValue{};
 struct FieldRow {
     Field id;
     const char* control; // the control's name, as shown, stored and typed in --set
-    // Settings-file section after the engine's name ("Hot" for "GammaHot"); ""
+    // Settings-file section after the engine's name ("Hot" for "<Engine>Hot"); ""
     // for a field that is not stored. A table's rows carry the whole name.
     const char* section;
     const char* key;         // settings-file key

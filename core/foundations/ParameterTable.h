@@ -17,7 +17,7 @@ class TIniFile;
 // An engine's field table: every field it reads or writes, in the order the
 // stored ones are read from and written to the settings file and to parameter
 // files, with their keys and defaults. The tables themselves live beside their
-// engines (GammaFields.cpp, RingbomFields.cpp, RiderFields.cpp); the windows'
+// engines (<Engine>Fields.cpp); the windows'
 // field lists, kelvane-cli --set and the test rigs are built from them.
 class ParameterTable {
   public:
