@@ -1,6 +1,5 @@
 #include "TKelvaneDispatchForm.h"
 
-#include "SimulatorFrame.h"
 #include "foundations/Callback.h"
 #include "foundations/ParameterFile.h"
 #include "foundations/TIniFile.h"
@@ -9,6 +8,7 @@
 #include "shell/TErrorReport.h"
 #include "widgets/HandlerGuard.h"
 #include "widgets/Platform.h"
+#include "widgets/WindowScaling.h"
 
 #include <QDate>
 #include <QLabel>
@@ -56,8 +56,7 @@ TKelvaneDispatchForm::TKelvaneDispatchForm(QWidget* parent) : QWidget(parent) {
     label2->adjustSize();
     label2->move(473 - label2->width(), 104);
 
-    dpi = Platform::Current().ScreenDpi();
-    beenScaled = false;
+    ReadScreen();
 }
 
 QPushButton* TKelvaneDispatchForm::AddButton(const QString& caption, int x, int y,
@@ -87,20 +86,18 @@ void TKelvaneDispatchForm::showEvent(QShowEvent* event) {
 }
 
 void TKelvaneDispatchForm::FormShow() {
-    shownOnce_ = true;
-    SimulatorFrame::ScaleAndFit(this, dpi, beenScaled);
+    ScaleOnShow(this);
     std::string release = ProductVersion();
     lRelease->setText(QString::fromStdString("Release: " + release));
     lRelease->adjustSize();
     CheckForCorrectRelease(release);
-    appPath = SimulatorFrame::ProgramFolder();
     // Settings and log go to the data folder; the introduction stays in appPath.
-    const std::string dataFolder = SimulatorFrame::DataFolder();
-    settingsReadable_ = SimulatorFrame::SettingsReadable(this, SettingsFilePath(dataFolder));
+    const std::string dataFolder = DataFolder();
+    FindSettings(this, SettingsFilePath(dataFolder));
     TIniFile ini(SettingsFilePath(dataFolder));
-    WindowPlacement current = SimulatorFrame::CurrentPlacement(this);
+    WindowPlacement current = CurrentPlacement(this);
     WindowPlacement stored = WindowPlacement::Read(ini, WindowPlacement::Main(), current);
-    SimulatorFrame::ApplyPlacement(this, stored);
+    ApplyPlacement(this, stored);
     if (TErrorReport* report = TErrorReport::Instance()) {
         report->SetLogFile(dataFolder + "Kelvane-Error-Log.Txt");
         report->SetLogEnabled(true);
@@ -118,10 +115,10 @@ void TKelvaneDispatchForm::CheckForCorrectRelease(const std::string& release) {
 }
 
 void TKelvaneDispatchForm::FormDestroy() {
-    if (!shownOnce_ || !settingsReadable_)
+    if (!SettingsToKeep())
         return;
-    TIniFile ini(SettingsFilePath(SimulatorFrame::DataFolder()));
-    SimulatorFrame::CurrentPlacement(this).Write(ini, WindowPlacement::Main());
+    TIniFile ini(SettingsFilePath(DataFolder()));
+    CurrentPlacement(this).Write(ini, WindowPlacement::Main());
 }
 
 void TKelvaneDispatchForm::GammaButtonClick() {
@@ -141,7 +138,7 @@ void TKelvaneDispatchForm::RotaryButtonClick() {
 }
 
 void TKelvaneDispatchForm::IntroButtonClick() {
-    SimulatorFrame::RunAppByDocument(QString::fromStdString(appPath) + "Kelvane Introduction.HTM");
+    Platform::Current().OpenDocument(QString::fromStdString(appPath) + "Kelvane Introduction.HTM");
 }
 
 void TKelvaneDispatchForm::QuitButtonClick() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/WindowSettings.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -11,14 +13,10 @@ class QPushButton;
 namespace kelvane {
 
 // The launcher: the program's main window, from which the simulator windows open.
-class TKelvaneDispatchForm : public QWidget {
+class TKelvaneDispatchForm : public QWidget, public WindowSettings {
     Q_OBJECT
   public:
     explicit TKelvaneDispatchForm(QWidget* parent = nullptr);
-
-    std::string appPath;
-    bool beenScaled = false;
-    int dpi = 96;
 
     // What the simulator buttons open (set by the program).
     std::function<void()> showGamma;
@@ -46,8 +44,6 @@ class TKelvaneDispatchForm : public QWidget {
                            void (TKelvaneDispatchForm::*handler)());
 
     QLabel* lRelease = nullptr;
-    bool shownOnce_ = false;
-    bool settingsReadable_ = true;
 };
 
 } // namespace kelvane
