@@ -1,6 +1,5 @@
 #include "TKelvaneDispatchForm.h"
 
-#include "SimulatorFrame.h"
 #include "catalog/EngineCatalog.h"
 #include "foundations/Callback.h"
 #include "foundations/ParameterFile.h"
@@ -10,6 +9,7 @@
 #include "shell/TErrorReport.h"
 #include "widgets/HandlerGuard.h"
 #include "widgets/Platform.h"
+#include "widgets/WindowScaling.h"
 
 #include <QDate>
 #include <QLabel>
@@ -65,8 +65,7 @@ TKelvaneDispatchForm::TKelvaneDispatchForm(QWidget* parent) : QWidget(parent) {
     label2->adjustSize();
     label2->move(473 - label2->width(), 104);
 
-    dpi = Platform::Current().ScreenDpi();
-    beenScaled = false;
+    ReadScreen();
 }
 
 QPushButton* TKelvaneDispatchForm::AddButton(const QString& caption, const char* name, int x, int y,
@@ -97,20 +96,18 @@ void TKelvaneDispatchForm::showEvent(QShowEvent* event) {
 }
 
 void TKelvaneDispatchForm::FormShow() {
-    shownOnce_ = true;
-    SimulatorFrame::ScaleAndFit(this, dpi, beenScaled);
+    ScaleOnShow(this);
     std::string release = ProductVersion();
     lRelease->setText(QString::fromStdString("Release: " + release));
     lRelease->adjustSize();
     CheckForCorrectRelease(release);
-    appPath = SimulatorFrame::ProgramFolder();
     // Settings and log go to the data folder; the introduction stays in appPath.
-    const std::string dataFolder = SimulatorFrame::DataFolder();
-    settingsReadable_ = SimulatorFrame::SettingsReadable(this, SettingsFilePath(dataFolder));
+    const std::string dataFolder = DataFolder();
+    FindSettings(this, SettingsFilePath(dataFolder));
     TIniFile ini(SettingsFilePath(dataFolder));
-    WindowPlacement current = SimulatorFrame::CurrentPlacement(this);
+    WindowPlacement current = CurrentPlacement(this);
     WindowPlacement stored = WindowPlacement::Read(ini, WindowPlacement::Main(), current);
-    SimulatorFrame::ApplyPlacement(this, stored);
+    ApplyPlacement(this, stored);
     if (TErrorReport* report = TErrorReport::Instance()) {
         report->SetLogFile(dataFolder + "Kelvane-Error-Log.Txt");
         report->SetLogEnabled(true);
@@ -128,10 +125,10 @@ void TKelvaneDispatchForm::CheckForCorrectRelease(const std::string& release) {
 }
 
 void TKelvaneDispatchForm::FormDestroy() {
-    if (!shownOnce_ || !settingsReadable_)
+    if (!SettingsToKeep())
         return;
-    TIniFile ini(SettingsFilePath(SimulatorFrame::DataFolder()));
-    SimulatorFrame::CurrentPlacement(this).Write(ini, WindowPlacement::Main());
+    TIniFile ini(SettingsFilePath(DataFolder()));
+    CurrentPlacement(this).Write(ini, WindowPlacement::Main());
 }
 
 void TKelvaneDispatchForm::EngineButtonClick(std::string_view engine) {
@@ -144,7 +141,7 @@ void TKelvaneDispatchForm::RotaryButtonClick() {
 }
 
 void TKelvaneDispatchForm::IntroButtonClick() {
-    SimulatorFrame::RunAppByDocument(QString::fromStdString(appPath) + "Kelvane Introduction.HTM");
+    Platform::Current().OpenDocument(QString::fromStdString(appPath) + "Kelvane Introduction.HTM");
 }
 
 void TKelvaneDispatchForm::QuitButtonClick() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/WindowSettings.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -14,14 +16,10 @@ namespace kelvane {
 struct EngineEntry;
 
 // The launcher: the program's main window, from which the simulator windows open.
-class TKelvaneDispatchForm : public QWidget {
+class TKelvaneDispatchForm : public QWidget, public WindowSettings {
     Q_OBJECT
   public:
     explicit TKelvaneDispatchForm(QWidget* parent = nullptr);
-
-    std::string appPath;
-    bool beenScaled = false;
-    int dpi = 96;
 
     // What an engine's button opens (set by the program).
     std::function<void(const EngineEntry& engine)> showEngine;
@@ -46,8 +44,6 @@ class TKelvaneDispatchForm : public QWidget {
                            std::function<void()> handler);
 
     QLabel* lRelease = nullptr;
-    bool shownOnce_ = false;
-    bool settingsReadable_ = true;
 };
 
 } // namespace kelvane

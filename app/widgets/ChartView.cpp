@@ -1,8 +1,9 @@
 #include "ChartView.h"
 
+#include "ChartGraph.h"
+
 #include <algorithm>
 #include <cmath>
-#include <span>
 
 namespace kelvane {
 
@@ -31,102 +32,6 @@ QCPRange SafeRange(double lower, double upper) {
     return QCPRange(lower, upper);
 }
 
-// A line graph drawn the cheaper of Qt's two ways for its pen: a one-pixel
-// line as one polyline (Qt's fast cosmetic path), a thicker one segment by
-// segment (stroking a long thick polyline with its joins costs far more).
-//
-// A series denser than its chart's pixel columns is drawn from the chart
-// data's summary of its values instead: per column a line from the previous
-// column's last point to the column's first, and one from its least to its
-// greatest value, which set the column's pixels as every point would. A
-// replot then costs in proportion to the chart's width, not to the record.
-class ChartGraph : public QCPGraph {
-  public:
-    ChartGraph(QCPAxis* keyAxis, QCPAxis* valueAxis, const TLineSeries& series)
-        : QCPGraph(keyAxis, valueAxis), series_(series) {
-        // Dense series are drawn by columns below; QCustomPlot's own sampling
-        // would only move the pixels of the sparser ones.
-        setAdaptiveSampling(false);
-    }
-
-    bool everyPoint = false;
-
-  protected:
-    void draw(QCPPainter* painter) override {
-        const QCP::PlottingHints hints = mParentPlot->plottingHints();
-        mParentPlot->setPlottingHint(QCP::phFastPolylines, pen().widthF() > 1);
-        if (!DrawByColumns(painter))
-            QCPGraph::draw(painter);
-        mParentPlot->setPlottingHints(hints);
-    }
-
-  private:
-    bool DrawByColumns(QCPPainter* painter);
-
-    const TLineSeries& series_;
-    QVector<QLineF> lines_; // kept: a replot reuses their storage
-    QVector<QRectF> bars_;
-};
-
-// The first index in [lo, hi) whose key is at least `key` (hi if none), looked
-// for outwards from `guess`: where keys are spread about evenly it lies a
-// step or two away, and a binary search over the rest of a long record would
-// read memory far apart at every halving.
-std::size_t FirstAtOrPast(std::span<const double> xs, std::size_t lo, std::size_t hi,
-                          std::size_t guess, double key) {
-    guess = std::clamp(guess, lo, hi);
-    std::size_t a = guess, b = guess, step = 1;
-    if (guess < hi && xs[guess] < key) {
-        // Everything below a is under the key; the answer is at most b.
-        a = b = guess + 1;
-        while (b < hi && xs[b] < key) {
-            a = b + 1;
-            b = std::min(hi, b + step);
-            step *= 2;
-        }
-    } else {
-        // The answer is at most b; everything below a is under the key.
-        while (a > lo && xs[a - 1] >= key) {
-            b = a - 1;
-            a = a - lo > step ? a - step : lo;
-            step *= 2;
-        }
-    }
-    return static_cast<std::size_t>(std::lower_bound(xs.begin() + static_cast<std::ptrdiff_t>(a),
-                                                     xs.begin() + static_cast<std::ptrdiff_t>(b),
-                                                     key) -
-                                    xs.begin());
-}
-
-// An axis's coordToPixel with what it checks at every call (scale type,
-// orientation, direction) looked at once: a dense series maps several
-// values a pixel column. The arithmetic is QCustomPlot's own, so a point
-// lands on the very pixel it would; other axes go through the axis.
-class AxisMap {
-  public:
-    explicit AxisMap(const QCPAxis* axis)
-        : axis_(axis), lower_(axis->range().lower), size_(axis->range().size()),
-          plain_(axis->scaleType() == QCPAxis::stLinear && !axis->rangeReversed()),
-          horizontal_(axis->orientation() == Qt::Horizontal) {
-        const QRect rect = axis->axisRect()->rect();
-        origin_ = horizontal_ ? rect.left() : rect.bottom();
-        extent_ = horizontal_ ? rect.width() : rect.height();
-    }
-
-    double operator()(double v) const {
-        if (!plain_)
-            return axis_->coordToPixel(v);
-        return horizontal_ ? (v - lower_) / size_ * extent_ + origin_
-                           : origin_ - (v - lower_) / size_ * extent_;
-    }
-
-  private:
-    const QCPAxis* axis_;
-    double lower_, size_;
-    bool plain_, horizontal_;
-    double origin_ = 0, extent_ = 0;
-};
-
 // Tick labels in one format on every axis: plain figures grouped by
 // thousands, with as many decimals as the step between ticks needs (QCustomPlot
 // would write "2·10⁶" on one chart and "350000" on the next).
@@ -145,126 +50,6 @@ template <class Ticker> class PlainTicker : public Ticker {
 
   private:
     double step_ = 1;
-};
-
-bool ChartGraph::DrawByColumns(QCPPainter* painter) {
-    QCPAxis* keys = mKeyAxis.data();
-    QCPAxis* values = mValueAxis.data();
-    if (!keys || !values || keys->orientation() != Qt::Horizontal || keys->rangeReversed() ||
-        mLineStyle != lsLine || !mScatterStyle.isNone() || mBrush.style() != Qt::NoBrush ||
-        !(keys->range().size() > 0))
-        return false;
-    const std::span<const double> xs = series_.XValues().Values();
-    const TChartValueList& ys = series_.YValues();
-    // The points inside the key range and one beyond each end, which the
-    // line runs to from the chart's edges.
-    auto first = std::lower_bound(xs.begin(), xs.end(), keys->range().lower);
-    auto last = std::upper_bound(first, xs.end(), keys->range().upper);
-    if (first != xs.begin())
-        --first;
-    if (last != xs.end())
-        ++last;
-    const auto begin = static_cast<std::size_t>(first - xs.begin());
-    const auto end = static_cast<std::size_t>(last - xs.begin());
-    const double columns = std::fabs(keys->coordToPixel(keys->range().upper) -
-                                     keys->coordToPixel(keys->range().lower));
-    if (static_cast<double>(end - begin) < 2 * columns)
-        return false; // a point or two a column: drawn one by one
-    if (everyPoint) {
-        // Each segment on its own, as the columns' lines are drawn below: a
-        // one-pixel polyline leaves out steps shorter than a pixel.
-        mParentPlot->setPlottingHint(QCP::phFastPolylines, true);
-        QCPGraph::draw(painter);
-        return true;
-    }
-    // Where a column's last point is to be looked for: at the share of the
-    // points its key is of the keys' span.
-    const double span = xs[end - 1] - xs[begin];
-    const double perKey = span > 0 ? static_cast<double>(end - begin - 1) / span : 0;
-
-    const double width = std::max(1.0, mPen.widthF());
-    const AxisMap keyPixel(keys), valuePixel(values);
-    // Where QCustomPlot draws a segment: between its ends rounded to pixels.
-    auto at = [&](double keyPx, double y) {
-        return QPointF(QPointF(keyPx, valuePixel(y)).toPoint());
-    };
-    lines_.resize(0);
-    bars_.resize(0);
-    QPointF previous;
-    bool joined = false; // whether previous holds the last column's last point
-    for (std::size_t from = begin; from < end;) {
-        // The column's points: those that round to the pixel of the first.
-        const double fromPx = keyPixel(xs[from]);
-        const double column = std::floor(fromPx + 0.5);
-        const double edge = keys->pixelToCoord(column + 0.5);
-        const auto guess = begin + static_cast<std::size_t>(std::clamp(
-                                       (edge - xs[begin]) * perKey, 0.0, static_cast<double>(end)));
-        const std::size_t to = std::max(from + 1, FirstAtOrPast(xs, from + 1, end, guess, edge));
-        const double y0 = ys[static_cast<int>(from)];
-        if (joined && std::isfinite(y0))
-            lines_.append(QLineF(previous, at(fromPx, y0)));
-        if (to - from > 1) {
-            const MinMax m = ys.Extremes(static_cast<int>(from), static_cast<int>(to));
-            if (m.lo <= m.hi) {
-                const QPointF lo = at(fromPx, m.lo), hi = at(fromPx, m.hi);
-                // A pen's stroke of a vertical line is a rectangle, its
-                // square caps included; filled as one it costs far less.
-                const QRectF bar(column - width / 2, std::min(lo.y(), hi.y()) - width / 2, width,
-                                 std::fabs(lo.y() - hi.y()) + width);
-                // A long record's columns often span the same values (a band
-                // of whole cycles): next columns alike make one wide rectangle.
-                if (!bars_.isEmpty() && bars_.back().top() == bar.top() &&
-                    bars_.back().height() == bar.height() && bars_.back().right() >= bar.left())
-                    bars_.back().setRight(bar.right());
-                else
-                    bars_.append(bar);
-            }
-        }
-        const double y1 = ys[static_cast<int>(to - 1)];
-        joined = std::isfinite(y1);
-        previous = at(keyPixel(xs[to - 1]), y1);
-        from = to;
-    }
-    // Separate segments, not a polyline: Qt leaves out a polyline's steps
-    // shorter than a pixel, which drawing every point would have shown.
-    painter->setPen(mPen);
-    painter->setBrush(Qt::NoBrush);
-    painter->drawLines(lines_);
-    for (const QRectF& bar : bars_)
-        painter->fillRect(bar, mPen.color());
-    return true;
-}
-
-// A legend entry that measures its text once per text, font and icon size:
-// measuring shapes the text, and the legend is laid out at every replot.
-class MeasuredLegendItem : public QCPPlottableLegendItem {
-  public:
-    using QCPPlottableLegendItem::QCPPlottableLegendItem;
-
-    QSize minimumOuterSizeHint() const override {
-        const QFont font = getFont();
-        const QSize icon = mParentLegend->iconSize();
-        const QMargins margins = this->margins();
-        if (!measured_ || mPlottable->name() != name_ || font != font_ || icon != icon_ ||
-            margins != margins_ || mParentLegend->iconTextPadding() != padding_) {
-            size_ = QCPPlottableLegendItem::minimumOuterSizeHint();
-            name_ = mPlottable->name();
-            font_ = font;
-            icon_ = icon;
-            margins_ = margins;
-            padding_ = mParentLegend->iconTextPadding();
-            measured_ = true;
-        }
-        return size_;
-    }
-
-  private:
-    mutable bool measured_ = false;
-    mutable QSize size_, icon_;
-    mutable QString name_;
-    mutable QFont font_;
-    mutable QMargins margins_;
-    mutable int padding_ = 0;
 };
 
 } // namespace
@@ -309,17 +94,7 @@ ChartView::ChartView(TChart& chart, QWidget* parent) : QCustomPlot(parent), char
     title_ = new QCPTextElement(this, QString(), ChartFont(9));
     plotLayout()->addElement(0, 0, title_);
 
-    legendRow_ = new QCPLayoutGrid;
-    plotLayout()->addElement(2, 0, legendRow_);
-    plotLayout()->setRowStretchFactor(2, 0.001);
-    legendRow_->setMargins(QMargins(0, 0, 0, 4));
-    legendRow_->addElement(0, 0, legend);
-    legend->setFillOrder(QCPLayoutGrid::foColumnsFirst);
-    legend->setWrap(8);
-    legend->setBorderPen(QPen(Qt::black));
-    legend->setFont(ChartFont(7));
-    legend->setMargins(QMargins(3, 1, 3, 1));
-    legendRow_->setFillOrder(QCPLayoutGrid::foColumnsFirst);
+    legend_.emplace(*this, chart_.Legend, 2, ChartFont(7));
 
     BuildSeries();
     Sync();
@@ -415,11 +190,7 @@ void ChartView::ApplyStyle(SeriesState& state) {
         state.curve->setLineStyle(s.LinePen.Visible ? QCPCurve::lsLine : QCPCurve::lsNone);
         state.curve->setScatterStyle(scatter);
     }
-    bool listed = legend->hasItemWithPlottable(p);
-    if (s.ShowInLegend && !listed)
-        legend->addItem(new MeasuredLegendItem(legend, p));
-    else if (!s.ShowInLegend && listed)
-        p->removeFromLegend();
+    legend_->List(p, s.ShowInLegend);
 }
 
 bool ChartView::SyncPoints(SeriesState& state) {
@@ -580,55 +351,6 @@ void ChartView::SyncTitle() {
     title_->setVisible(!lines.isEmpty());
 }
 
-void ChartView::SyncLegend() {
-    bool visible = chart_.Legend.Visible;
-    legend->setVisible(visible);
-    if (visible)
-        FitLegend();
-    legendRow_->setVisible(visible);
-    // A hidden legend would still claim its row's height. A width bound set
-    // here overrides the row's own, which an empty legend makes a few pixels
-    // and which would then narrow the whole chart to that.
-    constexpr int kAnyWidth = QWIDGETSIZE_MAX - 1;
-    if (visible) {
-        legendRow_->setMinimumSize(0, 0);
-        legendRow_->setMaximumSize(kAnyWidth, QWIDGETSIZE_MAX);
-        legendRow_->setMargins(QMargins(0, 0, 0, 4));
-    } else {
-        legendRow_->setMinimumSize(1, 1);
-        legendRow_->setMaximumSize(kAnyWidth, 1);
-        legendRow_->setMargins(QMargins());
-    }
-}
-
-void ChartView::FitLegend() {
-    const int symbol = chart_.Legend.SymbolWidth;
-    const int items = legend->itemCount();
-    const int room = width() - legend->margins().left() - legend->margins().right() - 2;
-    if (items == 0 || room <= 0 || (room == legendRoom_ && symbol == legendSymbol_))
-        return;
-    legendRoom_ = room;
-    legendSymbol_ = symbol;
-    // One row at the symbol width the chart asks for, when it fits; else
-    // shorter symbols, down to a stub; else as many entries a row as fit.
-    constexpr int kShortestSymbol = 14;
-    legend->setIconSize(symbol, 8);
-    int texts = (items - 1) * legend->columnSpacing(), widest = 0;
-    for (int i = 0; i < items; ++i) {
-        const int entry = legend->item(i)->minimumOuterSizeHint().width() - symbol;
-        texts += entry;
-        widest = std::max(widest, entry);
-    }
-    const int fitting = (room - texts) / items;
-    const int icon = std::clamp(fitting, kShortestSymbol, symbol);
-    legend->setIconSize(icon, 8);
-    const int perRow = fitting >= kShortestSymbol
-                           ? items
-                           : std::max(1, (room + legend->columnSpacing()) /
-                                             (widest + icon + legend->columnSpacing()));
-    legend->setWrap(perRow);
-}
-
 bool ChartView::FitAxisTitles() {
     QCPAxis* views[3] = {xAxis, yAxis, yAxis2};
     // A title is centred on its axis and may reach out to the chart's edges.
@@ -673,7 +395,7 @@ bool ChartView::Sync() {
     }
     std::vector<std::string> before = shownTitle_;
     SyncTitle();
-    SyncLegend();
+    legend_->Sync();
     changed |= before != shownTitle_;
     if (isHidden() == chart_.Visible)
         setVisible(chart_.Visible);
@@ -737,7 +459,7 @@ void ChartView::paintEvent(QPaintEvent* event) {
 
 void ChartView::resizeEvent(QResizeEvent* event) {
     if (chart_.Legend.Visible)
-        FitLegend();
+        legend_->Fit();
     QCustomPlot::resizeEvent(event);
     replot(QCustomPlot::rpQueuedReplot);
 }

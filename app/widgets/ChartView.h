@@ -1,10 +1,12 @@
 #pragma once
 
+#include "ChartLegend.h"
 #include "FramePacer.h"
 #include "foundations/TChart.h"
 
 #include <qcustomplot.h>
 
+#include <optional>
 #include <vector>
 
 namespace kelvane {
@@ -82,17 +84,13 @@ class ChartView : public QCustomPlot {
     double LabelStep(double increment, QCPAxis* view);
     void MeasureLabelFont(const QCPAxis* view);
     void SyncTitle();
-    void SyncLegend();
-    // Entries on one row where they fit, with shorter symbols if need be,
-    // else on as many rows as it takes; once per width.
-    void FitLegend();
     // Axis titles that would run off the chart are cut with an ellipsis;
     // returns true when a shown title changed.
     bool FitAxisTitles();
 
     TChart& chart_;
     QCPTextElement* title_ = nullptr;
-    QCPLayoutGrid* legendRow_ = nullptr;
+    std::optional<ChartLegend> legend_;
     std::vector<SeriesState> series_;
     std::vector<std::string> shownTitle_;
     std::uint64_t axisRevisions_[3] = {~0ULL, ~0ULL, ~0ULL};
@@ -101,7 +99,6 @@ class ChartView : public QCustomPlot {
     QFont labelFont_; // the tick label font last measured, and its sizes
     int digitWidth_ = 0;
     int labelHeight_ = 0;
-    int legendRoom_ = -1, legendSymbol_ = -1; // what the legend was last fitted to
     bool pressed_ = false;
     bool replotWhenShown_ = false;
     bool syncWaiting_ = false; // the data is taken at the next replot

@@ -1,0 +1,30 @@
+#include "ChartHold.h"
+
+#include "widgets/ChartGhosts.h"
+
+#include <QCheckBox>
+
+namespace kelvane {
+
+QCheckBox* ChartHold::AddBox(QWidget* panel, int x, int y, QWidget* context,
+                             const std::function<void(bool)>& toggled) {
+    auto* box = new QCheckBox("Hol&d", panel);
+    box->setObjectName("HoldCB");
+    box->setToolTip("Keep the curves as they are now on every chart, faint and dashed, "
+                    "to compare a change with them");
+    box->move(x, y);
+    box->adjustSize();
+    QObject::connect(box, &QCheckBox::toggled, context, toggled);
+    return box;
+}
+
+void ChartHold::Apply(std::span<ChartView* const> charts, bool held) {
+    for (ChartView* chart : charts) {
+        if (held)
+            ChartGhosts::Hold(chart);
+        else
+            ChartGhosts::Release(chart);
+    }
+}
+
+} // namespace kelvane

@@ -1,0 +1,126 @@
+#include "FrameFiles.h"
+
+#include "foundations/FileAccess.h"
+#include "foundations/ParameterTable.h"
+#include "foundations/TIniFile.h"
+#include "shell/SimulatorFrame.h"
+#include "widgets/Platform.h"
+
+#include <QCheckBox>
+#include <QLabel>
+
+namespace kelvane {
+
+void FrameFiles::Print() {
+    Platform::Current().PrintImage(&frame_, frame_.grab().toImage());
+}
+
+void FrameFiles::OpenHelp() {
+    Platform::Current().OpenDocument(QString::fromStdString(frame_.appPath) +
+                                     frame_.Traits().helpDocument);
+}
+
+void FrameFiles::OpenTutorial() {
+    Platform::Current().OpenDocument(QString::fromStdString(frame_.appPath) +
+                                     frame_.Traits().tutorDocument);
+}
+
+void FrameFiles::Save() {
+    QString file =
+        Platform::Current().SaveFileName(&frame_, QString::fromStdString(frame_.appPath));
+    if (!file.isEmpty())
+        frame_.WriteIniFile(file.toStdString());
+}
+
+std::optional<std::string> FrameFiles::ChooseParameterFile(std::string& badValues) {
+    QString file =
+        Platform::Current().OpenFileName(&frame_, QString::fromStdString(frame_.appPath));
+    if (file.isEmpty())
+        return std::nullopt;
+    const std::string fileName = file.toStdString();
+    std::string refusal;
+    if (!CheckParameterFile(fileName, refusal, badValues)) {
+        Platform::Current().ShowMessage(&frame_, QString::fromStdString(refusal));
+        return std::nullopt;
+    }
+    return fileName;
+}
+
+void FrameFiles::ReportBadValues(const std::string& badValues) {
+    if (!badValues.empty())
+        Platform::Current().ShowMessage(&frame_, QString::fromStdString(badValues));
+}
+
+bool FrameFiles::CheckParameterFile(const std::string& fileName, std::string& refusal,
+                                    std::string& badValues) const {
+    const std::string named = "\"" + fileName + "\"";
+    FileContents contents = ReadRegularFile(fileName);
+    if (!contents.Ok()) {
+        refusal =
+            "The file " + named + " cannot be read: " + contents.problem + ".\nNothing was loaded.";
+        return false;
+    }
+    // A file with none of this window's keys (another engine's file, or no
+    // parameter file at all) would only reset every box to its default.
+    const FrameTraits& traits = frame_.Traits();
+    const std::vector<ParameterTable::StoredText> stored =
+        traits.parameters->StoredTexts(TIniFile(fileName));
+    for (const ParameterTable::StoredText& s : stored) {
+        if (s.problem)
+            badValues += "\n[" + std::string(s.row->section) + "] " + s.row->key + " = \"" +
+                         s.text + "\": " + s.problem->message;
+    }
+    if (stored.empty()) {
+        refusal = "The file " + named + " is not a parameter file of the " +
+                  traits.caption.toStdString() + ": it holds none of its settings.\n" +
+                  "Nothing was loaded.";
+        return false;
+    }
+    if (!badValues.empty())
+        badValues = "The file " + named + " holds values that cannot be used; their boxes " +
+                    "are marked:" + badValues;
+    return true;
+}
+
+void FrameFiles::SaveReport() {
+    kelvane::SaveReport(&frame_, [this] { return Report(); });
+}
+
+void FrameFiles::CopyGrid() {
+    Platform::Current().SetClipboardText(TabSeparated(GridRows(frame_.Grid())));
+}
+
+ReportRows FrameFiles::ParameterRows() {
+    WidgetHost& host = frame_.Host();
+    ReportRows rows;
+    for (const FieldRow& row : frame_.Traits().parameters->fields()) {
+        if (row.IsCheckBox()) {
+            const QCheckBox* box = host.CheckBox(row.id);
+            // The caption as read, without its Alt-letter mark.
+            rows.emplace_back(QString(box->text()).remove('&'), box->isChecked() ? "on" : "off");
+            continue;
+        }
+        QString value = QString::fromStdString(host.FieldText(row.id));
+        if (row.unit[0] != '\0')
+            value += QString(" ") + row.unit;
+        rows.emplace_back(row.label, value);
+    }
+    return rows;
+}
+
+ReportPage FrameFiles::Report() {
+    ReportPage page;
+    page.title = frame_.windowTitle();
+    page.date = ReportDate();
+    page.parameters = ParameterRows();
+    page.grid = GridRows(frame_.Grid());
+    page.picture = frame_.Picture()->pixmap().toImage();
+    for (int number = 1; number <= 5; ++number) {
+        ChartView* chart = frame_.Chart(number);
+        if (chart && chart->isVisibleTo(&frame_))
+            page.charts.push_back(chart);
+    }
+    return page;
+}
+
+} // namespace kelvane

@@ -1,0 +1,186 @@
+#include "FrameWidgets.h"
+
+#include "foundations/Conversions.h"
+#include "foundations/SliderMath.h"
+#include "widgets/EnterKeys.h"
+#include "widgets/WidgetHost.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+
+#include <utility>
+
+namespace kelvane {
+
+FrameWidgets::FrameWidgets(QWidget* window, QWidget* panel, WidgetHost& host,
+                           const ParameterTable& table, EnterKeys& keys, Runner run,
+                           Runner callEngine)
+    : window_(window), panel_(panel), host_(host), table_(table), keys_(keys), run_(std::move(run)),
+      callEngine_(std::move(callEngine)) {}
+
+void FrameWidgets::AddFrameButtons(std::span<const FrameButtonPlace> places,
+                                   const std::function<void(FrameButton)>& click) {
+    for (const FrameButtonPlace& place : places) {
+        const FrameButton role = place.role;
+        QPushButton* b = AddButton(
+            place.caption, place.x, place.y, place.width, [click, role] { click(role); },
+            !place.keepsKeys);
+        if (place.name)
+            b->setObjectName(place.name);
+        if (place.toolTip)
+            b->setToolTip(place.toolTip);
+        buttons_[static_cast<int>(role)] = b;
+    }
+}
+
+QPushButton* FrameWidgets::AddButton(const QString& caption, int x, int y, int width,
+                                     const std::function<void()>& handler, bool passesKeys) {
+    auto* b = new QPushButton(caption, panel_);
+    b->setGeometry(x, y, width, 25);
+    b->setAutoDefault(false);
+    b->setDefault(false);
+    QObject::connect(b, &QPushButton::clicked, window_, [this, handler] { run_(handler); });
+    if (!passesKeys)
+        KeepKeys(b);
+    else
+        keys_.Watch(b); // for Enter, which presses it
+    return b;
+}
+
+QLineEdit* FrameWidgets::AddField(Field field, int x, int y, const QString& text, bool passesKeys) {
+    auto* e = new QLineEdit(text, panel_);
+    e->setObjectName(table_.RowOf(field).control);
+    e->setGeometry(x, y, 41, 21);
+    host_.AddField(field, e);
+    if (!passesKeys)
+        KeepKeys(e);
+    return e;
+}
+
+std::vector<QLineEdit*> FrameWidgets::AddFields(std::span<const FieldPlace> places) {
+    std::vector<QLineEdit*> edits;
+    for (const FieldPlace& place : places) {
+        QLineEdit* edit = AddField(place.field, place.x, place.y, place.text, true);
+        edit->resize(place.width, edit->height());
+        if (!edits.empty())
+            QWidget::setTabOrder(edits.back(), edit);
+        edits.push_back(edit);
+    }
+    return edits;
+}
+
+QLabel* FrameWidgets::AddLabel(const QString& caption, int x, int y, QWidget* parent) {
+    auto* l = new QLabel(caption, parent ? parent : panel_);
+    l->move(x, y);
+    l->adjustSize();
+    return l;
+}
+
+QWidget* FrameWidgets::AddBevel(int x, int y, int width, int height) {
+    auto* f = new QFrame(panel_);
+    f->setFrameShape(QFrame::Box);
+    f->setFrameShadow(QFrame::Sunken);
+    f->setGeometry(x, y, width, height);
+    f->lower();
+    return f;
+}
+
+QLabel* FrameWidgets::AddSwatch(const char* name, QColor colour, int x, int y, int width,
+                                int height) {
+    auto* l = new QLabel(panel_);
+    l->setObjectName(name);
+    l->setGeometry(x, y, width, height);
+    l->setAutoFillBackground(true);
+    QPalette p = l->palette();
+    p.setColor(QPalette::Window, colour);
+    l->setPalette(p);
+    return l;
+}
+
+QSlider* FrameWidgets::AddHotTempSlider(const std::function<void(int)>& onChange) {
+    auto* slider = new QSlider(Qt::Horizontal, panel_);
+    slider->setObjectName("HotTempTB");
+    slider->setGeometry(8, 25, 137, 24);
+    slider->setRange(0, 1000);
+    slider->setTickInterval(100);
+    slider->setTickPosition(QSlider::TicksAbove);
+    slider->setValue(1000);
+    QObject::connect(slider, &QSlider::valueChanged, window_,
+                     [this, onChange](int position) { callEngine_([&] { onChange(position); }); });
+    return slider;
+}
+
+QSlider* FrameWidgets::AddPhaseOffsetSlider(int x, int y,
+                                            const std::function<void(int)>& onChange) {
+    auto* slider = new QSlider(Qt::Horizontal, panel_);
+    slider->setObjectName("PhaseOffsetTB");
+    slider->setGeometry(x, y, 150, 25);
+    slider->setRange(-175, 175);
+    slider->setTickInterval(45);
+    slider->setTickPosition(QSlider::TicksBelow);
+    slider->setValue(0);
+    KeepKeys(slider);
+    QObject::connect(slider, &QSlider::valueChanged, window_,
+                     [this, onChange](int position) { callEngine_([&] { onChange(position); }); });
+    return slider;
+}
+
+QLabel* FrameWidgets::AddVolumeLabel(int x, int y, int minimumWidth) {
+    QLabel* label = AddLabel("lDebug", x, y, nullptr);
+    label->setObjectName("lDebug");
+    label->setMinimumWidth(minimumWidth);
+    host_.SetVolumeLabel(label);
+    return label;
+}
+
+void FrameWidgets::KeepKeys(QWidget* control) {
+    keys_.Keep(control);
+}
+
+void FrameWidgets::SetTabOrder(std::span<QWidget* const> controls) {
+    for (std::size_t i = 1; i < controls.size(); ++i)
+        QWidget::setTabOrder(controls[i - 1], controls[i]);
+}
+
+void FrameWidgets::SetSpeedWindowTabOrder(QWidget* hotTemp, QWidget* phaseOffset, QWidget* fast,
+                                          QWidget* medium, QWidget* slow, QWidget* stop,
+                                          QWidget* calc) {
+    QWidget* const order[] = {hotTemp,
+                              phaseOffset,
+                              Button(FrameButton::Print),
+                              Button(FrameButton::Tutor),
+                              Button(FrameButton::Help),
+                              Button(FrameButton::Exit),
+                              fast,
+                              medium,
+                              slow,
+                              stop,
+                              Button(FrameButton::Save),
+                              Button(FrameButton::Load),
+                              calc,
+                              Button(FrameButton::ShowPV)};
+    SetTabOrder(order);
+}
+
+void FrameWidgets::FollowSliders(QSlider* hotTemp, QSlider* phaseOffset) {
+    auto follow = [this](QSlider* slider, Field field, auto toPosition) {
+        if (!slider || !table_.Find(field))
+            return;
+        int value = 0;
+        if (!TryStrToInt(host_.FieldText(field), value))
+            return;
+        const int position = toPosition(value);
+        if (position < slider->minimum() || position > slider->maximum())
+            return;
+        QSignalBlocker quiet(slider);
+        slider->setValue(position);
+    };
+    follow(hotTemp, Field::HotTemp, [](int t) { return HotTempSliderPosition(t); });
+    follow(phaseOffset, Field::PhaseOffset, [](int offset) { return offset; });
+}
+
+} // namespace kelvane

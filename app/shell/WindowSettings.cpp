@@ -1,0 +1,80 @@
+#include "WindowSettings.h"
+
+#include "foundations/FileAccess.h"
+#include "shell/ProcessInfo.h"
+#include "widgets/Platform.h"
+#include "widgets/WindowScaling.h"
+
+#include <QDir>
+#include <QStandardPaths>
+#include <QString>
+
+#include <set>
+
+#include <unistd.h>
+
+namespace kelvane {
+
+namespace {
+std::string& ProgramFolderOverride() {
+    static std::string folder;
+    return folder;
+}
+} // namespace
+
+void WindowSettings::SetProgramFolderForTests(const std::string& folder) {
+    ProgramFolderOverride() = folder;
+}
+
+std::string WindowSettings::ProgramFolder() {
+    if (!ProgramFolderOverride().empty())
+        return ProgramFolderOverride();
+    return kelvane::ProgramFolder();
+}
+
+std::string WindowSettings::DataFolderFor(const std::string& programFolder,
+                                          const std::string& configFolder) {
+    if (::access(programFolder.c_str(), W_OK) == 0)
+        return programFolder;
+    if (QDir().mkpath(QString::fromStdString(configFolder)) &&
+        ::access(configFolder.c_str(), W_OK) == 0)
+        return configFolder;
+    return programFolder;
+}
+
+std::string WindowSettings::DataFolder() {
+    QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    return DataFolderFor(ProgramFolder(), QDir::toNativeSeparators(config).toStdString() + "/");
+}
+
+bool WindowSettings::SettingsReadable(QWidget* window, const std::string& settingsFile) {
+    FileContents settings = ReadRegularFile(settingsFile);
+    if (settings.Ok() || settings.status == ReadStatus::Missing)
+        return true;
+    // The launcher and each window read the same file: one message is enough.
+    static std::set<std::string> reported;
+    if (reported.insert(settingsFile).second)
+        Platform::Current().ShowMessage(
+            window, QString::fromStdString("The settings file \"" + settingsFile +
+                                           "\" cannot be read: " + settings.problem +
+                                           ".\nKelvane starts with its default settings and "
+                                           "leaves that file as it is."));
+    return false;
+}
+
+void WindowSettings::ReadScreen() {
+    dpi = Platform::Current().ScreenDpi();
+    beenScaled = false;
+}
+
+bool WindowSettings::ScaleOnShow(QWidget* window) {
+    shownOnce_ = true;
+    return ScaleAndFit(window, dpi, beenScaled);
+}
+
+void WindowSettings::FindSettings(QWidget* window, const std::string& settingsFile) {
+    appPath = ProgramFolder();
+    settingsReadable_ = SettingsReadable(window, settingsFile);
+}
+
+} // namespace kelvane

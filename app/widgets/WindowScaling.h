@@ -1,0 +1,18 @@
+#pragma once
+
+#include "foundations/WindowPlacement.h"
+
+class QWidget;
+
+namespace kelvane {
+
+// Scales a window by 130/100 once when the screen is not 96 dpi and at least
+// 800 pixels wide, then fits its client area to its controls.
+bool ScaleAndFit(QWidget* window, int dpi, bool& beenScaled);
+
+// Placements are of the client area: frame sizes differ between desktops, and
+// storing the frame while restoring the client would creep at every run.
+WindowPlacement CurrentPlacement(const QWidget* window);
+void ApplyPlacement(QWidget* window, const WindowPlacement& placement);
+
+} // namespace kelvane
