@@ -1,7 +1,7 @@
 #include "TRingbomStirlingMainForm.h"
 
+#include "crash/TErrorReport.h"
 #include "foundations/ParameterTable.h"
-#include "shell/TErrorReport.h"
 
 #include <QCheckBox>
 #include <QFrame>

@@ -1,5 +1,6 @@
 #include "SimulatorFrame.h"
 
+#include "crash/ProcessInfo.h"
 #include "foundations/FileAccess.h"
 #include "foundations/MarlUtils.h"
 #include "foundations/ParameterFile.h"
@@ -7,7 +8,6 @@
 #include "foundations/SliderMath.h"
 #include "foundations/TIniFile.h"
 #include "foundations/WindowPlacement.h"
-#include "shell/ProcessInfo.h"
 #include "widgets/ChartGhosts.h"
 #include "widgets/ChartMenu.h"
 #include "widgets/ChartReadOut.h"

@@ -1,12 +1,12 @@
 #include "TKelvaneDispatchForm.h"
 
 #include "SimulatorFrame.h"
+#include "crash/ReleaseCheck.h"
+#include "crash/TErrorReport.h"
 #include "foundations/Callback.h"
 #include "foundations/ParameterFile.h"
 #include "foundations/TIniFile.h"
 #include "foundations/WindowPlacement.h"
-#include "shell/ReleaseCheck.h"
-#include "shell/TErrorReport.h"
 #include "widgets/HandlerGuard.h"
 #include "widgets/Platform.h"
 

@@ -1,9 +1,9 @@
+#include "crash/ProcessInfo.h"
+#include "crash/TErrorLog.h"
+#include "crash/TErrorReport.h"
+#include "crash/TExcCallStack.h"
 #include "foundations/Conversions.h"
 #include "foundations/EConvertError.h"
-#include "shell/ProcessInfo.h"
-#include "shell/TErrorLog.h"
-#include "shell/TErrorReport.h"
-#include "shell/TExcCallStack.h"
 
 #include <gtest/gtest.h>
 
@@ -148,7 +148,7 @@ TEST(ErrorReportInstall, LogFileDefaultsToProgramFolder) {
     ASSERT_FALSE(folder.empty());
     EXPECT_EQ(folder.back(), '/');
     EXPECT_EQ(folder + FileNameOnly(ProgramFileName()), ProgramFileName());
-    EXPECT_EQ(FileNameOnly(ProgramFileName()), "core_tests");
+    EXPECT_EQ(FileNameOnly(ProgramFileName()), "crash_tests");
     {
         TErrorReport report;
         EXPECT_EQ(report.LogFile(), folder + "ErrorReport.Log");
@@ -172,7 +172,7 @@ TEST_F(ErrorReportTest, ConversionErrorNamesWhereItWasRaised) {
     std::vector<std::string> message = Lines(d.MessageText);
     ASSERT_EQ(message.size(), 4u) << d.MessageText;
     EXPECT_TRUE(std::regex_match(message[0], std::regex("Exception 'EConvertError' in module "
-                                                        "core_tests at [0-9A-F]{8,}")))
+                                                        "crash_tests at [0-9A-F]{8,}")))
         << message[0];
     EXPECT_EQ(message[1], "'abc' is not a valid integer value");
     EXPECT_EQ(message[2], "");
@@ -183,7 +183,7 @@ TEST_F(ErrorReportTest, ConversionErrorNamesWhereItWasRaised) {
     ASSERT_GE(stack.size(), 3u);
     EXPECT_EQ(stack[0], "Call stack:");
     std::string address = message[0].substr(message[0].rfind(' ') + 1);
-    EXPECT_EQ(stack[1].rfind(":" + address + " [core_tests] kelvane::StrToInt(", 0), 0u)
+    EXPECT_EQ(stack[1].rfind(":" + address + " [crash_tests] kelvane::StrToInt(", 0), 0u)
         << stack[1];
     EXPECT_NE(stack[1].find("(Conversions.cpp, line " + std::to_string(raiseLine) + ")"),
               std::string::npos)
@@ -547,13 +547,13 @@ void ExpectFaultLogged(const FaultCase& c, const std::string& path) {
     std::vector<std::string> lines = Lines(log);
     ASSERT_GE(lines.size(), 10u);
     EXPECT_TRUE(std::regex_match(lines[1], std::regex(std::string("Exception '") + c.className +
-                                                      "' in module core_tests at [0-9A-F]{8,}")))
+                                                      "' in module crash_tests at [0-9A-F]{8,}")))
         << lines[1];
     EXPECT_NE(lines[2].find(c.detail), std::string::npos) << lines[2];
     EXPECT_EQ(lines[4], "Source file: UNKNOWN, Line UNKNOWN");
     EXPECT_EQ(lines[6], "Call stack:");
     std::smatch first;
-    ASSERT_TRUE(std::regex_match(lines[7], first, std::regex(":([0-9A-F]{8,}) \\[core_tests\\]")))
+    ASSERT_TRUE(std::regex_match(lines[7], first, std::regex(":([0-9A-F]{8,}) \\[crash_tests\\]")))
         << lines[7];
     if (c.caller) {
         TCallStackItem item;

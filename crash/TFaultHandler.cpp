@@ -1,9 +1,9 @@
-#include "shell/TFaultHandler.h"
+#include "crash/TFaultHandler.h"
 
-#include "shell/ProcessInfo.h"
-#include "shell/ProcessMaps.h"
-#include "shell/TCpuContext.h"
-#include "shell/TErrorLog.h"
+#include "crash/ProcessInfo.h"
+#include "crash/ProcessMaps.h"
+#include "crash/TCpuContext.h"
+#include "crash/TErrorLog.h"
 
 #include <algorithm>
 #include <atomic>
