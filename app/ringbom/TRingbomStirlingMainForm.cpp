@@ -1,8 +1,8 @@
 #include "TRingbomStirlingMainForm.h"
 
 #include "catalog/EngineCatalog.h"
+#include "crash/TErrorReport.h"
 #include "foundations/ParameterTable.h"
-#include "shell/TErrorReport.h"
 
 #include <QCheckBox>
 #include <QFrame>

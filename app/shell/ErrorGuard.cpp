@@ -1,7 +1,7 @@
 #include "shell/ErrorGuard.h"
 
+#include "crash/TErrorReport.h"
 #include "shell/ErrorReportPresenter.h"
-#include "shell/TErrorReport.h"
 
 #include <atomic>
 #include <cstdio>

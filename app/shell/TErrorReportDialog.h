@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/TErrorReportData.h"
+#include "crash/TErrorReportData.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 #include "WindowSettings.h"
 
+#include "crash/ProcessInfo.h"
 #include "foundations/FileAccess.h"
-#include "shell/ProcessInfo.h"
 #include "widgets/Platform.h"
 #include "widgets/WindowScaling.h"
 

@@ -1,9 +1,9 @@
+#include "crash/TErrorReport.h"
 #include "shell/ErrorGuard.h"
 #include "shell/KelvaneApplication.h"
 #include "shell/KelvaneProgram.h"
 #include "shell/QtErrorReportPresenter.h"
 #include "shell/SimulatorFrame.h"
-#include "shell/TErrorReport.h"
 #include "shell/TKelvaneDispatchForm.h"
 
 #include <QTimer>

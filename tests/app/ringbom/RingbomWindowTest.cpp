@@ -1,9 +1,9 @@
 #include "../AppTestSupport.h"
+#include "crash/TErrorReport.h"
 #include "foundations/ParameterTable.h"
 #include "foundations/TIniFile.h"
 #include "ringbom/TRingbomStirlingMainForm.h"
 #include "shell/KelvaneProgram.h"
-#include "shell/TErrorReport.h"
 #include "shell/TKelvaneDispatchForm.h"
 
 #include <QCheckBox>

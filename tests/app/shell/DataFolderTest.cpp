@@ -1,6 +1,6 @@
 #include "../AppTestSupport.h"
+#include "crash/TErrorReport.h"
 #include "shell/SimulatorFrame.h"
-#include "shell/TErrorReport.h"
 #include "shell/TKelvaneDispatchForm.h"
 
 #include <QDir>

@@ -1,9 +1,9 @@
 #include "RecordingErrorReportPresenter.h"
 
+#include "crash/TErrorReport.h"
 #include "foundations/Conversions.h"
 #include "shell/ErrorGuard.h"
 #include "shell/KelvaneApplication.h"
-#include "shell/TErrorReport.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,8 +1,8 @@
 #include "../AppTestSupport.h"
+#include "crash/TErrorReport.h"
 #include "foundations/TIniFile.h"
 #include "gamma/TGammaStirlingMainForm.h"
 #include "shell/KelvaneProgram.h"
-#include "shell/TErrorReport.h"
 #include "shell/TKelvaneDispatchForm.h"
 
 #include <QFileInfo>

@@ -1,10 +1,10 @@
-#include "shell/TErrorReport.h"
+#include "crash/TErrorReport.h"
 
-#include "shell/ProcessInfo.h"
-#include "shell/TErrorLog.h"
-#include "shell/TExcCallStack.h"
-#include "shell/TFaultHandler.h"
-#include "shell/TThrowCapture.h"
+#include "crash/ProcessInfo.h"
+#include "crash/TErrorLog.h"
+#include "crash/TExcCallStack.h"
+#include "crash/TFaultHandler.h"
+#include "crash/TThrowCapture.h"
 
 #include <atomic>
 #include <cinttypes>

@@ -1,4 +1,4 @@
-#include "ReleaseCheck.h"
+#include "crash/ReleaseCheck.h"
 
 namespace kelvane {
 

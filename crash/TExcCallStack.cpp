@@ -1,6 +1,6 @@
-#include "shell/TExcCallStack.h"
+#include "crash/TExcCallStack.h"
 
-#include "shell/TModuleDebugInfo.h"
+#include "crash/TModuleDebugInfo.h"
 
 namespace kelvane {
 

@@ -1,4 +1,4 @@
-#include "shell/TThrowCapture.h"
+#include "crash/TThrowCapture.h"
 
 #include <atomic>
 #include <unwind.h>

@@ -1,4 +1,4 @@
-#include "shell/ReleaseCheck.h"
+#include "crash/ReleaseCheck.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
+#include "crash/ProcessInfo.h"
+#include "crash/TErrorLog.h"
+#include "crash/TErrorReport.h"
+#include "crash/TExcCallStack.h"
 #include "foundations/Conversions.h"
 #include "foundations/EConvertError.h"
-#include "shell/ProcessInfo.h"
-#include "shell/TErrorLog.h"
-#include "shell/TErrorReport.h"
-#include "shell/TExcCallStack.h"
 
 #include <gtest/gtest.h>
 
@@ -148,7 +148,7 @@ TEST(ErrorReportInstall, LogFileDefaultsToProgramFolder) {
     ASSERT_FALSE(folder.empty());
     EXPECT_EQ(folder.back(), '/');
     EXPECT_EQ(folder + FileNameOnly(ProgramFileName()), ProgramFileName());
-    EXPECT_EQ(FileNameOnly(ProgramFileName()), "core_tests");
+    EXPECT_EQ(FileNameOnly(ProgramFileName()), "crash_tests");
     {
         TErrorReport report;
         EXPECT_EQ(report.LogFile(), folder + "ErrorReport.Log");
@@ -172,7 +172,7 @@ TEST_F(ErrorReportTest, ConversionErrorNamesWhereItWasRaised) {
     std::vector<std::string> message = Lines(d.MessageText);
     ASSERT_EQ(message.size(), 4u) << d.MessageText;
     EXPECT_TRUE(std::regex_match(message[0], std::regex("Exception 'EConvertError' in module "
-                                                        "core_tests at [0-9A-F]{8,}")))
+                                                        "crash_tests at [0-9A-F]{8,}")))
         << message[0];
     EXPECT_EQ(message[1], "'abc' is not a valid integer value");
     EXPECT_EQ(message[2], "");
@@ -183,7 +183,7 @@ TEST_F(ErrorReportTest, ConversionErrorNamesWhereItWasRaised) {
     ASSERT_GE(stack.size(), 3u);
     EXPECT_EQ(stack[0], "Call stack:");
     std::string address = message[0].substr(message[0].rfind(' ') + 1);
-    EXPECT_EQ(stack[1].rfind(":" + address + " [core_tests] kelvane::StrToInt(", 0), 0u)
+    EXPECT_EQ(stack[1].rfind(":" + address + " [crash_tests] kelvane::StrToInt(", 0), 0u)
         << stack[1];
     EXPECT_NE(stack[1].find("(Conversions.cpp, line " + std::to_string(raiseLine) + ")"),
               std::string::npos)
@@ -517,19 +517,43 @@ kelvane_FaultInBrokenFrame:
     .popsection
 )");
 
-// Runs fault in a child process, without a core file or a message; the signal
-// that ended the child, 0 when none did.
-int SignalEndingChildThatRuns(void (*fault)()) {
+void WaitForSignal() {
+    for (;;)
+        pause();
+}
+
+enum class Send { None, Kill, Queue };
+
+// Runs fault in a child process, without a core file or a message; with send,
+// this process sends the child signal once the child is ready for it. The
+// signal that ended the child, 0 when none did.
+int SignalEndingChildThatRuns(void (*fault)(), Send send = Send::None, int signal = 0) {
     std::fflush(nullptr);
+    int ready[2];
+    if (pipe(ready) != 0)
+        return 0;
     pid_t child = fork();
     if (child == 0) {
+        close(ready[0]);
         rlimit noCore{0, 0};
         setrlimit(RLIMIT_CORE, &noCore);
         int devNull = open("/dev/null", O_WRONLY);
         dup2(devNull, STDERR_FILENO);
+        if (write(ready[1], "", 1) != 1)
+            _exit(1);
         fault();
         _exit(0); // not reached: the fault ends the child
     }
+    close(ready[1]);
+    char byte;
+    // Read even when nothing is sent: the child's write must find a reader.
+    if (child > 0 && read(ready[0], &byte, 1) == 1 && send != Send::None) {
+        if (send == Send::Kill)
+            kill(child, signal);
+        else
+            sigqueue(child, signal, sigval{});
+    }
+    close(ready[0]);
     int status = 0;
     if (child < 0 || waitpid(child, &status, 0) != child || !WIFSIGNALED(status))
         return 0;
@@ -547,13 +571,13 @@ void ExpectFaultLogged(const FaultCase& c, const std::string& path) {
     std::vector<std::string> lines = Lines(log);
     ASSERT_GE(lines.size(), 10u);
     EXPECT_TRUE(std::regex_match(lines[1], std::regex(std::string("Exception '") + c.className +
-                                                      "' in module core_tests at [0-9A-F]{8,}")))
+                                                      "' in module crash_tests at [0-9A-F]{8,}")))
         << lines[1];
     EXPECT_NE(lines[2].find(c.detail), std::string::npos) << lines[2];
     EXPECT_EQ(lines[4], "Source file: UNKNOWN, Line UNKNOWN");
     EXPECT_EQ(lines[6], "Call stack:");
     std::smatch first;
-    ASSERT_TRUE(std::regex_match(lines[7], first, std::regex(":([0-9A-F]{8,}) \\[core_tests\\]")))
+    ASSERT_TRUE(std::regex_match(lines[7], first, std::regex(":([0-9A-F]{8,}) \\[crash_tests\\]")))
         << lines[7];
     if (c.caller) {
         TCallStackItem item;
@@ -585,6 +609,29 @@ TEST_F(ErrorReportTest, ProcessorFaultIsLoggedAndEndsTheProgram) {
     };
     for (const FaultCase& c : cases)
         ExpectFaultLogged(c, logPath);
+}
+
+// A fault signal sent by another process (kill -SEGV) is no fault: the entry
+// names the sender, and the signal still ends the program.
+TEST_F(ErrorReportTest, SignalSentByAnotherProcessNamesTheSender) {
+    const struct {
+        int signal;
+        const char* name;
+        Send send;
+    } cases[] = {{SIGSEGV, "SIGSEGV", Send::Kill},
+                 {SIGSEGV, "SIGSEGV", Send::Queue},
+                 {SIGFPE, "SIGFPE", Send::Kill}};
+    const std::string sender = " sent by process " + std::to_string(getpid()) + " of user " +
+                               std::to_string(getuid()) + ", received at address ";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + (c.send == Send::Queue ? " queued" : ""));
+        std::remove(logPath.c_str());
+        EXPECT_EQ(SignalEndingChildThatRuns(WaitForSignal, c.send, c.signal), c.signal);
+        std::vector<std::string> lines = Lines(ReadFile(logPath));
+        ASSERT_GE(lines.size(), 3u);
+        EXPECT_EQ(lines[1].rfind("Exception 'ESignal' in module ", 0), 0u) << lines[1];
+        EXPECT_EQ(lines[2].rfind(std::string("Signal ") + c.name + sender, 0), 0u) << lines[2];
+    }
 }
 
 TEST_F(ErrorReportTest, FaultWithReportDisabledWritesNothing) {

@@ -1,6 +1,6 @@
-#include "shell/TModuleDebugInfo.h"
+#include "crash/TModuleDebugInfo.h"
 
-#include "shell/ProcessInfo.h"
+#include "crash/ProcessInfo.h"
 
 #include <cstdlib>
 #include <cxxabi.h>

@@ -1,4 +1,4 @@
-#include "shell/ProcessInfo.h"
+#include "crash/ProcessInfo.h"
 
 #include <climits>
 #include <sys/uio.h>

@@ -1,6 +1,6 @@
-#include "shell/TCallStackItem.h"
+#include "crash/TCallStackItem.h"
 
-#include "shell/TModuleDebugInfo.h"
+#include "crash/TModuleDebugInfo.h"
 
 #include <cinttypes>
 #include <cstdio>

@@ -1,9 +1,9 @@
-#include "shell/TFaultHandler.h"
+#include "crash/TFaultHandler.h"
 
-#include "shell/ProcessInfo.h"
-#include "shell/ProcessMaps.h"
-#include "shell/TCpuContext.h"
-#include "shell/TErrorLog.h"
+#include "crash/ProcessInfo.h"
+#include "crash/ProcessMaps.h"
+#include "crash/TCpuContext.h"
+#include "crash/TErrorLog.h"
 
 #include <algorithm>
 #include <atomic>
@@ -27,6 +27,7 @@ namespace kelvane {
 namespace {
 
 constexpr int FaultSignals[] = {SIGSEGV, SIGFPE, SIGBUS, SIGILL};
+constexpr const char* FaultSignalNames[] = {"SIGSEGV", "SIGFPE", "SIGBUS", "SIGILL"};
 constexpr int SignalCount = sizeof FaultSignals / sizeof FaultSignals[0];
 struct sigaction previous[SignalCount];
 bool installed = false;
@@ -170,6 +171,20 @@ const FaultKind& KindOf(int sig, int code) {
     return Kinds[std::size(Kinds) - 1];
 }
 
+const char* SignalName(int sig) {
+    for (int i = 0; i < SignalCount; ++i)
+        if (FaultSignals[i] == sig)
+            return FaultSignalNames[i];
+    return "signal";
+}
+
+// A signal sent by kill(2), sigqueue(3) or tgkill(2) (si_code SI_USER,
+// SI_QUEUE, SI_TKILL, all <= 0) rather than raised by the processor: si_addr
+// then holds no fault address (it overlays the sender's process id).
+bool SentByProcess(const siginfo_t& info) {
+    return info.si_code <= 0;
+}
+
 void ResetAndReraise(int sig) {
     struct sigaction dfl;
     std::memset(&dfl, 0, sizeof dfl);
@@ -241,11 +256,17 @@ void OnFault(int sig, siginfo_t* info, void* context) {
 
     std::size_t messageStart = entryLength;
     const FaultKind& kind = KindOf(sig, info->si_code);
+    const bool sent = SentByProcess(*info);
     const Mapping* where = MappingOf(cpu.Rip);
     std::uintptr_t relative = Relative(cpu.Rip, where);
-    Put("Exception '%s' in module %s at %.8" PRIXPTR "\r\n", kind.className, NameOf(where),
-        relative);
-    if (sig == SIGSEGV || sig == SIGBUS) {
+    Put("Exception '%s' in module %s at %.8" PRIXPTR "\r\n", sent ? "ESignal" : kind.className,
+        NameOf(where), relative);
+    if (sent) {
+        Put("Signal %s sent by process %ld of user %lu, received at address %.8" PRIXPTR
+            " in module '%s'",
+            SignalName(sig), static_cast<long>(info->si_pid),
+            static_cast<unsigned long>(info->si_uid), relative, NameOf(where));
+    } else if (sig == SIGSEGV || sig == SIGBUS) {
         bool write = (uc.uc_mcontext.gregs[REG_ERR] & 2) != 0;
         Put("%s at address %.8" PRIXPTR " in module '%s'. %s of address %.8" PRIXPTR, kind.text,
             relative, NameOf(where), write ? "Write" : "Read",

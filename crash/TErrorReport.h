@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/TErrorReportData.h"
-#include "shell/TErrorReportOptions.h"
+#include "crash/TErrorReportData.h"
+#include "crash/TErrorReportOptions.h"
 
 #include <atomic>
 #include <exception>

@@ -1,4 +1,4 @@
-#include "shell/ProcessMaps.h"
+#include "crash/ProcessMaps.h"
 
 #include <cerrno>
 #include <climits>

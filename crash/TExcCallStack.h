@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/TCallStackItem.h"
+#include "crash/TCallStackItem.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "shell/TErrorLog.h"
+#include "crash/TErrorLog.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/TCpuContext.h"
+#include "crash/TCpuContext.h"
 
 #include <cstddef>
 #include <cstdint>

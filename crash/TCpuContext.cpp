@@ -1,6 +1,6 @@
-#include "shell/TCpuContext.h"
+#include "crash/TCpuContext.h"
 
-#include "shell/ProcessInfo.h"
+#include "crash/ProcessInfo.h"
 
 #include <cinttypes>
 #include <cstdarg>

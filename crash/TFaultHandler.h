@@ -10,7 +10,9 @@ namespace kelvane {
 // echoes the message to standard error, and lets the signal end the program.
 // Everything it does is prepared in static buffers: no allocation. The entry
 // is in the log before the stack is walked, and a frame too broken to follow
-// ends the walk, so even a fault on a corrupt stack leaves its entry.
+// ends the walk, so even a fault on a corrupt stack leaves its entry. One of
+// these signals sent by a process (kill -SEGV) is logged as sent, with the
+// sender's process and user ids, and ends the program all the same.
 class TFaultHandler {
   public:
     static void Install();

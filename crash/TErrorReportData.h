@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/TErrorReportOptions.h"
+#include "crash/TErrorReportOptions.h"
 
 #include <string>
 
