@@ -243,16 +243,31 @@ int OpenUnnamed(int dir) {
     return -1;
 }
 
+// The file a save of path writes: the end of its chain of symbolic links, as
+// an editor writes through a link and keeps it. The end need not exist: a
+// dangling link's target is created. false after too many links.
+bool FollowLinks(std::string& path) {
+    for (int links = 0; links < 40; ++links) {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return true; // what is wrong, if anything, is found when it is opened
+        std::string to(static_cast<std::size_t>(st.st_size) + 1, '\0');
+        ssize_t n = ::readlink(path.c_str(), to.data(), to.size());
+        if (n <= 0 || static_cast<std::size_t>(n) >= to.size())
+            return true; // changed meanwhile: the checks below see it as it is
+        to.resize(static_cast<std::size_t>(n));
+        const std::size_t slash = path.rfind('/');
+        path =
+            to.front() == '/' || slash == std::string::npos ? to : path.substr(0, slash + 1) + to;
+    }
+    return false;
+}
+
 WriteOutcome Replace(const std::string& path, std::string_view bytes, bool allowUnnamed) {
     std::string target = path;
+    if (!FollowLinks(target))
+        return Problem("Too many levels of symbolic links");
     struct stat st {};
-    // Write through a symbolic link rather than replacing the link itself.
-    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        if (char* resolved = ::realpath(path.c_str(), nullptr)) {
-            target = resolved;
-            std::free(resolved);
-        }
-    }
     const bool exists = ::stat(target.c_str(), &st) == 0;
     if (!exists && errno != ENOENT)
         return Problem(errno == ELOOP ? "Too many levels of symbolic links" : std::strerror(errno));
