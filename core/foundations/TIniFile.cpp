@@ -208,6 +208,10 @@ void TIniFile::Update(const std::function<void(TIniFile&)>& edits) {
     }
     std::string text = std::move(*pending_);
     pending_.reset();
+    // A file the program writes must stay one it reads.
+    if (text.size() > MaxReadFileSize)
+        throw EIniFileError("Unable to write to " + fileName_,
+                            "Too large: it would be over the 4 MiB a file may hold");
     WriteOutcome written = WriteFileAtomically(fileName_, text);
     if (!written.ok)
         throw EIniFileError("Unable to write to " + fileName_, written.problem);

@@ -42,9 +42,10 @@ namespace kelvane {
 // a mix. A refused write throws EIniFileError("Unable to write to <file name>")
 // and leaves the old file untouched. A file that cannot be read (not a regular
 // file, too large, unreadable) or may not be written is refused so, never
-// replaced by one holding only the new keys. A section or key name that cannot
-// be stored (empty, or holding a line break, "]" in a section, "=" in a key)
-// throws std::invalid_argument.
+// replaced by one holding only the new keys; so is a write that would make the
+// file larger than MaxReadFileSize, which could then no longer be read. A
+// section or key name that cannot be stored (empty, or holding a line break,
+// "]" in a section, "=" in a key) throws std::invalid_argument.
 class TIniFile {
   public:
     static constexpr std::size_t MaxValueLength = 2047;

@@ -176,6 +176,33 @@ TEST_F(IniFileTest, FileThatCannotBeReadGivesDefaultsAndIsNeverReplaced) {
     }
 }
 
+// What the program writes it must be able to read again: a write that would
+// take the file past the read limit is refused, leaving the file as it was.
+TEST_F(IniFileTest, WriteThatWouldPassTheReadLimitIsRefused) {
+    const std::string head = "[S]\nk=1\n;"; // k=22 below adds one byte
+    for (std::size_t sizeAfter : {MaxReadFileSize - 1, MaxReadFileSize, MaxReadFileSize + 1}) {
+        SCOPED_TRACE(sizeAfter);
+        const std::string before = head + std::string(sizeAfter - head.size() - 2, 'c') + "\n";
+        WriteBytes(file, before);
+        TIniFile ini(file);
+        if (sizeAfter <= MaxReadFileSize) {
+            ini.WriteString("S", "k", "22");
+            EXPECT_EQ(ReadBytes(file).size(), sizeAfter);
+            EXPECT_EQ(ini.ReadString("S", "k", ""), "22");
+            continue;
+        }
+        try {
+            ini.WriteString("S", "k", "22");
+            ADD_FAILURE() << "no error";
+        } catch (const EIniFileError& e) {
+            EXPECT_EQ(std::string(e.what()), "Unable to write to " + file);
+            EXPECT_NE(e.Reason().find("Too large"), std::string::npos) << e.Reason();
+        }
+        EXPECT_EQ(ReadBytes(file), before);
+        EXPECT_EQ(ini.ReadString("S", "k", ""), "1");
+    }
+}
+
 TEST_F(IniFileTest, UpdateWritesOnceAndNothingWhenItsEditsFail) {
     WriteBytes(file, "[S]\r\nk=1\r\n");
     TIniFile ini(file);
