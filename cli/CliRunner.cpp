@@ -368,7 +368,7 @@ void CliRunner::LoadParameters(const std::string& engine, const std::string& fil
     if (!par.Ok())
         throw std::runtime_error("Cannot open file \"" + Echo(file) + "\". " + par.problem);
     const ParameterTable& table = Parameters(engine);
-    const TIniFile ini(file);
+    const TIniFile ini(file, std::move(par.bytes)); // the check and the load read one version
     // A text the engine could not read is refused here, before the load's own
     // steps read it and fail without naming it, or quietly replace it; values
     // out of range are refused after those steps, with the rest.

@@ -588,14 +588,14 @@ void SimulatorFrame::FormShow() {
     appPath = ProgramFolder();
 
     settingsReadable_ = SettingsReadable(this, SettingsFile());
-    TIniFile ini(SettingsFile());
+    const TIniFile ini = TIniFile(SettingsFile()).Snapshot(); // place and parameters alike
     const WindowPlacement::Keys& keys = *traits_.placement;
     const char* const kNone = "\x01";
     const bool placed = ini.ReadString(keys.section, keys.left, kNone) != kNone ||
                         ini.ReadString(keys.section, keys.top, kNone) != kNone;
     ApplyPlacement(this, Fitted(WindowPlacement::Read(ini, keys, CurrentPlacement(this))));
 
-    ReadIniFile(SettingsFile());
+    ReadIniFile(ini);
     ShowSteps();
     // A window that centres itself does so only until it has a place of its own.
     if (traits_.centreOnShow && !placed) {
@@ -632,10 +632,9 @@ void SimulatorFrame::FormDestroy() {
     });
 }
 
-void SimulatorFrame::ReadIniFile(const std::string& fileName) {
+void SimulatorFrame::ReadIniFile(const TIniFile& ini) {
     // The sliders only follow the texts read; their handlers would rewrite a
     // text beyond their range with the range's end.
-    TIniFile ini(fileName);
     traits_.parameters->ReadInto(ini, host_);
     FollowSliders();
     CheckFields();
@@ -811,22 +810,23 @@ void SimulatorFrame::LoadButtonClick() {
     QString file = Platform::Current().OpenFileName(this, QString::fromStdString(appPath));
     if (file.isEmpty())
         return;
-    const std::string fileName = file.toStdString();
+    // One read of the file serves the check and the load: one version of it.
+    const FileContents contents = ReadRegularFile(file.toStdString());
+    const TIniFile par(file.toStdString(), contents.bytes);
     std::string refusal, badValues;
-    if (!CheckParameterFile(fileName, refusal, badValues)) {
+    if (!CheckParameterFile(par, contents, refusal, badValues)) {
         Platform::Current().ShowMessage(this, QString::fromStdString(refusal));
         return;
     }
-    ReadIniFile(fileName);
+    ReadIniFile(par);
     RefreshAfterLoad();
     if (!badValues.empty())
         Platform::Current().ShowMessage(this, QString::fromStdString(badValues));
 }
 
-bool SimulatorFrame::CheckParameterFile(const std::string& fileName, std::string& refusal,
-                                        std::string& badValues) const {
-    const std::string named = "\"" + fileName + "\"";
-    FileContents contents = ReadRegularFile(fileName);
+bool SimulatorFrame::CheckParameterFile(const TIniFile& file, const FileContents& contents,
+                                        std::string& refusal, std::string& badValues) const {
+    const std::string named = "\"" + file.FileName() + "\"";
     if (!contents.Ok()) {
         refusal =
             "The file " + named + " cannot be read: " + contents.problem + ".\nNothing was loaded.";
@@ -834,8 +834,7 @@ bool SimulatorFrame::CheckParameterFile(const std::string& fileName, std::string
     }
     // A file with none of this window's keys (another engine's file, or no
     // parameter file at all) would only reset every box to its default.
-    const std::vector<ParameterTable::StoredText> stored =
-        traits_.parameters->StoredTexts(TIniFile(fileName));
+    const std::vector<ParameterTable::StoredText> stored = traits_.parameters->StoredTexts(file);
     for (const ParameterTable::StoredText& s : stored) {
         if (s.problem)
             badValues += "\n[" + std::string(s.row->section) + "] " + s.row->key + " = \"" +

@@ -28,6 +28,7 @@ class QTimer;
 namespace kelvane {
 
 class ParameterTable;
+struct FileContents;
 
 // The buttons every simulator window has, whatever their captions.
 enum class FrameButton { Print, Tutor, Help, Exit, Save, Load, ShowPV };
@@ -139,8 +140,8 @@ class SimulatorFrame : public QDialog {
     // the message naming it, for a file that cannot be read or holds none of
     // the window's keys. badValues names the file's keys whose values fail
     // their check ("" when none).
-    bool CheckParameterFile(const std::string& fileName, std::string& refusal,
-                            std::string& badValues) const;
+    bool CheckParameterFile(const TIniFile& file, const FileContents& contents,
+                            std::string& refusal, std::string& badValues) const;
     // Writes placement and parameters, when the window is hidden and at
     // program end; nothing if never shown or the settings file is unreadable.
     void FormDestroy();
@@ -148,7 +149,7 @@ class SimulatorFrame : public QDialog {
     // Loads the parameters (settings file at showing, parameter file at Load),
     // then the sliders follow and the boxes are checked. A window whose engine
     // does its own follow-up after the texts are read overrides it.
-    virtual void ReadIniFile(const std::string& fileName);
+    virtual void ReadIniFile(const TIniFile& ini);
     void WriteIniFile(const std::string& fileName);
 
     // The fields whose texts the engine cannot use, as last checked, in table order.

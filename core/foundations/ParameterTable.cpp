@@ -152,9 +152,10 @@ FieldRange ParameterTable::RangeOf(Field field, EngineHost& host) const {
 std::vector<ParameterTable::StoredText> ParameterTable::StoredTexts(const TIniFile& ini) const {
     // No key holds a control character: the default marks a missing key.
     const std::string missing = "\x01";
+    const TIniFile file = ini.Snapshot(); // every row from one version of the file
     std::vector<StoredText> found;
     for (const FieldRow& row : rows_) {
-        std::string text = ini.ReadString(row.section, row.key, missing);
+        std::string text = file.ReadString(row.section, row.key, missing);
         if (text == missing)
             continue;
         std::optional<FieldProblem> problem = CheckText(row, text);
@@ -164,8 +165,9 @@ std::vector<ParameterTable::StoredText> ParameterTable::StoredTexts(const TIniFi
 }
 
 void ParameterTable::ReadInto(const TIniFile& ini, EngineHost& host) const {
+    const TIniFile file = ini.Snapshot(); // every row from one version of the file
     for (const FieldRow& row : rows_) {
-        std::string text = ini.ReadString(row.section, row.key, row.defaultText);
+        std::string text = file.ReadString(row.section, row.key, row.defaultText);
         if (row.IsCheckBox())
             host.SetChecked(row.id, text == "Y");
         else

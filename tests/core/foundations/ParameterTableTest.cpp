@@ -117,6 +117,47 @@ TEST_F(ParameterTableTest, OnlyAnExactYTicks) {
     }
 }
 
+// A load reads the file once: a save that replaces the file meanwhile (here
+// as the first box is filled) is seen whole by the next load, never in part.
+// A check and a load that share a snapshot read the same version.
+TEST_F(ParameterTableTest, ALoadReadsOneVersionOfTheFile) {
+    for (MapHost* loaded : {&host, &ringbom, &rider}) {
+        const ParameterTable& table = loaded->Table();
+        SCOPED_TRACE(table.rows().front().section);
+        std::map<std::string, std::string> texts[2];
+        std::string bytes[2];
+        for (int set = 0; set < 2; ++set) {
+            MapHost saved(table);
+            int i = 0;
+            for (const FieldRow& row : table.rows()) {
+                if (!row.IsCheckBox())
+                    saved.Put(row.id, std::to_string(10 * (set + 1) + ++i));
+                else
+                    saved.PutChecked(row.id, set == 0);
+            }
+            texts[set] = Texts(saved);
+            SaveParameterFile(saved, table, file);
+            bytes[set] = ReadBytes(file);
+        }
+        WriteBytes(file, bytes[0]);
+        loaded->onFieldChange = [&](Field) { WriteBytes(file, bytes[1]); };
+        table.ReadInto(TIniFile(file), *loaded);
+        loaded->onFieldChange = nullptr;
+        EXPECT_EQ(Texts(*loaded), texts[0]);
+
+        const TIniFile snapshot = TIniFile(file).Snapshot();
+        WriteBytes(file, bytes[0]);
+        std::map<std::string, std::string> checked;
+        for (const ParameterTable::StoredText& stored : table.StoredTexts(snapshot)) {
+            if (!stored.row->IsCheckBox())
+                checked[stored.row->control] = stored.text;
+        }
+        EXPECT_EQ(checked, texts[1]);
+        table.ReadInto(snapshot, *loaded);
+        EXPECT_EQ(Texts(*loaded), texts[1]);
+    }
+}
+
 TEST_F(ParameterTableTest, RingbomParameterFileRoundTrip) {
     int i = 0;
     for (const FieldRow& f : ParameterTable::Ringbom().rows()) {
