@@ -37,8 +37,12 @@ inline double CalcCylVol(double diam, double height) {
 std::string MyRealToStr(double r);
 // Always two decimals, no grouping.
 std::string RealToStr2(double r);
-// Tolerant reader: any text that is not a number gives defVal.
+// Tolerant reader: any text that is not a number gives defVal. Commas may
+// group the integer part's thousands ("12,345.5"); any other comma, such as a
+// decimal comma ("45,5"), makes the text not a number.
 double MyStrToReal(const std::string& s, double defVal);
+// Whether MyStrToReal refuses s only for its commas: a decimal comma, most likely.
+bool HasDecimalComma(const std::string& s);
 
 // Strict whole-number conversion ("$", "x", "0x" prefixes for hex); throws
 // EConvertError with "'s' is not a valid integer value".

@@ -91,6 +91,10 @@ std::optional<FieldProblem> ParameterTable::CheckText(const FieldRow& row,
                             label + " must be a whole number" + (row.unit[0] ? " of " : "") +
                                 row.unit};
     }
+    if (!value && HasDecimalComma(text)) {
+        return FieldProblem{row.id, FieldFault::NotANumber,
+                            label + ": use a point for decimals (a comma only groups thousands)"};
+    }
     if (!value)
         return FieldProblem{row.id, FieldFault::NotANumber, label + " must be a number"};
     const FieldRange& r = row.range;

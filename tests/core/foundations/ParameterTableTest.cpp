@@ -307,6 +307,42 @@ TEST_F(ParameterTableTest, RiderTrackBarsComeBeforeTheStrokeLimits) {
               bars.moves.end());
 }
 
+// The check reads a text as the engine does: a whole number in decimal digits
+// only, and a comma only where it groups thousands.
+TEST(ParameterTableCheck, CommasAndWholeNumbersAsTheEnginesReadThem) {
+    const char* texts[] = {"45,5", "1,000"};
+    struct Row {
+        const ParameterTable& table;
+        Field field;
+        std::vector<std::string> verdicts; // per text: "" usable, else part of the message
+    };
+    const std::string whole = "must be a whole number", point = "use a point for decimals";
+    const Row rows[] = {
+        {ParameterTable::Gamma(), Field::HotTemp, {whole, whole}},
+        {ParameterTable::Gamma(), Field::PhaseOffset, {whole, whole}},
+        {ParameterTable::Gamma(), Field::PistonThrow, {point, ""}},
+        {ParameterTable::Ringbom(), Field::ColdTemp, {whole, whole}},
+        {ParameterTable::Ringbom(), Field::PistonThrow, {point, ""}},
+        {ParameterTable::Rider(), Field::HotTemp, {whole, whole}},
+        {ParameterTable::Rider(), Field::PhaseOffset, {whole, whole}},
+    };
+    for (const Row& r : rows) {
+        const FieldRow& row = r.table.RowOf(r.field);
+        for (std::size_t i = 0; i < std::size(texts); ++i) {
+            SCOPED_TRACE(std::string(row.section) + " " + row.control + " = " + texts[i]);
+            std::optional<FieldProblem> p = r.table.CheckText(row, texts[i]);
+            ASSERT_EQ(p.has_value(), !r.verdicts[i].empty());
+            if (p) {
+                EXPECT_NE(p->message.find(r.verdicts[i]), std::string::npos) << p->message;
+            }
+        }
+    }
+    EXPECT_EQ(ParameterTable::Gamma()
+                  .CheckText(ParameterTable::Gamma().RowOf(Field::PistonThrow), "45,5")
+                  ->message,
+              "Piston throw: use a point for decimals (a comma only groups thousands)");
+}
+
 // The sweeps check a partner that holds a number; these are the other ways.
 TEST_F(ParameterTableTest, RangeOfKeepsOffAStrictPartnerAndIgnoresAnUnusableOne) {
     host.PutDefaults(); // the displacer must stay below its 100 high cylinder
