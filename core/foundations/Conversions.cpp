@@ -343,7 +343,9 @@ bool HasDecimalComma(const std::string& s) {
     return std::isfinite(MyStrToReal(t, std::numeric_limits<double>::quiet_NaN()));
 }
 
-bool TryStrToInt(const std::string& s, int& value) {
+namespace {
+
+bool ParseWhole(const std::string& s, bool allowHex, int& value) {
     std::string::size_type i = 0, n = s.size();
     while (i < n && s[i] == ' ')
         ++i;
@@ -353,10 +355,10 @@ bool TryStrToInt(const std::string& s, int& value) {
         ++i;
     }
     bool hex = false;
-    if (i < n && (s[i] == '$' || s[i] == 'x' || s[i] == 'X')) {
+    if (allowHex && i < n && (s[i] == '$' || s[i] == 'x' || s[i] == 'X')) {
         hex = true;
         ++i;
-    } else if (i + 1 < n && s[i] == '0' && (s[i + 1] == 'x' || s[i + 1] == 'X')) {
+    } else if (allowHex && i + 1 < n && s[i] == '0' && (s[i + 1] == 'x' || s[i + 1] == 'X')) {
         hex = true;
         i += 2;
     }
@@ -391,6 +393,16 @@ bool TryStrToInt(const std::string& s, int& value) {
         signedValue = -signedValue;
     value = static_cast<int>(static_cast<std::int32_t>(static_cast<std::uint32_t>(signedValue)));
     return true;
+}
+
+} // namespace
+
+bool TryStrToInt(const std::string& s, int& value) {
+    return ParseWhole(s, true, value);
+}
+
+bool TryStrToDecimalInt(const std::string& s, int& value) {
+    return ParseWhole(s, false, value);
 }
 
 int StrToInt(const std::string& s) {

@@ -49,6 +49,8 @@ bool HasDecimalComma(const std::string& s);
 int StrToInt(const std::string& s);
 // The same conversion without the error: false when the text is not a whole number.
 bool TryStrToInt(const std::string& s, int& value);
+// The same in decimal digits only: false for the hexadecimal forms too.
+bool TryStrToDecimalInt(const std::string& s, int& value);
 std::string IntToStr(long long value);
 
 // Nearest whole number, halves to the even neighbour.

@@ -58,11 +58,13 @@ const FieldRow& ParameterTable::RowOf(std::string_view control) const {
 namespace {
 
 // The value of a text as the engine reads it: MyStrToReal for a real (digit
-// grouping commas dropped), the strict conversion for a whole number.
+// grouping commas dropped), decimal digits for a whole number. The strict
+// conversion's hexadecimal forms ("x1", "$10", "0x1E") are refused: they make
+// no sense to a student, and an analysis's guard refuses them too.
 std::optional<double> ValueOf(const FieldRow& row, const std::string& text) {
     if (row.kind == FieldKind::Whole) {
         int value = 0;
-        return TryStrToInt(text, value) ? std::optional<double>(value) : std::nullopt;
+        return TryStrToDecimalInt(text, value) ? std::optional<double>(value) : std::nullopt;
     }
     const double value = MyStrToReal(text, std::numeric_limits<double>::quiet_NaN());
     return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;

@@ -310,21 +310,27 @@ TEST_F(ParameterTableTest, RiderTrackBarsComeBeforeTheStrokeLimits) {
 // The check reads a text as the engine does: a whole number in decimal digits
 // only, and a comma only where it groups thousands.
 TEST(ParameterTableCheck, CommasAndWholeNumbersAsTheEnginesReadThem) {
-    const char* texts[] = {"45,5", "1,000"};
+    const char* texts[] = {"x1", "$10", "0x1E", "X2", "45,5", "1,000"};
     struct Row {
         const ParameterTable& table;
         Field field;
         std::vector<std::string> verdicts; // per text: "" usable, else part of the message
     };
-    const std::string whole = "must be a whole number", point = "use a point for decimals";
+    const std::string whole = "must be a whole number", number = "must be a number",
+                      point = "use a point for decimals";
+    const std::vector<std::string> wholeField = {whole, whole, whole, whole, whole, whole};
+    const std::vector<std::string> realField = {number, number, number, number, point, ""};
     const Row rows[] = {
-        {ParameterTable::Gamma(), Field::HotTemp, {whole, whole}},
-        {ParameterTable::Gamma(), Field::PhaseOffset, {whole, whole}},
-        {ParameterTable::Gamma(), Field::PistonThrow, {point, ""}},
-        {ParameterTable::Ringbom(), Field::ColdTemp, {whole, whole}},
-        {ParameterTable::Ringbom(), Field::PistonThrow, {point, ""}},
-        {ParameterTable::Rider(), Field::HotTemp, {whole, whole}},
-        {ParameterTable::Rider(), Field::PhaseOffset, {whole, whole}},
+        {ParameterTable::Gamma(), Field::HotTemp, wholeField},
+        {ParameterTable::Gamma(), Field::ColdTemp, wholeField},
+        {ParameterTable::Gamma(), Field::PhaseOffset, wholeField},
+        {ParameterTable::Gamma(), Field::PistonThrow, realField},
+        {ParameterTable::Ringbom(), Field::HotTemp, wholeField},
+        {ParameterTable::Ringbom(), Field::ColdTemp, wholeField},
+        {ParameterTable::Ringbom(), Field::PistonThrow, realField},
+        {ParameterTable::Rider(), Field::HotTemp, wholeField},
+        {ParameterTable::Rider(), Field::ColdTemp, wholeField},
+        {ParameterTable::Rider(), Field::PhaseOffset, wholeField},
     };
     for (const Row& r : rows) {
         const FieldRow& row = r.table.RowOf(r.field);
