@@ -396,7 +396,7 @@ void CliRunner::LoadParameters(const ParameterTable& table, const std::string& f
     FileContents par = ReadRegularFile(file);
     if (!par.Ok())
         throw std::runtime_error("Cannot open file \"" + Echo(file) + "\". " + par.problem);
-    const TIniFile ini(file);
+    const TIniFile ini(file, std::move(par.bytes)); // the check and the load read one version
     // A text the engine could not read is refused here, before the load's own
     // steps read it and fail without naming it, or quietly replace it; values
     // out of range are refused after those steps, with the rest.

@@ -192,12 +192,11 @@ void TRiderStirlingMainForm::GraphTimerTimer() {
     });
 }
 
-void TRiderStirlingMainForm::ReadIniFile(const std::string& fileName) {
+void TRiderStirlingMainForm::ReadIniFile(const TIniFile& ini) {
     // The engine's own follow-up replaces the table's: it brings the strokes
     // into range before the track bars move, since a track-bar handler may
     // analyse at once. The sliders then show the engine's positions without
     // running their handlers a second time, even when the follow-up fails.
-    TIniFile ini(fileName);
     Traits().parameters->ReadInto(ini, Host());
     engine_.ParametersLoaded();
     SyncTrackBars();

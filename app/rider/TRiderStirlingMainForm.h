@@ -27,7 +27,7 @@ class TRiderStirlingMainForm : public CrankWindow<RiderEngine> {
     // A press on an up-down's arrow.
     void UpDownClick(const std::string& upDown, bool up);
 
-    void ReadIniFile(const std::string& fileName) override;
+    void ReadIniFile(const TIniFile& ini) override;
 
   protected:
     void RefreshAfterLoad() override;

@@ -32,18 +32,20 @@ void FrameFiles::Save() {
         frame_.WriteIniFile(file.toStdString());
 }
 
-std::optional<std::string> FrameFiles::ChooseParameterFile(std::string& badValues) {
+std::optional<TIniFile> FrameFiles::ChooseParameterFile(std::string& badValues) {
     QString file =
         Platform::Current().OpenFileName(&frame_, QString::fromStdString(frame_.appPath));
     if (file.isEmpty())
         return std::nullopt;
-    const std::string fileName = file.toStdString();
+    // One read of the file serves the check and the load: one version of it.
+    const FileContents contents = ReadRegularFile(file.toStdString());
+    TIniFile par(file.toStdString(), contents.bytes);
     std::string refusal;
-    if (!CheckParameterFile(fileName, refusal, badValues)) {
+    if (!CheckParameterFile(par, contents, refusal, badValues)) {
         Platform::Current().ShowMessage(&frame_, QString::fromStdString(refusal));
         return std::nullopt;
     }
-    return fileName;
+    return par;
 }
 
 void FrameFiles::ReportBadValues(const std::string& badValues) {
@@ -51,10 +53,9 @@ void FrameFiles::ReportBadValues(const std::string& badValues) {
         Platform::Current().ShowMessage(&frame_, QString::fromStdString(badValues));
 }
 
-bool FrameFiles::CheckParameterFile(const std::string& fileName, std::string& refusal,
-                                    std::string& badValues) const {
-    const std::string named = "\"" + fileName + "\"";
-    FileContents contents = ReadRegularFile(fileName);
+bool FrameFiles::CheckParameterFile(const TIniFile& file, const FileContents& contents,
+                                    std::string& refusal, std::string& badValues) const {
+    const std::string named = "\"" + file.FileName() + "\"";
     if (!contents.Ok()) {
         refusal =
             "The file " + named + " cannot be read: " + contents.problem + ".\nNothing was loaded.";
@@ -63,8 +64,7 @@ bool FrameFiles::CheckParameterFile(const std::string& fileName, std::string& re
     // A file with none of this window's keys (another engine's file, or no
     // parameter file at all) would only reset every box to its default.
     const FrameTraits& traits = frame_.Traits();
-    const std::vector<ParameterTable::StoredText> stored =
-        traits.parameters->StoredTexts(TIniFile(fileName));
+    const std::vector<ParameterTable::StoredText> stored = traits.parameters->StoredTexts(file);
     for (const ParameterTable::StoredText& s : stored) {
         if (s.problem)
             badValues += "\n[" + std::string(s.row->section) + "] " + s.row->key + " = \"" +

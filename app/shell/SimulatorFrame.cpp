@@ -171,14 +171,14 @@ void SimulatorFrame::FormShow() {
     if (ScaleOnShow(this))
         layout_->Scaled();
     FindSettings(this, SettingsFile());
-    TIniFile ini(SettingsFile());
+    const TIniFile ini = TIniFile(SettingsFile()).Snapshot(); // place and parameters alike
     const WindowPlacement::Keys& keys = *traits_.placement;
     const char* const kNone = "\x01";
     const bool placed = ini.ReadString(keys.section, keys.left, kNone) != kNone ||
                         ini.ReadString(keys.section, keys.top, kNone) != kNone;
     ApplyPlacement(this, layout_->Fitted(WindowPlacement::Read(ini, keys, CurrentPlacement(this))));
 
-    ReadIniFile(SettingsFile());
+    ReadIniFile(ini);
     ShowSteps();
     // A window that centres itself does so only until it has a place of its own.
     if (traits_.centreOnShow && !placed) {
@@ -198,10 +198,9 @@ void SimulatorFrame::FormDestroy() {
     });
 }
 
-void SimulatorFrame::ReadIniFile(const std::string& fileName) {
+void SimulatorFrame::ReadIniFile(const TIniFile& ini) {
     // The sliders only follow the texts read; their handlers would rewrite a
     // text beyond their range with the range's end.
-    TIniFile ini(fileName);
     traits_.parameters->ReadInto(ini, host_);
     FollowSliders();
     CheckFields();
@@ -268,7 +267,7 @@ void SimulatorFrame::TutorialButtonClick() {
 
 void SimulatorFrame::LoadButtonClick() {
     std::string badValues;
-    const std::optional<std::string> file = files_.ChooseParameterFile(badValues);
+    const std::optional<TIniFile> file = files_.ChooseParameterFile(badValues);
     if (!file)
         return;
     ReadIniFile(*file);

@@ -100,9 +100,9 @@ class SimulatorFrame : public QDialog, public WindowSettings {
     // The charts to the chart panel's size, the pressure-volume chart included.
     void FormResize();
     // Whether a file may be loaded as this window's parameters (see FrameFiles).
-    bool CheckParameterFile(const std::string& fileName, std::string& refusal,
-                            std::string& badValues) const {
-        return files_.CheckParameterFile(fileName, refusal, badValues);
+    bool CheckParameterFile(const TIniFile& file, const FileContents& contents,
+                            std::string& refusal, std::string& badValues) const {
+        return files_.CheckParameterFile(file, contents, refusal, badValues);
     }
     // Writes placement and parameters, when the window is hidden and at
     // program end; nothing if never shown or the settings file is unreadable.
@@ -111,7 +111,7 @@ class SimulatorFrame : public QDialog, public WindowSettings {
     // Loads the parameters (settings file at showing, parameter file at Load),
     // then the sliders follow and the boxes are checked. A window whose engine
     // does its own follow-up after the texts are read overrides it.
-    virtual void ReadIniFile(const std::string& fileName);
+    virtual void ReadIniFile(const TIniFile& ini);
     void WriteIniFile(const std::string& fileName);
 
     // The fields whose texts the engine cannot use, as last checked, in table order.

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <limits>
 #include <locale.h>
 
@@ -133,6 +134,46 @@ bool ParseReal(const std::string& t, double& out) {
     if (x > Extended(DBL_MAX) || x < Extended(-DBL_MAX))
         return false;
     out = static_cast<double>(x);
+    return true;
+}
+
+// The text without the commas that group thousands: "1,000", "12,345.5",
+// "-1,234". Such commas stand between the integer part's groups, the first of
+// one to three digits and every later one of three, after at most spaces and a
+// sign. false for a text with any other comma: "45,5" is a decimal comma, and
+// reading it as 455 would be worse than not reading it at all.
+bool WithoutGroupingCommas(const std::string& s, std::string& out) {
+    const std::string::size_type comma = s.find(',');
+    if (comma == std::string::npos) {
+        out = s;
+        return true;
+    }
+    std::string::size_type start = comma;
+    while (start > 0 && IsDigit(s[start - 1]))
+        --start;
+    if (comma - start < 1 || comma - start > 3)
+        return false;
+    std::string::size_type i = 0;
+    while (i < start && s[i] == ' ')
+        ++i;
+    if (i < start && (s[i] == '+' || s[i] == '-'))
+        ++i;
+    if (i != start)
+        return false;
+    i = comma;
+    while (i < s.size() && s[i] == ',') {
+        for (int d = 1; d <= 3; ++d) {
+            if (i + d >= s.size() || !IsDigit(s[i + d]))
+                return false;
+        }
+        i += 4;
+        if (i < s.size() && IsDigit(s[i]))
+            return false;
+    }
+    if (s.find(',', i) != std::string::npos)
+        return false;
+    out.clear();
+    std::remove_copy(s.begin(), s.end(), std::back_inserter(out), ',');
     return true;
 }
 
@@ -287,18 +328,24 @@ double MyStrToReal(const std::string& s, double defVal) {
     if (TrimBoth(s) == ".")
         return defVal;
     std::string t;
-    t.reserve(s.size());
-    for (char c : s) {
-        if (c != ',')
-            t += c;
-    }
     double v;
-    if (!ParseReal(t, v))
+    if (!WithoutGroupingCommas(s, t) || !ParseReal(t, v))
         return defVal;
     return v;
 }
 
-bool TryStrToInt(const std::string& s, int& value) {
+bool HasDecimalComma(const std::string& s) {
+    std::string t;
+    if (WithoutGroupingCommas(s, t))
+        return false;
+    // A number once its commas are dropped, as every comma once was.
+    std::remove_copy(s.begin(), s.end(), std::back_inserter(t), ',');
+    return std::isfinite(MyStrToReal(t, std::numeric_limits<double>::quiet_NaN()));
+}
+
+namespace {
+
+bool ParseWhole(const std::string& s, bool allowHex, int& value) {
     std::string::size_type i = 0, n = s.size();
     while (i < n && s[i] == ' ')
         ++i;
@@ -308,10 +355,10 @@ bool TryStrToInt(const std::string& s, int& value) {
         ++i;
     }
     bool hex = false;
-    if (i < n && (s[i] == '$' || s[i] == 'x' || s[i] == 'X')) {
+    if (allowHex && i < n && (s[i] == '$' || s[i] == 'x' || s[i] == 'X')) {
         hex = true;
         ++i;
-    } else if (i + 1 < n && s[i] == '0' && (s[i + 1] == 'x' || s[i + 1] == 'X')) {
+    } else if (allowHex && i + 1 < n && s[i] == '0' && (s[i + 1] == 'x' || s[i + 1] == 'X')) {
         hex = true;
         i += 2;
     }
@@ -346,6 +393,16 @@ bool TryStrToInt(const std::string& s, int& value) {
         signedValue = -signedValue;
     value = static_cast<int>(static_cast<std::int32_t>(static_cast<std::uint32_t>(signedValue)));
     return true;
+}
+
+} // namespace
+
+bool TryStrToInt(const std::string& s, int& value) {
+    return ParseWhole(s, true, value);
+}
+
+bool TryStrToDecimalInt(const std::string& s, int& value) {
+    return ParseWhole(s, false, value);
 }
 
 int StrToInt(const std::string& s) {

@@ -37,14 +37,20 @@ inline double CalcCylVol(double diam, double height) {
 std::string MyRealToStr(double r);
 // Always two decimals, no grouping.
 std::string RealToStr2(double r);
-// Tolerant reader: any text that is not a number gives defVal.
+// Tolerant reader: any text that is not a number gives defVal. Commas may
+// group the integer part's thousands ("12,345.5"); any other comma, such as a
+// decimal comma ("45,5"), makes the text not a number.
 double MyStrToReal(const std::string& s, double defVal);
+// Whether MyStrToReal refuses s only for its commas: a decimal comma, most likely.
+bool HasDecimalComma(const std::string& s);
 
 // Strict whole-number conversion ("$", "x", "0x" prefixes for hex); throws
 // EConvertError with "'s' is not a valid integer value".
 int StrToInt(const std::string& s);
 // The same conversion without the error: false when the text is not a whole number.
 bool TryStrToInt(const std::string& s, int& value);
+// The same in decimal digits only: false for the hexadecimal forms too.
+bool TryStrToDecimalInt(const std::string& s, int& value);
 std::string IntToStr(long long value);
 
 // Nearest whole number, halves to the even neighbour.

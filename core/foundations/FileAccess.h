@@ -47,12 +47,23 @@ struct WriteOutcome {
 // Replaces the file by one holding bytes: written to a temporary file in the
 // same folder, flushed to disk, renamed over the target, and the folder synced,
 // so that after a crash at any moment the file is wholly old or wholly new.
-// A symbolic link is written through (the link stays). An existing target keeps
-// its permission bits, and its owner and group when we may set them (as root).
+// The temporary file has no name until it is whole where the file system
+// allows (a new target is then linked in directly); else it is a short hidden
+// name, and one that a killed save left is removed by the next save of the
+// same target. A symbolic link is written through, and stays: the file at the
+// end of its chain is replaced in its own folder, or created when the link
+// dangles. An existing target keeps its permission bits, and its owner and
+// group when we may set them (as root).
 // Refused, leaving everything as it was and no temporary file: a target that
 // exists and is not a regular file, or that the user may not write (root only
 // when it has no write bit at all), or any failed write, sync, close or rename.
 // Since the file is replaced, a hard link to it keeps the old content.
 WriteOutcome WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+namespace detail {
+// The same always through a named temporary file, as on a file system that
+// offers no unnamed one.
+WriteOutcome WriteThroughNamedTemporary(const std::string& path, std::string_view bytes);
+} // namespace detail
 
 } // namespace kelvane

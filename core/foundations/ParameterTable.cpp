@@ -58,11 +58,13 @@ const FieldRow& ParameterTable::RowOf(std::string_view control) const {
 namespace {
 
 // The value of a text as the engine reads it: MyStrToReal for a real (digit
-// grouping commas dropped), the strict conversion for a whole number.
+// grouping commas dropped), decimal digits for a whole number. The strict
+// conversion's hexadecimal forms ("x1", "$10", "0x1E") are refused: they make
+// no sense to a student, and an analysis's guard refuses them too.
 std::optional<double> ValueOf(const FieldRow& row, const std::string& text) {
     if (row.kind == FieldKind::Whole) {
         int value = 0;
-        return TryStrToInt(text, value) ? std::optional<double>(value) : std::nullopt;
+        return TryStrToDecimalInt(text, value) ? std::optional<double>(value) : std::nullopt;
     }
     const double value = MyStrToReal(text, std::numeric_limits<double>::quiet_NaN());
     return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
@@ -90,6 +92,10 @@ std::optional<FieldProblem> ParameterTable::CheckText(const FieldRow& row,
         return FieldProblem{row.id, FieldFault::NotAWholeNumber,
                             label + " must be a whole number" + (row.unit[0] ? " of " : "") +
                                 row.unit};
+    }
+    if (!value && HasDecimalComma(text)) {
+        return FieldProblem{row.id, FieldFault::NotANumber,
+                            label + ": use a point for decimals (a comma only groups thousands)"};
     }
     if (!value)
         return FieldProblem{row.id, FieldFault::NotANumber, label + " must be a number"};
@@ -152,9 +158,10 @@ FieldRange ParameterTable::RangeOf(Field field, EngineHost& host) const {
 std::vector<ParameterTable::StoredText> ParameterTable::StoredTexts(const TIniFile& ini) const {
     // No key holds a control character: the default marks a missing key.
     const std::string missing = "\x01";
+    const TIniFile file = ini.Snapshot(); // every row from one version of the file
     std::vector<StoredText> found;
     for (const FieldRow& row : rows_) {
-        std::string text = ini.ReadString(row.section, row.key, missing);
+        std::string text = file.ReadString(row.section, row.key, missing);
         if (text == missing)
             continue;
         std::optional<FieldProblem> problem = CheckText(row, text);
@@ -164,8 +171,9 @@ std::vector<ParameterTable::StoredText> ParameterTable::StoredTexts(const TIniFi
 }
 
 void ParameterTable::ReadInto(const TIniFile& ini, EngineHost& host) const {
+    const TIniFile file = ini.Snapshot(); // every row from one version of the file
     for (const FieldRow& row : rows_) {
-        std::string text = ini.ReadString(row.section, row.key, row.defaultText);
+        std::string text = file.ReadString(row.section, row.key, row.defaultText);
         if (row.IsCheckBox())
             host.SetChecked(row.id, text == "Y");
         else

@@ -132,15 +132,25 @@ Location Locate(const std::string& text, const std::vector<Line>& lines, std::st
 
 TIniFile::TIniFile(std::string fileName) : fileName_(std::move(fileName)) {}
 
+TIniFile::TIniFile(std::string fileName, std::string contents)
+    : fileName_(std::move(fileName)), snapshot_(std::move(contents)) {}
+
+TIniFile TIniFile::Snapshot() const {
+    if (pending_ || snapshot_)
+        return TIniFile(fileName_, pending_ ? *pending_ : *snapshot_);
+    FileContents file = ReadRegularFile(fileName_);
+    return TIniFile(fileName_, file.Ok() ? std::move(file.bytes) : std::string());
+}
+
 std::string TIniFile::ReadString(const std::string& section, const std::string& key,
                                  const std::string& defaultValue) const {
     FileContents file;
-    if (!pending_) {
+    if (!pending_ && !snapshot_) {
         file = ReadRegularFile(fileName_);
         if (!file.Ok())
             return defaultValue;
     }
-    const std::string& text = pending_ ? *pending_ : file.bytes;
+    const std::string& text = pending_ ? *pending_ : snapshot_ ? *snapshot_ : file.bytes;
     std::vector<Line> lines = SplitLines(text);
     Location loc = Locate(text, lines, Trim(section), Trim(key));
     if (loc.entry < 0)
@@ -208,9 +218,15 @@ void TIniFile::Update(const std::function<void(TIniFile&)>& edits) {
     }
     std::string text = std::move(*pending_);
     pending_.reset();
+    // A file the program writes must stay one it reads.
+    if (text.size() > MaxReadFileSize)
+        throw EIniFileError("Unable to write to " + fileName_,
+                            "Too large: it would be over the 4 MiB a file may hold");
     WriteOutcome written = WriteFileAtomically(fileName_, text);
     if (!written.ok)
         throw EIniFileError("Unable to write to " + fileName_, written.problem);
+    if (snapshot_)
+        snapshot_ = std::move(text);
 }
 
 int TIniFile::ReadInteger(const std::string& section, const std::string& key,

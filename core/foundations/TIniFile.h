@@ -10,7 +10,9 @@ namespace kelvane {
 //
 // Every call goes to the file itself (nothing is cached), so two objects on
 // the same file, or a hand edit between calls, always see the current content;
-// only inside Update do reads and writes go to the copy being edited.
+// only inside Update do reads and writes go to the copy being edited. A load
+// of many keys reads a Snapshot instead: one read of the file, so one version
+// of it, however often another process replaces the file meanwhile.
 //
 // Reading:
 // - Sections and keys are matched without regard to (ASCII) case.
@@ -42,14 +44,23 @@ namespace kelvane {
 // a mix. A refused write throws EIniFileError("Unable to write to <file name>")
 // and leaves the old file untouched. A file that cannot be read (not a regular
 // file, too large, unreadable) or may not be written is refused so, never
-// replaced by one holding only the new keys. A section or key name that cannot
-// be stored (empty, or holding a line break, "]" in a section, "=" in a key)
-// throws std::invalid_argument.
+// replaced by one holding only the new keys; so is a write that would make the
+// file larger than MaxReadFileSize, which could then no longer be read. A
+// section or key name that cannot be stored (empty, or holding a line break,
+// "]" in a section, "=" in a key) throws std::invalid_argument.
 class TIniFile {
   public:
     static constexpr std::size_t MaxValueLength = 2047;
 
     explicit TIniFile(std::string fileName);
+    // The file as the bytes given, its content as read once by the caller:
+    // every read comes from them. A write still reads and replaces the file
+    // itself, and the reads then come from what it wrote.
+    TIniFile(std::string fileName, std::string contents);
+
+    // The file as it is now, read once (a file that cannot be read as an empty
+    // one); of an object that holds a copy (a snapshot, or inside Update), that copy.
+    TIniFile Snapshot() const;
 
     const std::string& FileName() const { return fileName_; }
 
@@ -71,7 +82,8 @@ class TIniFile {
 
   private:
     std::string fileName_;
-    std::optional<std::string> pending_; // the copy being edited, inside Update
+    std::optional<std::string> pending_;  // the copy being edited, inside Update
+    std::optional<std::string> snapshot_; // the copy reads come from, if any
 };
 
 } // namespace kelvane

@@ -11,8 +11,9 @@ const WindowPlacement::Keys& WindowPlacement::Main() {
     return keys;
 }
 
-WindowPlacement WindowPlacement::Read(const TIniFile& ini, const Keys& keys,
+WindowPlacement WindowPlacement::Read(const TIniFile& settings, const Keys& keys,
                                       const WindowPlacement& current) {
+    const TIniFile ini = settings.Snapshot(); // all four numbers from one version
     WindowPlacement p = current;
     p.left = ini.ReadInteger(keys.section, keys.left, current.left);
     p.top = ini.ReadInteger(keys.section, keys.top, current.top);

@@ -115,9 +115,16 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{" . ", -7}, ReadCase{"-", -7}, ReadCase{",,,", -7},
                       ReadCase{"12abc", -7}, ReadCase{"1.2.3", -7}, ReadCase{"1e5000", -7},
                       ReadCase{"\t", -7}, ReadCase{"1e", -7}, ReadCase{"inf", -7},
-                      ReadCase{"nan", -7}, ReadCase{"1,234.5", 1234.5}, ReadCase{"5,", 5},
-                      ReadCase{"1e3", 1000}, ReadCase{" 12.5 ", 12.5}, ReadCase{"+.5", 0.5},
-                      ReadCase{"-2E-1", -0.2}, ReadCase{"12,5", 125}, ReadCase{"60", 60}));
+                      ReadCase{"nan", -7}, ReadCase{"1e3", 1000}, ReadCase{" 12.5 ", 12.5},
+                      ReadCase{"+.5", 0.5}, ReadCase{"-2E-1", -0.2}, ReadCase{"60", 60},
+                      // Commas only group the integer part's thousands.
+                      ReadCase{"1,234.5", 1234.5}, ReadCase{"1,000", 1000},
+                      ReadCase{"12,345.5", 12345.5}, ReadCase{"-1,234", -1234},
+                      ReadCase{" +1,234,567 ", 1234567}, ReadCase{"1,000e3", 1e6},
+                      ReadCase{"12,5", -7}, ReadCase{"45,5", -7}, ReadCase{"5,", -7},
+                      ReadCase{",5", -7}, ReadCase{"1,0000", -7}, ReadCase{"1,00", -7},
+                      ReadCase{"1234,567", -7}, ReadCase{"1.5,000", -7}, ReadCase{"1,000.5,0", -7},
+                      ReadCase{"1,000,", -7}, ReadCase{"1 ,000", -7}));
 
 TEST(StrToInt, AcceptsDecimalAndHex) {
     EXPECT_EQ(StrToInt("  12"), 12);

@@ -4,19 +4,24 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <csignal>
 #include <filesystem>
+#include <set>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace kelvane;
 
 namespace {
 
-int TemporaryFilesIn(const std::string& folder) {
-    int count = 0;
+std::set<std::string> NamesIn(const std::string& folder) {
+    std::set<std::string> names;
     for (const auto& e : std::filesystem::directory_iterator(folder))
-        count += e.path().filename().string().find(".tmp-") != std::string::npos;
-    return count;
+        names.insert(e.path().filename().string());
+    return names;
 }
 
 TEST(ReadRegularFile, ReadsOnlyRegularFilesWithinTheLimit) {
@@ -102,7 +107,7 @@ TEST(WriteFileAtomically, ReplacesContentKeepingPermissionsAndOwner) {
         EXPECT_EQ(st.st_gid, 4343u);
         EXPECT_EQ(st.st_mode & 07777, 0604u);
     }
-    EXPECT_EQ(TemporaryFilesIn(folder.path()), 0);
+    EXPECT_EQ(NamesIn(folder.path()), (std::set<std::string>{"x.PAR", "new.PAR"}));
 }
 
 TEST(WriteFileAtomically, RefusesWhatItMustNotReplace) {
@@ -136,7 +141,70 @@ TEST(WriteFileAtomically, RefusesWhatItMustNotReplace) {
     EXPECT_TRUE(std::filesystem::is_directory(folder / "dir"));
     EXPECT_TRUE(std::filesystem::is_fifo(folder / "fifo"));
     EXPECT_EQ(ReadBytes(folder / "readonly"), "keep");
-    EXPECT_EQ(TemporaryFilesIn(folder.path()), 0);
+    EXPECT_EQ(NamesIn(folder.path()),
+              (std::set<std::string>{"dir", "fifo", "readonly", "loopA", "loopB"}));
+}
+
+// A process killed in the middle of its write (here by the file size limit's
+// signal) leaves at most a temporary file, which the next save of the same
+// target removes along with those of earlier versions whose process is gone.
+// Names of NAME_MAX characters are written and replaced alike.
+TEST(WriteFileAtomically, KilledSavesLeaveNothingForLongAndTheNextSaveRemovesIt) {
+    pid_t gone = ::fork();
+    if (gone == 0)
+        ::_exit(0);
+    ASSERT_EQ(::waitpid(gone, nullptr, 0), gone);
+    const std::string live = std::to_string(::getpid());
+    const std::string dead = std::to_string(gone);
+    struct Writer {
+        const char* what;
+        WriteOutcome (*write)(const std::string&, std::string_view);
+    };
+    for (const Writer& w : {Writer{"unnamed where offered", &WriteFileAtomically},
+                            Writer{"named", &detail::WriteThroughNamedTemporary}}) {
+        TempFolder folder;
+        const long nameMax = ::pathconf(folder.path().c_str(), _PC_NAME_MAX);
+        for (std::size_t length : {std::size_t(250), static_cast<std::size_t>(nameMax)}) {
+            SCOPED_TRACE(std::string(w.what) + " " + std::to_string(length));
+            const std::string name(length, 'n');
+            WriteOutcome made = w.write(folder / name, "new");
+            EXPECT_TRUE(made.ok) << made.problem;
+            WriteOutcome replaced = w.write(folder / name, "again");
+            EXPECT_TRUE(replaced.ok) << replaced.problem;
+            EXPECT_EQ(ReadBytes(folder / name), "again");
+            EXPECT_EQ(NamesIn(folder.path()), std::set<std::string>{name});
+            std::filesystem::remove(folder / name);
+        }
+
+        SCOPED_TRACE(w.what);
+        const std::string file = folder / "x.PAR";
+        const std::set<std::string> kept = {"x.PAR", "x.PAR.tmp-" + live + "-1",
+                                            "y.PAR.tmp-" + dead + "-0", "x.PAR.tmp-x-0"};
+        for (const std::string& name : kept)
+            WriteBytes(folder / name, "");
+        WriteBytes(file, "old");
+        WriteBytes(folder / ("x.PAR.tmp-" + dead + "-7"), "");
+        pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            struct rlimit limit = {0, 0};
+            ::setrlimit(RLIMIT_CORE, &limit);
+            limit = {100, 100};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            std::signal(SIGXFSZ, SIG_DFL);
+            w.write(file, std::string(1000, 'k'));
+            ::_exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the child was not killed in its write";
+        EXPECT_EQ(ReadBytes(file), "old");
+        EXPECT_LE(NamesIn(folder.path()).size(), kept.size() + 2);
+
+        ASSERT_TRUE(w.write(file, "new").ok);
+        EXPECT_EQ(ReadBytes(file), "new");
+        EXPECT_EQ(NamesIn(folder.path()), kept);
+    }
 }
 
 } // namespace

@@ -121,6 +121,47 @@ TEST_F(ParameterTableTest, OnlyAnExactYTicks) {
     }
 }
 
+// A load reads the file once: a save that replaces the file meanwhile (here
+// as the first box is filled) is seen whole by the next load, never in part.
+// A check and a load that share a snapshot read the same version.
+TEST_F(ParameterTableTest, ALoadReadsOneVersionOfTheFile) {
+    for (MapHost* loaded : {&host, &ringbom, &rider}) {
+        const ParameterTable& table = loaded->Table();
+        SCOPED_TRACE(table.rows().front().section);
+        std::map<std::string, std::string> texts[2];
+        std::string bytes[2];
+        for (int set = 0; set < 2; ++set) {
+            MapHost saved(table);
+            int i = 0;
+            for (const FieldRow& row : table.rows()) {
+                if (!row.IsCheckBox())
+                    saved.Put(row.id, std::to_string(10 * (set + 1) + ++i));
+                else
+                    saved.PutChecked(row.id, set == 0);
+            }
+            texts[set] = Texts(saved);
+            SaveParameterFile(saved, table, file);
+            bytes[set] = ReadBytes(file);
+        }
+        WriteBytes(file, bytes[0]);
+        loaded->onFieldChange = [&](Field) { WriteBytes(file, bytes[1]); };
+        table.ReadInto(TIniFile(file), *loaded);
+        loaded->onFieldChange = nullptr;
+        EXPECT_EQ(Texts(*loaded), texts[0]);
+
+        const TIniFile snapshot = TIniFile(file).Snapshot();
+        WriteBytes(file, bytes[0]);
+        std::map<std::string, std::string> checked;
+        for (const ParameterTable::StoredText& stored : table.StoredTexts(snapshot)) {
+            if (!stored.row->IsCheckBox())
+                checked[stored.row->control] = stored.text;
+        }
+        EXPECT_EQ(checked, texts[1]);
+        table.ReadInto(snapshot, *loaded);
+        EXPECT_EQ(Texts(*loaded), texts[1]);
+    }
+}
+
 TEST_F(ParameterTableTest, RingbomParameterFileRoundTrip) {
     int i = 0;
     for (const FieldRow& f : RingbomFields().rows()) {
@@ -267,6 +308,48 @@ TEST_F(ParameterTableTest, RiderTrackBarsComeBeforeTheStrokeLimits) {
     EXPECT_EQ(rider.FieldText(Field::PhaseOffset), "175");
     EXPECT_NE(std::find(bars.moves.begin(), bars.moves.end(), "PhaseOffsetTB=180"),
               bars.moves.end());
+}
+
+// The check reads a text as the engine does: a whole number in decimal digits
+// only, and a comma only where it groups thousands.
+TEST(ParameterTableCheck, CommasAndWholeNumbersAsTheEnginesReadThem) {
+    const char* texts[] = {"x1", "$10", "0x1E", "X2", "45,5", "1,000"};
+    struct Row {
+        const ParameterTable& table;
+        Field field;
+        std::vector<std::string> verdicts; // per text: "" usable, else part of the message
+    };
+    const std::string whole = "must be a whole number", number = "must be a number",
+                      point = "use a point for decimals";
+    const std::vector<std::string> wholeField = {whole, whole, whole, whole, whole, whole};
+    const std::vector<std::string> realField = {number, number, number, number, point, ""};
+    const Row rows[] = {
+        {GammaFields(), Field::HotTemp, wholeField},
+        {GammaFields(), Field::ColdTemp, wholeField},
+        {GammaFields(), Field::PhaseOffset, wholeField},
+        {GammaFields(), Field::PistonThrow, realField},
+        {RingbomFields(), Field::HotTemp, wholeField},
+        {RingbomFields(), Field::ColdTemp, wholeField},
+        {RingbomFields(), Field::PistonThrow, realField},
+        {RiderFields(), Field::HotTemp, wholeField},
+        {RiderFields(), Field::ColdTemp, wholeField},
+        {RiderFields(), Field::PhaseOffset, wholeField},
+    };
+    for (const Row& r : rows) {
+        const FieldRow& row = r.table.RowOf(r.field);
+        for (std::size_t i = 0; i < std::size(texts); ++i) {
+            SCOPED_TRACE(std::string(row.section) + " " + row.control + " = " + texts[i]);
+            std::optional<FieldProblem> p = r.table.CheckText(row, texts[i]);
+            ASSERT_EQ(p.has_value(), !r.verdicts[i].empty());
+            if (p) {
+                EXPECT_NE(p->message.find(r.verdicts[i]), std::string::npos) << p->message;
+            }
+        }
+    }
+    EXPECT_EQ(GammaFields()
+                  .CheckText(GammaFields().RowOf(Field::PistonThrow), "45,5")
+                  ->message,
+              "Piston throw: use a point for decimals (a comma only groups thousands)");
 }
 
 // The sweeps check a partner that holds a number; these are the other ways.

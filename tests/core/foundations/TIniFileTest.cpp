@@ -176,6 +176,33 @@ TEST_F(IniFileTest, FileThatCannotBeReadGivesDefaultsAndIsNeverReplaced) {
     }
 }
 
+// What the program writes it must be able to read again: a write that would
+// take the file past the read limit is refused, leaving the file as it was.
+TEST_F(IniFileTest, WriteThatWouldPassTheReadLimitIsRefused) {
+    const std::string head = "[S]\nk=1\n;"; // k=22 below adds one byte
+    for (std::size_t sizeAfter : {MaxReadFileSize - 1, MaxReadFileSize, MaxReadFileSize + 1}) {
+        SCOPED_TRACE(sizeAfter);
+        const std::string before = head + std::string(sizeAfter - head.size() - 2, 'c') + "\n";
+        WriteBytes(file, before);
+        TIniFile ini(file);
+        if (sizeAfter <= MaxReadFileSize) {
+            ini.WriteString("S", "k", "22");
+            EXPECT_EQ(ReadBytes(file).size(), sizeAfter);
+            EXPECT_EQ(ini.ReadString("S", "k", ""), "22");
+            continue;
+        }
+        try {
+            ini.WriteString("S", "k", "22");
+            ADD_FAILURE() << "no error";
+        } catch (const EIniFileError& e) {
+            EXPECT_EQ(std::string(e.what()), "Unable to write to " + file);
+            EXPECT_NE(e.Reason().find("Too large"), std::string::npos) << e.Reason();
+        }
+        EXPECT_EQ(ReadBytes(file), before);
+        EXPECT_EQ(ini.ReadString("S", "k", ""), "1");
+    }
+}
+
 TEST_F(IniFileTest, UpdateWritesOnceAndNothingWhenItsEditsFail) {
     WriteBytes(file, "[S]\r\nk=1\r\n");
     TIniFile ini(file);
@@ -297,17 +324,45 @@ TEST_F(IniFileTest, FullDiskLeavesTheOldFileWhole) {
     EXPECT_EQ(entries, 1);
 }
 
+// A save through a symbolic link writes the end of the link chain, in that
+// file's own folder, and keeps every link; a dangling link's target is created.
 TEST_F(IniFileTest, ReplacingKeepsPermissionsAndSymbolicLinks) {
     WriteBytes(file, "[S]\nk=1\n");
     ASSERT_EQ(::chmod(file.c_str(), 0640), 0);
-    const std::string link = folder / "link.ini";
-    std::filesystem::create_symlink(file, link);
-    TIniFile(link).WriteString("S", "k", "2");
-    EXPECT_TRUE(std::filesystem::is_symlink(link));
-    EXPECT_EQ(ReadBytes(file), "[S]\nk=2\n");
+    std::filesystem::create_directories(folder / "sub/deeper");
+    struct Case {
+        std::string link;
+        std::string to; // what the link holds
+        std::string target;
+        bool writable;
+    };
+    const Case cases[] = {
+        {folder / "absolute.ini", file, file, true},
+        {folder / "sub/relative.ini", "../Kelvane.INI", file, true},
+        {folder / "sub/deeper/chain.ini", "../relative.ini", file, true},
+        {folder / "dangling.ini", "sub/new.ini", folder / "sub/new.ini", true},
+        {folder / "sub/deeper/to-dangling.ini", "../../dangling.ini", folder / "sub/new.ini", true},
+        {folder / "nowhere.ini", "no/such/folder.ini", folder / "no/such/folder.ini", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.link);
+        std::filesystem::create_symlink(c.to, c.link);
+        if (c.writable) {
+            TIniFile(c.link).WriteString("S", "k", c.link);
+            EXPECT_EQ(ReadBytes(c.target), "[S]\nk=" + c.link + "\n");
+        } else {
+            EXPECT_THROW(TIniFile(c.link).WriteString("S", "k", "2"), EIniFileError);
+        }
+        EXPECT_TRUE(std::filesystem::is_symlink(c.link));
+        EXPECT_EQ(std::filesystem::read_symlink(c.link), c.to);
+    }
     struct stat st {};
     ASSERT_EQ(::stat(file.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(std::distance(std::filesystem::recursive_directory_iterator(folder.path()),
+                            std::filesystem::recursive_directory_iterator()),
+              std::ssize(cases) + 4)
+        << "the links, their targets and folders only";
 }
 
 } // namespace
