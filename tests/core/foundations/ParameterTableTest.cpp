@@ -346,9 +346,7 @@ TEST(ParameterTableCheck, CommasAndWholeNumbersAsTheEnginesReadThem) {
             }
         }
     }
-    EXPECT_EQ(GammaFields()
-                  .CheckText(GammaFields().RowOf(Field::PistonThrow), "45,5")
-                  ->message,
+    EXPECT_EQ(GammaFields().CheckText(GammaFields().RowOf(Field::PistonThrow), "45,5")->message,
               "Piston throw: use a point for decimals (a comma only groups thousands)");
 }
 
