@@ -2,8 +2,9 @@
 # Checks the bash completion of kelvane-cli against kelvane-cli itself: the
 # engines, options, fields, check boxes, sweep fields and series it offers
 # are the ones the program takes, engine by engine, so the lists written in
-# the completion cannot drift from the field tables and charts.
-# Run as: CompletionMatchesCli.sh KELVANE_CLI COMPLETION_FILE
+# the completion cannot drift from the field tables and charts. The man page
+# names the same engines, and for each action the engines that take it.
+# Run as: CompletionMatchesCli.sh KELVANE_CLI COMPLETION_FILE MAN_PAGE
 set -uo pipefail
 cli=$1
 # shellcheck source=/dev/null
@@ -95,8 +96,21 @@ for engine in gamma rider; do
         "$(offers $engine --sweep PhaseOffset --series '')"
 done
 
+# The man page: each engine under ENGINE, and the engines each action is for,
+# as the usage lists them ("--calc N          (gamma, rider) ...").
+man=$3
+man_engines=$(sed -n '/^\.I ENGINE$/,/^\.PP$/p' "$man" | sed -n 's/^\.B \([a-z]*\)$/\1/p' | sort)
+expect "man page: engines" "$engines" "$man_engines"
+for option in --calc --steps --sweep; do
+    in_usage=$(grep -- "^  $option " <<<"$usage" | sed 's/^[^(]*(\([^)]*\)).*/\1/' | tr -d ' ' |
+        tr ',' '\n' | sort)
+    in_man=$(grep -A1 -F -- ".BI ${option//-/\\-} " "$man" | sed -n 's/^\.RB ( *\(.*\))$/\1/p' |
+        sed 's/", "/\n/g' | tr -d ' "' | sort)
+    expect "man page: engines of $option" "$in_usage" "$in_man"
+done
+
 if [[ $failures -ne 0 ]]; then
     echo "$failures check(s) failed"
     exit 1
 fi
-echo "completion matches kelvane-cli"
+echo "completion and man page match kelvane-cli"

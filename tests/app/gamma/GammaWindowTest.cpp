@@ -1,4 +1,4 @@
-#include "../AppTestSupport.h"
+#include "../WindowTest.h"
 #include "foundations/TIniFile.h"
 #include "gamma/TGammaStirlingMainForm.h"
 
@@ -19,18 +19,7 @@ using namespace kelvane;
 
 namespace {
 
-class GammaWindow : public ::testing::Test {
-  protected:
-    AppTestEnvironment env;
-    std::unique_ptr<TGammaStirlingMainForm> form = std::make_unique<TGammaStirlingMainForm>();
-
-    std::string Text(Field field) { return form->Host().FieldText(field); }
-    std::string Cell(int row) { return form->Grid()->item(row, 1)->text().toStdString(); }
-    void Show() {
-        form->Timer->stop(); // the tests turn the crank themselves
-        form->show();
-    }
-};
+using GammaWindow = WindowTest<TGammaStirlingMainForm>;
 
 TEST_F(GammaWindow, OpensWithTheDefaultsAnimatingFast) {
     Show();

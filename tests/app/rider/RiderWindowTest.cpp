@@ -1,4 +1,4 @@
-#include "../AppTestSupport.h"
+#include "../WindowTest.h"
 #include "foundations/Conversions.h"
 #include "foundations/TIniFile.h"
 #include "rider/TRiderStirlingMainForm.h"
@@ -20,24 +20,8 @@ using namespace kelvane;
 
 namespace {
 
-class RiderWindow : public ::testing::Test {
+class RiderWindow : public WindowTest<TRiderStirlingMainForm> {
   protected:
-    AppTestEnvironment env;
-    std::unique_ptr<TRiderStirlingMainForm> form = std::make_unique<TRiderStirlingMainForm>();
-
-    RiderEngine& Engine() { return form->Engine(); }
-    std::string Text(Field field) { return form->Host().FieldText(field); }
-    std::string Text(const char* control) {
-        return Text(form->Traits().parameters->RowOf(control).id);
-    }
-    std::string Cell(int row) {
-        QTableWidgetItem* item = form->Grid()->item(row, 1);
-        return item ? item->text().toStdString() : std::string();
-    }
-    void Show() {
-        form->Timer->stop(); // the tests turn the crank themselves
-        form->show();
-    }
     // Shown, stopped, and the recalculation that loading armed already done.
     void ShowStopped() {
         Show();

@@ -1,7 +1,8 @@
-#include "../AppTestSupport.h"
+#include "../WindowTest.h"
 #include "crash/TErrorReport.h"
 #include "foundations/ParameterTable.h"
 #include "foundations/TIniFile.h"
+#include "ringbom/RingbomFields.h"
 #include "ringbom/TRingbomStirlingMainForm.h"
 #include "shell/KelvaneProgram.h"
 #include "shell/TKelvaneDispatchForm.h"
@@ -17,42 +18,20 @@
 
 #include <gtest/gtest.h>
 
-#include "ringbom/RingbomFields.h"
 #include <memory>
 
 using namespace kelvane;
 
 namespace {
 
-class RingbomWindow : public ::testing::Test {
+// The run goes on its own timer: the tests tick it themselves all the same.
+class RingbomWindow : public WindowTest<TRingbomStirlingMainForm> {
   protected:
-    AppTestEnvironment env;
-    std::unique_ptr<TRingbomStirlingMainForm> form = std::make_unique<TRingbomStirlingMainForm>();
-
-    RingbomEngine& Engine() { return form->Engine(); }
-    std::string Text(Field field) { return form->Host().FieldText(field); }
-    std::string Text(const char* control) {
-        return Text(form->Traits().parameters->RowOf(control).id);
-    }
     int Angle() { return std::stoi(Text(Field::Phase)); }
-    void Show() { form->show(); }
-    // The tests turn the crank themselves, tick by tick.
-    void Ticks(int n) {
-        for (int i = 0; i < n; ++i)
-            form->TimerTimeout();
-    }
-    // A click at a fraction of a chart's plot width, halfway down.
-    void ClickChart(int number, double fraction) {
-        ChartView* chart = form->Chart(number);
-        chart->replot();
-        QRect r = chart->ChartRect();
-        int x = r.left() + static_cast<int>(fraction * (r.right() - r.left()) + 0.5);
-        QTest::mouseClick(chart, Qt::LeftButton, {}, QPoint(x, r.center().y()));
-    }
 };
 
 TEST_F(RingbomWindow, OpensWithTheDefaultsAndARunGoingFromZero) {
-    Show();
+    ShowRunning();
     EXPECT_TRUE(env.errors.empty());
     const std::pair<const char*, const char*> defaults[] = {
         {"HotTemp", "300"},         {"ColdTemp", "100"},   {"DispCylHeight", "100"},
@@ -76,7 +55,7 @@ TEST_F(RingbomWindow, OpensWithTheDefaultsAndARunGoingFromZero) {
 }
 
 TEST_F(RingbomWindow, TicksStepByFiveDegreesAndGrowTheCharts) {
-    Show();
+    ShowRunning();
     Ticks(10);
     EXPECT_EQ(Angle(), 50);
     // The first two steps after a clear are dropped at the third.
@@ -94,7 +73,7 @@ TEST_F(RingbomWindow, TicksStepByFiveDegreesAndGrowTheCharts) {
 }
 
 TEST_F(RingbomWindow, EnterPerformsOneStepExceptFromTheCheckBoxesAndPanButtons) {
-    Show();
+    ShowRunning();
     QTest::keyClick(form->Host().Edit(Field::PistonThrow), Qt::Key_Return);
     EXPECT_EQ(Angle(), 5);
     EXPECT_FALSE(Engine().animating);
@@ -115,7 +94,7 @@ TEST_F(RingbomWindow, EnterPerformsOneStepExceptFromTheCheckBoxesAndPanButtons) 
 }
 
 TEST_F(RingbomWindow, PauseResumesAtItsAngleAndHelpTogglesTheRun) {
-    Show();
+    ShowRunning();
     Ticks(4);
     QTest::mouseClick(form->PauseButton, Qt::LeftButton);
     EXPECT_EQ(form->PauseButton->text(), "&Resume");
@@ -137,7 +116,7 @@ TEST_F(RingbomWindow, PauseResumesAtItsAngleAndHelpTogglesTheRun) {
 }
 
 TEST_F(RingbomWindow, SliderWritesTheHotTemperatureAndHalts) {
-    Show();
+    ShowRunning();
     form->HotTempTB->setValue(900);
     EXPECT_EQ(Text(Field::HotTemp), "100");
     EXPECT_FALSE(Engine().animating);
@@ -149,7 +128,7 @@ TEST_F(RingbomWindow, SliderWritesTheHotTemperatureAndHalts) {
 }
 
 TEST_F(RingbomWindow, FixedCycleChartClickShowsTheRecordedPositions) {
-    Show();
+    ShowRunning();
     QTest::mouseClick(form->StripChartCB, Qt::LeftButton);
     EXPECT_FALSE(form->StripChartCB->isChecked());
     EXPECT_FALSE(form->PanLeftButton->isEnabled());
@@ -176,7 +155,7 @@ TEST_F(RingbomWindow, FixedCycleChartClickShowsTheRecordedPositions) {
 }
 
 TEST_F(RingbomWindow, PanPausesAndLeavesAllData) {
-    Show();
+    ShowRunning();
     Ticks(90);
     QTest::mouseClick(form->PanLeftButton, Qt::LeftButton);
     EXPECT_EQ(form->PauseButton->text(), "&Resume");
@@ -189,7 +168,7 @@ TEST_F(RingbomWindow, PanPausesAndLeavesAllData) {
 }
 
 TEST_F(RingbomWindow, LoadRefreshesAndCountsTickChangesAsClicks) {
-    Show();
+    ShowRunning();
     Ticks(20);
     std::string par = env.Folder() + "fixed.PAR";
     {
@@ -224,7 +203,7 @@ TEST_F(RingbomWindow, MarkedBoxesKeepGoSingleAndResumeFromStepping) {
          "Displacer height must be less than the displacer cylinder height"},
         {Field::Phase, "", "Crank angle must be a whole number of degrees"},
     };
-    Show();
+    ShowRunning();
     Ticks(3);
     QTest::mouseClick(form->PauseButton, Qt::LeftButton); // paused: Resume would step
     for (const Case& c : cases) {
@@ -255,7 +234,7 @@ TEST_F(RingbomWindow, MarkedBoxesKeepGoSingleAndResumeFromStepping) {
 }
 
 TEST_F(RingbomWindow, ABoxMarkedDuringARunHaltsItPaused) {
-    Show();
+    ShowRunning();
     Ticks(2);
     form->Host().Edit(Field::ColdTemp)->setText("c");
     Engine().animating = true; // as if the run had gone on regardless
@@ -266,7 +245,7 @@ TEST_F(RingbomWindow, ABoxMarkedDuringARunHaltsItPaused) {
 }
 
 TEST_F(RingbomWindow, AStepThatFailsHaltsTheRunAndIsReportedOnce) {
-    Show();
+    ShowRunning();
     Ticks(2);
     form->Host().Edit(Field::HotTemp)->setText("abc");
     // The engine's own timer reaching a failing step, however it got there.
@@ -307,7 +286,7 @@ TEST_F(RingbomWindow, OneRevolutionModeShowsTheRecordedPressureVolumeLoop) {
     };
     // Part of a revolution, then past its end: 0 to 360 is one crank position.
     const Case cases[] = {{10, 10}, {72, 72}, {73, 72}, {80, 72}};
-    Show();
+    ShowRunning();
     QTest::mouseClick(form->StripChartCB, Qt::LeftButton);
     QTest::mouseClick(form->GoButton, Qt::LeftButton);
     QTest::mouseClick(form->ShowPVButton(), Qt::LeftButton);
@@ -334,7 +313,7 @@ TEST_F(RingbomWindow, ClearEmptiesTheValueColumnUntilTheNextStep) {
         int ticks;
     };
     const Case cases[] = {{true, 3}, {true, 90}, {false, 20}};
-    Show();
+    ShowRunning();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.ticks);
         if (form->StripChartCB->isChecked() != c.strip)
@@ -354,7 +333,7 @@ TEST_F(RingbomWindow, ClearEmptiesTheValueColumnUntilTheNextStep) {
 }
 
 TEST_F(RingbomWindow, AnotherEnginesParameterFileIsRefused) {
-    Show();
+    ShowRunning();
     std::string par = env.Folder() + "gamma.PAR";
     TIniFile(par).WriteString("GammaHot", "Temp", "900");
     env.platform.fileToOpen = QString::fromStdString(par);
@@ -378,7 +357,7 @@ TEST_F(RingbomWindow, CreationRedirectsTheErrorLog) {
 }
 
 TEST_F(RingbomWindow, SettingsAreWrittenAtTheEndAndReadBack) {
-    Show();
+    ShowRunning();
     form->Host().Edit(Field::DPistonDiameter)->setText("12");
     QTest::mouseClick(form->AllDataCB, Qt::LeftButton);
     form->setGeometry(-1500, 40, form->width(), form->height());
@@ -417,7 +396,7 @@ TEST_F(RingbomWindow, TheLauncherOpensItAndTheProgramStoresIt) {
 }
 
 TEST_F(RingbomWindow, AfterAHundredSteps) {
-    Show();
+    ShowRunning();
     form->Timer->stop();
     Ticks(100);
     EXPECT_EQ(Angle(), 500);
