@@ -16,8 +16,8 @@ class ParameterTable;
 
 // What differs between the three simulator windows that share this frame.
 struct FrameTraits {
-    // documents starts the names of the help and tutorial pages: "Gamma
-    // Kelvane" gives "Gamma Kelvane Help.HTM" and "Gamma Kelvane Tutorial.HTM".
+    // documents starts the names of the help and tutorial pages: "X" gives
+    // "X Help.HTM" and "X Tutorial.HTM" (the engine's catalog row has it).
     FrameTraits(QString caption, const QString& documents, QPoint designedPlacement,
                 const WindowPlacement::Keys& placement, const ParameterTable& parameters,
                 std::span<const FrameButtonPlace> buttons)

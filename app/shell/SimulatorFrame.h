@@ -207,7 +207,7 @@ class SimulatorFrame : public QDialog, public WindowSettings {
     // charts exist: Qt 6.4 leaves a control in place when asked to put it after
     // the last control of the window.
     void SetTabOrder(std::span<QWidget* const> controls) { FrameWidgets::SetTabOrder(controls); }
-    // The tab order of a window with speed buttons (Gamma, two-piston): after
+    // The tab order of a window with speed buttons: after
     // the edit boxes the two sliders, Print to Exit, the speed buttons and
     // Stop, Save, Load, Calc and Show PV.
     void SetSpeedWindowTabOrder(QWidget* fast, QWidget* medium, QWidget* slow, QWidget* stop,
