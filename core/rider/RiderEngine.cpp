@@ -57,28 +57,23 @@ RiderEngine::RiderEngine(EngineHost& host)
     SetupCharts();
 }
 
-void RiderEngine::Keep(const RiderState& s, bool graph, double phase) {
-    hotPos = s.hotPos;
-    coldPos = s.coldPos;
-    hotVol = s.hotVol;
-    coldVol = s.coldVol;
-    currVol = s.currVol;
-    maxVol = s.maxVol;
+void RiderEngine::Take(const RiderState& s, bool graph, double phase) {
+    state_ = s;
     if (!graph)
         return;
-    HotPistonSeries.AddXY(phase, hotPos);
-    ColdPistonSeries.AddXY(phase, coldPos);
-    HotVolSeries.AddXY(phase, 100 * hotVol / maxVol);
-    ColdVolSeries.AddXY(phase, 100 * coldVol / maxVol);
-    TotalVolSeries.AddXY(phase, currVol / maxVol);
+    HotPistonSeries.AddXY(phase, s.hotPos);
+    ColdPistonSeries.AddXY(phase, s.coldPos);
+    HotVolSeries.AddXY(phase, 100 * s.hotVol / s.maxVol);
+    ColdVolSeries.AddXY(phase, 100 * s.coldVol / s.maxVol);
+    TotalVolSeries.AddXY(phase, s.currVol / s.maxVol);
     NHotSeries.AddXY(phase, s.nHot);
     NColdSeries.AddXY(phase, s.nCold);
     PressureSeries.AddXY(phase, s.pC);
     if (inRevolution_) {
-        pvVolumes_.push_back(currVol / maxVol);
+        pvVolumes_.push_back(s.currVol / s.maxVol);
         pvPressures_.push_back(s.pC);
     } else {
-        PVSeries.AddXY(currVol / maxVol, s.pC);
+        PVSeries.AddXY(s.currVol / s.maxVol, s.pC);
     }
 }
 
@@ -88,14 +83,14 @@ void RiderEngine::CalcEngine(bool graph) {
     RiderParameters par = RiderParameters::Read(host_);
     par.Validate();
     RiderState s = RiderState::Compute(par);
-    Keep(s, graph, par.phase);
+    Take(s, graph, par.phase);
 
-    WriteRow(HotPosn, IntToStr(RoundHalfEven(hotPos)));
-    WriteRow(ColdPosn, IntToStr(RoundHalfEven(coldPos)));
-    WriteRow(Volume, maxVol > 0 ? RealToStr2(currVol / maxVol) : std::string());
+    WriteRow(HotPosn, IntToStr(RoundHalfEven(s.hotPos)));
+    WriteRow(ColdPosn, IntToStr(RoundHalfEven(s.coldPos)));
+    WriteRow(Volume, s.maxVol > 0 ? RealToStr2(s.currVol / s.maxVol) : std::string());
     WriteRow(HotN, IntToStr(RoundHalfEven(s.nHot)));
     WriteRow(ColdN, IntToStr(RoundHalfEven(s.nCold)));
-    WriteRow(Pressure, PressureCellText(RealToStr2(s.pC), s.pC, avgPressure, currVol > 0));
+    WriteRow(Pressure, PressureCellText(RealToStr2(s.pC), s.pC, avgPressure, s.currVol > 0));
 }
 
 void RiderEngine::EvaluateInRevolution(bool graph) {
@@ -106,7 +101,7 @@ void RiderEngine::EvaluateInRevolution(bool graph) {
         evaluatedPhase_ = par.phase;
         evaluatedValid_ = true;
     }
-    Keep(evaluated_, graph, par.phase);
+    Take(evaluated_, graph, par.phase);
 }
 
 void RiderEngine::CalcButtonClick() {

@@ -61,12 +61,7 @@ class RiderEngine : public Engine {
     RiderEngine& operator=(const RiderEngine&) = delete;
 
     // Results of the most recent model run.
-    double hotPos = 0;
-    double coldPos = 0;
-    double hotVol = 0;
-    double coldVol = 0;
-    double currVol = 0;
-    double maxVol = 0;
+    const RiderState& State() const { return state_; }
     // Of the last analysed revolution; 0 until the first analysis.
     double avgPressure = 0;
     double mvSave = 0;  // largest raw pressure
@@ -139,7 +134,7 @@ class RiderEngine : public Engine {
     void CalcEngine(bool graph);
     // The "&Calc" action: a whole revolution, statistics in grid rows 6 to 8.
     void CalcButtonClick();
-    // Draws the engine for hotPos and coldPos; nothing while enable is false.
+    // Draws the engine at State(); nothing while enable is false.
     void ShowEngine(Canvas& canvas) const;
 
     // Column 0 of the statistics grid.
@@ -219,13 +214,14 @@ class RiderEngine : public Engine {
     // The current bounds of Chart4's left axis, for its marker.
     std::pair<double, double> WorkAxisRange() const;
     void WriteRow(RiderRow row, const std::string& text) { host_.SetCell(1, row, text); }
-    // The model state's members and, with graph, one point on each result series.
-    void Keep(const RiderState& s, bool graph, double phase);
+    // Takes the model's state and, with graph, adds one point to each result series.
+    void Take(const RiderState& s, bool graph, double phase);
     // The model at the crank angle within a revolution, whose other seven
     // parameters were read at its start. An angle evaluated for the phase
     // handler is not computed again for its points.
     void EvaluateInRevolution(bool graph);
 
+    RiderState state_;           // of the last angle computed
     RiderParameters revolution_; // the parameters of the revolution being analysed
     bool inRevolution_ = false;
     RiderState evaluated_; // the model at evaluatedPhase_ within the revolution

@@ -37,10 +37,10 @@ void RiderPicture::Draw(const RiderEngine& engine, Canvas& canvas) {
     }
 
     canvas.SetBrushColor(clRed);
-    int k = PixelRow(engine.hotPos + 20);
+    int k = PixelRow(engine.State().hotPos + 20);
     canvas.FillRect(x(21), k + 1, x(120), k + 40);
     canvas.SetBrushColor(clBlue);
-    k = PixelRow(engine.coldPos + 20);
+    k = PixelRow(engine.State().coldPos + 20);
     canvas.FillRect(x(131), k + 1, x(230), k + 40);
 }
 

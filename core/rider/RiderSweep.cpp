@@ -85,9 +85,9 @@ SweepPoint RiderSweep::Point() const {
         double sum = 0;
         for (int i = 0; i < volumes.Count(); ++i)
             sum += volumes[i];
-        p.minVol = volumes.MinValue() * engine_.maxVol;
-        p.meanVol = sum / volumes.Count() * engine_.maxVol;
-        p.maxVol = volumes.MaxValue() * engine_.maxVol;
+        p.minVol = volumes.MinValue() * engine_.State().maxVol;
+        p.meanVol = sum / volumes.Count() * engine_.State().maxVol;
+        p.maxVol = volumes.MaxValue() * engine_.State().maxVol;
     }
     // The PV curve keeps the pressures as computed, before they are normalised.
     if (engine_.PVSeries.Count() > 0)

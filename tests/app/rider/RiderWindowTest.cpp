@@ -240,7 +240,7 @@ TEST_F(RiderWindow, ChartClicksStopTheCrankAndSetTheAngle) {
     EXPECT_EQ(clickAt(0.5), "180");
     EXPECT_FALSE(Engine().timer.Enabled);
     EXPECT_EQ(Engine().PhaseSeries3.XValues()[0], 180);
-    EXPECT_EQ(Cell(0), IntToStr(RoundHalfEven(Engine().hotPos)));
+    EXPECT_EQ(Cell(0), IntToStr(RoundHalfEven(Engine().State().hotPos)));
     EXPECT_EQ(clickAt(-0.05), "0");
     EXPECT_EQ(clickAt(1.05), "360");
     EXPECT_TRUE(env.errors.empty());

@@ -77,8 +77,8 @@ TEST(RiderGrid, FirstStartRowsAtAngleZero) {
     EXPECT_EQ(t.Row(3), "0.85");
     EXPECT_EQ(t.Row(4), "17");
     EXPECT_EQ(t.Row(5), "83");
-    EXPECT_DOUBLE_EQ(t.engine.hotPos, 27.5);
-    EXPECT_DOUBLE_EQ(t.engine.currVol, 12750);
+    EXPECT_DOUBLE_EQ(t.engine.State().hotPos, 27.5);
+    EXPECT_DOUBLE_EQ(t.engine.State().currVol, 12750);
 }
 
 TEST(RiderGrid, PressureMarkFollowsTheMeanOfTheLastAnalysis) {
@@ -105,7 +105,7 @@ TEST(RiderGrid, HalvesRoundToTheEvenNeighbour) {
     RiderRig t;
     t.Put(Field::HotStrokeMax, "40");
     t.engine.CalcEngine(false);
-    EXPECT_DOUBLE_EQ(t.engine.hotPos, 22.5);
+    EXPECT_DOUBLE_EQ(t.engine.State().hotPos, 22.5);
     EXPECT_EQ(t.Row(0), "22");
 }
 
@@ -168,7 +168,7 @@ TEST_P(RiderBadParameters, AreRefusedWithAMessageAndKeepThePreviousResults) {
     t.engine.CalcButtonClick();
     std::vector<std::vector<std::string>> grid = t.host.grid;
     std::uint64_t rev = t.engine.PressureSeries.Revision();
-    double hotPos = t.engine.hotPos, avg = t.engine.avgPressure;
+    double hotPos = t.engine.State().hotPos, avg = t.engine.avgPressure;
     int redraws = t.host.redraws;
 
     t.Put(t.Named(c.field), c.text);
@@ -182,7 +182,7 @@ TEST_P(RiderBadParameters, AreRefusedWithAMessageAndKeepThePreviousResults) {
     EXPECT_THROW(t.engine.PhaseChange(), ERiderParameterError);
     EXPECT_EQ(t.host.grid, grid);
     EXPECT_EQ(t.engine.PressureSeries.Revision(), rev);
-    EXPECT_EQ(t.engine.hotPos, hotPos);
+    EXPECT_EQ(t.engine.State().hotPos, hotPos);
     EXPECT_EQ(t.engine.avgPressure, avg);
     EXPECT_EQ(t.host.redraws, redraws);
     EXPECT_EQ(t.host.FieldText(Field::Phase), "0");

@@ -125,7 +125,7 @@ TEST(RiderWindow, ClickRecomputesAtTheNewAngle) {
     t.engine.CalcButtonClick();
     t.engine.ChartClick(t.engine.Chart1, 750, 0, 1000); // 270
     EXPECT_EQ(t.Row(0), "5");
-    EXPECT_DOUBLE_EQ(t.engine.hotPos, 5);
+    EXPECT_DOUBLE_EQ(t.engine.State().hotPos, 5);
 }
 
 TEST(RiderWindow, ClickOnAPlotAreaWithoutWidthOnlyStops) {
