@@ -92,20 +92,6 @@ const std::string& GammaEngine::Formatted(TextSlot slot, double value) {
     return f.text;
 }
 
-void GammaEngine::Keep(const GammaState& s) {
-    dispPos = s.dispPos;
-    hotVol = s.hotVol;
-    pistonPos = s.pistonPos;
-    pistonVol = s.pistonVol;
-    minVol = s.minVol;
-    maxVol = s.maxVol;
-    meanVol = s.meanVol;
-    coldVol = s.coldVol;
-    currVol = s.currVol;
-    tHot = s.tHot;
-    tCold = s.tCold;
-}
-
 void GammaEngine::CalcEngine(bool graph) {
     if (!enable)
         return;
@@ -127,10 +113,7 @@ void GammaEngine::CalcEngine(bool graph) {
     GammaState s;
     p.phase = StrToInt(host_.FieldText(Field::Phase));
     s.PlaceDisplacer(p);
-    dispPos = s.dispPos;
-    hotVol = s.hotVol;
-    coldVol = s.coldVol;
-    Cell(DispPosn, MyRealToStr(dispPos));
+    Cell(DispPosn, MyRealToStr(s.dispPos));
 
     p.phaseOffset = fields_.Whole(Field::PhaseOffset);
     s.PlacePiston(p);
@@ -145,7 +128,7 @@ void GammaEngine::CalcEngine(bool graph) {
     p.hotTemp = fields_.Whole(Field::HotTemp);
     p.coldTemp = fields_.Whole(Field::ColdTemp);
     s.SplitGas(p);
-    Keep(s);
+    state_ = s;
     evaluated_ = p;
     evaluatedState_ = s;
     complete_ = true;
@@ -153,13 +136,13 @@ void GammaEngine::CalcEngine(bool graph) {
     const double effectiveRatio = EffectiveTempRatio();
     Cell(NominalTempRatioRow, Formatted(kNominalRatioText, s.nominalRatio));
     Cell(EffectiveTempRatioRow, Formatted(kEffectiveRatioText, effectiveRatio));
-    text_.assign(Formatted(kNominalThrowText, s.nominalRatio * minVol / s.pistonArea));
+    text_.assign(Formatted(kNominalThrowText, s.nominalRatio * s.minVol / s.pistonArea));
     text_ += "; ";
-    text_ += Formatted(kEffectiveThrowText, effectiveRatio * minVol / s.pistonArea);
+    text_ += Formatted(kEffectiveThrowText, effectiveRatio * s.minVol / s.pistonArea);
     Cell(ThPistonTh, text_);
     Cell(GasShares,
          IntToStr(RoundHalfEven(s.nHotShare)) + "/" + IntToStr(RoundHalfEven(s.nColdShare)));
-    Cell(Pressure, PressureCellText(MyRealToStr(s.pC), s.pC, meanPressure, currVol > 0));
+    Cell(Pressure, PressureCellText(MyRealToStr(s.pC), s.pC, meanPressure, s.currVol > 0));
 
     if (graph)
         AddPoints(static_cast<double>(p.phase), s);

@@ -19,8 +19,6 @@ struct EngineEntry;
 // The engine's row in the catalog.
 const EngineEntry& GammaEntry();
 
-struct GammaState;
-
 // The Gamma engine: a displacer in its own closed cylinder and a power piston
 // in a second cylinder opening into its top, both on one crank.
 //
@@ -60,13 +58,11 @@ class GammaEngine : public DisplacerCharts, public Engine {
     GammaEngine(const GammaEngine&) = delete;
     GammaEngine& operator=(const GammaEngine&) = delete;
 
-    // Model state, as last evaluated.
+    // The model at the crank angle last evaluated to its end.
+    const GammaState& State() const { return state_; }
+    // The dimensions as last read.
     double dispCylHt = 0, dispCylDiam = 0, dispHt = 0, dispTh = 0;
     double pistonDiam = 0, pistonTh = 0, pistonHt = 0;
-    double dispPos = 0, pistonPos = 0;
-    double hotVol = 0, coldVol = 0, pistonVol = 0, currVol = 0;
-    double minVol = 0, maxVol = 0, meanVol = 0;
-    double tHot = 0, tCold = 0;
 
     // Statistics of the last analysed revolution.
     double minHot = 0, maxCold = 0;
@@ -160,8 +156,6 @@ class GammaEngine : public DisplacerCharts, public Engine {
   private:
     void SetupCharts();
     void RequestPicture();
-    // The model state's members and the cycle series' points from one evaluation.
-    void Keep(const GammaState& s);
     void AddPoints(double x, const GammaState& s);
     // An angle of a revolution after its first: the first read every other
     // parameter and wrote every row, which the revolution's end writes again.
@@ -198,6 +192,7 @@ class GammaEngine : public DisplacerCharts, public Engine {
     FieldReader fields_{host_};
     GammaParameters evaluated_; // the parameters of the last evaluation that ran to its end
     GammaState evaluatedState_; // and the state it computed
+    GammaState state_;          // the last angle evaluated to its end
     bool complete_ = false;     // whether the last evaluation did
     // The crank angles, then a column for each cycle series' values, then
     // the pressure-volume points' volumes and pressures.

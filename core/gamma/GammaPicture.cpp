@@ -20,9 +20,10 @@ void GammaPicture::Draw(const GammaEngine& e, Canvas& c) {
     // Dimensions never accepted by the model (all zero at start) give no scale.
     if (!std::isfinite(scale))
         return;
-    CutawayPicture picture(
-        c, {e.dispCylDiam, e.dispCylHt, e.dispHt, e.dispPos, e.pistonDiam, e.pistonTh, e.pistonPos},
-        scale);
+    CutawayPicture picture(c,
+                           {e.dispCylDiam, e.dispCylHt, e.dispHt, e.State().dispPos, e.pistonDiam,
+                            e.pistonTh, e.State().pistonPos},
+                           scale);
     picture.DrawCylinderAndDisplacer();
     picture.DrawPistonCylinderAndPiston();
 }

@@ -58,10 +58,10 @@ void GammaEngine::AddPoints(double x, const GammaState& s) {
 }
 
 void GammaEngine::TrackExtremes() {
-    if (tHot < minHot)
-        minHot = tHot;
-    if (tCold > maxCold)
-        maxCold = tCold;
+    if (state_.tHot < minHot)
+        minHot = state_.tHot;
+    if (state_.tCold > maxCold)
+        maxCold = state_.tCold;
 }
 
 // Within a revolution only the crank angle changes (the engine writes it and
@@ -91,8 +91,9 @@ void GammaEngine::EvaluateInRevolution(int phase) {
     p.phase = phase;
     // The revolution's first angle, the last evaluation, has the same
     // parameters but the angle.
-    const GammaState s = GammaState::Compute(p, evaluatedState_);
-    Keep(s);
+    state_ = evaluatedState_;
+    state_.TurnTo(p);
+    const GammaState& s = state_;
     const auto values = PointsAt(static_cast<double>(phase), s);
     static_assert(std::tuple_size_v<decltype(values)> == std::tuple_size_v<decltype(columns_)>);
     // Every column but the angles' keeps a revolution's room: the angles

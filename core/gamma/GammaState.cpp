@@ -19,10 +19,14 @@ GammaState GammaState::Compute(const GammaParameters& p) {
 GammaState GammaState::Compute(const GammaParameters& p, const GammaState& first) {
     // The stages below write every value an angle changes; the rest stays.
     GammaState s = first;
-    s.MoveDisplacer(p);
-    s.MovePiston(p);
-    s.MixGas(p);
+    s.TurnTo(p);
     return s;
+}
+
+void GammaState::TurnTo(const GammaParameters& p) {
+    MoveDisplacer(p);
+    MovePiston(p);
+    MixGas(p);
 }
 
 void GammaState::PlaceDisplacer(const GammaParameters& p) {

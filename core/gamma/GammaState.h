@@ -41,6 +41,8 @@ struct GammaState {
     // temperatures, the cylinders' bases, the piston's swept volume and area)
     // is taken from it instead of being converted again.
     static GammaState Compute(const GammaParameters& p, const GammaState& first);
+    // The same in place: a state that holds the first angle's values turns to p.phase.
+    void TurnTo(const GammaParameters& p);
 
     // The three stages of Compute, in order, for a caller that reads the
     // whole numbers as it goes: the displacer needs the crank angle, the

@@ -79,9 +79,9 @@ SweepPoint GammaSweep::Point() const {
     // The net work as row 11 of the grid shows it, read back without the
     // digit grouping: the engine writes that row from netWork alone.
     p.netWork = MyStrToReal(MyRealToStr(engine_.netWork), 0.0);
-    p.minVol = engine_.minVol;
-    p.meanVol = engine_.meanVol;
-    p.maxVol = engine_.maxVol;
+    p.minVol = engine_.State().minVol;
+    p.meanVol = engine_.State().meanVol;
+    p.maxVol = engine_.State().maxVol;
     p.minPressure = engine_.minPressure;
     p.meanPressure = engine_.meanPressure;
     p.maxPressure = engine_.maxPressure;

@@ -141,7 +141,7 @@ TEST_F(GammaWindow, TypedPhaseMovesTheCrankWithoutANewAnalysis) {
         EXPECT_EQ(form->Engine().PhaseSeries3.XValues()[0], c.angle);
         // The grid shows the crank at the typed angle, as the animation would.
         const int index = form->Engine().PistonSeries.XValues().Locate(c.angle);
-        EXPECT_NEAR(form->Engine().pistonPos * 100 / form->Engine().pistonTh,
+        EXPECT_NEAR(form->Engine().State().pistonPos * 100 / form->Engine().pistonTh,
                     form->Engine().PistonSeries.YValues()[index], 1e-9);
     }
     EXPECT_EQ(form->Engine().PressureSeries.Count(), analysed);

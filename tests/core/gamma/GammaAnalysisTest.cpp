@@ -71,7 +71,7 @@ TEST_F(GammaAnalysis, EndsAtPhaseZeroWithPictureRedrawn) {
     Put(Field::Phase, "135");
     engine.CalcButtonClick();
     EXPECT_EQ(host.FieldText(Field::Phase), "0");
-    EXPECT_DOUBLE_EQ(engine.dispPos, 20);
+    EXPECT_DOUBLE_EQ(engine.State().dispPos, 20);
     EXPECT_EQ(Row(0), "20.0");
     EXPECT_EQ(host.redraws, 1);
 }
@@ -133,7 +133,7 @@ TEST_F(GammaAnalysis, TextsEditedAfterAnAnalysisAreReadAgain) {
     engine.CalcButtonClick();
     Put(Field::PistonThrow, "80");
     EvaluateAt(90);
-    EXPECT_DOUBLE_EQ(engine.pistonPos, 40); // crank at 180 degrees: half of the 80 throw
+    EXPECT_DOUBLE_EQ(engine.State().pistonPos, 40); // crank at 180 degrees: half of the 80 throw
     Put(Field::HotTemp, "300.5");
     EXPECT_THROW(engine.CalcButtonClick(), EConvertError);
     Put(Field::HotTemp, "500");
@@ -172,8 +172,8 @@ TEST_F(GammaAnalysis, RefusedEverywhereKeepsTheCycleRows) {
     EXPECT_EQ(Row(11), row11);
     EXPECT_EQ(engine.meanPressure, mean);
     // Compared with the last successful evaluation's gas temperatures.
-    EXPECT_DOUBLE_EQ(engine.minHot, engine.tHot);
-    EXPECT_DOUBLE_EQ(engine.maxCold, engine.tCold);
+    EXPECT_DOUBLE_EQ(engine.minHot, engine.State().tHot);
+    EXPECT_DOUBLE_EQ(engine.maxCold, engine.State().tCold);
     EXPECT_EQ(host.redraws, 2);
     EXPECT_FALSE(engine.calcing);
 }

@@ -16,12 +16,12 @@ class GammaModel : public GammaFixture {};
 
 TEST_F(GammaModel, DefaultsAtPhaseZero) {
     EvaluateAt(0);
-    EXPECT_DOUBLE_EQ(engine.dispPos, 20);
-    EXPECT_DOUBLE_EQ(engine.pistonPos, 60); // top of the stroke
-    EXPECT_DOUBLE_EQ(engine.hotVol, CalcCylVol(100, 20));
+    EXPECT_DOUBLE_EQ(engine.State().dispPos, 20);
+    EXPECT_DOUBLE_EQ(engine.State().pistonPos, 60); // top of the stroke
+    EXPECT_DOUBLE_EQ(engine.State().hotVol, CalcCylVol(100, 20));
     // Hot and cold ends 300 F and 100 F: 3851/9 and 2851/9 on the model's scale.
-    EXPECT_DOUBLE_EQ(engine.tHot, (3851.0 / 9 + 3651.0 / 9) / 2);
-    EXPECT_DOUBLE_EQ(engine.tCold, (3051.0 / 9 + 2851.0 / 9) / 2);
+    EXPECT_DOUBLE_EQ(engine.State().tHot, (3851.0 / 9 + 3651.0 / 9) / 2);
+    EXPECT_DOUBLE_EQ(engine.State().tCold, (3051.0 / 9 + 2851.0 / 9) / 2);
     EXPECT_EQ(Row(0), "20.0");
     EXPECT_EQ(Row(1), "60.0");
     EXPECT_EQ(Row(2), "  340"); // no mean pressure yet: no mark
@@ -38,31 +38,33 @@ TEST_F(GammaModel, DefaultsAtPhaseZero) {
 TEST_F(GammaModel, PressureIsTheChargeOverTheSpacesAtTheirTemperatures) {
     for (int phase : {0, 45, 133, 200, 359}) {
         EvaluateAt(phase);
-        double hot = engine.hotVol, cold = engine.coldVol;
-        double p = engine.meanVol / (hot / engine.tHot + cold / engine.tCold);
+        double hot = engine.State().hotVol, cold = engine.State().coldVol;
+        double p =
+            engine.State().meanVol / (hot / engine.State().tHot + cold / engine.State().tCold);
         EXPECT_EQ(Row(2), PadLeft(MyRealToStr(p), 5)) << phase;
     }
 }
 
 TEST_F(GammaModel, DisplacerAtTheBottomAndTopGetsAThousandthOfTheOtherSpace) {
     EvaluateAt(270);
-    EXPECT_DOUBLE_EQ(engine.dispPos, 0);
-    EXPECT_DOUBLE_EQ(engine.hotVol, CalcCylVol(100, 40) / 1000);
+    EXPECT_DOUBLE_EQ(engine.State().dispPos, 0);
+    EXPECT_DOUBLE_EQ(engine.State().hotVol, CalcCylVol(100, 40) / 1000);
 
     EvaluateAt(90);
-    EXPECT_DOUBLE_EQ(engine.dispPos, 40);
-    EXPECT_DOUBLE_EQ(engine.hotVol, CalcCylVol(100, 40));
-    EXPECT_NEAR(engine.coldVol - engine.pistonVol, engine.hotVol / 1000, 1e-9);
+    EXPECT_DOUBLE_EQ(engine.State().dispPos, 40);
+    EXPECT_DOUBLE_EQ(engine.State().hotVol, CalcCylVol(100, 40));
+    EXPECT_NEAR(engine.State().coldVol - engine.State().pistonVol, engine.State().hotVol / 1000,
+                1e-9);
     // Vol Ratio before the piston's gas joins the cold space.
-    EXPECT_EQ(Row(7), MyRealToStr(engine.hotVol * 1.001 / CalcCylVol(30, 60)));
+    EXPECT_EQ(Row(7), MyRealToStr(engine.State().hotVol * 1.001 / CalcCylVol(30, 60)));
 }
 
 TEST_F(GammaModel, ZeroCylinderDiameterIsNotRefused) {
     Put(Field::DispCylDiameter, "0");
     EvaluateAt(30);
-    EXPECT_DOUBLE_EQ(engine.hotVol, 0.001);
-    EXPECT_DOUBLE_EQ(engine.minVol, 0.002);
-    EXPECT_DOUBLE_EQ(engine.coldVol, 0.001 + engine.pistonVol);
+    EXPECT_DOUBLE_EQ(engine.State().hotVol, 0.001);
+    EXPECT_DOUBLE_EQ(engine.State().minVol, 0.002);
+    EXPECT_DOUBLE_EQ(engine.State().coldVol, 0.001 + engine.State().pistonVol);
 }
 
 TEST_F(GammaModel, DimensionTextThatIsNotANumberReadsAsFive) {
@@ -70,7 +72,7 @@ TEST_F(GammaModel, DimensionTextThatIsNotANumberReadsAsFive) {
     Put(Field::DispHeight, "2");
     EvaluateAt(0);
     EXPECT_DOUBLE_EQ(engine.dispCylHt, 5);
-    EXPECT_DOUBLE_EQ(engine.dispPos, 1.5);
+    EXPECT_DOUBLE_EQ(engine.State().dispPos, 1.5);
 }
 
 class GammaRefusal : public GammaFixture,
@@ -83,8 +85,8 @@ TEST_P(GammaRefusal, RefusedDimensionsChangeNothingButTheDimensions) {
     Put(Named(field), text);
     engine.CalcEngine(true);
     EvaluateAt(90);
-    EXPECT_DOUBLE_EQ(engine.dispPos, 20);
-    EXPECT_DOUBLE_EQ(engine.pistonPos, 60);
+    EXPECT_DOUBLE_EQ(engine.State().dispPos, 20);
+    EXPECT_DOUBLE_EQ(engine.State().pistonPos, 60);
     EXPECT_EQ(Row(0), row0);
     EXPECT_EQ(engine.DisplacerSeries.Count(), 0);
     // The dimensions themselves keep what was read.
@@ -111,8 +113,8 @@ TEST_F(GammaModel, NothingHappensWhileNotEnabled) {
 
 TEST_F(GammaModel, PressureMarkAgainstTheMeanPressure) {
     EvaluateAt(0);
-    const double p0 =
-        engine.meanVol / (engine.hotVol / engine.tHot + engine.coldVol / engine.tCold);
+    const double p0 = engine.State().meanVol / (engine.State().hotVol / engine.State().tHot +
+                                                engine.State().coldVol / engine.State().tCold);
     engine.meanPressure = p0 - 1;
     EvaluateAt(0);
     EXPECT_EQ(Row(2), "  340 (+)");

@@ -138,7 +138,7 @@ TEST_F(GammaSweepTest, TheNetWorkIsTakenAsDisplayedAndEqualMaximaKeepTheFirst) {
 
 TEST_F(GammaSweepTest, RefusedValuesRepeatTheEngineAsItWasBeforeTheSweep) {
     const double before = GridNetWork();
-    const double minVolBefore = engine.minVol;
+    const double minVolBefore = engine.State().minVol;
     DoubleClick(Field::DispCylHeight); // 10, 20, ..., 60 leave no room for the 60 high displacer
     ASSERT_EQ(Points(), 101);
     for (int k = 0; k < 6; ++k) {

@@ -61,8 +61,9 @@ TEST_F(GammaWindow, ClickRefreshesModelPictureAndMarkers) {
     // The PV dot undoes the rescaling: it sits on the raw loop at 45 degrees.
     ASSERT_EQ(engine.PhaseSeries5.Count(), 1);
     const double v = engine.PhaseSeries5.XValues()[0];
-    EXPECT_NEAR(v, engine.currVol / engine.maxVol, 1e-12);
-    const int onLoop = engine.PVSeries.XValues().Locate(engine.currVol / engine.maxVol);
+    EXPECT_NEAR(v, engine.State().currVol / engine.State().maxVol, 1e-12);
+    const int onLoop =
+        engine.PVSeries.XValues().Locate(engine.State().currVol / engine.State().maxVol);
     ASSERT_GE(onLoop, 0);
     EXPECT_NEAR(engine.PhaseSeries5.YValues()[0], engine.PVSeries.YValues()[onLoop], 1e-9);
     // The window's own write to "Phase" did not start an analysis.
