@@ -324,7 +324,7 @@ int CliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std:
         engine->ApplyDefaults();
         Sources sources;
         if (o.parFile)
-            LoadParameters(host.Table(), *o.parFile, host, sources);
+            LoadParameters(host.Table(), engine->Entry().caption, *o.parFile, host, sources);
         for (const auto& [name, text] : o.sets) {
             // Every name was checked while the options were read.
             const FieldRow& field = host.Table().RowOf(name);
@@ -389,18 +389,21 @@ int CliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std:
     return 0;
 }
 
-void CliRunner::LoadParameters(const ParameterTable& table, const std::string& file, MapHost& host,
-                               Sources& sources) {
+void CliRunner::LoadParameters(const ParameterTable& table, const std::string& caption,
+                               const std::string& file, MapHost& host, Sources& sources) {
     // The Load button only offers existing files; a mistyped name, or a file
     // that cannot be read, must not quietly give the defaults.
     FileContents par = ReadRegularFile(file);
     if (!par.Ok())
         throw std::runtime_error("Cannot open file \"" + Echo(file) + "\". " + par.problem);
     const TIniFile ini(file, std::move(par.bytes)); // the check and the load read one version
+    const ParameterFileCheck check = CheckParameterFile(table, ini, Echo(file), caption);
+    if (!check.refusal.empty())
+        throw std::runtime_error(check.refusal);
     // A text the engine could not read is refused here, before the load's own
     // steps read it and fail without naming it, or quietly replace it; values
     // out of range are refused after those steps, with the rest.
-    for (const ParameterTable::StoredText& stored : table.StoredTexts(ini)) {
+    for (const ParameterTable::StoredText& stored : check.stored) {
         const FieldRow& row = *stored.row;
         const std::string source =
             Echo(file) + ": [" + row.section + "] " + row.key + " (" + row.control + ")";

@@ -1,4 +1,5 @@
 #include "CliTestSupport.h"
+#include "catalog/EngineCatalog.h"
 #include "foundations/TIniFile.h"
 
 #include <gtest/gtest.h>
@@ -71,6 +72,42 @@ TEST_F(ParameterFileCli, LoadedParametersDriveTheAnalysis) {
     // default Calc is the second analysis of the loaded engine.
     ASSERT_EQ(CliRunner().Run({"gamma", "--set", "PistonThrow=30", "--calc", "2"}, viaSet, err), 0);
     EXPECT_EQ(viaFile.str(), viaSet.str());
+}
+
+// A file with none of the engine's settings would only give its defaults:
+// like the window's Load, the run refuses it by name before any action.
+TEST_F(ParameterFileCli, FilesWithNoneOfTheEnginesSettingsAreRefused) {
+    std::string random(4096, '\0');
+    unsigned state = 12345;
+    for (char& c : random)
+        c = static_cast<char>((state = state * 1103515245u + 12345u) >> 16);
+    std::ofstream(File("random.PAR"), std::ios::binary) << random;
+    std::ofstream(File("line.PAR")) << "PistonThrow=45\n";
+    std::ofstream(File("empty.PAR"));
+    for (const EngineEntry* engine : EngineCatalog::All()) {
+        ASSERT_EQ(Run({engine->name, "--save-par", File((engine->name + ".PAR").c_str())}), 0);
+    }
+    for (const EngineEntry* engine : EngineCatalog::All()) {
+        std::vector<std::string> foreign{File("random.PAR"), File("line.PAR"), File("empty.PAR")};
+        for (const EngineEntry* other : EngineCatalog::All()) {
+            if (other != engine)
+                foreign.push_back(File((other->name + ".PAR").c_str()));
+        }
+        for (const std::string& file : foreign) {
+            SCOPED_TRACE(engine->name + " " + file);
+            const char* batch = engine->batch == BatchAction::Calc ? "--calc" : "--steps";
+            const Result r = RunCli(
+                {engine->name, "--par", file, batch, "1", "--grid", "--save-par", File("out.PAR")});
+            EXPECT_EQ(r.status, 1);
+            EXPECT_EQ(r.err, "kelvane-cli: The file \"" + file +
+                                 "\" is not a parameter file of the " + engine->caption +
+                                 ": it holds none of its settings.\n");
+            EXPECT_TRUE(r.out.empty());
+            EXPECT_FALSE(std::filesystem::exists(File("out.PAR")));
+        }
+        // Its own file, even with a single key, loads.
+        EXPECT_EQ(Run({engine->name, "--par", File((engine->name + ".PAR").c_str())}), 0);
+    }
 }
 
 // Every file the companion cannot use is named on one "kelvane-cli: " line,
