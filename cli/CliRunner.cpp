@@ -1,6 +1,7 @@
 #include "CliRunner.h"
 
 #include "CliEngine.h"
+#include "Echo.h"
 #include "QImageCanvas.h"
 #include "catalog/EngineCatalog.h"
 #include "foundations/EIniFileError.h"
@@ -12,8 +13,12 @@
 #include <QBuffer>
 
 #include <cctype>
+#include <cerrno>
+#include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
+#include <limits>
 #include <optional>
 #include <sstream>
 #include <string_view>
@@ -72,17 +77,45 @@ bool Sweeps(const EngineEntry& e) {
     return e.makeSweep != nullptr;
 }
 
-int ParseCount(const std::string& option, const std::string& text, bool allowNegative) {
-    int value = 0;
-    std::size_t used = 0;
-    try {
-        value = std::stoi(text, &used);
-    } catch (const std::exception&) {
-        used = 0;
-    }
-    if (used != text.size() || text.empty() || (!allowNegative && value < 0))
-        throw CliUsageError(option + " needs a whole number, not '" + text + "'");
+// A whole number as typed: decimal digits, a sign first. One too large for
+// its option is refused, never wrapped around.
+std::optional<long long> WholeNumber(std::string_view text, long long lowest, long long highest) {
+    if (text.size() > 1 && text[0] == '+' && text[1] != '-')
+        text.remove_prefix(1);
+    long long value = 0;
+    const auto [end, fault] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || fault != std::errc() || end != text.data() + text.size() ||
+        value < lowest || value > highest)
+        return std::nullopt;
     return value;
+}
+
+int ParseCount(const std::string& option, const std::string& text, bool allowNegative) {
+    constexpr long long kMost = std::numeric_limits<int>::max();
+    const long long lowest = allowNegative ? -kMost : 0;
+    const std::optional<long long> value = WholeNumber(text, lowest, kMost);
+    if (!value) {
+        throw CliUsageError(option + " needs a whole number from " + std::to_string(lowest) +
+                            " to " + std::to_string(kMost) + ", not '" + Echo(text) + "'");
+    }
+    return static_cast<int>(*value);
+}
+
+// "WxH", each from 1 to 10000 pixels.
+std::pair<int, int> ParseSize(const std::string& text) {
+    constexpr long long kLargest = 10000;
+    const std::size_t x = text.find('x');
+    const std::optional<long long> w =
+        x == std::string::npos ? std::nullopt
+                               : WholeNumber(std::string_view(text).substr(0, x), 1, kLargest);
+    const std::optional<long long> h =
+        x == std::string::npos ? std::nullopt
+                               : WholeNumber(std::string_view(text).substr(x + 1), 1, kLargest);
+    if (!w || !h) {
+        throw CliUsageError("--size needs WxH, each from 1 to " + std::to_string(kLargest) +
+                            ", not '" + Echo(text) + "'");
+    }
+    return {static_cast<int>(*w), static_cast<int>(*h)};
 }
 
 CliOptions Parse(const std::vector<std::string>& args) {
@@ -90,7 +123,7 @@ CliOptions Parse(const std::vector<std::string>& args) {
     o.engine = args[0];
     const EngineEntry* entry = EngineCatalog::Find(o.engine);
     if (!entry)
-        throw CliUsageError("unknown engine '" + o.engine + "'");
+        throw CliUsageError("unknown engine '" + Echo(o.engine) + "'");
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& a = args[i];
         auto value = [&]() -> const std::string& {
@@ -104,7 +137,7 @@ CliOptions Parse(const std::vector<std::string>& args) {
             const std::string& s = value();
             auto eq = s.find('=');
             if (eq == std::string::npos || eq == 0)
-                throw CliUsageError("--set needs NAME=TEXT, not '" + s + "'");
+                throw CliUsageError("--set needs NAME=TEXT, not '" + Echo(s) + "'");
             o.sets.emplace_back(s.substr(0, eq), s.substr(eq + 1));
         } else if (a == "--save-par") {
             o.saveParFile = value();
@@ -125,17 +158,11 @@ CliOptions Parse(const std::vector<std::string>& args) {
         } else if (a == "--picture") {
             o.picture = value();
         } else if (a == "--size") {
-            const std::string& s = value();
-            int w = 0, h = 0;
-            char rest = 0;
-            if (std::sscanf(s.c_str(), "%dx%d%c", &w, &h, &rest) != 2 || w <= 0 || h <= 0 ||
-                w > 10000 || h > 10000)
-                throw CliUsageError("--size needs WxH, not '" + s + "'");
-            o.size = std::make_pair(w, h);
+            o.size = ParseSize(value());
         } else if (a == "--memo") {
             o.memo = true;
         } else {
-            throw CliUsageError("unknown option '" + a + "'");
+            throw CliUsageError("unknown option '" + Echo(a) + "'");
         }
     }
     if (o.calc && !Calcs(*entry))
@@ -149,27 +176,6 @@ CliOptions Parse(const std::vector<std::string>& args) {
     if (o.size && !o.picture)
         throw CliUsageError("--size goes with --picture");
     return o;
-}
-
-// A text the user typed, fit to be echoed on one line: control characters
-// escaped, cut to about 80 characters.
-std::string Echo(const std::string& text) {
-    constexpr std::size_t kLongest = 80;
-    std::string out;
-    for (unsigned char c : text) {
-        if (out.size() >= kLongest) {
-            out += "...";
-            break;
-        }
-        if (c < 0x20 || c == 0x7F) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\x%02X", c);
-            out += buf;
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out;
 }
 
 std::string Upper(std::string text) {
@@ -266,6 +272,25 @@ void WriteCsv(CliEngine& engine, const std::string& dir) {
     }
 }
 
+// Output that never arrived is work not done: a full disk, or a standard
+// output that was closed, fails the run with the reason on stderr.
+int Print(std::ostream& out, std::ostream& err, const std::string& text) {
+    if (text.empty())
+        return 0;
+    const bool closed = !out;
+    errno = 0;
+    out << text << std::flush;
+    if (out)
+        return 0;
+    const int fault = errno;
+    err << "kelvane-cli: Unable to write to standard output: "
+        << (closed  ? "it is closed"
+            : fault ? std::strerror(fault)
+                    : "the write failed")
+        << '\n';
+    return 1;
+}
+
 } // namespace
 
 std::string CliRunner::Usage() {
@@ -300,14 +325,10 @@ int CliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std:
         err << Usage();
         return 2;
     }
-    if (args[0] == "--help" || args[0] == "-h") {
-        out << Usage();
-        return 0;
-    }
-    if (args[0] == "--version") {
-        out << "kelvane-cli " << KELVANE_VERSION << '\n';
-        return 0;
-    }
+    if (args[0] == "--help" || args[0] == "-h")
+        return Print(out, err, Usage());
+    if (args[0] == "--version")
+        return Print(out, err, std::string("kelvane-cli ") + KELVANE_VERSION + '\n');
     CliOptions o;
     try {
         o = Parse(args);
@@ -385,8 +406,7 @@ int CliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std:
         err << "kelvane-cli: " << e.what() << '\n';
         return 1;
     }
-    out << printed.str();
-    return 0;
+    return Print(out, err, printed.str());
 }
 
 void CliRunner::LoadParameters(const ParameterTable& table, const std::string& caption,
