@@ -12,6 +12,8 @@
 
 #include <QBuffer>
 
+#include <unistd.h>
+
 #include <cctype>
 #include <cerrno>
 #include <charconv>
@@ -255,22 +257,115 @@ void WriteOrThrow(const std::string& path, std::string_view bytes) {
         throw std::runtime_error("Unable to write to " + Echo(path) + ": " + written.problem);
 }
 
-void WriteCsv(CliEngine& engine, const std::string& dir) {
-    std::error_code ec;
-    std::filesystem::create_directories(dir, ec);
-    if (ec)
-        throw std::runtime_error("Unable to write to " + Echo(dir) + ": " + ec.message());
-    for (TChart* chart : engine.Charts()) {
-        for (int i = 0; i < chart->SeriesCount(); ++i) {
-            const TLineSeries& s = chart->Series(i);
-            std::string path = (std::filesystem::path(dir) / (s.Name + ".csv")).string();
-            std::ostringstream text;
-            text << "x,y\n";
-            WritePoints(s, text);
-            WriteOrThrow(path, text.str());
+// The series files as one set. They are written whole into a hidden folder of
+// their own (inside DIR when it exists, beside it when not) and moved into
+// place only by Commit; until then nothing of the run shows in DIR. Dropped
+// uncommitted, the set removes that folder and every folder the run made for
+// DIR, and never touches a file that was there before.
+class CsvSet {
+  public:
+    CsvSet(CliEngine& engine, const std::string& dir) : shown_(dir) {
+        namespace fs = std::filesystem;
+        target_ = fs::path(dir).lexically_normal();
+        if (!target_.has_filename() && target_.has_parent_path() && target_ != target_.root_path())
+            target_ = target_.parent_path();
+        std::error_code ec;
+        const fs::file_status status = fs::status(target_, ec);
+        existed_ = fs::is_directory(status);
+        if (fs::exists(status) && !existed_)
+            Fail(shown_, "Not a directory");
+        fs::path folder = existed_ ? target_ : target_.parent_path();
+        if (folder.empty())
+            folder = ".";
+        for (fs::path p = folder; !p.empty() && !fs::exists(p, ec); p = p.parent_path()) {
+            created_.push_back(p);
+            if (p == p.parent_path())
+                break;
+        }
+        fs::create_directories(folder, ec);
+        if (ec)
+            Fail(shown_, ec.message());
+        const std::string prefix =
+            (existed_ ? ".kelvane-csv-" : "." + target_.filename().string() + ".kelvane-") +
+            std::to_string(::getpid()) + "-";
+        for (int n = 0; staging_.empty(); ++n) {
+            const fs::path candidate = folder / (prefix + std::to_string(n));
+            if (fs::create_directory(candidate, ec))
+                staging_ = candidate;
+            else if (ec || n > 1000)
+                Fail(shown_, ec ? ec.message() : "no name for a temporary folder");
+        }
+        try {
+            for (TChart* chart : engine.Charts()) {
+                for (int i = 0; i < chart->SeriesCount(); ++i)
+                    Stage(chart->Series(i));
+            }
+        } catch (...) {
+            Discard();
+            throw;
         }
     }
-}
+    ~CsvSet() {
+        if (!committed_)
+            Discard();
+    }
+    CsvSet(const CsvSet&) = delete;
+    CsvSet& operator=(const CsvSet&) = delete;
+
+    void Commit() {
+        namespace fs = std::filesystem;
+        std::error_code ec;
+        if (!existed_) {
+            fs::rename(staging_, target_, ec);
+            if (ec)
+                Fail(shown_, ec.message());
+        } else {
+            for (const std::string& name : names_) {
+                fs::rename(staging_ / name, target_ / name, ec);
+                if (ec)
+                    Fail((target_ / name).string(), ec.message());
+            }
+            fs::remove(staging_, ec);
+        }
+        committed_ = true;
+    }
+
+  private:
+    void Discard() {
+        std::error_code ec;
+        std::filesystem::remove_all(staging_, ec);
+        for (const std::filesystem::path& folder : created_)
+            std::filesystem::remove(folder, ec); // only while empty
+    }
+
+    [[noreturn]] static void Fail(const std::string& path, const std::string& problem) {
+        throw std::runtime_error("Unable to write to " + Echo(path) + ": " + problem);
+    }
+
+    void Stage(const TLineSeries& s) {
+        const std::string name = s.Name + ".csv";
+        // Checked now, so that moving the set in cannot fail half way.
+        std::error_code ec;
+        const std::filesystem::path final = target_ / name;
+        const auto status = std::filesystem::symlink_status(final, ec);
+        if (std::filesystem::is_directory(status))
+            Fail(final.string(), "Is a directory");
+        std::ostringstream text;
+        text << "x,y\n";
+        WritePoints(s, text);
+        const WriteOutcome written = WriteFileAtomically((staging_ / name).string(), text.str());
+        if (!written.ok)
+            Fail(final.string(), written.problem);
+        names_.push_back(name);
+    }
+
+    std::string shown_;
+    std::filesystem::path target_, staging_;
+    std::vector<std::filesystem::path> created_; // deepest first
+    std::vector<std::string> names_;
+    bool existed_ = false;
+    bool committed_ = false;
+};
 
 // Output that never arrived is work not done: a full disk, or a standard
 // output that was closed, fails the run with the reason on stderr.
@@ -382,10 +477,13 @@ int CliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std:
             for (const std::string& line : engine->Memo())
                 printed << line << '\n';
         }
+        // The series are staged first and moved in last: a parameter file or
+        // picture that cannot be written leaves no series behind.
+        std::optional<CsvSet> csv;
+        if (o.csvDir)
+            csv.emplace(*engine, *o.csvDir);
         if (o.saveParFile)
             SaveParameters(host.Table(), *o.saveParFile, *toSave);
-        if (o.csvDir)
-            WriteCsv(*engine, *o.csvDir);
         if (o.picture) {
             auto [w, h] = o.size.value_or(
                 std::make_pair(engine->Entry().pictureWidth, engine->Entry().pictureHeight));
@@ -399,6 +497,8 @@ int CliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std:
                                          ": PNG encoding failed");
             WriteOrThrow(*o.picture, std::string_view(png.constData(), png.size()));
         }
+        if (csv)
+            csv->Commit();
     } catch (const CliUsageError& e) {
         err << "kelvane-cli: " << e.what() << "\n" << Usage();
         return 2;

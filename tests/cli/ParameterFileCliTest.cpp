@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -152,35 +153,58 @@ TEST_F(ParameterFileCli, UnusableFilesFailWithAMessageThatSaysWhy) {
 }
 
 // As a full disk would, a file size limit makes writes fail part way (even for
-// root): the run fails and leaves no file, partial, empty or temporary.
-TEST_F(ParameterFileCli, FullDiskLeavesNoPartialFiles) {
+// root): the run fails and leaves nothing it wrote, partial, whole, empty or
+// temporary, and nothing that was there before is touched.
+TEST_F(ParameterFileCli, FullDiskLeavesNothingOfTheRun) {
+    std::filesystem::create_directory(File("old"));
+    std::ofstream(File("old/notes.txt")) << "mine";
+    std::ofstream(File("old/PressureSeries.csv")) << "x,y\n1,2\n";
     struct rlimit old {};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
     auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     struct rlimit tight = old;
-    tight.rlim_cur = 100; // less than the picture and the series files
+    tight.rlim_cur = 300; // more than the shortest series, less than the picture and most series
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tight), 0);
-    std::string pictureErr, csvErr;
-    int picture = Run({"gamma", "--picture", File("p.png")}, &pictureErr);
-    int csv = Run({"gamma", "--csv", File("csv")}, &csvErr);
+    const std::vector<std::string> runs[] = {
+        {"gamma", "--picture", File("p.png")},
+        {"gamma", "--csv", File("csv")},
+        {"gamma", "--csv", File("deep/er/csv")},
+        {"gamma", "--csv", File("old")},
+        {"ringbom", "--steps", "144", "--csv", File("old")},
+        {"rider", "--csv", File("old")},
+        // The series are whole; the picture after them fails.
+        {"gamma", "--set", "PistonThrow=1", "--csv", File("csv"), "--picture", File("p.png")},
+    };
+    std::vector<std::pair<int, std::string>> outcomes;
+    for (const std::vector<std::string>& args : runs) {
+        std::string err;
+        const int status = Run(args, &err);
+        outcomes.emplace_back(status, err);
+    }
     ::setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
 
-    EXPECT_EQ(picture, 1);
-    EXPECT_NE(pictureErr.find("Unable to write to " + File("p.png")), std::string::npos);
-    EXPECT_EQ(csv, 1);
-    EXPECT_NE(csvErr.find("Unable to write to"), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(File("p.png")));
-    // Series written before the failing one are whole; none is partial or left temporary.
-    for (const auto& e : std::filesystem::directory_iterator(File("csv"))) {
-        EXPECT_EQ(e.path().extension(), ".csv") << e.path();
-        EXPECT_GT(std::filesystem::file_size(e.path()), 0u) << e.path();
-        EXPECT_EQ(Contents(e.path().string()).back(), '\n') << e.path();
+    for (std::size_t i = 0; i < outcomes.size(); ++i) {
+        SCOPED_TRACE(runs[i][2]);
+        EXPECT_EQ(outcomes[i].first, 1);
+        EXPECT_EQ(outcomes[i].second.rfind("kelvane-cli: Unable to write to " + dir.string(), 0),
+                  0u)
+            << outcomes[i].second;
     }
-    std::size_t left = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir))
-        ++left;
-    EXPECT_EQ(left, 1u) << "only the csv folder";
+    std::vector<std::string> left;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(dir))
+        left.push_back(e.path().lexically_relative(dir).string());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"old", "old/PressureSeries.csv", "old/notes.txt"}));
+    EXPECT_EQ(Contents(File("old/notes.txt")), "mine");
+    EXPECT_EQ(Contents(File("old/PressureSeries.csv")), "x,y\n1,2\n");
+
+    // With room, the set joins what the folder holds.
+    ASSERT_EQ(Run({"gamma", "--csv", File("old")}), 0);
+    EXPECT_EQ(Contents(File("old/notes.txt")), "mine");
+    EXPECT_GT(Contents(File("old/PressureSeries.csv")).size(), 300u);
+    for (const auto& e : std::filesystem::directory_iterator(dir / "old"))
+        EXPECT_NE(e.path().filename().string()[0], '.') << e.path();
 }
 
 } // namespace
