@@ -1,5 +1,7 @@
 #include "CliEngine.h"
 
+#include "Echo.h"
+
 #include "common/ParameterSweep.h"
 
 namespace kelvane {
@@ -30,7 +32,7 @@ void CliEngine::Sweep(const std::string& name) {
         names += std::string(names.empty() ? "" : ", ") + table.RowOf(f).control;
     }
     if (!swept)
-        throw CliUsageError("--sweep needs one of " + names + ", not '" + name + "'");
+        throw CliUsageError("--sweep needs one of " + names + ", not '" + Echo(name) + "'");
     if (sweep_->Step(entry->id) == 0) {
         throw std::runtime_error("Cannot sweep " + name +
                                  ": its step would be 0 and the sweep would never end");

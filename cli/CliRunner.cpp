@@ -1,6 +1,7 @@
 #include "CliRunner.h"
 
 #include "CliEngine.h"
+#include "Echo.h"
 #include "QImageCanvas.h"
 #include "catalog/EngineCatalog.h"
 #include "foundations/EIniFileError.h"
@@ -11,9 +12,15 @@
 
 #include <QBuffer>
 
+#include <unistd.h>
+
 #include <cctype>
+#include <cerrno>
+#include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
+#include <limits>
 #include <optional>
 #include <sstream>
 #include <string_view>
@@ -72,17 +79,45 @@ bool Sweeps(const EngineEntry& e) {
     return e.makeSweep != nullptr;
 }
 
-int ParseCount(const std::string& option, const std::string& text, bool allowNegative) {
-    int value = 0;
-    std::size_t used = 0;
-    try {
-        value = std::stoi(text, &used);
-    } catch (const std::exception&) {
-        used = 0;
-    }
-    if (used != text.size() || text.empty() || (!allowNegative && value < 0))
-        throw CliUsageError(option + " needs a whole number, not '" + text + "'");
+// A whole number as typed: decimal digits, a sign first. One too large for
+// its option is refused, never wrapped around.
+std::optional<long long> WholeNumber(std::string_view text, long long lowest, long long highest) {
+    if (text.size() > 1 && text[0] == '+' && text[1] != '-')
+        text.remove_prefix(1);
+    long long value = 0;
+    const auto [end, fault] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || fault != std::errc() || end != text.data() + text.size() ||
+        value < lowest || value > highest)
+        return std::nullopt;
     return value;
+}
+
+int ParseCount(const std::string& option, const std::string& text, bool allowNegative) {
+    constexpr long long kMost = std::numeric_limits<int>::max();
+    const long long lowest = allowNegative ? -kMost : 0;
+    const std::optional<long long> value = WholeNumber(text, lowest, kMost);
+    if (!value) {
+        throw CliUsageError(option + " needs a whole number from " + std::to_string(lowest) +
+                            " to " + std::to_string(kMost) + ", not '" + Echo(text) + "'");
+    }
+    return static_cast<int>(*value);
+}
+
+// "WxH", each from 1 to 10000 pixels.
+std::pair<int, int> ParseSize(const std::string& text) {
+    constexpr long long kLargest = 10000;
+    const std::size_t x = text.find('x');
+    const std::optional<long long> w =
+        x == std::string::npos ? std::nullopt
+                               : WholeNumber(std::string_view(text).substr(0, x), 1, kLargest);
+    const std::optional<long long> h =
+        x == std::string::npos ? std::nullopt
+                               : WholeNumber(std::string_view(text).substr(x + 1), 1, kLargest);
+    if (!w || !h) {
+        throw CliUsageError("--size needs WxH, each from 1 to " + std::to_string(kLargest) +
+                            ", not '" + Echo(text) + "'");
+    }
+    return {static_cast<int>(*w), static_cast<int>(*h)};
 }
 
 CliOptions Parse(const std::vector<std::string>& args) {
@@ -90,7 +125,7 @@ CliOptions Parse(const std::vector<std::string>& args) {
     o.engine = args[0];
     const EngineEntry* entry = EngineCatalog::Find(o.engine);
     if (!entry)
-        throw CliUsageError("unknown engine '" + o.engine + "'");
+        throw CliUsageError("unknown engine '" + Echo(o.engine) + "'");
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& a = args[i];
         auto value = [&]() -> const std::string& {
@@ -104,7 +139,7 @@ CliOptions Parse(const std::vector<std::string>& args) {
             const std::string& s = value();
             auto eq = s.find('=');
             if (eq == std::string::npos || eq == 0)
-                throw CliUsageError("--set needs NAME=TEXT, not '" + s + "'");
+                throw CliUsageError("--set needs NAME=TEXT, not '" + Echo(s) + "'");
             o.sets.emplace_back(s.substr(0, eq), s.substr(eq + 1));
         } else if (a == "--save-par") {
             o.saveParFile = value();
@@ -125,17 +160,11 @@ CliOptions Parse(const std::vector<std::string>& args) {
         } else if (a == "--picture") {
             o.picture = value();
         } else if (a == "--size") {
-            const std::string& s = value();
-            int w = 0, h = 0;
-            char rest = 0;
-            if (std::sscanf(s.c_str(), "%dx%d%c", &w, &h, &rest) != 2 || w <= 0 || h <= 0 ||
-                w > 10000 || h > 10000)
-                throw CliUsageError("--size needs WxH, not '" + s + "'");
-            o.size = std::make_pair(w, h);
+            o.size = ParseSize(value());
         } else if (a == "--memo") {
             o.memo = true;
         } else {
-            throw CliUsageError("unknown option '" + a + "'");
+            throw CliUsageError("unknown option '" + Echo(a) + "'");
         }
     }
     if (o.calc && !Calcs(*entry))
@@ -149,27 +178,6 @@ CliOptions Parse(const std::vector<std::string>& args) {
     if (o.size && !o.picture)
         throw CliUsageError("--size goes with --picture");
     return o;
-}
-
-// A text the user typed, fit to be echoed on one line: control characters
-// escaped, cut to about 80 characters.
-std::string Echo(const std::string& text) {
-    constexpr std::size_t kLongest = 80;
-    std::string out;
-    for (unsigned char c : text) {
-        if (out.size() >= kLongest) {
-            out += "...";
-            break;
-        }
-        if (c < 0x20 || c == 0x7F) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\x%02X", c);
-            out += buf;
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out;
 }
 
 std::string Upper(std::string text) {
@@ -249,21 +257,133 @@ void WriteOrThrow(const std::string& path, std::string_view bytes) {
         throw std::runtime_error("Unable to write to " + Echo(path) + ": " + written.problem);
 }
 
-void WriteCsv(CliEngine& engine, const std::string& dir) {
-    std::error_code ec;
-    std::filesystem::create_directories(dir, ec);
-    if (ec)
-        throw std::runtime_error("Unable to write to " + Echo(dir) + ": " + ec.message());
-    for (TChart* chart : engine.Charts()) {
-        for (int i = 0; i < chart->SeriesCount(); ++i) {
-            const TLineSeries& s = chart->Series(i);
-            std::string path = (std::filesystem::path(dir) / (s.Name + ".csv")).string();
-            std::ostringstream text;
-            text << "x,y\n";
-            WritePoints(s, text);
-            WriteOrThrow(path, text.str());
+// The series files as one set. They are written whole into a hidden folder of
+// their own (inside DIR when it exists, beside it when not) and moved into
+// place only by Commit; until then nothing of the run shows in DIR. Dropped
+// uncommitted, the set removes that folder and every folder the run made for
+// DIR, and never touches a file that was there before.
+class CsvSet {
+  public:
+    CsvSet(CliEngine& engine, const std::string& dir) : shown_(dir) {
+        namespace fs = std::filesystem;
+        target_ = fs::path(dir).lexically_normal();
+        if (!target_.has_filename() && target_.has_parent_path() && target_ != target_.root_path())
+            target_ = target_.parent_path();
+        std::error_code ec;
+        const fs::file_status status = fs::status(target_, ec);
+        existed_ = fs::is_directory(status);
+        if (fs::exists(status) && !existed_)
+            Fail(shown_, "Not a directory");
+        fs::path folder = existed_ ? target_ : target_.parent_path();
+        if (folder.empty())
+            folder = ".";
+        for (fs::path p = folder; !p.empty() && !fs::exists(p, ec); p = p.parent_path()) {
+            created_.push_back(p);
+            if (p == p.parent_path())
+                break;
+        }
+        fs::create_directories(folder, ec);
+        if (ec)
+            Fail(shown_, ec.message());
+        const std::string prefix =
+            (existed_ ? ".kelvane-csv-" : "." + target_.filename().string() + ".kelvane-") +
+            std::to_string(::getpid()) + "-";
+        for (int n = 0; staging_.empty(); ++n) {
+            const fs::path candidate = folder / (prefix + std::to_string(n));
+            if (fs::create_directory(candidate, ec))
+                staging_ = candidate;
+            else if (ec || n > 1000)
+                Fail(shown_, ec ? ec.message() : "no name for a temporary folder");
+        }
+        try {
+            for (TChart* chart : engine.Charts()) {
+                for (int i = 0; i < chart->SeriesCount(); ++i)
+                    Stage(chart->Series(i));
+            }
+        } catch (...) {
+            Discard();
+            throw;
         }
     }
+    ~CsvSet() {
+        if (!committed_)
+            Discard();
+    }
+    CsvSet(const CsvSet&) = delete;
+    CsvSet& operator=(const CsvSet&) = delete;
+
+    void Commit() {
+        namespace fs = std::filesystem;
+        std::error_code ec;
+        if (!existed_) {
+            fs::rename(staging_, target_, ec);
+            if (ec)
+                Fail(shown_, ec.message());
+        } else {
+            for (const std::string& name : names_) {
+                fs::rename(staging_ / name, target_ / name, ec);
+                if (ec)
+                    Fail((target_ / name).string(), ec.message());
+            }
+            fs::remove(staging_, ec);
+        }
+        committed_ = true;
+    }
+
+  private:
+    void Discard() {
+        std::error_code ec;
+        std::filesystem::remove_all(staging_, ec);
+        for (const std::filesystem::path& folder : created_)
+            std::filesystem::remove(folder, ec); // only while empty
+    }
+
+    [[noreturn]] static void Fail(const std::string& path, const std::string& problem) {
+        throw std::runtime_error("Unable to write to " + Echo(path) + ": " + problem);
+    }
+
+    void Stage(const TLineSeries& s) {
+        const std::string name = s.Name + ".csv";
+        // Checked now, so that moving the set in cannot fail half way.
+        std::error_code ec;
+        const std::filesystem::path final = target_ / name;
+        const auto status = std::filesystem::symlink_status(final, ec);
+        if (std::filesystem::is_directory(status))
+            Fail(final.string(), "Is a directory");
+        std::ostringstream text;
+        text << "x,y\n";
+        WritePoints(s, text);
+        const WriteOutcome written = WriteFileAtomically((staging_ / name).string(), text.str());
+        if (!written.ok)
+            Fail(final.string(), written.problem);
+        names_.push_back(name);
+    }
+
+    std::string shown_;
+    std::filesystem::path target_, staging_;
+    std::vector<std::filesystem::path> created_; // deepest first
+    std::vector<std::string> names_;
+    bool existed_ = false;
+    bool committed_ = false;
+};
+
+// Output that never arrived is work not done: a full disk, or a standard
+// output that was closed, fails the run with the reason on stderr.
+int Print(std::ostream& out, std::ostream& err, const std::string& text) {
+    if (text.empty())
+        return 0;
+    const bool closed = !out;
+    errno = 0;
+    out << text << std::flush;
+    if (out)
+        return 0;
+    const int fault = errno;
+    err << "kelvane-cli: Unable to write to standard output: "
+        << (closed  ? "it is closed"
+            : fault ? std::strerror(fault)
+                    : "the write failed")
+        << '\n';
+    return 1;
 }
 
 } // namespace
@@ -300,14 +420,10 @@ int CliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std:
         err << Usage();
         return 2;
     }
-    if (args[0] == "--help" || args[0] == "-h") {
-        out << Usage();
-        return 0;
-    }
-    if (args[0] == "--version") {
-        out << "kelvane-cli " << KELVANE_VERSION << '\n';
-        return 0;
-    }
+    if (args[0] == "--help" || args[0] == "-h")
+        return Print(out, err, Usage());
+    if (args[0] == "--version")
+        return Print(out, err, std::string("kelvane-cli ") + KELVANE_VERSION + '\n');
     CliOptions o;
     try {
         o = Parse(args);
@@ -324,7 +440,7 @@ int CliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std:
         engine->ApplyDefaults();
         Sources sources;
         if (o.parFile)
-            LoadParameters(host.Table(), *o.parFile, host, sources);
+            LoadParameters(host.Table(), engine->Entry().caption, *o.parFile, host, sources);
         for (const auto& [name, text] : o.sets) {
             // Every name was checked while the options were read.
             const FieldRow& field = host.Table().RowOf(name);
@@ -361,10 +477,13 @@ int CliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std:
             for (const std::string& line : engine->Memo())
                 printed << line << '\n';
         }
+        // The series are staged first and moved in last: a parameter file or
+        // picture that cannot be written leaves no series behind.
+        std::optional<CsvSet> csv;
+        if (o.csvDir)
+            csv.emplace(*engine, *o.csvDir);
         if (o.saveParFile)
             SaveParameters(host.Table(), *o.saveParFile, *toSave);
-        if (o.csvDir)
-            WriteCsv(*engine, *o.csvDir);
         if (o.picture) {
             auto [w, h] = o.size.value_or(
                 std::make_pair(engine->Entry().pictureWidth, engine->Entry().pictureHeight));
@@ -378,6 +497,8 @@ int CliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std:
                                          ": PNG encoding failed");
             WriteOrThrow(*o.picture, std::string_view(png.constData(), png.size()));
         }
+        if (csv)
+            csv->Commit();
     } catch (const CliUsageError& e) {
         err << "kelvane-cli: " << e.what() << "\n" << Usage();
         return 2;
@@ -385,22 +506,24 @@ int CliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std:
         err << "kelvane-cli: " << e.what() << '\n';
         return 1;
     }
-    out << printed.str();
-    return 0;
+    return Print(out, err, printed.str());
 }
 
-void CliRunner::LoadParameters(const ParameterTable& table, const std::string& file, MapHost& host,
-                               Sources& sources) {
+void CliRunner::LoadParameters(const ParameterTable& table, const std::string& caption,
+                               const std::string& file, MapHost& host, Sources& sources) {
     // The Load button only offers existing files; a mistyped name, or a file
     // that cannot be read, must not quietly give the defaults.
     FileContents par = ReadRegularFile(file);
     if (!par.Ok())
         throw std::runtime_error("Cannot open file \"" + Echo(file) + "\". " + par.problem);
     const TIniFile ini(file, std::move(par.bytes)); // the check and the load read one version
+    const ParameterFileCheck check = CheckParameterFile(table, ini, Echo(file), caption);
+    if (!check.refusal.empty())
+        throw std::runtime_error(check.refusal);
     // A text the engine could not read is refused here, before the load's own
     // steps read it and fail without naming it, or quietly replace it; values
     // out of range are refused after those steps, with the rest.
-    for (const ParameterTable::StoredText& stored : table.StoredTexts(ini)) {
+    for (const ParameterTable::StoredText& stored : check.stored) {
         const FieldRow& row = *stored.row;
         const std::string source =
             Echo(file) + ": [" + row.section + "] " + row.key + " (" + row.control + ")";

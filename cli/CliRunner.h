@@ -25,8 +25,8 @@ class CliRunner {
     using Sources = std::array<std::string, kFieldCount>;
 
   private:
-    static void LoadParameters(const ParameterTable& table, const std::string& file, MapHost& host,
-                               Sources& sources);
+    static void LoadParameters(const ParameterTable& table, const std::string& caption,
+                               const std::string& file, MapHost& host, Sources& sources);
     static void SaveParameters(const ParameterTable& table, const std::string& file, MapHost& host);
 };
 

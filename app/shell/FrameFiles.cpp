@@ -1,6 +1,7 @@
 #include "FrameFiles.h"
 
 #include "foundations/FileAccess.h"
+#include "foundations/ParameterFile.h"
 #include "foundations/ParameterTable.h"
 #include "foundations/TIniFile.h"
 #include "shell/SimulatorFrame.h"
@@ -61,19 +62,16 @@ bool FrameFiles::CheckParameterFile(const TIniFile& file, const FileContents& co
             "The file " + named + " cannot be read: " + contents.problem + ".\nNothing was loaded.";
         return false;
     }
-    // A file with none of this window's keys (another engine's file, or no
-    // parameter file at all) would only reset every box to its default.
     const FrameTraits& traits = frame_.Traits();
-    const std::vector<ParameterTable::StoredText> stored = traits.parameters->StoredTexts(file);
-    for (const ParameterTable::StoredText& s : stored) {
+    const ParameterFileCheck check = kelvane::CheckParameterFile(
+        *traits.parameters, file, file.FileName(), traits.caption.toStdString());
+    for (const ParameterTable::StoredText& s : check.stored) {
         if (s.problem)
             badValues += "\n[" + std::string(s.row->section) + "] " + s.row->key + " = \"" +
                          s.text + "\": " + s.problem->message;
     }
-    if (stored.empty()) {
-        refusal = "The file " + named + " is not a parameter file of the " +
-                  traits.caption.toStdString() + ": it holds none of its settings.\n" +
-                  "Nothing was loaded.";
+    if (!check.refusal.empty()) {
+        refusal = check.refusal + "\nNothing was loaded.";
         return false;
     }
     if (!badValues.empty())

@@ -43,6 +43,16 @@ void LoadParameterFile(const std::string& fileName, const ParameterTable& table,
     table.ReadIniFile(ini, host, setTrackBar);
 }
 
+ParameterFileCheck CheckParameterFile(const ParameterTable& table, const TIniFile& file,
+                                      const std::string& shownName, const std::string& caption) {
+    ParameterFileCheck check{table.StoredTexts(file), {}};
+    if (check.stored.empty()) {
+        check.refusal = "The file \"" + shownName + "\" is not a parameter file of the " + caption +
+                        ": it holds none of its settings.";
+    }
+    return check;
+}
+
 void SaveParameterFile(EngineHost& host, const ParameterTable& table, const std::string& fileName) {
     TIniFile ini(fileName);
     table.WriteFrom(host, ini);

@@ -3,6 +3,7 @@
 #include "ParameterTable.h"
 
 #include <string>
+#include <vector>
 
 // The settings file and the parameter files ("PAR") share one layout: the
 // parameter sections of ParameterTable.
@@ -24,6 +25,18 @@ std::string SettingsFilePath(const std::string& appPath);
 // their texts).
 void LoadParameterFile(const std::string& fileName, const ParameterTable& table, EngineHost& host,
                        const ParameterTable::TrackBarSetter& setTrackBar = {});
+
+// What a file offered as the table's parameter file holds: the stored rows
+// found (as StoredTexts gives them), and why the file cannot be loaded at all
+// ("" when it can). A file with none of the table's keys (another engine's
+// file, or no parameter file at all) would only reset every field to its
+// default. The reason names the file as shown and the engine by its caption.
+struct ParameterFileCheck {
+    std::vector<ParameterTable::StoredText> stored;
+    std::string refusal;
+};
+ParameterFileCheck CheckParameterFile(const ParameterTable& table, const TIniFile& file,
+                                      const std::string& shownName, const std::string& caption);
 
 // Saves the host's parameters as the Save button does, into the file in place
 // (other content of the file is kept). A refused write throws EIniFileError.

@@ -22,6 +22,15 @@ constexpr FieldRow kRingbomFields[] = {
     CommonRow(Field::Phase),
 };
 
+// The rod runs through the cold space: wider than the cylinder, it would make
+// that space's volume negative whenever the displacer is off its top stop.
+// As wide as the cylinder it fills the space, which the model can still take.
+constexpr FieldOrder kRingbomOrders[] = {
+    kDisplacerOrders[0],
+    {Field::DPistonDiameter, Field::DispCylDiameter, false,
+     "Displacer rod diameter must not be more than the displacer cylinder diameter"},
+};
+
 // Only the hot slider follows; a hot text that is not a whole number leaves it.
 void FollowHotTemp(EngineHost& host, const ParameterTable::TrackBarSetter& setTrackBar) {
     int hot = 0;
@@ -32,7 +41,7 @@ void FollowHotTemp(EngineHost& host, const ParameterTable::TrackBarSetter& setTr
 } // namespace
 
 const ParameterTable& RingbomFields() {
-    static const ParameterTable table("Ringbom", kRingbomFields, FollowHotTemp, kDisplacerOrders);
+    static const ParameterTable table("Ringbom", kRingbomFields, FollowHotTemp, kRingbomOrders);
     return table;
 }
 

@@ -45,6 +45,14 @@ TEST(CliFieldCheck, TextsTheEngineCannotUseAreRefusedBeforeAnyAction) {
         {{"ringbom", "--steps", "144", "--set", "DispCylDiameter=abc"},
          nullptr,
          "--set DispCylDiameter: Displacer cylinder diameter must be a number, not 'abc'"},
+        {{"ringbom", "--set", "DPistonDiameter=212", "--set", "PistonThrow=279"},
+         nullptr,
+         "--set DPistonDiameter: Displacer rod diameter must not be more than the displacer "
+         "cylinder diameter"},
+        {{"ringbom", "--par", "PAR"},
+         "[RingbomDisplacer]\nPDiameter=1,000\n",
+         par + ": [RingbomDisplacer] PDiameter (DPistonDiameter): Displacer rod diameter must not "
+               "be more than the displacer cylinder diameter"},
         {{"rider", "--set", "ColdStrokeMax=0"},
          nullptr,
          "--set ColdStrokeMax: Cold stroke maximum must be from 5 to 100, not '0'"},

@@ -7,8 +7,19 @@
 using kelvane::CliRunner;
 
 TEST(CliUsage, BadInvocationsGetUsageAndStatusTwo) {
-    for (std::vector<std::string> args :
-         {std::vector<std::string>{}, std::vector<std::string>{"stirling"}}) {
+    // Numbers out of their option's range are refused, never wrapped around.
+    for (std::vector<std::string> args : {
+             std::vector<std::string>{},
+             {"stirling"},
+             {"gamma", "--picture", "/nonexistent/x.png", "--size", "4294967306x10"},
+             {"gamma", "--picture", "/nonexistent/x.png", "--size", "10x0"},
+             {"gamma", "--picture", "/nonexistent/x.png", "--size", "10001x10"},
+             {"gamma", "--picture", "/nonexistent/x.png", "--size", "10x+-10"},
+             {"gamma", "--calc", "4294967297"},
+             {"gamma", "--calc", "-1"},
+             {"ringbom", "--steps", "99999999999999999999"},
+             {"rider", "--at", "-4294967296"},
+         }) {
         std::ostringstream out, err;
         EXPECT_EQ(CliRunner().Run(args, out, err), 2);
         EXPECT_NE(err.str().find("usage: kelvane-cli"), std::string::npos);
@@ -59,5 +70,35 @@ TEST(CliUsage, SetNamesAFieldOfTheEngineAndChecksTakeYOrN) {
         EXPECT_EQ(err.str().find('\n'), err.str().size() - 1) << "one line: " << err.str();
         EXPECT_LT(err.str().size(), 400u);
         EXPECT_TRUE(out.str().empty());
+    }
+}
+
+// What the user typed comes back escaped and cut short: a line break cannot
+// start a line without the prefix, an escape sequence cannot reach the
+// terminal and a huge value cannot flood it.
+TEST(CliUsage, UsageErrorsEchoTheTextEscapedAndShort) {
+    const std::string huge(100000, '7');
+    for (const std::string& typed : {std::string("1\n2"), std::string("\x1b[2J"), huge}) {
+        const std::vector<std::string> cases[] = {
+            {typed},
+            {"gamma", "--" + typed},
+            {"gamma", "--calc", typed},
+            {"ringbom", "--steps", typed},
+            {"rider", "--at", typed},
+            {"gamma", "--picture", "/nonexistent/x.png", "--size", typed},
+            {"gamma", "--sweep", typed},
+            {"gamma", "--set", typed},
+        };
+        for (const std::vector<std::string>& args : cases) {
+            std::ostringstream out, err;
+            EXPECT_EQ(CliRunner().Run(args, out, err), 2);
+            const std::string message = err.str().substr(0, err.str().find("usage: kelvane-cli"));
+            SCOPED_TRACE(message.substr(0, 200));
+            EXPECT_EQ(message.rfind("kelvane-cli: ", 0), 0u);
+            EXPECT_EQ(message.find('\n'), message.size() - 1) << "one line";
+            EXPECT_EQ(message.find('\x1b'), std::string::npos);
+            EXPECT_LT(message.size(), 300u);
+            EXPECT_TRUE(out.str().empty());
+        }
     }
 }

@@ -1,4 +1,5 @@
 #include "CliTestSupport.h"
+#include "catalog/EngineCatalog.h"
 #include "foundations/TIniFile.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -73,6 +75,42 @@ TEST_F(ParameterFileCli, LoadedParametersDriveTheAnalysis) {
     EXPECT_EQ(viaFile.str(), viaSet.str());
 }
 
+// A file with none of the engine's settings would only give its defaults:
+// like the window's Load, the run refuses it by name before any action.
+TEST_F(ParameterFileCli, FilesWithNoneOfTheEnginesSettingsAreRefused) {
+    std::string random(4096, '\0');
+    unsigned state = 12345;
+    for (char& c : random)
+        c = static_cast<char>((state = state * 1103515245u + 12345u) >> 16);
+    std::ofstream(File("random.PAR"), std::ios::binary) << random;
+    std::ofstream(File("line.PAR")) << "PistonThrow=45\n";
+    std::ofstream(File("empty.PAR"));
+    for (const EngineEntry* engine : EngineCatalog::All()) {
+        ASSERT_EQ(Run({engine->name, "--save-par", File((engine->name + ".PAR").c_str())}), 0);
+    }
+    for (const EngineEntry* engine : EngineCatalog::All()) {
+        std::vector<std::string> foreign{File("random.PAR"), File("line.PAR"), File("empty.PAR")};
+        for (const EngineEntry* other : EngineCatalog::All()) {
+            if (other != engine)
+                foreign.push_back(File((other->name + ".PAR").c_str()));
+        }
+        for (const std::string& file : foreign) {
+            SCOPED_TRACE(engine->name + " " + file);
+            const char* batch = engine->batch == BatchAction::Calc ? "--calc" : "--steps";
+            const Result r = RunCli(
+                {engine->name, "--par", file, batch, "1", "--grid", "--save-par", File("out.PAR")});
+            EXPECT_EQ(r.status, 1);
+            EXPECT_EQ(r.err, "kelvane-cli: The file \"" + file +
+                                 "\" is not a parameter file of the " + engine->caption +
+                                 ": it holds none of its settings.\n");
+            EXPECT_TRUE(r.out.empty());
+            EXPECT_FALSE(std::filesystem::exists(File("out.PAR")));
+        }
+        // Its own file, even with a single key, loads.
+        EXPECT_EQ(Run({engine->name, "--par", File((engine->name + ".PAR").c_str())}), 0);
+    }
+}
+
 // Every file the companion cannot use is named on one "kelvane-cli: " line,
 // with what is wrong, at once: no wait on a FIFO, no endless read of a device.
 TEST_F(ParameterFileCli, UnusableFilesFailWithAMessageThatSaysWhy) {
@@ -115,35 +153,58 @@ TEST_F(ParameterFileCli, UnusableFilesFailWithAMessageThatSaysWhy) {
 }
 
 // As a full disk would, a file size limit makes writes fail part way (even for
-// root): the run fails and leaves no file, partial, empty or temporary.
-TEST_F(ParameterFileCli, FullDiskLeavesNoPartialFiles) {
+// root): the run fails and leaves nothing it wrote, partial, whole, empty or
+// temporary, and nothing that was there before is touched.
+TEST_F(ParameterFileCli, FullDiskLeavesNothingOfTheRun) {
+    std::filesystem::create_directory(File("old"));
+    std::ofstream(File("old/notes.txt")) << "mine";
+    std::ofstream(File("old/PressureSeries.csv")) << "x,y\n1,2\n";
     struct rlimit old {};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
     auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     struct rlimit tight = old;
-    tight.rlim_cur = 100; // less than the picture and the series files
+    tight.rlim_cur = 300; // more than the shortest series, less than the picture and most series
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tight), 0);
-    std::string pictureErr, csvErr;
-    int picture = Run({"gamma", "--picture", File("p.png")}, &pictureErr);
-    int csv = Run({"gamma", "--csv", File("csv")}, &csvErr);
+    const std::vector<std::string> runs[] = {
+        {"gamma", "--picture", File("p.png")},
+        {"gamma", "--csv", File("csv")},
+        {"gamma", "--csv", File("deep/er/csv")},
+        {"gamma", "--csv", File("old")},
+        {"ringbom", "--steps", "144", "--csv", File("old")},
+        {"rider", "--csv", File("old")},
+        // The series are whole; the picture after them fails.
+        {"gamma", "--set", "PistonThrow=1", "--csv", File("csv"), "--picture", File("p.png")},
+    };
+    std::vector<std::pair<int, std::string>> outcomes;
+    for (const std::vector<std::string>& args : runs) {
+        std::string err;
+        const int status = Run(args, &err);
+        outcomes.emplace_back(status, err);
+    }
     ::setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
 
-    EXPECT_EQ(picture, 1);
-    EXPECT_NE(pictureErr.find("Unable to write to " + File("p.png")), std::string::npos);
-    EXPECT_EQ(csv, 1);
-    EXPECT_NE(csvErr.find("Unable to write to"), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(File("p.png")));
-    // Series written before the failing one are whole; none is partial or left temporary.
-    for (const auto& e : std::filesystem::directory_iterator(File("csv"))) {
-        EXPECT_EQ(e.path().extension(), ".csv") << e.path();
-        EXPECT_GT(std::filesystem::file_size(e.path()), 0u) << e.path();
-        EXPECT_EQ(Contents(e.path().string()).back(), '\n') << e.path();
+    for (std::size_t i = 0; i < outcomes.size(); ++i) {
+        SCOPED_TRACE(runs[i][2]);
+        EXPECT_EQ(outcomes[i].first, 1);
+        EXPECT_EQ(outcomes[i].second.rfind("kelvane-cli: Unable to write to " + dir.string(), 0),
+                  0u)
+            << outcomes[i].second;
     }
-    std::size_t left = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir))
-        ++left;
-    EXPECT_EQ(left, 1u) << "only the csv folder";
+    std::vector<std::string> left;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(dir))
+        left.push_back(e.path().lexically_relative(dir).string());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"old", "old/PressureSeries.csv", "old/notes.txt"}));
+    EXPECT_EQ(Contents(File("old/notes.txt")), "mine");
+    EXPECT_EQ(Contents(File("old/PressureSeries.csv")), "x,y\n1,2\n");
+
+    // With room, the set joins what the folder holds.
+    ASSERT_EQ(Run({"gamma", "--csv", File("old")}), 0);
+    EXPECT_EQ(Contents(File("old/notes.txt")), "mine");
+    EXPECT_GT(Contents(File("old/PressureSeries.csv")).size(), 300u);
+    for (const auto& e : std::filesystem::directory_iterator(dir / "old"))
+        EXPECT_NE(e.path().filename().string()[0], '.') << e.path();
 }
 
 } // namespace
