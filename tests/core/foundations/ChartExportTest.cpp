@@ -54,6 +54,10 @@ TEST(ChartCsv, LaysOutSharedOrOwnXColumnsAndLeavesMarkersOut) {
         EXPECT_EQ(ChartCsv(chart), c.expected);
     }
     EXPECT_EQ(ChartCsv(TChart()), "");
+    // Quotes alone make a title quoted too, or a spreadsheet would take them as its own.
+    TChart quoted;
+    AddCurve(quoted, "P \"bar\"", {0}, {1});
+    EXPECT_EQ(ChartCsv(quoted), "Angle,\"P \"\"bar\"\"\"\r\n0,1\r\n");
 }
 
 TEST(ChartCsv, NumbersReadBackExactly) {

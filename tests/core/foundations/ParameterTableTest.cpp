@@ -350,6 +350,51 @@ TEST(ParameterTableCheck, CommasAndWholeNumbersAsTheEnginesReadThem) {
               "Piston throw: use a point for decimals (a comma only groups thousands)");
 }
 
+// An ordered pair at its boundary: equal values break a strict order only, and
+// a partner whose text cannot be used is marked for itself, never for the order.
+TEST(ParameterTableCheck, OrderedPairsAtTheirBoundary) {
+    struct Case {
+        const ParameterTable& table;
+        std::vector<std::pair<Field, const char*>> texts;
+        std::vector<std::pair<Field, FieldFault>> problems;
+    };
+    const Case cases[] = {
+        {GammaFields(),
+         {{Field::DispCylHeight, "60"}, {Field::DispHeight, "60"}},
+         {{Field::DispHeight, FieldFault::OutOfOrder}}},
+        {GammaFields(), {{Field::DispCylHeight, "60.001"}, {Field::DispHeight, "60"}}, {}},
+        {GammaFields(),
+         {{Field::DispCylHeight, "abc"}, {Field::DispHeight, "200"}},
+         {{Field::DispCylHeight, FieldFault::NotANumber}}},
+        {GammaFields(),
+         {{Field::DispCylHeight, "50"}, {Field::DispHeight, "0"}},
+         {{Field::DispHeight, FieldFault::OutOfRange}}},
+        {RiderFields(), {{Field::HotStrokeMin, "50"}, {Field::HotStrokeMax, "50"}}, {}},
+        {RiderFields(),
+         {{Field::HotStrokeMin, "51"}, {Field::HotStrokeMax, "50"}},
+         {{Field::HotStrokeMin, FieldFault::OutOfOrder}}},
+        {RiderFields(),
+         {{Field::ColdStrokeMin, "90"}, {Field::ColdStrokeMax, "x"}},
+         {{Field::ColdStrokeMax, FieldFault::NotAWholeNumber}}},
+    };
+    for (const Case& c : cases) {
+        MapHost host(c.table);
+        host.PutDefaults();
+        if (&c.table == &RiderFields())
+            BringStrokeLimitsIntoRange(host); // as every load does: no stroke limit below 5
+        std::string trace;
+        for (auto [field, text] : c.texts) {
+            host.Put(field, text);
+            trace += std::string(c.table.RowOf(field).control) + "=" + text + " ";
+        }
+        SCOPED_TRACE(trace);
+        std::vector<std::pair<Field, FieldFault>> found;
+        for (const FieldProblem& p : c.table.Check(host))
+            found.emplace_back(p.field, p.fault);
+        EXPECT_EQ(found, c.problems);
+    }
+}
+
 // The sweeps check a partner that holds a number; these are the other ways.
 TEST_F(ParameterTableTest, RangeOfKeepsOffAStrictPartnerAndIgnoresAnUnusableOne) {
     host.PutDefaults(); // the displacer must stay below its 100 high cylinder
