@@ -239,6 +239,21 @@ TEST_P(RingbomClear, HaltsOnlyWhenTheAngleTextChanges) {
     EXPECT_EQ(rig.engine.model.maxCold, -200);
 }
 
+TEST(RingbomRun, ResumeAfterAClearStartsAtZero) {
+    RingbomRig rig(true, true);
+    RingbomEngine& e = rig.engine;
+    rig.Tick(30);
+    e.PauseButtonClick();
+    ASSERT_EQ(e.pausePhase, 150);
+    e.ClearButtonClick();
+    e.PauseButtonClick();
+    EXPECT_EQ(rig.Text(Field::Phase), "0");
+    EXPECT_TRUE(e.animating);
+    rig.Tick(5);
+    EXPECT_EQ(e.DisplacerSeries.XValues()[0], 10);
+    ExpectAngleAxes(e, 0, 20);
+}
+
 INSTANTIATE_TEST_SUITE_P(Angles, RingbomClear,
                          ::testing::Values(ClearCase{"0", false}, ClearCase{"35", true}));
 
