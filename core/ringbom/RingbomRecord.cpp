@@ -254,6 +254,9 @@ void RingbomRecord::LoadFixedCyclePV() {
         if (slotRecorded_[k])
             PVSeries.AddXY(volume[static_cast<int>(k)], pressure[static_cast<int>(k)]);
     }
+    // A whole revolution is a closed loop: 360 degrees runs on into 5.
+    if (slotRecorded_.back() && slotRecorded_[1])
+        PVSeries.AddXY(volume[1], pressure[1]);
 }
 
 void RingbomRecord::LoadPVSeries(bool allData) {

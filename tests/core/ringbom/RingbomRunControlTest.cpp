@@ -103,11 +103,11 @@ TEST(RingbomRun, FixedCycleKeeps73SlotsAndWrapsTheAngle) {
         }
     }
     // The pressure-volume loop is the recorded revolution, 5 to 360 degrees
-    // (0 is 360's crank position, recorded earlier).
-    ASSERT_EQ(e.PVSeries.Count(), 72);
-    for (int k = 0; k < 72; ++k) {
-        EXPECT_EQ(e.PVSeries.XValues()[k], e.TotalVolSeries.YValues()[k + 1]) << k;
-        EXPECT_EQ(e.PVSeries.YValues()[k], e.PressureSeries.YValues()[k + 1]) << k;
+    // (0 is 360's crank position, recorded earlier), closed by 5 again.
+    ASSERT_EQ(e.PVSeries.Count(), 73);
+    for (int k = 0; k < 73; ++k) {
+        EXPECT_EQ(e.PVSeries.XValues()[k], e.TotalVolSeries.YValues()[k % 72 + 1]) << k;
+        EXPECT_EQ(e.PVSeries.YValues()[k], e.PressureSeries.YValues()[k % 72 + 1]) << k;
     }
 }
 
