@@ -113,6 +113,18 @@ ChartView::ChartView(TChart& chart, QWidget* parent) : QCustomPlot(parent), char
         replotting_ = false;
     });
     connect(this, &QCustomPlot::afterReplot, this, [this] { pacer_.Done(); });
+    // Padding in pixels (the margin's least, a marker's reach) depends on the
+    // plot's size: once a layout has changed it, the automatic bounds follow.
+    connect(this, &QCustomPlot::afterLayout, this, [this] {
+        if (axisRect()->size() == paddedFor_)
+            return;
+        const TChartAxis* axes[3] = {&chart_.BottomAxis, &chart_.LeftAxis, &chart_.RightAxis};
+        QCPAxis* views[3] = {xAxis, yAxis, yAxis2};
+        for (int i = 0; i < 3; ++i) {
+            if (axes[i]->Automatic || axes[i]->AutomaticMinimum || axes[i]->AutomaticMaximum)
+                SyncAxis(*axes[i], views[i], i != 0);
+        }
+    });
 }
 
 void ChartView::DrawEveryPoint(bool on) {
@@ -257,6 +269,10 @@ bool ChartView::SyncAxis(const TChartAxis& axis, QCPAxis* view, bool isVertical)
     // nothing here (asking the plottables would scan every point each time).
     bool found = false;
     QCPRange range;
+    // How far the markers of the series on this axis reach beyond their
+    // points, in pixels: a point at an end of the range keeps its marker
+    // inside the plot (the present-state dot on a pressure-volume loop).
+    int markerReach = 0;
     for (const SeriesState& state : series_) {
         const TLineSeries& s = *state.series;
         if (s.Count() == 0)
@@ -271,12 +287,19 @@ bool ChartView::SyncAxis(const TChartAxis& axis, QCPAxis* view, bool isVertical)
         range =
             found ? QCPRange(std::min(range.lower, r.lower), std::max(range.upper, r.upper)) : r;
         found = true;
+        if (s.Pointer.Visible)
+            markerReach =
+                std::max(markerReach, std::max(s.Pointer.HorizSize, s.Pointer.VertSize) / 2 + 3);
     }
+    paddedFor_ = axisRect()->size();
+    const int length = std::max(isVertical ? paddedFor_.height() : paddedFor_.width(), 1);
     // The margin is at least a few pixels, so that a thick line at an end of
     // the range stays clear of the frame on a short chart too.
-    const double margin =
-        valueMargin_ > 0 ? std::max(valueMargin_, 6.0 / std::max(axisRect()->height(), 1)) : 0.0;
+    const double margin = valueMargin_ > 0 ? std::max(valueMargin_, 6.0 / length) : 0.0;
     double pad = found && isVertical ? (range.upper - range.lower) * margin : 0;
+    if (found && markerReach > 0)
+        pad = std::max(pad, (range.upper - range.lower) * markerReach /
+                                std::max(length - 2 * markerReach, markerReach));
     double lower =
         axis.AutomaticMinimum || axis.Automatic ? (found ? range.lower - pad : 0) : axis.Minimum();
     double upper =

@@ -96,6 +96,7 @@ class ChartView : public QCustomPlot {
     std::uint64_t axisRevisions_[3] = {~0ULL, ~0ULL, ~0ULL};
     QString axisTitles_[3];
     double valueMargin_ = 0;
+    QSize paddedFor_; // the plot's size the automatic bounds were padded for
     QFont labelFont_; // the tick label font last measured, and its sizes
     int digitWidth_ = 0;
     int labelHeight_ = 0;

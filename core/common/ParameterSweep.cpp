@@ -95,11 +95,11 @@ void ParameterSweep::SetupCharts() {
     SetNormalizedRightAxis(Chart2.RightAxis);
     SetNormalizedRightAxis(Chart3.RightAxis);
 
+    // The ratio's axis follows its data as the temperatures' does: a ratio
+    // that does not change lies mid-chart, clear of the frame and of the
+    // temperatures' flat lines at the top and bottom of theirs.
     TChartAxis& ratio = Chart4.RightAxis;
-    ratio.Automatic = false;
-    ratio.AutomaticMinimum = false;
-    ratio.AutomaticMaximum = true;
-    ratio.SetMinimum(0);
+    ratio.SetAutomatic();
     ratio.TitleCaption = "Ratio";
     ratio.TitleAngle = 90;
 

@@ -3,6 +3,9 @@
 #include "foundations/TChart.h"
 #include "foundations/TLineSeries.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace kelvane {
 
 // Divides, giving 0 for a zero divisor: a flat curve then lies on its base
@@ -16,9 +19,25 @@ inline void ScaleBySpan(TLineSeries& s, double low, double high) {
     s.MapYValues([=](double y) { return Ratio(y - low, high - low); });
 }
 
-// y -> y * factor / max(y): the greatest value becomes factor.
+// The greatest distance of a series' values from 0.
+inline double LargestMagnitude(const TLineSeries& s) {
+    return std::max(std::fabs(s.YValues().MinValue()), std::fabs(s.YValues().MaxValue()));
+}
+
+// What a curve is divided by to show at unit scale: its own measure (its
+// greatest value, say) unless that is under a twentieth of `size`, the
+// largest magnitude drawn with it. A measure that is zero, rounding noise or
+// the small side of a curve mostly below 0 would stretch the axis to
+// thousands or more and flatten every curve on it; the curve then takes
+// `size` and lies within -1 .. 1.
+inline double UnitScale(double own, double size) {
+    return own >= size / 20 ? own : size;
+}
+
+// y -> y * factor / max(y): the greatest value becomes factor, unless it is
+// too small a part of the curve to scale by (UnitScale).
 inline void ScaleByMax(TLineSeries& s, double factor) {
-    const double mv = s.YValues().MaxValue();
+    const double mv = UnitScale(s.YValues().MaxValue(), LargestMagnitude(s));
     s.MapYValues([=](double y) { return Ratio(y * factor, mv); });
 }
 

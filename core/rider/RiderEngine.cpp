@@ -165,9 +165,12 @@ void RiderEngine::CalcButtonClick() {
     netWork = tp * 100;
     WriteRow(NetWork, RealToStr2(netWork));
 
-    double mv = WorkSeries.YValues().MaxValue();
-    if (std::fabs(WorkSeries.YValues().MinValue()) > mv)
-        mv = std::fabs(WorkSeries.YValues().MinValue());
+    // The sum's size scales all three curves, unless the two pistons' works
+    // cancel (opposed pistons): then the sum is noise, and the largest of them.
+    double size = 0;
+    for (const TLineSeries* s : {&HotWorkSeries, &ColdWorkSeries, &WorkSeries})
+        size = std::max(size, LargestMagnitude(*s));
+    const double mv = UnitScale(LargestMagnitude(WorkSeries), size);
     // With neither piston moving the work curves are all 0; they stay so.
     if (mv > 0) {
         for (TLineSeries* s : {&HotWorkSeries, &ColdWorkSeries, &WorkSeries})

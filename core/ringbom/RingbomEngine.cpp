@@ -183,6 +183,9 @@ void RingbomEngine::ClearButtonClick() {
     for (int row = 0; row < kGridRows; ++row)
         SetRow(static_cast<RingbomRow>(row), "");
     host_.SetFieldText(Field::Phase, "0");
+    // A run after a clear starts at 0, Resume too: an angle kept from before
+    // would leave the strip charts blank up to it.
+    pausePhase = 0;
 }
 
 void RingbomEngine::SetPhase(int p) {

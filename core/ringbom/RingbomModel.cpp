@@ -25,6 +25,8 @@ RingbomModel::Outcome RingbomModel::Step(const RingbomParameters& p) {
     minVol = CalcCylVol(dispCylDiam, dispCylHt - dispHt);
     maxVol = minVol + fullPistonVol;
     meanVol = (minVol + maxVol) / 2;
+    leastVol = minVol - CalcCylVol(dPistonDiam, dispTh);
+    mostVol = maxVol + minVol / 1000;
 
     // Power piston: mid-stroke at 0 degrees, top at 90.
     pistonPos = (Sine(ToRadians(p.phase)) + 1) * pistonTh / 2;

@@ -14,6 +14,11 @@ namespace kelvane {
 //   piston         x = (sin θ + 1) s / 2                       pistonPos; s = pistonTh
 //   volumes        Vmin = Vcyl(D, t),  Vmax = Vmin + Vcyl(d, s),  Vmean = (Vmin + Vmax) / 2
 //                  t = H - h: the displacer's travel            dispTh
+//   volume span    Vleast = Vmin - Vcyl(dr, t): displacer on the hot end and
+//                  piston down, the rod through the whole cold space;
+//                  Vmost = Vmax + Vmin / 1000: displacer on the cold end and
+//                  piston up, the emptied cold space counted as a thousandth
+//                  of the hot one (FixEmptySpaces)
 //   history        pmax, pmin, pmean of the last 360 step pressures
 //   displacer      y = t/2 + (p' - pmean) / ((pmax - pmean) / 2) * t/2, held to 0 .. t
 //                  (p' the last step's pressure; 0 while pmean <= 0; with no
@@ -43,6 +48,7 @@ struct RingbomModel {
     double dispPos = 0, pistonPos = 0;
     double hotVol = 0, coldVol = 0, pistonVol = 0, currVol = 0;
     double fullPistonVol = 0, minVol = 0, maxVol = 0, meanVol = 0;
+    double leastVol = 0, mostVol = 0; // the span of the gas volume, Vleast .. Vmost
     // (Vh + Vc) / Vcyl(d, s) before the piston's share joins the cold space.
     double gasVolRatio = 0;
     double minPressure = 0, meanPressure = 0, maxPressure = 0;

@@ -11,12 +11,21 @@ namespace kelvane {
 
 void RingbomPicture::Draw(const RingbomModel& m, Canvas& canvas) {
     ClearPicture(canvas);
-    const double maxH = m.dispCylHt + m.pistonHt + m.pistonTh;
-    const double maxW = m.dispCylDiam;
+    // The picture's extent: the piston cylinder on the cylinder top, or the
+    // rod, twice the travel long, on a displacer at its upper stop; the
+    // wider of the two cylinders, or the rod on the cylinder's centre.
+    const double travel = m.dispCylHt - m.dispHt;
+    const double maxH = std::max(m.dispCylHt + m.pistonHt + m.pistonTh, m.dispCylHt + 2 * travel);
+    const double maxW =
+        std::max({m.dispCylDiam, m.pistonDiam, (m.dispCylDiam + m.dPistonDiam) / 2});
     // A zero width or height gives no scale in that direction; with neither
     // the picture stays blank.
     const double inf = std::numeric_limits<double>::infinity();
-    const double hScale = maxW > 0 ? (canvas.Width() - 40) / maxW : inf;
+    double hScale = maxW > 0 ? (canvas.Width() - 40) / maxW : inf;
+    // A rod wider than its cylinder reaches left of the cylinder's wall: no
+    // further than the margin of 20 pixels there, keeping 2 of them.
+    if (m.dPistonDiam > m.dispCylDiam)
+        hScale = std::min(hScale, 36 / (m.dPistonDiam - m.dispCylDiam));
     const double vScale = maxH > 0 ? (canvas.Height() - 40) / maxH : inf;
     const double scale = std::min(hScale, vScale);
     if (!std::isfinite(scale))

@@ -90,7 +90,10 @@ void RingbomRecord::AddStep(const RingbomModel& m, int phase, double work, doubl
     slotValid_ = stripMode_ || (phase >= 0 && phase <= 360);
 
     const double deltaT = m.tMaxHot - m.tMaxCold;
-    const double currTotVol = (m.currVol - m.minVol) / (m.maxVol - m.minVol);
+    // 0 to 1 over every gas volume the engine can have. Vmin .. Vmax leaves
+    // out the rod, which takes up to Vcyl(dr, t) of the cold space, so a
+    // volume scaled by it fell below 0 with the displacer on the hot end.
+    const double currTotVol = (m.currVol - m.leastVol) / (m.mostVol - m.leastVol);
     AddPoint(DisplacerSeries, 100 * m.dispPos / m.dispTh);
     AddPoint(PistonSeries, 100 * m.pistonPos / m.pistonTh);
     AddPoint(HotVolSeries, m.hotVol / m.maxVol);
@@ -254,6 +257,9 @@ void RingbomRecord::LoadFixedCyclePV() {
         if (slotRecorded_[k])
             PVSeries.AddXY(volume[static_cast<int>(k)], pressure[static_cast<int>(k)]);
     }
+    // A whole revolution is a closed loop: 360 degrees runs on into 5.
+    if (slotRecorded_.back() && slotRecorded_[1])
+        PVSeries.AddXY(volume[1], pressure[1]);
 }
 
 void RingbomRecord::LoadPVSeries(bool allData) {

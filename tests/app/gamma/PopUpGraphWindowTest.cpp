@@ -76,6 +76,27 @@ TEST_F(PopUpGraphWindow, ADoubleClickOnAYellowFieldSweepsIntoTheGraphWindow) {
             EXPECT_EQ(graph.Chart(c)->graph(g)->dataCount(), 101) << c << " " << g;
     }
     EXPECT_EQ(graph.Chart(1)->xAxis->range().upper, 606);
+    // Every curve of the temperature chart clear of its frame, the flat ratio
+    // clear of the flat temperatures drawn on the other axis.
+    ChartView& temps = *graph.Chart(4);
+    temps.replot();
+    const QRect plot = temps.axisRect()->rect();
+    std::vector<double> rows;
+    for (int g = 0; g < temps.graphCount(); ++g) {
+        const QCPGraph& curve = *temps.graph(g);
+        bool found = false;
+        const QCPRange values = curve.getValueRange(found);
+        ASSERT_TRUE(found) << g;
+        for (double v : {values.lower, values.upper}) {
+            const double row = curve.valueAxis()->coordToPixel(v);
+            EXPECT_GE(row, plot.top() + 3) << g;
+            EXPECT_LE(row, plot.bottom() - 3) << g;
+        }
+        rows.push_back(curve.valueAxis()->coordToPixel(values.upper));
+    }
+    ASSERT_EQ(rows.size(), 3u); // MaxTemp, MinTemp, TempRatio
+    EXPECT_GT(std::abs(rows[2] - rows[0]), 4);
+    EXPECT_GT(std::abs(rows[2] - rows[1]), 4);
 
     QStringList memo = MemoLines();
     ASSERT_EQ(memo.size(), 5);

@@ -282,10 +282,11 @@ TEST_F(RingbomWindow, AStepThatFailsHaltsTheRunAndIsReportedOnce) {
 TEST_F(RingbomWindow, OneRevolutionModeShowsTheRecordedPressureVolumeLoop) {
     struct Case {
         int ticks;
-        int points; // recorded slots on the loop
+        int points; // recorded slots on the loop, and 5 again to close it
     };
-    // Part of a revolution, then past its end: 0 to 360 is one crank position.
-    const Case cases[] = {{10, 10}, {72, 72}, {73, 72}, {80, 72}};
+    // Part of a revolution, then past its end: 0 to 360 is one crank position,
+    // and the whole revolution is a closed loop.
+    const Case cases[] = {{10, 10}, {72, 72}, {73, 73}, {80, 73}};
     ShowRunning();
     QTest::mouseClick(form->StripChartCB, Qt::LeftButton);
     QTest::mouseClick(form->GoButton, Qt::LeftButton);

@@ -72,6 +72,38 @@ TEST(ChartViewAxes, AutomaticBoundsFollowTheSeriesOfEachAxis) {
     ExpectRange(view.yAxis2, {0, 1}, "right with no points left");
 }
 
+// A marker at an end of an automatic range stays whole inside the plot, at
+// every size the plot is laid out at; a line without markers keeps its exact range.
+TEST(ChartViewAxes, MarkersAtTheEndsStayInsideThePlot) {
+    TChart chart("Chart5");
+    chart.BottomAxis.SetAutomatic();
+    chart.LeftAxis.SetAutomatic();
+    TLineSeries& loop = chart.AddSeries("PVSeries");
+    loop.SetXOrder(TValueOrder::None);
+    TLineSeries& dot = chart.AddSeries("PVPhaseSeries");
+    dot.SetXOrder(TValueOrder::None);
+    dot.Pointer.Visible = dot.Pointer.Outlined = true;
+    dot.Pointer.HorizSize = dot.Pointer.VertSize = 8;
+    loop.AddXY(0, 340);
+    loop.AddXY(1, 430);
+    dot.AddXY(1, 430);
+    ChartView view(chart);
+    for (QSize size : {QSize(300, 200), QSize(600, 150)}) {
+        view.resize(size);
+        view.replot();
+        const QRect plot = view.axisRect()->rect();
+        const double x = view.xAxis->coordToPixel(1);
+        const double y = view.yAxis->coordToPixel(430);
+        EXPECT_LT(x + 5, plot.right()) << size.width();
+        EXPECT_GT(y - 5, plot.top()) << size.width();
+        // No more room than the marker needs.
+        EXPECT_NEAR(view.xAxis->coordToPixel(0), plot.left(), 8) << size.width();
+    }
+    dot.Clear();
+    view.Sync();
+    ExpectRange(view.xAxis, {0, 1}, "the line alone");
+}
+
 // A hidden chart keeps its data in line but leaves the drawing until it is
 // shown; a shown one replots once per change.
 TEST(ChartViewReplot, AHiddenChartReplotsOnlyWhenShown) {

@@ -244,3 +244,27 @@ TEST(RingbomModel, NotEnabledStepReadsAndWritesNothing) {
     EXPECT_TRUE(host.grid.empty());
     EXPECT_EQ(engine.DisplacerSeries.Count(), 0);
 }
+
+// The normalised total volume spans the gas volumes the engine can have, the
+// rod's share of the cold space included: it stays within 0 .. 1 however
+// much of the cylinder the rod's travel takes up.
+TEST(RingbomModel, NormalisedTotalVolumeStaysWithinZeroToOne) {
+    struct Case {
+        const char* cylHeight;
+        const char* rodDiameter;
+    };
+    const Case cases[] = {{"100", "10"}, {"200", "10"}, {"200", "60"}, {"1000", "90"}};
+    for (const Case& c : cases) {
+        RingbomRig rig(true, true);
+        rig.Put(Field::DispCylHeight, c.cylHeight);
+        rig.Put(Field::DPistonDiameter, c.rodDiameter);
+        rig.engine.ClearButtonClick();
+        rig.Tick(150);
+        const RingbomEngine& e = rig.engine;
+        ASSERT_GT(e.TotalVolSeries.Count(), 100) << c.cylHeight;
+        EXPECT_GE(e.TotalVolSeries.YValues().MinValue(), 0) << c.cylHeight << " " << c.rodDiameter;
+        EXPECT_LE(e.TotalVolSeries.YValues().MaxValue(), 1 + 1e-12)
+            << c.cylHeight << " " << c.rodDiameter;
+        EXPECT_GE(e.PVSeries.XValues().MinValue(), 0) << c.cylHeight << " " << c.rodDiameter;
+    }
+}

@@ -127,3 +127,50 @@ TEST(RingbomPicture, ZeroCylinderDiameterScalesByHeightAlone) {
     EXPECT_EQ(c.Pixel(43, 50), clBlack);
     EXPECT_EQ(c.Pixel(30, 50), clLime);
 }
+
+struct Dimensions {
+    const char* cylHeight;
+    const char* cylDiameter;
+    const char* dispHeight;
+    const char* rodDiameter;
+    const char* pistonDiameter;
+    const char* pistonThrow;
+};
+
+// Whatever the accepted dimensions, with the displacer at either stop, the
+// drawing stays off the canvas's edges: nothing runs out of the picture.
+TEST(RingbomPicture, EveryAcceptedSizeStaysInsideThePicture) {
+    const Dimensions cases[] = {
+        {"200", "100", "60", "10", "30", "60"}, // a rod longer than the piston's stack
+        {"1000000", "100", "0.001", "10", "30", "60"},
+        {"100", "100", "60", "300", "30", "60"}, // a rod wider than its cylinder
+        {"100", "100", "60", "10", "400", "60"}, // a piston wider than the cylinder
+        {"0.001", "1000000", "0.0005", "1000000", "0.001", "0.001"},
+    };
+    for (const Dimensions& d : cases) {
+        for (double stop : {0.0, 1.0}) {
+            RingbomRig rig;
+            rig.Put(Field::DispCylHeight, d.cylHeight);
+            rig.Put(Field::DispCylDiameter, d.cylDiameter);
+            rig.Put(Field::DispHeight, d.dispHeight);
+            rig.Put(Field::DPistonDiameter, d.rodDiameter);
+            rig.Put(Field::PistonDiameter, d.pistonDiameter);
+            rig.Put(Field::PistonThrow, d.pistonThrow);
+            rig.Tick();
+            const RingbomModel& m = rig.engine.model;
+            RasterCanvas c = Draw(rig, stop * m.dispTh, stop * m.pistonTh);
+            const int w = c.Width(), h = c.Height();
+            for (int x = 0; x < w; ++x) {
+                ASSERT_EQ(c.Pixel(x, 0), clWhite)
+                    << d.cylHeight << " " << d.rodDiameter << " " << stop << " x=" << x;
+                ASSERT_EQ(c.Pixel(x, h - 1), clWhite) << d.cylHeight << " x=" << x;
+            }
+            for (int y = 0; y < h; ++y) {
+                ASSERT_EQ(c.Pixel(0, y), clWhite)
+                    << d.rodDiameter << " " << d.pistonDiameter << " y=" << y;
+                ASSERT_EQ(c.Pixel(w - 1, y), clWhite)
+                    << d.rodDiameter << " " << d.pistonDiameter << " y=" << y;
+            }
+        }
+    }
+}

@@ -103,11 +103,11 @@ TEST(RingbomRun, FixedCycleKeeps73SlotsAndWrapsTheAngle) {
         }
     }
     // The pressure-volume loop is the recorded revolution, 5 to 360 degrees
-    // (0 is 360's crank position, recorded earlier).
-    ASSERT_EQ(e.PVSeries.Count(), 72);
-    for (int k = 0; k < 72; ++k) {
-        EXPECT_EQ(e.PVSeries.XValues()[k], e.TotalVolSeries.YValues()[k + 1]) << k;
-        EXPECT_EQ(e.PVSeries.YValues()[k], e.PressureSeries.YValues()[k + 1]) << k;
+    // (0 is 360's crank position, recorded earlier), closed by 5 again.
+    ASSERT_EQ(e.PVSeries.Count(), 73);
+    for (int k = 0; k < 73; ++k) {
+        EXPECT_EQ(e.PVSeries.XValues()[k], e.TotalVolSeries.YValues()[k % 72 + 1]) << k;
+        EXPECT_EQ(e.PVSeries.YValues()[k], e.PressureSeries.YValues()[k % 72 + 1]) << k;
     }
 }
 
@@ -237,6 +237,21 @@ TEST_P(RingbomClear, HaltsOnlyWhenTheAngleTextChanges) {
     EXPECT_EQ(rig.engine.DisplacerSeries.Count(), 0);
     EXPECT_EQ(rig.engine.model.pressureHistory[360], 0);
     EXPECT_EQ(rig.engine.model.maxCold, -200);
+}
+
+TEST(RingbomRun, ResumeAfterAClearStartsAtZero) {
+    RingbomRig rig(true, true);
+    RingbomEngine& e = rig.engine;
+    rig.Tick(30);
+    e.PauseButtonClick();
+    ASSERT_EQ(e.pausePhase, 150);
+    e.ClearButtonClick();
+    e.PauseButtonClick();
+    EXPECT_EQ(rig.Text(Field::Phase), "0");
+    EXPECT_TRUE(e.animating);
+    rig.Tick(5);
+    EXPECT_EQ(e.DisplacerSeries.XValues()[0], 10);
+    ExpectAngleAxes(e, 0, 20);
 }
 
 INSTANTIATE_TEST_SUITE_P(Angles, RingbomClear,
