@@ -18,8 +18,9 @@ SweepPlan Steps(const char* title, double first, double step, double last) {
     plan.first = first;
     plan.step = step;
     plan.last = last;
-    plan.pastLast = true;
-    plan.rangeText = "testing " + MyRealToStr(first) + " through " + MyRealToStr(last);
+    plan.pastLast = false;
+    plan.rangeText = "testing " + ParameterSweep::ValueText(first) + " through " +
+                     ParameterSweep::ValueText(last);
     return plan;
 }
 

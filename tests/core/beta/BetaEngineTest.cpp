@@ -2,6 +2,7 @@
 #include "beta/BetaEngine.h"
 #include "EngineRig.h"
 #include "beta/BetaFields.h"
+#include "beta/BetaSweep.h"
 #include "foundations/RasterCanvas.h"
 
 #include <gtest/gtest.h>
@@ -102,6 +103,43 @@ TEST(BetaEngineTest, AnalysisFillsTheGridAndTheCrankMovesOverIt) {
     }
     EXPECT_GT(red, 100);
     EXPECT_GT(lime, 100);
+}
+
+// Every input sweeps into the net-work graph, from where the plan says to
+// where it says, and the box gets the user's text back.
+TEST(BetaEngineTest, EveryInputSweeps) {
+    struct Case {
+        Field field;
+        const char* range; // the box's text while the sweep runs
+        int points;
+        double first, last;
+    };
+    const Case cases[] = {
+        {Field::PhaseAngle, "testing -175 through 175", 71, -175, 175},
+        {Field::Bore, "testing 6 through 600", 101, 6, 600},
+        {Field::RegeneratorVolume, "testing 0 through 200", 101, 0, 200},
+        {Field::HotTemp, "testing 30 through 1030", 101, 30, 1030},
+        {Field::ColdTemp, "testing -100 through 400", 101, -100, 400},
+        {Field::Speed, "testing 60 through 6000", 100, 60, 6000},
+    };
+    for (const Case& c : cases) {
+        BetaRig rig;
+        rig.engine.CalcButtonClick();
+        BetaSweep sweep(rig.engine, rig.host);
+        std::string range;
+        rig.host.onProcessEvents = [&] {
+            if (range.empty())
+                range = rig.Text(c.field);
+        };
+        const std::string before = rig.Text(c.field);
+        ASSERT_TRUE(sweep.FieldDblClick(c.field));
+        EXPECT_EQ(range, c.range);
+        EXPECT_EQ(rig.Text(c.field), before);
+        ASSERT_GE(sweep.WorkSeries.Count(), c.points - 1) << c.range;
+        EXPECT_NEAR(sweep.WorkSeries.XValues()[0], c.first, 1e-9) << c.range;
+        EXPECT_NEAR(sweep.WorkSeries.XValues()[sweep.WorkSeries.Count() - 1], c.last, 1e-6)
+            << c.range;
+    }
 }
 
 } // namespace
