@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace kelvane {
 
@@ -125,11 +126,18 @@ void BetaEngine::SetGridLabels() {
         host_.SetCell(0, row, labels[row]);
 }
 
+// Where the closed form gives no net work (a phase of 0 or 180 degrees, equal
+// temperatures) the sums hold only rounding, and a ratio of two roundings
+// would be a number with no meaning: 0 is shown instead.
 double BetaEngine::SumDifferencePercent() const {
+    if (!(std::fabs(schmidtWork) > 1e-9 * schmidtScale))
+        return 0;
     return Ratio((netWork - schmidtWork) * 100, schmidtWork);
 }
 
 double BetaEngine::EfficiencyRatio() const {
+    if (!(std::fabs(schmidtWork) > 1e-9 * schmidtScale))
+        return 0;
     return Ratio(netWork, expansionWork);
 }
 
@@ -223,6 +231,8 @@ void BetaEngine::CalcButtonClick() {
     }
     netWork = expansionWork + compressionWork;
     schmidtWork = model.ClosedExpansionWork() + model.ClosedCompressionWork();
+    schmidtScale =
+        std::fabs(model.ClosedExpansionWork()) + std::fabs(model.ClosedCompressionWork());
     analysed = true;
 
     Cell(MinPressure, MyRealToStr(minPressure));

@@ -84,6 +84,7 @@ class BetaEngine : public Engine {
     double minVol = 0, maxVol = 0, meanVol = 0;
     double expansionWork = 0, compressionWork = 0, netWork = 0; // J, per-degree sums
     double schmidtWork = 0;                                     // J, closed form
+    double schmidtScale = 0;                                    // J, |We| + |Wc| of the closed form
     double SumDifferencePercent() const;
     double PowerWatts() const { return netWork * parameters.speed / 60; }
     double EfficiencyRatio() const; // W / We

@@ -14,12 +14,24 @@ constexpr double kKelvin = 273.15;
 
 } // namespace
 
+// Reduced to the first quadrant in degrees, where the reduction is exact for
+// whole degrees: sin 180 and cos 90 are exactly 0, so a phase angle of 0 or
+// 180 degrees gives exactly no Schmidt work.
 double BetaModel::SinDegrees(double degrees) {
-    return Sine(ToRadians(std::fmod(degrees, 360.0)));
+    double r = std::fmod(degrees, 360.0);
+    if (r < 0)
+        r += 360;
+    if (r <= 90)
+        return Sine(ToRadians(r));
+    if (r <= 180)
+        return Sine(ToRadians(180 - r));
+    if (r <= 270)
+        return -Sine(ToRadians(r - 180));
+    return -Sine(ToRadians(360 - r));
 }
 
 double BetaModel::CosDegrees(double degrees) {
-    return Sine(ToRadians(90 - std::fmod(degrees, 360.0)));
+    return SinDegrees(90 - std::fmod(degrees, 360.0));
 }
 
 double BetaModel::NaturalLog(double x) {

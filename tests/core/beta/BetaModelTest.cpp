@@ -114,6 +114,32 @@ TEST(BetaModelTest, PerDegreeSumsMatchTheSchmidtClosedForm) {
     }
 }
 
+// No work to compare: the difference and the efficiency are 0, not a ratio of
+// two roundings.
+TEST(BetaModelTest, WithoutWorkTheRatiosAreZero) {
+    struct Case {
+        Field field;
+        const char* text;
+    };
+    const Case cases[] = {{Field::PhaseAngle, "0"},
+                          {Field::PhaseAngle, "180"},
+                          {Field::PhaseAngle, "-180"},
+                          {Field::HotTemp, "30"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        BetaRig rig;
+        rig.Put(c.field, c.text);
+        rig.engine.CalcButtonClick();
+        EXPECT_LT(std::fabs(rig.engine.netWork), 1e-12);
+        EXPECT_EQ(rig.engine.SumDifferencePercent(), 0);
+        EXPECT_EQ(rig.engine.EfficiencyRatio(), 0);
+    }
+    EXPECT_EQ(BetaModel::SinDegrees(180), 0);
+    EXPECT_EQ(BetaModel::CosDegrees(90), 0);
+    EXPECT_EQ(BetaModel::CosDegrees(-270), 0);
+    EXPECT_EQ(BetaModel::SinDegrees(-90), -1);
+}
+
 } // namespace
 
 } // namespace kelvane
