@@ -1,5 +1,6 @@
 // The windows of the engines that come with the program: adding an engine's
 // window is one line here.
+#include "beta/TBetaStirlingMainForm.h"
 #include "gamma/TGammaStirlingMainForm.h"
 #include "rider/TRiderStirlingMainForm.h"
 #include "ringbom/TRingbomStirlingMainForm.h"
@@ -18,7 +19,8 @@ template <class W> std::unique_ptr<AnyEngineWindow> Make(QWidget* parent) {
 std::vector<std::pair<const EngineEntry*, WindowMaker>> BuiltInWindows() {
     return {{&GammaEntry(), Make<TGammaStirlingMainForm>},
             {&RingbomEntry(), Make<TRingbomStirlingMainForm>},
-            {&RiderEntry(), Make<TRiderStirlingMainForm>}};
+            {&RiderEntry(), Make<TRiderStirlingMainForm>},
+            {&BetaEntry(), Make<TBetaStirlingMainForm>}};
 }
 
 } // namespace kelvane

@@ -10,6 +10,8 @@ _kelvane_cli_fields() {
         PistonDiameter PistonThrow StripChartCB AllDataCB Phase ;;
     rider) echo HotTemp HotStrokeMin HotStrokeMax ColdTemp ColdStrokeMin ColdStrokeMax \
         PhaseOffset Phase ;;
+    beta) echo Bore DisplacerStroke PistonStroke PhaseAngle HotTemp HotDeadVolume \
+        RegeneratorVolume ColdTemp ColdDeadVolume MeanPressure Speed Phase ;;
     esac
 }
 
@@ -26,18 +28,20 @@ _kelvane_cli_sweep_fields() {
     gamma) echo DispCylHeight DispCylDiameter DispHeight PistonThrow PistonDiameter PhaseOffset ;;
     rider) echo HotTemp ColdTemp HotStrokeMin HotStrokeMax ColdStrokeMin ColdStrokeMax \
         PhaseOffset ;;
+    beta) echo HotTemp ColdTemp Bore DisplacerStroke PistonStroke PhaseAngle HotDeadVolume \
+        RegeneratorVolume ColdDeadVolume MeanPressure Speed ;;
     esac
 }
 
-# Series of one engine's charts; "gamma-sweep" and "rider-sweep" for the
-# net-work graph window's after --sweep.
+# Series of one engine's charts; "gamma-sweep", "rider-sweep" and "beta-sweep"
+# for the net-work graph window's after --sweep.
 _kelvane_cli_series() {
     case $1 in
     gamma) echo ColdTempSeries ColdVolSeries DisplacerSeries HotTempSeries HotVolSeries \
         MeanPressureSeries NColdSeries NHotSeries PVSeries PhaseSeries1 PhaseSeries2 \
         PhaseSeries3 PhaseSeries4 PhaseSeries5 PistonSeries PressureSeries \
         TotalVolSeries WorkSeries ;;
-    gamma-sweep | rider-sweep) echo WorkSeries MinVolSeries MeanVolSeries MaxVolSeries \
+    gamma-sweep | rider-sweep | beta-sweep) echo WorkSeries MinVolSeries MeanVolSeries MaxVolSeries \
         MinPressureSeries MeanPressureSeries MaxPressureSeries MaxTempSeries MinTempSeries \
         TempRatioSeries ;;
     ringbom) echo ColdTempSeries ColdVolSeries DisplacerSeries HiMeanPressureSeries HotTempSeries \
@@ -47,6 +51,10 @@ _kelvane_cli_series() {
     rider) echo LineSeries1 LineSeries2 LineSeries5 LineSeries6 LineSeries9 LineSeries10 \
         PVSeries Series1 Series2 Series3 Series4 Series5 Series6 Series7 Series8 Series9 \
         Series10 Series11 ;;
+    beta) echo ColdMassSeries ColdVolSeries CompressionWorkSeries DisplacerSeries \
+        ExpansionWorkSeries HotMassSeries HotVolSeries MeanPressureSeries PVSeries \
+        PhaseSeries1 PhaseSeries2 PhaseSeries3 PhaseSeries4 PhaseSeries5 PistonSeries \
+        PressureSeries RegenMassSeries TotalVolSeries WorkSeries ;;
     esac
 }
 
@@ -57,6 +65,7 @@ _kelvane_cli_options() {
     gamma) echo "$common --calc --sweep --memo" ;;
     ringbom) echo "$common --steps" ;;
     rider) echo "$common --calc --sweep --memo" ;;
+    beta) echo "$common --calc --sweep --memo" ;;
     esac
 }
 
@@ -66,7 +75,7 @@ _kelvane_cli() {
     COMPREPLY=()
 
     if [[ $COMP_CWORD -eq 1 ]]; then
-        mapfile -t COMPREPLY < <(compgen -W "gamma ringbom rider --help --version" -- "$cur")
+        mapfile -t COMPREPLY < <(compgen -W "gamma ringbom rider beta --help --version" -- "$cur")
         return
     fi
 

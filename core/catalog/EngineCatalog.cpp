@@ -8,11 +8,13 @@ namespace kelvane {
 const EngineEntry& GammaEntry();
 const EngineEntry& RingbomEntry();
 const EngineEntry& RiderEntry();
+const EngineEntry& BetaEntry();
 
 namespace {
 
 std::vector<const EngineEntry*>& Engines() {
-    static std::vector<const EngineEntry*> engines{&GammaEntry(), &RingbomEntry(), &RiderEntry()};
+    static std::vector<const EngineEntry*> engines{&GammaEntry(), &RingbomEntry(), &RiderEntry(),
+                                                   &BetaEntry()};
     return engines;
 }
 

@@ -26,8 +26,17 @@ enum class Field : int {
     ColdStrokeMax,
     StripChartCB,
     AllDataCB,
+    Bore,
+    DisplacerStroke,
+    PistonStroke,
+    PhaseAngle,
+    HotDeadVolume,
+    RegeneratorVolume,
+    ColdDeadVolume,
+    MeanPressure,
+    Speed,
 };
-inline constexpr int kFieldCount = static_cast<int>(Field::AllDataCB) + 1;
+inline constexpr int kFieldCount = static_cast<int>(Field::Speed) + 1;
 
 constexpr int Index(Field f) {
     return static_cast<int>(f);

@@ -167,7 +167,9 @@ class EngineTab {
             this.boxes[f.control] = box;
             const label = f.kind === 'check' ? f.control.replace(/CB$/, '').replace(/([a-z])([A-Z])/g, '$1 $2')
                                              : f.label || f.control;
-            fields.append(element('label', { htmlFor: id, textContent: label }), element('span', {}, box));
+            // The unit beside the box, as the window has it.
+            const unit = f.kind !== 'check' && f.unit ? ` (${f.unit})` : '';
+            fields.append(element('label', { htmlFor: id, textContent: label + unit }), element('span', {}, box));
         }
         // The sliders (and the two-piston window's up-downs) the engine keeps.
         const state = JSON.parse(this.engine.state());

@@ -202,6 +202,29 @@ try {
     check(await page.$eval('#rider-HotTemp', (b) => b.value) === '600',
           'the hot-temperature slider at 400 did not make the temperature 600');
 
+    // The Beta engine: its tab, a typed bore and dead volume, Calc, compared
+    // with kelvane-cli row by row (the state at the crank angle aside); a
+    // cold end above the hot one is marked.
+    await page.click('#tabs button[data-engine="beta"]');
+    await page.waitForSelector('#engine-beta table.grid tr');
+    await press('beta', 'stop');
+    await type('beta', 'Bore', '80');
+    await type('beta', 'HotDeadVolume', '0');
+    await press('beta', 'calcButton');
+    check(sameRows(await grid('beta'),
+                   cliGrid(['beta', '--set', 'Bore=80', '--set', 'HotDeadVolume=0']),
+                   [6, 7, 8, 9, 10, 11, 12, 13, 14, 15]),
+          `Beta grid ${JSON.stringify(await grid('beta'))}`);
+    check(await page.$eval('label[for="beta-MeanPressure"]', (l) => l.textContent) ===
+              'Mean pressure (kPa)', 'the mean pressure box has no unit beside it');
+    const betaDrawn = await chartsDrawn('beta');
+    check(betaDrawn.every((n) => n > 50), `Beta charts drawn: ${betaDrawn}`);
+    await type('beta', 'ColdTemp', '500');
+    check(await page.$eval('#beta-ColdTemp', (b) => b.classList.contains('marked')),
+          'a cold end above the hot end was not marked');
+    await type('beta', 'ColdTemp', '30');
+    await page.screenshot({ path: join(shots, 'web-beta.png'), fullPage: true });
+
     // The help pages are in the folder too.
     for (const link of ['help-link', 'tutor-link']) {
         const href = await page.$eval(`#${link}`, (a) => a.href);

@@ -112,7 +112,10 @@ function runCli(args, dir) {
         return { status: run.status, stderr: run.stderr.trim() };
     const lines = run.stdout.split('\n');
     lines.pop();
-    const gridLines = lines.splice(0, lines.length - (args.includes('--sweep') ? 5 : 0));
+    // The grid's lines hold a tab, the notes' lines (after --memo) none; the
+    // engines' notes differ in length.
+    const notes = lines.findIndex((l) => !l.includes('\t'));
+    const gridLines = lines.splice(0, notes < 0 ? lines.length : notes);
     const series = new Map();
     const picture = readPng(readFileSync(join(dir, 'picture.png')));
     for (const file of readdirSync(dir).filter((f) => f.endsWith('.csv'))) {

@@ -212,10 +212,12 @@ TEST(EngineSeam, AnEngineRegisteredByATestRunsOnTheCommandLineAndInAWindow) {
     Result steps = RunCli({"toy", "--steps", "3"});
     EXPECT_EQ(steps.status, 2);
     EXPECT_NE(steps.err.find("--steps is for the ringbom engine"), std::string::npos);
-    EXPECT_NE(RunCli({"--help"}).out.find("gamma | ringbom | rider | toy"), std::string::npos);
+    EXPECT_NE(RunCli({"--help"}).out.find("gamma | ringbom | rider | beta | toy"),
+              std::string::npos);
     Result sweep = RunCli({"toy", "--sweep", "HotTemp"});
     EXPECT_EQ(sweep.status, 2);
-    EXPECT_NE(sweep.err.find("--sweep is for the gamma and rider engines"), std::string::npos);
+    EXPECT_NE(sweep.err.find("--sweep is for the gamma, rider and beta engines"),
+              std::string::npos);
 
     // The desktop: a launcher button, the window, its boxes, buttons and timer.
     AppTestEnvironment env;

@@ -1,0 +1,99 @@
+#include "TBetaStirlingMainForm.h"
+
+#include "beta/BetaSweep.h"
+#include "catalog/EngineCatalog.h"
+#include "foundations/ParameterTable.h"
+
+#include <QLineEdit>
+
+namespace kelvane {
+
+namespace {
+
+const char* const kPrintTip = "Print the current window contents";
+const char* const kDocumentTip = "Documentation (such as it is)";
+
+constexpr FrameButtonPlace kButtons[] = {
+    {FrameButton::Print, "&Print", nullptr, 340, 8, 30, kPrintTip},
+    {FrameButton::Tutor, "T&utor", nullptr, 377, 8, 30, kDocumentTip},
+    {FrameButton::Help, "&Help", nullptr, 414, 8, 30, kDocumentTip},
+    {FrameButton::Exit, "E&xit", nullptr, 452, 8, 30},
+    {FrameButton::Save, "&Save", nullptr, 253, 136, 40, "Save current set of parameters"},
+    {FrameButton::Load, "&Load", nullptr, 300, 136, 40, "Load parameters from disk"},
+    {FrameButton::ShowPV, "Show P&V", nullptr, 420, 136, 55, nullptr, true},
+};
+
+FrameTraits BetaTraits() {
+    const EngineEntry& e = BetaEntry();
+    FrameTraits traits(QString::fromStdString(e.caption), QString::fromStdString(e.documents),
+                       QPoint(222, 101), e.placement, e.fields(), kButtons);
+    // Tall enough for every row of the grid without scrolling.
+    traits.topBandHeight = 250;
+    return traits;
+}
+
+} // namespace
+
+TBetaStirlingMainForm::TBetaStirlingMainForm(QWidget* parent) : CrankWindow(BetaTraits(), parent) {
+    setObjectName("TBetaStirlingMainForm");
+    BuildInputPanel();
+    AttachEngineCharts();
+    LoopFromAngles();
+    Host().deferFieldWrites = [this] { return engine_.calcing || engine_.phaseChanging; };
+}
+
+void TBetaStirlingMainForm::BuildInputPanel() {
+    AddBevel(7, 2, 139, 87);
+    AddBevel(316, 36, 156, 81);
+    AddSwatch("Image2", Qt::red, 16, 25, 41, 33);
+    AddSwatch("Image3", Qt::blue, 96, 25, 41, 33);
+
+    // In the order of the tab key: temperatures, the cylinder, the gas, the crank.
+    const FieldPlace fields[] = {{Field::HotTemp, 16, 61, "0"},
+                                 {Field::ColdTemp, 96, 61, "0"},
+                                 {Field::Bore, 262, 32, "60"},
+                                 {Field::DisplacerStroke, 262, 54, "30"},
+                                 {Field::PistonStroke, 262, 76, "30"},
+                                 {Field::HotDeadVolume, 16, 112, "0"},
+                                 {Field::RegeneratorVolume, 66, 112, "0"},
+                                 {Field::ColdDeadVolume, 116, 112, "0"},
+                                 {Field::MeanPressure, 196, 8, "500", 45},
+                                 {Field::Speed, 284, 8, "600", 45},
+                                 {Field::PhaseAngle, 420, 64, "90", 45},
+                                 {Field::Phase, 420, 40, "0", 45}};
+    BindFieldEdits(AddFields(fields), [this] { return engine_.calcing || engine_.phaseChanging; });
+    for (Field swept : BetaSweep::kSweptFields)
+        Host().Edit(swept)->setStyleSheet("background-color: #ffff00");
+    SweepOnDoubleClick(BetaSweep::kSweptFields);
+
+    AddLabel("Temp (C)", 46, 13);
+    AddLabel("pm (kPa)", 152, 12);
+    AddLabel("n (rpm)", 246, 12);
+    AddLabel("Bore (mm)", 152, 36);
+    AddLabel("Disp stroke (mm)", 152, 58);
+    AddLabel("Piston stroke (mm)", 152, 80);
+    AddLabel("Dead hot, regenerator, dead cold (cm3)", 16, 97);
+    AddLabel("Crank angle", 320, 45);
+    AddLabel("Phase angle", 320, 69);
+    AddLabel("Double-click a yellow box for a sweep", 162, 116);
+    AddVolumeLabel(360, 168, 120);
+    AddHoldBox(250, 166);
+    AddLabel("\u00A9 Kelvane", 54, 168);
+
+    AddHotTempSlider([this](int position) { engine_.Slide(TrackBar::HotTempTB, position); });
+    AddPhaseOffsetSlider(
+        320, 88, [this](int position) { engine_.Slide(TrackBar::PhaseOffsetTB, position); });
+    RangeSliders();
+
+    AddSpeedButtons({{12, 136, 45}, {65, 136, 43}, {116, 136, 45}, {169, 136, 55}, {364, 136, 32}},
+                    true);
+}
+
+void TBetaStirlingMainForm::RefreshAfterLoad() {
+    if (CheckFields())
+        engine_.CalcButtonClick();
+    else
+        engine_.StopButtonClick();
+}
+
+} // namespace kelvane
