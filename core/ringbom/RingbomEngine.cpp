@@ -60,7 +60,7 @@ void RingbomEngine::CalcEngine(bool graph) {
     if (!enable)
         return;
     const RingbomParameters p = RingbomParameters::Read(host_);
-    const RingbomModel::Outcome outcome = model.Step(p);
+    const RingbomModel::Outcome outcome = model_.Step(p);
     if (outcome == RingbomModel::Unusable)
         return;
     ShowStep(outcome);
@@ -71,7 +71,7 @@ void RingbomEngine::CalcEngine(bool graph) {
     double w = 0;
     double aw = 0;
     if (const std::optional<double> move = record.LastPistonMove()) {
-        w = model.Work(*move);
+        w = model_.Work(*move);
         if (const std::optional<double> mean = record.RevolutionMeanWork()) {
             aw = *mean;
             SetRow(NetWork, MyRealToStr(aw));
@@ -79,11 +79,11 @@ void RingbomEngine::CalcEngine(bool graph) {
     }
 
     if (graph)
-        record.AddStep(model, p.phase, w, aw, StripChart(), AllData());
+        record.AddStep(model_, p.phase, w, aw, StripChart(), AllData());
 }
 
 void RingbomEngine::ShowStep(RingbomModel::Outcome outcome) {
-    const RingbomModel& m = model;
+    const RingbomModel& m = model_;
     SetRow(PistonPosn, MyRealToStr(m.pistonPos));
     SetRow(MaxPressure, MyRealToStr(m.maxPressure));
     SetRow(MeanPressure, MyRealToStr(m.meanPressure));
@@ -197,7 +197,7 @@ void RingbomEngine::SetPhase(int p) {
 }
 
 void RingbomEngine::ClearGraphs() {
-    model.Reset();
+    model_.Reset();
     record.Clear(StripChart());
 }
 
@@ -357,8 +357,8 @@ void RingbomEngine::ShowAngle(double angle) {
     const int j = DisplacerSeries.XValues().Locate(shown);
     // An angle with no recorded point leaves the positions as they are.
     if (j >= 0 && j < PistonSeries.Count()) {
-        model.dispPos = DisplacerSeries.YValues()[j] * model.dispTh / 100;
-        model.pistonPos = PistonSeries.YValues()[j] * model.pistonTh / 100;
+        model_.dispPos = DisplacerSeries.YValues()[j] * model_.dispTh / 100;
+        model_.pistonPos = PistonSeries.YValues()[j] * model_.pistonTh / 100;
     }
     host_.RedrawPicture();
 }
@@ -367,7 +367,7 @@ void RingbomEngine::ShowAngle(double angle) {
 
 void RingbomEngine::ShowEngine(Canvas& canvas) const {
     if (enable)
-        RingbomPicture::Draw(model, canvas);
+        RingbomPicture::Draw(model_, canvas);
 }
 
 } // namespace kelvane

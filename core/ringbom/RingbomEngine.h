@@ -66,8 +66,8 @@ class RingbomEngine : public Engine {
     RingbomEngine(const RingbomEngine&) = delete;
     RingbomEngine& operator=(const RingbomEngine&) = delete;
 
-    // The numbers of the last step, read by the picture.
-    RingbomModel model;
+    // The model of the last step, read by the picture.
+    const RingbomModel& State() const { return model_; }
     // The charts, the only store of the run's results.
     RingbomRecord record;
 
@@ -156,6 +156,7 @@ class RingbomEngine : public Engine {
     bool AllData() { return host_.Checked(Field::AllDataCB); }
 
   private:
+    RingbomModel model_;
     // A user's edit stops the run; the engine's own writes of the angle do not.
     void StopForEdit();
     // Writes a computed step into the grid and the volume text.

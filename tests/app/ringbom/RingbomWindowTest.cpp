@@ -142,10 +142,10 @@ TEST_F(RingbomWindow, FixedCycleChartClickShowsTheRecordedPositions) {
     ClickChart(2, 0.5);
     EXPECT_EQ(Text(Field::Phase), "180");
     EXPECT_FALSE(Engine().animating);
-    EXPECT_DOUBLE_EQ(Engine().model.dispPos,
-                     Engine().DisplacerSeries.YValues()[36] * Engine().model.dispTh / 100);
-    EXPECT_DOUBLE_EQ(Engine().model.pistonPos,
-                     Engine().PistonSeries.YValues()[36] * Engine().model.pistonTh / 100);
+    EXPECT_DOUBLE_EQ(Engine().State().dispPos,
+                     Engine().DisplacerSeries.YValues()[36] * Engine().State().dispTh / 100);
+    EXPECT_DOUBLE_EQ(Engine().State().pistonPos,
+                     Engine().PistonSeries.YValues()[36] * Engine().State().pistonTh / 100);
     EXPECT_NE(form->Picture()->pixmap().toImage(), before);
     EXPECT_EQ(Engine().PhaseSeries1.XValues()[0], 180);
 

@@ -1,3 +1,4 @@
+#include "ringbom/RingbomPicture.h"
 #include "EngineRig.h"
 #include "ringbom/RingbomFields.h"
 
@@ -15,10 +16,11 @@ constexpr TColor kUntouched = 0x123456;
 // The default engine after one step, with the displacer and piston placed by hand.
 RasterCanvas Draw(RingbomRig& rig, double dispPos, double pistonPos) {
     rig.Tick();
-    rig.engine.model.dispPos = dispPos;
-    rig.engine.model.pistonPos = pistonPos;
+    RingbomModel model = rig.engine.State();
+    model.dispPos = dispPos;
+    model.pistonPos = pistonPos;
     RasterCanvas canvas(RingbomEngine::kPictureWidth, RingbomEngine::kPictureHeight, kUntouched);
-    rig.engine.ShowEngine(canvas);
+    RingbomPicture::Draw(model, canvas);
     return canvas;
 }
 
@@ -157,7 +159,7 @@ TEST(RingbomPicture, EveryAcceptedSizeStaysInsideThePicture) {
             rig.Put(Field::PistonDiameter, d.pistonDiameter);
             rig.Put(Field::PistonThrow, d.pistonThrow);
             rig.Tick();
-            const RingbomModel& m = rig.engine.model;
+            const RingbomModel& m = rig.engine.State();
             RasterCanvas c = Draw(rig, stop * m.dispTh, stop * m.pistonTh);
             const int w = c.Width(), h = c.Height();
             for (int x = 0; x < w; ++x) {

@@ -122,11 +122,11 @@ TEST_P(RingbomNoSlot, StepIsNotRecordedInAnySlot) {
     std::vector<std::vector<double>> before;
     for (TLineSeries* s : e.RecordedSeries())
         before.push_back(Points(s->YValues()));
-    const double oldPressure = e.model.currPressure;
+    const double oldPressure = e.State().currPressure;
     rig.host.Put(Field::Phase, GetParam());
     e.SingleStepButtonClick();
-    EXPECT_NE(e.model.currPressure, oldPressure);
-    EXPECT_EQ(e.model.pressureHistory[360], e.model.currPressure);
+    EXPECT_NE(e.State().currPressure, oldPressure);
+    EXPECT_EQ(e.State().pressureHistory[360], e.State().currPressure);
     auto series = e.RecordedSeries();
     for (std::size_t k = 0; k < series.size(); ++k)
         EXPECT_EQ(Points(series[k]->YValues()), before[k]) << series[k]->Name;
@@ -235,8 +235,8 @@ TEST_P(RingbomClear, HaltsOnlyWhenTheAngleTextChanges) {
     EXPECT_EQ(rig.Text(Field::Phase), "0");
     EXPECT_EQ(rig.engine.animating, !GetParam().halts);
     EXPECT_EQ(rig.engine.DisplacerSeries.Count(), 0);
-    EXPECT_EQ(rig.engine.model.pressureHistory[360], 0);
-    EXPECT_EQ(rig.engine.model.maxCold, -200);
+    EXPECT_EQ(rig.engine.State().pressureHistory[360], 0);
+    EXPECT_EQ(rig.engine.State().maxCold, -200);
 }
 
 TEST(RingbomRun, ResumeAfterAClearStartsAtZero) {
@@ -341,9 +341,9 @@ TEST(RingbomRun, ChartClickShowsTheRecordedPositions) {
     EXPECT_FALSE(e.animating);
     EXPECT_EQ(rig.Text(Field::Phase), "180");
     const int j = e.DisplacerSeries.XValues().Locate(180);
-    EXPECT_DOUBLE_EQ(e.model.dispPos, e.DisplacerSeries.YValues()[j] * 40 / 100);
-    EXPECT_DOUBLE_EQ(e.model.pistonPos, e.PistonSeries.YValues()[j] * 60 / 100);
-    EXPECT_NEAR(e.model.pistonPos, 30, 1e-9); // sin 180 = 0: mid-stroke
+    EXPECT_DOUBLE_EQ(e.State().dispPos, e.DisplacerSeries.YValues()[j] * 40 / 100);
+    EXPECT_DOUBLE_EQ(e.State().pistonPos, e.PistonSeries.YValues()[j] * 60 / 100);
+    EXPECT_NEAR(e.State().pistonPos, 30, 1e-9); // sin 180 = 0: mid-stroke
     EXPECT_EQ(rig.host.redraws, redraws + 1);
     EXPECT_EQ(e.PVPhaseSeries.Count(), 1);
 }
@@ -371,11 +371,11 @@ TEST(RingbomRun, ChartClickWithoutARecordedPointKeepsThePositions) {
     RingbomRig rig(true, false);
     RingbomEngine& e = rig.engine;
     rig.Tick(10);
-    const double disp = e.model.dispPos, piston = e.model.pistonPos;
+    const double disp = e.State().dispPos, piston = e.State().pistonPos;
     e.ShowAngle(300);
     EXPECT_EQ(rig.Text(Field::Phase), "300");
-    EXPECT_EQ(e.model.dispPos, disp);
-    EXPECT_EQ(e.model.pistonPos, piston);
+    EXPECT_EQ(e.State().dispPos, disp);
+    EXPECT_EQ(e.State().pistonPos, piston);
 }
 
 TEST(RingbomRun, PhaseMarkersInFixedCycleShowTheSlot) {
