@@ -151,14 +151,15 @@ TEST(WindowLayout, StoredSizesAreKeptWithinTheMinimumAndTheScreen) {
     EXPECT_TRUE(windows.env.errors.empty());
 }
 
-// Alt and one letter reaches every button of a window, and no two alike.
+// Alt and one letter reaches every button of a window, and no two alike, in
+// each caption a button can show (Pause and Resume are one button).
 TEST(WindowKeys, EveryButtonHasItsOwnAltLetter) {
     Windows windows;
     std::vector<std::pair<const char*, QWidget*>> all = {
         {"launcher", &windows.program.Launcher()}, {"graph", &windows.program.Graph("gamma")}};
     for (auto [name, w] : windows.Simulators())
         all.emplace_back(name, w);
-    for (auto [name, w] : all) {
+    auto expectOwnLetters = [](const char* name, QWidget* w) {
         std::map<QChar, QString> taken;
         for (QAbstractButton* b : w->findChildren<QAbstractButton*>()) {
             const QString caption = b->text();
@@ -170,7 +171,20 @@ TEST(WindowKeys, EveryButtonHasItsOwnAltLetter) {
             EXPECT_TRUE(taken.emplace(letter, caption).second)
                 << name << ": " << caption.toStdString() << " and " << taken[letter].toStdString();
         }
+    };
+    for (auto [name, w] : all) {
+        w->show();
+        expectOwnLetters(name, w);
+        auto* pause = w->findChild<QPushButton*>("PauseButton");
+        if (pause && pause->window() == w) {
+            const QString before = pause->text();
+            pause->click();
+            ASSERT_NE(pause->text(), before) << name;
+            expectOwnLetters(name, w);
+        }
+        w->hide();
     }
+    EXPECT_TRUE(windows.env.errors.empty());
 }
 
 TEST(WindowKeys, EnterPressesTheFocusedButtonAndEscapeClosesFromAnyControl) {
