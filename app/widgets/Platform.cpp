@@ -21,6 +21,8 @@
 #include <QScreen>
 #include <QUrl>
 
+#include <algorithm>
+#include <climits>
 #include <stdexcept>
 
 namespace kelvane {
@@ -137,6 +139,24 @@ QSize QtPlatform::ScreenSize() {
 QRect QtPlatform::AvailableArea() {
     QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+QRect QtPlatform::AvailableAreaAt(QPoint point) {
+    if (QScreen* screen = QGuiApplication::screenAt(point))
+        return screen->availableGeometry();
+    // Off every screen: the nearest one.
+    QScreen* nearest = QGuiApplication::primaryScreen();
+    int distance = INT_MAX;
+    for (QScreen* screen : QGuiApplication::screens()) {
+        const QRect g = screen->geometry();
+        const QPoint inside(std::clamp(point.x(), g.left(), g.right()),
+                            std::clamp(point.y(), g.top(), g.bottom()));
+        if (const int d = (inside - point).manhattanLength(); d < distance) {
+            distance = d;
+            nearest = screen;
+        }
+    }
+    return nearest ? nearest->availableGeometry() : AvailableArea();
 }
 
 void QtPlatform::ShowModal(QDialog* dialog) {

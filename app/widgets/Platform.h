@@ -45,6 +45,8 @@ class Platform {
     virtual QSize ScreenSize() = 0;
     // The part of the screen windows may take (without panels and docks).
     virtual QRect AvailableArea() = 0;
+    // The same of the screen a point lies on, or the nearest one.
+    virtual QRect AvailableAreaAt(QPoint) { return AvailableArea(); }
     // Whether the developer's environment is open (the release check runs only then).
     virtual bool DevelopmentEnvironmentOpen() = 0;
     // Shows a window modally and returns when it is closed.
@@ -84,6 +86,7 @@ class QtPlatform : public Platform {
     int ScreenDpi() override;
     QSize ScreenSize() override;
     QRect AvailableArea() override;
+    QRect AvailableAreaAt(QPoint point) override;
     bool DevelopmentEnvironmentOpen() override { return false; }
     void ShowModal(QDialog* dialog) override;
     QString ExportFileName(QWidget* parent, const QString& caption,

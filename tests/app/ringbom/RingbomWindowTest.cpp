@@ -395,7 +395,7 @@ TEST_F(RingbomWindow, SettingsAreWrittenAtTheEndAndReadBack) {
     EXPECT_EQ(again->Host().FieldText(Field::DPistonDiameter), "12");
     EXPECT_FALSE(again->AllDataCB->isChecked());
     EXPECT_TRUE(again->StripChartCB->isChecked());
-    EXPECT_EQ(again->geometry().x(), -1500);
+    EXPECT_GE(again->frameGeometry().x(), 0) << "stored as it was, opened back on the screen";
     EXPECT_TRUE(again->Engine().animating);
 }
 
