@@ -216,6 +216,11 @@ void TRingbomStirlingMainForm::RefreshAfterLoad() {
         ClickChangedCheckBoxes();
         engine_.ClearGraphs();
         engine_.SetPhase(0);
+        // The run starts again from nothing: no value of the old run may stay
+        // beside the texts just loaded.
+        for (int row = 0; row < Traits().gridRows; ++row)
+            Host().SetCell(1, row, "");
+        Host().RedrawPicture();
     });
 }
 

@@ -209,6 +209,12 @@ TEST_F(RingbomWindow, LoadRefreshesAndCountsTickChangesAsClicks) {
     // Cleared into the fixed-cycle slots.
     EXPECT_EQ(Engine().PressureSeries.Count(), 73);
     EXPECT_EQ(Engine().PressureSeries.YValues().MaxValue(), 0);
+    // Nothing of the old run stays in the grid.
+    for (int row = 0; row < form->Grid()->rowCount(); ++row) {
+        const QTableWidgetItem* value = form->Grid()->item(row, 1);
+        EXPECT_TRUE(!value || value->text().isEmpty())
+            << row << ": " << value->text().toStdString();
+    }
 }
 
 TEST_F(RingbomWindow, MarkedBoxesKeepGoSingleAndResumeFromStepping) {
