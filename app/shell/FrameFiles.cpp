@@ -16,13 +16,13 @@ void FrameFiles::Print() {
 }
 
 void FrameFiles::OpenHelp() {
-    Platform::Current().OpenDocument(QString::fromStdString(frame_.appPath) +
-                                     frame_.Traits().helpDocument);
+    Platform::Current().OpenDocument(
+        QString::fromStdString(frame_.appPath) + frame_.Traits().helpDocument, &frame_);
 }
 
 void FrameFiles::OpenTutorial() {
-    Platform::Current().OpenDocument(QString::fromStdString(frame_.appPath) +
-                                     frame_.Traits().tutorDocument);
+    Platform::Current().OpenDocument(
+        QString::fromStdString(frame_.appPath) + frame_.Traits().tutorDocument, &frame_);
 }
 
 void FrameFiles::Save() {

@@ -140,7 +140,8 @@ void TKelvaneDispatchForm::RotaryButtonClick() {
 }
 
 void TKelvaneDispatchForm::IntroButtonClick() {
-    Platform::Current().OpenDocument(QString::fromStdString(appPath) + "Kelvane Introduction.HTM");
+    Platform::Current().OpenDocument(QString::fromStdString(appPath) + "Kelvane Introduction.HTM",
+                                     this);
 }
 
 void TKelvaneDispatchForm::QuitButtonClick() {

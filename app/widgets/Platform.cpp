@@ -69,9 +69,9 @@ void Platform::PrintImage(QWidget* parent, const QImage& image) {
     PaintOnPrinter(printer, image);
 }
 
-void Platform::OpenDocument(const QString& path) {
+void Platform::OpenDocument(const QString& path, QWidget* from) {
     if (!OpenInBrowser(path))
-        HelpWindow::Open(path);
+        HelpWindow::Open(path, from);
 }
 
 void QtPlatform::ShowMessage(QWidget* parent, const QString& text) {

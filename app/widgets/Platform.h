@@ -37,8 +37,9 @@ class Platform {
     virtual QString PdfFileName(QWidget* parent) = 0;
 
     // Opens a page in the desktop's browser or, when none starts, in the
-    // program's own help window: a page asked for always shows.
-    void OpenDocument(const QString& path);
+    // program's own help window: a page asked for always shows, beside the
+    // window it was asked from and usable while that window is modal.
+    void OpenDocument(const QString& path, QWidget* from = nullptr);
     // False when no browser could be started.
     virtual bool OpenInBrowser(const QString& path) = 0;
     virtual int ScreenDpi() = 0;
