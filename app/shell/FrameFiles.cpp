@@ -26,10 +26,13 @@ void FrameFiles::OpenTutorial() {
 }
 
 void FrameFiles::Save() {
-    QString file =
-        Platform::Current().SaveFileName(&frame_, QString::fromStdString(frame_.appPath));
-    if (!file.isEmpty())
-        frame_.WriteIniFile(file.toStdString());
+    QString file = Platform::Current().SaveFileName(
+        &frame_,
+        Platform::SuggestedPath(Platform::FileNameOf(frame_.windowTitle(), "parameters.PAR")));
+    if (file.isEmpty())
+        return;
+    Platform::RememberSaveFolder(file);
+    frame_.WriteIniFile(file.toStdString());
 }
 
 std::optional<TIniFile> FrameFiles::ChooseParameterFile(std::string& badValues) {

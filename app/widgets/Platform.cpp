@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -19,6 +20,7 @@
 #include <QPrinterInfo>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include <algorithm>
@@ -67,6 +69,59 @@ void Platform::PrintImage(QWidget* parent, const QImage& image) {
         printer.setOutputFileName(pdf);
     }
     PaintOnPrinter(printer, image);
+}
+
+namespace {
+QString& LastSaveFolder() {
+    static QString folder;
+    return folder;
+}
+
+QString SuffixOf(const QString& filter) {
+    const QRegularExpressionMatch match = QRegularExpression(R"(\*\.(\w+))").match(filter);
+    return match.hasMatch() ? match.captured(1) : QString();
+}
+} // namespace
+
+QString Platform::ChooseExportFile(QWidget* parent, const QString& caption,
+                                   const QStringList& filters, const QString& name) {
+    const QString file = ExportFileName(parent, caption, filters, SuggestedPath(name));
+    if (!file.isEmpty())
+        RememberSaveFolder(file);
+    return file;
+}
+
+QString Platform::SuggestedPath(const QString& name) {
+    QString folder = LastSaveFolder();
+    if (folder.isEmpty())
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty())
+        folder = QDir::homePath();
+    return QDir(folder).filePath(name);
+}
+
+void Platform::RememberSaveFolder(const QString& file) {
+    LastSaveFolder() = QFileInfo(file).absolutePath();
+}
+
+QString Platform::WithOfferedSuffix(const QString& typed, const QString& chosenFilter,
+                                    const QStringList& filters) {
+    const QString suffix = QFileInfo(typed).suffix();
+    for (const QString& filter : filters) {
+        if (!suffix.isEmpty() && suffix.compare(SuffixOf(filter), Qt::CaseInsensitive) == 0)
+            return typed;
+    }
+    const QString chosen = SuffixOf(chosenFilter);
+    return chosen.isEmpty() ? typed : typed + "." + chosen;
+}
+
+QString Platform::FileNameOf(const QString& window, const QString& what) {
+    QString engine = window;
+    for (const char* generic : {" Stirling Engine Simulator", " Simulator"})
+        engine.remove(QString(generic));
+    QString name = (engine + " " + what).simplified();
+    name.remove(QRegularExpression(R"([\\/:*?"<>|()])"));
+    return name.simplified();
 }
 
 void Platform::OpenDocument(const QString& path, QWidget* from) {
@@ -164,21 +219,13 @@ void QtPlatform::ShowModal(QDialog* dialog) {
 }
 
 QString QtPlatform::ExportFileName(QWidget* parent, const QString& caption,
-                                   const QStringList& filters) {
-    QFileDialog dialog(parent, caption, QString(), filters.join(";;"));
+                                   const QStringList& filters, const QString& suggested) {
+    QFileDialog dialog(parent, caption, suggested, filters.join(";;"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    QString name = dialog.selectedFiles().first();
-    // A name typed without a suffix, or with another one, takes the chosen
-    // filter's: the suffix says which kind of file is written.
-    const QRegularExpressionMatch match =
-        QRegularExpression(R"(\*\.(\w+))").match(dialog.selectedNameFilter());
-    if (match.hasMatch() &&
-        QFileInfo(name).suffix().compare(match.captured(1), Qt::CaseInsensitive) != 0)
-        name += "." + match.captured(1);
-    return name;
+    return WithOfferedSuffix(dialog.selectedFiles().first(), dialog.selectedNameFilter(), filters);
 }
 
 void QtPlatform::SetClipboardText(const QString& text) {

@@ -23,7 +23,8 @@ class Platform {
     virtual ~Platform() = default;
 
     virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
-    // An empty text when the user cancels.
+    // An empty text when the user cancels. folder may instead be the path of
+    // a file the dialog suggests.
     virtual QString OpenFileName(QWidget* parent, const QString& folder) = 0;
     virtual QString SaveFileName(QWidget* parent, const QString& folder) = 0;
     // Prints the image scaled to fit one page: on the printer the user picks in
@@ -54,10 +55,26 @@ class Platform {
     virtual void ShowModal(QDialog* dialog) = 0;
 
     // The name of a file to export to, from filters such as "PNG image
-    // (*.png)": the name ends in the chosen filter's suffix. Empty when the
-    // user cancels.
+    // (*.png)", the dialog opening on suggested (a full path): see
+    // WithOfferedSuffix. Empty when the user cancels.
     virtual QString ExportFileName(QWidget* parent, const QString& caption,
-                                   const QStringList& filters) = 0;
+                                   const QStringList& filters, const QString& suggested) = 0;
+    // The same, suggesting name in the folder of the last file saved (else the
+    // user's documents folder), which the chosen file's folder then becomes.
+    QString ChooseExportFile(QWidget* parent, const QString& caption, const QStringList& filters,
+                             const QString& name);
+    // Where a save dialog opens with name: the folder last saved to in this
+    // run, else the user's documents folder.
+    static QString SuggestedPath(const QString& name);
+    static void RememberSaveFolder(const QString& file);
+    // A typed name whose suffix is one the filters offer keeps it ("chart.svg"
+    // with PNG chosen stays an SVG drawing); any other takes the chosen
+    // filter's suffix.
+    static QString WithOfferedSuffix(const QString& typed, const QString& chosenFilter,
+                                     const QStringList& filters);
+    // A name for a file made of a window's title and a chart's, without the
+    // characters file systems refuse.
+    static QString FileNameOf(const QString& window, const QString& what);
     virtual void SetClipboardText(const QString& text) = 0;
     virtual void SetClipboardImage(const QImage& image) = 0;
     // Pops a context menu up at a screen position; returns when it closes.
@@ -90,8 +107,8 @@ class QtPlatform : public Platform {
     QRect AvailableAreaAt(QPoint point) override;
     bool DevelopmentEnvironmentOpen() override { return false; }
     void ShowModal(QDialog* dialog) override;
-    QString ExportFileName(QWidget* parent, const QString& caption,
-                           const QStringList& filters) override;
+    QString ExportFileName(QWidget* parent, const QString& caption, const QStringList& filters,
+                           const QString& suggested) override;
     void SetClipboardText(const QString& text) override;
     void SetClipboardImage(const QImage& image) override;
     void ShowMenu(QMenu* menu, const QPoint& globalPosition) override;

@@ -126,8 +126,9 @@ bool WriteReport(const ReportPage& page, const QString& fileName, const QPageSiz
 }
 
 void SaveReport(QWidget* parent, const std::function<ReportPage()>& page) {
-    const QString file =
-        Platform::Current().ExportFileName(parent, "Save Report", {"PDF document (*.pdf)"});
+    const QString file = Platform::Current().ChooseExportFile(
+        parent, "Save Report", {"PDF document (*.pdf)"},
+        Platform::FileNameOf(parent->window()->windowTitle(), "report.pdf"));
     if (!file.isEmpty() && !WriteReport(page(), file, Platform::Current().DefaultPageSize()))
         SayNotWritten(parent, file);
 }
