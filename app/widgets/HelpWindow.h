@@ -9,7 +9,8 @@ namespace kelvane {
 
 // The program's own reader for its help pages, for a desktop where no browser
 // starts: links, anchors and pictures work, Back and Forward step through the
-// pages read, and the window's title is the page's. Escape and Ctrl+W close it.
+// pages read, and the window's title is the page's; the pages' style sheet
+// applies and pictures fit the window's width. Escape and Ctrl+W close it.
 class HelpWindow : public QWidget {
     Q_OBJECT
   public:
@@ -27,11 +28,14 @@ class HelpWindow : public QWidget {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     HelpWindow();
     // Beside the window on the side with more room, within the screen.
     void PlaceBeside(const QWidget* window);
+    // Pictures wider than the page are shown at its width.
+    void FitPictures();
 
     QTextBrowser* browser_;
     QAction* back_;

@@ -3,6 +3,7 @@
 #include "shell/TKelvaneDispatchForm.h"
 #include "widgets/HelpWindow.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <QPointer>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -76,6 +78,23 @@ TEST(Documents, WithoutABrowserThePageOpensInTheHelpWindow) {
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
     EXPECT_EQ(help->windowTitle(), "Gamma Stirling Engine Simulator: help");
+    AppTestEnvironment::Snapshot(*help, "help-window");
+    // The pages' style sheet applies, and every picture fits the window's width.
+    QTextDocument* shown = help->Browser()->document();
+    EXPECT_NE(shown->defaultStyleSheet(), "");
+    int pictures = 0;
+    for (QTextBlock b = shown->begin(); b.isValid(); b = b.next()) {
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            if (!it.fragment().charFormat().isImageFormat())
+                continue;
+            ++pictures;
+            EXPECT_GT(it.fragment().charFormat().toImageFormat().width(), 0) << "not fitted";
+            EXPECT_LE(shown->documentLayout()->blockBoundingRect(b).left() +
+                          it.fragment().charFormat().toImageFormat().width(),
+                      help->Browser()->viewport()->width());
+        }
+    }
+    EXPECT_GE(pictures, 1);
     QTextDocument* page = help->Browser()->document();
     EXPECT_FALSE(page->resource(QTextDocument::ImageResource, QUrl("gamma-window.png")).isNull());
     help->Browser()->setSource(QUrl("Kelvane%20Introduction.HTM"));
