@@ -112,6 +112,9 @@ ReportRows FrameFiles::ParameterRows() {
 }
 
 ReportPage FrameFiles::Report() {
+    // Grid, picture and charts of one moment: a redraw may be waiting for
+    // the display frame's end.
+    frame_.SyncCharts();
     ReportPage page;
     page.title = frame_.windowTitle();
     page.date = ReportDate();

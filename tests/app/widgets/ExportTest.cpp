@@ -194,8 +194,13 @@ TEST_F(Export, ReportIsOnePageAtThePrinterSettingsSize) {
             env.platform.exportFile = File(QString(w.name) + "-" + page.name + ".pdf");
             Choose(w.chart(2), "Save &Report...");
             const QByteArray pdf = Contents(env.platform.exportFile);
+            if (const QByteArray folder = qgetenv("KELVANE_SNAPSHOTS"); !folder.isEmpty())
+                QFile::copy(env.platform.exportFile,
+                            QString(folder) + "/report-" + w.name + "-" + page.name + ".pdf");
             EXPECT_TRUE(pdf.startsWith("%PDF"));
             EXPECT_TRUE(pdf.contains("/Count 1")) << "one page";
+            // The charts are lines and text: the engine's picture is the one image.
+            EXPECT_LE(pdf.count("/Subtype /Image"), 1) << "charts as images";
             const QRegularExpressionMatch box =
                 QRegularExpression(R"(/MediaBox \[0 0 ([\d.]+) ([\d.]+)\])").match(pdf);
             ASSERT_TRUE(box.hasMatch());
@@ -218,6 +223,12 @@ TEST_F(Export, ReportIsOnePageAtThePrinterSettingsSize) {
     EXPECT_EQ(gamma.grid.size(), 12u);
     EXPECT_FALSE(gamma.picture.isNull());
     EXPECT_EQ(gamma.charts.size(), 4u);
+    // On paper the Work chart's value axis says what it shows.
+    ReportPage frozen = gamma;
+    FreezeCharts(frozen);
+    ASSERT_EQ(frozen.chartDrawings.size(), 4u);
+    EXPECT_FALSE(frozen.chartDrawings[3].contains("Click the Help"));
+    EXPECT_TRUE(frozen.chartDrawings[3].contains("Work (pressure"));
     const ReportPage ringbom = program.Window<TRingbomStirlingMainForm>("ringbom").Report();
     EXPECT_TRUE(
         std::ranges::count(ringbom.parameters, std::make_pair(QString("All Data"), QString("on"))));
