@@ -112,7 +112,7 @@ void TRiderStirlingMainForm::BuildInputPanel() {
         QLineEdit* edit = AddField(f.field, f.x, f.y, f.text);
         edit->setReadOnly(true);
         edits.push_back(edit);
-        AddUpDown(f.upDown, f.x + 41, f.y);
+        AddUpDown(f.upDown, f.x + 41, f.y)->StepWithKeysOf(edit);
     }
     // Only texts the engine can use reach it.
     BindFieldEdits(edits);
@@ -160,7 +160,7 @@ void TRiderStirlingMainForm::BuildInputPanel() {
     LoadButton = Button(FrameButton::Load);
 }
 
-void TRiderStirlingMainForm::AddUpDown(const char* name, int x, int y) {
+UpDownControl* TRiderStirlingMainForm::AddUpDown(const char* name, int x, int y) {
     auto* upDown = new UpDownControl(name, Panel1);
     upDown->setGeometry(x, y, 15, 21);
     KeepKeys(upDown);
@@ -168,6 +168,7 @@ void TRiderStirlingMainForm::AddUpDown(const char* name, int x, int y) {
     connect(upDown, &UpDownControl::stepRequested, this,
             [this, engineName](bool up) { CallEngine([&] { UpDownClick(engineName, up); }); });
     upDowns_.push_back(upDown);
+    return upDown;
 }
 
 UpDownControl* TRiderStirlingMainForm::UpDown(const std::string& name) const {

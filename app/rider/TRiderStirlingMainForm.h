@@ -38,7 +38,7 @@ class TRiderStirlingMainForm : public CrankWindow<RiderEngine> {
 
   private:
     void BuildInputPanel();
-    void AddUpDown(const char* name, int x, int y);
+    UpDownControl* AddUpDown(const char* name, int x, int y);
     void SyncTrackBars();
 
     std::vector<UpDownControl*> upDowns_;

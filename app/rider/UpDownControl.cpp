@@ -1,5 +1,6 @@
 #include "UpDownControl.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -33,6 +34,21 @@ QRect UpDownControl::ArrowRect(bool up) const {
 
 QPoint UpDownControl::ArrowCentre(bool up) const {
     return ArrowRect(up).center();
+}
+
+void UpDownControl::StepWithKeysOf(QWidget* box) {
+    box->installEventFilter(this);
+}
+
+bool UpDownControl::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            emit stepRequested(key == Qt::Key_Up);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void UpDownControl::paintEvent(QPaintEvent*) {

@@ -17,6 +17,9 @@ class UpDownControl : public QWidget {
 
     // The point a click must land on to press the upper or the lower arrow.
     QPoint ArrowCentre(bool up) const;
+    // The Up and Down keys in the box the arrows belong to press them, as in
+    // any spin box (the box itself keeps the focus).
+    void StepWithKeysOf(QWidget* box);
 
   signals:
     // One press (or one repeat while held) of the upper or the lower arrow.
@@ -26,6 +29,7 @@ class UpDownControl : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QRect ArrowRect(bool up) const;

@@ -21,7 +21,7 @@ namespace kelvane {
 namespace {
 
 constexpr FrameButtonPlace kButtons[] = {
-    {FrameButton::Print, "P&rint", "PrintButton", 364, 9, 30},
+    {FrameButton::Print, "Pri&nt", "PrintButton", 364, 9, 30},
     {FrameButton::Tutor, "&Tutor", "TutorialButton", 364, 37, 30},
     {FrameButton::Help, "&Help", "HelpButton", 364, 66, 30},
     {FrameButton::Exit, "E&xit", "ExitButton", 364, 94, 30},
@@ -216,6 +216,11 @@ void TRingbomStirlingMainForm::RefreshAfterLoad() {
         ClickChangedCheckBoxes();
         engine_.ClearGraphs();
         engine_.SetPhase(0);
+        // The run starts again from nothing: no value of the old run may stay
+        // beside the texts just loaded.
+        for (int row = 0; row < Traits().gridRows; ++row)
+            Host().SetCell(1, row, "");
+        Host().RedrawPicture();
     });
 }
 

@@ -17,20 +17,23 @@ void FrameFiles::Print() {
 }
 
 void FrameFiles::OpenHelp() {
-    Platform::Current().OpenDocument(QString::fromStdString(frame_.appPath) +
-                                     frame_.Traits().helpDocument);
+    Platform::Current().OpenDocument(
+        QString::fromStdString(frame_.appPath) + frame_.Traits().helpDocument, &frame_);
 }
 
 void FrameFiles::OpenTutorial() {
-    Platform::Current().OpenDocument(QString::fromStdString(frame_.appPath) +
-                                     frame_.Traits().tutorDocument);
+    Platform::Current().OpenDocument(
+        QString::fromStdString(frame_.appPath) + frame_.Traits().tutorDocument, &frame_);
 }
 
 void FrameFiles::Save() {
-    QString file =
-        Platform::Current().SaveFileName(&frame_, QString::fromStdString(frame_.appPath));
-    if (!file.isEmpty())
-        frame_.WriteIniFile(file.toStdString());
+    QString file = Platform::Current().SaveFileName(
+        &frame_,
+        Platform::SuggestedPath(Platform::FileNameOf(frame_.windowTitle(), "parameters.PAR")));
+    if (file.isEmpty())
+        return;
+    Platform::RememberSaveFolder(file);
+    frame_.WriteIniFile(file.toStdString());
 }
 
 std::optional<TIniFile> FrameFiles::ChooseParameterFile(std::string& badValues) {
@@ -107,6 +110,9 @@ ReportRows FrameFiles::ParameterRows() {
 }
 
 ReportPage FrameFiles::Report() {
+    // Grid, picture and charts of one moment: a redraw may be waiting for
+    // the display frame's end.
+    frame_.SyncCharts();
     ReportPage page;
     page.title = frame_.windowTitle();
     page.date = ReportDate();

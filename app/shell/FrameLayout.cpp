@@ -36,8 +36,12 @@ int FrameLayout::GridWidth() const {
 void FrameLayout::UpdateMinimumSize() {
     const auto scaled = [this](int v) { return static_cast<int>(std::lround(v * scale_)); };
     const int band = scaled(traits_.inputPanelWidth) + scaled(kMinimumPictureWidth) + GridWidth();
-    parts_.window->setMinimumSize(std::max(band, 2 * scaled(kMinimumChartWidth)),
-                                  scaled(traits_.topBandHeight) + 2 * scaled(kMinimumChartHeight));
+    // A screen too small for it (a large scale factor) lowers the minimum: a
+    // window must open wholly on the screen.
+    const QSize room = RoomOnScreen(parts_.window);
+    parts_.window->setMinimumSize(
+        std::min(std::max(band, 2 * scaled(kMinimumChartWidth)), room.width()),
+        std::min(scaled(traits_.topBandHeight) + 2 * scaled(kMinimumChartHeight), room.height()));
 }
 
 void FrameLayout::Scaled() {

@@ -12,6 +12,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 
+#include <algorithm>
 #include <utility>
 
 namespace kelvane {
@@ -168,16 +169,18 @@ void FrameWidgets::SetSpeedWindowTabOrder(QWidget* hotTemp, QWidget* phaseOffset
 
 void FrameWidgets::FollowSliders(QSlider* hotTemp, QSlider* phaseOffset) {
     auto follow = [this](QSlider* slider, Field field, auto toPosition) {
-        if (!slider || !table_.Find(field))
+        const FieldRow* row = slider ? table_.Find(field) : nullptr;
+        if (!row)
             return;
+        // A text the engine cannot use is marked and left to the student;
+        // one it can use beyond the slider's range puts the slider at its end,
+        // so the slider never shows a value other than the one computed with.
+        const std::string text = host_.FieldText(field);
         int value = 0;
-        if (!TryStrToInt(host_.FieldText(field), value))
-            return;
-        const int position = toPosition(value);
-        if (position < slider->minimum() || position > slider->maximum())
+        if (table_.CheckText(*row, text) || !TryStrToInt(text, value))
             return;
         QSignalBlocker quiet(slider);
-        slider->setValue(position);
+        slider->setValue(std::clamp(toPosition(value), slider->minimum(), slider->maximum()));
     };
     follow(hotTemp, Field::HotTemp, [](int t) { return HotTempSliderPosition(t); });
     follow(phaseOffset, Field::PhaseOffset, [](int offset) { return offset; });

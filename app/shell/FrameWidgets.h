@@ -79,8 +79,9 @@ class FrameWidgets {
     // and Stop, Save, Load, Calc and Show PV.
     void SetSpeedWindowTabOrder(QWidget* hotTemp, QWidget* phaseOffset, QWidget* fast,
                                 QWidget* medium, QWidget* slow, QWidget* stop, QWidget* calc);
-    // Moves each slider to its box's value where that value lies in the
-    // slider's range, without running the slider's handler.
+    // Moves each slider to its box's value, or to the end of its range nearer
+    // a value beyond it, without running the slider's handler; a text the
+    // engine cannot use leaves the slider where it is.
     void FollowSliders(QSlider* hotTemp, QSlider* phaseOffset);
 
   private:

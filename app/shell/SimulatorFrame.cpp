@@ -188,11 +188,8 @@ void SimulatorFrame::FormShow() {
 }
 
 void SimulatorFrame::FormDestroy() {
-    if (!SettingsToKeep())
-        return;
     // Place and parameters in one replace of the file.
-    TIniFile ini(SettingsFile());
-    ini.Update([this](TIniFile& settings) {
+    KeepSettings(this, [this](TIniFile& settings) {
         layout_->Fitted(CurrentPlacement(this)).Write(settings, *traits_.placement);
         traits_.parameters->WriteFrom(host_, settings);
     });

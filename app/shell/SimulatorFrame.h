@@ -161,8 +161,9 @@ class SimulatorFrame : public QDialog, public WindowSettings {
     // True once after the texts check out again following a change held back:
     // the results on screen then belong to older texts and must be redone.
     bool TakeHeldBack() { return marks_->TakeHeldBack(); }
-    // Moves each slider to its box's value where that value lies in the
-    // slider's range, without running the slider's handler.
+    // Moves each slider to its box's value, or to the end of its range nearer
+    // a value beyond it, without running the slider's handler; a text the
+    // engine cannot use leaves the slider where it is.
     virtual void FollowSliders() { widgets_->FollowSliders(HotTempTB, PhaseOffsetTB); }
 
     // Building blocks for the windows.

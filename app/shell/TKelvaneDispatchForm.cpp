@@ -125,10 +125,9 @@ void TKelvaneDispatchForm::CheckForCorrectRelease(const std::string& release) {
 }
 
 void TKelvaneDispatchForm::FormDestroy() {
-    if (!SettingsToKeep())
-        return;
-    TIniFile ini(SettingsFilePath(DataFolder()));
-    CurrentPlacement(this).Write(ini, WindowPlacement::Main());
+    KeepSettings(this, [this](TIniFile& settings) {
+        CurrentPlacement(this).Write(settings, WindowPlacement::Main());
+    });
 }
 
 void TKelvaneDispatchForm::EngineButtonClick(std::string_view engine) {
@@ -141,7 +140,8 @@ void TKelvaneDispatchForm::RotaryButtonClick() {
 }
 
 void TKelvaneDispatchForm::IntroButtonClick() {
-    Platform::Current().OpenDocument(QString::fromStdString(appPath) + "Kelvane Introduction.HTM");
+    Platform::Current().OpenDocument(QString::fromStdString(appPath) + "Kelvane Introduction.HTM",
+                                     this);
 }
 
 void TKelvaneDispatchForm::QuitButtonClick() {

@@ -1,7 +1,9 @@
 #include "WindowSettings.h"
 
 #include "crash/ProcessInfo.h"
+#include "foundations/EIniFileError.h"
 #include "foundations/FileAccess.h"
+#include "foundations/TIniFile.h"
 #include "widgets/Platform.h"
 #include "widgets/WindowScaling.h"
 
@@ -75,6 +77,27 @@ bool WindowSettings::ScaleOnShow(QWidget* window) {
 void WindowSettings::FindSettings(QWidget* window, const std::string& settingsFile) {
     appPath = ProgramFolder();
     settingsReadable_ = SettingsReadable(window, settingsFile);
+    settingsFile_ = settingsFile;
+}
+
+void WindowSettings::KeepSettings(QWidget* window, const std::function<void(TIniFile&)>& edits) {
+    if (!SettingsToKeep())
+        return;
+    try {
+        TIniFile(settingsFile_).Update(edits);
+    } catch (const EIniFileError& refused) {
+        // The launcher and every window write the same file, at each close and
+        // at Quit: one message is enough.
+        static std::set<std::string> reported;
+        if (!reported.insert(settingsFile_).second)
+            return;
+        const std::string reason = refused.Reason().empty() ? "" : " (" + refused.Reason() + ")";
+        Platform::Current().ShowMessage(
+            window, QString::fromStdString("Kelvane cannot save its settings to \"" +
+                                           settingsFile_ + "\"" + reason +
+                                           ".\nThe window places and values of this session "
+                                           "will not be kept."));
+    }
 }
 
 } // namespace kelvane

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 class QWidget;
 
 namespace kelvane {
+
+class TIniFile;
 
 // What the launcher and the simulator windows share about where the program
 // runs: the program's folder, the folder of the settings file and error logs,
@@ -42,8 +45,15 @@ class WindowSettings {
     // At showing: marks the window shown and scales it once for the screen
     // (see ScaleAndFit); true when it was scaled now.
     bool ScaleOnShow(QWidget* window);
-    // At showing: the program's folder, and whether its settings file may be read.
+    // At showing: the program's folder, and whether its settings file may be
+    // read. The settings are written back to the file found here, whatever
+    // the folders' state by then.
     void FindSettings(QWidget* window, const std::string& settingsFile);
+    // Writes the settings in one update of the file found at showing, when
+    // they may be kept. A full disk or a read-only folder is no fault of the
+    // program: the first refusal of each file is said once, in plain words,
+    // and the program goes on.
+    void KeepSettings(QWidget* window, const std::function<void(TIniFile&)>& edits);
     // Whether the settings may be written: only once shown, and never over a
     // file that could not be read.
     bool SettingsToKeep() const { return shownOnce_ && settingsReadable_; }
@@ -52,6 +62,7 @@ class WindowSettings {
   private:
     bool shownOnce_ = false;
     bool settingsReadable_ = true;
+    std::string settingsFile_;
 };
 
 } // namespace kelvane

@@ -4,6 +4,8 @@
 #include "Platform.h"
 #include "foundations/ChartCsv.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSvgGenerator>
@@ -27,9 +29,9 @@ template <class F> auto Smoothed(ChartView& chart, F draw) {
     return result;
 }
 
-bool SaveSvg(ChartView& chart, const QString& fileName) {
+bool WriteSvg(ChartView& chart, QIODevice* device) {
     QSvgGenerator svg;
-    svg.setFileName(fileName);
+    svg.setOutputDevice(device);
     svg.setSize(chart.size());
     // Fonts are given in points: at the screen's resolution they keep their
     // size against the chart's pixels.
@@ -46,10 +48,21 @@ bool SaveSvg(ChartView& chart, const QString& fileName) {
     return painter.end();
 }
 
+bool SaveSvg(ChartView& chart, const QString& fileName) {
+    QFile file(fileName);
+    return file.open(QIODevice::WriteOnly) && WriteSvg(chart, &file);
+}
+
 } // namespace
 
 QImage ChartImage(ChartView& chart, double scale) {
     return Smoothed(chart, [&] { return chart.toPixmap(0, 0, scale).toImage(); });
+}
+
+QByteArray ChartDrawing(ChartView& chart) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    return Smoothed(chart, [&] { return WriteSvg(chart, &buffer); }) ? buffer.data() : QByteArray();
 }
 
 bool SaveChartImage(ChartView& chart, const QString& fileName) {

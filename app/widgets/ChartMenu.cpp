@@ -52,21 +52,30 @@ void ChartMenu::Popup(const QPoint& globalPosition) {
     Platform::Current().ShowMenu(&menu, globalPosition);
 }
 
+QString ChartMenu::FileName() const {
+    QString chart;
+    for (const std::string& line : chart_->Chart().Title)
+        chart += " " + QString::fromStdString(line);
+    if (chart.trimmed().isEmpty())
+        chart = chart_->objectName();
+    return Platform::FileNameOf(chart_->window()->windowTitle(), chart);
+}
+
 void ChartMenu::CopyImage() {
     Platform::Current().SetClipboardImage(ChartImage(*chart_));
 }
 
 void ChartMenu::SaveImage() {
-    const QString file = Platform::Current().ExportFileName(
+    const QString file = Platform::Current().ChooseExportFile(
         chart_->window(), "Save Image",
-        {"PNG image (*.png)", "SVG drawing (*.svg)", "PDF document (*.pdf)"});
+        {"PNG image (*.png)", "SVG drawing (*.svg)", "PDF document (*.pdf)"}, FileName() + ".png");
     if (!file.isEmpty() && !SaveChartImage(*chart_, file))
         SayNotWritten(chart_->window(), file);
 }
 
 void ChartMenu::SaveData() {
-    const QString file =
-        Platform::Current().ExportFileName(chart_->window(), "Save Data", {"CSV file (*.csv)"});
+    const QString file = Platform::Current().ChooseExportFile(
+        chart_->window(), "Save Data", {"CSV file (*.csv)"}, FileName() + ".csv");
     if (!file.isEmpty() && !SaveChartData(*chart_, file))
         SayNotWritten(chart_->window(), file);
 }

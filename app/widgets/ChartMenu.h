@@ -27,6 +27,8 @@ class ChartMenu : public QObject {
   private:
     ChartMenu(ChartView* chart, std::function<void()> saveReport);
     void Popup(const QPoint& globalPosition);
+    // The file name a save dialog suggests: the window's engine and the chart's title.
+    QString FileName() const;
 
     ChartView* chart_;
     std::function<void()> saveReport_;

@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -19,8 +20,11 @@
 #include <QPrinterInfo>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QUrl>
 
+#include <algorithm>
+#include <climits>
 #include <stdexcept>
 
 namespace kelvane {
@@ -67,9 +71,62 @@ void Platform::PrintImage(QWidget* parent, const QImage& image) {
     PaintOnPrinter(printer, image);
 }
 
-void Platform::OpenDocument(const QString& path) {
+namespace {
+QString& LastSaveFolder() {
+    static QString folder;
+    return folder;
+}
+
+QString SuffixOf(const QString& filter) {
+    const QRegularExpressionMatch match = QRegularExpression(R"(\*\.(\w+))").match(filter);
+    return match.hasMatch() ? match.captured(1) : QString();
+}
+} // namespace
+
+QString Platform::ChooseExportFile(QWidget* parent, const QString& caption,
+                                   const QStringList& filters, const QString& name) {
+    const QString file = ExportFileName(parent, caption, filters, SuggestedPath(name));
+    if (!file.isEmpty())
+        RememberSaveFolder(file);
+    return file;
+}
+
+QString Platform::SuggestedPath(const QString& name) {
+    QString folder = LastSaveFolder();
+    if (folder.isEmpty())
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty())
+        folder = QDir::homePath();
+    return QDir(folder).filePath(name);
+}
+
+void Platform::RememberSaveFolder(const QString& file) {
+    LastSaveFolder() = QFileInfo(file).absolutePath();
+}
+
+QString Platform::WithOfferedSuffix(const QString& typed, const QString& chosenFilter,
+                                    const QStringList& filters) {
+    const QString suffix = QFileInfo(typed).suffix();
+    for (const QString& filter : filters) {
+        if (!suffix.isEmpty() && suffix.compare(SuffixOf(filter), Qt::CaseInsensitive) == 0)
+            return typed;
+    }
+    const QString chosen = SuffixOf(chosenFilter);
+    return chosen.isEmpty() ? typed : typed + "." + chosen;
+}
+
+QString Platform::FileNameOf(const QString& window, const QString& what) {
+    QString engine = window;
+    for (const char* generic : {" Stirling Engine Simulator", " Simulator"})
+        engine.remove(QString(generic));
+    QString name = (engine + " " + what).simplified();
+    name.remove(QRegularExpression(R"([\\/:*?"<>|()])"));
+    return name.simplified();
+}
+
+void Platform::OpenDocument(const QString& path, QWidget* from) {
     if (!OpenInBrowser(path))
-        HelpWindow::Open(path);
+        HelpWindow::Open(path, from);
 }
 
 void QtPlatform::ShowMessage(QWidget* parent, const QString& text) {
@@ -139,26 +196,36 @@ QRect QtPlatform::AvailableArea() {
     return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
 }
 
+QRect QtPlatform::AvailableAreaAt(QPoint point) {
+    if (QScreen* screen = QGuiApplication::screenAt(point))
+        return screen->availableGeometry();
+    // Off every screen: the nearest one.
+    QScreen* nearest = QGuiApplication::primaryScreen();
+    int distance = INT_MAX;
+    for (QScreen* screen : QGuiApplication::screens()) {
+        const QRect g = screen->geometry();
+        const QPoint inside(std::clamp(point.x(), g.left(), g.right()),
+                            std::clamp(point.y(), g.top(), g.bottom()));
+        if (const int d = (inside - point).manhattanLength(); d < distance) {
+            distance = d;
+            nearest = screen;
+        }
+    }
+    return nearest ? nearest->availableGeometry() : AvailableArea();
+}
+
 void QtPlatform::ShowModal(QDialog* dialog) {
     dialog->exec();
 }
 
 QString QtPlatform::ExportFileName(QWidget* parent, const QString& caption,
-                                   const QStringList& filters) {
-    QFileDialog dialog(parent, caption, QString(), filters.join(";;"));
+                                   const QStringList& filters, const QString& suggested) {
+    QFileDialog dialog(parent, caption, suggested, filters.join(";;"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    QString name = dialog.selectedFiles().first();
-    // A name typed without a suffix, or with another one, takes the chosen
-    // filter's: the suffix says which kind of file is written.
-    const QRegularExpressionMatch match =
-        QRegularExpression(R"(\*\.(\w+))").match(dialog.selectedNameFilter());
-    if (match.hasMatch() &&
-        QFileInfo(name).suffix().compare(match.captured(1), Qt::CaseInsensitive) != 0)
-        name += "." + match.captured(1);
-    return name;
+    return WithOfferedSuffix(dialog.selectedFiles().first(), dialog.selectedNameFilter(), filters);
 }
 
 void QtPlatform::SetClipboardText(const QString& text) {

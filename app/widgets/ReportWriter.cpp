@@ -11,6 +11,7 @@
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPrinter>
+#include <QSvgRenderer>
 #include <QTableWidget>
 
 namespace kelvane {
@@ -18,7 +19,6 @@ namespace kelvane {
 namespace {
 
 constexpr double kMarginMm = 12.7;
-constexpr double kChartScale = 3.0;
 
 // Fonts sized in the page's points: the painter draws in points.
 QFont PageFont(double size, bool bold = false) {
@@ -34,22 +34,33 @@ void DrawRows(QPainter& painter, const ReportBox& box, double lineHeight, const 
     painter.setFont(PageFont(size, true));
     QRectF line(box.x, box.y, box.width, lineHeight);
     painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, heading);
-    painter.setFont(PageFont(size));
-    const QFontMetricsF metrics(painter.font());
     const double labelWidth = box.width * 0.62;
+    const double valueWidth = box.width - labelWidth;
+    // A text too long for its column is set smaller, down to half, before it
+    // is cut: "Displacer cylinder diameter" stays whole.
+    auto draw = [&](const QRectF& where, const QString& text) {
+        QFont font = PageFont(size);
+        const double natural = QFontMetricsF(font).horizontalAdvance(text);
+        if (natural > where.width())
+            font.setPixelSize(
+                std::max(1, static_cast<int>(size * std::max(0.5, where.width() / natural))));
+        painter.setFont(font);
+        painter.drawText(where, Qt::AlignLeft | Qt::AlignVCenter,
+                         QFontMetricsF(font).elidedText(text, Qt::ElideRight, where.width()));
+    };
     for (const auto& [label, value] : rows) {
         line.translate(0, lineHeight);
         // A line of notes has no value and takes the whole width.
         const double width = value.isEmpty() ? box.width : labelWidth - 4;
-        painter.drawText(QRectF(line.x(), line.y(), width, lineHeight),
-                         Qt::AlignLeft | Qt::AlignVCenter,
-                         metrics.elidedText(label, Qt::ElideRight, width));
-        const double valueWidth = box.width - labelWidth;
-        painter.drawText(QRectF(line.x() + labelWidth, line.y(), valueWidth, lineHeight),
-                         Qt::AlignLeft | Qt::AlignVCenter,
-                         metrics.elidedText(value, Qt::ElideRight, valueWidth));
+        draw(QRectF(line.x(), line.y(), width, lineHeight), label);
+        draw(QRectF(line.x() + labelWidth, line.y(), valueWidth, lineHeight), value);
     }
 }
+
+// What the Work charts' value axis shows, for paper, where the screen's
+// "Click the Help button!" means nothing.
+constexpr char kScreenOnlyTitle[] = "Click the Help button!";
+constexpr char kWorkAxisTitle[] = "Work (pressure × volume units)";
 
 } // namespace
 
@@ -71,6 +82,15 @@ QString TabSeparated(const ReportRows& rows) {
     for (const auto& [label, value] : rows)
         text += label + '\t' + value + '\n';
     return text;
+}
+
+void FreezeCharts(ReportPage& page) {
+    page.chartDrawings.clear();
+    for (ChartView* chart : page.charts) {
+        QByteArray drawing = ChartDrawing(*chart);
+        drawing.replace(kScreenOnlyTitle, QString(kWorkAxisTitle).toUtf8());
+        page.chartDrawings.push_back(drawing);
+    }
 }
 
 QString ReportDate() {
@@ -96,11 +116,28 @@ bool WriteReport(const ReportPage& page, const QString& fileName, const QPageSiz
     contents.pictureWidth = page.picture.isNull() ? 0 : page.picture.width();
     contents.pictureHeight = page.picture.isNull() ? 0 : page.picture.height();
     contents.charts = static_cast<int>(page.charts.size());
+    QSizeF chartShape(1, 1);
     if (!page.charts.empty()) {
-        contents.chartWidth = std::max(page.charts.front()->width(), 1);
-        contents.chartHeight = std::max(page.charts.front()->height(), 1);
+        chartShape = QSizeF(std::max(page.charts.front()->width(), 1),
+                            std::max(page.charts.front()->height(), 1));
+        contents.chartWidth = chartShape.width();
+        contents.chartHeight = chartShape.height();
     }
-    const ReportPlan plan = LayOutReport(contents);
+    ReportPlan plan = LayOutReport(contents);
+    // Drawn as lines, the charts may take any size: two charts or more go in
+    // two columns, each as wide as its column allows at its screen shape,
+    // rather than one column of wide charts leaving half the page empty.
+    if (page.charts.size() >= 2 && !plan.charts.empty()) {
+        constexpr double kGap = 8; // as between the report's boxes
+        const double top = plan.charts.front().y;
+        const int rows = static_cast<int>(page.charts.size() + 1) / 2;
+        const double width = (area.width() - kGap) / 2;
+        const double height = std::min(width * chartShape.height() / chartShape.width(),
+                                       (area.height() - top - (rows - 1) * kGap) / rows);
+        for (std::size_t i = 0; i < plan.charts.size(); ++i)
+            plan.charts[i] = {static_cast<double>(i % 2) * (width + kGap),
+                              top + static_cast<double>(i / 2) * (height + kGap), width, height};
+    }
 
     QPainter painter;
     if (!painter.begin(&printer))
@@ -118,17 +155,31 @@ bool WriteReport(const ReportPage& page, const QString& fileName, const QPageSiz
     DrawRows(painter, plan.grid, plan.lineHeight, page.gridHeading, page.grid);
     if (!page.picture.isNull())
         painter.drawImage(rect(plan.picture), page.picture);
-    // The charts as fine images: drawn as lines on the page, their fonts
-    // (given in points) would be sized for the page's resolution, not theirs.
-    for (std::size_t i = 0; i < page.charts.size(); ++i)
-        painter.drawImage(rect(plan.charts[i]), ChartImage(*page.charts[i], kChartScale));
+    // The charts as lines and text, each drawn as it was when the page was made.
+    ReportPage frozen;
+    if (page.chartDrawings.size() != page.charts.size()) {
+        frozen.charts = page.charts;
+        FreezeCharts(frozen);
+    }
+    const std::vector<QByteArray>& drawings =
+        frozen.charts.empty() ? page.chartDrawings : frozen.chartDrawings;
+    for (std::size_t i = 0; i < drawings.size() && i < plan.charts.size(); ++i) {
+        QSvgRenderer drawing(drawings[i]);
+        const QRectF cell = rect(plan.charts[i]);
+        const QSizeF size = chartShape.scaled(cell.size(), Qt::KeepAspectRatio);
+        drawing.render(&painter, QRectF(cell.topLeft(), size));
+    }
     return painter.end() && QFileInfo(fileName).size() > 0;
 }
 
 void SaveReport(QWidget* parent, const std::function<ReportPage()>& page) {
-    const QString file =
-        Platform::Current().ExportFileName(parent, "Save Report", {"PDF document (*.pdf)"});
-    if (!file.isEmpty() && !WriteReport(page(), file, Platform::Current().DefaultPageSize()))
+    // The page as it is at the click: the engine may turn on during the dialog.
+    ReportPage taken = page();
+    FreezeCharts(taken);
+    const QString file = Platform::Current().ChooseExportFile(
+        parent, "Save Report", {"PDF document (*.pdf)"},
+        Platform::FileNameOf(parent->window()->windowTitle(), "report.pdf"));
+    if (!file.isEmpty() && !WriteReport(taken, file, Platform::Current().DefaultPageSize()))
         SayNotWritten(parent, file);
 }
 

@@ -3,8 +3,11 @@
 #include "foundations/MarlUtils.h"
 #include "widgets/Platform.h"
 
+#include <QMargins>
+#include <QRect>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace kelvane {
@@ -66,7 +69,23 @@ WindowPlacement CurrentPlacement(const QWidget* window) {
 }
 
 void ApplyPlacement(QWidget* window, const WindowPlacement& p) {
-    window->setGeometry(p.left, p.top, p.width, p.height);
+    // A place stored at another scale factor or on a larger screen is brought
+    // back onto the available area of the screen it is (nearest) on, frame
+    // and all. A frame not yet
+    // known counts as 8 x 32 below and to the right, as RoomOnScreen has it.
+    const QRect area =
+        Platform::Current().AvailableAreaAt(QPoint(p.left + p.width / 2, p.top + p.height / 2));
+    QMargins frame(window->geometry().x() - window->frameGeometry().x(),
+                   window->geometry().y() - window->frameGeometry().y(),
+                   window->frameGeometry().right() - window->geometry().right(),
+                   window->frameGeometry().bottom() - window->geometry().bottom());
+    if (frame.isNull())
+        frame = QMargins(0, 0, 8, 32);
+    const QRect room = area.marginsRemoved(frame);
+    const int width = std::min(p.width, room.width()), height = std::min(p.height, room.height());
+    const int left = std::max(room.left(), std::min(p.left, room.right() + 1 - width));
+    const int top = std::max(room.top(), std::min(p.top, room.bottom() + 1 - height));
+    window->setGeometry(left, top, width, height);
 }
 
 } // namespace kelvane

@@ -13,6 +13,8 @@ bool ScaleAndFit(QWidget* window, int dpi, bool& beenScaled);
 // Placements are of the client area: frame sizes differ between desktops, and
 // storing the frame while restoring the client would creep at every run.
 WindowPlacement CurrentPlacement(const QWidget* window);
+// The window lies wholly on the screen's available area afterwards, moved
+// (and at most shrunk to the area) where the placement runs off it.
 void ApplyPlacement(QWidget* window, const WindowPlacement& placement);
 
 } // namespace kelvane

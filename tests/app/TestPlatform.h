@@ -31,7 +31,8 @@ class TestPlatform : public Platform {
     QSize screen{1280, 1024};
     QRect available; // empty: the whole screen
     bool developmentEnvironment = false;
-    QString exportFile; // the export file the user names; empty: the user cancels
+    QString exportFile;      // the export file the user names; empty: the user cancels
+    QStringList suggestions; // the paths the export dialogs opened on
     QString clipboardText;
     QImage clipboardImage;
     QStringList menuActions; // the captions of the last menu popped up
@@ -41,7 +42,10 @@ class TestPlatform : public Platform {
 
     void ShowMessage(QWidget*, const QString& text) override { messages << text; }
     QString OpenFileName(QWidget*, const QString&) override { return fileToOpen; }
-    QString SaveFileName(QWidget*, const QString&) override { return fileToSave; }
+    QString SaveFileName(QWidget*, const QString& folder) override {
+        suggestions << folder;
+        return fileToSave;
+    }
     bool HasPrinter() override { return printer; }
     // The user picks the printer "print to file" with pdfFile.
     bool ChoosePrinter(QWidget*, QPrinter& chosen) override {
@@ -60,7 +64,9 @@ class TestPlatform : public Platform {
     QRect AvailableArea() override { return available.isEmpty() ? QRect({}, screen) : available; }
     bool DevelopmentEnvironmentOpen() override { return developmentEnvironment; }
     void ShowModal(QDialog* dialog) override { dialog->show(); }
-    QString ExportFileName(QWidget*, const QString&, const QStringList&) override {
+    QString ExportFileName(QWidget*, const QString&, const QStringList&,
+                           const QString& suggested) override {
+        suggestions << suggested;
         return exportFile;
     }
     void SetClipboardText(const QString& text) override { clipboardText = text; }

@@ -110,11 +110,19 @@ TEST_F(RiderWindow, UpDownsStepWithinTheirLimits) {
         {"UpDown6", "Phase", "0", false, 1, "350"},         // wraps
     };
     ShowStopped();
+    bool byKeys = false; // every other case with Up and Down in the box, as in a spin box
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.upDown) + " from " + c.start);
+        SCOPED_TRACE(std::string(c.upDown) + " from " + c.start + (byKeys ? " by keys" : ""));
         ASSERT_EQ(Text(c.field), c.start);
-        Press(c.upDown, c.up, c.presses);
+        if (byKeys) {
+            QLineEdit* box = form->Host().Edit(form->Traits().parameters->RowOf(c.field).id);
+            for (int i = 0; i < c.presses; ++i)
+                QTest::keyClick(box, c.up ? Qt::Key_Up : Qt::Key_Down);
+        } else {
+            Press(c.upDown, c.up, c.presses);
+        }
         EXPECT_EQ(Text(c.field), c.expected);
+        byKeys = !byKeys;
     }
     EXPECT_TRUE(env.errors.empty());
     // The track bars follow the temperature and the offset stepped.

@@ -3,11 +3,15 @@
 #include "shell/TKelvaneDispatchForm.h"
 #include "widgets/HelpWindow.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 #include <QRegularExpression>
+#include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -74,6 +78,23 @@ TEST(Documents, WithoutABrowserThePageOpensInTheHelpWindow) {
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
     EXPECT_EQ(help->windowTitle(), "Gamma Stirling Engine Simulator: help");
+    AppTestEnvironment::Snapshot(*help, "help-window");
+    // The pages' style sheet applies, and every picture fits the window's width.
+    QTextDocument* shown = help->Browser()->document();
+    EXPECT_NE(shown->defaultStyleSheet(), "");
+    int pictures = 0;
+    for (QTextBlock b = shown->begin(); b.isValid(); b = b.next()) {
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            if (!it.fragment().charFormat().isImageFormat())
+                continue;
+            ++pictures;
+            EXPECT_GT(it.fragment().charFormat().toImageFormat().width(), 0) << "not fitted";
+            EXPECT_LE(shown->documentLayout()->blockBoundingRect(b).left() +
+                          it.fragment().charFormat().toImageFormat().width(),
+                      help->Browser()->viewport()->width());
+        }
+    }
+    EXPECT_GE(pictures, 1);
     QTextDocument* page = help->Browser()->document();
     EXPECT_FALSE(page->resource(QTextDocument::ImageResource, QUrl("gamma-window.png")).isNull());
     help->Browser()->setSource(QUrl("Kelvane%20Introduction.HTM"));
@@ -87,6 +108,46 @@ TEST(Documents, WithoutABrowserThePageOpensInTheHelpWindow) {
     EXPECT_EQ(HelpWindow::Current(), help);
     EXPECT_EQ(help->windowTitle(), "Gamma Stirling Engine Simulator: tutorial");
     help->close();
+}
+
+// Help and Tutor from a simulator without a browser: the help window is the
+// simulator's own (so usable while the simulator is modal), beside it rather
+// than over it on either side of the screen, and Escape or Ctrl+W close it.
+TEST(Documents, TheHelpWindowOpensBesideTheSimulatorAndClosesByKey) {
+    AppTestEnvironment env;
+    env.platform.browser = false;
+    env.platform.screen = QSize(1600, 1000);
+    TGammaStirlingMainForm gamma;
+    gamma.Timer->stop();
+    const int width = gamma.minimumWidth();
+    struct Case {
+        int left;
+        QKeySequence close;
+    } cases[] = {{20, QKeySequence(Qt::Key_Escape)},
+                 {1600 - width - 20, QKeySequence(Qt::CTRL | Qt::Key_W)}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.left);
+        gamma.show();
+        gamma.setGeometry(c.left, 40, width, 600);
+        gamma.HelpButtonClick();
+        QPointer<HelpWindow> help = HelpWindow::Current();
+        ASSERT_TRUE(help);
+        EXPECT_EQ(help->parentWidget(), &gamma);
+        EXPECT_TRUE(help->isWindow());
+        EXPECT_TRUE(help->isVisible());
+        EXPECT_FALSE(help->frameGeometry().intersects(gamma.frameGeometry()))
+            << help->frameGeometry().x() << " " << help->frameGeometry().width() << " / "
+            << gamma.frameGeometry().x() << " " << gamma.frameGeometry().width();
+        EXPECT_TRUE(QRect(0, 0, 1600, 1000).contains(help->frameGeometry()));
+        EXPECT_GE(help->width(), 420);
+        EXPECT_FALSE(help->testAttribute(Qt::WA_QuitOnClose)) << "Quit would not end the program";
+        help->activateWindow();
+        QTest::keySequence(help->Browser(), c.close);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_FALSE(help) << "still open";
+        gamma.hide();
+    }
+    EXPECT_TRUE(env.errors.empty());
 }
 
 TEST(Documents, EveryFileOfTheDocsFolderIsCopiedUnchanged) {

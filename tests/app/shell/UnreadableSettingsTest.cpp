@@ -4,6 +4,9 @@
 #include "gamma/TGammaStirlingMainForm.h"
 #include "shell/TKelvaneDispatchForm.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -60,6 +63,35 @@ TEST(UnreadableSettings, StartOnDefaultsWithOneMessageAndLeaveTheFileAlone) {
         EXPECT_EQ(after.st_size, before.st_size);
         EXPECT_EQ(after.st_mode, before.st_mode);
     }
+}
+
+// A settings file that cannot be written (read-only, full disk): one plain
+// message however many windows close, never the error report, and the file
+// written is the one read, even when the folders change meanwhile.
+TEST(UnwritableSettings, SayOnceAndGoOnWritingOnlyTheFileRead) {
+    AppTestEnvironment env;
+    const std::string file = env.SettingsFile();
+    std::ofstream(file) << "[GammaPiston]\nThrow=45\n";
+    QTemporaryDir elsewhere;
+    {
+        TKelvaneDispatchForm launcher;
+        launcher.show();
+        TGammaStirlingMainForm gamma;
+        gamma.Timer->stop();
+        gamma.show();
+        EXPECT_EQ(gamma.Host().FieldText(Field::PistonThrow), "45");
+        ::chmod(file.c_str(), 0444);
+        SimulatorFrame::SetProgramFolderForTests(elsewhere.path().toStdString() + "/");
+        for (int close = 0; close < 2; ++close)
+            gamma.FormDestroy();
+        launcher.FormDestroy();
+        SimulatorFrame::SetProgramFolderForTests(env.Folder());
+    }
+    EXPECT_TRUE(env.errors.empty()) << env.errors.front();
+    ASSERT_EQ(env.platform.messages.size(), 1);
+    EXPECT_TRUE(env.platform.messages[0].contains(QString::fromStdString(file)));
+    EXPECT_TRUE(env.platform.messages[0].contains("will not be kept"));
+    EXPECT_FALSE(QFile::exists(elsewhere.path() + "/Kelvane.INI")) << "written where not read";
 }
 
 } // namespace

@@ -117,17 +117,26 @@ TEST(WindowLayout, StoredSizesAreKeptWithinTheMinimumAndTheScreen) {
     // count as 8 x 32.
     windows.env.platform.screen = QSize(1024, 768);
     windows.env.platform.available = QRect(0, 68, 1024, 700);
+    const QRect area = windows.env.platform.available;
     struct Case {
-        int width, height;
+        int left, top, width, height;
         bool fromMinimum; // expect the window's minimum rather than the screen's room
-    } cases[] = {{3000, 3000, false}, {100, 50, true}};
+    } cases[] = {{10, 20, 3000, 3000, false},
+                 {10, 20, 100, 50, true},
+                 // stored at a scale factor of 2 (positions and sizes doubled)
+                 {888, 404, 100, 50, true},
+                 {240, 1520, 100, 50, true}};
     for (auto [name, w] : windows.Simulators()) {
         for (const Case& c : cases) {
-            SCOPED_TRACE(std::string(name) + " " + std::to_string(c.width));
+            SCOPED_TRACE(std::string(name) + " " + std::to_string(c.left) + "," +
+                         std::to_string(c.top) + " " + std::to_string(c.width));
             const WindowPlacement::Keys& keys = *w->Traits().placement;
             TIniFile ini(windows.env.SettingsFile());
-            WindowPlacement{10, 20, c.width, c.height}.Write(ini, keys);
+            WindowPlacement{c.left, c.top, c.width, c.height}.Write(ini, keys);
             w->show();
+            const QRect framed = w->frameGeometry();
+            EXPECT_TRUE(area.contains(framed)) << framed.x() << "," << framed.y() << " "
+                                               << framed.width() << "x" << framed.height();
             if (c.fromMinimum) {
                 EXPECT_EQ(w->size(), w->minimumSize());
             } else {
@@ -143,6 +152,12 @@ TEST(WindowLayout, StoredSizesAreKeptWithinTheMinimumAndTheScreen) {
             ExpectFillsTheRoom(storedSize, storedSize + frame, "stored");
         }
     }
+    // So does the launcher.
+    TKelvaneDispatchForm& launcher = windows.program.Launcher();
+    TIniFile ini(windows.env.SettingsFile());
+    WindowPlacement{2000, 1500, 487, 152}.Write(ini, WindowPlacement::Main());
+    launcher.show();
+    EXPECT_TRUE(area.contains(launcher.frameGeometry()));
     // The net-work graph window opens within the screen too.
     TPopUpGraphForm& graph = windows.program.Graph("gamma");
     graph.resize(2000, 2000);
@@ -151,14 +166,15 @@ TEST(WindowLayout, StoredSizesAreKeptWithinTheMinimumAndTheScreen) {
     EXPECT_TRUE(windows.env.errors.empty());
 }
 
-// Alt and one letter reaches every button of a window, and no two alike.
+// Alt and one letter reaches every button of a window, and no two alike, in
+// each caption a button can show (Pause and Resume are one button).
 TEST(WindowKeys, EveryButtonHasItsOwnAltLetter) {
     Windows windows;
     std::vector<std::pair<const char*, QWidget*>> all = {
         {"launcher", &windows.program.Launcher()}, {"graph", &windows.program.Graph("gamma")}};
     for (auto [name, w] : windows.Simulators())
         all.emplace_back(name, w);
-    for (auto [name, w] : all) {
+    auto expectOwnLetters = [](const char* name, QWidget* w) {
         std::map<QChar, QString> taken;
         for (QAbstractButton* b : w->findChildren<QAbstractButton*>()) {
             const QString caption = b->text();
@@ -170,7 +186,20 @@ TEST(WindowKeys, EveryButtonHasItsOwnAltLetter) {
             EXPECT_TRUE(taken.emplace(letter, caption).second)
                 << name << ": " << caption.toStdString() << " and " << taken[letter].toStdString();
         }
+    };
+    for (auto [name, w] : all) {
+        w->show();
+        expectOwnLetters(name, w);
+        auto* pause = w->findChild<QPushButton*>("PauseButton");
+        if (pause && pause->window() == w) {
+            const QString before = pause->text();
+            pause->click();
+            ASSERT_NE(pause->text(), before) << name;
+            expectOwnLetters(name, w);
+        }
+        w->hide();
     }
+    EXPECT_TRUE(windows.env.errors.empty());
 }
 
 TEST(WindowKeys, EnterPressesTheFocusedButtonAndEscapeClosesFromAnyControl) {

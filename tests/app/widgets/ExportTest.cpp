@@ -105,6 +105,13 @@ TEST_F(Export, ChartMenusCopyAndSaveImagesAndData) {
             EXPECT_TRUE(Contents(env.platform.exportFile).startsWith(kind.start)) << kind.suffix;
         }
         EXPECT_EQ(QImage(File(QString(w.name) + ".png")).size(), chart->size() * 2);
+        // The next dialog opens where the last file went, on a name of its own.
+        const QString suggested = env.platform.suggestions.constLast();
+        EXPECT_EQ(QFileInfo(suggested).absolutePath(), QFileInfo(File("x")).absolutePath());
+        EXPECT_TRUE(suggested.endsWith(".png")) << suggested.toStdString();
+        EXPECT_TRUE(QFileInfo(suggested).fileName().startsWith(
+            w.widget->windowTitle().section(' ', 0, 0) + " "))
+            << suggested.toStdString();
         AppTestEnvironment::Snapshot(*chart, (std::string(w.name) + "-chart").c_str());
 
         env.platform.exportFile = File(QString(w.name) + ".csv");
@@ -124,6 +131,27 @@ TEST_F(Export, ChartMenusCopyAndSaveImagesAndData) {
         EXPECT_TRUE(env.platform.messages.takeFirst().contains("could not be written"));
     }
     EXPECT_TRUE(env.errors.empty());
+}
+
+// A typed suffix the dialog offers is followed; another name takes the
+// chosen type's.
+TEST(ExportNames, FollowTheTypedSuffixWhenItIsOffered) {
+    const QStringList images = {"PNG image (*.png)", "SVG drawing (*.svg)", "PDF document (*.pdf)"};
+    const struct {
+        const char* typed;
+        const char* chosen;
+        const char* expected;
+    } cases[] = {
+        {"/d/chart.svg", "PNG image (*.png)", "/d/chart.svg"},
+        {"/d/chart.PDF", "PNG image (*.png)", "/d/chart.PDF"},
+        {"/d/chart", "SVG drawing (*.svg)", "/d/chart.svg"},
+        {"/d/chart.v2", "PNG image (*.png)", "/d/chart.v2.png"},
+        {"/d/chart.png", "PDF document (*.pdf)", "/d/chart.png"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Platform::WithOfferedSuffix(c.typed, c.chosen, images), c.expected) << c.typed;
+    EXPECT_EQ(Platform::FileNameOf("Gamma Stirling Engine Simulator", "(Normalized) Positions"),
+              "Gamma Normalized Positions");
 }
 
 TEST_F(Export, RightPressOpensTheMenuWithoutMovingTheCrank) {
@@ -166,8 +194,13 @@ TEST_F(Export, ReportIsOnePageAtThePrinterSettingsSize) {
             env.platform.exportFile = File(QString(w.name) + "-" + page.name + ".pdf");
             Choose(w.chart(2), "Save &Report...");
             const QByteArray pdf = Contents(env.platform.exportFile);
+            if (const QByteArray folder = qgetenv("KELVANE_SNAPSHOTS"); !folder.isEmpty())
+                QFile::copy(env.platform.exportFile,
+                            QString(folder) + "/report-" + w.name + "-" + page.name + ".pdf");
             EXPECT_TRUE(pdf.startsWith("%PDF"));
             EXPECT_TRUE(pdf.contains("/Count 1")) << "one page";
+            // The charts are lines and text: the engine's picture is the one image.
+            EXPECT_LE(pdf.count("/Subtype /Image"), 1) << "charts as images";
             const QRegularExpressionMatch box =
                 QRegularExpression(R"(/MediaBox \[0 0 ([\d.]+) ([\d.]+)\])").match(pdf);
             ASSERT_TRUE(box.hasMatch());
@@ -190,6 +223,12 @@ TEST_F(Export, ReportIsOnePageAtThePrinterSettingsSize) {
     EXPECT_EQ(gamma.grid.size(), 12u);
     EXPECT_FALSE(gamma.picture.isNull());
     EXPECT_EQ(gamma.charts.size(), 4u);
+    // On paper the Work chart's value axis says what it shows.
+    ReportPage frozen = gamma;
+    FreezeCharts(frozen);
+    ASSERT_EQ(frozen.chartDrawings.size(), 4u);
+    EXPECT_FALSE(frozen.chartDrawings[3].contains("Click the Help"));
+    EXPECT_TRUE(frozen.chartDrawings[3].contains("Work (pressure"));
     const ReportPage ringbom = program.Window<TRingbomStirlingMainForm>("ringbom").Report();
     EXPECT_TRUE(
         std::ranges::count(ringbom.parameters, std::make_pair(QString("All Data"), QString("on"))));
