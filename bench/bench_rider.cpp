@@ -30,7 +30,7 @@ static void BM_RiderModelArithmetic(benchmark::State& state) {
         for (int angle = 0; angle <= 360; ++angle) {
             p.phase = angle;
             const kelvane::RiderState s = kelvane::RiderState::Compute(p);
-            sum += s.pC + s.currVol + s.nHot + s.hotPos + s.coldPos;
+            sum += s.pC + s.currVol + s.nHotShare + s.hotPos + s.coldPos;
         }
         benchmark::DoNotOptimize(sum);
     }

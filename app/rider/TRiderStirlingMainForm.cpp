@@ -40,7 +40,7 @@ FrameTraits RiderTraits() {
     t.designSize = QSize(836, 555);
     t.topBandHeight = 169;
     t.inputPanelWidth = 416;
-    t.gridColumns85 = false;
+    t.fixedGridColumns = false;
     t.centreOnShow = true;
     return t;
 }
@@ -71,9 +71,9 @@ QLabel* Heading(QWidget* parent, const char* name, const QString& caption, QColo
 TRiderStirlingMainForm::TRiderStirlingMainForm(QWidget* parent)
     : CrankWindow(RiderTraits(), parent) {
     setObjectName("TRiderStirlingMainForm");
-    StringGrid1->setColumnWidth(0, kLabelColumnWidth);
-    StringGrid1->setColumnWidth(1, kValueColumnWidth);
-    StringGrid1->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
+    StatisticsGrid->setColumnWidth(0, kLabelColumnWidth);
+    StatisticsGrid->setColumnWidth(1, kValueColumnWidth);
+    StatisticsGrid->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
     BuildInputPanel();
     AttachEngineCharts();
     LoopFromAngles();
@@ -118,8 +118,8 @@ void TRiderStirlingMainForm::BuildInputPanel() {
     BindFieldEdits(edits);
     SweepOnDoubleClick(RiderSweep::kSweptFields);
 
-    Heading(Panel1, "Label1", "Hot", Qt::red, 128, 8);
-    Heading(Panel1, "Label2", "Cold", Qt::blue, 192, 8);
+    Heading(InputPanel, "Label1", "Hot", Qt::red, 128, 8);
+    Heading(InputPanel, "Label2", "Cold", Qt::blue, 192, 8);
     QLabel* label7 = AddLabel("Hot\nTemp", 14, 8);
     label7->setObjectName("Label7");
     label7->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -133,7 +133,7 @@ void TRiderStirlingMainForm::BuildInputPanel() {
     AddHoldBox(236, 150);
 
     // The track bar covers the left of the colour squares, leaving a strip beside each end.
-    HotTempTB = new QSlider(Qt::Vertical, Panel1);
+    HotTempTB = new QSlider(Qt::Vertical, InputPanel);
     HotTempTB->setObjectName("HotTempTB");
     HotTempTB->setGeometry(8, 32, 24, 126);
     HotTempTB->setRange(engine_.HotTempTB.Min, engine_.HotTempTB.Max);
@@ -161,7 +161,7 @@ void TRiderStirlingMainForm::BuildInputPanel() {
 }
 
 UpDownControl* TRiderStirlingMainForm::AddUpDown(const char* name, int x, int y) {
-    auto* upDown = new UpDownControl(name, Panel1);
+    auto* upDown = new UpDownControl(name, InputPanel);
     upDown->setGeometry(x, y, 15, 21);
     KeepKeys(upDown);
     std::string engineName = name;

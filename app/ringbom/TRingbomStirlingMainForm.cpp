@@ -150,7 +150,7 @@ void TRingbomStirlingMainForm::OrderTabs() {
 
 QCheckBox* TRingbomStirlingMainForm::AddCheckBox(Field field, const QString& caption, int x, int y,
                                                  int width) {
-    auto* box = new QCheckBox(caption, Panel1);
+    auto* box = new QCheckBox(caption, InputPanel);
     box->setObjectName(Traits().parameters->RowOf(field).control);
     box->setGeometry(x, y, width, 17);
     box->setChecked(true);

@@ -40,7 +40,7 @@ struct FrameTraits {
     int pictureWidth = 182;
     int gridRows = 12;
     // Creation sets both grid columns 85 pixels wide (not in the two-piston window).
-    bool gridColumns85 = true;
+    bool fixedGridColumns = true;
     // Centred at showing while the settings file holds no place for it.
     bool centreOnShow = false;
     // The frame's buttons, in the order they are made.

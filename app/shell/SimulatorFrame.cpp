@@ -36,61 +36,63 @@ SimulatorFrame::SimulatorFrame(const FrameTraits& traits, QWidget* parent)
     ApplyWindowLook(this);
     setGeometry(QRect(traits_.designedPlacement, traits_.designSize));
 
-    Panel2 = NamedChild(this, "Panel2");
-    Panel1 = NamedChild(Panel2, "Panel1");
-    Image1 = NamedChild<QLabel>(Panel2, "Image1");
-    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    TopBand = NamedChild(this, "Panel2");
+    InputPanel = NamedChild(TopBand, "Panel1");
+    PictureLabel = NamedChild<QLabel>(TopBand, "Image1");
+    PictureLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     MakeGrid();
-    Panel3 = NamedChild(this, "Panel3");
+    ChartArea = NamedChild(this, "Panel3");
     layout_.emplace(traits_,
-                    FrameLayout::Parts{this, Panel2, Panel1, Image1, StringGrid1, Panel3, charts_},
+                    FrameLayout::Parts{this, TopBand, InputPanel, PictureLabel, StatisticsGrid,
+                                       ChartArea, charts_},
                     [this] { pacing_.RedrawPicture(); });
 
     ReadScreen();
     host_.onProcessEvents = [this] { pacing_.EventsProcessed(); };
     widgets_.emplace(
-        this, Panel1, host_, *traits_.parameters, keys_,
+        this, InputPanel, host_, *traits_.parameters, keys_,
         [this](const std::function<void()>& handler) { Run(handler); },
         [this](const std::function<void()>& handler) { CallEngine(handler); });
     widgets_->AddFrameButtons(traits_.buttons, [this](FrameButton role) { ButtonClick(role); });
 
     // Over the bottom line of the input panel, shown only while a box is marked.
-    marks_.emplace(Panel1, QRect(4, traits_.topBandHeight - 19, traits_.inputPanelWidth - 8, 17),
-                   host_, *traits_.parameters);
+    marks_.emplace(InputPanel,
+                   QRect(4, traits_.topBandHeight - 19, traits_.inputPanelWidth - 8, 17), host_,
+                   *traits_.parameters);
     layout_->UpdateMinimumSize();
 }
 
 void SimulatorFrame::MakeGrid() {
-    StringGrid1 = new QTableWidget(traits_.gridRows, 2, Panel2);
-    StringGrid1->setObjectName("StringGrid1");
-    StringGrid1->horizontalHeader()->hide();
-    StringGrid1->verticalHeader()->hide();
-    StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    StatisticsGrid = new QTableWidget(traits_.gridRows, 2, TopBand);
+    StatisticsGrid->setObjectName("StringGrid1");
+    StatisticsGrid->horizontalHeader()->hide();
+    StatisticsGrid->verticalHeader()->hide();
+    StatisticsGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Plain Latin figures, repainted after every analysis: no text shaping needed.
     QFont gridFont("DejaVu Sans Mono", 7);
     gridFont.setStyleStrategy(QFont::PreferNoShaping);
-    StringGrid1->setFont(gridFont);
-    StringGrid1->setStyleSheet("QTableWidget::item { padding: 0px 1px; }");
-    StringGrid1->verticalHeader()->setMinimumSectionSize(10);
-    StringGrid1->verticalHeader()->setDefaultSectionSize(14);
-    if (traits_.gridColumns85) {
-        StringGrid1->setColumnWidth(0, 85);
-        StringGrid1->setColumnWidth(1, 85);
+    StatisticsGrid->setFont(gridFont);
+    StatisticsGrid->setStyleSheet("QTableWidget::item { padding: 0px 1px; }");
+    StatisticsGrid->verticalHeader()->setMinimumSectionSize(10);
+    StatisticsGrid->verticalHeader()->setDefaultSectionSize(14);
+    if (traits_.fixedGridColumns) {
+        StatisticsGrid->setColumnWidth(0, 85);
+        StatisticsGrid->setColumnWidth(1, 85);
     }
-    StringGrid1->setFocusPolicy(Qt::NoFocus);
-    host_.SetGrid(StringGrid1);
+    StatisticsGrid->setFocusPolicy(Qt::NoFocus);
+    host_.SetGrid(StatisticsGrid);
     host_.onGridWidened = [this] {
         layout_->UpdateMinimumSize();
         LayoutBands();
     };
-    StringGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(StringGrid1, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
-        QMenu menu(StringGrid1);
+    StatisticsGrid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(StatisticsGrid, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
+        QMenu menu(StatisticsGrid);
         connect(menu.addAction("&Copy"), &QAction::triggered, this,
                 [this] { Run([this] { CopyGridClick(); }); });
         connect(menu.addAction("Save &Report..."), &QAction::triggered, this,
                 [this] { Run([this] { SaveReportClick(); }); });
-        Platform::Current().ShowMenu(&menu, StringGrid1->viewport()->mapToGlobal(at));
+        Platform::Current().ShowMenu(&menu, StatisticsGrid->viewport()->mapToGlobal(at));
     });
 }
 
@@ -111,7 +113,7 @@ std::string SimulatorFrame::SettingsFile() const {
 void SimulatorFrame::AttachEngine(TChart& c1, TChart& c2, TChart& c3, TChart& c4, TChart& c5) {
     TChart* data[5] = {&c1, &c2, &c3, &c4, &c5};
     for (int i = 0; i < 5; ++i) {
-        charts_[i] = new ChartView(*data[i], Panel3);
+        charts_[i] = new ChartView(*data[i], ChartArea);
         charts_[i]->setObjectName(QString("Chart%1").arg(i + 1));
         ChartMenu::Attach(charts_[i], [this] { Run([this] { SaveReportClick(); }); });
         ChartReadOut::Attach(charts_[i]);
@@ -137,9 +139,9 @@ void SimulatorFrame::AttachEngine(TChart& c1, TChart& c2, TChart& c3, TChart& c4
 }
 
 void SimulatorFrame::DrawPicture() {
-    canvas_.Resize(Image1->width(), Image1->height());
+    canvas_.Resize(PictureLabel->width(), PictureLabel->height());
     DrawEngine(canvas_);
-    Image1->setPixmap(QPixmap::fromImage(canvas_.Image()));
+    PictureLabel->setPixmap(QPixmap::fromImage(canvas_.Image()));
 }
 
 bool SimulatorFrame::FieldEdited() {
@@ -148,7 +150,7 @@ bool SimulatorFrame::FieldEdited() {
 }
 
 QCheckBox* SimulatorFrame::AddHoldBox(int x, int y) {
-    HoldCB = ChartHold::AddBox(Panel1, x, y, this,
+    HoldCB = ChartHold::AddBox(InputPanel, x, y, this,
                                [this](bool held) { Run([this, held] { HoldClick(held); }); });
     KeepKeys(HoldCB);
     return HoldCB;
@@ -220,7 +222,7 @@ void SimulatorFrame::LayoutBands() {
 
 void SimulatorFrame::FormResize() {
     if (layout_->LayoutCharts())
-        pv_.Place(Panel3);
+        pv_.Place(ChartArea);
 }
 
 void SimulatorFrame::keyPressEvent(QKeyEvent* event) {

@@ -60,14 +60,14 @@ class SimulatorFrame : public QDialog, public WindowSettings {
     // The statistics grid, with every cell written so far on it.
     QTableWidget* Grid() {
         host_.ShowGrid();
-        return StringGrid1;
+        return StatisticsGrid;
     }
     // The engine's picture, with a drawing that waits for the frame's end done first.
     QLabel* Picture() {
         pacing_.DrawWaitingPicture();
-        return Image1;
+        return PictureLabel;
     }
-    QWidget* ChartPanel() const { return Panel3; }
+    QWidget* ChartPanel() const { return ChartArea; }
     QPushButton* Button(FrameButton role) const { return widgets_->Button(role); }
     QPushButton* ShowPVButton() const { return Button(FrameButton::ShowPV); }
     bool WasShown() const { return ShownOnce(); }
@@ -231,11 +231,11 @@ class SimulatorFrame : public QDialog, public WindowSettings {
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-    QWidget* Panel1 = nullptr;
-    QWidget* Panel2 = nullptr;
-    QWidget* Panel3 = nullptr;
-    QLabel* Image1 = nullptr;
-    QTableWidget* StringGrid1 = nullptr;
+    QWidget* InputPanel = nullptr;
+    QWidget* TopBand = nullptr;
+    QWidget* ChartArea = nullptr;
+    QLabel* PictureLabel = nullptr;
+    QTableWidget* StatisticsGrid = nullptr;
 
   private:
     void FormShow();

@@ -54,16 +54,16 @@ TPopUpGraphForm::TPopUpGraphForm(SimulatorFrame& owner, std::unique_ptr<Paramete
     // The smallest window holds the charts two by two.
     setMinimumSize(2 * kMinimumChart.width(), kTopPanelHeight + 2 * kMinimumChart.height());
 
-    Panel1 = NamedChild(this, "Panel1");
-    Panel2 = NamedChild(Panel1, "Panel2");
-    CloseButton = Button(Panel2, "CloseButton", "&Close", 8);
-    PrintButton = Button(Panel2, "PrintButton", "&Print", 40);
+    TopPanel = NamedChild(this, "Panel1");
+    ButtonPanel = NamedChild(TopPanel, "Panel2");
+    CloseButton = Button(ButtonPanel, "CloseButton", "&Close", 8);
+    PrintButton = Button(ButtonPanel, "PrintButton", "&Print", 40);
     connect(CloseButton, &QPushButton::clicked, this,
             [this] { RunGuarded([this] { CloseButtonClick(); }); });
     connect(PrintButton, &QPushButton::clicked, this,
             [this] { RunGuarded([this] { PrintButtonClick(); }); });
 
-    Memo1 = new QPlainTextEdit(Panel1);
+    Memo1 = new QPlainTextEdit(TopPanel);
     Memo1->setObjectName("Memo1");
     Memo1->setReadOnly(true);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -121,8 +121,8 @@ ReportPage TPopUpGraphForm::Report() {
 
 void TPopUpGraphForm::ReSizeGraphs() {
     const int w = width();
-    Panel1->setGeometry(0, 0, w, kTopPanelHeight);
-    Panel2->setGeometry(0, 0, kButtonPanelWidth, kTopPanelHeight);
+    TopPanel->setGeometry(0, 0, w, kTopPanelHeight);
+    ButtonPanel->setGeometry(0, 0, kButtonPanelWidth, kTopPanelHeight);
     Memo1->setGeometry(kButtonPanelWidth, 0, std::max(w - kButtonPanelWidth, 0), kTopPanelHeight);
 
     // The outer height, frame and caption included, as the window's size counts it.

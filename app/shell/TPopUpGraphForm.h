@@ -39,8 +39,8 @@ class TPopUpGraphForm : public QDialog {
     ParameterSweep& Sweep() { return *sweep_; }
     ChartView* Chart(int number) const { return charts_[number - 1]; }
 
-    QWidget* Panel1 = nullptr; // the top panel: buttons and notes
-    QWidget* Panel2 = nullptr; // the narrow button panel at its left
+    QWidget* TopPanel = nullptr;    // the top panel: buttons and notes
+    QWidget* ButtonPanel = nullptr; // the narrow button panel at its left
     QPlainTextEdit* Memo1 = nullptr;
     QPushButton* CloseButton = nullptr;
     QPushButton* PrintButton = nullptr;

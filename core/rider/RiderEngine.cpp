@@ -66,8 +66,8 @@ void RiderEngine::Take(const RiderState& s, bool graph, double phase) {
     HotVolSeries.AddXY(phase, 100 * s.hotVol / s.maxVol);
     ColdVolSeries.AddXY(phase, 100 * s.coldVol / s.maxVol);
     TotalVolSeries.AddXY(phase, s.currVol / s.maxVol);
-    NHotSeries.AddXY(phase, s.nHot);
-    NColdSeries.AddXY(phase, s.nCold);
+    NHotSeries.AddXY(phase, s.nHotShare);
+    NColdSeries.AddXY(phase, s.nColdShare);
     PressureSeries.AddXY(phase, s.pC);
     if (inRevolution_) {
         pvVolumes_.push_back(s.currVol / s.maxVol);
@@ -88,8 +88,8 @@ void RiderEngine::CalcEngine(bool graph) {
     WriteRow(HotPosn, IntToStr(RoundHalfEven(s.hotPos)));
     WriteRow(ColdPosn, IntToStr(RoundHalfEven(s.coldPos)));
     WriteRow(Volume, s.maxVol > 0 ? RealToStr2(s.currVol / s.maxVol) : std::string());
-    WriteRow(HotN, IntToStr(RoundHalfEven(s.nHot)));
-    WriteRow(ColdN, IntToStr(RoundHalfEven(s.nCold)));
+    WriteRow(HotN, IntToStr(RoundHalfEven(s.nHotShare)));
+    WriteRow(ColdN, IntToStr(RoundHalfEven(s.nColdShare)));
     WriteRow(Pressure, PressureCellText(RealToStr2(s.pC), s.pC, avgPressure, s.currVol > 0));
 }
 

@@ -32,9 +32,9 @@ RiderState RiderState::Compute(const RiderParameters& p) {
     double tRatio = s.tCold / s.tHot;
     double y = tRatio * vRatio;
     y = 1 / (1 + y);
-    s.nCold = 100 * y;
-    s.nHot = 100 - s.nCold;
-    s.pC = s.nCold * s.tCold / s.coldVol;
+    s.nColdShare = 100 * y;
+    s.nHotShare = 100 - s.nColdShare;
+    s.pC = s.nColdShare * s.tCold / s.coldVol;
     return s;
 }
 

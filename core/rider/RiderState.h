@@ -14,8 +14,8 @@ struct RiderState {
     double maxVol = 0;  // 100 x (hot stroke maximum + cold stroke maximum)
     double tHot = 0;    // absolute gas temperatures
     double tCold = 0;
-    double nHot = 0; // share of the gas on each side, percent
-    double nCold = 0;
+    double nHotShare = 0; // share of the gas on each side, percent
+    double nColdShare = 0;
     double pC = 0; // common gas pressure, percent x temperature / volume
 
     // Valid only for parameters that pass RiderParameters::Validate.

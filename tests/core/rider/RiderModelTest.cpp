@@ -25,7 +25,7 @@ RiderParameters FirstStart(int theta) {
 
 struct AngleCase {
     int theta;
-    double hotPos, coldPos, volume, nHot, nCold, pC;
+    double hotPos, coldPos, volume, nHotShare, nColdShare, pC;
 };
 
 class RiderModelAngles : public ::testing::TestWithParam<AngleCase> {};
@@ -37,13 +37,13 @@ TEST_P(RiderModelAngles, FirstStartParametersGiveTheKnownState) {
     EXPECT_NEAR(s.coldPos, c.coldPos, 1e-9);
     EXPECT_DOUBLE_EQ(s.maxVol, 15000);
     EXPECT_NEAR(s.currVol / s.maxVol, c.volume, 5e-5);
-    EXPECT_NEAR(s.nHot, c.nHot, 5e-4);
-    EXPECT_NEAR(s.nCold, c.nCold, 5e-4);
+    EXPECT_NEAR(s.nHotShare, c.nHotShare, 5e-4);
+    EXPECT_NEAR(s.nColdShare, c.nColdShare, 5e-4);
     EXPECT_NEAR(s.pC, c.pC, 5e-5);
     EXPECT_NEAR(s.tHot, 427.8889, 1e-4);
     EXPECT_NEAR(s.tCold, 316.7778, 1e-4);
     // One pressure for both spaces.
-    EXPECT_NEAR(s.pC, s.nHot * s.tHot / s.hotVol, 1e-12);
+    EXPECT_NEAR(s.pC, s.nHotShare * s.tHot / s.hotVol, 1e-12);
 }
 
 INSTANTIATE_TEST_SUITE_P(FourAngles, RiderModelAngles,
@@ -56,7 +56,7 @@ TEST(RiderModel, EqualTemperaturesShareTheGasByVolume) {
     RiderParameters p = FirstStart(40);
     p.hotTemp = p.coldTemp = 150;
     RiderState s = RiderState::Compute(p);
-    EXPECT_NEAR(s.nHot / s.nCold, s.hotVol / s.coldVol, 1e-12);
+    EXPECT_NEAR(s.nHotShare / s.nColdShare, s.hotVol / s.coldVol, 1e-12);
 }
 
 TEST(RiderModel, EqualStrokeLimitsHoldThePistonStill) {
