@@ -62,9 +62,7 @@ void TBetaStirlingMainForm::BuildInputPanel() {
                                  {Field::PhaseAngle, 420, 64, "90", 45},
                                  {Field::Phase, 420, 40, "0", 45}};
     BindFieldEdits(AddFields(fields), [this] { return engine_.calcing || engine_.phaseChanging; });
-    for (Field swept : BetaSweep::kSweptFields)
-        Host().Edit(swept)->setStyleSheet("background-color: #ffff00");
-    SweepOnDoubleClick(BetaSweep::kSweptFields);
+    SweepYellowBoxes(BetaSweep::kSweptFields);
 
     AddLabel("Temp (C)", 46, 13);
     AddLabel("pm (kPa)", 152, 12);
@@ -80,20 +78,10 @@ void TBetaStirlingMainForm::BuildInputPanel() {
     AddHoldBox(250, 166);
     AddLabel("\u00A9 Kelvane", 54, 168);
 
-    AddHotTempSlider([this](int position) { engine_.Slide(TrackBar::HotTempTB, position); });
-    AddPhaseOffsetSlider(
-        320, 88, [this](int position) { engine_.Slide(TrackBar::PhaseOffsetTB, position); });
-    RangeSliders();
+    AddEngineSliders(320, 88);
 
     AddSpeedButtons({{12, 136, 45}, {65, 136, 43}, {116, 136, 45}, {169, 136, 55}, {364, 136, 32}},
                     true);
-}
-
-void TBetaStirlingMainForm::RefreshAfterLoad() {
-    if (CheckFields())
-        engine_.CalcButtonClick();
-    else
-        engine_.StopButtonClick();
 }
 
 } // namespace kelvane

@@ -13,7 +13,6 @@ class TBetaStirlingMainForm : public CrankWindow<BetaEngine> {
 
   protected:
     void EnterAction() override { CalcButtonClick(); }
-    void RefreshAfterLoad() override;
 
   private:
     void BuildInputPanel();

@@ -60,9 +60,7 @@ void TGammaStirlingMainForm::BuildInputPanel() {
     // The engine's own writes (the crank angle, 361 times an analysis) are
     // inert; the guard and chart sync would only cost time there.
     BindFieldEdits(AddFields(fields), [this] { return engine_.calcing || engine_.phaseChanging; });
-    for (Field yellow : GammaSweep::kYellowFields)
-        Host().Edit(yellow)->setStyleSheet("background-color: #ffff00");
-    SweepOnDoubleClick(GammaSweep::kYellowFields);
+    SweepYellowBoxes(GammaSweep::kYellowFields);
 
     AddLabel("Temp (F)", 46, 13);
     AddLabel("Height", 206, 19);
@@ -78,20 +76,10 @@ void TGammaStirlingMainForm::BuildInputPanel() {
     AddHoldBox(250, 166);
     AddLabel("\u00A9 Kelvane", 54, 168);
 
-    AddHotTempSlider([this](int position) { engine_.Slide(TrackBar::HotTempTB, position); });
-    AddPhaseOffsetSlider(
-        320, 88, [this](int position) { engine_.Slide(TrackBar::PhaseOffsetTB, position); });
-    RangeSliders();
+    AddEngineSliders(320, 88);
 
     AddSpeedButtons({{12, 136, 45}, {65, 136, 43}, {116, 136, 45}, {169, 136, 55}, {364, 136, 32}},
                     true);
-}
-
-void TGammaStirlingMainForm::RefreshAfterLoad() {
-    if (CheckFields())
-        engine_.CalcButtonClick();
-    else
-        engine_.StopButtonClick();
 }
 
 } // namespace kelvane

@@ -13,7 +13,6 @@ class TGammaStirlingMainForm : public CrankWindow<GammaEngine> {
 
   protected:
     void EnterAction() override { CalcButtonClick(); }
-    void RefreshAfterLoad() override;
 
   private:
     void BuildInputPanel();

@@ -215,6 +215,29 @@ template <class E> class CrankWindow : public EngineWindow<E> {
         this->SetSpeedWindowTabOrder(GoFastButton, GoMediumButton, GoSlowButton, StopButton,
                                      CalcButton);
     }
+    // The analysis again after a Load, or the crank stopped on texts the
+    // engine cannot use.
+    void RefreshAfterLoad() override {
+        if (this->CheckFields())
+            this->engine_.CalcButtonClick();
+        else
+            this->engine_.StopButtonClick();
+    }
+    // The hot-temperature slider and the phase-offset slider at x, y, with the
+    // engine's ranges.
+    void AddEngineSliders(int x, int y) {
+        this->AddHotTempSlider(
+            [this](int position) { this->engine_.Slide(TrackBar::HotTempTB, position); });
+        this->AddPhaseOffsetSlider(
+            x, y, [this](int position) { this->engine_.Slide(TrackBar::PhaseOffsetTB, position); });
+        this->RangeSliders();
+    }
+    // Yellow boxes: a double-click on one sweeps its field.
+    void SweepYellowBoxes(std::span<const Field> fields) {
+        for (Field field : fields)
+            this->Host().Edit(field)->setStyleSheet("background-color: #ffff00");
+        SweepOnDoubleClick(fields);
+    }
     // The boxes whose double-click asks for a sweep.
     void SweepOnDoubleClick(std::span<const Field> fields) {
         for (Field field : fields) {
