@@ -112,7 +112,7 @@ void TRiderStirlingMainForm::BuildInputPanel() {
         QLineEdit* edit = AddField(f.field, f.x, f.y, f.text);
         edit->setReadOnly(true);
         edits.push_back(edit);
-        AddUpDown(f.upDown, f.x + 41, f.y)->StepWithKeysOf(edit);
+        AddUpDown(f.upDown, f.field, f.x + 41, f.y)->StepWithKeysOf(edit);
     }
     // Only texts the engine can use reach it.
     BindFieldEdits(edits);
@@ -160,27 +160,22 @@ void TRiderStirlingMainForm::BuildInputPanel() {
     LoadButton = Button(FrameButton::Load);
 }
 
-UpDownControl* TRiderStirlingMainForm::AddUpDown(const char* name, int x, int y) {
+UpDownControl* TRiderStirlingMainForm::AddUpDown(const char* name, Field field, int x, int y) {
     auto* upDown = new UpDownControl(name, InputPanel);
     upDown->setGeometry(x, y, 15, 21);
     KeepKeys(upDown);
-    std::string engineName = name;
     connect(upDown, &UpDownControl::stepRequested, this,
-            [this, engineName](bool up) { CallEngine([&] { UpDownClick(engineName, up); }); });
-    upDowns_.push_back(upDown);
+            [this, field](bool up) { CallEngine([&] { engine_.UpDownClick(field, up); }); });
+    upDowns_.emplace_back(field, upDown);
     return upDown;
 }
 
-UpDownControl* TRiderStirlingMainForm::UpDown(const std::string& name) const {
-    for (UpDownControl* u : upDowns_) {
-        if (u->objectName().toStdString() == name)
-            return u;
+UpDownControl* TRiderStirlingMainForm::UpDown(Field field) const {
+    for (auto [box, upDown] : upDowns_) {
+        if (box == field)
+            return upDown;
     }
     return nullptr;
-}
-
-void TRiderStirlingMainForm::UpDownClick(const std::string& upDown, bool up) {
-    engine_.UpDownClick(upDown, up);
 }
 
 void TRiderStirlingMainForm::GraphTimerTimer() {

@@ -19,13 +19,11 @@ class TRiderStirlingMainForm : public CrankWindow<RiderEngine> {
 
     QTimer* GraphTimer = nullptr;
     QPushButton* LoadButton = nullptr;
-    // "UpDown1" .. "UpDown8".
-    UpDownControl* UpDown(const std::string& name) const;
+    // The up-down that steps the box of field; nullptr for a box without one.
+    UpDownControl* UpDown(Field field) const;
 
     // GraphTimer's tick.
     void GraphTimerTimer();
-    // A press on an up-down's arrow.
-    void UpDownClick(const std::string& upDown, bool up);
 
     void ReadIniFile(const TIniFile& ini) override;
 
@@ -38,10 +36,10 @@ class TRiderStirlingMainForm : public CrankWindow<RiderEngine> {
 
   private:
     void BuildInputPanel();
-    UpDownControl* AddUpDown(const char* name, int x, int y);
+    UpDownControl* AddUpDown(const char* name, Field field, int x, int y);
     void SyncTrackBars();
 
-    std::vector<UpDownControl*> upDowns_;
+    std::vector<std::pair<Field, UpDownControl*>> upDowns_; // and the box each steps
 };
 
 } // namespace kelvane

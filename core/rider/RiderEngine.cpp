@@ -345,19 +345,19 @@ void RiderEngine::UpDown7Changing() {
         CalcButtonClick();
 }
 
-RiderUpDown* RiderEngine::FindUpDown(const std::string& name) {
+RiderUpDown* RiderEngine::FindUpDown(Field field) {
     for (RiderUpDown* u :
          {&UpDown1, &UpDown2, &UpDown3, &UpDown4, &UpDown5, &UpDown6, &UpDown7, &UpDown8}) {
-        if (u->Name == name)
+        if (u->Associate == field)
             return u;
     }
     return nullptr;
 }
 
-void RiderEngine::UpDownClick(const std::string& upDown, bool up) {
-    RiderUpDown* u = FindUpDown(upDown);
+void RiderEngine::UpDownClick(Field field, bool up) {
+    RiderUpDown* u = FindUpDown(field);
     if (!u)
-        throw std::invalid_argument("no up-down named '" + upDown + "'");
+        throw std::invalid_argument("no up-down steps the box " + std::to_string(Index(field)));
     // The control takes its value from the edit box before it asks whether to
     // change, and applies the step with the limits the handler set.
     int value = 0;
@@ -413,8 +413,9 @@ std::span<const EngineAction> RiderEngine::Actions() const {
 void RiderEngine::Act(std::string_view action, int arg, const std::function<bool()>& usable) {
     if (action == "graphTimer")
         GraphTimerTimer();
-    else if (action.starts_with("UpDown")) // arg: 1 up, 0 down
-        UpDownClick(std::string(action), arg != 0);
+    else if (const FieldRow* row =
+                 action.starts_with("step") ? Table().Find(action.substr(4)) : nullptr)
+        UpDownClick(row->id, arg != 0); // arg: 1 up, 0 down
     else
         RunCrankAction(*this, action, arg, usable);
 }
@@ -434,8 +435,8 @@ std::vector<EngineStateItem> RiderEngine::StateItems() const {
     std::vector<EngineStateItem> items{{"", "graphTimer", graphTimerArmed, ""}};
     for (const RiderUpDown* u :
          {&UpDown1, &UpDown2, &UpDown3, &UpDown4, &UpDown5, &UpDown6, &UpDown7, &UpDown8})
-        items.push_back(
-            {"upDowns", RiderFields().RowOf(u->Associate).control, std::nullopt, u->Name});
+        items.push_back({"upDowns", RiderFields().RowOf(u->Associate).control, std::nullopt,
+                         "step" + std::string(RiderFields().RowOf(u->Associate).control)});
     return items;
 }
 

@@ -39,7 +39,7 @@ const EngineEntry& RiderEntry();
 //   The engine arms it itself (ArmGraphTimer) and calls onGraphTimerArmed only
 //   when it was not armed; the window starts its single-shot QTimer there and
 //   calls GraphTimerTimer when it fires. graphTimerArmed tells the state.
-// - Up-downs: a press calls UpDownClick(name, up); the engine runs
+// - Up-downs: a press calls UpDownClick(field of its box, up); the engine runs
 //   UpDown7Changing first, then steps the edit box text.
 // - Track bars: a user move calls SetHotTempTBPosition / SetPhaseOffsetTBPosition
 //   with the slider value; after ParametersLoaded the window copies
@@ -175,8 +175,11 @@ class RiderEngine : public Engine {
     // that is not a whole number leaves its limits as they are.
     void UpdateStrokeLimits();
     // A press on the named up-down ("UpDown1" .. "UpDown8").
-    void UpDownClick(const std::string& upDown, bool up);
-    RiderUpDown* FindUpDown(const std::string& name);
+    // A press on the up-down of the box of field; a box without one is a
+    // program error (std::invalid_argument).
+    void UpDownClick(Field field, bool up);
+    // nullptr for a box without an up-down.
+    RiderUpDown* FindUpDown(Field field);
     // A new track bar position from the user or from code; the change handler
     // runs when the clamped position differs from the current one.
     void SetHotTempTBPosition(int position);
@@ -199,7 +202,8 @@ class RiderEngine : public Engine {
     void Batch(int count) override;
     std::span<const EngineAction> Actions() const override;
     // Besides the buttons: "graphTimer" (the delayed recalculation is due)
-    // and "UpDown1" .. "UpDown8" (arg 1 up, 0 down).
+    // and "step" and a box's control name ("stepHotTemp"), its up-down's
+    // press (arg 1 up, 0 down).
     void Act(std::string_view action, int arg, const std::function<bool()>& usable) override;
     void DrawPicture(Canvas& canvas) const override { ShowEngine(canvas); }
     std::span<const EngineSlider> Sliders() const override { return sliders_; }

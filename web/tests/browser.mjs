@@ -192,7 +192,7 @@ try {
     rmSync(downloads, { recursive: true, force: true });
 
     // An up-down steps its box; the hot-temperature slider writes its box.
-    await page.click('#engine-rider button[name="UpDown1-1"]');
+    await page.click('#engine-rider button[name="stepHotStrokeMin-1"]');
     check(await page.$eval('#rider-HotStrokeMin', (b) => b.value) === '10',
           'the hot stroke minimum\'s up-down did not step 5 to 10');
     await page.$eval('#engine-rider input[name="HotTempTB"]', (slider) => {

@@ -29,7 +29,7 @@ class RiderWindow : public WindowTest<TRiderStirlingMainForm> {
         if (form->GraphTimer->isActive())
             form->GraphTimerTimer();
     }
-    void Press(const char* upDown, bool up, int times = 1) {
+    void Press(Field upDown, bool up, int times = 1) {
         UpDownControl* control = form->UpDown(upDown);
         for (int i = 0; i < times; ++i)
             QTest::mouseClick(control, Qt::LeftButton, {}, control->ArrowCentre(up));
@@ -119,7 +119,7 @@ TEST_F(RiderWindow, UpDownsStepWithinTheirLimits) {
             for (int i = 0; i < c.presses; ++i)
                 QTest::keyClick(box, c.up ? Qt::Key_Up : Qt::Key_Down);
         } else {
-            Press(c.upDown, c.up, c.presses);
+            Press(form->Traits().parameters->RowOf(c.field).id, c.up, c.presses);
         }
         EXPECT_EQ(Text(c.field), c.expected);
         byKeys = !byKeys;
@@ -133,17 +133,17 @@ TEST_F(RiderWindow, UpDownsStepWithinTheirLimits) {
 TEST_F(RiderWindow, PressesWhileStoppedGiveOneDelayedAnalysis) {
     ShowStopped();
     Engine().PressureSeries.Clear();
-    Press("UpDown8", true);
+    Press(Field::ColdTemp, true);
     EXPECT_EQ(Text(Field::ColdTemp), "110"); // shown at once
     EXPECT_EQ(Engine().PressureSeries.Count(), 0);
     EXPECT_TRUE(form->GraphTimer->isActive());
     // Further presses while armed do not start the timer again.
     form->GraphTimer->stop();
-    Press("UpDown8", true, 2);
+    Press(Field::ColdTemp, true, 2);
     EXPECT_FALSE(form->GraphTimer->isActive());
     EXPECT_EQ(Engine().PressureSeries.Count(), 0);
 
-    Press("UpDown6", true, 3); // the crank angle survives the analysis
+    Press(Field::Phase, true, 3); // the crank angle survives the analysis
     form->GraphTimerTimer();
     EXPECT_EQ(Engine().PressureSeries.Count(), 361);
     EXPECT_FALSE(Engine().graphTimerArmed);
@@ -162,7 +162,7 @@ TEST_F(RiderWindow, PressWhileAnimatingAnalysesAtOnceAndAgainLater) {
     Show();
     form->GraphTimerTimer();
     Engine().PressureSeries.Clear();
-    Press("UpDown2", true);
+    Press(Field::HotStrokeMax, true);
     EXPECT_EQ(Engine().PressureSeries.Count(), 361);
     EXPECT_TRUE(form->GraphTimer->isActive());
     EXPECT_EQ(Text(Field::HotStrokeMax), "55");
@@ -220,7 +220,7 @@ TEST_F(RiderWindow, EnterAnalysesNothingAndEscapeHidesFromAnyControl) {
                            form->StopButton,
                            form->HotTempTB,
                            form->PhaseOffsetTB,
-                           form->UpDown("UpDown1")};
+                           form->UpDown(Field::HotStrokeMin)};
     for (QWidget* w : controls) {
         SCOPED_TRACE(w->objectName().toStdString());
         QTest::keyClick(w, Qt::Key_Escape);
@@ -257,7 +257,7 @@ TEST_F(RiderWindow, ChartClicksStopTheCrankAndSetTheAngle) {
 TEST_F(RiderWindow, AnimationTicksTurnTheCrankByTen) {
     Show();
     form->GraphTimerTimer();
-    Press("UpDown6", false, 1); // 350, while animating
+    Press(Field::Phase, false, 1); // 350, while animating
     EXPECT_EQ(Text(Field::Phase), "350");
     form->TimerTimeout();
     EXPECT_EQ(Text(Field::Phase), "360");
@@ -320,7 +320,7 @@ TEST_F(RiderWindow, UnusableLoadedTextsAreMarkedAndKeepTheResults) {
         Engine().timer.Enabled = true;
         form->TimerTimeout();
         EXPECT_FALSE(Engine().timer.Enabled);
-        Press("UpDown8", true);
+        Press(Field::ColdTemp, true);
         form->GraphTimerTimer();
         EXPECT_EQ(Engine().PressureSeries.YValues()[0], firstPressure);
         EXPECT_TRUE(env.errors.empty());
@@ -329,17 +329,19 @@ TEST_F(RiderWindow, UnusableLoadedTextsAreMarkedAndKeepTheResults) {
 
 TEST_F(RiderWindow, PressureMarkComparesWithTheMeanShown) {
     struct Case {
-        const char* upDown;
+        Field upDown;
         bool up;
         int presses;
     };
     // Large swings of the mean pressure between analyses.
-    const Case cases[] = {{"UpDown7", false, 30}, {"UpDown7", true, 70},  {"UpDown8", true, 60},
-                          {"UpDown7", false, 35}, {"UpDown8", false, 60}, {"UpDown5", true, 9},
-                          {"UpDown1", true, 8},   {"UpDown7", true, 20},  {"UpDown4", false, 10}};
+    const Case cases[] = {{Field::HotTemp, false, 30},      {Field::HotTemp, true, 70},
+                          {Field::ColdTemp, true, 60},      {Field::HotTemp, false, 35},
+                          {Field::ColdTemp, false, 60},     {Field::PhaseOffset, true, 9},
+                          {Field::HotStrokeMin, true, 8},   {Field::HotTemp, true, 20},
+                          {Field::ColdStrokeMax, false, 10}};
     ShowStopped();
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.upDown);
+        SCOPED_TRACE(Index(c.upDown));
         Press(c.upDown, c.up, c.presses);
         auto markOff = [&] {
             return AppTestEnvironment::MarkAgainst(
@@ -359,7 +361,7 @@ TEST_F(RiderWindow, MarkersFollowTheAnalysedAngleOverTheNewCurves) {
     const std::function<void()> analyses[] = {
         [&] { QTest::mouseClick(form->CalcButton, Qt::LeftButton); },
         [&] {
-            Press("UpDown2", true, 6);
+            Press(Field::HotStrokeMax, true, 6);
             form->GraphTimerTimer();
         },
         [&] { QTest::mouseClick(form->GoSlowButton, Qt::LeftButton); },
@@ -387,7 +389,7 @@ TEST_F(RiderWindow, MarkersFollowTheAnalysedAngleOverTheNewCurves) {
 
 TEST_F(RiderWindow, TrackBarsFollowTheirBoxesWithinTheUpDownsRange) {
     struct Case {
-        const char* upDown;
+        Field upDown;
         bool up;
         int presses;
         QSlider* bar;
@@ -395,13 +397,13 @@ TEST_F(RiderWindow, TrackBarsFollowTheirBoxesWithinTheUpDownsRange) {
     };
     ShowStopped();
     const Case cases[] = {
-        {"UpDown7", true, 5, form->HotTempTB, 1000 - 350},
-        {"UpDown7", true, 100, form->HotTempTB, 1000 - 700},
-        {"UpDown5", false, 18, form->PhaseOffsetTB, -90},
-        {"UpDown5", false, 9, form->PhaseOffsetTB, -180},
+        {Field::HotTemp, true, 5, form->HotTempTB, 1000 - 350},
+        {Field::HotTemp, true, 100, form->HotTempTB, 1000 - 700},
+        {Field::PhaseOffset, false, 18, form->PhaseOffsetTB, -90},
+        {Field::PhaseOffset, false, 9, form->PhaseOffsetTB, -180},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.upDown);
+        SCOPED_TRACE(Index(c.upDown));
         Press(c.upDown, c.up, c.presses);
         EXPECT_EQ(c.bar->value(), c.position);
     }
@@ -411,7 +413,7 @@ TEST_F(RiderWindow, TrackBarsFollowTheirBoxesWithinTheUpDownsRange) {
     // The slider cannot pass the up-down's top, so the arrow never pulls it back.
     form->HotTempTB->setValue(0);
     EXPECT_EQ(Text(Field::HotTemp), "700");
-    Press("UpDown7", true);
+    Press(Field::HotTemp, true);
     EXPECT_EQ(Text(Field::HotTemp), "700");
     EXPECT_EQ(form->HotTempTB->value(), 300);
     EXPECT_TRUE(env.errors.empty());
@@ -436,8 +438,8 @@ TEST_F(RiderWindow, AFailingAnimationTickStopsTheCrankAndIsReportedOnce) {
 
 TEST_F(RiderWindow, SettingsAreWrittenAtTheEndAndReadBack) {
     ShowStopped();
-    Press("UpDown2", true);  // hot maximum 55
-    Press("UpDown5", false); // offset 80
+    Press(Field::HotStrokeMax, true); // hot maximum 55
+    Press(Field::PhaseOffset, false); // offset 80
     form->resize(900, 610);
     form->FormDestroy();
     TIniFile ini(env.SettingsFile());
@@ -478,7 +480,7 @@ TEST_F(RiderWindow, ScalesOnceOnAHighResolutionScreen) {
     form = std::make_unique<TRiderStirlingMainForm>();
     Show();
     EXPECT_TRUE(form->beenScaled);
-    UpDownControl* upDown = form->UpDown("UpDown7");
+    UpDownControl* upDown = form->UpDown(Field::HotTemp);
     EXPECT_EQ(form->Host().Edit(Field::HotTemp)->geometry(), QRect(166, 52, 53, 27));
     EXPECT_EQ(upDown->geometry(), QRect(220, 52, 20, 27));
     // The arrows share the whole scaled box: its bottom steps down, its top up.

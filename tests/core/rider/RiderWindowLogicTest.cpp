@@ -140,14 +140,14 @@ TEST(RiderWindow, ClickOnAPlotAreaWithoutWidthOnlyStops) {
 TEST(RiderWindow, StrokeUpDownsStopFiveApart) {
     RiderRig t;
     for (int i = 0; i < 12; ++i)
-        t.engine.UpDownClick("UpDown1", true);
+        t.engine.UpDownClick(Field::HotStrokeMin, true);
     EXPECT_EQ(t.host.FieldText(Field::HotStrokeMin), "45");
     t.Put(Field::HotStrokeMin, "5");
     for (int i = 0; i < 12; ++i)
-        t.engine.UpDownClick("UpDown2", false);
+        t.engine.UpDownClick(Field::HotStrokeMax, false);
     EXPECT_EQ(t.host.FieldText(Field::HotStrokeMax), "10");
     for (int i = 0; i < 30; ++i)
-        t.engine.UpDownClick("UpDown3", true);
+        t.engine.UpDownClick(Field::ColdStrokeMin, true);
     EXPECT_EQ(t.host.FieldText(Field::ColdStrokeMin), "95");
     EXPECT_EQ(t.engine.UpDown4.Min, 100);
 }
@@ -155,20 +155,20 @@ TEST(RiderWindow, StrokeUpDownsStopFiveApart) {
 TEST(RiderWindow, PhaseUpDownWrapsAndRecomputesWhenStopped) {
     RiderRig t;
     t.engine.CalcButtonClick();
-    t.engine.UpDownClick("UpDown6", false);
+    t.engine.UpDownClick(Field::Phase, false);
     EXPECT_EQ(t.host.FieldText(Field::Phase), "350");
     EXPECT_EQ(t.engine.PhaseSeries1.XValues()[0], 350);
-    t.engine.UpDownClick("UpDown6", true);
+    t.engine.UpDownClick(Field::Phase, true);
     EXPECT_EQ(t.host.FieldText(Field::Phase), "0");
     EXPECT_EQ(t.Row(0), "28");
-    EXPECT_THROW(t.engine.UpDownClick("UpDown9", true), std::invalid_argument);
+    EXPECT_THROW(t.engine.UpDownClick(Field::DispHeight, true), std::invalid_argument);
 }
 
 TEST(RiderWindow, PressesWhileStoppedGiveOneDelayedAnalysis) {
     RiderRig t;
     RiderEngine& e = t.engine;
     for (int i = 0; i < 3; ++i)
-        e.UpDownClick("UpDown7", true);
+        e.UpDownClick(Field::HotTemp, true);
     EXPECT_EQ(t.host.FieldText(Field::HotTemp), "330"); // shown at once
     EXPECT_EQ(t.graphTimerStarts, 1);
     EXPECT_TRUE(e.graphTimerArmed);
@@ -191,7 +191,7 @@ TEST(RiderWindow, WhileAnimatingAPressAnalysesTheValuesBeforeTheStep) {
     RiderRig t;
     RiderEngine& e = t.engine;
     e.SpeedButtonClick(100);
-    e.UpDownClick("UpDown2", true); // hot maximum 50 -> 55
+    e.UpDownClick(Field::HotStrokeMax, true); // hot maximum 50 -> 55
     EXPECT_EQ(t.host.FieldText(Field::HotStrokeMax), "55");
     EXPECT_EQ(e.HotPistonSeries.YValues().MaxValue(), 50);
     EXPECT_TRUE(e.graphTimerArmed);
@@ -207,9 +207,9 @@ TEST(RiderWindow, TrackBarsSetTheirEnds) {
     EXPECT_EQ(e.HotTempTB.Position, 300);
     EXPECT_EQ(t.host.FieldText(Field::HotTemp), "700");
     EXPECT_EQ(t.graphTimerStarts, 1);
-    e.UpDownClick("UpDown7", true);
+    e.UpDownClick(Field::HotTemp, true);
     EXPECT_EQ(t.host.FieldText(Field::HotTemp), "700");
-    e.UpDownClick("UpDown7", false);
+    e.UpDownClick(Field::HotTemp, false);
     EXPECT_EQ(t.host.FieldText(Field::HotTemp), "690");
 
     e.SetPhaseOffsetTBPosition(400);
