@@ -43,7 +43,8 @@ void CliEngine::Sweep(const std::string& name) {
 
 std::vector<TChart*> CliEngine::Charts() {
     if (swept_)
-        return {&sweep_->Chart1, &sweep_->Chart2, &sweep_->Chart3, &sweep_->Chart4};
+        return {&sweep_->WorkGraph, &sweep_->VolumeGraph, &sweep_->PressureGraph,
+                &sweep_->TemperatureGraph};
     return engine_->Charts();
 }
 

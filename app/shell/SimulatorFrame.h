@@ -138,7 +138,7 @@ class SimulatorFrame : public QDialog, public WindowSettings {
     virtual void ShowSteps() = 0;
     // Draws the engine's picture on the canvas, sized to the picture control.
     virtual void DrawEngine(Canvas& canvas) = 0;
-    // A click on the background of one of Chart1..Chart4.
+    // A click on the background of one of PositionChart..WorkChart.
     virtual void ChartClickBackground(const TChart& chart, double x, double plotLeft,
                                       double plotRight) = 0;
     // Runs an engine handler for a control. A window that brings its own

@@ -54,45 +54,45 @@ const ParameterTable& BetaEngine::Table() {
 }
 
 BetaEngine::BetaEngine(EngineHost& host)
-    : DisplacerSeries(Chart1.AddSeries("DisplacerSeries", "Displacer")),
-      PistonSeries(Chart1.AddSeries("PistonSeries", "Piston")),
-      PhaseSeries1(Chart1.AddSeries("PhaseSeries1", "Phase")),
-      HotVolSeries(Chart2.AddSeries("HotVolSeries", "Hot Vol")),
-      ColdVolSeries(Chart2.AddSeries("ColdVolSeries", "Cold Vol")),
-      TotalVolSeries(Chart2.AddSeries("TotalVolSeries", "Total Vol")),
-      PressureSeries(Chart2.AddSeries("PressureSeries", "Pressure")),
-      MeanPressureSeries(Chart2.AddSeries("MeanPressureSeries", "Mean Pressure")),
-      PhaseSeries2(Chart2.AddSeries("PhaseSeries2", "Phase")),
-      HotMassSeries(Chart3.AddSeries("HotMassSeries", "Hot")),
-      RegenMassSeries(Chart3.AddSeries("RegenMassSeries", "Regenerator")),
-      ColdMassSeries(Chart3.AddSeries("ColdMassSeries", "Cold")),
-      PhaseSeries3(Chart3.AddSeries("PhaseSeries3", "Phase")),
-      ExpansionWorkSeries(Chart4.AddSeries("ExpansionWorkSeries", "Expansion")),
-      CompressionWorkSeries(Chart4.AddSeries("CompressionWorkSeries", "Compression")),
-      WorkSeries(Chart4.AddSeries("WorkSeries", "Net")),
-      PhaseSeries4(Chart4.AddSeries("PhaseSeries4", "Phase")),
-      PVSeries(Chart5.AddSeries("PVSeries", "PVSeries")),
-      PhaseSeries5(Chart5.AddSeries("PhaseSeries5", "PhaseSeries5")), host_(host) {
+    : DisplacerSeries(PositionChart.AddSeries("DisplacerSeries", "Displacer")),
+      PistonSeries(PositionChart.AddSeries("PistonSeries", "Piston")),
+      PhaseSeries1(PositionChart.AddSeries("PhaseSeries1", "Phase")),
+      HotVolSeries(VolumeChart.AddSeries("HotVolSeries", "Hot Vol")),
+      ColdVolSeries(VolumeChart.AddSeries("ColdVolSeries", "Cold Vol")),
+      TotalVolSeries(VolumeChart.AddSeries("TotalVolSeries", "Total Vol")),
+      PressureSeries(VolumeChart.AddSeries("PressureSeries", "Pressure")),
+      MeanPressureSeries(VolumeChart.AddSeries("MeanPressureSeries", "Mean Pressure")),
+      PhaseSeries2(VolumeChart.AddSeries("PhaseSeries2", "Phase")),
+      HotMassSeries(GasChart.AddSeries("HotMassSeries", "Hot")),
+      RegenMassSeries(GasChart.AddSeries("RegenMassSeries", "Regenerator")),
+      ColdMassSeries(GasChart.AddSeries("ColdMassSeries", "Cold")),
+      PhaseSeries3(GasChart.AddSeries("PhaseSeries3", "Phase")),
+      ExpansionWorkSeries(WorkChart.AddSeries("ExpansionWorkSeries", "Expansion")),
+      CompressionWorkSeries(WorkChart.AddSeries("CompressionWorkSeries", "Compression")),
+      WorkSeries(WorkChart.AddSeries("WorkSeries", "Net")),
+      PhaseSeries4(WorkChart.AddSeries("PhaseSeries4", "Phase")),
+      PVSeries(LoopChart.AddSeries("PVSeries", "PVSeries")),
+      PhaseSeries5(LoopChart.AddSeries("PhaseSeries5", "PhaseSeries5")), host_(host) {
     SetupCharts();
 }
 
 void BetaEngine::SetupCharts() {
-    SetupAngleChart(Chart1, "Positions (mm from the hot end's dead centre)", "mm");
-    SetupAngleChart(Chart2, "Volumes (cm3) and Pressure (kPa)", "cm3");
-    Chart2.RightAxis.SetAutomatic();
-    Chart2.RightAxis.Visible = true;
-    Chart2.RightAxis.TitleCaption = "kPa";
-    SetupAngleChart(Chart3, "Gas Mass in Each Space (%)", "% of the gas");
-    Chart3.LeftAxis.SetFixed(0, 100);
-    SetupAngleChart(Chart4, "Work of Each Degree (J)", "J");
-    Chart5.SetTitle("Pressure/Volume (Click to move)");
-    Chart5.Legend.Visible = false;
-    Chart5.Visible = false;
-    Chart5.BottomAxis.SetAutomatic();
-    Chart5.LeftAxis.SetAutomatic();
-    TitlePVAxes(Chart5);
-    Chart5.BottomAxis.TitleCaption = "Volume (cm3)";
-    Chart5.LeftAxis.TitleCaption = "Pressure (kPa)";
+    SetupAngleChart(PositionChart, "Positions (mm from the hot end's dead centre)", "mm");
+    SetupAngleChart(VolumeChart, "Volumes (cm3) and Pressure (kPa)", "cm3");
+    VolumeChart.RightAxis.SetAutomatic();
+    VolumeChart.RightAxis.Visible = true;
+    VolumeChart.RightAxis.TitleCaption = "kPa";
+    SetupAngleChart(GasChart, "Gas Mass in Each Space (%)", "% of the gas");
+    GasChart.LeftAxis.SetFixed(0, 100);
+    SetupAngleChart(WorkChart, "Work of Each Degree (J)", "J");
+    LoopChart.SetTitle("Pressure/Volume (Click to move)");
+    LoopChart.Legend.Visible = false;
+    LoopChart.Visible = false;
+    LoopChart.BottomAxis.SetAutomatic();
+    LoopChart.LeftAxis.SetAutomatic();
+    TitlePVAxes(LoopChart);
+    LoopChart.BottomAxis.TitleCaption = "Volume (cm3)";
+    LoopChart.LeftAxis.TitleCaption = "Pressure (kPa)";
 
     DisplacerSeries.SetLine(clBlack, 2);
     PistonSeries.SetLine(clLime, 2);

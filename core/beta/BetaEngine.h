@@ -62,7 +62,8 @@ class BetaEngine : public Engine {
         kGridRows
     };
 
-    TChart Chart1{"Chart1"}, Chart2{"Chart2"}, Chart3{"Chart3"}, Chart4{"Chart4"}, Chart5{"Chart5"};
+    TChart PositionChart{"Chart1"}, VolumeChart{"Chart2"}, GasChart{"Chart3"}, WorkChart{"Chart4"},
+        LoopChart{"Chart5"};
     // Positions, mm.
     TLineSeries &DisplacerSeries, &PistonSeries, &PhaseSeries1;
     // Volumes, cm3 (left), and pressure, kPa (right).
@@ -119,7 +120,9 @@ class BetaEngine : public Engine {
     void Batch(int count) override;
     std::span<const EngineAction> Actions() const override;
     void Act(std::string_view action, int arg, const std::function<bool()>& usable) override;
-    std::vector<TChart*> Charts() override { return {&Chart1, &Chart2, &Chart3, &Chart4, &Chart5}; }
+    std::vector<TChart*> Charts() override {
+        return {&PositionChart, &VolumeChart, &GasChart, &WorkChart, &LoopChart};
+    }
     void SetGridLabels() override;
     void DrawPicture(Canvas& canvas) const override;
     std::span<const EngineSlider> Sliders() const override;

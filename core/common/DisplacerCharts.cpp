@@ -5,53 +5,53 @@
 namespace kelvane {
 
 DisplacerCharts::DisplacerCharts()
-    : DisplacerSeries(Chart1.AddSeries("DisplacerSeries", "Displacer")),
-      PistonSeries(Chart1.AddSeries("PistonSeries", "Piston")),
-      PhaseSeries1(Chart1.AddSeries("PhaseSeries1", "Phase")),
-      HotVolSeries(Chart2.AddSeries("HotVolSeries", "Hot Vol")),
-      ColdVolSeries(Chart2.AddSeries("ColdVolSeries", "Cold Vol")),
-      TotalVolSeries(Chart2.AddSeries("TotalVolSeries", "Total Vol")),
-      PressureSeries(Chart2.AddSeries("PressureSeries", "Pressure")),
-      MeanPressureSeries(Chart2.AddSeries("MeanPressureSeries", "Mean Pressure")),
-      PhaseSeries2(Chart2.AddSeries("PhaseSeries2", "Phase")),
-      NHotSeries(Chart3.AddSeries("NHotSeries", "N Hot")),
-      NColdSeries(Chart3.AddSeries("NColdSeries", "N Cold")),
-      PhaseSeries3(Chart3.AddSeries("PhaseSeries3", "Phase")),
-      HotTempSeries(Chart3.AddSeries("HotTempSeries", "\"Hot\" Temp")),
-      ColdTempSeries(Chart3.AddSeries("ColdTempSeries", "\"Cold\" Temp")),
-      WorkSeries(Chart4.AddSeries("WorkSeries", "Work")),
-      PhaseSeries4(Chart4.AddSeries("PhaseSeries4", "Phase")),
-      PVSeries(Chart5.AddSeries("PVSeries", "PVSeries")) {
+    : DisplacerSeries(PositionChart.AddSeries("DisplacerSeries", "Displacer")),
+      PistonSeries(PositionChart.AddSeries("PistonSeries", "Piston")),
+      PhaseSeries1(PositionChart.AddSeries("PhaseSeries1", "Phase")),
+      HotVolSeries(VolumeChart.AddSeries("HotVolSeries", "Hot Vol")),
+      ColdVolSeries(VolumeChart.AddSeries("ColdVolSeries", "Cold Vol")),
+      TotalVolSeries(VolumeChart.AddSeries("TotalVolSeries", "Total Vol")),
+      PressureSeries(VolumeChart.AddSeries("PressureSeries", "Pressure")),
+      MeanPressureSeries(VolumeChart.AddSeries("MeanPressureSeries", "Mean Pressure")),
+      PhaseSeries2(VolumeChart.AddSeries("PhaseSeries2", "Phase")),
+      NHotSeries(GasChart.AddSeries("NHotSeries", "N Hot")),
+      NColdSeries(GasChart.AddSeries("NColdSeries", "N Cold")),
+      PhaseSeries3(GasChart.AddSeries("PhaseSeries3", "Phase")),
+      HotTempSeries(GasChart.AddSeries("HotTempSeries", "\"Hot\" Temp")),
+      ColdTempSeries(GasChart.AddSeries("ColdTempSeries", "\"Cold\" Temp")),
+      WorkSeries(WorkChart.AddSeries("WorkSeries", "Work")),
+      PhaseSeries4(WorkChart.AddSeries("PhaseSeries4", "Phase")),
+      PVSeries(LoopChart.AddSeries("PVSeries", "PVSeries")) {
     const char* const pv = "Normalized Pressure/Volume";
-    Chart1.SetTitle("(Normalized) Positions");
-    Chart1.LeftAxis.TitleCaption = "(Normalized) Positions";
-    Chart1.RightAxis.TitleCaption = pv;
-    Chart1.Legend.SymbolWidth = 70;
+    PositionChart.SetTitle("(Normalized) Positions");
+    PositionChart.LeftAxis.TitleCaption = "(Normalized) Positions";
+    PositionChart.RightAxis.TitleCaption = pv;
+    PositionChart.Legend.SymbolWidth = 70;
 
-    Chart2.SetTitle("(Normalized) Volume and Pressure");
-    Chart2.LeftAxis.TitleCaption = "Normalized";
-    Chart2.Legend.SymbolWidth = 55;
+    VolumeChart.SetTitle("(Normalized) Volume and Pressure");
+    VolumeChart.LeftAxis.TitleCaption = "Normalized";
+    VolumeChart.Legend.SymbolWidth = 55;
 
-    Chart3.SetTitle("Gas Temperatures and  Distribution");
-    Chart3.LeftAxis.TitleCaption = "Gas \"N\" %";
-    Chart3.RightAxis.TitleCaption = pv;
-    Chart3.Legend.SymbolWidth = 25;
+    GasChart.SetTitle("Gas Temperatures and  Distribution");
+    GasChart.LeftAxis.TitleCaption = "Gas \"N\" %";
+    GasChart.RightAxis.TitleCaption = pv;
+    GasChart.Legend.SymbolWidth = 25;
 
-    Chart4.SetTitle("Work");
-    Chart4.LeftAxis.SetAutomatic();
-    Chart4.LeftAxis.TitleCaption = "Click the Help button!";
-    Chart4.RightAxis.Labels = false;
-    Chart4.Legend.SymbolWidth = 95;
+    WorkChart.SetTitle("Work");
+    WorkChart.LeftAxis.SetAutomatic();
+    WorkChart.LeftAxis.TitleCaption = "Click the Help button!";
+    WorkChart.RightAxis.Labels = false;
+    WorkChart.Legend.SymbolWidth = 95;
 
-    for (TChart* c : {&Chart1, &Chart2, &Chart3, &Chart4})
+    for (TChart* c : {&PositionChart, &VolumeChart, &GasChart, &WorkChart})
         c->BottomAxis.SetRevolution();
 
-    Chart5.SetTitle("Pressure/Volume (Click to move)");
-    Chart5.Legend.Visible = false;
-    Chart5.Visible = false;
-    Chart5.BottomAxis.SetAutomatic();
-    Chart5.LeftAxis.SetAutomatic();
-    TitlePVAxes(Chart5);
+    LoopChart.SetTitle("Pressure/Volume (Click to move)");
+    LoopChart.Legend.Visible = false;
+    LoopChart.Visible = false;
+    LoopChart.BottomAxis.SetAutomatic();
+    LoopChart.LeftAxis.SetAutomatic();
+    TitlePVAxes(LoopChart);
 
     // The lines both engines draw alike; each engine styles the others.
     DisplacerSeries.SetLine(clBlack, 1);

@@ -15,7 +15,8 @@ class DisplacerCharts {
     DisplacerCharts(const DisplacerCharts&) = delete;
     DisplacerCharts& operator=(const DisplacerCharts&) = delete;
 
-    TChart Chart1{"Chart1"}, Chart2{"Chart2"}, Chart3{"Chart3"}, Chart4{"Chart4"}, Chart5{"Chart5"};
+    TChart PositionChart{"Chart1"}, VolumeChart{"Chart2"}, GasChart{"Chart3"}, WorkChart{"Chart4"},
+        LoopChart{"Chart5"};
     // Positions.
     TLineSeries &DisplacerSeries, &PistonSeries, &PhaseSeries1;
     // Volumes and pressure.

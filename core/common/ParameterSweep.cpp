@@ -61,16 +61,16 @@ class ParameterSweep::FieldRestorer {
 };
 
 ParameterSweep::ParameterSweep(EngineHost& host)
-    : WorkSeries(Chart1.AddSeries("WorkSeries", "Value")),
-      MinVolSeries(Chart2.AddSeries("MinVolSeries", "MinVol")),
-      MeanVolSeries(Chart2.AddSeries("MeanVolSeries", "MeanVol")),
-      MaxVolSeries(Chart2.AddSeries("MaxVolSeries", "MaxVol")),
-      MinPressureSeries(Chart3.AddSeries("MinPressureSeries", "MinPressure")),
-      MeanPressureSeries(Chart3.AddSeries("MeanPressureSeries", "MeanPressure")),
-      MaxPressureSeries(Chart3.AddSeries("MaxPressureSeries", "MaxPressure")),
-      MaxTempSeries(Chart4.AddSeries("MaxTempSeries", "MaxTemp")),
-      MinTempSeries(Chart4.AddSeries("MinTempSeries", "MinTemp")),
-      TempRatioSeries(Chart4.AddSeries("TempRatioSeries", "TempRatio")), host_(host) {
+    : WorkSeries(WorkGraph.AddSeries("WorkSeries", "Value")),
+      MinVolSeries(VolumeGraph.AddSeries("MinVolSeries", "MinVol")),
+      MeanVolSeries(VolumeGraph.AddSeries("MeanVolSeries", "MeanVol")),
+      MaxVolSeries(VolumeGraph.AddSeries("MaxVolSeries", "MaxVol")),
+      MinPressureSeries(PressureGraph.AddSeries("MinPressureSeries", "MinPressure")),
+      MeanPressureSeries(PressureGraph.AddSeries("MeanPressureSeries", "MeanPressure")),
+      MaxPressureSeries(PressureGraph.AddSeries("MaxPressureSeries", "MaxPressure")),
+      MaxTempSeries(TemperatureGraph.AddSeries("MaxTempSeries", "MaxTemp")),
+      MinTempSeries(TemperatureGraph.AddSeries("MinTempSeries", "MinTemp")),
+      TempRatioSeries(TemperatureGraph.AddSeries("TempRatioSeries", "TempRatio")), host_(host) {
     SetupCharts();
 }
 
@@ -80,10 +80,10 @@ void ParameterSweep::SetupCharts() {
         const char* title;
         const char* leftTitle;
     };
-    const Layout layout[] = {{Chart1, "Positions", "Net Work"},
-                             {Chart2, "Positions", "Volumes"},
-                             {Chart3, "Pressures", "Pressures"},
-                             {Chart4, "Temperatures", "Temperatures"}};
+    const Layout layout[] = {{WorkGraph, "Positions", "Net Work"},
+                             {VolumeGraph, "Positions", "Volumes"},
+                             {PressureGraph, "Pressures", "Pressures"},
+                             {TemperatureGraph, "Temperatures", "Temperatures"}};
     for (const Layout& l : layout) {
         l.chart.SetTitle(l.title);
         l.chart.Legend.Visible = true;
@@ -91,14 +91,14 @@ void ParameterSweep::SetupCharts() {
         l.chart.LeftAxis.SetAutomatic();
         l.chart.LeftAxis.TitleCaption = l.leftTitle;
     }
-    SetNormalizedRightAxis(Chart1.RightAxis);
-    SetNormalizedRightAxis(Chart2.RightAxis);
-    SetNormalizedRightAxis(Chart3.RightAxis);
+    SetNormalizedRightAxis(WorkGraph.RightAxis);
+    SetNormalizedRightAxis(VolumeGraph.RightAxis);
+    SetNormalizedRightAxis(PressureGraph.RightAxis);
 
     // The ratio's axis follows its data as the temperatures' does: a ratio
     // that does not change lies mid-chart, clear of the frame and of the
     // temperatures' flat lines at the top and bottom of theirs.
-    TChartAxis& ratio = Chart4.RightAxis;
+    TChartAxis& ratio = TemperatureGraph.RightAxis;
     ratio.SetAutomatic();
     ratio.TitleCaption = "Ratio";
     ratio.TitleAngle = 90;
@@ -134,10 +134,10 @@ bool ParameterSweep::KeepGoing() {
 void ParameterSweep::SetupPopupGraph(const std::string& title) {
     StopAnimation();
 
-    Chart1.SetTitle(title + " vs Net Work");
-    Chart2.SetTitle(title + " vs Volume");
-    Chart3.SetTitle(title + " vs Pressure");
-    Chart4.SetTitle(title + " vs Temperature");
+    WorkGraph.SetTitle(title + " vs Net Work");
+    VolumeGraph.SetTitle(title + " vs Volume");
+    PressureGraph.SetTitle(title + " vs Pressure");
+    TemperatureGraph.SetTitle(title + " vs Temperature");
 
     TLineSeries* cleared[] = {
         &WorkSeries,         &MinVolSeries,      &MeanVolSeries, &MaxVolSeries,  &MinPressureSeries,

@@ -76,7 +76,8 @@ class ParameterSweep {
     ParameterSweep(const ParameterSweep&) = delete;
     ParameterSweep& operator=(const ParameterSweep&) = delete;
 
-    TChart Chart1{"Chart1"}, Chart2{"Chart2"}, Chart3{"Chart3"}, Chart4{"Chart4"};
+    TChart WorkGraph{"Chart1"}, VolumeGraph{"Chart2"}, PressureGraph{"Chart3"},
+        TemperatureGraph{"Chart4"};
     TLineSeries& WorkSeries;
     TLineSeries& MinVolSeries;
     TLineSeries& MeanVolSeries;

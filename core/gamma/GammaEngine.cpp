@@ -32,24 +32,24 @@ const ParameterTable& GammaEngine::Table() {
 }
 
 GammaEngine::GammaEngine(EngineHost& host)
-    : PhaseSeries5(Chart5.AddSeries("PhaseSeries5", "PhaseSeries5")), host_(host) {
+    : PhaseSeries5(LoopChart.AddSeries("PhaseSeries5", "PhaseSeries5")), host_(host) {
     SetupCharts();
 }
 
 void GammaEngine::SetupCharts() {
-    for (TChart* c : {&Chart1, &Chart2, &Chart3, &Chart4}) {
+    for (TChart* c : {&PositionChart, &VolumeChart, &GasChart, &WorkChart}) {
         c->BottomAxis.SetFixed(0, 360);
         c->Legend.Visible = true;
         c->Legend.AlignBottom = true;
         c->Legend.ShadowSize = 0;
     }
-    Chart1.LeftAxis.SetFixed(0, 100);
-    Chart1.RightAxis.SetFixed(0, 2);
-    Chart2.LeftAxis.SetFixed(0, 1);
-    Chart2.RightAxis.SetAutomatic();
-    Chart2.RightAxis.Labels = false;
-    Chart3.LeftAxis.SetFixed(0, 100);
-    Chart3.RightAxis.SetFixed(0, 2);
+    PositionChart.LeftAxis.SetFixed(0, 100);
+    PositionChart.RightAxis.SetFixed(0, 2);
+    VolumeChart.LeftAxis.SetFixed(0, 1);
+    VolumeChart.RightAxis.SetAutomatic();
+    VolumeChart.RightAxis.Labels = false;
+    GasChart.LeftAxis.SetFixed(0, 100);
+    GasChart.RightAxis.SetFixed(0, 2);
 
     PistonSeries.SetLine(clLime, 1);
     HotVolSeries.SetLine(clRed, 1, true, TVertAxis::Right);
@@ -321,8 +321,8 @@ void GammaEngine::PlaceMarkers(double x) {
     PhaseSeries3.SetVerticalLine(x, 0, 100);
 
     // The work axis scales itself to the data, so the marker follows the data's extent.
-    double workMax = Chart4.LeftAxis.Maximum(), workMin = Chart4.LeftAxis.Minimum();
-    if (Chart4.LeftAxis.Automatic) {
+    double workMax = WorkChart.LeftAxis.Maximum(), workMin = WorkChart.LeftAxis.Minimum();
+    if (WorkChart.LeftAxis.Automatic) {
         workMax = WorkSeries.YValues().MaxValue();
         workMin = WorkSeries.YValues().MinValue();
     }

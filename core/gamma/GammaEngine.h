@@ -39,10 +39,10 @@ const EngineEntry& GammaEntry();
 //    updating the picture control; the state drawn is the state at the call.
 //  - Timer: `timer` is the animation: while it is enabled the window calls
 //    Tick() every timer.Interval ms.
-//  - Charts: Chart1..Chart5 hold every series, title, colour and axis; the
+//  - Charts: PositionChart..LoopChart hold every series, title, colour and axis; the
 //    window's chart views draw from them and report background clicks to
 //    ChartClick with the plot rectangle's left and right edges.
-//    Chart4's left axis scales itself, so its phase marker spans the work
+//    WorkChart's left axis scales itself, so its phase marker spans the work
 //    curve's extent (the axis bounds themselves once the axis is fixed).
 //  - Sliders: HotTempTBChange / PhaseOffsetTBChange rewrite their fields (the
 //    field change then reanalyses).
@@ -147,7 +147,9 @@ class GammaEngine : public DisplacerCharts, public Engine {
     void Batch(int count) override;
     std::span<const EngineAction> Actions() const override;
     void Act(std::string_view action, int arg, const std::function<bool()>& usable) override;
-    std::vector<TChart*> Charts() override { return {&Chart1, &Chart2, &Chart3, &Chart4, &Chart5}; }
+    std::vector<TChart*> Charts() override {
+        return {&PositionChart, &VolumeChart, &GasChart, &WorkChart, &LoopChart};
+    }
     void DrawPicture(Canvas& canvas) const override { ShowEngine(canvas); }
     std::span<const EngineSlider> Sliders() const override;
     void Slide(TrackBar slider, int position) override;

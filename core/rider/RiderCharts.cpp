@@ -31,19 +31,19 @@ void SetupHotColdChart(TChart& chart, const std::string& title, const std::strin
 } // namespace
 
 void RiderEngine::SetupCharts() {
-    for (TChart* c : {&Chart1, &Chart2, &Chart3, &Chart4}) {
+    for (TChart* c : {&PositionChart, &VolumeChart, &GasChart, &WorkChart}) {
         c->BottomAxis.SetRevolution();
         c->Legend.Visible = true;
         c->Legend.AlignBottom = true;
     }
 
-    SetupHotColdChart(Chart1, "Piston Position", "Piston Position", HotPistonSeries,
+    SetupHotColdChart(PositionChart, "Piston Position", "Piston Position", HotPistonSeries,
                       ColdPistonSeries, PhaseSeries1, clLightYellow, 3);
 
-    Chart2.SetTitle("Volume and Pressure");
-    FixedAxis(Chart2.LeftAxis, 0, 1, "Normalized");
-    Chart2.RightAxis.SetAutomatic();
-    Chart2.RightAxis.Labels = false;
+    VolumeChart.SetTitle("Volume and Pressure");
+    FixedAxis(VolumeChart.LeftAxis, 0, 1, "Normalized");
+    VolumeChart.RightAxis.SetAutomatic();
+    VolumeChart.RightAxis.Labels = false;
     HotVolSeries.SetLine(clRed, 1, true, TVertAxis::Right);
     ColdVolSeries.SetLine(clBlue, 1, true, TVertAxis::Right);
     TotalVolSeries.SetLine(clLime);
@@ -51,32 +51,32 @@ void RiderEngine::SetupCharts() {
     MeanPressureSeries.SetLine(clBlack, 1, false);
     PhaseSeries2.SetLine(clYellow, 2, false);
 
-    SetupHotColdChart(Chart3, "Gas Distribution", "Gas \"N\" %", NHotSeries, NColdSeries,
+    SetupHotColdChart(GasChart, "Gas Distribution", "Gas \"N\" %", NHotSeries, NColdSeries,
                       PhaseSeries3, clYellow, 2);
 
-    Chart4.SetTitle("Work");
-    Chart4.LeftAxis.SetAutomatic();
-    Chart4.LeftAxis.TitleCaption = "Click the Help button!";
-    Chart4.LeftAxis.TitleAngle = 90;
-    Chart4.RightAxis.Labels = false;
+    WorkChart.SetTitle("Work");
+    WorkChart.LeftAxis.SetAutomatic();
+    WorkChart.LeftAxis.TitleCaption = "Click the Help button!";
+    WorkChart.LeftAxis.TitleAngle = 90;
+    WorkChart.RightAxis.Labels = false;
     HotWorkSeries.SetLine(clRed);
     ColdWorkSeries.SetLine(clBlue);
     PhaseSeries4.SetLine(clYellow, 2, false);
     WorkSeries.SetLine(clBlack, 2);
 
-    Chart5.SetTitle("Pressure/Volume (Click to move)");
-    Chart5.Visible = false;
-    Chart5.Legend.Visible = false;
-    Chart5.LeftAxis.SetAutomatic();
-    Chart5.BottomAxis.SetAutomatic();
-    TitlePVAxes(Chart5);
+    LoopChart.SetTitle("Pressure/Volume (Click to move)");
+    LoopChart.Visible = false;
+    LoopChart.Legend.Visible = false;
+    LoopChart.LeftAxis.SetAutomatic();
+    LoopChart.BottomAxis.SetAutomatic();
+    TitlePVAxes(LoopChart);
     StylePoints(PVSeries, clRed);
     StylePoints(PVPhaseSeries, clLightYellow);
     StyleStateMarker(PVPhaseSeries);
 }
 
 std::vector<TChart*> RiderEngine::Charts() {
-    return {&Chart1, &Chart2, &Chart3, &Chart4, &Chart5};
+    return {&PositionChart, &VolumeChart, &GasChart, &WorkChart, &LoopChart};
 }
 
 } // namespace kelvane

@@ -36,24 +36,24 @@ const ParameterTable& RiderEngine::Table() {
 }
 
 RiderEngine::RiderEngine(EngineHost& host)
-    : HotPistonSeries(Chart1.AddSeries("Series1", "Hot Piston")),
-      ColdPistonSeries(Chart1.AddSeries("Series2", "Cold Piston")),
-      PhaseSeries1(Chart1.AddSeries("Series6", "Phase")),
-      HotVolSeries(Chart2.AddSeries("Series3", "Hot Volume")),
-      ColdVolSeries(Chart2.AddSeries("Series4", "Cold Volume")),
-      TotalVolSeries(Chart2.AddSeries("LineSeries1", "Total Volume")),
-      PressureSeries(Chart2.AddSeries("LineSeries2", "Pressure")),
-      MeanPressureSeries(Chart2.AddSeries("Series5", "Mean Pressure")),
-      PhaseSeries2(Chart2.AddSeries("Series9", "Phase")),
-      NHotSeries(Chart3.AddSeries("LineSeries5", "N Hot")),
-      NColdSeries(Chart3.AddSeries("LineSeries6", "N Cold")),
-      PhaseSeries3(Chart3.AddSeries("Series7", "Phase")),
-      HotWorkSeries(Chart4.AddSeries("LineSeries9", "Hot Push Rod")),
-      ColdWorkSeries(Chart4.AddSeries("LineSeries10", "Cold Push Rod")),
-      PhaseSeries4(Chart4.AddSeries("Series8", "Phase")),
-      WorkSeries(Chart4.AddSeries("Series10", "Sum")),
-      PVSeries(Chart5.AddSeries("PVSeries", "PVSeries")),
-      PVPhaseSeries(Chart5.AddSeries("Series11", "PVPhase")), host_(host) {
+    : HotPistonSeries(PositionChart.AddSeries("Series1", "Hot Piston")),
+      ColdPistonSeries(PositionChart.AddSeries("Series2", "Cold Piston")),
+      PhaseSeries1(PositionChart.AddSeries("Series6", "Phase")),
+      HotVolSeries(VolumeChart.AddSeries("Series3", "Hot Volume")),
+      ColdVolSeries(VolumeChart.AddSeries("Series4", "Cold Volume")),
+      TotalVolSeries(VolumeChart.AddSeries("LineSeries1", "Total Volume")),
+      PressureSeries(VolumeChart.AddSeries("LineSeries2", "Pressure")),
+      MeanPressureSeries(VolumeChart.AddSeries("Series5", "Mean Pressure")),
+      PhaseSeries2(VolumeChart.AddSeries("Series9", "Phase")),
+      NHotSeries(GasChart.AddSeries("LineSeries5", "N Hot")),
+      NColdSeries(GasChart.AddSeries("LineSeries6", "N Cold")),
+      PhaseSeries3(GasChart.AddSeries("Series7", "Phase")),
+      HotWorkSeries(WorkChart.AddSeries("LineSeries9", "Hot Push Rod")),
+      ColdWorkSeries(WorkChart.AddSeries("LineSeries10", "Cold Push Rod")),
+      PhaseSeries4(WorkChart.AddSeries("Series8", "Phase")),
+      WorkSeries(WorkChart.AddSeries("Series10", "Sum")),
+      PVSeries(LoopChart.AddSeries("PVSeries", "PVSeries")),
+      PVPhaseSeries(LoopChart.AddSeries("Series11", "PVPhase")), host_(host) {
     SetupCharts();
 }
 
@@ -236,7 +236,7 @@ void RiderEngine::FieldChanged(Field field) {
 }
 
 std::pair<double, double> RiderEngine::WorkAxisRange() const {
-    const TChartAxis& axis = Chart4.LeftAxis;
+    const TChartAxis& axis = WorkChart.LeftAxis;
     if (!axis.Automatic)
         return {axis.Minimum(), axis.Maximum()};
     // An automatic axis spans the work curves; the marker itself is left out,
@@ -397,7 +397,7 @@ void RiderEngine::TextsPut() {
 
 void RiderEngine::ClickAtAngle(long long angle) {
     // A plot area 360 pixels wide puts each pixel on one degree.
-    ChartClick(Chart1, static_cast<double>(angle), 0, 360);
+    ChartClick(PositionChart, static_cast<double>(angle), 0, 360);
 }
 
 void RiderEngine::Batch(int count) {

@@ -45,7 +45,7 @@ const EngineEntry& RiderEntry();
 //   with the slider value; after ParametersLoaded the window copies
 //   HotTempTB.Position and PhaseOffsetTB.Position into its sliders without
 //   signalling. HotTempTB has its minimum at the top.
-// - Chart clicks on the background of Chart1..Chart4: ChartClick with the
+// - Chart clicks on the background of PositionChart..WorkChart: ChartClick with the
 //   click x and the plot area's left and right edges in pixels.
 // - Showing: after loading the parameters and calling ParametersLoaded, the
 //   window calls FormShow (labels, enable, the "&Fast" action).
@@ -89,11 +89,11 @@ class RiderEngine : public Engine {
                             1000};
     RiderTrackBar PhaseOffsetTB{UpDown5.Min, UpDown5.Max, 0};
 
-    TChart Chart1{"Chart1"};
-    TChart Chart2{"Chart2"};
-    TChart Chart3{"Chart3"};
-    TChart Chart4{"Chart4"};
-    TChart Chart5{"Chart5"};
+    TChart PositionChart{"Chart1"};
+    TChart VolumeChart{"Chart2"};
+    TChart GasChart{"Chart3"};
+    TChart WorkChart{"Chart4"};
+    TChart LoopChart{"Chart5"};
     TLineSeries& HotPistonSeries;
     TLineSeries& ColdPistonSeries;
     TLineSeries& PhaseSeries1;
@@ -215,7 +215,7 @@ class RiderEngine : public Engine {
     void SetupCharts();
     // Steps 2 to 6 of the phase change: every marker to the angle.
     void MoveMarkers(double theta);
-    // The current bounds of Chart4's left axis, for its marker.
+    // The current bounds of WorkChart's left axis, for its marker.
     std::pair<double, double> WorkAxisRange() const;
     void WriteRow(RiderRow row, const std::string& text) { host_.SetCell(1, row, text); }
     // Takes the model's state and, with graph, adds one point to each result series.

@@ -31,13 +31,13 @@ const ParameterTable& RingbomEngine::Table() {
 }
 
 RingbomEngine::RingbomEngine(EngineHost& host)
-    : Chart1(record.Chart1), Chart2(record.Chart2), Chart3(record.Chart3), Chart4(record.Chart4),
-      Chart5(record.Chart5), DisplacerSeries(record.DisplacerSeries),
-      PistonSeries(record.PistonSeries), PhaseSeries1(record.PhaseSeries1),
-      HotVolSeries(record.HotVolSeries), ColdVolSeries(record.ColdVolSeries),
-      TotalVolSeries(record.TotalVolSeries), PressureSeries(record.PressureSeries),
-      MeanPressureSeries(record.MeanPressureSeries), PhaseSeries2(record.PhaseSeries2),
-      HiMeanPressureSeries(record.HiMeanPressureSeries),
+    : PositionChart(record.PositionChart), VolumeChart(record.VolumeChart),
+      GasChart(record.GasChart), WorkChart(record.WorkChart), LoopChart(record.LoopChart),
+      DisplacerSeries(record.DisplacerSeries), PistonSeries(record.PistonSeries),
+      PhaseSeries1(record.PhaseSeries1), HotVolSeries(record.HotVolSeries),
+      ColdVolSeries(record.ColdVolSeries), TotalVolSeries(record.TotalVolSeries),
+      PressureSeries(record.PressureSeries), MeanPressureSeries(record.MeanPressureSeries),
+      PhaseSeries2(record.PhaseSeries2), HiMeanPressureSeries(record.HiMeanPressureSeries),
       LoMeanPressureSeries(record.LoMeanPressureSeries), NHotSeries(record.NHotSeries),
       NColdSeries(record.NColdSeries), PhaseSeries3(record.PhaseSeries3),
       HotTempSeries(record.HotTempSeries), ColdTempSeries(record.ColdTempSeries),
@@ -321,9 +321,9 @@ void RingbomEngine::PhaseChange() {
     PhaseSeries2.SetVerticalLine(p, 0, 1);
     PhaseSeries3.SetVerticalLine(p, 0, 100);
     // The work chart's axis follows its data; its span is that of the two work series.
-    double top = Chart4.LeftAxis.Maximum();
-    double bottom = Chart4.LeftAxis.Minimum();
-    if (Chart4.LeftAxis.Automatic) {
+    double top = WorkChart.LeftAxis.Maximum();
+    double bottom = WorkChart.LeftAxis.Minimum();
+    if (WorkChart.LeftAxis.Automatic) {
         top = std::max(WorkSeries.YValues().MaxValue(), MeanWorkSeries.YValues().MaxValue());
         bottom = std::min(WorkSeries.YValues().MinValue(), MeanWorkSeries.YValues().MinValue());
     }

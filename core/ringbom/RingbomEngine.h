@@ -72,7 +72,7 @@ class RingbomEngine : public Engine {
     RingbomRecord record;
 
     // The record's charts and series under the names the window binds to.
-    TChart &Chart1, &Chart2, &Chart3, &Chart4, &Chart5;
+    TChart &PositionChart, &VolumeChart, &GasChart, &WorkChart, &LoopChart;
     TLineSeries &DisplacerSeries, &PistonSeries, &PhaseSeries1;
     TLineSeries &HotVolSeries, &ColdVolSeries, &TotalVolSeries, &PressureSeries,
         &MeanPressureSeries, &PhaseSeries2, &HiMeanPressureSeries, &LoMeanPressureSeries;
@@ -144,7 +144,9 @@ class RingbomEngine : public Engine {
     void Batch(int count) override;
     std::span<const EngineAction> Actions() const override;
     void Act(std::string_view action, int arg, const std::function<bool()>& usable) override;
-    std::vector<TChart*> Charts() override { return {&Chart1, &Chart2, &Chart3, &Chart4, &Chart5}; }
+    std::vector<TChart*> Charts() override {
+        return {&PositionChart, &VolumeChart, &GasChart, &WorkChart, &LoopChart};
+    }
     void DrawPicture(Canvas& canvas) const override { ShowEngine(canvas); }
     std::span<const EngineSlider> Sliders() const override;
     void Slide(TrackBar, int position) override { HotTempTBChange(position); }

@@ -8,26 +8,26 @@
 namespace kelvane {
 
 RingbomRecord::RingbomRecord()
-    : HiMeanPressureSeries(Chart2.AddSeries("HiMeanPressureSeries", "Hi Mean Pressure")),
-      LoMeanPressureSeries(Chart2.AddSeries("LoMeanPressureSeries", "Lo Mean Pressure")),
-      MeanWorkSeries(Chart4.AddSeries("MeanWorkSeries", "Mean Work")),
-      PVPhaseSeries(Chart5.AddSeries("PVPhaseSeries", "PVPhase")) {
+    : HiMeanPressureSeries(VolumeChart.AddSeries("HiMeanPressureSeries", "Hi Mean Pressure")),
+      LoMeanPressureSeries(VolumeChart.AddSeries("LoMeanPressureSeries", "Lo Mean Pressure")),
+      MeanWorkSeries(WorkChart.AddSeries("MeanWorkSeries", "Mean Work")),
+      PVPhaseSeries(LoopChart.AddSeries("PVPhaseSeries", "PVPhase")) {
     SetupCharts();
 }
 
 void RingbomRecord::SetupCharts() {
     // A little room around the 0 .. 100 % and 0 .. 1 curves.
-    Chart1.LeftAxis.SetMinMax(-3, 103);
-    Chart1.RightAxis.SetMinMax(0, 2);
-    Chart2.LeftAxis.SetMinMax(-0.03, 1.03);
-    Chart2.RightAxis.SetMinMax(206, 679);
-    Chart2.MarginLeft = 6;
-    Chart2.MarginRight = 2;
-    Chart2.MarginTop = 5;
-    Chart3.LeftAxis.SetMinMax(-3, 103);
-    Chart3.RightAxis.SetMinMax(0, 2);
-    Chart4.MarginLeft = 6;
-    Chart4.MarginTop = 5;
+    PositionChart.LeftAxis.SetMinMax(-3, 103);
+    PositionChart.RightAxis.SetMinMax(0, 2);
+    VolumeChart.LeftAxis.SetMinMax(-0.03, 1.03);
+    VolumeChart.RightAxis.SetMinMax(206, 679);
+    VolumeChart.MarginLeft = 6;
+    VolumeChart.MarginRight = 2;
+    VolumeChart.MarginTop = 5;
+    GasChart.LeftAxis.SetMinMax(-3, 103);
+    GasChart.RightAxis.SetMinMax(0, 2);
+    WorkChart.MarginLeft = 6;
+    WorkChart.MarginTop = 5;
 
     PistonSeries.SetLine(clLime, 2);
     HotVolSeries.SetLine(clRed, 1);
@@ -162,7 +162,7 @@ void RingbomRecord::DropOldestRevolution() {
     }
     trimmed_ = true;
     if (allData_) {
-        for (TChart* c : {&Chart1, &Chart2, &Chart3, &Chart4})
+        for (TChart* c : {&PositionChart, &VolumeChart, &GasChart, &WorkChart})
             c->BottomAxis.SetSpan(AllDataStart(), stepPhase_);
     }
 }
@@ -179,7 +179,7 @@ void RingbomRecord::RescalePressureAxis() {
     const double hi =
         std::max(HiMeanPressureSeries.YValues().MaxValue(), PressureSeries.YValues().MaxValue());
     const double lo = LoMeanPressureSeries.YValues().MinValue();
-    Chart2.RightAxis.SetSpan(0.99 * lo, 1.01 * hi);
+    VolumeChart.RightAxis.SetSpan(0.99 * lo, 1.01 * hi);
 }
 
 // ---------------------------------------------------------------- clearing and viewing
@@ -196,7 +196,7 @@ void RingbomRecord::Clear(bool stripMode) {
         else
             ClearSeries(*s, stripMode);
     }
-    for (TChart* c : {&Chart1, &Chart2, &Chart3, &Chart4})
+    for (TChart* c : {&PositionChart, &VolumeChart, &GasChart, &WorkChart})
         Set360Axis(*c);
 }
 
@@ -213,7 +213,7 @@ void RingbomRecord::Set360Axis(TChart& c) {
 }
 
 void RingbomRecord::Pan(int degrees) {
-    for (TChart* c : {&Chart1, &Chart2, &Chart3, &Chart4})
+    for (TChart* c : {&PositionChart, &VolumeChart, &GasChart, &WorkChart})
         PanChart(*c, degrees);
 }
 
@@ -232,7 +232,7 @@ void RingbomRecord::PanChart(TChart& c, int degrees) {
 }
 
 void RingbomRecord::ShowAll(bool allData, int phase) {
-    for (TChart* c : {&Chart1, &Chart2, &Chart3, &Chart4})
+    for (TChart* c : {&PositionChart, &VolumeChart, &GasChart, &WorkChart})
         ShowAllChart(*c, allData, phase);
     LoadPVSeries(allData && DisplacerSeries.Count() > 0);
 }
@@ -274,8 +274,8 @@ void RingbomRecord::LoadPVSeries(bool allData) {
     const auto& pressure = PressureSeries.YValues();
     const auto& volume = TotalVolSeries.YValues();
     const int n = std::min(PressureSeries.Count(), TotalVolSeries.Count());
-    const double lo = Chart2.BottomAxis.Minimum();
-    const double hi = Chart2.BottomAxis.Maximum();
+    const double lo = VolumeChart.BottomAxis.Minimum();
+    const double hi = VolumeChart.BottomAxis.Maximum();
     for (int j = 1; j < n; ++j) {
         if (allData || (x[j] >= lo && x[j] <= hi))
             PVSeries.AddXY(volume[j], pressure[j]);

@@ -64,7 +64,7 @@ class RingbomRecord : public DisplacerCharts {
     void ShowAll(bool allData, int phase);
     void ShowAllChart(TChart& c, bool allData, int phase);
     // Rebuilds the pressure-volume loop from the recorded steps: all of them,
-    // or those inside the angle range Chart2 shows.
+    // or those inside the angle range VolumeChart shows.
     void LoadPVSeries(bool allData);
 
   private:

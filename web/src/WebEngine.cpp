@@ -141,7 +141,8 @@ std::vector<TChart*> WebEngine::ChartList() {
     std::vector<TChart*> charts = engine_->Charts();
     // After the engine's charts, the net-work graph's.
     if (sweep_) {
-        for (TChart* c : {&sweep_->Chart1, &sweep_->Chart2, &sweep_->Chart3, &sweep_->Chart4})
+        for (TChart* c : {&sweep_->WorkGraph, &sweep_->VolumeGraph, &sweep_->PressureGraph,
+                          &sweep_->TemperatureGraph})
             charts.push_back(c);
     }
     return charts;

@@ -207,7 +207,7 @@ TEST_F(PopUpGraphWindow, EscapeOnAButtonClosesAndTheNextSweepShowsItAgain) {
     EXPECT_FALSE(graph.isVisible());
     DoubleClick("DispHeight");
     EXPECT_TRUE(graph.isVisible());
-    EXPECT_EQ(graph.Sweep().Chart1.Title[0], "Displacer Height vs Net Work");
+    EXPECT_EQ(graph.Sweep().WorkGraph.Title[0], "Displacer Height vs Net Work");
     EXPECT_EQ(gamma.Host().FieldText(Field::DispHeight), "60");
 }
 

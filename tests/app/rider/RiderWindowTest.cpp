@@ -367,7 +367,7 @@ TEST_F(RiderWindow, MarkersFollowTheAnalysedAngleOverTheNewCurves) {
         [&] { QTest::mouseClick(form->GoSlowButton, Qt::LeftButton); },
     };
     for (const auto& analyse : analyses) {
-        e.ChartClick(e.Chart1, 180, 0, 360);
+        e.ChartClick(e.PositionChart, 180, 0, 360);
         analyse();
         const double shown = std::stod(Text(Field::Phase));
         for (TLineSeries* marker :

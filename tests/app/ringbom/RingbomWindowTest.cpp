@@ -161,9 +161,9 @@ TEST_F(RingbomWindow, PanPausesAndLeavesAllData) {
     EXPECT_EQ(form->PauseButton->text(), "&Resume");
     EXPECT_FALSE(form->AllDataCB->isChecked());
     const double last = Engine().DisplacerSeries.XValues().MaxValue();
-    EXPECT_EQ(Engine().Chart1.BottomAxis.Maximum(), last);
+    EXPECT_EQ(Engine().PositionChart.BottomAxis.Maximum(), last);
     QTest::mouseClick(form->PanRightButton, Qt::LeftButton);
-    EXPECT_EQ(Engine().Chart1.BottomAxis.Maximum(), last);
+    EXPECT_EQ(Engine().PositionChart.BottomAxis.Maximum(), last);
     EXPECT_EQ(form->Chart(1)->xAxis->range().upper, last);
 }
 

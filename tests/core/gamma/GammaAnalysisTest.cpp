@@ -184,7 +184,8 @@ TEST_F(GammaAnalysis, FlatCurvesRescaleToZeroNotNaN) {
     Put(Field::PistonThrow, "1e-300");
     Put(Field::HotTemp, "100");
     engine.CalcButtonClick();
-    for (TChart* chart : {&engine.Chart1, &engine.Chart2, &engine.Chart3, &engine.Chart4}) {
+    for (TChart* chart :
+         {&engine.PositionChart, &engine.VolumeChart, &engine.GasChart, &engine.WorkChart}) {
         for (int i = 0; i < chart->SeriesCount(); ++i)
             EXPECT_TRUE(AllFinite(chart->Series(i))) << chart->Series(i).Name;
     }

@@ -54,12 +54,13 @@ TEST_F(GammaSweepTest, PistonThrowRunsFromATenthToTenTimesItsValue) {
     EXPECT_EQ(eventRounds, 1 + 101);
 
     // Every series has a point at every value.
-    for (TChart* chart : {&sweep.Chart1, &sweep.Chart2, &sweep.Chart3, &sweep.Chart4}) {
+    for (TChart* chart :
+         {&sweep.WorkGraph, &sweep.VolumeGraph, &sweep.PressureGraph, &sweep.TemperatureGraph}) {
         for (int s = 0; s < chart->SeriesCount(); ++s)
             EXPECT_EQ(Xs(chart->Series(s)), xs) << chart->Series(s).Name;
     }
-    EXPECT_EQ(sweep.Chart1.Title[0], "Piston Throw vs Net Work");
-    EXPECT_EQ(sweep.Chart4.Title[0], "Piston Throw vs Temperature");
+    EXPECT_EQ(sweep.WorkGraph.Title[0], "Piston Throw vs Net Work");
+    EXPECT_EQ(sweep.TemperatureGraph.Title[0], "Piston Throw vs Temperature");
 
     ASSERT_EQ(sweep.Memo1.size(), 5u);
     EXPECT_EQ(sweep.Memo1[1],
@@ -212,7 +213,7 @@ TEST_F(GammaSweepTest, ADoubleClickDuringASweepIsIgnored) {
     };
     DoubleClick(Field::PistonThrow);
     EXPECT_EQ(Points(), 101);
-    EXPECT_EQ(sweep.Chart1.Title[0], "Piston Throw vs Net Work");
+    EXPECT_EQ(sweep.WorkGraph.Title[0], "Piston Throw vs Net Work");
     EXPECT_EQ(host.FieldText(Field::PhaseOffset), "90");
 }
 
@@ -232,7 +233,8 @@ TEST(GammaSweepNoRevolution, TemperaturesAndRatiosStayFinite) {
     GammaSweep sweep(rig.engine, rig.host);
     sweep.FieldDblClick(Field::PistonThrow);
     ASSERT_EQ(sweep.WorkSeries.Count(), 101);
-    for (TChart* chart : {&sweep.Chart1, &sweep.Chart2, &sweep.Chart3, &sweep.Chart4}) {
+    for (TChart* chart :
+         {&sweep.WorkGraph, &sweep.VolumeGraph, &sweep.PressureGraph, &sweep.TemperatureGraph}) {
         for (int s = 0; s < chart->SeriesCount(); ++s) {
             const TLineSeries& series = chart->Series(s);
             for (int i = 0; i < series.Count(); ++i)

@@ -32,7 +32,7 @@ TEST_P(GammaClick, ClickLandsOnAMultipleOfFiveWithinTheRevolution) {
     engine.timer.Enabled = true;
     auto [fraction, angle] = GetParam();
     // Plot rectangle from x 100 to 600.
-    engine.ChartClick(engine.Chart1, 100 + fraction * 500, 100, 600);
+    engine.ChartClick(engine.PositionChart, 100 + fraction * 500, 100, 600);
     EXPECT_FALSE(engine.timer.Enabled);
     EXPECT_FALSE(engine.phaseChanging);
     EXPECT_EQ(host.FieldText(Field::Phase), std::to_string(angle));
@@ -49,8 +49,8 @@ INSTANTIATE_TEST_SUITE_P(Gamma, GammaClick,
 TEST_F(GammaWindow, ClickRefreshesModelPictureAndMarkers) {
     engine.CalcButtonClick();
     const int redraws = host.redraws;
-    engine.ChartClick(engine.Chart1, 162, 100, 600); // 44.64 degrees
-    EXPECT_EQ(Row(0), "34.1");                       // (sin 45 + 1) * 20
+    engine.ChartClick(engine.PositionChart, 162, 100, 600); // 44.64 degrees
+    EXPECT_EQ(Row(0), "34.1");                              // (sin 45 + 1) * 20
     EXPECT_EQ(host.redraws, redraws + 1);
     EXPECT_EQ(engine.PhaseSeries2.YValues()[0], 0);
     EXPECT_EQ(engine.PhaseSeries2.YValues()[1], 1);
@@ -71,7 +71,7 @@ TEST_F(GammaWindow, ClickRefreshesModelPictureAndMarkers) {
 }
 
 TEST_F(GammaWindow, ClickBeforeAnyAnalysisLeavesThePvMarkerEmpty) {
-    engine.ChartClick(engine.Chart1, 350, 100, 600);
+    engine.ChartClick(engine.PositionChart, 350, 100, 600);
     EXPECT_EQ(host.FieldText(Field::Phase), "180");
     EXPECT_EQ(engine.PhaseSeries5.Count(), 0);
     EXPECT_EQ(engine.PhaseSeries1.Count(), 2);
@@ -80,7 +80,7 @@ TEST_F(GammaWindow, ClickBeforeAnyAnalysisLeavesThePvMarkerEmpty) {
 TEST_F(GammaWindow, ClickOnAChartNotLaidOutOnlyStopsTheAnimation) {
     engine.CalcButtonClick();
     engine.timer.Enabled = true;
-    engine.ChartClick(engine.Chart1, 50, 100, 100);
+    engine.ChartClick(engine.PositionChart, 50, 100, 100);
     EXPECT_FALSE(engine.timer.Enabled);
     EXPECT_EQ(host.FieldText(Field::Phase), "0");
 }

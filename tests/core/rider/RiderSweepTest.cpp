@@ -81,7 +81,7 @@ TEST_F(RiderSweepTest, EachBoxSweepsTheWholeValuesItsTableAccepts) {
         ASSERT_EQ(s.WorkSeries.Count(), count);
         EXPECT_EQ(s.WorkSeries.XValues()[0], c.first);
         EXPECT_EQ(s.WorkSeries.XValues()[count - 1], c.last);
-        EXPECT_EQ(s.Chart1.Title[0], std::string(c.title) + " vs Net Work");
+        EXPECT_EQ(s.WorkGraph.Title[0], std::string(c.title) + " vs Net Work");
         EXPECT_EQ(fresh.Text(c.field), before);
         EXPECT_EQ(s.Memo1.size(), 5u);
     }

@@ -109,7 +109,7 @@ TEST_P(RiderChartClick, SetsTheAngleAndStops) {
     RiderRig t;
     t.engine.CalcButtonClick();
     t.engine.timer.Enabled = true;
-    t.engine.ChartClick(t.engine.Chart1, GetParam().x + 40, 40, 1040);
+    t.engine.ChartClick(t.engine.PositionChart, GetParam().x + 40, 40, 1040);
     EXPECT_FALSE(t.engine.timer.Enabled);
     EXPECT_EQ(t.host.FieldText(Field::Phase), GetParam().phase);
 }
@@ -123,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(Widths, RiderChartClick,
 TEST(RiderWindow, ClickRecomputesAtTheNewAngle) {
     RiderRig t;
     t.engine.CalcButtonClick();
-    t.engine.ChartClick(t.engine.Chart1, 750, 0, 1000); // 270
+    t.engine.ChartClick(t.engine.PositionChart, 750, 0, 1000); // 270
     EXPECT_EQ(t.Row(0), "5");
     EXPECT_DOUBLE_EQ(t.engine.State().hotPos, 5);
 }
@@ -132,7 +132,7 @@ TEST(RiderWindow, ClickOnAPlotAreaWithoutWidthOnlyStops) {
     RiderRig t;
     t.Put(Field::Phase, "30");
     t.engine.timer.Enabled = true;
-    t.engine.ChartClick(t.engine.Chart1, 10, 10, 10);
+    t.engine.ChartClick(t.engine.PositionChart, 10, 10, 10);
     EXPECT_FALSE(t.engine.timer.Enabled);
     EXPECT_EQ(t.host.FieldText(Field::Phase), "30");
 }

@@ -14,7 +14,7 @@ using kelvane::test::RingbomRig;
 namespace {
 
 bool AllFinite(RingbomEngine& e) {
-    for (TChart* c : {&e.Chart1, &e.Chart2, &e.Chart3, &e.Chart4, &e.Chart5}) {
+    for (TChart* c : {&e.PositionChart, &e.VolumeChart, &e.GasChart, &e.WorkChart, &e.LoopChart}) {
         for (int s = 0; s < c->SeriesCount(); ++s) {
             const TLineSeries& series = c->Series(s);
             for (int i = 0; i < series.Count(); ++i) {

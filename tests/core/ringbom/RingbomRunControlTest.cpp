@@ -14,7 +14,7 @@ std::vector<double> Points(const TChartValueList& values) {
 }
 
 std::vector<TChart*> AngleCharts(RingbomEngine& e) {
-    return {&e.Chart1, &e.Chart2, &e.Chart3, &e.Chart4};
+    return {&e.PositionChart, &e.VolumeChart, &e.GasChart, &e.WorkChart};
 }
 
 void ExpectAngleAxes(RingbomEngine& e, double lo, double hi) {
@@ -58,7 +58,7 @@ TEST(RingbomRun, StripChartSlidingWindowFromAClear) {
     EXPECT_EQ(e.DisplacerSeries.XValues()[72], 370);
     ExpectAngleAxes(e, 10, 370);
     // The pressure axis was rescaled from its start range to hold every pressure.
-    const TChartAxis& right = e.Chart2.RightAxis;
+    const TChartAxis& right = e.VolumeChart.RightAxis;
     EXPECT_NE(right.Minimum(), 206);
     EXPECT_LT(right.Minimum(), e.PressureSeries.YValues().MinValue());
     EXPECT_GT(right.Maximum(), e.PressureSeries.YValues().MaxValue());
@@ -299,7 +299,7 @@ TEST(RingbomRun, LoadPVSeriesKeepsThePointsInsideTheWindow) {
     RingbomRig rig(true, false);
     RingbomEngine& e = rig.engine;
     rig.Tick(170); // recorded 10 .. 845
-    e.Chart2.BottomAxis.SetMinMax(370, 730);
+    e.VolumeChart.BottomAxis.SetMinMax(370, 730);
     e.record.LoadPVSeries(false);
     ASSERT_EQ(e.PVSeries.Count(), 73); // 370, 375, ..., 730
     const int first = e.PressureSeries.XValues().Locate(370);
@@ -337,7 +337,7 @@ TEST(RingbomRun, ChartClickShowsTheRecordedPositions) {
     RingbomEngine& e = rig.engine;
     rig.Tick(73); // recorded 10 .. 360, axes 0 .. 360
     const int redraws = rig.host.redraws;
-    e.ChartClick(e.Chart2, 150, 100, 200);
+    e.ChartClick(e.VolumeChart, 150, 100, 200);
     EXPECT_FALSE(e.animating);
     EXPECT_EQ(rig.Text(Field::Phase), "180");
     const int j = e.DisplacerSeries.XValues().Locate(180);
@@ -359,7 +359,7 @@ TEST_P(RingbomClickAngle, RoundsThenTruncatesToAMultipleOfFive) {
     RingbomRig rig(false, true);
     rig.Tick(3);
     const double x = 100 + GetParam().angle / 360 * 400;
-    rig.engine.ChartClick(rig.engine.Chart3, x, 100, 500);
+    rig.engine.ChartClick(rig.engine.GasChart, x, 100, 500);
     EXPECT_EQ(rig.Text(Field::Phase), GetParam().phase);
 }
 
