@@ -6,22 +6,6 @@
 
 namespace kelvane {
 
-CliEngine::CliEngine(const EngineEntry& entry)
-    : entry_(entry), host_(entry.fields()), engine_(entry.make(host_)),
-      sweep_(entry.makeSweep ? entry.makeSweep(*engine_, host_) : nullptr) {
-    host_.onFieldChange = [this](Field field) { engine_->FieldChanged(field); };
-    engine_->OpenWithoutWindow();
-}
-
-CliEngine::~CliEngine() = default;
-
-void CliEngine::ApplyDefaults() {
-    entry_.fields().ApplyDefaults(host_);
-    // Not a stored parameter: the crank angle field starts at 0.
-    host_.Put(Field::Phase, "0");
-    engine_->TextsPut();
-}
-
 void CliEngine::Sweep(const std::string& name) {
     const ParameterTable& table = sweep_->Fields();
     const FieldRow* entry = table.Find(name);
@@ -43,8 +27,7 @@ void CliEngine::Sweep(const std::string& name) {
 
 std::vector<TChart*> CliEngine::Charts() {
     if (swept_)
-        return {&sweep_->WorkGraph, &sweep_->VolumeGraph, &sweep_->PressureGraph,
-                &sweep_->TemperatureGraph};
+        return sweep_->Graphs();
     return engine_->Charts();
 }
 

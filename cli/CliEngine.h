@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalog/EngineCatalog.h"
+#include "catalog/HostedEngine.h"
 #include "foundations/Canvas.h"
 #include "foundations/MapHost.h"
 #include "foundations/TChart.h"
@@ -28,17 +28,9 @@ class CliUsageError : public std::runtime_error {
 // One engine of the catalog as the command-line companion drives it: the same
 // core as the window, with a map host standing in for the window's controls,
 // shown but at rest.
-class CliEngine {
+class CliEngine : public HostedEngine {
   public:
-    explicit CliEngine(const EngineEntry& entry);
-    ~CliEngine();
-    CliEngine(const CliEngine&) = delete;
-    CliEngine& operator=(const CliEngine&) = delete;
-
-    const EngineEntry& Entry() const { return entry_; }
-    MapHost& Host() { return host_; }
-    // Fills the host with the settings-file defaults of every parameter.
-    void ApplyDefaults();
+    using HostedEngine::HostedEngine;
 
     // --calc N or --steps N.
     void Batch(int count) { engine_->Batch(count); }
@@ -57,10 +49,6 @@ class CliEngine {
     std::vector<std::string> Memo() const;
 
   private:
-    const EngineEntry& entry_;
-    MapHost host_;
-    std::unique_ptr<Engine> engine_;
-    std::unique_ptr<ParameterSweep> sweep_;
     bool swept_ = false;
 };
 

@@ -69,8 +69,7 @@ TPopUpGraphForm::TPopUpGraphForm(SimulatorFrame& owner, std::unique_ptr<Paramete
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setFont(QFont("DejaVu Sans Mono", 8));
 
-    TChart* data[4] = {&sweep_->WorkGraph, &sweep_->VolumeGraph, &sweep_->PressureGraph,
-                       &sweep_->TemperatureGraph};
+    const std::vector<TChart*> data = sweep_->Graphs();
     for (int i = 0; i < 4; ++i) {
         charts_[i] = new ChartView(*data[i], this);
         charts_[i]->setObjectName(QString("Chart%1").arg(i + 1));

@@ -89,6 +89,11 @@ class ParameterSweep {
     TLineSeries& MinTempSeries;
     TLineSeries& TempRatioSeries;
 
+    // The four charts, in the window's order.
+    std::vector<TChart*> Graphs() {
+        return {&WorkGraph, &VolumeGraph, &PressureGraph, &TemperatureGraph};
+    }
+
     // The notes of the net-work graph window, one entry a line.
     std::vector<std::string> Memo1;
     double maxY = 0; // the greatest net work of this sweep

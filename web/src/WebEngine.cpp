@@ -41,17 +41,6 @@ template <class T> emscripten::val CopyOut(const std::vector<T>& values) {
 
 } // namespace
 
-WebEngine::WebEngine(const EngineEntry& entry)
-    : entry_(entry), host_(entry.fields()), engine_(entry.make(host_)),
-      sweep_(entry.makeSweep ? entry.makeSweep(*engine_, host_) : nullptr) {
-    // As the window's edit boxes do: every write runs the change handler,
-    // which the engine's own guards make inert while it writes the crank angle.
-    host_.onFieldChange = [this](Field field) { engine_->FieldChanged(field); };
-    engine_->OpenWithoutWindow();
-}
-
-WebEngine::~WebEngine() = default;
-
 std::unique_ptr<WebEngine> MakeWebEngine(const std::string& name) {
     const EngineEntry* entry = EngineCatalog::Find(name);
     return entry ? std::make_unique<WebEngine>(*entry) : nullptr;
@@ -141,8 +130,7 @@ std::vector<TChart*> WebEngine::ChartList() {
     std::vector<TChart*> charts = engine_->Charts();
     // After the engine's charts, the net-work graph's.
     if (sweep_) {
-        for (TChart* c : {&sweep_->WorkGraph, &sweep_->VolumeGraph, &sweep_->PressureGraph,
-                          &sweep_->TemperatureGraph})
+        for (TChart* c : sweep_->Graphs())
             charts.push_back(c);
     }
     return charts;
@@ -199,11 +187,7 @@ void WebEngine::Put(const std::string& control, const std::string& text) {
 }
 
 std::string WebEngine::Defaults() {
-    return Guarded([this] {
-        entry_.fields().ApplyDefaults(host_);
-        host_.Put(Field::Phase, "0");
-        engine_->TextsPut();
-    });
+    return Guarded([this] { ApplyDefaults(); });
 }
 
 std::string WebEngine::Problems() {

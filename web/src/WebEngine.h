@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalog/EngineCatalog.h"
+#include "catalog/HostedEngine.h"
 #include "common/ParameterSweep.h"
 #include "foundations/Canvas.h"
 #include "foundations/MapHost.h"
@@ -24,13 +24,9 @@ namespace kelvane {
 // Every action catches what the engine throws and returns its message ("" when
 // it went well), as the window's error report would show it: an exception must
 // not unwind into JavaScript, which could not tell one from another.
-class WebEngine {
+class WebEngine : private HostedEngine {
   public:
-    // An engine of the catalog by its name.
-    explicit WebEngine(const EngineEntry& entry);
-    ~WebEngine();
-    WebEngine(const WebEngine&) = delete;
-    WebEngine& operator=(const WebEngine&) = delete;
+    using HostedEngine::HostedEngine;
 
     // The field table: control, label, unit, default, kind, range, sweepable.
     std::string Fields() const;
@@ -82,10 +78,6 @@ class WebEngine {
     bool Sweepable(Field field) const;
     std::vector<TChart*> ChartList();
 
-    const EngineEntry& entry_;
-    MapHost host_;
-    std::unique_ptr<Engine> engine_;
-    std::unique_ptr<ParameterSweep> sweep_;
     bool hadProblems_ = false;
 };
 
