@@ -1,6 +1,8 @@
 #include "foundations/Conversions.h"
+#include "foundations/EConvertError.h"
 #include "foundations/Extended.h"
 #include "foundations/Sine.h"
+#include "foundations/WholeDegrees.h"
 
 #include <gtest/gtest.h>
 
@@ -201,4 +203,31 @@ TEST(Sine, CorrectlyRoundedWhereTheExtendedSineIsSure) {
     EXPECT_TRUE(std::isnan(Sine(INFINITY)));
     // Far arguments are reduced first, the same way on every machine.
     EXPECT_LE(std::fabs(Sine(1e12)), 1.0);
+}
+
+// The whole-degree table gives the sine's own bits inside the two revolutions
+// either side of one it holds and beyond them; 725 degrees is 5 again,
+// sin 5 = 0.0871557427476582. The angle texts read and write as StrToInt and
+// IntToStr do, the fast path for one to three digits included.
+TEST(WholeDegrees, TableAndTextsAgreeWithTheGeneralForms) {
+    for (long long d : {-100000LL, -721LL, -720LL, -719LL, -1LL, 0LL, 5LL, 90LL, 360LL, 725LL,
+                        1079LL, 1080LL, 1081LL, 100000LL})
+        EXPECT_EQ(Bits(SinOfDegrees(d)), Bits(Sine(ToRadians(static_cast<double>(d))))) << d;
+    for (long long d : {5LL, 365LL, 725LL, -355LL, -715LL, 1085LL})
+        EXPECT_NEAR(SinOfDegrees(d), 0.0871557427476582, 1e-14) << d;
+    EXPECT_EQ(SinOfDegrees(90), 1);
+
+    struct Text {
+        const char* text;
+        int angle;
+    };
+    const Text texts[] = {{"0", 0},     {"5", 5},       {"09", 9},  {"360", 360},
+                          {"725", 725}, {"1080", 1080}, {"-5", -5}, {"+7", 7}};
+    for (const Text& t : texts)
+        EXPECT_EQ(AngleOf(t.text), t.angle) << t.text;
+    for (const char* bad : {"", "1O", "/", ":", "1.5"})
+        EXPECT_THROW(AngleOf(bad), EConvertError) << bad;
+    for (int d : {0, 9, 10, 360})
+        EXPECT_EQ(AngleText(d), std::to_string(d));
+    EXPECT_THROW(AngleText(361), std::out_of_range);
 }

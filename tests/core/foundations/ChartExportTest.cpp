@@ -141,6 +141,48 @@ TEST(LoopTravel, ArrowsFollowTheOrderOfTravel) {
         }
     }
     EXPECT_TRUE(TravelArrows(LoopInRecordedOrder(TLineSeries()), 2).empty());
+
+    // Where the arrows start and end: arrow k of c from point n (2k + 1) / 2c,
+    // to the point n / 36 (at least 1) further on, wrapping past the end.
+    // Round the 360-point loop: from 90 degrees, (3, 20), to 100, (3 + cos 100,
+    // 15 + 5 sin 100) = (2.826352, 19.924039); from 270, (3, 10), to 280.
+    const double c100 = std::cos(100 * std::numbers::pi / 180);
+    const double s100 = std::sin(100 * std::numbers::pi / 180);
+    const double c280 = std::cos(280 * std::numbers::pi / 180);
+    const double s280 = std::sin(280 * std::numbers::pi / 180);
+    auto points = [](std::initializer_list<std::pair<double, double>> xy) {
+        std::vector<LoopPoint> loop;
+        for (auto [x, y] : xy)
+            loop.push_back({0, x, y});
+        return loop;
+    };
+    const std::vector<LoopPoint> square = points({{0, 0}, {1, 0}, {1, 1}, {0, 1}});
+    struct Arrows {
+        const char* name;
+        std::vector<LoopPoint> loop;
+        int count;
+        std::vector<TravelArrow> expected;
+    };
+    const Arrows arrows[] = {
+        {"round", rebuilt, 2, {{3, 20, 3 + c100, 15 + 5 * s100}, {3, 10, 3 + c280, 15 + 5 * s280}}},
+        {"square, two", square, 2, {{1, 0, 1, 1}, {0, 1, 0, 0}}},
+        {"square, three", square, 3, {{0, 0, 1, 0}, {1, 1, 0, 1}, {0, 1, 0, 0}}},
+        {"three points", points({{0, 0}, {2, 0}, {1, 1}}), 1, {{2, 0, 1, 1}}},
+        {"two points", points({{0, 0}, {2, 0}}), 1, {}},
+        {"none asked", square, 0, {}},
+        {"a point held", points({{0, 0}, {1, 1}, {1, 1}, {2, 0}}), 2, {{2, 0, 0, 0}}},
+    };
+    for (const Arrows& c : arrows) {
+        SCOPED_TRACE(c.name);
+        const std::vector<TravelArrow> found = TravelArrows(c.loop, c.count);
+        ASSERT_EQ(found.size(), c.expected.size());
+        for (std::size_t i = 0; i < found.size(); ++i) {
+            EXPECT_NEAR(found[i].fromX, c.expected[i].fromX, 1e-12) << i;
+            EXPECT_NEAR(found[i].fromY, c.expected[i].fromY, 1e-12) << i;
+            EXPECT_NEAR(found[i].toX, c.expected[i].toX, 1e-12) << i;
+            EXPECT_NEAR(found[i].toY, c.expected[i].toY, 1e-12) << i;
+        }
+    }
 }
 
 TEST(GhostTraces, CopiesTheDataCurvesAsTheyWere) {

@@ -11,10 +11,12 @@
 
 #include <gtest/gtest.h>
 
+#include "beta/BetaFields.h"
 #include "gamma/GammaFields.h"
 #include "rider/RiderFields.h"
 #include "ringbom/RingbomFields.h"
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <vector>
 
@@ -369,6 +371,18 @@ TEST(ParameterTableCheck, OrderedPairsAtTheirBoundary) {
         {GammaFields(),
          {{Field::DispCylHeight, "50"}, {Field::DispHeight, "0"}},
          {{Field::DispHeight, FieldFault::OutOfRange}}},
+        // A number out of range is no partner either, on either side of the order.
+        {GammaFields(),
+         {{Field::DispCylHeight, "0"}, {Field::DispHeight, "60"}},
+         {{Field::DispCylHeight, FieldFault::OutOfRange}}},
+        {GammaFields(),
+         {{Field::DispCylHeight, "60"}, {Field::DispHeight, "2000000"}},
+         {{Field::DispHeight, FieldFault::OutOfRange}}},
+        // An unusable lower partner is not read as 0, which a hot end below 0 C would exceed.
+        {BetaFields(),
+         {{Field::ColdTemp, "abc"}, {Field::HotTemp, "-10"}},
+         {{Field::ColdTemp, FieldFault::NotANumber}}},
+        {BetaFields(), {{Field::ColdTemp, "-10"}, {Field::HotTemp, "-10"}}, {}},
         {RiderFields(), {{Field::HotStrokeMin, "50"}, {Field::HotStrokeMax, "50"}}, {}},
         {RiderFields(),
          {{Field::HotStrokeMin, "51"}, {Field::HotStrokeMax, "50"}},
@@ -400,14 +414,20 @@ TEST_F(ParameterTableTest, RangeOfKeepsOffAStrictPartnerAndIgnoresAnUnusableOne)
     host.PutDefaults(); // the displacer must stay below its 100 high cylinder
     const FieldRange below = host.Table().RangeOf(Field::DispHeight, host);
     EXPECT_EQ(below.lowest, 0.001);
-    EXPECT_LT(below.highest, 100);
-    EXPECT_GT(below.highest, 100 - 1e-12);
+    EXPECT_EQ(below.highest, std::nextafter(100.0, 0.0));
+    // From the other side the cylinder keeps just above its displacer's 60.
+    EXPECT_EQ(host.Table().RangeOf(Field::DispCylHeight, host).lowest, std::nextafter(60.0, 100.0));
 
     rider.PutDefaults();
     rider.Put(Field::ColdStrokeMax, "many");
     const FieldRange stroke = rider.Table().RangeOf(Field::ColdStrokeMin, rider);
     EXPECT_EQ(stroke.lowest, 5);
     EXPECT_EQ(stroke.highest, 100);
+    // A partner that is not strict may be met exactly.
+    rider.Put(Field::ColdStrokeMax, "80");
+    EXPECT_EQ(rider.Table().RangeOf(Field::ColdStrokeMin, rider).highest, 80);
+    rider.Put(Field::ColdStrokeMin, "20");
+    EXPECT_EQ(rider.Table().RangeOf(Field::ColdStrokeMax, rider).lowest, 20);
 }
 
 TEST_F(ParameterTableTest, PlacementReadsWholeNumbersWithCurrentDefaults) {

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 
 using namespace kelvane;
 
@@ -64,6 +66,53 @@ TEST(ReportLayout, EverythingFitsThePageWithoutOverlapAtItsShape) {
                 for (std::size_t j = i + 1; j < boxes.size(); ++j)
                     EXPECT_FALSE(Overlap(boxes[i], boxes[j])) << i << " and " << j;
             }
+        }
+    }
+}
+
+// Square charts on a page whose chart area is as high as it is wide: one
+// column of two rows and two columns of one row give the same size, (500 -
+// 8) / 2 = 246, and the fewer columns are kept. Half a point more width
+// makes the two columns larger (246.5) and they win. The band above the
+// charts is 20 + 12 + 8 for the title, date and gap, the lists' lines (10
+// points each, or 0.35 of the page shared out when they are many), then a gap.
+TEST(ReportLayout, TiedColumnCountsKeepTheFewerColumns) {
+    struct Case {
+        const char* name;
+        double width, height;
+        int parameterRows, gridRows;
+        double lineHeight;
+        int columns;
+        ReportBox first, second;
+    };
+    const Case cases[] = {
+        {"tie", 500, 558, 0, 0, 10, 1, {0, 58, 246, 246}, {0, 312, 246, 246}},
+        {"wider by half", 501, 558, 0, 0, 10, 2, {0, 58, 246.5, 246.5}, {254.5, 58, 246.5, 246.5}},
+        {"tie below lists", 500, 678, 9, 12, 10, 1, {0, 178, 246, 246}, {0, 432, 246, 246}},
+        // 41 lines share 0.35 * 800 = 280; the 472 left fit 232 in one column, 246 in two.
+        {"long list", 500, 800, 40, 3, 280.0 / 41, 2, {0, 328, 246, 246}, {254, 328, 246, 246}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ReportPlan plan =
+            LayOutReport({c.width, c.height, c.parameterRows, c.gridRows, 0, 0, 2, 1, 1});
+        EXPECT_NEAR(plan.lineHeight, c.lineHeight, 1e-12);
+        const double listWidth = (c.width - 16) / 2;
+        const double listHeight = c.lineHeight * (std::max(c.parameterRows, c.gridRows) + 1);
+        for (const ReportBox& list : {plan.parameters, plan.grid}) {
+            EXPECT_EQ(list.y, 40);
+            EXPECT_EQ(list.width, listWidth);
+            EXPECT_NEAR(list.height, listHeight, 1e-9);
+        }
+        EXPECT_EQ(plan.grid.x, listWidth + 8);
+        EXPECT_EQ(plan.chartColumns, c.columns);
+        ASSERT_EQ(plan.charts.size(), 2u);
+        for (auto [box, expected] :
+             {std::pair{plan.charts[0], c.first}, {plan.charts[1], c.second}}) {
+            EXPECT_NEAR(box.x, expected.x, 1e-9);
+            EXPECT_NEAR(box.y, expected.y, 1e-9);
+            EXPECT_NEAR(box.width, expected.width, 1e-9);
+            EXPECT_NEAR(box.height, expected.height, 1e-9);
         }
     }
 }
