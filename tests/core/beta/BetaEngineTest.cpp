@@ -50,7 +50,10 @@ TEST(BetaEngineTest, TextsTheModelCannotUseAreMarkedAndNeverComputed) {
         if (c.message[0] == '\0') {
             EXPECT_TRUE(problems.empty()) << c.text << ": " << problems.front().message;
             EXPECT_TRUE(rig.engine.analysed) << c.text;
-            EXPECT_TRUE(std::isfinite(rig.engine.netWork)) << c.text;
+            // The per-degree sums agree with the closed form of the texts just read.
+            const double closed =
+                rig.engine.model.ClosedExpansionWork() + rig.engine.model.ClosedCompressionWork();
+            EXPECT_NEAR(rig.engine.netWork, closed, 1e-3 * std::fabs(closed) + 1e-12) << c.text;
             continue;
         }
         ASSERT_EQ(problems.size(), 1u) << c.text;
@@ -74,6 +77,28 @@ TEST(BetaEngineTest, AnalysisFillsTheGridAndTheCrankMovesOverIt) {
         EXPECT_EQ(s->Count(), 361);
     EXPECT_EQ(e.WorkSeries.Count(), 360);
     EXPECT_EQ(e.PVSeries.Count(), 360);
+    // Total volume Vse + Vdc + Vr + Vde - Vb + Vsc/2 (1 - cos(x - 90)): least at
+    // 90 degrees, 84.823 + 60 - 24.844 = 119.979; most Vsc above it, 204.802;
+    // over whole degrees the cosine averages out, leaving Vsc/2 above the least.
+    EXPECT_NEAR(e.minVol, 119.978919665138, 1e-9);
+    EXPECT_NEAR(e.maxVol, 204.801921312062, 1e-9);
+    EXPECT_NEAR(e.meanVol, 162.390420488600, 1e-9);
+    EXPECT_NEAR(e.TotalVolSeries.YValues()[90], 119.978919665138, 1e-9);
+    EXPECT_EQ(e.TotalVolSeries.XValues()[90], 90);
+    EXPECT_NEAR(e.DisplacerSeries.YValues()[90], 15, 1e-12);
+    EXPECT_NEAR(e.PistonSeries.YValues()[90], 0, 1e-12);
+    EXPECT_NEAR(e.ColdVolSeries.YValues()[360], 122.390420488600, 1e-9);
+    // Shares at 0 degrees: S = 20/673.15 + 20/463.81 + 122.390/303.15 = 0.476561;
+    // hot 20/673.15/S = 6.2345 %, regenerator 9.0484 %, cold 84.7171 %.
+    EXPECT_NEAR(e.HotMassSeries.YValues()[0], 6.234470494972, 1e-9);
+    EXPECT_NEAR(e.RegenMassSeries.YValues()[0], 9.048390112593, 1e-9);
+    EXPECT_NEAR(e.ColdMassSeries.YValues()[0], 84.717139392435, 1e-9);
+    // The mean pressure over the degrees is the one asked for; the extremes lie about it.
+    EXPECT_NEAR(e.meanPressure, 500, 1e-9);
+    EXPECT_LT(e.minPressure, 500);
+    EXPECT_GT(e.maxPressure, 500);
+    EXPECT_EQ(e.minPressure, e.PressureSeries.YValues().MinValue());
+    EXPECT_EQ(e.maxPressure, e.PressureSeries.YValues().MaxValue());
     // The masses of the three spaces make the whole gas at every angle.
     for (int x = 0; x <= 360; x += 45) {
         EXPECT_NEAR(e.HotMassSeries.YValues()[x] + e.RegenMassSeries.YValues()[x] +
@@ -90,6 +115,24 @@ TEST(BetaEngineTest, AnalysisFillsTheGridAndTheCrankMovesOverIt) {
     EXPECT_EQ(rig.Text(Field::Phase), "180");
     EXPECT_EQ(rig.Row(BetaEngine::HotVol), MyRealToStr(e.model.At(180).hotVol));
     EXPECT_EQ(e.PhaseSeries5.XValues()[0], e.model.At(180).totalVol);
+    // A click beyond the revolution is held to its end; a typed angle past two
+    // revolutions shows the state of the same crank position: 725 is 5, where
+    // displacer 15 (1 - cos 5) = 0.057080, piston 15 (1 - cos -85) = 13.692664,
+    // hot space 42.4115 (1 - cos 5) + 20 = 20.161389, total 158.694015.
+    e.ClickAtAngle(725);
+    EXPECT_EQ(rig.Text(Field::Phase), "360");
+    rig.Edit(Field::Phase, "725");
+    EXPECT_EQ(e.shownAngle, 725);
+    EXPECT_NEAR(e.state.displacerPos, 0.057079528624, 1e-9);
+    EXPECT_NEAR(e.state.pistonPos, 13.692663858785, 1e-9);
+    EXPECT_NEAR(e.state.hotVol, 20.161388565015, 1e-9);
+    EXPECT_NEAR(e.state.totalVol, 158.694014633288, 1e-9);
+    EXPECT_EQ(e.PhaseSeries1.XValues()[0], 725);
+    // The timer's next turn wraps the angle back into the revolution.
+    e.SpeedButtonClick(100);
+    rig.Put(Field::Phase, "355");
+    rig.Tick(2);
+    EXPECT_EQ(rig.Text(Field::Phase), "15");
 
     // The picture: the red hot end at the top, the displacer and the piston.
     RasterCanvas canvas(BetaEngine::kPictureWidth, BetaEngine::kPictureHeight);
@@ -140,6 +183,30 @@ TEST(BetaEngineTest, EveryInputSweeps) {
         EXPECT_NEAR(sweep.WorkSeries.XValues()[sweep.WorkSeries.Count() - 1], c.last, 1e-6)
             << c.range;
     }
+
+    // The speed changes no volume, pressure or work: every point of its sweep
+    // ties, and the first of the tied maxima is the one named.
+    BetaRig rig;
+    rig.engine.CalcButtonClick();
+    const double work = MyStrToReal(MyRealToStr(rig.engine.netWork), 0.0);
+    BetaSweep sweep(rig.engine, rig.host);
+    ASSERT_TRUE(sweep.FieldDblClick(Field::Speed));
+    ASSERT_GE(sweep.WorkSeries.Count(), 99);
+    for (int i = 0; i < sweep.WorkSeries.Count(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(sweep.WorkSeries.YValues()[i], work);
+        EXPECT_NEAR(sweep.MinVolSeries.YValues()[i], 119.978919665138, 1e-9);
+        EXPECT_NEAR(sweep.MeanVolSeries.YValues()[i], 162.390420488600, 1e-9);
+        EXPECT_NEAR(sweep.MaxVolSeries.YValues()[i], 204.801921312062, 1e-9);
+        EXPECT_NEAR(sweep.MeanPressureSeries.YValues()[i], 500, 1e-9);
+        EXPECT_EQ(sweep.MaxTempSeries.YValues()[i], 400);
+        EXPECT_EQ(sweep.MinTempSeries.YValues()[i], 30);
+        EXPECT_NEAR(sweep.TempRatioSeries.YValues()[i], 673.15 / 303.15, 1e-12);
+    }
+    EXPECT_EQ(sweep.maxX, 60);
+    EXPECT_EQ(sweep.maxY, work);
+    EXPECT_EQ(sweep.Memo1.back(),
+              "Maximum Work of " + MyRealToStr(work) + " occured at " + MyRealToStr(60));
 }
 
 } // namespace
