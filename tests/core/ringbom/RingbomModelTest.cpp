@@ -90,7 +90,56 @@ TEST(RingbomModel, HistoryWithoutSpreadSendsTheDisplacerToTheUpperStop) {
     model.currPressure = 400;
     ASSERT_NE(model.Step(RingbomParameters::Read(rig.host)), RingbomModel::Unusable);
     EXPECT_EQ(model.dispPos, 40);
-    EXPECT_TRUE(std::isfinite(model.currPressure));
+    // The displacer on its top stop at 0 degrees: hot space pi 50^2 40 = 314159,
+    // the emptied cold space a thousandth of that plus the piston's pi 15^2 30:
+    // 21519.89; gas at (427.89 + 383.44) / 2 = 405.67 K and 316.78 K.
+    // Nc = 100 / (1 + 316.78/405.67 * 314159/21519.89) = 8.0647 %,
+    // p = Nc Vmean/100 Tc/Vc = 398.125.
+    EXPECT_NEAR(model.currPressure, 398.125104633790, 1e-9 * 400);
+    EXPECT_EQ(model.pressureHistory[359], 400);
+    EXPECT_EQ(model.pressureHistory[360], model.currPressure);
+}
+
+// A run of many steps from a clear, every fifth degree: the displacer stays on
+// its top stop while the last pressure is above the middle of the history's
+// mean and maximum, leaves it on the 18th step (85 degrees), and returns on
+// the 25th; a pressure beyond the first maximum raises it (37th); it reaches
+// the bottom stop on the 157th. The values
+// come from the step's formulas worked through one step at a time.
+TEST(RingbomModel, LongRunFollowsTheDisplacerLawStepByStep) {
+    struct Step {
+        int step;
+        double dispPos, pressure, meanPressure, maxPressure;
+    };
+    const Step steps[] = {
+        {3, 40, 392.705864913922, 342.100479922123, 395.386567311476},
+        {4, 40, 390.101408121342, 342.241462739358, 395.386567311476},
+        {17, 40, 369.228462723252, 343.547139233097, 395.386567311476},
+        // (369.228 - 343.623) / ((395.387 - 343.623) / 2) 20 + 20 = 39.787
+        {18, 39.786510881817, 368.984596856191, 343.622907044247, 395.386567311476},
+        {21, 38.788009120487, 367.729337316127, 343.844352690759, 395.386567311476},
+        {24, 39.083042578221, 370.322173234988, 344.061633334095, 395.386567311476},
+        {25, 40, 372.489398006371, 344.140439229999, 395.386567311476},
+        {38, 40, 400.901842003439, 345.653441218166, 398.125104633790},
+        {100, 10.894460229884, 338.315691751201, 353.826082050284, 432.495311744471},
+        // Past two revolutions the law asks for -2.6: the displacer sits on its bottom stop.
+        {160, 0, 322.107295635020, 362.302679849401, 432.495311744471},
+    };
+    RingbomRig rig;
+    int done = 0;
+    for (const Step& s : steps) {
+        rig.Tick(s.step - done);
+        done = s.step;
+        SCOPED_TRACE(s.step);
+        const RingbomModel& m = rig.engine.State();
+        EXPECT_EQ(rig.Text(Field::Phase), std::to_string(5 * s.step));
+        EXPECT_NEAR(m.pistonPos, (std::sin((s.step - 1) * 5 * M_PI / 180) + 1) * 30, 1e-12);
+        EXPECT_NEAR(m.dispPos, s.dispPos, 1e-9);
+        EXPECT_NEAR(m.currPressure, s.pressure, 1e-9 * s.pressure);
+        EXPECT_NEAR(m.meanPressure, s.meanPressure, 1e-9 * s.meanPressure);
+        EXPECT_NEAR(m.maxPressure, s.maxPressure, 1e-9 * s.maxPressure);
+        EXPECT_EQ(m.pressureHistory[360], m.currPressure);
+    }
 }
 
 TEST(RingbomModel, NetWorkAppearsOnceMoreThan72PointsAreRecorded) {

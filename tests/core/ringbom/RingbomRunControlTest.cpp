@@ -95,6 +95,19 @@ TEST(RingbomRun, FixedCycleKeeps73SlotsAndWrapsTheAngle) {
     EXPECT_EQ(rig.Text(Field::Phase), "5"); // 365 wraps
     rig.Tick(2);
     EXPECT_EQ(rig.Text(Field::Phase), "15");
+    // Past two revolutions too: (p - 1) mod 360 + 1, so a whole turn is 360, not 0;
+    // the strip chart keeps counting.
+    const std::pair<int, const char*> wraps[] = {{360, "360"}, {361, "1"}, {720, "360"},
+                                                 {721, "1"},   {725, "5"}, {1080, "360"},
+                                                 {1085, "5"},  {-5, "-5"}};
+    for (auto [angle, text] : wraps) {
+        RingbomRig fixed(false, true), strip(true, true);
+        fixed.engine.SetPhase(angle);
+        strip.engine.SetPhase(angle);
+        EXPECT_EQ(fixed.Text(Field::Phase), text) << angle;
+        EXPECT_EQ(strip.Text(Field::Phase), std::to_string(angle));
+        EXPECT_EQ(fixed.engine.PhaseSeries1.XValues()[0], std::stoi(text));
+    }
     EXPECT_EQ(e.PistonSeries.YValues()[0], 50);                 // written only by the first step
     EXPECT_NE(e.MeanPressureSeries.YValues()[1], firstMeanAt5); // rewritten
     for (TLineSeries* s : e.RecordedSeries()) {
