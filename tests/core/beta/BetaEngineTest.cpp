@@ -134,18 +134,33 @@ TEST(BetaEngineTest, AnalysisFillsTheGridAndTheCrankMovesOverIt) {
     rig.Tick(2);
     EXPECT_EQ(rig.Text(Field::Phase), "15");
 
-    // The picture: the red hot end at the top, the displacer and the piston.
+    // The picture at 180 degrees. The overlap is 30 (1 - 1/sqrt 2) = 8.787 mm,
+    // so the piston's highest top lies at 30 + 30 - 8.787 = 51.213 mm and the
+    // drawing is 51.213 + 30 + 15 = 96.213 mm long: 143 / 96.213 = 1.4863
+    // pixels a mm (the height limits it, 126 / 60 = 2.1 across). From the top
+    // at row 10: the displacer (30 long, at 30) spans rows 55 to 99, the piston
+    // (15 long, at 15 past its highest) rows 108 to 131; the cylinder is
+    // 60 mm = 89 pixels wide from column 16. The hot walls run down to 15 mm
+    // (row 32), the cold ones from 45 mm (row 77) to the piston's mid-stroke top
+    // (row 108).
+    e.ClickAtAngle(180);
     RasterCanvas canvas(BetaEngine::kPictureWidth, BetaEngine::kPictureHeight);
     e.DrawPicture(canvas);
-    int red = 0, lime = 0;
-    for (int y = 0; y < canvas.Height(); ++y) {
-        for (int x = 0; x < canvas.Width(); ++x) {
-            red += canvas.Pixel(x, y) == clRed;
-            lime += canvas.Pixel(x, y) == clLime;
-        }
-    }
-    EXPECT_GT(red, 100);
-    EXPECT_GT(lime, 100);
+    constexpr TColor grey = 0x808080;
+    struct Pixel {
+        int x, y;
+        TColor color;
+    };
+    const Pixel pixels[] = {
+        {60, 6, clRed},     {13, 20, clRed},    {13, 31, clRed},     {13, 33, clWhite},
+        {13, 76, clWhite},  {13, 77, clBlue},   {13, 107, clBlue},   {13, 108, clWhite},
+        {15, 60, clBlack},  {106, 60, clBlack}, {40, 54, clWhite},   {40, 55, clBlack},
+        {40, 56, grey},     {40, 98, grey},     {40, 99, clBlack},   {40, 100, clWhite},
+        {40, 107, clWhite}, {40, 108, clBlack}, {40, 109, clLime},   {40, 130, clLime},
+        {40, 131, clBlack}, {17, 120, clLime},  {104, 120, clBlack}, {40, 153, clBlack},
+    };
+    for (const Pixel& px : pixels)
+        EXPECT_EQ(canvas.Pixel(px.x, px.y), px.color) << px.x << ", " << px.y;
 }
 
 // Every input sweeps into the net-work graph, from where the plan says to
