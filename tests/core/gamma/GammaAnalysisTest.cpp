@@ -194,6 +194,11 @@ TEST_F(GammaAnalysis, FlatCurvesRescaleToZeroNotNaN) {
     EXPECT_EQ(engine.TotalVolSeries.YValues().MinValue(), 0);
     EXPECT_EQ(engine.TotalVolSeries.YValues().MaxValue(), 0);
     EXPECT_EQ(engine.HotTempSeries.YValues().MaxValue(), 0);
+    // One temperature everywhere and a volume that never changes: p = T Vmean / V
+    // is T itself, FtoK(100) = 68 * 5/9 + 279 = 316.78, at every angle.
+    EXPECT_NEAR(engine.meanPressure, 316.777777777778, 1e-9);
+    EXPECT_NEAR(engine.maxPSave, 316.777777777778, 1e-9);
+    EXPECT_NEAR(engine.minPSave, 316.777777777778, 1e-9);
     EXPECT_TRUE(std::isfinite(engine.MeanPressureSeries.YValues()[0]));
     EXPECT_EQ(Row(9).find("NAN"), std::string::npos);
 }
