@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <span>
+#include <stdexcept>
 #include <string>
 
 namespace kelvane {
@@ -161,6 +163,37 @@ TEST(BetaEngineTest, AnalysisFillsTheGridAndTheCrankMovesOverIt) {
     };
     for (const Pixel& px : pixels)
         EXPECT_EQ(canvas.Pixel(px.x, px.y), px.color) << px.x << ", " << px.y;
+}
+
+// The crank's buttons: the speeds set their interval and start the crank,
+// Calc analyses, both only when the texts may be used; Stop always stops.
+TEST(BetaEngineTest, CrankActionsRunOnlyOnUsableTexts) {
+    struct Case {
+        std::size_t button;
+        bool usable;
+        bool analysed, running;
+        int interval;
+    };
+    const Case cases[] = {
+        {0, true, true, true, 100},  {1, true, true, true, 200}, {2, true, true, true, 300},
+        {2, false, false, false, 7}, {3, true, false, false, 7}, {3, false, false, false, 7},
+        {4, true, true, true, 7},    {4, false, false, true, 7},
+    };
+    const std::span<const EngineAction> actions = BetaRig().engine.Actions();
+    ASSERT_EQ(actions.size(), 5u);
+    for (const Case& c : cases) {
+        const EngineAction& action = actions[c.button];
+        SCOPED_TRACE(std::string(action.caption) + (c.usable ? "" : ", unusable"));
+        BetaRig rig;
+        // Stop and Calc find the crank turning at 7 ms, the speeds find it still.
+        rig.engine.timer = {c.button >= 3, 7};
+        rig.engine.Act(action.name, action.arg, [&] { return c.usable; });
+        EXPECT_EQ(rig.engine.analysed, c.analysed);
+        EXPECT_EQ(rig.engine.timer.Enabled, c.running);
+        EXPECT_EQ(rig.engine.timer.Interval, c.interval);
+    }
+    BetaRig rig;
+    EXPECT_THROW(rig.engine.Act("go", 0, [] { return true; }), std::invalid_argument);
 }
 
 // Every input sweeps into the net-work graph, from where the plan says to
