@@ -58,6 +58,31 @@ TEST(ChartCsv, LaysOutSharedOrOwnXColumnsAndLeavesMarkersOut) {
     TChart quoted;
     AddCurve(quoted, "P \"bar\"", {0}, {1});
     EXPECT_EQ(ChartCsv(quoted), "Angle,\"P \"\"bar\"\"\"\r\n0,1\r\n");
+
+    // x values that begin another curve's are not the same x: each curve gets
+    // its own columns, whichever comes first, and a curve without a title is
+    // headed by its name.
+    struct Prefix {
+        std::initializer_list<double> firstX, secondX;
+        const char* expected;
+    };
+    const Prefix prefixes[] = {
+        {{0, 90},
+         {0, 90, 180},
+         "A x,A y,BSeries x,BSeries y\r\n0,1,0,1\r\n90,2,90,2\r\n,,180,3\r\n"},
+        {{0, 90, 180},
+         {0, 90},
+         "A x,A y,BSeries x,BSeries y\r\n0,1,0,1\r\n90,2,90,2\r\n180,3,,\r\n"},
+    };
+    for (const Prefix& c : prefixes) {
+        TChart chart;
+        AddCurve(chart, "A", c.firstX, std::initializer_list<double>{1, 2, 3});
+        TLineSeries& untitled = chart.AddSeries("BSeries", "");
+        double y = 1;
+        for (double x : c.secondX)
+            untitled.AddXY(x, y++);
+        EXPECT_EQ(ChartCsv(chart), c.expected);
+    }
 }
 
 TEST(ChartCsv, NumbersReadBackExactly) {
