@@ -35,6 +35,26 @@ TEST_F(GammaModel, DefaultsAtPhaseZero) {
     EXPECT_EQ(host.volumeText, "Vol = 356,570");
 }
 
+// Past two revolutions, and before the first, a crank angle is the same
+// position as 5 degrees: displacer (sin 5 + 1) 40/2 = 21.7431, piston, 90
+// degrees ahead, (sin 95 + 1) 60/2 = 59.8858. The timer's turn wraps back
+// into the revolution.
+TEST_F(GammaModel, AnglesPastTwoRevolutionsAreTheSamePosition) {
+    for (int phase : {5, 725, 1085, -355, -715}) {
+        SCOPED_TRACE(phase);
+        EvaluateAt(phase);
+        EXPECT_NEAR(engine.State().dispPos, 21.7431148549532, 1e-12);
+        EXPECT_NEAR(engine.State().pistonPos, 59.8858409427524, 1e-12);
+        EXPECT_NEAR(engine.State().hotVol, CalcCylVol(100, 21.7431148549532), 1e-6);
+    }
+    Put(Field::Phase, "355");
+    engine.timer.Enabled = true;
+    engine.Tick();
+    EXPECT_EQ(host.FieldText(Field::Phase), "5");
+    engine.Tick();
+    EXPECT_EQ(host.FieldText(Field::Phase), "15");
+}
+
 TEST_F(GammaModel, PressureIsTheChargeOverTheSpacesAtTheirTemperatures) {
     for (int phase : {0, 45, 133, 200, 359}) {
         EvaluateAt(phase);
