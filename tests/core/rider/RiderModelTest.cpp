@@ -46,11 +46,16 @@ TEST_P(RiderModelAngles, FirstStartParametersGiveTheKnownState) {
     EXPECT_NEAR(s.pC, s.nHotShare * s.tHot / s.hotVol, 1e-12);
 }
 
-INSTANTIATE_TEST_SUITE_P(FourAngles, RiderModelAngles,
+INSTANTIATE_TEST_SUITE_P(Angles, RiderModelAngles,
                          ::testing::Values(AngleCase{0, 27.5, 100, 0.85, 16.915, 83.085, 2.6319},
                                            AngleCase{90, 50, 52.5, 0.6833, 41.352, 58.648, 3.5388},
                                            AngleCase{180, 27.5, 5, 0.2167, 80.283, 19.717, 12.4917},
-                                           AngleCase{270, 5, 52.5, 0.3833, 6.586, 93.414, 5.6365}));
+                                           AngleCase{270, 5, 52.5, 0.3833, 6.586, 93.414, 5.6365},
+                                           // Past two revolutions and before the first.
+                                           AngleCase{720, 27.5, 100, 0.85, 16.915, 83.085, 2.6319},
+                                           AngleCase{990, 5, 52.5, 0.3833, 6.586, 93.414, 5.6365},
+                                           AngleCase{-270, 50, 52.5, 0.6833, 41.352, 58.648,
+                                                     3.5388}));
 
 TEST(RiderModel, EqualTemperaturesShareTheGasByVolume) {
     RiderParameters p = FirstStart(40);
