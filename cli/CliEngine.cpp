@@ -1,6 +1,6 @@
 #include "CliEngine.h"
 
-#include "Echo.h"
+#include "foundations/Echo.h"
 
 #include "common/ParameterSweep.h"
 

@@ -1,10 +1,10 @@
 #include "CliRunner.h"
 
 #include "CliEngine.h"
-#include "Echo.h"
 #include "QImageCanvas.h"
 #include "catalog/EngineCatalog.h"
 #include "foundations/EIniFileError.h"
+#include "foundations/Echo.h"
 #include "foundations/FileAccess.h"
 #include "foundations/ParameterFile.h"
 #include "foundations/ParameterTable.h"
@@ -206,19 +206,6 @@ void CheckSets(const CliOptions& o) {
                                     Echo(text) + "'",
                                 false);
         }
-    }
-}
-
-// What is wrong with a field's text, as one line tells it. A text that is not
-// a whole number keeps the conversion's own message.
-std::string ProblemText(const FieldProblem& p, const std::string& text) {
-    switch (p.fault) {
-    case FieldFault::NotAWholeNumber:
-        return "'" + Echo(text) + "' is not a valid integer value";
-    case FieldFault::OutOfOrder:
-        return p.message;
-    default:
-        return p.message + ", not '" + Echo(text) + "'";
     }
 }
 
@@ -517,23 +504,9 @@ void CliRunner::LoadParameters(const ParameterTable& table, const std::string& c
     if (!par.Ok())
         throw std::runtime_error("Cannot open file \"" + Echo(file) + "\". " + par.problem);
     const TIniFile ini(file, std::move(par.bytes)); // the check and the load read one version
-    const ParameterFileCheck check = CheckParameterFile(table, ini, Echo(file), caption);
-    if (!check.refusal.empty())
-        throw std::runtime_error(check.refusal);
-    // A text the engine could not read is refused here, before the load's own
-    // steps read it and fail without naming it, or quietly replace it; values
-    // out of range are refused after those steps, with the rest.
-    for (const ParameterTable::StoredText& stored : check.stored) {
-        const FieldRow& row = *stored.row;
-        const std::string source =
-            Echo(file) + ": [" + row.section + "] " + row.key + " (" + row.control + ")";
-        sources[Index(row.id)] = source;
-        if (row.IsCheckBox() && stored.text != "Y" && stored.text != "N")
-            throw std::runtime_error(source + ": must be Y or N, not '" + Echo(stored.text) + "'");
-        if (stored.problem && stored.problem->fault != FieldFault::OutOfRange)
-            throw std::runtime_error(source + ": " + ProblemText(*stored.problem, stored.text));
-    }
-    table.ReadIniFile(ini, host, {});
+    LoadCheckedParameters(
+        table, caption, ini, Echo(file), host,
+        [&](const FieldRow& row, const std::string& source) { sources[Index(row.id)] = source; });
 }
 
 void CliRunner::SaveParameters(const ParameterTable& table, const std::string& file,

@@ -38,7 +38,6 @@ TBetaStirlingMainForm::TBetaStirlingMainForm(QWidget* parent) : CrankWindow(Beta
     setObjectName("TBetaStirlingMainForm");
     BuildInputPanel();
     AttachEngineCharts();
-    LoopFromAngles();
     Host().deferFieldWrites = [this] { return engine_.calcing || engine_.phaseChanging; };
 }
 

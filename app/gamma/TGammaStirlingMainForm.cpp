@@ -41,7 +41,6 @@ TGammaStirlingMainForm::TGammaStirlingMainForm(QWidget* parent)
     setObjectName("TGammaStirlingMainForm");
     BuildInputPanel();
     AttachEngineCharts();
-    LoopFromAngles();
     Host().deferFieldWrites = [this] { return engine_.calcing || engine_.phaseChanging; };
 }
 

@@ -76,7 +76,6 @@ TRiderStirlingMainForm::TRiderStirlingMainForm(QWidget* parent)
     StatisticsGrid->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
     BuildInputPanel();
     AttachEngineCharts();
-    LoopFromAngles();
 
     // One shot; the engine says when it was newly armed, so presses while it
     // is pending do not push the recalculation further away.
@@ -214,21 +213,6 @@ void TRiderStirlingMainForm::SyncTrackBars() {
 void TRiderStirlingMainForm::RequestSweep(Field field) {
     if (ReadyToCalculate())
         onSweepRequest(field);
-}
-
-void TRiderStirlingMainForm::RefreshAfterLoad() {
-    if (!CheckFields()) {
-        engine_.StopButtonClick();
-        return;
-    }
-    try {
-        engine_.CalcButtonClick();
-    } catch (...) {
-        // The loaded parameters are refused; without stopping, every tick of
-        // the animation would report them again.
-        engine_.StopButtonClick();
-        throw;
-    }
 }
 
 } // namespace kelvane

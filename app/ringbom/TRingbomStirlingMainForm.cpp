@@ -57,8 +57,6 @@ TRingbomStirlingMainForm::TRingbomStirlingMainForm(QWidget* parent)
     setObjectName("TRingbomStirlingMainForm");
     BuildInputPanel();
     AttachEngineCharts();
-    // The record keeps its loop in the order the engine ran.
-    SetPressureVolumeLoop([this] { return LoopInRecordedOrder(engine_.PVSeries); });
     OrderTabs();
 
     FollowEngine();
@@ -214,12 +212,7 @@ void TRingbomStirlingMainForm::EnterAction() {
 void TRingbomStirlingMainForm::RefreshAfterLoad() {
     CallEngine([this] {
         ClickChangedCheckBoxes();
-        engine_.ClearGraphs();
-        engine_.SetPhase(0);
-        // The run starts again from nothing: no value of the old run may stay
-        // beside the texts just loaded.
-        for (int row = 0; row < Traits().gridRows; ++row)
-            Host().SetCell(1, row, "");
+        engine_.Loaded(true);
         Host().RedrawPicture();
     });
 }

@@ -72,6 +72,7 @@ template <class E> class EngineWindow : public AnyEngineWindow {
     void ShowSteps() override {
         CallEngine([this] { engine_.Start(CheckFields()); });
     }
+    void RefreshAfterLoad() override { engine_.Loaded(CheckFields()); }
     // Every call into the engine ends with the timer following the engine,
     // also when the call ends by an error.
     void CallEngine(const std::function<void()>& handler) override {
@@ -101,10 +102,8 @@ template <class E> class EngineWindow : public AnyEngineWindow {
     void AttachEngineCharts() {
         std::vector<TChart*> charts = engine_.Charts();
         AttachEngine(*charts[0], *charts[1], *charts[2], *charts[3], *charts[4]);
-    }
-    // The pressure-volume chart's read-out follows the loop as the crank goes.
-    void SetPressureVolumeLoop(std::function<std::vector<LoopPoint>()> loop) {
-        ChartReadOut::Of(this->Chart(5))->SetLoop(std::move(loop));
+        // The pressure-volume chart's read-out follows the loop as the crank goes.
+        ChartReadOut::Of(this->Chart(5))->SetLoop([this] { return engine_.Loop(); });
     }
     // The engine's buttons, in the order of its actions, at the places given.
     // Each runs its action through the engine; an action that needs usable
@@ -193,14 +192,6 @@ template <class E> class CrankWindow : public EngineWindow<E> {
   protected:
     using EngineWindow<E>::EngineWindow;
 
-    // The loop chart keeps its points sorted by volume: the order of travel
-    // comes from the volume and pressure curves along the crank angle.
-    void LoopFromAngles() {
-        this->SetPressureVolumeLoop([this] {
-            return LoopFromAngleCurves(this->engine_.TotalVolSeries, this->engine_.PressureSeries,
-                                       this->engine_.PVSeries);
-        });
-    }
     // Fast, Medium, Slow, Stop and Calc, in that order, then the window's tab
     // order around them.
     void AddSpeedButtons(const SpeedButtonPlace (&at)[5], bool passesKeys) {
@@ -214,14 +205,6 @@ template <class E> class CrankWindow : public EngineWindow<E> {
         CalcButton = b[4];
         this->SetSpeedWindowTabOrder(GoFastButton, GoMediumButton, GoSlowButton, StopButton,
                                      CalcButton);
-    }
-    // The analysis again after a Load, or the crank stopped on texts the
-    // engine cannot use.
-    void RefreshAfterLoad() override {
-        if (this->CheckFields())
-            this->engine_.CalcButtonClick();
-        else
-            this->engine_.StopButtonClick();
     }
     // The hot-temperature slider and the phase-offset slider at x, y, with the
     // engine's ranges.

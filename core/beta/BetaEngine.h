@@ -113,6 +113,11 @@ class BetaEngine : public Engine {
     void FieldChanged(Field field) override;
     void FieldEdited(Field field, bool heldBack) override;
     void Halt() override { StopButtonClick(); }
+    // The loop chart keeps its points sorted by volume: the order of travel
+    // comes from the volume and pressure curves along the crank angle.
+    std::vector<LoopPoint> Loop() const override {
+        return LoopFromAngleCurves(TotalVolSeries, PressureSeries, PVSeries);
+    }
     void Tick() override;
     const EngineTimer& Timer() const override { return timer; }
     void ChartClick(const TChart& chart, double x, double plotLeft, double plotRight) override;

@@ -2,6 +2,7 @@
 
 #include "foundations/Canvas.h"
 #include "foundations/Field.h"
+#include "foundations/LoopTravel.h"
 #include "foundations/TChart.h"
 
 #include <functional>
@@ -117,6 +118,26 @@ class Engine {
 
     // What a front end without a window keeps beside the timer and sliders.
     virtual std::vector<EngineStateItem> StateItems() const { return {}; }
+
+    // The pressure-volume loop in the order the engine travels it, for the
+    // read-out and its direction arrows.
+    virtual std::vector<LoopPoint> Loop() const = 0;
+    // A parameter file was loaded: the results must belong to the texts now
+    // shown. An engine turned by a crank analyses them (and stops on texts it
+    // cannot use, or on an analysis that fails, which would otherwise be
+    // reported again at every tick).
+    virtual void Loaded(bool usable) {
+        if (!usable) {
+            Halt();
+            return;
+        }
+        try {
+            Act("calcButton", 0, [] { return true; });
+        } catch (...) {
+            Halt();
+            throw;
+        }
+    }
 };
 
 } // namespace kelvane

@@ -1,8 +1,10 @@
 #include "ParameterFile.h"
 
+#include "Echo.h"
 #include "TIniFile.h"
 
 #include <filesystem>
+#include <stdexcept>
 #include <system_error>
 
 namespace kelvane {
@@ -53,9 +55,48 @@ ParameterFileCheck CheckParameterFile(const ParameterTable& table, const TIniFil
     return check;
 }
 
+std::string ProblemText(const FieldProblem& p, const std::string& text) {
+    switch (p.fault) {
+    case FieldFault::NotAWholeNumber:
+        return "'" + Echo(text) + "' is not a valid integer value";
+    case FieldFault::OutOfOrder:
+        return p.message;
+    default:
+        return p.message + ", not '" + Echo(text) + "'";
+    }
+}
+
+void LoadCheckedParameters(
+    const ParameterTable& table, const std::string& caption, const TIniFile& ini,
+    const std::string& shownName, EngineHost& host,
+    const std::function<void(const FieldRow&, const std::string& source)>& noteSource) {
+    const ParameterFileCheck check = CheckParameterFile(table, ini, shownName, caption);
+    if (!check.refusal.empty())
+        throw std::runtime_error(check.refusal);
+    // A text the engine could not read is refused here, before the load's own
+    // steps read it and fail without naming it, or quietly replace it; values
+    // out of range are refused after those steps, with the rest.
+    for (const ParameterTable::StoredText& stored : check.stored) {
+        const FieldRow& row = *stored.row;
+        const std::string source =
+            shownName + ": [" + row.section + "] " + row.key + " (" + row.control + ")";
+        if (noteSource)
+            noteSource(row, source);
+        if (row.IsCheckBox() && stored.text != "Y" && stored.text != "N")
+            throw std::runtime_error(source + ": must be Y or N, not '" + Echo(stored.text) + "'");
+        if (stored.problem && stored.problem->fault != FieldFault::OutOfRange)
+            throw std::runtime_error(source + ": " + ProblemText(*stored.problem, stored.text));
+    }
+    table.ReadIniFile(ini, host, {});
+}
+
 void SaveParameterFile(EngineHost& host, const ParameterTable& table, const std::string& fileName) {
     TIniFile ini(fileName);
     table.WriteFrom(host, ini);
+}
+
+std::string ParameterFileText(EngineHost& host, const ParameterTable& table) {
+    return TIniFile::EditedText({}, [&](TIniFile& ini) { table.WriteFrom(host, ini); });
 }
 
 } // namespace kelvane

@@ -2,6 +2,7 @@
 
 #include "ParameterTable.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,8 +39,25 @@ struct ParameterFileCheck {
 ParameterFileCheck CheckParameterFile(const ParameterTable& table, const TIniFile& file,
                                       const std::string& shownName, const std::string& caption);
 
+// What is wrong with a field's text, as one line tells it (the text echoed
+// safely). A text that is not a whole number keeps the conversion's own message.
+std::string ProblemText(const FieldProblem& p, const std::string& text);
+
+// Loads a parameter file's contents, read once by the caller, as kelvane-cli
+// --par and the web page do: a file that is not the table's parameter file,
+// or a stored text the engine could not read, is refused with a
+// runtime_error naming the file (and the section and key), before any field
+// changes. Values out of range are loaded, to be refused with the rest of
+// the texts. noteSource, when given, hears where each stored text came from.
+void LoadCheckedParameters(
+    const ParameterTable& table, const std::string& caption, const TIniFile& ini,
+    const std::string& shownName, EngineHost& host,
+    const std::function<void(const FieldRow&, const std::string& source)>& noteSource = {});
+
 // Saves the host's parameters as the Save button does, into the file in place
 // (other content of the file is kept). A refused write throws EIniFileError.
 void SaveParameterFile(EngineHost& host, const ParameterTable& table, const std::string& fileName);
+// What SaveParameterFile writes into a new file, as text.
+std::string ParameterFileText(EngineHost& host, const ParameterTable& table);
 
 } // namespace kelvane

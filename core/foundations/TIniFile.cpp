@@ -229,6 +229,14 @@ void TIniFile::Update(const std::function<void(TIniFile&)>& edits) {
         snapshot_ = std::move(text);
 }
 
+std::string TIniFile::EditedText(std::string contents,
+                                 const std::function<void(TIniFile&)>& edits) {
+    TIniFile ini{std::string()};
+    ini.pending_ = std::move(contents);
+    edits(ini);
+    return std::move(*ini.pending_);
+}
+
 int TIniFile::ReadInteger(const std::string& section, const std::string& key,
                           int defaultValue) const {
     int value = 0;

@@ -73,6 +73,10 @@ class TIniFile {
     // half done. If edits throws, nothing is written and the exception passes
     // on. An Update of the same object inside edits joins the outer one.
     void Update(const std::function<void(TIniFile&)>& edits);
+    // The text a file holding contents would hold after edits, with no file
+    // read or written (a page in the browser has none).
+    static std::string EditedText(std::string contents,
+                                  const std::function<void(TIniFile&)>& edits);
 
     // Whole numbers, hexadecimal prefixes included; a value that is not a valid
     // whole number reads as the default, without a message.

@@ -139,6 +139,11 @@ class GammaEngine : public DisplacerCharts, public Engine {
     // A new crank angle only moves the crank, unless changes were held back.
     void FieldEdited(Field field, bool heldBack) override;
     void Halt() override { StopButtonClick(); }
+    // The loop chart keeps its points sorted by volume: the order of travel
+    // comes from the volume and pressure curves along the crank angle.
+    std::vector<LoopPoint> Loop() const override {
+        return LoopFromAngleCurves(TotalVolSeries, PressureSeries, PVSeries);
+    }
     // One animation step of 10 degrees.
     void Tick() override;
     const EngineTimer& Timer() const override { return timer; }

@@ -196,6 +196,11 @@ class RiderEngine : public Engine {
     // Edits the engine cannot use leave the crank turning.
     void Unusable() override {}
     void Halt() override { StopButtonClick(); }
+    // The loop chart keeps its points sorted by volume: the order of travel
+    // comes from the volume and pressure curves along the crank angle.
+    std::vector<LoopPoint> Loop() const override {
+        return LoopFromAngleCurves(TotalVolSeries, PressureSeries, PVSeries);
+    }
     const EngineTimer& Timer() const override { return timer; }
     void ClickAtAngle(long long angle) override;
     // The Calc action count times, with the animation stopped.

@@ -108,6 +108,11 @@ class RingbomEngine : public Engine {
     // Ends a run in the paused state, as Pause does, whatever the crank-angle
     // text: Resume carries on from the last usable angle.
     void Halt() override;
+    // The record keeps its loop in the order the engine ran.
+    std::vector<LoopPoint> Loop() const override { return LoopInRecordedOrder(PVSeries); }
+    // A load starts the run again from nothing: no value of the old run may
+    // stay beside the texts just loaded.
+    void Loaded(bool) override { ClearButtonClick(); }
     void SingleStepButtonClick();
     void ClearButtonClick();
     void SetPhase(int p);

@@ -49,6 +49,8 @@ class ToyEngine : public Engine {
     EngineTimer timer;
     bool shown = false;
 
+    std::vector<LoopPoint> Loop() const override { return {}; }
+
     void CalcButtonClick() {
         const long long hot = StrToInt(host_.FieldText(Field::HotTemp));
         curve.Clear();
