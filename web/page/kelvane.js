@@ -3,8 +3,7 @@
 // engine, and redraws what the engine holds (grid, charts, picture, notes).
 // The engines compute; this file only shows.
 import KelvaneEngines from './kelvane_engines.mjs';
-// uPlot's minified build, loaded by the page before this module (it parses sooner).
-const { uPlot } = globalThis;
+import { ChartView, download, element } from './chart.js';
 
 const M = await KelvaneEngines();
 // Every engine's tab comes from the catalog: name, title, picture size, help
@@ -12,125 +11,18 @@ const M = await KelvaneEngines();
 const kEngines = Object.fromEntries(JSON.parse(M.catalog()).map((e) => [e.name, e]));
 const tabs = {};
 
-function element(tag, props = {}, ...children) {
-    const e = Object.assign(document.createElement(tag), props);
-    e.append(...children);
-    return e;
-}
-
-// A value axis as wide as its longest label, so that a long one ("-100,000")
-// does not run under the axis title.
-function valueAxisSize(plot, values, axisIndex, cycle) {
-    const axis = plot.axes[axisIndex];
-    if (cycle > 1)
-        return axis._size;
-    const longest = (values || []).reduce((a, v) => (v.length > a.length ? v : a), '');
-    plot.ctx.font = axis.font[0];
-    const text = longest ? plot.ctx.measureText(longest).width / devicePixelRatio : 0;
-    return Math.ceil(axis.ticks.size + axis.gap + text + 4);
-}
-
-// A uPlot chart over one of the engine's charts; each series keeps its own
-// x values (uPlot's mode 2), as markers and the pressure-volume loop need.
-class ChartView {
-    constructor(tab, index, parent) {
-        this.tab = tab;
-        this.index = index;
-        this.meta = JSON.parse(tab.engine.charts())[index];
-        this.last = JSON.stringify(this.meta);
-        const range = (axis) => (u, lo, hi) => {
-            const a = this.meta[axis];
-            if (!a.automatic && !a.autoMin && !a.autoMax)
-                return [a.min, a.max];
-            let [from, to] = [a.autoMin || a.automatic ? lo : a.min,
-                              a.autoMax || a.automatic ? hi : a.max];
-            if (from == null || to == null) return [0, 1];
-            if (from === to) { from -= 1; to += 1; }
-            return [from, to];
-        };
-        const series = [{}].concat(this.meta.series.map((s) => ({
-            label: s.title || s.name,
-            stroke: s.color,
-            width: Math.max(1, s.width),
-            // A series drawn as points only (the two-piston pressure-volume loop).
-            paths: s.line ? uPlot.paths.linear() : uPlot.paths.points(),
-            fill: s.line ? undefined : s.color,
-            points: { show: false, size: 2 * s.pointer + 1, width: 0, fill: s.color },
-            facets: [{ scale: 'x', auto: true }, { scale: s.right ? 'y2' : 'y', auto: true }],
-        })));
-        const hasRight = this.meta.series.some((s) => s.right);
-        const box = element('div', { className: 'chart' });
-        parent.append(box);
-        this.box = box;
-        this.plot = new uPlot({
-            mode: 2,
-            width: 470,
-            height: index >= 4 ? 260 : 230,
-            title: this.meta.title,
-            legend: { show: this.meta.legend, live: false },
-            cursor: { drag: { x: false, y: false }, points: { show: false } },
-            scales: { x: { time: false, range: range('bottom') }, y: { range: range('left') },
-                      y2: { range: range('right') } },
-            axes: [{ label: this.meta.bottom.title },
-                   { label: this.meta.left.title, scale: 'y', size: valueAxisSize },
-                   ...(hasRight ? [{ label: this.meta.right.title, scale: 'y2', side: 1,
-                                     size: valueAxisSize, grid: { show: false } }] : [])],
-            series,
-        }, this.data(), box);
-        box.plot = this.plot; // for the browser test's look at the drawing
-        const csv = element('button', { className: 'csv', textContent: 'Download CSV' });
-        csv.addEventListener('click', () => this.download());
-        box.append(csv);
-        // Charts of a revolution: a click moves the crank to the angle under it.
-        if (index < 4) {
-            this.plot.over.addEventListener('click', (e) => {
-                tab.act(() => tab.engine.click(index, e.offsetX, 0, this.plot.over.clientWidth));
-            });
-        }
-    }
-
-    data() {
-        return [null].concat(this.meta.series.map((_, i) => {
-            const xy = this.tab.engine.points(this.index, i);
-            const n = xy.length / 2;
-            const xs = new Float64Array(n), ys = new Float64Array(n);
-            for (let k = 0; k < n; ++k) { xs[k] = xy[2 * k]; ys[k] = xy[2 * k + 1]; }
-            return [xs, ys];
-        }));
-    }
-
-    refresh(meta) {
-        const text = JSON.stringify(meta);
-        if (text === this.last) return;
-        this.last = text;
-        this.meta = meta;
-        const title = this.plot.root.querySelector('.u-title');
-        if (title) title.textContent = meta.title;
-        this.plot.setData(this.data());
-    }
-
-    download() {
-        const lines = ['series,x,y'];
-        this.meta.series.forEach((s, i) => {
-            const xy = this.tab.engine.points(this.index, i);
-            for (let k = 0; k < xy.length; k += 2) lines.push(`${s.name},${xy[k]},${xy[k + 1]}`);
-        });
-        const link = element('a', {
-            href: URL.createObjectURL(new Blob([lines.join('\n') + '\n'], { type: 'text/csv' })),
-            download: `${this.tab.name}-${this.meta.name}${this.index >= 5 ? '-sweep' : ''}.csv`,
-        });
-        link.click();
-        URL.revokeObjectURL(link.href);
-    }
-}
-
 class EngineTab {
-    constructor(name) {
+    // texts: field texts from a lesson link, put into the boxes before the
+    // tab first shows (checked as typed texts are).
+    constructor(name, texts = {}) {
         this.name = name;
         this.design = kEngines[name];
         this.engine = M.makeEngine(name);
         this.fields = JSON.parse(this.engine.fields());
         this.engine.defaults();
+        for (const [control, text] of Object.entries(texts)) {
+            if (this.fields.some((f) => f.control === control)) this.engine.put(control, text);
+        }
         this.boxes = {};
         this.timer = null;
         this.graphTimer = null;
@@ -204,7 +96,8 @@ class EngineTab {
             this.buttons[action] = b;
             buttons.append(b);
         }
-        const inputs = element('div', { className: 'panel' }, fields, this.problem, buttons);
+        const inputs = element('div', { className: 'panel' }, fields, this.problem, buttons,
+                               this.buildPageTools());
         if (this.fields.some((f) => f.sweep))
             inputs.append(element('p', { className: 'hint',
                 textContent: 'Double-click on a yellow box to sweep it ("Super Graphs").' }));
@@ -225,6 +118,69 @@ class EngineTab {
         // The sweep's net-work graph: the four charts after the engine's.
         this.sweepIndices = [0, 1, 2, 3].map((k) => this.design.charts + k);
         if (this.fields.some((f) => f.sweep)) this.buildSweep(root);
+    }
+
+    // What the desktop window's own buttons do around the engine: Save and
+    // Load of parameter files, Print (the one-page report), Hold, and the
+    // page's own Copy link.
+    buildPageTools() {
+        const tools = element('div', { className: 'buttons page-tools' });
+        const add = (caption, name, title, action) => {
+            const b = element('button', { textContent: caption, name, title });
+            b.addEventListener('click', action);
+            tools.append(b);
+        };
+        add('Save', 'save', 'Save current set of parameters', () => this.saveParameters());
+        this.picker = element('input', { type: 'file', accept: '.PAR,.par', hidden: true, name: 'load-file' });
+        this.picker.addEventListener('change', () => this.loadParameters(this.picker.files[0]));
+        add('Load', 'load', 'Load parameters from disk', () => this.picker.click());
+        add('Print', 'print', 'Print a one-page report', () => printReport(this));
+        add('Copy link', 'copy-link', 'A link that opens this engine with these values',
+            () => this.copyLink());
+        const hold = element('input', { type: 'checkbox', id: `${this.name}-HoldCB`, name: 'hold' });
+        hold.addEventListener('change', () => {
+            for (const c of this.charts) c.hold(hold.checked);
+        });
+        tools.append(this.picker, element('label', { className: 'hold' }, hold, ' Hold'));
+        this.linkBox = element('input', { type: 'text', readOnly: true, className: 'link', hidden: true,
+                                          'aria-label': 'Link to this lesson' });
+        return element('div', {}, tools, this.linkBox);
+    }
+
+    saveParameters() {
+        const bytes = this.engine.saveParameters();
+        download(`${this.design.title.replace(/[^A-Za-z0-9-]+/g, '-')}.PAR`,
+                 new Blob([bytes], { type: 'application/octet-stream' }));
+    }
+
+    async loadParameters(file) {
+        if (!file) return;
+        const bytes = new Uint8Array(await file.arrayBuffer());
+        this.picker.value = '';
+        this.stopTimers();
+        this.act(() => this.engine.loadParameters(file.name, bytes));
+        document.body.dataset.loads = Number(document.body.dataset.loads || 0) + 1;
+    }
+
+    // Every field's text, as a lesson link carries it.
+    texts() {
+        return Object.fromEntries(this.fields.map((f) =>
+            [f.control, f.kind === 'check' ? (this.engine.checked(f.control) ? 'Y' : 'N')
+                                           : this.engine.text(f.control)]));
+    }
+
+    copyLink() {
+        const address = new URL(location.href);
+        address.hash = lessonHash(this.name, this.texts());
+        history.replaceState(null, '', address.hash);
+        this.linkBox.value = address.href;
+        this.linkBox.hidden = false;
+        this.linkBox.select();
+        // The clipboard may be refused (no permission, an old browser): the
+        // link stays in the box, selected, to copy by hand.
+        navigator.clipboard?.writeText(address.href).then(
+            () => { this.error.textContent = ''; },
+            () => { this.error.textContent = 'Copy the link from the box below the buttons.'; });
     }
 
     buildSweep(root) {
@@ -339,24 +295,104 @@ class EngineTab {
     }
 }
 
-function select(name) {
+// A lesson link: the engine and every field's text after '#', so that
+// nothing reaches a server ("#engine=gamma&HotTemp=650&embed=1"). An older
+// address names only the engine ("#gamma").
+function readLesson(hash) {
+    const text = hash.replace(/^#/, '');
+    if (!text.includes('=')) return { engine: text, texts: {}, embed: false };
+    const params = new URLSearchParams(text);
+    const texts = {};
+    for (const [key, value] of params) {
+        if (key !== 'engine' && key !== 'embed') texts[key] = value;
+    }
+    return { engine: params.get('engine') ?? '', texts, embed: params.get('embed') === '1' };
+}
+
+function lessonHash(name, texts) {
+    const params = new URLSearchParams({ engine: name, ...texts });
+    if (document.body.classList.contains('embedded')) params.set('embed', '1');
+    return `#${params}`;
+}
+
+// Says on the page what a link asked for that the page cannot do; the
+// names are shown as text, never run.
+function noteLink(message) {
+    const note = document.getElementById('link-note');
+    note.textContent = note.textContent ? `${note.textContent} ${message}` : message;
+    note.hidden = false;
+}
+
+function select(name, texts = {}) {
     document.querySelectorAll('#tabs button').forEach((b) =>
         b.setAttribute('aria-selected', String(b.dataset.engine === name)));
-    tabs[name] ??= new EngineTab(name);
+    if (!tabs[name]) {
+        const tab = new EngineTab(name, texts);
+        tabs[name] = tab;
+        const unknown = Object.keys(texts).filter((c) => !tab.fields.some((f) => f.control === c));
+        if (unknown.length) {
+            noteLink(`The link's ${unknown.map((c) => `"${c.slice(0, 40)}"`).join(', ')} ` +
+                     `${unknown.length > 1 ? 'are not fields' : 'is not a field'} of the ` +
+                     `${kEngines[name].title}: ignored.`);
+        }
+    }
     for (const [n, tab] of Object.entries(tabs)) tab.show(n === name);
     const help = kEngines[name].help;
     document.getElementById('help-link').href = `help/${help} Help.HTM`;
     document.getElementById('tutor-link').href = `help/${help} Tutorial.HTM`;
-    history.replaceState(null, '', `#${name}`);
+}
+
+// The report: title, date, parameters with units, grid, picture and the
+// charts on show, laid out for one printed page by the print style sheet.
+function printReport(tab) {
+    const report = document.getElementById('report');
+    const parameters = element('table', { className: 'parameters' });
+    for (const f of tab.fields) {
+        const value = f.kind === 'check' ? (tab.engine.checked(f.control) ? 'Yes' : 'No')
+                                         : tab.engine.text(f.control);
+        parameters.append(element('tr', {}, element('td', { textContent: f.label || f.control }),
+                                  element('td', { textContent: value }),
+                                  element('td', { textContent: f.kind === 'check' ? '' : f.unit })));
+    }
+    const grid = element('table', { className: 'grid' });
+    for (const [label, value] of JSON.parse(tab.engine.grid()))
+        grid.append(element('tr', {}, element('td', { textContent: label }), element('td', { textContent: value })));
+    const picture = element('img', { src: tab.canvas.toDataURL('image/png'), alt: 'The engine' });
+    const shown = tab.charts.concat(tab.sweepPanel && !tab.sweepPanel.hidden ? tab.sweepCharts ?? [] : []);
+    // Three columns once the net-work graph's charts join the engine's: one page still.
+    const charts = element('div', { className: `report-charts${shown.length > 6 ? ' three' : ''}` });
+    for (const c of shown) charts.append(c.svg(true));
+    report.replaceChildren(
+        element('h1', { textContent: tab.design.caption }),
+        element('p', { className: 'date', textContent: new Date().toLocaleString() }),
+        element('div', { className: 'report-top' }, parameters, grid,
+                element('figure', {}, picture, element('figcaption', { textContent: tab.volume.textContent }))),
+        charts);
+    document.body.dataset.reports = Number(document.body.dataset.reports || 0) + 1;
+    window.print();
 }
 
 document.getElementById('loading').remove();
+const lesson = readLesson(location.hash);
+if (lesson.embed) document.body.classList.add('embedded');
 for (const { name, title } of Object.values(kEngines)) {
     const b = element('button', { role: 'tab', textContent: title });
     b.dataset.engine = name;
-    b.addEventListener('click', () => select(name));
+    b.addEventListener('click', () => {
+        select(name);
+        history.replaceState(null, '', lessonHash(name, {}));
+    });
     document.getElementById('tabs').append(b);
 }
-select(kEngines[location.hash.slice(1)] ? location.hash.slice(1) : Object.keys(kEngines)[0]);
+if (lesson.engine && !kEngines[lesson.engine])
+    noteLink(`The link names no engine "${lesson.engine.slice(0, 40)}": showing the first.`);
+select(kEngines[lesson.engine] ? lesson.engine : Object.keys(kEngines)[0], lesson.texts);
 // How long the first analysis took to show, from the start of the navigation.
 document.body.dataset.firstAnalysisMs = Math.round(performance.now());
+
+// Offline: after one visit the service worker serves the whole folder.
+if ('serviceWorker' in navigator && location.protocol !== 'file:') {
+    navigator.serviceWorker.register('sw.js').then(() => navigator.serviceWorker.ready)
+        .then(() => { document.body.dataset.offlineReady = '1'; })
+        .catch(() => {});
+}

@@ -22,6 +22,11 @@ EMSCRIPTEN_BINDINGS(kelvane) {
         .function("points", &WebEngine::Points)
         .function("picture", &WebEngine::Picture)
         .function("memo", &WebEngine::Memo)
+        .function("saveParameters", &WebEngine::SaveParameters)
+        .function("loadParameters", &WebEngine::LoadParameters)
+        .function("readOut", &WebEngine::ReadOut)
+        .function("loopReadOut", &WebEngine::LoopReadOut)
+        .function("ghosts", &WebEngine::Ghosts)
         .function("state", &WebEngine::State);
     emscripten::function("makeEngine", &kelvane::MakeWebEngine);
     emscripten::function("catalog", &kelvane::Catalog);

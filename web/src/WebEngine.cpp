@@ -1,11 +1,18 @@
 #include "WebEngine.h"
 
 #include "Json.h"
+#include "foundations/Echo.h"
+#include "foundations/FileAccess.h"
+#include "foundations/GhostTraces.h"
+#include "foundations/NearestPoint.h"
+#include "foundations/ParameterFile.h"
 #include "foundations/RasterCanvas.h"
+#include "foundations/TIniFile.h"
 
 #include <emscripten/val.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <optional>
 #include <stdexcept>
 
@@ -31,6 +38,20 @@ std::string AxisJson(const TChartAxis& a) {
            ",\"min\":" + JsonNumber(a.Minimum()) + ",\"max\":" + JsonNumber(a.Maximum()) +
            ",\"title\":" + JsonText(a.TitleCaption) +
            ",\"visible\":" + (a.Visible ? "true" : "false") + "}";
+}
+
+std::string NumberList(const std::vector<double>& values) {
+    std::string out = "[";
+    for (double v : values)
+        out += (out.size() > 1 ? "," : "") + JsonNumber(v);
+    return out + "]";
+}
+
+std::string TextList(const std::vector<std::string>& lines) {
+    std::string out = "[";
+    for (const std::string& line : lines)
+        out += (out.size() > 1 ? "," : "") + JsonText(line);
+    return out + "]";
 }
 
 template <class T> emscripten::val CopyOut(const std::vector<T>& values) {
@@ -60,9 +81,9 @@ std::string Catalog() {
                        JsonText(a.name) + "," + std::to_string(a.arg) + "]";
         }
         out += std::string(out.size() > 1 ? "," : "") + "{\"name\":" + JsonText(e->name) +
-               ",\"title\":" + JsonText(e->title) + ",\"picture\":[" +
-               std::to_string(e->pictureWidth) + "," + std::to_string(e->pictureHeight) +
-               "],\"help\":" + JsonText(e->documents) +
+               ",\"title\":" + JsonText(e->title) + ",\"caption\":" + JsonText(e->caption) +
+               ",\"picture\":[" + std::to_string(e->pictureWidth) + "," +
+               std::to_string(e->pictureHeight) + "],\"help\":" + JsonText(e->documents) +
                ",\"charts\":" + std::to_string(engine->Charts().size()) +
                ",\"batch\":" + (e->batch == BatchAction::Calc ? "\"calc\"" : "\"steps\"") +
                ",\"sweeps\":" + (e->makeSweep ? "true" : "false") + ",\"buttons\":[" + buttons +
@@ -328,9 +349,90 @@ emscripten::val WebEngine::Picture(int width, int height) {
 }
 
 std::string WebEngine::Memo() const {
+    return TextList(sweep_ ? sweep_->Memo1 : std::vector<std::string>{});
+}
+
+emscripten::val WebEngine::SaveParameters() {
+    const std::string bytes = ParameterFileText(host_, host_.Table());
+    return CopyOut(std::vector<unsigned char>(bytes.begin(), bytes.end()));
+}
+
+std::string WebEngine::LoadParameters(const std::string& shownName, const emscripten::val& bytes) {
+    const std::vector<unsigned char> data =
+        emscripten::convertJSArrayToNumberVector<unsigned char>(bytes);
+    if (data.size() > MaxReadFileSize) {
+        return "Cannot open file \"" + Echo(shownName) +
+               "\". It is too large to be a parameter file.";
+    }
+    // The check boxes as they were: a tick the load changes counts as a click.
+    std::vector<std::pair<Field, bool>> ticks;
+    for (const FieldRow& row : host_.Table().fields()) {
+        if (row.IsCheckBox())
+            ticks.emplace_back(row.id, host_.Checked(row.id));
+    }
+    const std::string refused = Guarded([&] {
+        const TIniFile ini(shownName, std::string(data.begin(), data.end()));
+        LoadCheckedParameters(host_.Table(), entry_.caption, ini, Echo(shownName), host_);
+    });
+    if (!refused.empty())
+        return refused;
+    return Guarded([&] {
+        for (const auto& [field, was] : ticks) {
+            if (host_.Checked(field) != was)
+                engine_->FieldChanged(field);
+        }
+        hadProblems_ = !Usable();
+        engine_->Loaded(!hadProblems_);
+    });
+}
+
+std::string WebEngine::ReadOut(int chart, double x) {
+    std::vector<TChart*> charts = ChartList();
+    if (chart < 0 || chart >= static_cast<int>(charts.size()))
+        return "[]";
+    return TextList(ReadOutAt(*charts[static_cast<std::size_t>(chart)], x));
+}
+
+std::string WebEngine::LoopReadOut(double x, double y, double xScale, double yScale) {
+    const std::vector<LoopPoint> loop = engine_->Loop();
+    std::vector<double> xs, ys;
+    for (const LoopPoint& p : loop) {
+        xs.push_back(p.x);
+        ys.push_back(p.y);
+    }
+    const int nearest = NearestInPlane(xs, ys, x, y, xScale, yScale);
+    if (nearest < 0)
+        return "{\"lines\":[],\"arrows\":[]}";
+    const LoopPoint& p = loop[static_cast<std::size_t>(nearest)];
+    const TChart& chart = *engine_->Charts()[4];
+    auto title = [](const std::string& caption, const char* otherwise) {
+        return caption.empty() ? std::string(otherwise) : caption;
+    };
+    std::vector<std::string> lines;
+    if (!std::isnan(p.angle))
+        lines.push_back("Angle: " + ReadOutNumber(p.angle));
+    lines.push_back(title(chart.BottomAxis.TitleCaption, "Volume") + ": " + ReadOutNumber(p.x));
+    lines.push_back(title(chart.LeftAxis.TitleCaption, "Pressure") + ": " + ReadOutNumber(p.y));
+    std::string arrows = "[";
+    for (const TravelArrow& a : TravelArrows(loop, 2))
+        arrows += (arrows.size() > 1 ? "," : "") + NumberList({a.fromX, a.fromY, a.toX, a.toY});
+    return "{\"lines\":" + TextList(lines) + ",\"arrows\":" + arrows + "]}";
+}
+
+std::string WebEngine::Ghosts(int chart) {
+    std::vector<TChart*> charts = ChartList();
+    if (chart < 0 || chart >= static_cast<int>(charts.size()))
+        return "[]";
     std::string out = "[";
-    for (const std::string& line : sweep_ ? sweep_->Memo1 : std::vector<std::string>{})
-        out += (out.size() > 1 ? "," : "") + JsonText(line);
+    for (const GhostCurve& g : GhostCopies(*charts[static_cast<std::size_t>(chart)])) {
+        char colour[8];
+        std::snprintf(colour, sizeof colour, "#%02x%02x%02x", RedOf(g.color), GreenOf(g.color),
+                      BlueOf(g.color));
+        out += std::string(out.size() > 1 ? "," : "") + "{\"x\":" + NumberList(g.x) +
+               ",\"y\":" + NumberList(g.y) + ",\"color\":\"" + colour +
+               "\",\"right\":" + (g.axis == TVertAxis::Right ? "true" : "false") +
+               ",\"line\":" + (g.line ? "true" : "false") + "}";
+    }
     return out + "]";
 }
 

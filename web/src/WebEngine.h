@@ -66,6 +66,25 @@ class WebEngine : private HostedEngine {
     // RGBA pixels of the picture on a canvas of width x height.
     emscripten::val Picture(int width, int height);
     std::string Memo() const;
+
+    // The parameter file of the texts as they stand, byte for byte as the
+    // window's Save and kelvane-cli --save-par write it.
+    emscripten::val SaveParameters();
+    // A parameter file the student picked, as the window's Load reads it: a
+    // foreign file, or a text the engine could not read, is refused with a
+    // message naming the file, and nothing changes. "" when it loaded.
+    std::string LoadParameters(const std::string& shownName, const emscripten::val& bytes);
+
+    // What the mouse read-out shows at x over a chart whose curves run
+    // along x: ["Angle: 90", "Pressure: 1.2", ...].
+    std::string ReadOut(int chart, double x);
+    // The pressure-volume loop's read-out at the point nearest (x, y), with
+    // pixels per unit along each axis, and its two direction arrows:
+    // {"lines": [...], "arrows": [[fromX, fromY, toX, toY], ...]}.
+    std::string LoopReadOut(double x, double y, double xScale, double yScale);
+    // Copies of a chart's data curves as they are now, for Hold's ghosts:
+    // [{"x": [...], "y": [...], "color", "right", "line"}].
+    std::string Ghosts(int chart);
     // The timer, the sliders and whatever else the page keeps for the engine:
     // {"timer", "interval", "sliders": [[control, min, max, position]], ...}.
     std::string State();

@@ -53,7 +53,7 @@ try {
 
     const page = await browser.newPage();
     await page.setViewport({ width: 1500, height: 1300 });
-    page.on('request', (r) => check(r.url().startsWith(origin) || r.url().startsWith('blob:'),
+    page.on('request', (r) => check(r.url().startsWith(origin) || r.url().startsWith('blob:') || r.url().startsWith('data:'),
                                     `fetched from elsewhere: ${r.url()}`));
     page.on('pageerror', (e) => failures.push(`page error: ${e.message}`));
     page.on('console', (m) => check(m.type() !== 'error', `console: ${m.text()}`));
@@ -153,6 +153,25 @@ try {
     await page.screenshot({ path: join(shots, 'web-ringbom.png'), fullPage: true });
     await press('ringbom', 'clear');
     check((await grid('ringbom')).every((row) => row[1] === ''), 'Clear left values in the grid');
+    // The strip-chart controls as in the window: the pans only in strip-chart
+    // mode; a pan pauses the run and unticks All Data; Single after Clear
+    // starts again from the first step.
+    const disabled = (action) => page.$eval(`#engine-ringbom button[name="${action}"]`, (b) => b.disabled);
+    await page.click('#ringbom-StripChartCB');
+    check(await disabled('panLeft') && await disabled('panRight'), 'the pans stay enabled without Strip Chart');
+    await page.click('#ringbom-StripChartCB');
+    check(!await disabled('panLeft') && !await disabled('panRight'), 'the pans stay disabled in strip-chart mode');
+    await press('ringbom', 'go');
+    await page.waitForFunction(() => Number(document.querySelector('#ringbom-Phase').value) >= 60, { timeout: 15000 });
+    await press('ringbom', 'panLeft');
+    check(!await page.$eval('#ringbom-AllDataCB', (b) => b.checked) &&
+              await page.$eval('#engine-ringbom button[name="pause"]', (b) => b.textContent) === 'Resume',
+          'a pan did not pause the run and untick All Data');
+    await press('ringbom', 'panRight');
+    await press('ringbom', 'clear');
+    await press('ringbom', 'single');
+    check(await page.$eval('#ringbom-Phase', (b) => b.value) === '5', 'Single after Clear did not start at the first step');
+    check(await page.$eval('#engine-ringbom .error', (e) => e.textContent) === '', 'the Ringbom controls reported an error');
 
     // The two-piston engine: typed, Calc, compared.
     await page.click('#tabs button[data-engine="rider"]');
@@ -224,6 +243,158 @@ try {
           'a cold end above the hot end was not marked');
     await type('beta', 'ColdTemp', '30');
     await page.screenshot({ path: join(shots, 'web-beta.png'), fullPage: true });
+
+    // The texts of a tab, as its Copy link carries them: --set arguments for kelvane-cli.
+    const linkTexts = async (engine) => {
+        await press(engine, 'copy-link');
+        const link = await page.$eval(`#engine-${engine} input.link`, (b) => b.value);
+        return new URLSearchParams(new URL(link).hash.slice(1));
+    };
+    const cliSets = (params) => [...params].filter(([k]) => k !== 'engine' && k !== 'embed')
+        .flatMap(([k, v]) => ['--set', `${k}=${v}`]);
+    const sweepRun = async (engine, control) => {
+        const sweeps = Number(await page.$eval('body', (b) => b.dataset.sweeps || 0));
+        await page.select(`#engine-${engine} select[name="sweep-field"]`, control);
+        await press(engine, 'sweep');
+        await page.waitForSelector(`body[data-sweeps="${sweeps + 1}"]`, { timeout: 90000 });
+        return page.$eval(`#engine-${engine} .memo`, (m) => m.textContent);
+    };
+
+    // Sweeps of the two-piston engine, one of each kind of input: a
+    // temperature (box and slider), a stroke (up-down), the phase offset.
+    await page.click('#tabs button[data-engine="rider"]');
+    await press('rider', 'stop');
+    const riderSets = cliSets(await linkTexts('rider'));
+    for (const control of ['HotTemp', 'HotStrokeMax', 'PhaseOffset']) {
+        const memo = await sweepRun('rider', control);
+        const expected = spawnSync(cli, ['rider', ...riderSets, '--sweep', control, '--memo'],
+                                   { encoding: 'utf8' }).stdout;
+        check(memo.trim() === expected.trim() && memo.trim() !== '',
+              `two-piston sweep of ${control}:\n${memo}\nkelvane-cli:\n${expected}`);
+    }
+    const riderSwept = await chartsDrawn('rider', 5);
+    check(riderSwept.length === 4 && riderSwept.every((n) => n > 50), `two-piston sweep charts: ${riderSwept}`);
+    await page.screenshot({ path: join(shots, 'web-rider-sweep.png'), fullPage: true });
+
+    // Parameter files: Save gives kelvane-cli's bytes for the same texts; a
+    // file kelvane-cli wrote loads, and the results follow; a foreign file
+    // is refused by name and changes nothing.
+    await page.click('#tabs button[data-engine="gamma"]');
+    const files = mkdtempSync(join(tmpdir(), 'kelvane-files-'));
+    const cdpFiles = await page.createCDPSession();
+    await cdpFiles.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: files });
+    const downloaded = async (name) => {
+        const path = join(files, name);
+        for (let i = 0; i < 50 && !existsSync(path); ++i) await new Promise((r) => setTimeout(r, 100));
+        return existsSync(path) ? readFileSync(path) : Buffer.alloc(0);
+    };
+    const gammaSets = cliSets(await linkTexts('gamma'));
+    await press('gamma', 'save');
+    const saved = await downloaded('Gamma.PAR');
+    spawnSync(cli, ['gamma', ...gammaSets, '--save-par', join(files, 'cli.PAR')]);
+    check(saved.length > 0 && saved.equals(readFileSync(join(files, 'cli.PAR'))),
+          `the page's Gamma.PAR differs from kelvane-cli --save-par:\n${saved}`);
+    const load = async (engine, path) => {
+        const loads = Number(await page.$eval('body', (b) => b.dataset.loads || 0));
+        const [chooser] = await Promise.all([page.waitForFileChooser(), press(engine, 'load')]);
+        await chooser.accept([path]);
+        await page.waitForSelector(`body[data-loads="${loads + 1}"]`);
+    };
+    spawnSync(cli, ['gamma', ...gammaSets, '--set', 'HotTemp=720', '--save-par', join(files, 'hot.PAR')]);
+    await load('gamma', join(files, 'hot.PAR'));
+    check(await page.$eval('#gamma-HotTemp', (b) => b.value) === '720', 'a loaded file did not set HotTemp');
+    check(sameRows(await grid('gamma'), cliGrid(['gamma', '--par', join(files, 'hot.PAR')]), gammaRows),
+          'after a Load the grid is not the loaded engine\'s');
+    spawnSync(cli, ['rider', '--save-par', join(files, 'rider.PAR')]);
+    await load('gamma', join(files, 'rider.PAR'));
+    check((await page.$eval('#engine-gamma .error', (e) => e.textContent)).includes('rider.PAR') &&
+              await page.$eval('#gamma-HotTemp', (b) => b.value) === '720',
+          'a two-piston file was not refused by name, or changed the Gamma boxes');
+    await load('gamma', join(files, 'Gamma.PAR'));
+    check(await page.$eval('#gamma-HotTemp', (b) => b.value) === '650', 'the page\'s own file did not load back');
+
+    // Save Image and Save Data of a chart: a PNG, an SVG with the curves, a CSV.
+    for (const kind of ['png', 'svg']) await page.click(`#engine-gamma .chart button.${kind}`);
+    const png = await downloaded('gamma-Chart1.png');
+    const svg = (await downloaded('gamma-Chart1.svg')).toString();
+    check(png.subarray(1, 4).toString() === 'PNG' && png.length > 2000, `the chart's PNG (${png.length} bytes)`);
+    check(svg.startsWith('<svg') && (svg.match(/<polyline/g) ?? []).length >= 2, 'the chart\'s SVG has no curves');
+    rmSync(files, { recursive: true, force: true });
+
+    // Read-outs: over a chart along the crank angle, and over the loop with its arrows.
+    const overs = await page.$$('#engine-gamma .chart .u-over');
+    for (const [i, what] of [[0, 'crank-angle chart'], [4, 'pressure-volume loop']]) {
+        const b = await overs[i].boundingBox();
+        await page.mouse.move(b.x + b.width * 0.4, b.y + b.height * 0.5);
+        const shown = await page.$$eval('#engine-gamma .chart', (charts, i) => {
+            const r = charts[i].querySelector('.readout');
+            return { text: r.hidden ? '' : r.textContent, arrows: charts[i].querySelectorAll('svg.arrows line').length };
+        }, i);
+        check(shown.text.split('\n').length >= 2 && (i !== 4 || shown.arrows === 2),
+              `the ${what}'s read-out: ${JSON.stringify(shown)}`);
+    }
+    await page.mouse.move(5, 5);
+
+    // Hold: each chart keeps a copy of its curves as the values change.
+    await page.click('#gamma-HoldCB');
+    await type('gamma', 'HotTemp', '800');
+    await press('gamma', 'calcButton');
+    const ghosts = await page.$$eval('#engine-gamma .chart', (c) => c.slice(0, 5).map((x) => Number(x.dataset.ghosts || 0)));
+    check(ghosts.every((n) => n > 0), `Hold's ghosts drawn: ${ghosts}`);
+    await page.screenshot({ path: join(shots, 'web-gamma-hold.png'), fullPage: true });
+
+    // The report, printed to PDF: one page.
+    await page.evaluate(() => { window.print = () => {}; });
+    await press('gamma', 'print');
+    const pdf = join(shots, 'web-report.pdf');
+    await page.pdf({ path: pdf, format: 'A4', printBackground: true });
+    const pages = spawnSync('pdfinfo', [pdf], { encoding: 'utf8' }).stdout.match(/Pages:\s+(\d+)/)?.[1];
+    check(pages === '1', `the report takes ${pages} pages`);
+    spawnSync('pdftoppm', ['-png', '-r', '70', '-singlefile', pdf, join(shots, 'web-report')]);
+
+    // A lesson link opens the engine with its texts, as kelvane-cli computes
+    // them; an unknown field is named and ignored; a text that is not a
+    // number is marked, never run.
+    const linked = await browser.newPage();
+    linked.on('pageerror', (e) => failures.push(`linked page error: ${e.message}`));
+    await linked.goto(`${origin}/index.html#engine=rider&HotTemp=550&PhaseOffset=100&Bogus=1`);
+    await linked.waitForSelector('body[data-first-analysis-ms]');
+    await linked.click('#engine-rider button[name="stop"]');
+    await linked.click('#engine-rider button[name="calcButton"]');
+    const linkedGrid = await linked.$$eval('#engine-rider table.grid tr',
+        (rows) => rows.map((r) => [...r.cells].map((c) => c.textContent)));
+    check(sameRows(linkedGrid, cliGrid(['rider', '--set', 'HotTemp=550', '--set', 'PhaseOffset=100']), [6, 7, 8]),
+          `the linked grid ${JSON.stringify(linkedGrid)}`);
+    check((await linked.$eval('#link-note', (n) => n.textContent)).includes('"Bogus"'), 'the unknown field is not named');
+    await linked.goto(`${origin}/index.html#engine=gamma&HotTemp=${encodeURIComponent('<img src=x onerror="document.title=1">')}`);
+    await linked.reload();
+    await linked.waitForSelector('body[data-first-analysis-ms]');
+    check(await linked.$eval('#gamma-HotTemp', (b) => b.classList.contains('marked')) &&
+              await linked.$('img[src="x"]') === null && await linked.title() !== '1',
+          'a link\'s text that is no number was not only marked');
+
+    // Embedded: one engine, no tab bar.
+    await linked.goto(`${origin}/index.html#engine=beta&embed=1`);
+    await linked.reload();
+    await linked.waitForSelector('body[data-first-analysis-ms]');
+    check(await linked.$eval('#tabs', (t) => getComputedStyle(t).display === 'none') &&
+              !await linked.$eval('#engine-beta', (e) => e.hidden),
+          'the embedded view shows the tab bar, or not the Beta engine');
+    await linked.screenshot({ path: join(shots, 'web-embedded.png') });
+
+    // Offline: once the service worker holds the site, the page opens and
+    // computes with the network off.
+    await linked.waitForSelector('body[data-offline-ready]', { timeout: 30000 });
+    await linked.setOfflineMode(true);
+    await linked.goto(`${origin}/index.html#engine=gamma&HotTemp=650&PistonThrow=45`);
+    await linked.reload();
+    await linked.waitForSelector('body[data-first-analysis-ms]', { timeout: 10000 });
+    const offlineGrid = await linked.$$eval('#engine-gamma table.grid tr',
+        (rows) => rows.map((r) => [...r.cells].map((c) => c.textContent)));
+    check(sameRows(offlineGrid, cliGrid(['gamma', '--set', 'PistonThrow=45', '--set', 'HotTemp=650']), gammaRows),
+          'offline, the page did not compute the linked engine');
+    await linked.setOfflineMode(false);
+    await linked.close();
 
     // The help pages are in the folder too.
     for (const link of ['help-link', 'tutor-link']) {
