@@ -209,7 +209,9 @@ void GammaEngine::CalcButtonClick() {
     Cell(MaxPressure, MyRealToStr(maxPSave));
     ScaleBySpan(PressureSeries, minPSave, maxPSave);
 
-    const double ap = Ratio(meanPressure - minPSave, maxPSave - minPSave);
+    // The mean of pressures that differ only by rounding can fall a hair
+    // outside them, and its place on the chart far off it.
+    const double ap = std::clamp(Ratio(meanPressure - minPSave, maxPSave - minPSave), 0.0, 1.0);
     Cell(MeanPressure, MyRealToStr(meanPressure));
     MeanPressureSeries.AddXY(360, ap);
     MeanPressureSeries.AddXY(0, ap);

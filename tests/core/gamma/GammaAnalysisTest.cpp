@@ -199,7 +199,10 @@ TEST_F(GammaAnalysis, FlatCurvesRescaleToZeroNotNaN) {
     EXPECT_NEAR(engine.meanPressure, 316.777777777778, 1e-9);
     EXPECT_NEAR(engine.maxPSave, 316.777777777778, 1e-9);
     EXPECT_NEAR(engine.minPSave, 316.777777777778, 1e-9);
-    EXPECT_TRUE(std::isfinite(engine.MeanPressureSeries.YValues()[0]));
+    // The mean of values that differ only by rounding may fall a hair outside
+    // them: its line must stay on the 0 .. 1 chart, not land at 10.
+    EXPECT_GE(engine.MeanPressureSeries.YValues()[0], 0);
+    EXPECT_LE(engine.MeanPressureSeries.YValues()[0], 1);
     EXPECT_EQ(Row(9).find("NAN"), std::string::npos);
 }
 
