@@ -46,12 +46,13 @@ export const kLoopChart = 4;
 
 export class ChartView {
     // tab: the engine's tab (engine, name); index: the chart's place in the
-    // engine's list (the engine's charts, then the sweep's, which say sweep).
-    constructor(tab, index, parent, sweep = false) {
+    // engine's list (the engine's charts, then the sweep's, which say sweep);
+    // meta: its titles, axes and series as the engine describes them.
+    constructor(tab, index, meta, parent, sweep = false) {
         this.tab = tab;
         this.index = index;
         this.sweep = sweep;
-        this.meta = JSON.parse(tab.engine.charts())[index];
+        this.meta = meta;
         this.last = JSON.stringify(this.meta);
         this.ghosts = null;
         const hasRight = this.meta.series.some((s) => s.right);

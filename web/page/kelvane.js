@@ -5,9 +5,16 @@
 import KelvaneEngines from './kelvane_engines.mjs';
 import { ChartView, download, element } from './chart.js';
 
-const M = await KelvaneEngines();
-// Every engine's tab comes from the catalog: name, title, picture size, help
-// pages, charts and buttons.
+// The page began compiling the engines while it fetched the scripts.
+const M = await KelvaneEngines({
+    instantiateWasm(imports, receive) {
+        globalThis.kelvaneWasm.then((module) => WebAssembly.instantiate(module, imports)
+            .then((instance) => receive(instance, module)));
+        return {};
+    },
+});
+// Every engine's tab comes from the catalog (name, title, picture size, help
+// pages) and from the engine itself (charts and buttons).
 const kEngines = Object.fromEntries(JSON.parse(M.catalog()).map((e) => [e.name, e]));
 const tabs = {};
 
@@ -16,8 +23,8 @@ class EngineTab {
     // tab first shows (checked as typed texts are).
     constructor(name, texts = {}) {
         this.name = name;
-        this.design = kEngines[name];
         this.engine = M.makeEngine(name);
+        this.design = { ...kEngines[name], ...JSON.parse(this.engine.design()) };
         this.fields = JSON.parse(this.engine.fields());
         this.engine.defaults();
         for (const [control, text] of Object.entries(texts)) {
@@ -114,7 +121,8 @@ class EngineTab {
         root.append(charts);
         document.getElementById('engines').append(root);
         this.charts = [];
-        for (let i = 0; i < this.design.charts; ++i) this.charts.push(new ChartView(this, i, charts));
+        const metas = JSON.parse(this.engine.charts());
+        for (let i = 0; i < this.design.charts; ++i) this.charts.push(new ChartView(this, i, metas[i], charts));
         // The sweep's net-work graph: the four charts after the engine's.
         this.sweepIndices = [0, 1, 2, 3].map((k) => this.design.charts + k);
         if (this.fields.some((f) => f.sweep)) this.buildSweep(root);
@@ -208,9 +216,10 @@ class EngineTab {
             this.act(() => this.engine.sweep(control));
             this.sweepPanel.hidden = false;
             // Made at the first sweep: the page opens sooner without them.
-            this.sweepCharts ??= this.sweepIndices.map((i) => new ChartView(this, i, this.sweepChartBox));
+            const metas = JSON.parse(this.engine.charts());
+            this.sweepCharts ??= this.sweepIndices.map((i) => new ChartView(this, i, metas[i], this.sweepChartBox, true));
             this.memo.textContent = JSON.parse(this.engine.memo()).join('\n');
-            for (const c of this.sweepCharts) c.refresh(JSON.parse(this.engine.charts())[c.index]);
+            for (const c of this.sweepCharts) c.refresh(metas[c.index]);
             this.sweepStatus.textContent = 'Done.';
             document.body.dataset.sweeps = Number(document.body.dataset.sweeps || 0) + 1;
         }, 20);

@@ -6,6 +6,7 @@ EMSCRIPTEN_BINDINGS(kelvane) {
     using kelvane::WebEngine;
     emscripten::class_<WebEngine>("Engine")
         .function("fields", &WebEngine::Fields)
+        .function("design", &WebEngine::Design)
         .function("text", &WebEngine::Text)
         .function("checked", &WebEngine::Checked)
         .function("put", &WebEngine::Put)

@@ -70,26 +70,26 @@ std::unique_ptr<WebEngine> MakeWebEngine(const std::string& name) {
 std::string Catalog() {
     std::string out = "[";
     for (const EngineEntry* e : EngineCatalog::All()) {
-        // The charts and buttons are the engine's own: ask one.
-        MapHost host(e->fields());
-        std::unique_ptr<Engine> engine = e->make(host);
-        std::string buttons;
-        for (const EngineAction& a : engine->Actions()) {
-            std::string caption = a.caption;
-            std::erase(caption, '&');
-            buttons += std::string(buttons.empty() ? "" : ",") + "[" + JsonText(caption) + "," +
-                       JsonText(a.name) + "," + std::to_string(a.arg) + "]";
-        }
         out += std::string(out.size() > 1 ? "," : "") + "{\"name\":" + JsonText(e->name) +
                ",\"title\":" + JsonText(e->title) + ",\"caption\":" + JsonText(e->caption) +
                ",\"picture\":[" + std::to_string(e->pictureWidth) + "," +
                std::to_string(e->pictureHeight) + "],\"help\":" + JsonText(e->documents) +
-               ",\"charts\":" + std::to_string(engine->Charts().size()) +
                ",\"batch\":" + (e->batch == BatchAction::Calc ? "\"calc\"" : "\"steps\"") +
-               ",\"sweeps\":" + (e->makeSweep ? "true" : "false") + ",\"buttons\":[" + buttons +
-               "]}";
+               ",\"sweeps\":" + (e->makeSweep ? "true" : "false") + "}";
     }
     return out + "]";
+}
+
+std::string WebEngine::Design() {
+    std::string buttons;
+    for (const EngineAction& a : engine_->Actions()) {
+        std::string caption = a.caption;
+        std::erase(caption, '&');
+        buttons += std::string(buttons.empty() ? "" : ",") + "[" + JsonText(caption) + "," +
+                   JsonText(a.name) + "," + std::to_string(a.arg) + "]";
+    }
+    return "{\"charts\":" + std::to_string(engine_->Charts().size()) + ",\"buttons\":[" + buttons +
+           "]}";
 }
 
 std::string WebEngine::Guarded(const std::function<void()>& action) {

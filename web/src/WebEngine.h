@@ -30,6 +30,9 @@ class WebEngine : private HostedEngine {
 
     // The field table: control, label, unit, default, kind, range, sweepable.
     std::string Fields() const;
+    // The engine's own part of its tab: how many charts, and its buttons
+    // ([caption, action, argument]).
+    std::string Design();
     std::string Text(const std::string& control);
     bool Checked(const std::string& control);
     // Sets a text (or ticks a box with "Y") without any change handler, as
@@ -102,8 +105,9 @@ class WebEngine : private HostedEngine {
 
 // A new engine by its catalog name; nullptr for a name no engine has.
 std::unique_ptr<WebEngine> MakeWebEngine(const std::string& name);
-// Every engine of the catalog, for the page's tabs: name, title, picture
-// size, help pages, number of charts, buttons and whether it sweeps.
+// Every engine of the catalog, for the page's tabs: name, title, caption,
+// picture size, help pages, batch action and whether it sweeps; made without
+// making any engine, as the page asks for it before its first analysis.
 std::string Catalog();
 
 } // namespace kelvane

@@ -33,11 +33,11 @@ try {
                `--user-data-dir=${profile}`],
     });
     // The first analysis, on a page opened afresh (no cache) each time: the
-    // best of up to eight loads, since other work on the machine slows any one
+    // best of five to eight loads (the aim is 300 ms), since other work on the machine slows any one
     // of them. On a machine loaded beyond twice its processors the time says
     // little of the page, and is reported without being judged.
     const times = [];
-    while (times.length < 8 && !(Math.min(...times) < 1000)) {
+    while (times.length < 5 || (times.length < 8 && !(Math.min(...times) < 1000))) {
         const context = await browser.createBrowserContext();
         const fresh = await context.newPage();
         await fresh.goto(`${origin}/index.html`);
@@ -47,7 +47,7 @@ try {
     }
     const firstMs = Math.min(...times);
     const busy = loadavg()[0] > 2 * cpus().length;
-    console.log(`first analysis shown ${times.join(', ')} ms after the page was asked for` +
+    console.log(`first analysis shown ${times.join(', ')} ms after the page was asked for (best ${firstMs})` +
                 (busy && firstMs >= 1000 ? ` (not judged: load average ${loadavg()[0]})` : ''));
     check(firstMs < 1000 || busy, `the first analysis took ${firstMs} ms at best`);
 
