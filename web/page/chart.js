@@ -43,6 +43,8 @@ function valueAxisSize(plot, values, axisIndex, cycle) {
 // The chart that holds the pressure-volume loop (its read-out follows the
 // loop in the order of travel).
 export const kLoopChart = 4;
+// How far Left and Right move the crank on a chart.
+const kKeyStep = 5;
 
 export class ChartView {
     // tab: the engine's tab (engine, name); index: the chart's place in the
@@ -77,12 +79,40 @@ export class ChartView {
         this.box.plot = this.plot; // for the browser test's look at the drawing
         this.addTools();
         this.addReadOut();
-        // Charts along the crank angle: a click moves the crank to the angle under it.
+        // Charts along the crank angle: a click moves the crank to the angle
+        // under it, and so do the keys (a chart is a slider of the angle).
         if (!sweep && index < kLoopChart) {
             this.plot.over.addEventListener('click', (e) => {
                 tab.act(() => tab.engine.click(index, e.offsetX, 0, this.plot.over.clientWidth));
             });
+            this.crankKeys();
         }
+    }
+
+    crankKeys() {
+        const over = this.plot.over;
+        over.tabIndex = 0;
+        over.setAttribute('role', 'slider');
+        over.setAttribute('aria-label', `${this.meta.title.split('\n')[0]}: crank angle`);
+        over.setAttribute('aria-valuemin', '0');
+        over.setAttribute('aria-valuemax', '360');
+        this.showAngle();
+        over.addEventListener('keydown', (e) => {
+            const angle = Number(this.tab.engine.text('Phase')) || 0;
+            const to = { ArrowLeft: angle - kKeyStep, ArrowDown: angle - kKeyStep,
+                         ArrowRight: angle + kKeyStep, ArrowUp: angle + kKeyStep,
+                         PageDown: angle - 45, PageUp: angle + 45, Home: 0, End: 360 }[e.key];
+            if (to === undefined) return;
+            e.preventDefault();
+            this.tab.act(() => this.tab.engine.run('at', Math.round(to)));
+        });
+    }
+
+    // The crank angle, as the chart's slider value.
+    showAngle() {
+        const angle = this.tab.engine.text('Phase');
+        if (this.plot.over.getAttribute('role') === 'slider')
+            this.plot.over.setAttribute('aria-valuenow', Number(angle) || 0);
     }
 
     series() {
@@ -129,6 +159,7 @@ export class ChartView {
     }
 
     refresh(meta) {
+        this.showAngle();
         const text = JSON.stringify(meta);
         if (text === this.last) return;
         this.last = text;
@@ -179,9 +210,11 @@ export class ChartView {
         const tools = element('div', { className: 'chart-tools' });
         for (const [kind, caption, save] of [['png', 'PNG', () => this.savePng()],
                                              ['svg', 'SVG', () => this.saveSvg()],
-                                             ['csv', 'CSV', () => this.saveCsv()]]) {
+                                             ['csv', 'CSV', () => this.saveCsv()],
+                                             ['table', 'Table', () => this.toggleTable()]]) {
             const b = element('button', { className: kind, textContent: caption,
-                                          title: `Save this chart as ${caption}` });
+                                          title: kind === 'table' ? 'Show the chart\'s numbers as a table'
+                                                                  : `Save this chart as ${caption}` });
             b.addEventListener('click', save);
             tools.append(b);
         }
@@ -190,6 +223,29 @@ export class ChartView {
 
     fileName(extension) {
         return `${this.tab.name}-${this.meta.name}${this.sweep ? '-sweep' : ''}.${extension}`;
+    }
+
+    // The chart's numbers as a table, for whoever cannot see the curves;
+    // made when asked for (and again at each asking, with the latest values).
+    toggleTable() {
+        if (this.table) {
+            this.table.remove();
+            this.table = null;
+            return;
+        }
+        this.table = element('table', { className: 'chart-table' },
+                             element('caption', { textContent: this.meta.title.split('\n')[0] }));
+        this.meta.series.forEach((s, i) => {
+            const xy = this.tab.engine.points(this.index, i);
+            const body = element('tbody', {}, element('tr', {},
+                element('th', { scope: 'colgroup', colSpan: 2, textContent: s.title || s.name })),
+                element('tr', {}, element('th', { scope: 'col', textContent: this.meta.bottom.title || 'x' }),
+                        element('th', { scope: 'col', textContent: (s.right ? this.meta.right : this.meta.left).title || 'y' })));
+            for (let k = 0; k < xy.length; k += 2)
+                body.append(element('tr', {}, element('td', { textContent: xy[k] }), element('td', { textContent: xy[k + 1] })));
+            this.table.append(body);
+        });
+        this.box.append(this.table);
     }
 
     saveCsv() {

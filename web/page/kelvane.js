@@ -35,6 +35,8 @@ class EngineTab {
         this.graphTimer = null;
         // Shown before the page is built, so that each chart draws once, with its data.
         this.shown = this.engine.run('show', 0);
+        // Nothing moves by itself for a student who asked the system for less motion.
+        if (matchMedia('(prefers-reduced-motion: reduce)').matches) this.engine.run('halt', 0);
         this.build();
         this.error.textContent = this.shown;
     }
@@ -43,6 +45,8 @@ class EngineTab {
         const root = element('section', { className: 'engine', id: `engine-${this.name}` });
         this.root = root;
         this.error = element('div', { className: 'error', role: 'alert' });
+        // The results in words for screen readers, after each action.
+        this.status = element('div', { className: 'visually-hidden', role: 'status' });
         const fields = element('div', { className: 'fields' });
         for (const f of this.fields) {
             const id = `${this.name}-${f.control}`;
@@ -75,6 +79,7 @@ class EngineTab {
         this.sliders = {};
         for (const [control, min, max, position] of state.sliders) {
             const slider = element('input', { type: 'range', min, max, name: `${control}TB`,
+                                              id: `${this.name}-${control}TB`,
                                               value: position ?? min });
             // The hot-temperature slider has its minimum at the hot end.
             if (control === 'HotTemp') slider.classList.add('reversed');
@@ -82,13 +87,15 @@ class EngineTab {
                 this.act(() => this.engine.run(`${control}TB`, Number(slider.value))));
             this.sliders[control] = slider;
             const label = this.fields.find((f) => f.control === control).label;
-            fields.append(element('label', { textContent: `${label} slider` }), slider);
+            fields.append(element('label', { textContent: `${label} slider`, htmlFor: slider.id }), slider);
         }
         for (const [control, upDown] of Object.entries(state.upDowns ?? {})) {
             const steps = element('span', { className: 'updown' });
             for (const [caption, up] of [['\u25b2', 1], ['\u25bc', 0]]) {
                 const b = element('button', { textContent: caption, name: `${upDown}-${up}`,
                                               title: up ? 'Up' : 'Down' });
+                const field = this.fields.find((f) => f.control === control);
+                b.ariaLabel = `${field.label} ${up ? 'up' : 'down'}`;
                 b.addEventListener('click', () => this.act(() => this.engine.run(upDown, up)));
                 steps.append(b);
             }
@@ -115,7 +122,7 @@ class EngineTab {
         this.volume = element('div', { className: 'volume' });
         const picture = element('div', { className: 'panel picture' }, this.canvas, this.volume);
         this.grid = element('table', { className: 'grid' });
-        root.append(this.error, element('div', { className: 'top' }, inputs, picture,
+        root.append(this.error, this.status, element('div', { className: 'top' }, inputs, picture,
                                         element('div', { className: 'panel' }, this.grid)));
         const charts = element('div', { className: 'charts' });
         root.append(charts);
@@ -151,7 +158,7 @@ class EngineTab {
         });
         tools.append(this.picker, element('label', { className: 'hold' }, hold, ' Hold'));
         this.linkBox = element('input', { type: 'text', readOnly: true, className: 'link', hidden: true,
-                                          'aria-label': 'Link to this lesson' });
+                                          ariaLabel: 'Link to this lesson' });
         return element('div', {}, tools, this.linkBox);
     }
 
@@ -192,7 +199,7 @@ class EngineTab {
     }
 
     buildSweep(root) {
-        const choice = element('select', { name: 'sweep-field' });
+        const choice = element('select', { name: 'sweep-field', id: `${this.name}-sweep-field` });
         for (const f of this.fields.filter((f) => f.sweep))
             choice.append(element('option', { value: f.control, textContent: f.label }));
         const start = element('button', { textContent: 'Sweep', name: 'sweep' });
@@ -203,7 +210,8 @@ class EngineTab {
         this.sweepPanel = element('section', { className: 'sweep-panel', hidden: true },
                                   element('h2', { textContent: 'Net work graph' }), this.memo, charts);
         root.append(element('div', { className: 'panel sweep-controls' },
-                            'Sweep ', choice, ' ', start, ' ', this.sweepStatus), this.sweepPanel);
+                            element('label', { htmlFor: choice.id, textContent: 'Sweep ' }), choice, ' ', start,
+                            ' ', this.sweepStatus), this.sweepPanel);
         this.sweepChartBox = charts;
     }
 
@@ -225,10 +233,19 @@ class EngineTab {
         }, 20);
     }
 
-    act(action) {
+    // announce: say the results to a screen reader (not at every tick of
+    // the animation, and once typing pauses).
+    act(action, announce = true) {
         const message = action();
         this.error.textContent = message || '';
         this.refresh();
+        if (!announce) return;
+        clearTimeout(this.announcing);
+        this.announcing = setTimeout(() => {
+            const rows = JSON.parse(this.engine.grid()).filter(([, value]) => value.trim());
+            this.status.textContent = this.error.textContent || this.problem.textContent ||
+                rows.map(([label, value]) => `${label} ${value.trim()}`).join('; ');
+        }, 700);
     }
 
     refresh() {
@@ -249,7 +266,8 @@ class EngineTab {
             ? problems[0].message + (problems.length > 1 ? ` (and ${problems.length - 1} more)` : '') : '';
         const rows = JSON.parse(e.grid());
         if (this.grid.rows.length !== rows.length) {
-            this.grid.replaceChildren(...rows.map(() => element('tr', {}, element('td'), element('td'))));
+            this.grid.replaceChildren(...rows.map(() =>
+                element('tr', {}, element('th', { scope: 'row' }), element('td'))));
         }
         rows.forEach(([label, value], r) => {
             const cells = this.grid.rows[r].cells;
@@ -280,13 +298,13 @@ class EngineTab {
         const running = this.active && state.timer && (state.animating ?? true);
         if (!running || (this.timer && this.timer.interval !== state.interval)) this.stopTimers();
         if (running && !this.timer) {
-            const id = setInterval(() => this.act(() => this.engine.run('tick', 0)), state.interval);
+            const id = setInterval(() => this.act(() => this.engine.run('tick', 0), false), state.interval);
             this.timer = { id, interval: state.interval };
         }
         if (state.graphTimer && !this.graphTimer) {
             this.graphTimer = setTimeout(() => {
                 this.graphTimer = null;
-                this.act(() => this.engine.run('graphTimer', 0));
+                this.act(() => this.engine.run('graphTimer', 0), false);
             }, 250);
         }
     }

@@ -166,6 +166,8 @@ void WebEngine::Act(const std::string& action, int arg) {
         engine_->ClickAtAngle(arg);
     } else if (action == "tick") {
         engine_->Tick();
+    } else if (action == "halt") { // stops the crank or pauses the run
+        engine_->Halt();
     } else {
         for (const EngineSlider& s : engine_->Sliders()) {
             if (action == std::string(host_.Table().RowOf(s.field).control) + "TB") {

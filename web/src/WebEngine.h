@@ -50,7 +50,7 @@ class WebEngine : private HostedEngine {
     std::string Tick(const std::string& control, bool checked);
     // A named action with a whole-number argument: "show" (the window's
     // showing), "calc" or "steps" (the command line's batch), "at" (a click
-    // landing on an angle), "tick" (the timer), a slider ("HotTempTB"), or one
+    // landing on an angle), "tick" (the timer), "halt" (stops what runs), a slider ("HotTempTB"), or one
     // of the engine's own actions.
     std::string Run(const std::string& action, int arg);
     std::string Sweep(const std::string& control);

@@ -7,6 +7,7 @@ import { spawn, spawnSync } from 'node:child_process';
 import { existsSync, mkdirSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { cpus, loadavg, tmpdir } from 'node:os';
 import { join } from 'node:path';
+import { fileURLToPath } from 'node:url';
 import puppeteer from 'puppeteer-core';
 
 const [siteDir, cli, shots] = process.argv.slice(2);
@@ -395,6 +396,43 @@ try {
           'offline, the page did not compute the linked engine');
     await linked.setOfflineMode(false);
     await linked.close();
+
+    // WCAG 2.1 A and AA, as axe-core checks them, on every tab.
+    await page.addScriptTag({ path: fileURLToPath(new URL('../node_modules/axe-core/axe.min.js', import.meta.url)) });
+    for (const name of ['gamma', 'ringbom', 'rider', 'beta']) {
+        await page.click(`#tabs button[data-engine="${name}"]`);
+        const violations = await page.evaluate(async () => (await axe.run(document, {
+            runOnly: { type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa'] },
+        })).violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).slice(0, 3).join(', ')}`));
+        check(violations.length === 0, `WCAG findings on the ${name} tab: ${violations.join('; ')}`);
+    }
+
+    // The keyboard alone: Tab to the sweep's choice, pick a field, start the
+    // sweep; Tab to a chart and move the crank with the arrows and Home.
+    await page.click('#tabs button[data-engine="gamma"]');
+    await press('gamma', 'stop');
+    const tabTo = async (selector) => {
+        for (let i = 0; i < 120; ++i) {
+            await page.keyboard.press('Tab');
+            if (await page.evaluate((sel) => document.activeElement?.matches(sel), selector)) return true;
+        }
+        return false;
+    };
+    await page.evaluate(() => document.activeElement?.blur());
+    const keyboardSweeps = Number(await page.$eval('body', (b) => b.dataset.sweeps || 0));
+    check(await tabTo('#engine-gamma select[name="sweep-field"]'), 'Tab never reaches the sweep choice');
+    await page.keyboard.press('Home');
+    await page.keyboard.press('Tab');
+    await page.keyboard.press('Enter');
+    await page.waitForSelector(`body[data-sweeps="${keyboardSweeps + 1}"]`, { timeout: 90000 });
+    await page.evaluate(() => document.activeElement?.blur());
+    check(await tabTo('#engine-gamma .chart .u-over[role="slider"]'), 'Tab never reaches a chart');
+    await page.keyboard.press('Home');
+    await page.keyboard.press('ArrowRight');
+    await page.keyboard.press('ArrowRight');
+    check(await page.$eval('#gamma-Phase', (b) => b.value) === '10', 'Home then two Rights did not put the crank at 10');
+    await page.keyboard.press('PageUp');
+    check(await page.$eval('#gamma-Phase', (b) => b.value) === '55', 'Page Up did not move the crank 45 degrees');
 
     // The help pages are in the folder too.
     for (const link of ['help-link', 'tutor-link']) {
