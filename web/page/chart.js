@@ -77,6 +77,11 @@ export class ChartView {
             hooks: { draw: [(u) => this.drawGhosts(u)] },
         }, this.data(), this.box);
         this.box.plot = this.plot; // for the browser test's look at the drawing
+        // The chart in words, from the engine, for screen readers.
+        this.words = element('figcaption', { className: 'visually-hidden',
+                                             id: `words-${tab.name}-${index}` });
+        this.box.append(this.words);
+        this.plot.over.setAttribute('aria-describedby', this.words.id);
         this.addTools();
         this.addReadOut();
         // Charts along the crank angle: a click moves the crank to the angle
@@ -106,6 +111,10 @@ export class ChartView {
             e.preventDefault();
             this.tab.act(() => this.tab.engine.run('at', Math.round(to)));
         });
+    }
+
+    describe(words) {
+        if (words !== undefined && this.words.textContent !== words) this.words.textContent = words;
     }
 
     // The crank angle, as the chart's slider value.

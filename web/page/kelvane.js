@@ -117,6 +117,7 @@ class EngineTab {
                 textContent: 'Double-click on a yellow box to sweep it ("Super Graphs").' }));
         const [w, h] = this.design.picture;
         this.canvas = element('canvas', { width: w, height: h });
+        this.canvas.setAttribute('role', 'img');
         this.canvas.style.setProperty('--w', w);
         this.canvas.style.setProperty('--h', h);
         this.volume = element('div', { className: 'volume' });
@@ -228,6 +229,7 @@ class EngineTab {
             this.sweepCharts ??= this.sweepIndices.map((i) => new ChartView(this, i, metas[i], this.sweepChartBox, true));
             this.memo.textContent = JSON.parse(this.engine.memo()).join('\n');
             for (const c of this.sweepCharts) c.refresh(metas[c.index]);
+            this.describe(true);
             this.sweepStatus.textContent = 'Done.';
             document.body.dataset.sweeps = Number(document.body.dataset.sweeps || 0) + 1;
         }, 20);
@@ -240,6 +242,7 @@ class EngineTab {
         this.error.textContent = message || '';
         this.refresh();
         if (!announce) return;
+        this.describe(true);
         clearTimeout(this.announcing);
         this.announcing = setTimeout(() => {
             const rows = JSON.parse(this.engine.grid()).filter(([, value]) => value.trim());
@@ -281,7 +284,18 @@ class EngineTab {
             new ImageData(new Uint8ClampedArray(pixels.buffer), w, h), 0, 0);
         const metas = JSON.parse(e.charts());
         for (const c of this.charts) c.refresh(metas[c.index]);
+        this.describe();
         this.syncTimers();
+    }
+
+    // The charts and the picture in words, for screen readers; while the
+    // animation runs, not more often than twice a second.
+    describe(now = false) {
+        if (!now && this.described && performance.now() - this.described < 500) return;
+        this.described = performance.now();
+        const words = JSON.parse(this.engine.descriptions());
+        this.canvas.ariaLabel = words.picture || 'Engine picture';
+        for (const c of this.charts.concat(this.sweepCharts ?? [])) c.describe(words.charts[c.index]);
     }
 
     // The engine says whether its timers run; the page keeps them.

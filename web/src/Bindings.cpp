@@ -28,6 +28,7 @@ EMSCRIPTEN_BINDINGS(kelvane) {
         .function("readOut", &WebEngine::ReadOut)
         .function("loopReadOut", &WebEngine::LoopReadOut)
         .function("ghosts", &WebEngine::Ghosts)
+        .function("descriptions", &WebEngine::Descriptions)
         .function("state", &WebEngine::State);
     emscripten::function("makeEngine", &kelvane::MakeWebEngine);
     emscripten::function("catalog", &kelvane::Catalog);

@@ -1,6 +1,8 @@
 #include "WebEngine.h"
 
 #include "Json.h"
+#include "foundations/ChartWords.h"
+#include "foundations/Conversions.h"
 #include "foundations/Echo.h"
 #include "foundations/FileAccess.h"
 #include "foundations/GhostTraces.h"
@@ -436,6 +438,17 @@ std::string WebEngine::Ghosts(int chart) {
                ",\"line\":" + (g.line ? "true" : "false") + "}";
     }
     return out + "]";
+}
+
+std::string WebEngine::Descriptions() {
+    std::vector<std::string> charts;
+    for (TChart* c : ChartList())
+        charts.push_back(DescribeChart(*c));
+    int angle = 0;
+    const bool atAngle = TryStrToDecimalInt(host_.FieldText(Field::Phase), angle);
+    const std::string picture =
+        atAngle ? DescribePicture(*engine_->Charts()[0], angle, host_.volumeText) : std::string();
+    return "{\"charts\":" + TextList(charts) + ",\"picture\":" + JsonText(picture) + "}";
 }
 
 } // namespace kelvane

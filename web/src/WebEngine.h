@@ -50,8 +50,8 @@ class WebEngine : private HostedEngine {
     std::string Tick(const std::string& control, bool checked);
     // A named action with a whole-number argument: "show" (the window's
     // showing), "calc" or "steps" (the command line's batch), "at" (a click
-    // landing on an angle), "tick" (the timer), "halt" (stops what runs), a slider ("HotTempTB"), or one
-    // of the engine's own actions.
+    // landing on an angle), "tick" (the timer), "halt" (stops what runs), a slider ("HotTempTB"),
+    // or one of the engine's own actions.
     std::string Run(const std::string& action, int arg);
     std::string Sweep(const std::string& control);
     // A background click at pixel x of chart `chart`, whose plot area spans
@@ -88,6 +88,9 @@ class WebEngine : private HostedEngine {
     // Copies of a chart's data curves as they are now, for Hold's ghosts:
     // [{"x": [...], "y": [...], "color", "right", "line"}].
     std::string Ghosts(int chart);
+    // Every chart and the picture in words, for screen readers:
+    // {"charts": [...], "picture": "..."}.
+    std::string Descriptions();
     // The timer, the sliders and whatever else the page keeps for the engine:
     // {"timer", "interval", "sliders": [[control, min, max, position]], ...}.
     std::string State();

@@ -434,6 +434,15 @@ try {
     await page.keyboard.press('PageUp');
     check(await page.$eval('#gamma-Phase', (b) => b.value) === '55', 'Page Up did not move the crank 45 degrees');
 
+    // The charts and the picture in words, from the engine's numbers.
+    const words = await page.$eval('#engine-gamma', (tab) => ({
+        chart: document.getElementById(tab.querySelector('.chart .u-over').getAttribute('aria-describedby')).textContent,
+        picture: tab.querySelector('canvas[role="img"]')?.ariaLabel ?? '',
+    }));
+    check(/^\(Normalized\) Positions, along .*Displacer: lowest 0 at \d+, highest 100 at \d+, mean /.test(words.chart) &&
+              words.picture.startsWith('Engine picture. Angle: 55, Displacer: '),
+          `the words for a chart and the picture: ${JSON.stringify(words)}`);
+
     // The help pages are in the folder too.
     for (const link of ['help-link', 'tutor-link']) {
         const href = await page.$eval(`#${link}`, (a) => a.href);

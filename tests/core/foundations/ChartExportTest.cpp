@@ -1,5 +1,6 @@
 #include "foundations/ChartCsv.h"
 #include "foundations/ChartCurves.h"
+#include "foundations/ChartWords.h"
 #include "foundations/GhostTraces.h"
 #include "foundations/LoopTravel.h"
 #include "foundations/NearestPoint.h"
@@ -130,6 +131,25 @@ TEST(NearestPoint, ReadOutNamesTheNearestXAndEachCurvesValue) {
     chart.BottomAxis.TitleCaption = "Hot temperature";
     EXPECT_EQ(ReadOutAt(chart, 50).front(), "Hot temperature: 90");
     EXPECT_TRUE(ReadOutAt(TChart(), 50).empty());
+}
+
+// The words a screen reader says for a chart and the picture: each curve's
+// extremes with where they fall, and its mean, from the drawn numbers; the
+// crank-angle marker is no curve.
+TEST(ChartWords, ExtremesMeansAndPositionsInWords) {
+    TChart chart;
+    chart.SetTitle("Pressure");
+    AddCurve(chart, "Pressure", {0, 90, 180, 270}, {300, 410, 350, 273});
+    AddMarker(chart, 90);
+    AddCurve(chart, "Piston", {0, 90, 180, 270}, {-1, 1, 1, 0});
+    // Mean 1333 / 4 = 333.25; a tie keeps the first extreme (90, not 180).
+    EXPECT_EQ(DescribeChart(chart),
+              "Pressure, along Angle. Pressure: lowest 273 at 270, highest 410 at 90, mean "
+              "333.25. Piston: lowest -1 at 0, highest 1 at 90, mean 0.25.");
+    EXPECT_EQ(DescribeChart(TChart("Chart9")), "Chart9, along Angle. No results yet.");
+    EXPECT_EQ(DescribePicture(chart, 100, "Vol = 12"),
+              "Engine picture. Angle: 90, Pressure: 410, Piston: 1. Vol = 12.");
+    EXPECT_EQ(DescribePicture(TChart(), 100, ""), "Engine picture.");
 }
 
 TEST(LoopTravel, ArrowsFollowTheOrderOfTravel) {
