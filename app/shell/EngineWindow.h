@@ -66,6 +66,7 @@ template <class E> class EngineWindow : public AnyEngineWindow {
                               double plotRight) override {
         engine_.ChartClick(chart, x, plotLeft, plotRight);
     }
+    void ChartAtAngle(int angle) override { engine_.ClickAtAngle(angle); }
     void HaltAction() override {
         CallEngine([this] { engine_.Halt(); });
     }

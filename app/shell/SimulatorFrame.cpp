@@ -1,9 +1,11 @@
 #include "SimulatorFrame.h"
 
+#include "foundations/Conversions.h"
 #include "foundations/ParameterFile.h"
 #include "foundations/ParameterTable.h"
 #include "foundations/TIniFile.h"
 #include "foundations/WindowPlacement.h"
+#include "widgets/ChartKeys.h"
 #include "widgets/ChartMenu.h"
 #include "widgets/ChartReadOut.h"
 #include "widgets/Platform.h"
@@ -119,6 +121,9 @@ void SimulatorFrame::AttachEngine(TChart& c1, TChart& c2, TChart& c3, TChart& c4
         ChartReadOut::Attach(charts_[i]);
     }
     pv_.Attach(charts_[4], traits_.chart5Height);
+    // The loop chart has no crank-angle axis: it takes the focus for its menu only.
+    ChartKeys::Attach(
+        charts_[4], [] { return std::optional<int>(); }, [](int) {});
     connect(charts_[4], &ChartView::clicked, this, [this] { Run([this] { Chart5Click(); }); });
     for (int i = 0; i < 4; ++i) {
         ChartView* chart = charts_[i];
@@ -131,6 +136,18 @@ void SimulatorFrame::AttachEngine(TChart& c1, TChart& c2, TChart& c3, TChart& c4
                     CallEngine(
                         [&] { ChartClickBackground(chart->Chart(), x, r.left(), r.right()); });
                 });
+        ChartKeys::Attach(
+            chart,
+            [this]() -> std::optional<int> {
+                int angle = 0;
+                if (!TryStrToDecimalInt(host_.FieldText(Field::Phase), angle))
+                    return std::nullopt;
+                return angle;
+            },
+            [this](int angle) {
+                if (CheckFields())
+                    CallEngine([&] { ChartAtAngle(angle); });
+            });
     }
     // Asked for by a handler, the picture is drawn at its end (or at the
     // frame's end within a burst): an analysis would draw it at every value

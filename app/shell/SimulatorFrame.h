@@ -141,6 +141,8 @@ class SimulatorFrame : public QDialog, public WindowSettings {
     // A click on the background of one of PositionChart..WorkChart.
     virtual void ChartClickBackground(const TChart& chart, double x, double plotLeft,
                                       double plotRight) = 0;
+    // A key on a chart landing on an angle, as a click there does.
+    virtual void ChartAtAngle(int angle) = 0;
     // Runs an engine handler for a control. A window that brings its own
     // controls in line with the engine after every handler overrides it.
     virtual void CallEngine(const std::function<void()>& handler) { Run(handler); }

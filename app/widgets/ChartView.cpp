@@ -2,6 +2,8 @@
 
 #include "ChartGraph.h"
 
+#include <QPainter>
+
 #include <algorithm>
 #include <cmath>
 
@@ -478,6 +480,22 @@ void ChartView::paintEvent(QPaintEvent* event) {
     if (mReplotQueued)
         replot(rpQueuedRefresh);
     QCustomPlot::paintEvent(event);
+    // Where the keys go must show: a chart that takes them is framed while it has them.
+    if (hasFocus()) {
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DashLine));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
+}
+
+void ChartView::focusInEvent(QFocusEvent* event) {
+    QCustomPlot::focusInEvent(event);
+    update();
+}
+
+void ChartView::focusOutEvent(QFocusEvent* event) {
+    QCustomPlot::focusOutEvent(event);
+    update();
 }
 
 void ChartView::resizeEvent(QResizeEvent* event) {

@@ -84,6 +84,33 @@ class Export : public ::testing::Test {
     KelvaneProgram program;
 };
 
+// The keyboard on a chart along the crank angle moves the crank as a click
+// does, and Shift+F10 opens any chart's menu; the loop chart moves nothing.
+TEST_F(Export, ChartKeysMoveTheCrankAndOpenTheMenu) {
+    TGammaStirlingMainForm& gamma = program.Window<TGammaStirlingMainForm>("gamma");
+    ChartView* chart = GammaChart(2);
+    struct Case {
+        Qt::Key key;
+        const char* phase;
+    };
+    const Case cases[] = {{Qt::Key_Home, "0"},    {Qt::Key_Right, "5"}, {Qt::Key_Up, "10"},
+                          {Qt::Key_PageUp, "55"}, {Qt::Key_Left, "50"}, {Qt::Key_PageDown, "5"},
+                          {Qt::Key_End, "360"}};
+    for (const Case& c : cases) {
+        QTest::keyClick(chart, c.key);
+        EXPECT_EQ(gamma.Host().FieldText(Field::Phase), c.phase) << c.phase;
+    }
+    QTest::keyClick(gamma.Chart(5), Qt::Key_Home);
+    EXPECT_EQ(gamma.Host().FieldText(Field::Phase), "360");
+    env.platform.menuChoice = "";
+    for (int n : {2, 5}) {
+        env.platform.menuActions.clear();
+        EXPECT_EQ(gamma.Chart(n)->focusPolicy(), Qt::StrongFocus);
+        QTest::keyClick(gamma.Chart(n), Qt::Key_F10, Qt::ShiftModifier);
+        EXPECT_EQ(env.platform.menuActions.size(), 4) << n;
+    }
+}
+
 TEST_F(Export, ChartMenusCopyAndSaveImagesAndData) {
     for (const Window& w : Windows()) {
         SCOPED_TRACE(w.name);
