@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTableWidget>
 
 #include <gtest/gtest.h>
@@ -30,33 +31,19 @@ QString NameOf(QObject* object) {
     return a ? a->text(QAccessible::Name) : QString();
 }
 
-// Something a listener can tell apart: "<<" is not.
-bool Sayable(const QString& name) {
-    for (QChar c : name) {
-        if (c.isLetter())
-            return true;
-    }
-    return false;
-}
-
 // The controls of the window that take the focus or a click (the up-downs
-// take no focus), its charts, its grid and also (the picture), each without
-// a name to say.
-std::vector<std::string> Unnamed(QWidget& window, QWidget* also) {
-    std::vector<QWidget*> reachable;
-    if (also)
-        reachable.push_back(also);
-    for (QWidget* w : window.findChildren<QWidget*>()) {
-        if (w->window() == &window && w->isVisible() &&
-            (w->focusPolicy() != Qt::NoFocus || qobject_cast<QAbstractButton*>(w) ||
-             qobject_cast<QCustomPlot*>(w) || qobject_cast<QTableWidget*>(w) ||
-             w->inherits("kelvane::UpDownControl")))
-            reachable.push_back(w);
-    }
+// take no focus), its charts, grid and picture, each without a name a
+// listener can tell apart ("<<" is none).
+std::vector<std::string> Unnamed(QWidget& window, QWidget* picture) {
     std::vector<std::string> unnamed;
-    for (QWidget* w : reachable) {
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        const bool reachable = w->focusPolicy() != Qt::NoFocus || w == picture ||
+                               qobject_cast<QAbstractButton*>(w) || qobject_cast<QCustomPlot*>(w) ||
+                               qobject_cast<QTableWidget*>(w) ||
+                               w->inherits("kelvane::UpDownControl");
         const QString name = NameOf(w);
-        if (!Sayable(name))
+        if (w->window() == &window && w->isVisible() && reachable &&
+            !name.contains(QRegularExpression("\\p{L}")))
             unnamed.push_back(w->metaObject()->className() + (" " + w->objectName()).toStdString() +
                               " \"" + name.toStdString() + "\"");
     }
