@@ -162,6 +162,8 @@ void TRiderStirlingMainForm::BuildInputPanel() {
 UpDownControl* TRiderStirlingMainForm::AddUpDown(const char* name, Field field, int x, int y) {
     auto* upDown = new UpDownControl(name, InputPanel);
     upDown->setGeometry(x, y, 15, 21);
+    upDown->setAccessibleName(
+        FrameWidgets::SpokenName(Traits().parameters->RowOf(field), FieldControl::UpDown));
     KeepKeys(upDown);
     connect(upDown, &UpDownControl::stepRequested, this,
             [this, field](bool up) { CallEngine([&] { engine_.UpDownClick(field, up); }); });

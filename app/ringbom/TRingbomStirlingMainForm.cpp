@@ -115,6 +115,9 @@ void TRingbomStirlingMainForm::BuildInputPanel() {
     PanRightButton = run[5];
     PanLeftButton->setToolTip("Pan graphs to the left");
     PanRightButton->setToolTip("Pan graphs to the right");
+    // The arrows are no words to read out.
+    PanLeftButton->setAccessibleName(tr("Pan left"));
+    PanRightButton->setAccessibleName(tr("Pan right"));
     for (QPushButton* pan : {PanLeftButton, PanRightButton}) {
         KeepKeys(pan);
         pan->setFlat(true);

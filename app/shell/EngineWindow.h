@@ -149,11 +149,16 @@ template <class E> class EngineWindow : public AnyEngineWindow {
             });
         }
     }
-    // The frame's sliders take the ranges the engine gives them.
+    // The frame's sliders take the ranges the engine gives them, and the
+    // names of the fields they move.
     void RangeSliders() {
         for (const EngineSlider& s : engine_.Sliders()) {
-            if (QSlider* slider = s.id == TrackBar::HotTempTB ? HotTempTB : PhaseOffsetTB)
-                slider->setRange(s.min, s.max);
+            QSlider* slider = s.id == TrackBar::HotTempTB ? HotTempTB : PhaseOffsetTB;
+            if (!slider)
+                continue;
+            slider->setRange(s.min, s.max);
+            if (const FieldRow* row = Traits().parameters->Find(s.field))
+                slider->setAccessibleName(FrameWidgets::SpokenName(*row, FieldControl::Slider));
         }
     }
 

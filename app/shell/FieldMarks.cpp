@@ -3,6 +3,8 @@
 #include "foundations/ParameterTable.h"
 #include "widgets/WidgetHost.h"
 
+#include <QAccessible>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStringList>
@@ -33,8 +35,10 @@ bool FieldMarks::Marked(Field field) const {
 void FieldMarks::MarkBox(QLineEdit* edit, const FieldProblem* problem) {
     const bool marked = problem != nullptr;
     if (edit->property("kelvaneMarked").toBool() == marked) {
-        if (marked && edit->toolTip() != QString::fromStdString(problem->message))
+        if (marked && edit->toolTip() != QString::fromStdString(problem->message)) {
             edit->setToolTip(QString::fromStdString(problem->message));
+            edit->setAccessibleDescription(edit->toolTip());
+        }
         return;
     }
     // A style sheet change polishes the box anew, which would drop the
@@ -49,6 +53,8 @@ void FieldMarks::MarkBox(QLineEdit* edit, const FieldProblem* problem) {
         edit->setStyleSheet(edit->property("kelvaneStyle").toString());
         edit->setToolTip({});
     }
+    // A screen reader says the reason with the box's name, as the red frame shows it.
+    edit->setAccessibleDescription(edit->toolTip());
     edit->setFont(font);
     edit->setProperty("kelvaneMarked", marked);
 }
@@ -92,8 +98,15 @@ void FieldMarks::ShowProblemLine() {
         line += QString(" (and %1 more)").arg(problems_.size() - 1);
     problemLine_->setText(line);
     problemLine_->setToolTip(all.join('\n'));
+    problemLine_->setAccessibleName(
+        QCoreApplication::translate("FieldMarks", "Input problem: %1").arg(line));
+    problemLine_->setAccessibleDescription(problemLine_->toolTip());
     problemLine_->show();
     problemLine_->raise();
+    // Said at once, wherever the focus is: the student typing in a box does
+    // not see the line appear or change.
+    QAccessibleEvent alert(problemLine_, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 bool FieldMarks::ReadyToCalculate() {

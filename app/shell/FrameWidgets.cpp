@@ -5,6 +5,7 @@
 #include "widgets/EnterKeys.h"
 #include "widgets/WidgetHost.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -54,7 +55,9 @@ QPushButton* FrameWidgets::AddButton(const QString& caption, int x, int y, int w
 
 QLineEdit* FrameWidgets::AddField(Field field, int x, int y, const QString& text, bool passesKeys) {
     auto* e = new QLineEdit(text, panel_);
-    e->setObjectName(table_.RowOf(field).control);
+    const FieldRow& row = table_.RowOf(field);
+    e->setObjectName(row.control);
+    e->setAccessibleName(SpokenName(row, FieldControl::Box));
     e->setGeometry(x, y, 41, 21);
     host_.AddField(field, e);
     if (!passesKeys)
@@ -140,6 +143,22 @@ QLabel* FrameWidgets::AddVolumeLabel(int x, int y, int minimumWidth) {
 
 void FrameWidgets::KeepKeys(QWidget* control) {
     keys_.Keep(control);
+}
+
+QString FrameWidgets::SpokenName(const FieldRow& row, FieldControl control) {
+    const QString label = QString::fromUtf8(row.label[0] ? row.label : row.control);
+    switch (control) {
+    case FieldControl::Slider:
+        return QCoreApplication::translate("FrameWidgets", "%1 slider").arg(label);
+    case FieldControl::UpDown:
+        return QCoreApplication::translate("FrameWidgets", "%1 up-down").arg(label);
+    case FieldControl::Box:
+        break;
+    }
+    if (!row.unit[0])
+        return label;
+    return QCoreApplication::translate("FrameWidgets", "%1, %2")
+        .arg(label, QString::fromUtf8(row.unit));
 }
 
 void FrameWidgets::SetTabOrder(std::span<QWidget* const> controls) {

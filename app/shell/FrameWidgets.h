@@ -43,6 +43,9 @@ struct FieldPlace {
     int width = 41;
 };
 
+// The kinds of control a field's text is shown or changed by.
+enum class FieldControl { Box, Slider, UpDown };
+
 // Makes the controls of a simulator window's input panel and binds them to
 // the window: the host keeps the edit boxes, buttons run their handlers
 // through the window's guard and sliders through its engine call.
@@ -72,6 +75,10 @@ class FrameWidgets {
     QSlider* AddPhaseOffsetSlider(int x, int y, const std::function<void(int)>& onChange);
     QLabel* AddVolumeLabel(int x, int y, int minimumWidth);
     void KeepKeys(QWidget* control);
+    // What a screen reader calls a control of the field: the table's label
+    // and unit for its box ("Hot temperature, degrees F"), the label and the
+    // kind of control for the others ("Hot temperature slider").
+    static QString SpokenName(const FieldRow& row, FieldControl control);
 
     // Tab order of controls, first to last.
     static void SetTabOrder(std::span<QWidget* const> controls);

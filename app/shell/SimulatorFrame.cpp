@@ -42,6 +42,7 @@ SimulatorFrame::SimulatorFrame(const FrameTraits& traits, QWidget* parent)
     InputPanel = NamedChild(TopBand, "Panel1");
     PictureLabel = NamedChild<QLabel>(TopBand, "Image1");
     PictureLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    PictureLabel->setAccessibleName(tr("Engine picture"));
     MakeGrid();
     ChartArea = NamedChild(this, "Panel3");
     layout_.emplace(traits_,
@@ -67,6 +68,7 @@ SimulatorFrame::SimulatorFrame(const FrameTraits& traits, QWidget* parent)
 void SimulatorFrame::MakeGrid() {
     StatisticsGrid = new QTableWidget(traits_.gridRows, 2, TopBand);
     StatisticsGrid->setObjectName("StringGrid1");
+    StatisticsGrid->setAccessibleName(tr("Statistics"));
     StatisticsGrid->horizontalHeader()->hide();
     StatisticsGrid->verticalHeader()->hide();
     StatisticsGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);

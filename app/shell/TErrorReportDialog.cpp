@@ -51,6 +51,7 @@ TErrorReportDialog::TErrorReportDialog(const TErrorReportData& data, QWidget* pa
 
     pages = new QTabWidget(this);
     pages->setObjectName("Pages");
+    pages->setAccessibleName(tr("Details"));
     const TErrorReportOptions& o = data.Options;
     if (o.Contains(excDlgCallStack))
         AddPage(tr("Call Stack"), data.CallStackText);
@@ -81,6 +82,7 @@ TErrorReportDialog::TErrorReportDialog(const TErrorReportData& data, QWidget* pa
 
 void TErrorReportDialog::AddPage(const QString& caption, const std::string& text) {
     auto* box = new QPlainTextEdit(Displayed(text), pages);
+    box->setAccessibleName(caption);
     box->setReadOnly(true);
     box->setLineWrapMode(QPlainTextEdit::NoWrap);
     QFont font("Courier");

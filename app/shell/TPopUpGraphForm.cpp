@@ -65,6 +65,7 @@ TPopUpGraphForm::TPopUpGraphForm(SimulatorFrame& owner, std::unique_ptr<Paramete
 
     Memo1 = new QPlainTextEdit(TopPanel);
     Memo1->setObjectName("Memo1");
+    Memo1->setAccessibleName(tr("Sweep notes"));
     Memo1->setReadOnly(true);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setFont(QFont("DejaVu Sans Mono", 8));

@@ -95,6 +95,7 @@ ChartView::ChartView(TChart& chart, QWidget* parent) : QCustomPlot(parent), char
     plotLayout()->insertRow(0);
     title_ = new QCPTextElement(this, QString(), ChartFont(9));
     plotLayout()->addElement(0, 0, title_);
+    setAccessibleName(tr("Chart"));
 
     legend_.emplace(*this, chart_.Legend, 2, ChartFont(7));
 
@@ -374,6 +375,8 @@ void ChartView::SyncTitle() {
         lines << QString::fromStdString(line);
     title_->setText(lines.join('\n'));
     title_->setVisible(!lines.isEmpty());
+    setAccessibleName(lines.isEmpty() ? tr("Chart")
+                                      : tr("Chart: %1").arg(lines.join(' ').simplified()));
 }
 
 bool ChartView::FitAxisTitles() {

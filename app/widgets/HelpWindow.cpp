@@ -60,6 +60,7 @@ HelpWindow::HelpWindow() : browser_(new PageReader(this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     // The launcher's Quit ends the program even while a page is open.
     setAttribute(Qt::WA_QuitOnClose, false);
+    browser_->setAccessibleName(tr("Help page"));
     auto* bar = new QToolBar(this);
     back_ = bar->addAction("Back", browser_, &QTextBrowser::backward);
     forward_ = bar->addAction("Forward", browser_, &QTextBrowser::forward);

@@ -121,6 +121,7 @@ void WidgetHost::ShowGrid() {
     if (!grid_)
         return;
     bool widened = false;
+    rowsToSpeak_.assign(static_cast<std::size_t>(gridRows_), false);
     for (std::size_t at = 0; at < pendingCells_.size(); ++at) {
         PendingText& cell = pendingCells_[at];
         if (!cell.pending)
@@ -134,8 +135,10 @@ void WidgetHost::ShowGrid() {
             grid_->setItem(row, col, item);
         }
         QString value = QString::fromStdString(cell.text);
-        if (item->text() != value)
+        if (item->text() != value) {
             item->setText(value);
+            rowsToSpeak_[static_cast<std::size_t>(row)] = true;
+        }
         // A column only grows, and only a text longer than any before is
         // measured: the grid is rewritten at every step of the crank.
         long long& widest = widest_[static_cast<std::size_t>(col)];
@@ -148,8 +151,29 @@ void WidgetHost::ShowGrid() {
             }
         }
     }
+    for (int row = 0; row < gridRows_; ++row) {
+        if (rowsToSpeak_[static_cast<std::size_t>(row)])
+            SpeakRow(row);
+    }
     if (widened)
         CallIfSet(onGridWidened);
+}
+
+void WidgetHost::SpeakRow(int row) {
+    // A screen reader reads one cell at a time: each value says its label.
+    const QTableWidgetItem* labelItem = grid_->item(row, 0);
+    const QString label = labelItem ? labelItem->text().trimmed() : QString();
+    for (int col = 1; col < gridColumns_; ++col) {
+        QTableWidgetItem* item = grid_->item(row, col);
+        if (!item)
+            continue;
+        const QString spoken =
+            label.isEmpty()
+                ? item->text()
+                : QCoreApplication::translate("WidgetHost", "%1: %2").arg(label, item->text());
+        if (item->data(Qt::AccessibleTextRole).toString() != spoken)
+            item->setData(Qt::AccessibleTextRole, spoken);
+    }
 }
 
 void WidgetHost::SetVolumeText(const std::string& text) {

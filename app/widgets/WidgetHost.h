@@ -60,6 +60,8 @@ class WidgetHost : public EngineHost {
   private:
     std::size_t Slot(Field field) const { return static_cast<std::size_t>(Index(field)); }
     [[noreturn]] void NoSuchControl(Field field) const;
+    // The accessible texts of a row's values: "Max Pressure: 410".
+    void SpeakRow(int row);
 
     const ParameterTable* table_;
     std::array<QLineEdit*, kFieldCount> edits_{};
@@ -77,6 +79,7 @@ class WidgetHost : public EngineHost {
     int gridRows_ = 0, gridColumns_ = 0;
     std::vector<PendingText> pendingCells_; // row by row
     std::vector<long long> widest_;         // per column, the longest text measured
+    std::vector<bool> rowsToSpeak_;         // rows whose texts changed, kept for its storage
 };
 
 } // namespace kelvane

@@ -1,0 +1,127 @@
+// What a screen reader finds in the program's windows: every control a
+// student can reach has a name to be read out, a box the engine cannot use
+// says why, and the grid reads label and value together.
+#include "../AppTestSupport.h"
+#include "shell/KelvaneProgram.h"
+#include "shell/TErrorReportDialog.h"
+#include "shell/TKelvaneDispatchForm.h"
+#include "shell/TPopUpGraphForm.h"
+#include "shell/WindowCatalog.h"
+#include "widgets/HelpWindow.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QTableWidget>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace kelvane {
+
+namespace {
+
+QString NameOf(QObject* object) {
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(object);
+    return a ? a->text(QAccessible::Name) : QString();
+}
+
+// The controls of the window that take the focus or a click (the up-downs
+// take no focus), its charts, grid and picture, each without a name a
+// listener can tell apart ("<<" is none).
+std::vector<std::string> Unnamed(QWidget& window, QWidget* picture) {
+    std::vector<std::string> unnamed;
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        const bool reachable = w->focusPolicy() != Qt::NoFocus || w == picture ||
+                               qobject_cast<QAbstractButton*>(w) || qobject_cast<QCustomPlot*>(w) ||
+                               qobject_cast<QTableWidget*>(w) ||
+                               w->inherits("kelvane::UpDownControl");
+        const QString name = NameOf(w);
+        if (w->window() == &window && w->isVisible() && reachable &&
+            !name.contains(QRegularExpression("\\p{L}")))
+            unnamed.push_back(w->metaObject()->className() + (" " + w->objectName()).toStdString() +
+                              " \"" + name.toStdString() + "\"");
+    }
+    return unnamed;
+}
+
+// A marked box says its reason until a good text clears it, the line under
+// the panel says it too, and a grid value reads with its label.
+void ExpectMarksAndValuesRead(AnyEngineWindow& w) {
+    QTableWidget* grid = w.Grid();
+    QAccessibleTableInterface* table =
+        QAccessible::queryAccessibleInterface(grid)->tableInterface();
+    std::vector<std::string> read, shown;
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        QTableWidgetItem* label = grid->item(row, 0);
+        QTableWidgetItem* value = grid->item(row, 1);
+        if (label && value && !value->text().isEmpty()) {
+            read.push_back(table->cellAt(row, 1)->text(QAccessible::Name).toStdString());
+            shown.push_back((label->text() + ": " + value->text()).toStdString());
+        }
+    }
+    EXPECT_EQ(read, shown);
+
+    const FieldRow& row = w.Traits().parameters->fields()[0]; // a box in every table
+    QLineEdit* box = w.Host().Edit(row.id);
+    EXPECT_TRUE(NameOf(box).startsWith(row.label)) << NameOf(box).toStdString();
+    const QString good = box->text();
+    box->setText("x");
+    ASSERT_TRUE(w.Marked(row.id));
+    const std::string reason = w.FieldProblems().front().message;
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(box);
+    EXPECT_EQ(a->text(QAccessible::Description).toStdString(), reason);
+    EXPECT_NE(NameOf(w.ProblemLine()).toStdString().find(reason), std::string::npos);
+    box->setText(good);
+    EXPECT_EQ(a->text(QAccessible::Description).toStdString(), "");
+}
+
+} // namespace
+
+TEST(AccessibleNames, EveryReachableControlIsNamedAndMarksAndValuesReadAsShown) {
+    AppTestEnvironment env;
+    KelvaneProgram program;
+    std::vector<std::pair<std::string, QWidget*>> windows = {{"launcher", &program.Launcher()}};
+    for (const EngineEntry* e : EngineCatalog::All()) {
+        if (!WindowCatalog::Find(*e))
+            continue;
+        windows.emplace_back(e->name, &program.Window(e->name));
+        if (e->makeSweep)
+            windows.emplace_back(e->name + " net work", &program.Graph(e->name));
+    }
+    TErrorReportData report;
+    report.MessageText = "Went wrong";
+    report.Options = {excDlgCallStack, excDlgRegisters, excDlgDetailed, excShowDialog};
+    TErrorReportDialog dialog(report);
+    windows.emplace_back("error report", &dialog);
+    QFile page(QString::fromStdString(env.Folder()) + "page.htm");
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.write("<html><head><title>A page</title></head><body>Text</body></html>");
+    page.close();
+    windows.emplace_back("help", HelpWindow::Open(page.fileName()));
+
+    int values = 0;
+    for (auto [name, window] : windows) {
+        SCOPED_TRACE(name);
+        window->show();
+        auto* engine = dynamic_cast<AnyEngineWindow*>(window);
+        if (engine)
+            engine->Timer->stop();
+        EXPECT_EQ(Unnamed(*window, engine ? engine->Picture() : nullptr),
+                  std::vector<std::string>{});
+        if (engine) {
+            ExpectMarksAndValuesRead(*engine);
+            values += engine->Grid()->item(0, 1) != nullptr;
+        }
+        window->hide();
+    }
+    EXPECT_GT(values, 0);
+    EXPECT_TRUE(env.errors.empty());
+}
+
+} // namespace kelvane
