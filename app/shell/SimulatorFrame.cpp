@@ -1,5 +1,6 @@
 #include "SimulatorFrame.h"
 
+#include "foundations/ChartWords.h"
 #include "foundations/Conversions.h"
 #include "foundations/ParameterFile.h"
 #include "foundations/ParameterTable.h"
@@ -161,6 +162,12 @@ void SimulatorFrame::DrawPicture() {
     canvas_.Resize(PictureLabel->width(), PictureLabel->height());
     DrawEngine(canvas_);
     PictureLabel->setPixmap(QPixmap::fromImage(canvas_.Image()));
+    // The picture in words: the positions at the crank angle, as the first chart has them.
+    int angle = 0;
+    if (charts_[0] && TryStrToDecimalInt(host_.FieldText(Field::Phase), angle)) {
+        PictureLabel->setAccessibleDescription(
+            QString::fromStdString(DescribePicture(charts_[0]->Chart(), angle, {})));
+    }
 }
 
 bool SimulatorFrame::FieldEdited() {

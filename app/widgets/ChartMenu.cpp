@@ -45,6 +45,9 @@ void ChartMenu::Popup(const QPoint& globalPosition) {
     add("&Copy Image", [this] { CopyImage(); });
     add("Save &Image...", [this] { SaveImage(); });
     add("Save &Data...", [this] { SaveData(); });
+    // The chart in words, for whoever cannot see it (also its accessible description).
+    add("Descri&be",
+        [this] { Platform::Current().ShowMessage(chart_->window(), chart_->Description()); });
     if (saveReport_) {
         menu.addSeparator();
         add("Save &Report...", saveReport_);

@@ -1,6 +1,7 @@
 #include "ChartView.h"
 
 #include "ChartGraph.h"
+#include "foundations/ChartWords.h"
 
 #include <QPainter>
 
@@ -401,6 +402,10 @@ bool ChartView::FitAxisTitles() {
     return changed;
 }
 
+QString ChartView::Description() const {
+    return QString::fromStdString(DescribeChart(chart_));
+}
+
 bool ChartView::Sync() {
     syncWaiting_ = false;
     bool changed = false;
@@ -427,6 +432,9 @@ bool ChartView::Sync() {
     changed |= before != shownTitle_;
     if (isHidden() == chart_.Visible)
         setVisible(chart_.Visible);
+    // What a screen reader says of the chart follows its numbers.
+    if (changed)
+        setAccessibleDescription(Description());
     // A hidden chart (the pop-over PV chart, a closed window) is replotted
     // when it shows: its series may grow at every step of a long run.
     if (changed && isVisible())

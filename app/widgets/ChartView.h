@@ -24,6 +24,8 @@ class ChartView : public QCustomPlot {
     TChart& Chart() { return chart_; }
     // Returns true when the plot had to be redrawn.
     bool Sync();
+    // The chart in words, from its numbers (its extremes and means).
+    QString Description() const;
     // Sync() once a frame has passed since the last replot; within it, the
     // replot at the frame's end takes the data (a burst of changes then
     // costs one copy a frame, not one a change).

@@ -102,12 +102,23 @@ TEST_F(Export, ChartKeysMoveTheCrankAndOpenTheMenu) {
     }
     QTest::keyClick(gamma.Chart(5), Qt::Key_Home);
     EXPECT_EQ(gamma.Host().FieldText(Field::Phase), "360");
+    // Describe says the chart in words; so does its accessible description,
+    // and the picture's says where the parts are at the crank angle.
+    Choose(chart, "Descri&be");
+    ASSERT_FALSE(env.platform.messages.isEmpty());
+    EXPECT_TRUE(env.platform.messages.constLast().startsWith(
+        "(Normalized) Volume and Pressure, along Angle. Hot Vol: lowest "))
+        << env.platform.messages.constLast().toStdString();
+    EXPECT_EQ(chart->accessibleDescription(), env.platform.messages.constLast());
+    const QString picture = gamma.Picture()->accessibleDescription();
+    EXPECT_TRUE(picture.startsWith("Engine picture. Angle: 360, Displacer: "))
+        << picture.toStdString();
     env.platform.menuChoice = "";
     for (int n : {2, 5}) {
         env.platform.menuActions.clear();
         EXPECT_EQ(gamma.Chart(n)->focusPolicy(), Qt::StrongFocus);
         QTest::keyClick(gamma.Chart(n), Qt::Key_F10, Qt::ShiftModifier);
-        EXPECT_EQ(env.platform.menuActions.size(), 4) << n;
+        EXPECT_EQ(env.platform.menuActions.size(), 5) << n;
     }
 }
 
@@ -117,8 +128,9 @@ TEST_F(Export, ChartMenusCopyAndSaveImagesAndData) {
         ChartView* chart = w.chart(1);
         chart->replot();
         Choose(chart, "&Copy Image");
-        EXPECT_EQ(env.platform.menuActions, QStringList({"&Copy Image", "Save &Image...",
-                                                         "Save &Data...", "Save &Report..."}));
+        EXPECT_EQ(env.platform.menuActions,
+                  QStringList({"&Copy Image", "Save &Image...", "Save &Data...", "Descri&be",
+                               "Save &Report..."}));
         EXPECT_EQ(env.platform.clipboardImage.size(), chart->size() * 2);
 
         struct Kind {
@@ -191,7 +203,7 @@ TEST_F(Export, RightPressOpensTheMenuWithoutMovingTheCrank) {
     QTest::mousePress(window, Qt::RightButton, {}, chart->mapTo(&gamma, at));
     QTest::mouseRelease(window, Qt::RightButton, {}, chart->mapTo(&gamma, at));
     EXPECT_EQ(gamma.Host().FieldText(Field::Phase), before);
-    EXPECT_EQ(env.platform.menuActions.size(), 4);
+    EXPECT_EQ(env.platform.menuActions.size(), 5);
     QTest::mouseClick(chart, Qt::LeftButton, {}, at);
     EXPECT_NE(gamma.Host().FieldText(Field::Phase), before);
 }
