@@ -46,7 +46,8 @@ ChartGhosts::ChartGhosts(ChartView* chart) : QObject(chart), chart_(chart) {
             new QCPCurve(chart->xAxis, g.axis == TVertAxis::Right ? chart->yAxis2 : chart->yAxis);
         curve->setLayer("ghosts");
         curve->setSelectable(QCP::stNone);
-        QColor colour(RedOf(g.color), GreenOf(g.color), BlueOf(g.color), 110);
+        const TColor legible = LegibleOn(g.color, clWhite);
+        QColor colour(RedOf(legible), GreenOf(legible), BlueOf(legible), 110);
         QVector<double> t(static_cast<qsizetype>(g.x.size()));
         for (qsizetype i = 0; i < t.size(); ++i)
             t[i] = static_cast<double>(i);

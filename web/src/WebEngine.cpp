@@ -303,7 +303,8 @@ std::string WebEngine::Charts() {
         for (int i = 0; i < c->SeriesCount(); ++i) {
             const TLineSeries& s = c->Series(i);
             char colour[8];
-            std::snprintf(colour, sizeof colour, "#%06x", static_cast<unsigned>(s.SeriesColor));
+            std::snprintf(colour, sizeof colour, "#%06x",
+                          static_cast<unsigned>(LegibleOn(s.SeriesColor, clWhite)));
             out += std::string(i ? "," : "") + "{\"name\":" + JsonText(s.Name) +
                    ",\"title\":" + JsonText(s.Title) + ",\"color\":\"" + colour +
                    "\",\"width\":" + std::to_string(s.LinePen.Width) +
@@ -430,8 +431,8 @@ std::string WebEngine::Ghosts(int chart) {
     std::string out = "[";
     for (const GhostCurve& g : GhostCopies(*charts[static_cast<std::size_t>(chart)])) {
         char colour[8];
-        std::snprintf(colour, sizeof colour, "#%02x%02x%02x", RedOf(g.color), GreenOf(g.color),
-                      BlueOf(g.color));
+        std::snprintf(colour, sizeof colour, "#%06x",
+                      static_cast<unsigned>(LegibleOn(g.color, clWhite)));
         out += std::string(out.size() > 1 ? "," : "") + "{\"x\":" + NumberList(g.x) +
                ",\"y\":" + NumberList(g.y) + ",\"color\":\"" + colour +
                "\",\"right\":" + (g.axis == TVertAxis::Right ? "true" : "false") +

@@ -1,6 +1,7 @@
 #include "foundations/ChartCsv.h"
 #include "foundations/ChartCurves.h"
 #include "foundations/ChartWords.h"
+#include "foundations/Colors.h"
 #include "foundations/GhostTraces.h"
 #include "foundations/LoopTravel.h"
 #include "foundations/NearestPoint.h"
@@ -250,4 +251,29 @@ TEST(GhostTraces, CopiesTheDataCurvesAsTheyWere) {
     EXPECT_EQ(ghosts[1].color, clRed);
     EXPECT_EQ(ghosts[1].axis, TVertAxis::Right);
     EXPECT_FALSE(ghosts[1].line);
+}
+
+// Curves drawn on white stand out at least 3 to 1 (WCAG's measure for
+// graphics): pale ones are darkened in their own hue, legible ones kept.
+TEST(Colours, CurvesStandOutFromTheirBackground) {
+    EXPECT_NEAR(Contrast(clBlack, clWhite), 21, 1e-9);
+    EXPECT_NEAR(Contrast(clRed, clWhite), 3.998, 1e-3); // (1.05) / (0.2126 + 0.05)
+    struct Case {
+        TColor colour, background;
+        bool kept;
+    };
+    const Case cases[] = {{clYellow, clWhite, false}, {clLime, clWhite, false},
+                          {clRed, clWhite, true},     {clBlue, clWhite, true},
+                          {clBlack, clWhite, true},   {clBlue, clBlack, false},
+                          {0x202020, clBlack, false}, {clYellow, clBlack, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.colour);
+        const TColor drawn = LegibleOn(c.colour, c.background);
+        EXPECT_GE(Contrast(drawn, c.background), 3.0);
+        EXPECT_EQ(drawn == c.colour, c.kept);
+    }
+    // Yellow keeps its hue: no blue creeps in, red and green stay equal.
+    const TColor yellow = LegibleOn(clYellow, clWhite);
+    EXPECT_EQ(BlueOf(yellow), 0);
+    EXPECT_EQ(RedOf(yellow), GreenOf(yellow));
 }
