@@ -7,6 +7,7 @@
 #include "foundations/ParameterFile.h"
 #include "foundations/TIniFile.h"
 #include "foundations/WindowPlacement.h"
+#include "shell/Languages.h"
 #include "widgets/HandlerGuard.h"
 #include "widgets/Platform.h"
 #include "widgets/WindowScaling.h"
@@ -23,7 +24,7 @@ namespace kelvane {
 
 TKelvaneDispatchForm::TKelvaneDispatchForm(QWidget* parent) : QWidget(parent) {
     setObjectName("TKelvaneDispatchForm");
-    setWindowTitle("Kelvane Stirling Engine Simulators");
+    setWindowTitle(tr("Kelvane Stirling Engine Simulators"));
     setGeometry(281, 107, 487, 152);
 
     // A button for each engine, then Rotary and Quit, 88 pixels apart; the
@@ -32,17 +33,16 @@ TKelvaneDispatchForm::TKelvaneDispatchForm(QWidget* parent) : QWidget(parent) {
     std::vector<QPushButton*> engines;
     int x = kFirst;
     for (const EngineEntry* e : EngineCatalog::All()) {
-        engines.push_back(AddButton(QString::fromStdString(e->launcherCaption),
-                                    e->launcherButton.c_str(), x, 16,
+        engines.push_back(AddButton(CoreText(e->launcherCaption), e->launcherButton.c_str(), x, 16,
                                     [this, e] { CallIfSet(showEngine, *e); }));
         x += kStep;
     }
     QPushButton* rotary =
-        AddButton("R&otary", "RotaryButton", x, 16, [this] { RotaryButtonClick(); });
+        AddButton(tr("R&otary"), "RotaryButton", x, 16, [this] { RotaryButtonClick(); });
     QPushButton* quit =
-        AddButton("&Quit", "QuitButton", x + kStep, 16, [this] { QuitButtonClick(); });
+        AddButton(tr("&Quit"), "QuitButton", x + kStep, 16, [this] { QuitButtonClick(); });
     QPushButton* intro =
-        AddButton("&Introduction", "IntroButton", 168, 64, [this] { IntroButtonClick(); });
+        AddButton(tr("&Introduction"), "IntroButton", 168, 64, [this] { IntroButtonClick(); });
     resize(std::max(width(), x + 2 * kStep - 1), height());
     for (std::size_t i = 1; i < engines.size(); ++i)
         setTabOrder(engines[i - 1], engines[i]);
@@ -59,7 +59,7 @@ TKelvaneDispatchForm::TKelvaneDispatchForm(QWidget* parent) : QWidget(parent) {
     lRelease->setObjectName("lRelease");
     lRelease->move(232, 104);
     // Short enough to clear the release label that ends near x 330.
-    auto* label2 = new QLabel("Licence: GPL-3+", this);
+    auto* label2 = new QLabel(tr("Licence: GPL-3+"), this);
     label2->setObjectName("Label2");
     label2->setStyleSheet("color: blue");
     label2->adjustSize();
@@ -98,7 +98,7 @@ void TKelvaneDispatchForm::showEvent(QShowEvent* event) {
 void TKelvaneDispatchForm::FormShow() {
     ScaleOnShow(this);
     std::string release = ProductVersion();
-    lRelease->setText(QString::fromStdString("Release: " + release));
+    lRelease->setText(tr("Release: %1").arg(QString::fromStdString(release)));
     lRelease->adjustSize();
     CheckForCorrectRelease(release);
     // Settings and log go to the data folder; the introduction stays in appPath.
@@ -136,7 +136,8 @@ void TKelvaneDispatchForm::EngineButtonClick(std::string_view engine) {
 }
 
 void TKelvaneDispatchForm::RotaryButtonClick() {
-    Platform::Current().ShowMessage(this, "The Rotary simulation is not available at this time.");
+    Platform::Current().ShowMessage(this,
+                                    tr("The Rotary simulation is not available at this time."));
 }
 
 void TKelvaneDispatchForm::IntroButtonClick() {
