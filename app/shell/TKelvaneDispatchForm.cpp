@@ -12,6 +12,7 @@
 #include "widgets/Platform.h"
 #include "widgets/WindowScaling.h"
 
+#include <QComboBox>
 #include <QDate>
 #include <QLabel>
 #include <QPushButton>
@@ -50,6 +51,8 @@ TKelvaneDispatchForm::TKelvaneDispatchForm(QWidget* parent) : QWidget(parent) {
         setTabOrder(engines.back(), quit);
     setTabOrder(quit, intro);
     setTabOrder(intro, rotary);
+    AddLanguageChoice();
+    setTabOrder(rotary, languageBox);
 
     auto* label1 = new QLabel("\u00A9 Kelvane", this);
     label1->setObjectName("Label1");
@@ -66,6 +69,37 @@ TKelvaneDispatchForm::TKelvaneDispatchForm(QWidget* parent) : QWidget(parent) {
     label2->move(473 - label2->width(), 104);
 
     ReadScreen();
+}
+
+void TKelvaneDispatchForm::AddLanguageChoice() {
+    auto* label = new QLabel(tr("&Language"), this);
+    label->setObjectName("LanguageLabel");
+    languageBox = new QComboBox(this);
+    languageBox->setObjectName("LanguageBox");
+    for (const Language& l : Languages())
+        languageBox->addItem(QString::fromUtf8(l.name), QString::fromLatin1(l.code));
+    languageBox->setCurrentIndex(std::max(0, languageBox->findData(InstalledLanguage())));
+    languageBox->setToolTip(tr("The language of the windows, from the next start"));
+    label->setBuddy(languageBox);
+    label->adjustSize();
+    languageBox->setGeometry(344, 64, 110, 25);
+    label->move(338 - label->width(), 68);
+    connect(languageBox, &QComboBox::activated, this, [this] {
+        RunGuarded([this] { LanguageChosen(languageBox->currentData().toString()); });
+    });
+}
+
+void TKelvaneDispatchForm::LanguageChosen(const QString& code) {
+    // Kept at once, and applied at the next start: every caption is
+    // translated as its window is made, and remaking the open windows is
+    // more than a choice made once deserves.
+    const std::string stored = code.toStdString();
+    KeepSettings(this, [&stored](TIniFile& settings) {
+        settings.WriteString(kLanguageSection, kLanguageKey, stored);
+    });
+    if (code != InstalledLanguage())
+        Platform::Current().ShowMessage(
+            this, tr("Kelvane will use %1 from its next start.").arg(languageBox->currentText()));
 }
 
 QPushButton* TKelvaneDispatchForm::AddButton(const QString& caption, const char* name, int x, int y,

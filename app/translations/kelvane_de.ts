@@ -995,6 +995,18 @@ The window places and values of this session will not be kept.</source>
         <source>The Rotary simulation is not available at this time.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The language of the windows, from the next start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kelvane will use %1 from its next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kelvane::TPopUpGraphForm</name>
