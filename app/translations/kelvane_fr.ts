@@ -5,18 +5,18 @@
     <name>ChartExport</name>
     <message>
         <source>The file &quot;%1&quot; could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier « %1 » n’a pas pu être écrit.</translation>
     </message>
 </context>
 <context>
     <name>ChartHold</name>
     <message>
         <source>Hol&amp;d</source>
-        <translation type="unfinished"></translation>
+        <translation>Fi&amp;ger</translation>
     </message>
     <message>
         <source>Keep the curves as they are now on every chart, faint and dashed, to compare a change with them</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder les courbes de chaque graphique telles qu’elles sont, pâles et en pointillés, pour y comparer une modification</translation>
     </message>
 </context>
 <context>
@@ -24,735 +24,736 @@
     <message>
         <source>The file %1 cannot be read: %2.
 Nothing was loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 ne peut pas être lu : %2.
+Rien n’a été chargé.</translation>
     </message>
     <message>
         <source>Nothing was loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n’a été chargé.</translation>
     </message>
     <message>
         <source>The file %1 holds values that cannot be used; their boxes are marked:</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 contient des valeurs inutilisables ; leurs cases sont marquées :</translation>
     </message>
 </context>
 <context>
     <name>Kelvane</name>
     <message>
         <source>&quot;Cold&quot; Temp</source>
-        <translation type="unfinished"></translation>
+        <translation>Temp. « froide »</translation>
     </message>
     <message>
         <source>&quot;Hot&quot; Temp</source>
-        <translation type="unfinished"></translation>
+        <translation>Temp. « chaude »</translation>
     </message>
     <message>
         <source>&amp;Calc</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Calculer</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Effa&amp;cer</translation>
     </message>
     <message>
         <source>&amp;Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rapide</translation>
     </message>
     <message>
         <source>&amp;Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gamma</translation>
     </message>
     <message>
         <source>&amp;Go</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Marche</translation>
     </message>
     <message>
         <source>&amp;Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Moyen</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pause</translation>
     </message>
     <message>
         <source>&amp;Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reprendre</translation>
     </message>
     <message>
         <source>&amp;Rider</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rider</translation>
     </message>
     <message>
         <source>(Normalized) Positions</source>
-        <translation type="unfinished"></translation>
+        <translation>Positions (normalisées)</translation>
     </message>
     <message>
         <source>(Normalized) Volume and Pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume et pression (normalisés)</translation>
     </message>
     <message>
         <source>Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle</translation>
     </message>
     <message>
         <source>B&amp;eta</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;êta</translation>
     </message>
     <message>
         <source>Beta Stirling Engine Simulator</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulateur du moteur Stirling bêta</translation>
     </message>
     <message>
         <source>Bore</source>
-        <translation type="unfinished"></translation>
+        <translation>Alésage</translation>
     </message>
     <message>
         <source>Click the Help button!</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir l’aide !</translation>
     </message>
     <message>
         <source>Cold</source>
-        <translation type="unfinished"></translation>
+        <translation>Froid</translation>
     </message>
     <message>
         <source>Cold Dead Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume mort froid</translation>
     </message>
     <message>
         <source>Cold N %</source>
-        <translation type="unfinished"></translation>
+        <translation>N froid %</translation>
     </message>
     <message>
         <source>Cold Piston</source>
-        <translation type="unfinished"></translation>
+        <translation>Piston froid</translation>
     </message>
     <message>
         <source>Cold Posn</source>
-        <translation type="unfinished"></translation>
+        <translation>Pos. froid</translation>
     </message>
     <message>
         <source>Cold Push Rod</source>
-        <translation type="unfinished"></translation>
+        <translation>Tige froide</translation>
     </message>
     <message>
         <source>Cold Stroke Maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Course froide max.</translation>
     </message>
     <message>
         <source>Cold Stroke Minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>Course froide min.</translation>
     </message>
     <message>
         <source>Cold Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Température froide</translation>
     </message>
     <message>
         <source>Cold Vol</source>
-        <translation type="unfinished"></translation>
+        <translation>Vol. froid</translation>
     </message>
     <message>
         <source>Cold Vol cm3</source>
-        <translation type="unfinished"></translation>
+        <translation>Vol. froid cm3</translation>
     </message>
     <message>
         <source>Cold Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume froid</translation>
     </message>
     <message>
         <source>Cold dead volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume mort froid</translation>
     </message>
     <message>
         <source>Cold stroke maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Course froide maximale</translation>
     </message>
     <message>
         <source>Cold stroke minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>Course froide minimale</translation>
     </message>
     <message>
         <source>Cold temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Température froide</translation>
     </message>
     <message>
         <source>Comp Work J</source>
-        <translation type="unfinished"></translation>
+        <translation>Trav. compr. J</translation>
     </message>
     <message>
         <source>Compression</source>
-        <translation type="unfinished"></translation>
+        <translation>Compression</translation>
     </message>
     <message>
         <source>Crank</source>
-        <translation type="unfinished"></translation>
+        <translation>Manivelle</translation>
     </message>
     <message>
         <source>Crank angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle de manivelle</translation>
     </message>
     <message>
         <source>Curr Pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Pression act.</translation>
     </message>
     <message>
         <source>Cylinder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cylindre</translation>
     </message>
     <message>
         <source>Disp Posn</source>
-        <translation type="unfinished"></translation>
+        <translation>Pos. déplac.</translation>
     </message>
     <message>
         <source>Disp Posn mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Pos. déplac. mm</translation>
     </message>
     <message>
         <source>Displacer</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplaceur</translation>
     </message>
     <message>
         <source>Displacer Cylinder Diameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Diamètre du cylindre déplaceur</translation>
     </message>
     <message>
         <source>Displacer Cylinder Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur du cylindre déplaceur</translation>
     </message>
     <message>
         <source>Displacer Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur du déplaceur</translation>
     </message>
     <message>
         <source>Displacer Stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Course du déplaceur</translation>
     </message>
     <message>
         <source>Displacer cylinder diameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Diamètre du cylindre déplaceur</translation>
     </message>
     <message>
         <source>Displacer cylinder height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur du cylindre déplaceur</translation>
     </message>
     <message>
         <source>Displacer height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur du déplaceur</translation>
     </message>
     <message>
         <source>Displacer rod diameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Diamètre de la tige du déplaceur</translation>
     </message>
     <message>
         <source>Displacer stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Course du déplaceur</translation>
     </message>
     <message>
         <source>Efficiency %</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendement %</translation>
     </message>
     <message>
         <source>Exp Work J</source>
-        <translation type="unfinished"></translation>
+        <translation>Trav. dét. J</translation>
     </message>
     <message>
         <source>Expansion</source>
-        <translation type="unfinished"></translation>
+        <translation>Détente</translation>
     </message>
     <message>
         <source>Gamma Stirling Engine Simulator</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulateur du moteur Stirling gamma</translation>
     </message>
     <message>
         <source>Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Gaz</translation>
     </message>
     <message>
         <source>Gas &quot;N&quot; %</source>
-        <translation type="unfinished"></translation>
+        <translation>Gaz « N » %</translation>
     </message>
     <message>
         <source>Gas Distribution</source>
-        <translation type="unfinished"></translation>
+        <translation>Répartition du gaz</translation>
     </message>
     <message>
         <source>Gas Mass in Each Space (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Masse de gaz dans chaque espace (%)</translation>
     </message>
     <message>
         <source>Gas Temperatures and  Distribution</source>
-        <translation type="unfinished"></translation>
+        <translation>Températures et répartition du gaz</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur</translation>
     </message>
     <message>
         <source>Hi Mean Pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Pression moy. haute</translation>
     </message>
     <message>
         <source>Hot</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaud</translation>
     </message>
     <message>
         <source>Hot Dead Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume mort chaud</translation>
     </message>
     <message>
         <source>Hot N %</source>
-        <translation type="unfinished"></translation>
+        <translation>N chaud %</translation>
     </message>
     <message>
         <source>Hot Piston</source>
-        <translation type="unfinished"></translation>
+        <translation>Piston chaud</translation>
     </message>
     <message>
         <source>Hot Posn</source>
-        <translation type="unfinished"></translation>
+        <translation>Pos. chaud</translation>
     </message>
     <message>
         <source>Hot Push Rod</source>
-        <translation type="unfinished"></translation>
+        <translation>Tige chaude</translation>
     </message>
     <message>
         <source>Hot Stroke Maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Course chaude max.</translation>
     </message>
     <message>
         <source>Hot Stroke Minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>Course chaude min.</translation>
     </message>
     <message>
         <source>Hot Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Température chaude</translation>
     </message>
     <message>
         <source>Hot Vol</source>
-        <translation type="unfinished"></translation>
+        <translation>Vol. chaud</translation>
     </message>
     <message>
         <source>Hot Vol cm3</source>
-        <translation type="unfinished"></translation>
+        <translation>Vol. chaud cm3</translation>
     </message>
     <message>
         <source>Hot Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume chaud</translation>
     </message>
     <message>
         <source>Hot dead volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume mort chaud</translation>
     </message>
     <message>
         <source>Hot stroke maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Course chaude maximale</translation>
     </message>
     <message>
         <source>Hot stroke minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>Course chaude minimale</translation>
     </message>
     <message>
         <source>Hot temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Température chaude</translation>
     </message>
     <message>
         <source>Hot/Cold N %</source>
-        <translation type="unfinished"></translation>
+        <translation>N chaud/froid %</translation>
     </message>
     <message>
         <source>Lo Mean Pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Pression moy. basse</translation>
     </message>
     <message>
         <source>Max P kPa</source>
-        <translation type="unfinished"></translation>
+        <translation>P max. kPa</translation>
     </message>
     <message>
         <source>Max Pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Pression max.</translation>
     </message>
     <message>
         <source>Mean P kPa</source>
-        <translation type="unfinished"></translation>
+        <translation>P moy. kPa</translation>
     </message>
     <message>
         <source>Mean Pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Pression moy.</translation>
     </message>
     <message>
         <source>Mean Work</source>
-        <translation type="unfinished"></translation>
+        <translation>Travail moyen</translation>
     </message>
     <message>
         <source>Mean pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Pression moyenne</translation>
     </message>
     <message>
         <source>Min P kPa</source>
-        <translation type="unfinished"></translation>
+        <translation>P min. kPa</translation>
     </message>
     <message>
         <source>N Cold</source>
-        <translation type="unfinished"></translation>
+        <translation>N froid</translation>
     </message>
     <message>
         <source>N Hot</source>
-        <translation type="unfinished"></translation>
+        <translation>N chaud</translation>
     </message>
     <message>
         <source>Net</source>
-        <translation type="unfinished"></translation>
+        <translation>Net</translation>
     </message>
     <message>
         <source>Net Work</source>
-        <translation type="unfinished"></translation>
+        <translation>Travail net</translation>
     </message>
     <message>
         <source>Net Work Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique du travail net</translation>
     </message>
     <message>
         <source>Net Work J</source>
-        <translation type="unfinished"></translation>
+        <translation>Travail net J</translation>
     </message>
     <message>
         <source>Normalized</source>
-        <translation type="unfinished"></translation>
+        <translation>Normalisé</translation>
     </message>
     <message>
         <source>Normalized Pressure/Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Pression/volume normalisés</translation>
     </message>
     <message>
         <source>Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage</translation>
     </message>
     <message>
         <source>Phase</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase</translation>
     </message>
     <message>
         <source>Phase Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle de phase</translation>
     </message>
     <message>
         <source>Phase Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage de phase</translation>
     </message>
     <message>
         <source>Phase angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle de phase</translation>
     </message>
     <message>
         <source>Phase offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage de phase</translation>
     </message>
     <message>
         <source>Piston</source>
-        <translation type="unfinished"></translation>
+        <translation>Piston</translation>
     </message>
     <message>
         <source>Piston Diameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Diamètre du piston</translation>
     </message>
     <message>
         <source>Piston Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position du piston</translation>
     </message>
     <message>
         <source>Piston Posn</source>
-        <translation type="unfinished"></translation>
+        <translation>Pos. piston</translation>
     </message>
     <message>
         <source>Piston Posn mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Pos. piston mm</translation>
     </message>
     <message>
         <source>Piston Stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Course du piston</translation>
     </message>
     <message>
         <source>Piston Throw</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon de manivelle</translation>
     </message>
     <message>
         <source>Piston Throw vs Net Work</source>
-        <translation type="unfinished"></translation>
+        <translation>Travail net selon le rayon de manivelle</translation>
     </message>
     <message>
         <source>Piston diameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Diamètre du piston</translation>
     </message>
     <message>
         <source>Piston stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Course du piston</translation>
     </message>
     <message>
         <source>Piston throw</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon de manivelle</translation>
     </message>
     <message>
         <source>Positions</source>
-        <translation type="unfinished"></translation>
+        <translation>Positions</translation>
     </message>
     <message>
         <source>Positions (mm from the hot end&apos;s dead centre)</source>
-        <translation type="unfinished"></translation>
+        <translation>Positions (mm depuis le point mort chaud)</translation>
     </message>
     <message>
         <source>Power W</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance W</translation>
     </message>
     <message>
         <source>Pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Pression</translation>
     </message>
     <message>
         <source>Pressure (kPa)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pression (kPa)</translation>
     </message>
     <message>
         <source>Pressure kPa</source>
-        <translation type="unfinished"></translation>
+        <translation>Pression kPa</translation>
     </message>
     <message>
         <source>Pressure/Volume (Click to move)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pression/volume (cliquer pour déplacer)</translation>
     </message>
     <message>
         <source>Pressures</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressions</translation>
     </message>
     <message>
         <source>Ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport</translation>
     </message>
     <message>
         <source>Regenerator</source>
-        <translation type="unfinished"></translation>
+        <translation>Régénérateur</translation>
     </message>
     <message>
         <source>Regenerator Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume du régénérateur</translation>
     </message>
     <message>
         <source>Regenerator volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume du régénérateur</translation>
     </message>
     <message>
         <source>Ring&amp;bom</source>
-        <translation type="unfinished"></translation>
+        <translation>Ring&amp;bom</translation>
     </message>
     <message>
         <source>Ringbom Simulator</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulateur Ringbom</translation>
     </message>
     <message>
         <source>Ringbom Stirling Engine Simulator</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulateur du moteur Stirling Ringbom</translation>
     </message>
     <message>
         <source>S&amp;ingle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Un pas</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stop</translation>
     </message>
     <message>
         <source>Schmidt W J</source>
-        <translation type="unfinished"></translation>
+        <translation>Schmidt W J</translation>
     </message>
     <message>
         <source>Sl&amp;ow</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lent</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse</translation>
     </message>
     <message>
         <source>Stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Course</translation>
     </message>
     <message>
         <source>Sum</source>
-        <translation type="unfinished"></translation>
+        <translation>Somme</translation>
     </message>
     <message>
         <source>Sum-Schmidt %</source>
-        <translation type="unfinished"></translation>
+        <translation>Somme-Schmidt %</translation>
     </message>
     <message>
         <source>Temp</source>
-        <translation type="unfinished"></translation>
+        <translation>Temp.</translation>
     </message>
     <message>
         <source>Temp Ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport temp.</translation>
     </message>
     <message>
         <source>Temperatures</source>
-        <translation type="unfinished"></translation>
+        <translation>Températures</translation>
     </message>
     <message>
         <source>Th Piston Th</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon man. th.</translation>
     </message>
     <message>
         <source>Total Vol</source>
-        <translation type="unfinished"></translation>
+        <translation>Vol. total</translation>
     </message>
     <message>
         <source>Total Vol cm3</source>
-        <translation type="unfinished"></translation>
+        <translation>Vol. total cm3</translation>
     </message>
     <message>
         <source>Total Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume total</translation>
     </message>
     <message>
         <source>Two Piston Net Work Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Travail net du moteur à deux pistons</translation>
     </message>
     <message>
         <source>Two Piston Stirling Engine Simulator</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulateur du moteur Stirling à deux pistons</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
     <message>
         <source>Volume (cm3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume (cm3)</translation>
     </message>
     <message>
         <source>Volume and Pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume et pression</translation>
     </message>
     <message>
         <source>Volumes</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumes</translation>
     </message>
     <message>
         <source>Volumes (cm3) and Pressure (kPa)</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumes (cm3) et pression (kPa)</translation>
     </message>
     <message>
         <source>Work</source>
-        <translation type="unfinished"></translation>
+        <translation>Travail</translation>
     </message>
     <message>
         <source>Work of Each Degree (J)</source>
-        <translation type="unfinished"></translation>
+        <translation>Travail par degré (J)</translation>
     </message>
     <message>
         <source>degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>degrés</translation>
     </message>
     <message>
         <source>degrees C</source>
-        <translation type="unfinished"></translation>
+        <translation>degrés C</translation>
     </message>
     <message>
         <source>degrees F</source>
-        <translation type="unfinished"></translation>
+        <translation>degrés F</translation>
     </message>
 </context>
 <context>
     <name>Platform</name>
     <message>
         <source>Stirling Parameters (*.PAR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres Stirling (*.PAR)</translation>
     </message>
     <message>
         <source>No printer is installed: print to a PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune imprimante n’est installée : imprimer dans un fichier PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
     <name>ReportWriter</name>
     <message>
         <source>Work (pressure × volume units)</source>
-        <translation type="unfinished"></translation>
+        <translation>Travail (unités de pression × volume)</translation>
     </message>
     <message>
         <source>Save Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le rapport</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Document PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques</translation>
     </message>
 </context>
 <context>
     <name>SimulatorFrame</name>
     <message>
         <source>Print the current window contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer le contenu de la fenêtre</translation>
     </message>
     <message>
         <source>Documentation (such as it is)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentation (telle qu’elle est)</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer</translation>
     </message>
     <message>
         <source>T&amp;utor</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tutoriel</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Save current set of parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les paramètres actuels</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;harger</translation>
     </message>
     <message>
         <source>Load parameters from disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger des paramètres depuis un fichier</translation>
     </message>
     <message>
         <source>Show P&amp;V</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir P&amp;V</translation>
     </message>
     <message>
         <source>Pri&amp;nt</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer</translation>
     </message>
     <message>
         <source>&amp;Tutor</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tutoriel</translation>
     </message>
     <message>
         <source>Hide P&amp;V</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer P&amp;V</translation>
     </message>
 </context>
 <context>
@@ -760,362 +761,365 @@ Nothing was loaded.</source>
     <message>
         <source>The settings file &quot;%1&quot; cannot be read: %2.
 Kelvane starts with its default settings and leaves that file as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de réglages « %1 » ne peut pas être lu : %2.
+Kelvane démarre avec ses réglages par défaut et laisse ce fichier tel quel.</translation>
     </message>
     <message>
         <source>Kelvane cannot save its settings to &quot;%1&quot;%2.
 The window places and values of this session will not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvane ne peut pas enregistrer ses réglages dans « %1 »%2.
+Les positions des fenêtres et les valeurs de cette session ne seront pas conservées.</translation>
     </message>
 </context>
 <context>
     <name>kelvane::ChartMenu</name>
     <message>
         <source>&amp;Copy Image</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier l’image</translation>
     </message>
     <message>
         <source>Save &amp;Image...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l’&amp;image...</translation>
     </message>
     <message>
         <source>Save &amp;Data...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les &amp;données...</translation>
     </message>
     <message>
         <source>Save &amp;Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le &amp;rapport...</translation>
     </message>
     <message>
         <source>Save Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l’image</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Image PNG (*.png)</translation>
     </message>
     <message>
         <source>SVG drawing (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessin SVG (*.svg)</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Document PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Save Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les données</translation>
     </message>
     <message>
         <source>CSV file (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier CSV (*.csv)</translation>
     </message>
 </context>
 <context>
     <name>kelvane::ChartReadOut</name>
     <message>
         <source>Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
     <message>
         <source>Pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Pression</translation>
     </message>
 </context>
 <context>
     <name>kelvane::HelpWindow</name>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Précédent</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>The help pages are in English.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les pages d’aide sont en anglais.</translation>
     </message>
 </context>
 <context>
     <name>kelvane::SimulatorFrame</name>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>Save &amp;Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le &amp;rapport...</translation>
     </message>
 </context>
 <context>
     <name>kelvane::TBetaStirlingMainForm</name>
     <message>
         <source>Temp (C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temp. (C)</translation>
     </message>
     <message>
         <source>pm (kPa)</source>
-        <translation type="unfinished"></translation>
+        <translation>pm (kPa)</translation>
     </message>
     <message>
         <source>n (rpm)</source>
-        <translation type="unfinished"></translation>
+        <translation>n (tr/min)</translation>
     </message>
     <message>
         <source>Bore (mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alésage (mm)</translation>
     </message>
     <message>
         <source>Disp stroke (mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Course dépl. (mm)</translation>
     </message>
     <message>
         <source>Piston stroke (mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Course piston (mm)</translation>
     </message>
     <message>
         <source>Dead hot, regenerator, dead cold (cm3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mort chaud, régénérateur, mort froid (cm3)</translation>
     </message>
     <message>
         <source>Crank angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle de manivelle</translation>
     </message>
     <message>
         <source>Phase angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle de phase</translation>
     </message>
     <message>
         <source>Double-click a yellow box for a sweep</source>
-        <translation type="unfinished"></translation>
+        <translation>Double-clic sur une case jaune : balayage</translation>
     </message>
 </context>
 <context>
     <name>kelvane::TErrorReportDialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Details &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails &gt;&gt;</translation>
     </message>
     <message>
         <source>Terminate</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminer</translation>
     </message>
     <message>
         <source>Call Stack</source>
-        <translation type="unfinished"></translation>
+        <translation>Pile d’appels</translation>
     </message>
     <message>
         <source>Registers</source>
-        <translation type="unfinished"></translation>
+        <translation>Registres</translation>
     </message>
     <message>
         <source>Compact &lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Compact &lt;&lt;</translation>
     </message>
 </context>
 <context>
     <name>kelvane::TGammaStirlingMainForm</name>
     <message>
         <source>Temp (F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temp. (F)</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur</translation>
     </message>
     <message>
         <source>Diameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Diamètre</translation>
     </message>
     <message>
         <source>Disp Cyl</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyl. dépl.</translation>
     </message>
     <message>
         <source>Displacer</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplaceur</translation>
     </message>
     <message>
         <source>Piston Throw</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon de manivelle</translation>
     </message>
     <message>
         <source>Piston</source>
-        <translation type="unfinished"></translation>
+        <translation>Piston</translation>
     </message>
     <message>
         <source>Phase</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase</translation>
     </message>
     <message>
         <source>Phase Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage de phase</translation>
     </message>
     <message>
         <source>Double-click on yellow boxes to create &quot;Super Graphs&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Double-clic sur les cases jaunes : « super-graphiques »</translation>
     </message>
 </context>
 <context>
     <name>kelvane::TKelvaneDispatchForm</name>
     <message>
         <source>Kelvane Stirling Engine Simulators</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvane : simulateurs de moteurs Stirling</translation>
     </message>
     <message>
         <source>R&amp;otary</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;otatif</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Introduction</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Introduction</translation>
     </message>
     <message>
         <source>Licence: GPL-3+</source>
-        <translation type="unfinished"></translation>
+        <translation>Licence : GPL-3+</translation>
     </message>
     <message>
         <source>Release: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version : %1</translation>
     </message>
     <message>
         <source>The Rotary simulation is not available at this time.</source>
-        <translation type="unfinished"></translation>
+        <translation>La simulation du moteur rotatif n’est pas disponible pour le moment.</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue</translation>
     </message>
     <message>
         <source>The language of the windows, from the next start</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue des fenêtres, à partir du prochain démarrage</translation>
     </message>
     <message>
         <source>Kelvane will use %1 from its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvane utilisera : %1 à partir du prochain démarrage.</translation>
     </message>
 </context>
 <context>
     <name>kelvane::TPopUpGraphForm</name>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarques</translation>
     </message>
 </context>
 <context>
     <name>kelvane::TRiderStirlingMainForm</name>
     <message>
         <source>Hot</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaud</translation>
     </message>
     <message>
         <source>Cold</source>
-        <translation type="unfinished"></translation>
+        <translation>Froid</translation>
     </message>
     <message>
         <source>Hot
 Temp</source>
-        <translation type="unfinished"></translation>
+        <translation>Temp.
+chaude</translation>
     </message>
     <message>
         <source>Temp (F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temp. (F)</translation>
     </message>
     <message>
         <source>Stroke Min</source>
-        <translation type="unfinished"></translation>
+        <translation>Course min.</translation>
     </message>
     <message>
         <source>Stroke Max</source>
-        <translation type="unfinished"></translation>
+        <translation>Course max.</translation>
     </message>
     <message>
         <source>Phase</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase</translation>
     </message>
     <message>
         <source>Phase Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage de phase</translation>
     </message>
     <message>
         <source>Re-compute all of the graphs</source>
-        <translation type="unfinished"></translation>
+        <translation>Recalculer tous les graphiques</translation>
     </message>
 </context>
 <context>
     <name>kelvane::TRingbomStirlingMainForm</name>
     <message>
         <source>Temp (F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temp. (F)</translation>
     </message>
     <message>
         <source>Phase</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur</translation>
     </message>
     <message>
         <source>Diameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Diamètre</translation>
     </message>
     <message>
         <source>Throw</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon</translation>
     </message>
     <message>
         <source>Disp Cyl</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyl. dépl.</translation>
     </message>
     <message>
         <source>Displacer</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplaceur</translation>
     </message>
     <message>
         <source>Displacer Piston</source>
-        <translation type="unfinished"></translation>
+        <translation>Piston déplaceur</translation>
     </message>
     <message>
         <source>Power Piston</source>
-        <translation type="unfinished"></translation>
+        <translation>Piston moteur</translation>
     </message>
     <message>
         <source>Strip Ch&amp;art</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Défilement</translation>
     </message>
     <message>
         <source>All &amp;Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les do&amp;nnées</translation>
     </message>
     <message>
         <source>Pan graphs to the left</source>
-        <translation type="unfinished"></translation>
+        <translation>Décaler les graphiques vers la gauche</translation>
     </message>
     <message>
         <source>Pan graphs to the right</source>
-        <translation type="unfinished"></translation>
+        <translation>Décaler les graphiques vers la droite</translation>
     </message>
 </context>
 </TS>
