@@ -6,12 +6,10 @@ namespace kelvane {
 
 // The core's texts that the windows show: the grid's row labels, the charts'
 // titles, axes and series, the windows' and buttons' captions, the fields'
-// names and units. The core knows no Qt, so lupdate finds them here; CoreText
-// looks them up under the context "Kelvane" where they are shown.
+// names and units, and the rules between fields. The core knows no Qt, so lupdate finds them here;
+// CoreText looks them up under the context "Kelvane" where they are shown.
 namespace {
 constexpr const char* kCoreTexts[] = {
-    QT_TRANSLATE_NOOP("Kelvane", "\"Cold\" Temp"),
-    QT_TRANSLATE_NOOP("Kelvane", "\"Hot\" Temp"),
     QT_TRANSLATE_NOOP("Kelvane", "&Calc"),
     QT_TRANSLATE_NOOP("Kelvane", "&Clear"),
     QT_TRANSLATE_NOOP("Kelvane", "&Fast"),
@@ -43,7 +41,9 @@ constexpr const char* kCoreTexts[] = {
     QT_TRANSLATE_NOOP("Kelvane", "Cold dead volume"),
     QT_TRANSLATE_NOOP("Kelvane", "Cold stroke maximum"),
     QT_TRANSLATE_NOOP("Kelvane", "Cold stroke minimum"),
+    QT_TRANSLATE_NOOP("Kelvane", "Cold stroke minimum must not be above the cold stroke maximum"),
     QT_TRANSLATE_NOOP("Kelvane", "Cold temperature"),
+    QT_TRANSLATE_NOOP("Kelvane", "Cold temperature must not be above the hot temperature"),
     QT_TRANSLATE_NOOP("Kelvane", "Comp Work J"),
     QT_TRANSLATE_NOOP("Kelvane", "Compression"),
     QT_TRANSLATE_NOOP("Kelvane", "Crank"),
@@ -60,17 +60,21 @@ constexpr const char* kCoreTexts[] = {
     QT_TRANSLATE_NOOP("Kelvane", "Displacer cylinder diameter"),
     QT_TRANSLATE_NOOP("Kelvane", "Displacer cylinder height"),
     QT_TRANSLATE_NOOP("Kelvane", "Displacer height"),
+    QT_TRANSLATE_NOOP("Kelvane",
+                      "Displacer height must be less than the displacer cylinder height"),
     QT_TRANSLATE_NOOP("Kelvane", "Displacer rod diameter"),
+    QT_TRANSLATE_NOOP(
+        "Kelvane", "Displacer rod diameter must not be more than the displacer cylinder diameter"),
     QT_TRANSLATE_NOOP("Kelvane", "Displacer stroke"),
     QT_TRANSLATE_NOOP("Kelvane", "Efficiency %"),
     QT_TRANSLATE_NOOP("Kelvane", "Exp Work J"),
     QT_TRANSLATE_NOOP("Kelvane", "Expansion"),
     QT_TRANSLATE_NOOP("Kelvane", "Gamma Stirling Engine Simulator"),
     QT_TRANSLATE_NOOP("Kelvane", "Gas"),
-    QT_TRANSLATE_NOOP("Kelvane", "Gas \"N\" %"),
     QT_TRANSLATE_NOOP("Kelvane", "Gas Distribution"),
     QT_TRANSLATE_NOOP("Kelvane", "Gas Mass in Each Space (%)"),
     QT_TRANSLATE_NOOP("Kelvane", "Gas Temperatures and  Distribution"),
+    QT_TRANSLATE_NOOP("Kelvane", "Gas \"N\" %"),
     QT_TRANSLATE_NOOP("Kelvane", "Height"),
     QT_TRANSLATE_NOOP("Kelvane", "Hi Mean Pressure"),
     QT_TRANSLATE_NOOP("Kelvane", "Hot"),
@@ -88,16 +92,25 @@ constexpr const char* kCoreTexts[] = {
     QT_TRANSLATE_NOOP("Kelvane", "Hot dead volume"),
     QT_TRANSLATE_NOOP("Kelvane", "Hot stroke maximum"),
     QT_TRANSLATE_NOOP("Kelvane", "Hot stroke minimum"),
+    QT_TRANSLATE_NOOP("Kelvane", "Hot stroke minimum must not be above the hot stroke maximum"),
     QT_TRANSLATE_NOOP("Kelvane", "Hot temperature"),
     QT_TRANSLATE_NOOP("Kelvane", "Hot/Cold N %"),
     QT_TRANSLATE_NOOP("Kelvane", "Lo Mean Pressure"),
     QT_TRANSLATE_NOOP("Kelvane", "Max P kPa"),
     QT_TRANSLATE_NOOP("Kelvane", "Max Pressure"),
+    QT_TRANSLATE_NOOP("Kelvane", "MaxPressure"),
+    QT_TRANSLATE_NOOP("Kelvane", "MaxTemp"),
+    QT_TRANSLATE_NOOP("Kelvane", "MaxVol"),
     QT_TRANSLATE_NOOP("Kelvane", "Mean P kPa"),
     QT_TRANSLATE_NOOP("Kelvane", "Mean Pressure"),
     QT_TRANSLATE_NOOP("Kelvane", "Mean Work"),
     QT_TRANSLATE_NOOP("Kelvane", "Mean pressure"),
+    QT_TRANSLATE_NOOP("Kelvane", "MeanPressure"),
+    QT_TRANSLATE_NOOP("Kelvane", "MeanVol"),
     QT_TRANSLATE_NOOP("Kelvane", "Min P kPa"),
+    QT_TRANSLATE_NOOP("Kelvane", "MinPressure"),
+    QT_TRANSLATE_NOOP("Kelvane", "MinTemp"),
+    QT_TRANSLATE_NOOP("Kelvane", "MinVol"),
     QT_TRANSLATE_NOOP("Kelvane", "N Cold"),
     QT_TRANSLATE_NOOP("Kelvane", "N Hot"),
     QT_TRANSLATE_NOOP("Kelvane", "Net"),
@@ -148,6 +161,7 @@ constexpr const char* kCoreTexts[] = {
     QT_TRANSLATE_NOOP("Kelvane", "Sum-Schmidt %"),
     QT_TRANSLATE_NOOP("Kelvane", "Temp"),
     QT_TRANSLATE_NOOP("Kelvane", "Temp Ratio"),
+    QT_TRANSLATE_NOOP("Kelvane", "TempRatio"),
     QT_TRANSLATE_NOOP("Kelvane", "Temperatures"),
     QT_TRANSLATE_NOOP("Kelvane", "Th Piston Th"),
     QT_TRANSLATE_NOOP("Kelvane", "Total Vol"),
@@ -155,6 +169,8 @@ constexpr const char* kCoreTexts[] = {
     QT_TRANSLATE_NOOP("Kelvane", "Total Volume"),
     QT_TRANSLATE_NOOP("Kelvane", "Two Piston Net Work Graph"),
     QT_TRANSLATE_NOOP("Kelvane", "Two Piston Stirling Engine Simulator"),
+    QT_TRANSLATE_NOOP("Kelvane", "Value"),
+    QT_TRANSLATE_NOOP("Kelvane", "Vol Ratio"),
     QT_TRANSLATE_NOOP("Kelvane", "Volume"),
     QT_TRANSLATE_NOOP("Kelvane", "Volume (cm3)"),
     QT_TRANSLATE_NOOP("Kelvane", "Volume and Pressure"),
@@ -162,9 +178,12 @@ constexpr const char* kCoreTexts[] = {
     QT_TRANSLATE_NOOP("Kelvane", "Volumes (cm3) and Pressure (kPa)"),
     QT_TRANSLATE_NOOP("Kelvane", "Work"),
     QT_TRANSLATE_NOOP("Kelvane", "Work of Each Degree (J)"),
+    QT_TRANSLATE_NOOP("Kelvane", "\"Cold\" Temp"),
+    QT_TRANSLATE_NOOP("Kelvane", "\"Hot\" Temp"),
     QT_TRANSLATE_NOOP("Kelvane", "degrees"),
     QT_TRANSLATE_NOOP("Kelvane", "degrees C"),
     QT_TRANSLATE_NOOP("Kelvane", "degrees F"),
+    QT_TRANSLATE_NOOP("Kelvane", "kPa"),
 };
 } // namespace
 

@@ -20,6 +20,13 @@
     </message>
 </context>
 <context>
+    <name>FieldMarks</name>
+    <message>
+        <source>(and %1 more)</source>
+        <translation>(und %1 weitere)</translation>
+    </message>
+</context>
+<context>
     <name>FrameFiles</name>
     <message>
         <source>The file %1 cannot be read: %2.
@@ -48,7 +55,7 @@ Es wurde nichts geladen.</translation>
     </message>
     <message>
         <source>&amp;Calc</source>
-        <translation>&amp;Berechnen</translation>
+        <translation>L&amp;os</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
@@ -56,7 +63,7 @@ Es wurde nichts geladen.</translation>
     </message>
     <message>
         <source>&amp;Fast</source>
-        <translation>Schn&amp;ell</translation>
+        <translation>&amp;Schnell</translation>
     </message>
     <message>
         <source>&amp;Gamma</source>
@@ -420,7 +427,7 @@ Es wurde nichts geladen.</translation>
     </message>
     <message>
         <source>Normalized Pressure/Volume</source>
-        <translation>Druck/Volumen normiert</translation>
+        <translation>P/V normiert</translation>
     </message>
     <message>
         <source>Offset</source>
@@ -564,7 +571,7 @@ Es wurde nichts geladen.</translation>
     </message>
     <message>
         <source>Sl&amp;ow</source>
-        <translation>Lan&amp;gsam</translation>
+        <translation>&amp;Ruhig</translation>
     </message>
     <message>
         <source>Speed</source>
@@ -658,6 +665,74 @@ Es wurde nichts geladen.</translation>
         <source>degrees F</source>
         <translation>Grad F</translation>
     </message>
+    <message>
+        <source>Cold stroke minimum must not be above the cold stroke maximum</source>
+        <translation>Der kleinste kalte Hub darf nicht über dem größten liegen</translation>
+    </message>
+    <message>
+        <source>Cold temperature must not be above the hot temperature</source>
+        <translation>Die kalte Temperatur darf nicht über der heißen liegen</translation>
+    </message>
+    <message>
+        <source>Displacer height must be less than the displacer cylinder height</source>
+        <translation>Die Höhe des Verdrängers muss kleiner als die Höhe des Verdrängerzylinders sein</translation>
+    </message>
+    <message>
+        <source>Displacer rod diameter must not be more than the displacer cylinder diameter</source>
+        <translation>Der Durchmesser der Verdrängerstange darf nicht größer als der des Verdrängerzylinders sein</translation>
+    </message>
+    <message>
+        <source>Hot stroke minimum must not be above the hot stroke maximum</source>
+        <translation>Der kleinste heiße Hub darf nicht über dem größten liegen</translation>
+    </message>
+    <message>
+        <source>MaxPressure</source>
+        <translation>Druck max.</translation>
+    </message>
+    <message>
+        <source>MaxTemp</source>
+        <translation>Temp. max.</translation>
+    </message>
+    <message>
+        <source>MaxVol</source>
+        <translation>Vol. max.</translation>
+    </message>
+    <message>
+        <source>MeanPressure</source>
+        <translation>Druck mittel</translation>
+    </message>
+    <message>
+        <source>MeanVol</source>
+        <translation>Vol. mittel</translation>
+    </message>
+    <message>
+        <source>MinPressure</source>
+        <translation>Druck min.</translation>
+    </message>
+    <message>
+        <source>MinTemp</source>
+        <translation>Temp. min.</translation>
+    </message>
+    <message>
+        <source>MinVol</source>
+        <translation>Vol. min.</translation>
+    </message>
+    <message>
+        <source>TempRatio</source>
+        <translation>Temp.-Verh.</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Vol Ratio</source>
+        <translation>Vol.-Verh.</translation>
+    </message>
+    <message>
+        <source>kPa</source>
+        <translation>kPa</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>
@@ -709,11 +784,11 @@ Es wurde nichts geladen.</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation>&amp;Drucken</translation>
+        <translation>&amp;Druck</translation>
     </message>
     <message>
         <source>T&amp;utor</source>
-        <translation>&amp;Anleitung</translation>
+        <translation>&amp;Kurs</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -721,11 +796,11 @@ Es wurde nichts geladen.</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;Schließen</translation>
+        <translation>&amp;Ende</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation>S&amp;peichern</translation>
+        <translation>S&amp;ichern</translation>
     </message>
     <message>
         <source>Save current set of parameters</source>
@@ -745,11 +820,11 @@ Es wurde nichts geladen.</translation>
     </message>
     <message>
         <source>Pri&amp;nt</source>
-        <translation>&amp;Drucken</translation>
+        <translation>&amp;Druck</translation>
     </message>
     <message>
         <source>&amp;Tutor</source>
-        <translation>&amp;Anleitung</translation>
+        <translation>&amp;Kurs</translation>
     </message>
     <message>
         <source>Hide P&amp;V</source>
@@ -1019,7 +1094,7 @@ Fensterpositionen und Werte dieser Sitzung gehen verloren.</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation>&amp;Drucken</translation>
+        <translation>&amp;Druck</translation>
     </message>
     <message>
         <source>Notes</source>
@@ -1107,11 +1182,11 @@ heiß</translation>
     </message>
     <message>
         <source>Strip Ch&amp;art</source>
-        <translation>Str&amp;eifenschreiber</translation>
+        <translation>&amp;Schreiber</translation>
     </message>
     <message>
         <source>All &amp;Data</source>
-        <translation>Alle Da&amp;ten</translation>
+        <translation>&amp;Alle</translation>
     </message>
     <message>
         <source>Pan graphs to the left</source>

@@ -20,6 +20,13 @@
     </message>
 </context>
 <context>
+    <name>FieldMarks</name>
+    <message>
+        <source>(and %1 more)</source>
+        <translation>(y %1 más)</translation>
+    </message>
+</context>
+<context>
     <name>FrameFiles</name>
     <message>
         <source>The file %1 cannot be read: %2.
@@ -48,7 +55,7 @@ No se ha cargado nada.</translation>
     </message>
     <message>
         <source>&amp;Calc</source>
-        <translation>&amp;Calcular</translation>
+        <translation>&amp;Calc.</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
@@ -208,7 +215,7 @@ No se ha cargado nada.</translation>
     </message>
     <message>
         <source>Displacer</source>
-        <translation>Desplazador</translation>
+        <translation>Desplaz.</translation>
     </message>
     <message>
         <source>Displacer Cylinder Diameter</source>
@@ -420,7 +427,7 @@ No se ha cargado nada.</translation>
     </message>
     <message>
         <source>Normalized Pressure/Volume</source>
-        <translation>Presión/volumen normalizados</translation>
+        <translation>P/V normalizados</translation>
     </message>
     <message>
         <source>Offset</source>
@@ -472,7 +479,7 @@ No se ha cargado nada.</translation>
     </message>
     <message>
         <source>Piston Throw</source>
-        <translation>Radio de manivela</translation>
+        <translation>Radio man.</translation>
     </message>
     <message>
         <source>Piston Throw vs Net Work</source>
@@ -552,7 +559,7 @@ No se ha cargado nada.</translation>
     </message>
     <message>
         <source>S&amp;ingle</source>
-        <translation>Pas&amp;o a paso</translation>
+        <translation>Pas&amp;o</translation>
     </message>
     <message>
         <source>S&amp;top</source>
@@ -658,6 +665,74 @@ No se ha cargado nada.</translation>
         <source>degrees F</source>
         <translation>grados F</translation>
     </message>
+    <message>
+        <source>Cold stroke minimum must not be above the cold stroke maximum</source>
+        <translation>La carrera fría mínima no debe superar la máxima</translation>
+    </message>
+    <message>
+        <source>Cold temperature must not be above the hot temperature</source>
+        <translation>La temperatura fría no debe superar la caliente</translation>
+    </message>
+    <message>
+        <source>Displacer height must be less than the displacer cylinder height</source>
+        <translation>La altura del desplazador debe ser menor que la del cilindro desplazador</translation>
+    </message>
+    <message>
+        <source>Displacer rod diameter must not be more than the displacer cylinder diameter</source>
+        <translation>El diámetro de la varilla del desplazador no debe superar el del cilindro desplazador</translation>
+    </message>
+    <message>
+        <source>Hot stroke minimum must not be above the hot stroke maximum</source>
+        <translation>La carrera caliente mínima no debe superar la máxima</translation>
+    </message>
+    <message>
+        <source>MaxPressure</source>
+        <translation>Presión máx.</translation>
+    </message>
+    <message>
+        <source>MaxTemp</source>
+        <translation>Temp. máx.</translation>
+    </message>
+    <message>
+        <source>MaxVol</source>
+        <translation>Vol. máx.</translation>
+    </message>
+    <message>
+        <source>MeanPressure</source>
+        <translation>Presión media</translation>
+    </message>
+    <message>
+        <source>MeanVol</source>
+        <translation>Vol. medio</translation>
+    </message>
+    <message>
+        <source>MinPressure</source>
+        <translation>Presión mín.</translation>
+    </message>
+    <message>
+        <source>MinTemp</source>
+        <translation>Temp. mín.</translation>
+    </message>
+    <message>
+        <source>MinVol</source>
+        <translation>Vol. mín.</translation>
+    </message>
+    <message>
+        <source>TempRatio</source>
+        <translation>Relación temp.</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Vol Ratio</source>
+        <translation>Relación vol.</translation>
+    </message>
+    <message>
+        <source>kPa</source>
+        <translation>kPa</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>
@@ -709,11 +784,11 @@ No se ha cargado nada.</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation>&amp;Imprimir</translation>
+        <translation>&amp;Impr.</translation>
     </message>
     <message>
         <source>T&amp;utor</source>
-        <translation>&amp;Tutorial</translation>
+        <translation>G&amp;uía</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -745,11 +820,11 @@ No se ha cargado nada.</translation>
     </message>
     <message>
         <source>Pri&amp;nt</source>
-        <translation>&amp;Imprimir</translation>
+        <translation>&amp;Impr.</translation>
     </message>
     <message>
         <source>&amp;Tutor</source>
-        <translation>&amp;Tutorial</translation>
+        <translation>G&amp;uía</translation>
     </message>
     <message>
         <source>Hide P&amp;V</source>
@@ -945,11 +1020,11 @@ No se conservarán las posiciones de las ventanas ni los valores de esta sesión
     </message>
     <message>
         <source>Displacer</source>
-        <translation>Desplazador</translation>
+        <translation>Desplaz.</translation>
     </message>
     <message>
         <source>Piston Throw</source>
-        <translation>Radio de manivela</translation>
+        <translation>Radio man.</translation>
     </message>
     <message>
         <source>Piston</source>
@@ -1019,7 +1094,7 @@ No se conservarán las posiciones de las ventanas ni los valores de esta sesión
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation>&amp;Imprimir</translation>
+        <translation>&amp;Impr.</translation>
     </message>
     <message>
         <source>Notes</source>
@@ -1095,7 +1170,7 @@ cal.</translation>
     </message>
     <message>
         <source>Displacer</source>
-        <translation>Desplazador</translation>
+        <translation>Desplaz.</translation>
     </message>
     <message>
         <source>Displacer Piston</source>
@@ -1107,11 +1182,11 @@ cal.</translation>
     </message>
     <message>
         <source>Strip Ch&amp;art</source>
-        <translation>Gráfico contin&amp;uo</translation>
+        <translation>&amp;Continuo</translation>
     </message>
     <message>
         <source>All &amp;Data</source>
-        <translation>Todos los &amp;datos</translation>
+        <translation>&amp;Todo</translation>
     </message>
     <message>
         <source>Pan graphs to the left</source>

@@ -12,11 +12,18 @@
     <name>ChartHold</name>
     <message>
         <source>Hol&amp;d</source>
-        <translation>Fi&amp;ger</translation>
+        <translation>Gar&amp;der</translation>
     </message>
     <message>
         <source>Keep the curves as they are now on every chart, faint and dashed, to compare a change with them</source>
         <translation>Garder les courbes de chaque graphique telles qu’elles sont, pâles et en pointillés, pour y comparer une modification</translation>
+    </message>
+</context>
+<context>
+    <name>FieldMarks</name>
+    <message>
+        <source>(and %1 more)</source>
+        <translation>(et %1 de plus)</translation>
     </message>
 </context>
 <context>
@@ -48,7 +55,7 @@ Rien n’a été chargé.</translation>
     </message>
     <message>
         <source>&amp;Calc</source>
-        <translation>&amp;Calculer</translation>
+        <translation>&amp;Calcul</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
@@ -420,7 +427,7 @@ Rien n’a été chargé.</translation>
     </message>
     <message>
         <source>Normalized Pressure/Volume</source>
-        <translation>Pression/volume normalisés</translation>
+        <translation>P/V normalisés</translation>
     </message>
     <message>
         <source>Offset</source>
@@ -436,7 +443,7 @@ Rien n’a été chargé.</translation>
     </message>
     <message>
         <source>Phase Offset</source>
-        <translation>Décalage de phase</translation>
+        <translation>Décalage</translation>
     </message>
     <message>
         <source>Phase angle</source>
@@ -472,7 +479,7 @@ Rien n’a été chargé.</translation>
     </message>
     <message>
         <source>Piston Throw</source>
-        <translation>Rayon de manivelle</translation>
+        <translation>Rayon man.</translation>
     </message>
     <message>
         <source>Piston Throw vs Net Work</source>
@@ -658,6 +665,74 @@ Rien n’a été chargé.</translation>
         <source>degrees F</source>
         <translation>degrés F</translation>
     </message>
+    <message>
+        <source>Cold stroke minimum must not be above the cold stroke maximum</source>
+        <translation>La course froide minimale ne doit pas dépasser la maximale</translation>
+    </message>
+    <message>
+        <source>Cold temperature must not be above the hot temperature</source>
+        <translation>La température froide ne doit pas dépasser la température chaude</translation>
+    </message>
+    <message>
+        <source>Displacer height must be less than the displacer cylinder height</source>
+        <translation>La hauteur du déplaceur doit être inférieure à celle du cylindre déplaceur</translation>
+    </message>
+    <message>
+        <source>Displacer rod diameter must not be more than the displacer cylinder diameter</source>
+        <translation>Le diamètre de la tige du déplaceur ne doit pas dépasser celui du cylindre déplaceur</translation>
+    </message>
+    <message>
+        <source>Hot stroke minimum must not be above the hot stroke maximum</source>
+        <translation>La course chaude minimale ne doit pas dépasser la maximale</translation>
+    </message>
+    <message>
+        <source>MaxPressure</source>
+        <translation>Pression max.</translation>
+    </message>
+    <message>
+        <source>MaxTemp</source>
+        <translation>Temp. max.</translation>
+    </message>
+    <message>
+        <source>MaxVol</source>
+        <translation>Vol. max.</translation>
+    </message>
+    <message>
+        <source>MeanPressure</source>
+        <translation>Pression moy.</translation>
+    </message>
+    <message>
+        <source>MeanVol</source>
+        <translation>Vol. moy.</translation>
+    </message>
+    <message>
+        <source>MinPressure</source>
+        <translation>Pression min.</translation>
+    </message>
+    <message>
+        <source>MinTemp</source>
+        <translation>Temp. min.</translation>
+    </message>
+    <message>
+        <source>MinVol</source>
+        <translation>Vol. min.</translation>
+    </message>
+    <message>
+        <source>TempRatio</source>
+        <translation>Rapport temp.</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <source>Vol Ratio</source>
+        <translation>Rapport vol.</translation>
+    </message>
+    <message>
+        <source>kPa</source>
+        <translation>kPa</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>
@@ -709,11 +784,11 @@ Rien n’a été chargé.</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation>&amp;Imprimer</translation>
+        <translation>&amp;Impr.</translation>
     </message>
     <message>
         <source>T&amp;utor</source>
-        <translation>&amp;Tutoriel</translation>
+        <translation>&amp;Guide</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -721,11 +796,11 @@ Rien n’a été chargé.</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;Fermer</translation>
+        <translation>&amp;Fin</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation>&amp;Enregistrer</translation>
+        <translation>&amp;Enreg.</translation>
     </message>
     <message>
         <source>Save current set of parameters</source>
@@ -745,11 +820,11 @@ Rien n’a été chargé.</translation>
     </message>
     <message>
         <source>Pri&amp;nt</source>
-        <translation>&amp;Imprimer</translation>
+        <translation>&amp;Impr.</translation>
     </message>
     <message>
         <source>&amp;Tutor</source>
-        <translation>&amp;Tutoriel</translation>
+        <translation>&amp;Guide</translation>
     </message>
     <message>
         <source>Hide P&amp;V</source>
@@ -949,7 +1024,7 @@ Les positions des fenêtres et les valeurs de cette session ne seront pas conser
     </message>
     <message>
         <source>Piston Throw</source>
-        <translation>Rayon de manivelle</translation>
+        <translation>Rayon man.</translation>
     </message>
     <message>
         <source>Piston</source>
@@ -961,7 +1036,7 @@ Les positions des fenêtres et les valeurs de cette session ne seront pas conser
     </message>
     <message>
         <source>Phase Offset</source>
-        <translation>Décalage de phase</translation>
+        <translation>Décalage</translation>
     </message>
     <message>
         <source>Double-click on yellow boxes to create &quot;Super Graphs&quot;</source>
@@ -1019,7 +1094,7 @@ Les positions des fenêtres et les valeurs de cette session ne seront pas conser
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation>&amp;Imprimer</translation>
+        <translation>&amp;Impr.</translation>
     </message>
     <message>
         <source>Notes</source>
@@ -1040,7 +1115,7 @@ Les positions des fenêtres et les valeurs de cette session ne seront pas conser
         <source>Hot
 Temp</source>
         <translation>Temp.
-chaude</translation>
+ch.</translation>
     </message>
     <message>
         <source>Temp (F)</source>
@@ -1060,7 +1135,7 @@ chaude</translation>
     </message>
     <message>
         <source>Phase Offset</source>
-        <translation>Décalage de phase</translation>
+        <translation>Décalage</translation>
     </message>
     <message>
         <source>Re-compute all of the graphs</source>
@@ -1111,7 +1186,7 @@ chaude</translation>
     </message>
     <message>
         <source>All &amp;Data</source>
-        <translation>Toutes les do&amp;nnées</translation>
+        <translation>&amp;Tout</translation>
     </message>
     <message>
         <source>Pan graphs to the left</source>
