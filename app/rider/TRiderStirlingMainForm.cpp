@@ -7,6 +7,7 @@
 #include "rider/RiderSweep.h"
 #include "widgets/HandlerGuard.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -65,6 +66,10 @@ QLabel* Heading(QWidget* parent, const char* name, const QString& caption, QColo
     l->setObjectName(name);
     QFont f("DejaVu Sans", 14);
     f.setBold(true);
+    // A longer word than "Hot" or "Cold" shrinks to stay over its own column.
+    constexpr int kColumnWidth = 62;
+    while (f.pointSize() > 8 && QFontMetrics(f).horizontalAdvance(caption) > kColumnWidth)
+        f.setPointSize(f.pointSize() - 1);
     l->setFont(f);
     QPalette p = l->palette();
     p.setColor(QPalette::WindowText, colour);
