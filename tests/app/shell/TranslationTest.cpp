@@ -1,10 +1,12 @@
 #include "../AppTestSupport.h"
 #include "foundations/FileAccess.h"
+#include "foundations/TIniFile.h"
 #include "gamma/TGammaStirlingMainForm.h"
 #include "shell/Languages.h"
 #include "shell/TKelvaneDispatchForm.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QRegularExpression>
@@ -181,6 +183,33 @@ TEST(Translations, SourcesAreCompleteAndKeepMarksAndPlaceholders) {
         for (const char* text : CoreTexts())
             EXPECT_TRUE(ts.translations.count(QString::fromUtf8(text))) << text;
     }
+}
+
+// The launcher's choice is kept at once as [Language] Name; a stored name the
+// windows do not speak, or none, means the system's language.
+TEST(Translations, TheLauncherKeepsTheChoiceForTheNextStart) {
+    AppTestEnvironment env;
+    TKelvaneDispatchForm launcher;
+    launcher.show();
+    EXPECT_EQ(ChosenLanguage(env.SettingsFile()), SystemLanguage());
+    const struct {
+        const char* picked;
+        const char* stored;
+        QString chosen;
+    } cases[] = {{"Deutsch", "de", "de"}, {"Fran\u00E7ais", "fr", "fr"}, {"English", "en", "en"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored);
+        QComboBox* box = launcher.LanguageBox();
+        box->setCurrentIndex(box->findText(QString::fromUtf8(c.picked)));
+        launcher.LanguageChosen(box->currentData().toString());
+        EXPECT_EQ(TIniFile(env.SettingsFile()).ReadString("Language", "Name", ""), c.stored);
+        EXPECT_EQ(ChosenLanguage(env.SettingsFile()), c.chosen);
+    }
+    // Said once for each change away from the language in use (English here).
+    EXPECT_EQ(env.platform.messages.size(), 2);
+    TIniFile(env.SettingsFile()).WriteString("Language", "Name", "xx");
+    EXPECT_EQ(ChosenLanguage(env.SettingsFile()), SystemLanguage());
+    EXPECT_TRUE(env.errors.empty());
 }
 
 } // namespace
