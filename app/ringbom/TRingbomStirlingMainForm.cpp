@@ -173,7 +173,7 @@ void TRingbomStirlingMainForm::LoadButtonClick() {
 
 void TRingbomStirlingMainForm::FollowEngine() {
     EngineWindow::FollowEngine();
-    PauseButton->setText(QString::fromStdString(engine_.PauseButtonCaption));
+    PauseButton->setText(CoreText(engine_.PauseButtonCaption));
     PanLeftButton->setEnabled(engine_.stripControlsEnabled);
     PanRightButton->setEnabled(engine_.stripControlsEnabled);
     AllDataCB->setEnabled(engine_.stripControlsEnabled);
