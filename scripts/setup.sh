@@ -1,6 +1,7 @@
 # Shared set-up of scripts/run, scripts/test and scripts/bench: installs the
 # Debian packages the build needs, when any is missing. Sourced, not run.
 KELVANE_PACKAGES=(g++ cmake ninja-build ccache pkg-config qt6-base-dev qt6-svg-dev libqt6opengl6-dev
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libqcustomplot-dev libdw-dev libgtest-dev libbenchmark-dev fonts-dejavu-core
     clang clang-format libclang-rt-14-dev librsvg2-bin)
 # What scripts/package needs besides: dpkg-shlibdeps (dpkg-dev, with file) for

@@ -10,17 +10,25 @@ namespace kelvane {
 
 namespace {
 
-const char* const kPrintTip = "Print the current window contents";
-const char* const kDocumentTip = "Documentation (such as it is)";
+const char* const kPrintTip =
+    QT_TRANSLATE_NOOP("SimulatorFrame", "Print the current window contents");
+const char* const kDocumentTip =
+    QT_TRANSLATE_NOOP("SimulatorFrame", "Documentation (such as it is)");
 
 constexpr FrameButtonPlace kButtons[] = {
-    {FrameButton::Print, "&Print", nullptr, 340, 8, 30, kPrintTip},
-    {FrameButton::Tutor, "T&utor", nullptr, 377, 8, 30, kDocumentTip},
-    {FrameButton::Help, "&Help", nullptr, 414, 8, 30, kDocumentTip},
-    {FrameButton::Exit, "E&xit", nullptr, 452, 8, 30},
-    {FrameButton::Save, "&Save", nullptr, 253, 136, 40, "Save current set of parameters"},
-    {FrameButton::Load, "&Load", nullptr, 300, 136, 40, "Load parameters from disk"},
-    {FrameButton::ShowPV, "Show P&V", nullptr, 420, 136, 55, nullptr, true},
+    {FrameButton::Print, QT_TRANSLATE_NOOP("SimulatorFrame", "&Print"), nullptr, 340, 8, 30,
+     kPrintTip},
+    {FrameButton::Tutor, QT_TRANSLATE_NOOP("SimulatorFrame", "T&utor"), nullptr, 377, 8, 30,
+     kDocumentTip},
+    {FrameButton::Help, QT_TRANSLATE_NOOP("SimulatorFrame", "&Help"), nullptr, 414, 8, 30,
+     kDocumentTip},
+    {FrameButton::Exit, QT_TRANSLATE_NOOP("SimulatorFrame", "E&xit"), nullptr, 452, 8, 30},
+    {FrameButton::Save, QT_TRANSLATE_NOOP("SimulatorFrame", "&Save"), nullptr, 253, 136, 40,
+     QT_TRANSLATE_NOOP("SimulatorFrame", "Save current set of parameters")},
+    {FrameButton::Load, QT_TRANSLATE_NOOP("SimulatorFrame", "&Load"), nullptr, 300, 136, 40,
+     QT_TRANSLATE_NOOP("SimulatorFrame", "Load parameters from disk")},
+    {FrameButton::ShowPV, QT_TRANSLATE_NOOP("SimulatorFrame", "Show P&V"), nullptr, 420, 136, 55,
+     nullptr, true},
 };
 
 FrameTraits BetaTraits() {
@@ -63,16 +71,16 @@ void TBetaStirlingMainForm::BuildInputPanel() {
     BindFieldEdits(AddFields(fields), [this] { return engine_.calcing || engine_.phaseChanging; });
     SweepYellowBoxes(BetaSweep::kSweptFields);
 
-    AddLabel("Temp (C)", 46, 13);
-    AddLabel("pm (kPa)", 152, 12);
-    AddLabel("n (rpm)", 246, 12);
-    AddLabel("Bore (mm)", 152, 36);
-    AddLabel("Disp stroke (mm)", 152, 58);
-    AddLabel("Piston stroke (mm)", 152, 80);
-    AddLabel("Dead hot, regenerator, dead cold (cm3)", 16, 97);
-    AddLabel("Crank angle", 320, 45);
-    AddLabel("Phase angle", 320, 69);
-    AddLabel("Double-click a yellow box for a sweep", 162, 116);
+    AddLabel(tr("Temp (C)"), 46, 13);
+    AddLabel(tr("pm (kPa)"), 152, 12);
+    AddLabel(tr("n (rpm)"), 246, 12);
+    AddLabel(tr("Bore (mm)"), 152, 36);
+    AddLabel(tr("Disp stroke (mm)"), 152, 58);
+    AddLabel(tr("Piston stroke (mm)"), 152, 80);
+    AddLabel(tr("Dead hot, regenerator, dead cold (cm3)"), 16, 97);
+    AddLabel(tr("Crank angle"), 320, 45);
+    AddLabel(tr("Phase angle"), 320, 69);
+    AddLabel(tr("Double-click a yellow box for a sweep"), 162, 116);
     AddVolumeLabel(360, 168, 120);
     AddHoldBox(250, 166);
     AddLabel("\u00A9 Kelvane", 54, 168);

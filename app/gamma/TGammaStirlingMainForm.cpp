@@ -15,17 +15,25 @@ namespace kelvane {
 
 namespace {
 
-const char* const kPrintTip = "Print the current window contents";
-const char* const kDocumentTip = "Documentation (such as it is)";
+const char* const kPrintTip =
+    QT_TRANSLATE_NOOP("SimulatorFrame", "Print the current window contents");
+const char* const kDocumentTip =
+    QT_TRANSLATE_NOOP("SimulatorFrame", "Documentation (such as it is)");
 
 constexpr FrameButtonPlace kButtons[] = {
-    {FrameButton::Print, "&Print", nullptr, 340, 8, 30, kPrintTip},
-    {FrameButton::Tutor, "T&utor", nullptr, 377, 8, 30, kDocumentTip},
-    {FrameButton::Help, "&Help", nullptr, 414, 8, 30, kDocumentTip},
-    {FrameButton::Exit, "E&xit", nullptr, 452, 8, 30},
-    {FrameButton::Save, "&Save", nullptr, 253, 136, 40, "Save current set of parameters"},
-    {FrameButton::Load, "&Load", nullptr, 300, 136, 40, "Load parameters from disk"},
-    {FrameButton::ShowPV, "Show P&V", nullptr, 420, 136, 55, nullptr, true},
+    {FrameButton::Print, QT_TRANSLATE_NOOP("SimulatorFrame", "&Print"), nullptr, 340, 8, 30,
+     kPrintTip},
+    {FrameButton::Tutor, QT_TRANSLATE_NOOP("SimulatorFrame", "T&utor"), nullptr, 377, 8, 30,
+     kDocumentTip},
+    {FrameButton::Help, QT_TRANSLATE_NOOP("SimulatorFrame", "&Help"), nullptr, 414, 8, 30,
+     kDocumentTip},
+    {FrameButton::Exit, QT_TRANSLATE_NOOP("SimulatorFrame", "E&xit"), nullptr, 452, 8, 30},
+    {FrameButton::Save, QT_TRANSLATE_NOOP("SimulatorFrame", "&Save"), nullptr, 253, 136, 40,
+     QT_TRANSLATE_NOOP("SimulatorFrame", "Save current set of parameters")},
+    {FrameButton::Load, QT_TRANSLATE_NOOP("SimulatorFrame", "&Load"), nullptr, 300, 136, 40,
+     QT_TRANSLATE_NOOP("SimulatorFrame", "Load parameters from disk")},
+    {FrameButton::ShowPV, QT_TRANSLATE_NOOP("SimulatorFrame", "Show P&V"), nullptr, 420, 136, 55,
+     nullptr, true},
 };
 
 FrameTraits GammaTraits() {
@@ -61,16 +69,16 @@ void TGammaStirlingMainForm::BuildInputPanel() {
     BindFieldEdits(AddFields(fields), [this] { return engine_.calcing || engine_.phaseChanging; });
     SweepYellowBoxes(GammaSweep::kYellowFields);
 
-    AddLabel("Temp (F)", 46, 13);
-    AddLabel("Height", 206, 19);
-    AddLabel("Diameter", 262, 19);
-    AddLabel("Disp Cyl", 152, 37);
-    AddLabel("Displacer", 152, 64);
-    AddLabel("Piston Throw", 16, 96);
-    AddLabel("Piston", 152, 96);
-    AddLabel("Phase", 336, 45);
-    AddLabel("Phase Offset", 320, 72);
-    AddLabel("Double-click on yellow boxes to create \"Super Graphs\"", 134, 118);
+    AddLabel(tr("Temp (F)"), 46, 13);
+    AddLabel(tr("Height"), 206, 19);
+    AddLabel(tr("Diameter"), 262, 19);
+    AddLabel(tr("Disp Cyl"), 152, 37);
+    AddLabel(tr("Displacer"), 152, 64);
+    AddLabel(tr("Piston Throw"), 16, 96);
+    AddLabel(tr("Piston"), 152, 96);
+    AddLabel(tr("Phase"), 336, 45);
+    AddLabel(tr("Phase Offset"), 320, 72);
+    AddLabel(tr("Double-click on yellow boxes to create \"Super Graphs\""), 134, 118);
     AddVolumeLabel(360, 168, 120);
     AddHoldBox(250, 166);
     AddLabel("\u00A9 Kelvane", 54, 168);

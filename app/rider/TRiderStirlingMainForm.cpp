@@ -7,6 +7,7 @@
 #include "rider/RiderSweep.h"
 #include "widgets/HandlerGuard.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,16 +22,25 @@ namespace kelvane {
 namespace {
 
 // Enter on a button presses it and nothing else; Escape closes from anywhere.
-const char* const kPrintTip = "Print the current window contents";
-const char* const kDocumentTip = "Documentation (such as it is)";
+const char* const kPrintTip =
+    QT_TRANSLATE_NOOP("SimulatorFrame", "Print the current window contents");
+const char* const kDocumentTip =
+    QT_TRANSLATE_NOOP("SimulatorFrame", "Documentation (such as it is)");
 constexpr FrameButtonPlace kButtons[] = {
-    {FrameButton::Print, "&Print", nullptr, 262, 8, 30, kPrintTip, true},
-    {FrameButton::Tutor, "T&utor", nullptr, 298, 8, 30, kDocumentTip, true},
-    {FrameButton::Help, "&Help", nullptr, 335, 8, 30, kDocumentTip, true},
-    {FrameButton::Exit, "E&xit", nullptr, 371, 8, 30, nullptr, true},
-    {FrameButton::Save, "&Save", nullptr, 236, 120, 40, nullptr, true},
-    {FrameButton::Load, "&Load", nullptr, 279, 120, 35, nullptr, true},
-    {FrameButton::ShowPV, "Show P&V", nullptr, 363, 120, 51, nullptr, true},
+    {FrameButton::Print, QT_TRANSLATE_NOOP("SimulatorFrame", "&Print"), nullptr, 262, 8, 30,
+     kPrintTip, true},
+    {FrameButton::Tutor, QT_TRANSLATE_NOOP("SimulatorFrame", "T&utor"), nullptr, 298, 8, 30,
+     kDocumentTip, true},
+    {FrameButton::Help, QT_TRANSLATE_NOOP("SimulatorFrame", "&Help"), nullptr, 335, 8, 30,
+     kDocumentTip, true},
+    {FrameButton::Exit, QT_TRANSLATE_NOOP("SimulatorFrame", "E&xit"), nullptr, 371, 8, 30, nullptr,
+     true},
+    {FrameButton::Save, QT_TRANSLATE_NOOP("SimulatorFrame", "&Save"), nullptr, 236, 120, 40,
+     nullptr, true},
+    {FrameButton::Load, QT_TRANSLATE_NOOP("SimulatorFrame", "&Load"), nullptr, 279, 120, 35,
+     nullptr, true},
+    {FrameButton::ShowPV, QT_TRANSLATE_NOOP("SimulatorFrame", "Show P&V"), nullptr, 363, 120, 51,
+     nullptr, true},
 };
 
 FrameTraits RiderTraits() {
@@ -56,6 +66,10 @@ QLabel* Heading(QWidget* parent, const char* name, const QString& caption, QColo
     l->setObjectName(name);
     QFont f("DejaVu Sans", 14);
     f.setBold(true);
+    // A longer word than "Hot" or "Cold" shrinks to stay over its own column.
+    constexpr int kColumnWidth = 62;
+    while (f.pointSize() > 8 && QFontMetrics(f).horizontalAdvance(caption) > kColumnWidth)
+        f.setPointSize(f.pointSize() - 1);
     l->setFont(f);
     QPalette p = l->palette();
     p.setColor(QPalette::WindowText, colour);
@@ -117,17 +131,17 @@ void TRiderStirlingMainForm::BuildInputPanel() {
     BindFieldEdits(edits);
     SweepOnDoubleClick(RiderSweep::kSweptFields);
 
-    Heading(InputPanel, "Label1", "Hot", Qt::red, 128, 8);
-    Heading(InputPanel, "Label2", "Cold", Qt::blue, 192, 8);
-    QLabel* label7 = AddLabel("Hot\nTemp", 14, 8);
+    Heading(InputPanel, "Label1", tr("Hot"), Qt::red, 128, 8);
+    Heading(InputPanel, "Label2", tr("Cold"), Qt::blue, 192, 8);
+    QLabel* label7 = AddLabel(tr("Hot\nTemp"), 14, 8);
     label7->setObjectName("Label7");
     label7->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label7->setGeometry(14, 8, 27, 26);
-    AddLabel("Temp (F)", 68, 40)->setObjectName("Label10");
-    AddLabel("Stroke Min", 59, 64)->setObjectName("Label3");
-    AddLabel("Stroke Max", 56, 88)->setObjectName("Label4");
-    AddLabel("Phase", 272, 45)->setObjectName("Label11");
-    AddLabel("Phase Offset", 256, 72)->setObjectName("Label5");
+    AddLabel(tr("Temp (F)"), 68, 40)->setObjectName("Label10");
+    AddLabel(tr("Stroke Min"), 59, 64)->setObjectName("Label3");
+    AddLabel(tr("Stroke Max"), 56, 88)->setObjectName("Label4");
+    AddLabel(tr("Phase"), 272, 45)->setObjectName("Label11");
+    AddLabel(tr("Phase Offset"), 256, 72)->setObjectName("Label5");
     AddLabel("\u00A9 Kelvane", 54, 152)->setObjectName("Label6");
     AddHoldBox(236, 150);
 
@@ -155,7 +169,7 @@ void TRiderStirlingMainForm::BuildInputPanel() {
     // No button passes its keys on (see kButtons).
     AddSpeedButtons({{60, 120, 32}, {96, 120, 46}, {146, 120, 32}, {182, 120, 42}, {325, 120, 32}},
                     false);
-    CalcButton->setToolTip("Re-compute all of the graphs");
+    CalcButton->setToolTip(tr("Re-compute all of the graphs"));
     LoadButton = Button(FrameButton::Load);
 }
 

@@ -21,13 +21,17 @@ namespace kelvane {
 namespace {
 
 constexpr FrameButtonPlace kButtons[] = {
-    {FrameButton::Print, "Pri&nt", "PrintButton", 364, 9, 30},
-    {FrameButton::Tutor, "&Tutor", "TutorialButton", 364, 37, 30},
-    {FrameButton::Help, "&Help", "HelpButton", 364, 66, 30},
-    {FrameButton::Exit, "E&xit", "ExitButton", 364, 94, 30},
-    {FrameButton::Save, "&Save", "SaveButton", 258, 140, 34, "Save current set of parameters"},
-    {FrameButton::Load, "&Load", "LoadButton", 295, 140, 34, "Load parameters from disk"},
-    {FrameButton::ShowPV, "Show P&V", "ShowPVButton", 345, 140, 57, nullptr, true},
+    {FrameButton::Print, QT_TRANSLATE_NOOP("SimulatorFrame", "Pri&nt"), "PrintButton", 364, 9, 30},
+    {FrameButton::Tutor, QT_TRANSLATE_NOOP("SimulatorFrame", "&Tutor"), "TutorialButton", 364, 37,
+     30},
+    {FrameButton::Help, QT_TRANSLATE_NOOP("SimulatorFrame", "&Help"), "HelpButton", 364, 66, 30},
+    {FrameButton::Exit, QT_TRANSLATE_NOOP("SimulatorFrame", "E&xit"), "ExitButton", 364, 94, 30},
+    {FrameButton::Save, QT_TRANSLATE_NOOP("SimulatorFrame", "&Save"), "SaveButton", 258, 140, 34,
+     QT_TRANSLATE_NOOP("SimulatorFrame", "Save current set of parameters")},
+    {FrameButton::Load, QT_TRANSLATE_NOOP("SimulatorFrame", "&Load"), "LoadButton", 295, 140, 34,
+     QT_TRANSLATE_NOOP("SimulatorFrame", "Load parameters from disk")},
+    {FrameButton::ShowPV, QT_TRANSLATE_NOOP("SimulatorFrame", "Show P&V"), "ShowPVButton", 345, 140,
+     57, nullptr, true},
 };
 
 FrameTraits RingbomTraits() {
@@ -66,7 +70,7 @@ void TRingbomStirlingMainForm::BuildInputPanel() {
     AddBevel(7, 2, 139, 87)->setObjectName("Bevel1");
     AddSwatch("Image2", Qt::red, 16, 25, 41, 33);
     AddSwatch("Image3", Qt::blue, 96, 25, 41, 33);
-    AddLabel("Temp (F)", 46, 13)->setObjectName("Label7");
+    AddLabel(tr("Temp (F)"), 46, 13)->setObjectName("Label7");
 
     AddHotTempSlider([this](int position) { engine_.Slide(TrackBar::HotTempTB, position); });
     RangeSliders();
@@ -88,19 +92,19 @@ void TRingbomStirlingMainForm::BuildInputPanel() {
         edit->setPalette(p);
     }
 
-    AddLabel("Phase", 13, 101)->setObjectName("Label11");
-    AddLabel("Height", 206, 3)->setObjectName("Label2");
-    AddLabel("Diameter", 258, 3)->setObjectName("Label3");
-    AddLabel("Throw", 312, 3)->setObjectName("Label5");
-    AddLabel("Disp Cyl", 152, 26)->setObjectName("Label1");
-    AddLabel("Displacer", 152, 49)->setObjectName("Label9");
-    AddLabel("Displacer Piston", 152, 72)->setObjectName("Label10");
-    AddLabel("Power Piston", 152, 95)->setObjectName("Label4");
+    AddLabel(tr("Phase"), 13, 101)->setObjectName("Label11");
+    AddLabel(tr("Height"), 206, 3)->setObjectName("Label2");
+    AddLabel(tr("Diameter"), 258, 3)->setObjectName("Label3");
+    AddLabel(tr("Throw"), 312, 3)->setObjectName("Label5");
+    AddLabel(tr("Disp Cyl"), 152, 26)->setObjectName("Label1");
+    AddLabel(tr("Displacer"), 152, 49)->setObjectName("Label9");
+    AddLabel(tr("Displacer Piston"), 152, 72)->setObjectName("Label10");
+    AddLabel(tr("Power Piston"), 152, 95)->setObjectName("Label4");
     AddLabel("\u00A9 Kelvane", 54, 168)->setObjectName("Label6");
     AddVolumeLabel(360, 168, 448 - 360);
 
-    StripChartCB = AddCheckBox(Field::StripChartCB, "Strip Ch&art", 13, 119, 74);
-    AllDataCB = AddCheckBox(Field::AllDataCB, "All &Data", 96, 120, 63);
+    StripChartCB = AddCheckBox(Field::StripChartCB, tr("Strip Ch&art"), 13, 119, 74);
+    AllDataCB = AddCheckBox(Field::AllDataCB, tr("All &Data"), 96, 120, 63);
 
     const ActionPlace runButtons[] = {
         {9, 140, 41, "GoButton"},          {52, 140, 41, "PauseButton"},
@@ -113,8 +117,8 @@ void TRingbomStirlingMainForm::BuildInputPanel() {
     ClearButton = run[3];
     PanLeftButton = run[4];
     PanRightButton = run[5];
-    PanLeftButton->setToolTip("Pan graphs to the left");
-    PanRightButton->setToolTip("Pan graphs to the right");
+    PanLeftButton->setToolTip(tr("Pan graphs to the left"));
+    PanRightButton->setToolTip(tr("Pan graphs to the right"));
     // The arrows are no words to read out.
     PanLeftButton->setAccessibleName(tr("Pan left"));
     PanRightButton->setAccessibleName(tr("Pan right"));
@@ -172,7 +176,7 @@ void TRingbomStirlingMainForm::LoadButtonClick() {
 
 void TRingbomStirlingMainForm::FollowEngine() {
     EngineWindow::FollowEngine();
-    PauseButton->setText(QString::fromStdString(engine_.PauseButtonCaption));
+    PauseButton->setText(CoreText(engine_.PauseButtonCaption));
     PanLeftButton->setEnabled(engine_.stripControlsEnabled);
     PanRightButton->setEnabled(engine_.stripControlsEnabled);
     AllDataCB->setEnabled(engine_.stripControlsEnabled);

@@ -3,15 +3,17 @@
 #include "widgets/ChartGhosts.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 
 namespace kelvane {
 
 QCheckBox* ChartHold::AddBox(QWidget* panel, int x, int y, QWidget* context,
                              const std::function<void(bool)>& toggled) {
-    auto* box = new QCheckBox("Hol&d", panel);
+    auto* box = new QCheckBox(QCoreApplication::translate("ChartHold", "Hol&d"), panel);
     box->setObjectName("HoldCB");
-    box->setToolTip("Keep the curves as they are now on every chart, faint and dashed, "
-                    "to compare a change with them");
+    box->setToolTip(QCoreApplication::translate(
+        "ChartHold", "Keep the curves as they are now on every chart, faint and dashed, to "
+                     "compare a change with them"));
     box->move(x, y);
     box->adjustSize();
     QObject::connect(box, &QCheckBox::toggled, context, toggled);

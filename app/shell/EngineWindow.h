@@ -2,6 +2,7 @@
 
 #include "common/Engine.h"
 #include "foundations/LoopTravel.h"
+#include "shell/Languages.h"
 #include "shell/SimulatorFrame.h"
 #include "widgets/ChartReadOut.h"
 
@@ -116,7 +117,7 @@ template <class E> class EngineWindow : public AnyEngineWindow {
         for (const EngineAction& action : engine_.Actions()) {
             const ActionPlace& at = places[i++];
             QPushButton* b = AddButton(
-                action.caption, at.x, at.y, at.width,
+                CoreText(action.caption), at.x, at.y, at.width,
                 [this, &action] {
                     CallEngine([this, &action] {
                         engine_.Act(action.name, action.arg, [this] { return ReadyToCalculate(); });

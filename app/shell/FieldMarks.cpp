@@ -1,6 +1,7 @@
 #include "FieldMarks.h"
 
 #include "foundations/ParameterTable.h"
+#include "shell/Languages.h"
 #include "widgets/WidgetHost.h"
 
 #include <QAccessible>
@@ -35,8 +36,8 @@ bool FieldMarks::Marked(Field field) const {
 void FieldMarks::MarkBox(QLineEdit* edit, const FieldProblem* problem) {
     const bool marked = problem != nullptr;
     if (edit->property("kelvaneMarked").toBool() == marked) {
-        if (marked && edit->toolTip() != QString::fromStdString(problem->message)) {
-            edit->setToolTip(QString::fromStdString(problem->message));
+        if (marked && edit->toolTip() != CoreText(problem->message)) {
+            edit->setToolTip(CoreText(problem->message));
             edit->setAccessibleDescription(edit->toolTip());
         }
         return;
@@ -48,7 +49,7 @@ void FieldMarks::MarkBox(QLineEdit* edit, const FieldProblem* problem) {
         // The box's own look (the yellow sweep boxes) comes back when it is unmarked.
         edit->setProperty("kelvaneStyle", edit->styleSheet());
         edit->setStyleSheet("QLineEdit { border: 2px solid #d00000; background-color: #ffd8d8; }");
-        edit->setToolTip(QString::fromStdString(problem->message));
+        edit->setToolTip(CoreText(problem->message));
     } else {
         edit->setStyleSheet(edit->property("kelvaneStyle").toString());
         edit->setToolTip({});
@@ -90,12 +91,14 @@ void FieldMarks::ShowProblemLine() {
         problemLine_->hide();
         return;
     }
-    QString line = QString::fromStdString(problems_.front().message);
+    QString line = CoreText(problems_.front().message);
     QStringList all;
     for (const FieldProblem& p : problems_)
-        all << QString::fromStdString(p.message);
+        all << CoreText(p.message);
     if (problems_.size() > 1)
-        line += QString(" (and %1 more)").arg(problems_.size() - 1);
+        line +=
+            " " +
+            QCoreApplication::translate("FieldMarks", "(and %1 more)").arg(problems_.size() - 1);
     problemLine_->setText(line);
     problemLine_->setToolTip(all.join('\n'));
     problemLine_->setAccessibleName(

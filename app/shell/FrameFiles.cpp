@@ -1,5 +1,7 @@
 #include "FrameFiles.h"
 
+#include "shell/Languages.h"
+
 #include "foundations/FileAccess.h"
 #include "foundations/ParameterFile.h"
 #include "foundations/ParameterTable.h"
@@ -8,6 +10,7 @@
 #include "widgets/Platform.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace kelvane {
@@ -61,8 +64,10 @@ bool FrameFiles::CheckParameterFile(const TIniFile& file, const FileContents& co
                                     std::string& refusal, std::string& badValues) const {
     const std::string named = "\"" + file.FileName() + "\"";
     if (!contents.Ok()) {
-        refusal =
-            "The file " + named + " cannot be read: " + contents.problem + ".\nNothing was loaded.";
+        refusal = QCoreApplication::translate(
+                      "FrameFiles", "The file %1 cannot be read: %2.\nNothing was loaded.")
+                      .arg(QString::fromStdString(named), QString::fromStdString(contents.problem))
+                      .toStdString();
         return false;
     }
     const FrameTraits& traits = frame_.Traits();
@@ -74,12 +79,17 @@ bool FrameFiles::CheckParameterFile(const TIniFile& file, const FileContents& co
                          s.text + "\": " + s.problem->message;
     }
     if (!check.refusal.empty()) {
-        refusal = check.refusal + "\nNothing was loaded.";
+        refusal = check.refusal + "\n" +
+                  QCoreApplication::translate("FrameFiles", "Nothing was loaded.").toStdString();
         return false;
     }
     if (!badValues.empty())
-        badValues = "The file " + named + " holds values that cannot be used; their boxes " +
-                    "are marked:" + badValues;
+        badValues = QCoreApplication::translate(
+                        "FrameFiles",
+                        "The file %1 holds values that cannot be used; their boxes are marked:")
+                        .arg(QString::fromStdString(named))
+                        .toStdString() +
+                    badValues;
     return true;
 }
 
@@ -104,7 +114,7 @@ ReportRows FrameFiles::ParameterRows() {
         QString value = QString::fromStdString(host.FieldText(row.id));
         if (row.unit[0] != '\0')
             value += QString(" ") + row.unit;
-        rows.emplace_back(row.label, value);
+        rows.emplace_back(CoreText(row.label), value);
     }
     return rows;
 }

@@ -29,12 +29,12 @@ void FrameWidgets::AddFrameButtons(std::span<const FrameButtonPlace> places,
     for (const FrameButtonPlace& place : places) {
         const FrameButton role = place.role;
         QPushButton* b = AddButton(
-            place.caption, place.x, place.y, place.width, [click, role] { click(role); },
-            !place.keepsKeys);
+            QCoreApplication::translate("SimulatorFrame", place.caption), place.x, place.y,
+            place.width, [click, role] { click(role); }, !place.keepsKeys);
         if (place.name)
             b->setObjectName(place.name);
         if (place.toolTip)
-            b->setToolTip(place.toolTip);
+            b->setToolTip(QCoreApplication::translate("SimulatorFrame", place.toolTip));
         buttons_[static_cast<int>(role)] = b;
     }
 }

@@ -2,6 +2,7 @@
 
 #include "widgets/ChartView.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 
 namespace kelvane {
@@ -15,13 +16,14 @@ void PressureVolumePopOver::Attach(ChartView* chart, int height) {
 
 void PressureVolumePopOver::Toggle(QPushButton* button) {
     // Alt+V shows and hides it alike.
-    if (button->text() == "Show P&V") {
-        button->setText("Hide P&V");
+    // The chart's own state, not the caption, which the language changes.
+    if (chart_->isHidden()) {
+        button->setText(QCoreApplication::translate("SimulatorFrame", "Hide P&V"));
         chart_->Chart().Visible = true;
         chart_->show();
         chart_->raise();
     } else {
-        button->setText("Show P&V");
+        button->setText(QCoreApplication::translate("SimulatorFrame", "Show P&V"));
         chart_->Chart().Visible = false;
         chart_->hide();
     }

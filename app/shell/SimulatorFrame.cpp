@@ -1,5 +1,7 @@
 #include "SimulatorFrame.h"
 
+#include "shell/Languages.h"
+
 #include "foundations/ChartWords.h"
 #include "foundations/Conversions.h"
 #include "foundations/ParameterFile.h"
@@ -31,7 +33,7 @@ SimulatorFrame::SimulatorFrame(const FrameTraits& traits, QWidget* parent)
     : QDialog(parent), traits_(traits), host_(*traits.parameters),
       canvas_(traits.pictureWidth, traits.topBandHeight - 2),
       pacing_(this, host_, charts_, [this] { DrawPicture(); }) {
-    setWindowTitle(traits_.caption);
+    setWindowTitle(CoreText(traits_.caption.toStdString()));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -93,9 +95,9 @@ void SimulatorFrame::MakeGrid() {
     StatisticsGrid->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(StatisticsGrid, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
         QMenu menu(StatisticsGrid);
-        connect(menu.addAction("&Copy"), &QAction::triggered, this,
+        connect(menu.addAction(tr("&Copy")), &QAction::triggered, this,
                 [this] { Run([this] { CopyGridClick(); }); });
-        connect(menu.addAction("Save &Report..."), &QAction::triggered, this,
+        connect(menu.addAction(tr("Save &Report...")), &QAction::triggered, this,
                 [this] { Run([this] { SaveReportClick(); }); });
         Platform::Current().ShowMenu(&menu, StatisticsGrid->viewport()->mapToGlobal(at));
     });

@@ -7,10 +7,12 @@
 #include "foundations/ParameterFile.h"
 #include "foundations/TIniFile.h"
 #include "foundations/WindowPlacement.h"
+#include "shell/Languages.h"
 #include "widgets/HandlerGuard.h"
 #include "widgets/Platform.h"
 #include "widgets/WindowScaling.h"
 
+#include <QComboBox>
 #include <QDate>
 #include <QLabel>
 #include <QPushButton>
@@ -23,7 +25,7 @@ namespace kelvane {
 
 TKelvaneDispatchForm::TKelvaneDispatchForm(QWidget* parent) : QWidget(parent) {
     setObjectName("TKelvaneDispatchForm");
-    setWindowTitle("Kelvane Stirling Engine Simulators");
+    setWindowTitle(tr("Kelvane Stirling Engine Simulators"));
     setGeometry(281, 107, 487, 152);
 
     // A button for each engine, then Rotary and Quit, 88 pixels apart; the
@@ -32,17 +34,16 @@ TKelvaneDispatchForm::TKelvaneDispatchForm(QWidget* parent) : QWidget(parent) {
     std::vector<QPushButton*> engines;
     int x = kFirst;
     for (const EngineEntry* e : EngineCatalog::All()) {
-        engines.push_back(AddButton(QString::fromStdString(e->launcherCaption),
-                                    e->launcherButton.c_str(), x, 16,
+        engines.push_back(AddButton(CoreText(e->launcherCaption), e->launcherButton.c_str(), x, 16,
                                     [this, e] { CallIfSet(showEngine, *e); }));
         x += kStep;
     }
     QPushButton* rotary =
-        AddButton("R&otary", "RotaryButton", x, 16, [this] { RotaryButtonClick(); });
+        AddButton(tr("R&otary"), "RotaryButton", x, 16, [this] { RotaryButtonClick(); });
     QPushButton* quit =
-        AddButton("&Quit", "QuitButton", x + kStep, 16, [this] { QuitButtonClick(); });
+        AddButton(tr("&Quit"), "QuitButton", x + kStep, 16, [this] { QuitButtonClick(); });
     QPushButton* intro =
-        AddButton("&Introduction", "IntroButton", 168, 64, [this] { IntroButtonClick(); });
+        AddButton(tr("&Introduction"), "IntroButton", 168, 64, [this] { IntroButtonClick(); });
     resize(std::max(width(), x + 2 * kStep - 1), height());
     for (std::size_t i = 1; i < engines.size(); ++i)
         setTabOrder(engines[i - 1], engines[i]);
@@ -50,6 +51,8 @@ TKelvaneDispatchForm::TKelvaneDispatchForm(QWidget* parent) : QWidget(parent) {
         setTabOrder(engines.back(), quit);
     setTabOrder(quit, intro);
     setTabOrder(intro, rotary);
+    AddLanguageChoice();
+    setTabOrder(rotary, languageBox);
 
     auto* label1 = new QLabel("\u00A9 Kelvane", this);
     label1->setObjectName("Label1");
@@ -59,13 +62,44 @@ TKelvaneDispatchForm::TKelvaneDispatchForm(QWidget* parent) : QWidget(parent) {
     lRelease->setObjectName("lRelease");
     lRelease->move(232, 104);
     // Short enough to clear the release label that ends near x 330.
-    auto* label2 = new QLabel("Licence: GPL-3+", this);
+    auto* label2 = new QLabel(tr("Licence: GPL-3+"), this);
     label2->setObjectName("Label2");
     label2->setStyleSheet("color: blue");
     label2->adjustSize();
     label2->move(473 - label2->width(), 104);
 
     ReadScreen();
+}
+
+void TKelvaneDispatchForm::AddLanguageChoice() {
+    auto* label = new QLabel(tr("&Language"), this);
+    label->setObjectName("LanguageLabel");
+    languageBox = new QComboBox(this);
+    languageBox->setObjectName("LanguageBox");
+    for (const Language& l : Languages())
+        languageBox->addItem(QString::fromUtf8(l.name), QString::fromLatin1(l.code));
+    languageBox->setCurrentIndex(std::max(0, languageBox->findData(InstalledLanguage())));
+    languageBox->setToolTip(tr("The language of the windows, from the next start"));
+    label->setBuddy(languageBox);
+    label->adjustSize();
+    languageBox->setGeometry(344, 64, 110, 25);
+    label->move(338 - label->width(), 68);
+    connect(languageBox, &QComboBox::activated, this, [this] {
+        RunGuarded([this] { LanguageChosen(languageBox->currentData().toString()); });
+    });
+}
+
+void TKelvaneDispatchForm::LanguageChosen(const QString& code) {
+    // Kept at once, and applied at the next start: every caption is
+    // translated as its window is made, and remaking the open windows is
+    // more than a choice made once deserves.
+    const std::string stored = code.toStdString();
+    KeepSettings(this, [&stored](TIniFile& settings) {
+        settings.WriteString(kLanguageSection, kLanguageKey, stored);
+    });
+    if (code != InstalledLanguage())
+        Platform::Current().ShowMessage(
+            this, tr("Kelvane will use %1 from its next start.").arg(languageBox->currentText()));
 }
 
 QPushButton* TKelvaneDispatchForm::AddButton(const QString& caption, const char* name, int x, int y,
@@ -98,7 +132,7 @@ void TKelvaneDispatchForm::showEvent(QShowEvent* event) {
 void TKelvaneDispatchForm::FormShow() {
     ScaleOnShow(this);
     std::string release = ProductVersion();
-    lRelease->setText(QString::fromStdString("Release: " + release));
+    lRelease->setText(tr("Release: %1").arg(QString::fromStdString(release)));
     lRelease->adjustSize();
     CheckForCorrectRelease(release);
     // Settings and log go to the data folder; the introduction stays in appPath.
@@ -136,7 +170,8 @@ void TKelvaneDispatchForm::EngineButtonClick(std::string_view engine) {
 }
 
 void TKelvaneDispatchForm::RotaryButtonClick() {
-    Platform::Current().ShowMessage(this, "The Rotary simulation is not available at this time.");
+    Platform::Current().ShowMessage(this,
+                                    tr("The Rotary simulation is not available at this time."));
 }
 
 void TKelvaneDispatchForm::IntroButtonClick() {

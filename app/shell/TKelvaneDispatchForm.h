@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+class QComboBox;
 class QLabel;
 class QPushButton;
 
@@ -33,6 +34,9 @@ class TKelvaneDispatchForm : public QWidget, public WindowSettings {
     void CheckForCorrectRelease(const std::string& release);
 
     QLabel* ReleaseLabel() const { return lRelease; }
+    QComboBox* LanguageBox() const { return languageBox; }
+    // The language picked in the box, by its code: stored in the settings.
+    void LanguageChosen(const QString& code);
     static std::string ProductVersion();
 
   protected:
@@ -43,7 +47,10 @@ class TKelvaneDispatchForm : public QWidget, public WindowSettings {
     QPushButton* AddButton(const QString& caption, const char* name, int x, int y,
                            std::function<void()> handler);
 
+    void AddLanguageChoice();
+
     QLabel* lRelease = nullptr;
+    QComboBox* languageBox = nullptr;
 };
 
 } // namespace kelvane

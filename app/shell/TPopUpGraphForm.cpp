@@ -38,7 +38,7 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& caption, i
 
 TPopUpGraphForm::TPopUpGraphForm(AnyEngineWindow& owner, const EngineEntry& engine)
     : TPopUpGraphForm(owner, engine.makeSweep(owner.SimulatedEngine(), owner.Host()),
-                      QString::fromStdString(engine.sweepCaption)) {}
+                      CoreText(engine.sweepCaption)) {}
 
 TPopUpGraphForm::TPopUpGraphForm(SimulatorFrame& owner, std::unique_ptr<ParameterSweep> sweep,
                                  const QString& caption)
@@ -56,8 +56,8 @@ TPopUpGraphForm::TPopUpGraphForm(SimulatorFrame& owner, std::unique_ptr<Paramete
 
     TopPanel = NamedChild(this, "Panel1");
     ButtonPanel = NamedChild(TopPanel, "Panel2");
-    CloseButton = Button(ButtonPanel, "CloseButton", "&Close", 8);
-    PrintButton = Button(ButtonPanel, "PrintButton", "&Print", 40);
+    CloseButton = Button(ButtonPanel, "CloseButton", tr("&Close"), 8);
+    PrintButton = Button(ButtonPanel, "PrintButton", tr("&Print"), 40);
     connect(CloseButton, &QPushButton::clicked, this,
             [this] { RunGuarded([this] { CloseButtonClick(); }); });
     connect(PrintButton, &QPushButton::clicked, this,
@@ -113,7 +113,7 @@ ReportPage TPopUpGraphForm::Report() {
     page.title = windowTitle();
     page.date = ReportDate();
     page.parameters = owner_.ParameterRows();
-    page.gridHeading = "Notes";
+    page.gridHeading = tr("Notes");
     for (const std::string& line : sweep_->Memo1)
         page.grid.emplace_back(QString::fromStdString(line), QString());
     page.charts.assign(std::begin(charts_), std::end(charts_));

@@ -7,6 +7,7 @@
 #include "widgets/Platform.h"
 #include "widgets/WindowScaling.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
 #include <QString>
@@ -57,10 +58,12 @@ bool WindowSettings::SettingsReadable(QWidget* window, const std::string& settin
     static std::set<std::string> reported;
     if (reported.insert(settingsFile).second)
         Platform::Current().ShowMessage(
-            window, QString::fromStdString("The settings file \"" + settingsFile +
-                                           "\" cannot be read: " + settings.problem +
-                                           ".\nKelvane starts with its default settings and "
-                                           "leaves that file as it is."));
+            window, QCoreApplication::translate(
+                        "WindowSettings", "The settings file \"%1\" cannot be read: %2.\nKelvane "
+                                          "starts with its default settings and leaves that "
+                                          "file as it is.")
+                        .arg(QString::fromStdString(settingsFile),
+                             QString::fromStdString(settings.problem)));
     return false;
 }
 
@@ -93,10 +96,12 @@ void WindowSettings::KeepSettings(QWidget* window, const std::function<void(TIni
             return;
         const std::string reason = refused.Reason().empty() ? "" : " (" + refused.Reason() + ")";
         Platform::Current().ShowMessage(
-            window, QString::fromStdString("Kelvane cannot save its settings to \"" +
-                                           settingsFile_ + "\"" + reason +
-                                           ".\nThe window places and values of this session "
-                                           "will not be kept."));
+            window,
+            QCoreApplication::translate("WindowSettings",
+                                        "Kelvane cannot save its settings to \"%1\"%2.\nThe "
+                                        "window places and values of this session will not "
+                                        "be kept.")
+                .arg(QString::fromStdString(settingsFile_), QString::fromStdString(reason)));
     }
 }
 

@@ -1,7 +1,9 @@
 #include "crash/TErrorReport.h"
+#include "foundations/ParameterFile.h"
 #include "shell/ErrorGuard.h"
 #include "shell/KelvaneApplication.h"
 #include "shell/KelvaneProgram.h"
+#include "shell/Languages.h"
 #include "shell/QtErrorReportPresenter.h"
 #include "shell/SimulatorFrame.h"
 #include "shell/TKelvaneDispatchForm.h"
@@ -18,6 +20,9 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     kelvane::KelvaneApplication app(argc, argv);
+    // Before any window exists: every caption is translated as it is made.
+    kelvane::InstallLanguage(
+        kelvane::ChosenLanguage(kelvane::SettingsFilePath(kelvane::SimulatorFrame::DataFolder())));
     // Installed before any window exists.
     kelvane::TErrorReport errorReport;
     kelvane::QtErrorReportPresenter errorPresenter;

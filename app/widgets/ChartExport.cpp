@@ -5,6 +5,7 @@
 #include "foundations/ChartCsv.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -89,7 +90,9 @@ bool SaveChartData(ChartView& chart, const QString& fileName) {
 }
 
 void SayNotWritten(QWidget* parent, const QString& fileName) {
-    Platform::Current().ShowMessage(parent, "The file \"" + fileName + "\" could not be written.");
+    Platform::Current().ShowMessage(
+        parent, QCoreApplication::translate("ChartExport", "The file \"%1\" could not be written.")
+                    .arg(fileName));
 }
 
 } // namespace kelvane

@@ -42,15 +42,15 @@ void ChartMenu::Popup(const QPoint& globalPosition) {
         connect(menu.addAction(caption), &QAction::triggered, this,
                 [action] { RunGuarded(action); });
     };
-    add("&Copy Image", [this] { CopyImage(); });
-    add("Save &Image...", [this] { SaveImage(); });
-    add("Save &Data...", [this] { SaveData(); });
+    add(tr("&Copy Image"), [this] { CopyImage(); });
+    add(tr("Save &Image..."), [this] { SaveImage(); });
+    add(tr("Save &Data..."), [this] { SaveData(); });
     // The chart in words, for whoever cannot see it (also its accessible description).
-    add("Descri&be",
+    add(tr("Descri&be"),
         [this] { Platform::Current().ShowMessage(chart_->window(), chart_->Description()); });
     if (saveReport_) {
         menu.addSeparator();
-        add("Save &Report...", saveReport_);
+        add(tr("Save &Report..."), saveReport_);
     }
     Platform::Current().ShowMenu(&menu, globalPosition);
 }
@@ -70,15 +70,16 @@ void ChartMenu::CopyImage() {
 
 void ChartMenu::SaveImage() {
     const QString file = Platform::Current().ChooseExportFile(
-        chart_->window(), "Save Image",
-        {"PNG image (*.png)", "SVG drawing (*.svg)", "PDF document (*.pdf)"}, FileName() + ".png");
+        chart_->window(), tr("Save Image"),
+        {tr("PNG image (*.png)"), tr("SVG drawing (*.svg)"), tr("PDF document (*.pdf)")},
+        FileName() + ".png");
     if (!file.isEmpty() && !SaveChartImage(*chart_, file))
         SayNotWritten(chart_->window(), file);
 }
 
 void ChartMenu::SaveData() {
     const QString file = Platform::Current().ChooseExportFile(
-        chart_->window(), "Save Data", {"CSV file (*.csv)"}, FileName() + ".csv");
+        chart_->window(), tr("Save Data"), {tr("CSV file (*.csv)")}, FileName() + ".csv");
     if (!file.isEmpty() && !SaveChartData(*chart_, file))
         SayNotWritten(chart_->window(), file);
 }

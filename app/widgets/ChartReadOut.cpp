@@ -2,6 +2,7 @@
 
 #include "ChartView.h"
 #include "foundations/NearestPoint.h"
+#include "shell/Languages.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -86,15 +87,15 @@ QStringList ChartReadOut::LoopLines(QPoint position) {
                        std::fabs(x->coordToPixel(1) - x->coordToPixel(0)),
                        std::fabs(y->coordToPixel(1) - y->coordToPixel(0)));
     const LoopPoint& p = loop[static_cast<std::size_t>(nearest)];
-    auto title = [](const std::string& caption, const char* otherwise) {
-        return caption.empty() ? QString(otherwise) : QString::fromStdString(caption);
+    auto title = [](const std::string& caption, const QString& otherwise) {
+        return caption.empty() ? otherwise : CoreText(caption);
     };
     QStringList lines;
     if (!std::isnan(p.angle))
-        lines << "Angle: " + QString::fromStdString(ReadOutNumber(p.angle));
-    lines << title(chart_->Chart().BottomAxis.TitleCaption, "Volume") + ": " +
+        lines << tr("Angle") + ": " + QString::fromStdString(ReadOutNumber(p.angle));
+    lines << title(chart_->Chart().BottomAxis.TitleCaption, tr("Volume")) + ": " +
                  QString::fromStdString(ReadOutNumber(p.x));
-    lines << title(chart_->Chart().LeftAxis.TitleCaption, "Pressure") + ": " +
+    lines << title(chart_->Chart().LeftAxis.TitleCaption, tr("Pressure")) + ": " +
                  QString::fromStdString(ReadOutNumber(p.y));
     if (arrows_.empty())
         ShowArrows(loop);

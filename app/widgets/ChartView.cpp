@@ -1,5 +1,7 @@
 #include "ChartView.h"
 
+#include "shell/Languages.h"
+
 #include "ChartGraph.h"
 #include "foundations/ChartWords.h"
 
@@ -192,7 +194,7 @@ void ChartView::ApplyStyle(SeriesState& state) {
     QPen pen(colour);
     pen.setWidth(s.LinePen.Width);
     p->setPen(pen);
-    p->setName(QString::fromStdString(s.Title));
+    p->setName(CoreText(s.Title));
     QCPScatterStyle scatter;
     const int pointerSize = std::max(s.Pointer.HorizSize, s.Pointer.VertSize);
     if (s.Pointer.Visible && s.Pointer.Outlined)
@@ -261,7 +263,7 @@ bool ChartView::SyncPoints(SeriesState& state) {
 bool ChartView::SyncAxis(const TChartAxis& axis, QCPAxis* view, bool isVertical) {
     view->setTickLabels(axis.Labels);
     QString& title = axisTitles_[view == xAxis ? 0 : view == yAxis ? 1 : 2];
-    title = QString::fromStdString(axis.TitleCaption);
+    title = CoreText(axis.TitleCaption);
     view->setLabel(title);
     bool automatic = axis.Automatic || axis.AutomaticMinimum || axis.AutomaticMaximum;
     if (!automatic) {
@@ -374,7 +376,7 @@ void ChartView::SyncTitle() {
     shownTitle_ = chart_.Title;
     QStringList lines;
     for (const std::string& line : chart_.Title)
-        lines << QString::fromStdString(line);
+        lines << CoreText(line);
     title_->setText(lines.join('\n'));
     title_->setVisible(!lines.isEmpty());
     setAccessibleName(lines.isEmpty() ? tr("Chart")

@@ -1,5 +1,7 @@
 #include "HelpWindow.h"
 
+#include "shell/Languages.h"
+
 #include "widgets/Platform.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -9,6 +11,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPixmap>
 #include <QPointer>
 #include <QTextBlock>
@@ -62,8 +65,8 @@ HelpWindow::HelpWindow() : browser_(new PageReader(this)) {
     setAttribute(Qt::WA_QuitOnClose, false);
     browser_->setAccessibleName(tr("Help page"));
     auto* bar = new QToolBar(this);
-    back_ = bar->addAction("Back", browser_, &QTextBrowser::backward);
-    forward_ = bar->addAction("Forward", browser_, &QTextBrowser::forward);
+    back_ = bar->addAction(tr("Back"), browser_, &QTextBrowser::backward);
+    forward_ = bar->addAction(tr("Forward"), browser_, &QTextBrowser::forward);
     back_->setShortcut(QKeySequence::Back);
     forward_->setShortcut(QKeySequence::Forward);
     back_->setEnabled(false);
@@ -83,6 +86,14 @@ HelpWindow::HelpWindow() : browser_(new PageReader(this)) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(bar);
+    // The pages are written in English only; a student who chose another
+    // language is told so rather than left to wonder.
+    if (InstalledLanguage() != "en") {
+        auto* note = new QLabel(tr("The help pages are in English."), this);
+        note->setObjectName("EnglishNote");
+        note->setContentsMargins(6, 2, 6, 2);
+        layout->addWidget(note);
+    }
     layout->addWidget(browser_);
     resize(kDesignSize);
 }

@@ -33,7 +33,7 @@ namespace {
 
 Platform* g_current = nullptr;
 
-const char* kParameterFilter = "Stirling Parameters (*.PAR)";
+const char* kParameterFilter = QT_TRANSLATE_NOOP("Platform", "Stirling Parameters (*.PAR)");
 
 } // namespace
 
@@ -136,7 +136,8 @@ void QtPlatform::ShowMessage(QWidget* parent, const QString& text) {
 }
 
 QString QtPlatform::OpenFileName(QWidget* parent, const QString& folder) {
-    QFileDialog dialog(parent, QString(), folder, kParameterFilter);
+    QFileDialog dialog(parent, QString(), folder,
+                       QCoreApplication::translate("Platform", kParameterFilter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix("PAR");
@@ -147,7 +148,8 @@ QString QtPlatform::OpenFileName(QWidget* parent, const QString& folder) {
 }
 
 QString QtPlatform::SaveFileName(QWidget* parent, const QString& folder) {
-    QFileDialog dialog(parent, QString(), folder, kParameterFilter);
+    QFileDialog dialog(parent, QString(), folder,
+                       QCoreApplication::translate("Platform", kParameterFilter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix("PAR");
@@ -166,8 +168,10 @@ bool QtPlatform::ChoosePrinter(QWidget* parent, QPrinter& printer) {
 }
 
 QString QtPlatform::PdfFileName(QWidget* parent) {
-    QFileDialog dialog(parent, "No printer is installed: print to a PDF file", QString(),
-                       "PDF files (*.pdf)");
+    QFileDialog dialog(
+        parent,
+        QCoreApplication::translate("Platform", "No printer is installed: print to a PDF file"),
+        QString(), QCoreApplication::translate("Platform", "PDF files (*.pdf)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix("pdf");
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -5,6 +5,9 @@
 #include "Platform.h"
 #include "foundations/ReportLayout.h"
 
+#include "shell/Languages.h"
+
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -60,7 +63,8 @@ void DrawRows(QPainter& painter, const ReportBox& box, double lineHeight, const 
 // What the Work charts' value axis shows, for paper, where the screen's
 // "Click the Help button!" means nothing.
 constexpr char kScreenOnlyTitle[] = "Click the Help button!";
-constexpr char kWorkAxisTitle[] = "Work (pressure × volume units)";
+constexpr char kWorkAxisTitle[] =
+    QT_TRANSLATE_NOOP("ReportWriter", "Work (pressure × volume units)");
 
 } // namespace
 
@@ -88,7 +92,8 @@ void FreezeCharts(ReportPage& page) {
     page.chartDrawings.clear();
     for (ChartView* chart : page.charts) {
         QByteArray drawing = ChartDrawing(*chart);
-        drawing.replace(kScreenOnlyTitle, QString(kWorkAxisTitle).toUtf8());
+        drawing.replace(CoreText(kScreenOnlyTitle).toUtf8(),
+                        QCoreApplication::translate("ReportWriter", kWorkAxisTitle).toUtf8());
         page.chartDrawings.push_back(drawing);
     }
 }
@@ -177,7 +182,8 @@ void SaveReport(QWidget* parent, const std::function<ReportPage()>& page) {
     ReportPage taken = page();
     FreezeCharts(taken);
     const QString file = Platform::Current().ChooseExportFile(
-        parent, "Save Report", {"PDF document (*.pdf)"},
+        parent, QCoreApplication::translate("ReportWriter", "Save Report"),
+        {QCoreApplication::translate("ReportWriter", "PDF document (*.pdf)")},
         Platform::FileNameOf(parent->window()->windowTitle(), "report.pdf"));
     if (!file.isEmpty() && !WriteReport(taken, file, Platform::Current().DefaultPageSize()))
         SayNotWritten(parent, file);

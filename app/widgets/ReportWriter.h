@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QImage>
 #include <QPageSize>
 #include <QString>
@@ -23,9 +24,9 @@ using ReportRows = std::vector<std::pair<QString, QString>>;
 struct ReportPage {
     QString title;
     QString date;
-    QString parametersHeading = "Parameters";
+    QString parametersHeading = QCoreApplication::translate("ReportWriter", "Parameters");
     ReportRows parameters;
-    QString gridHeading = "Statistics";
+    QString gridHeading = QCoreApplication::translate("ReportWriter", "Statistics");
     ReportRows grid;
     QImage picture; // null: none
     std::vector<ChartView*> charts;

@@ -1,5 +1,7 @@
 #include "WidgetHost.h"
 
+#include "shell/Languages.h"
+
 #include "foundations/Callback.h"
 #include "foundations/ParameterTable.h"
 
@@ -134,7 +136,8 @@ void WidgetHost::ShowGrid() {
             item = new QTableWidgetItem;
             grid_->setItem(row, col, item);
         }
-        QString value = QString::fromStdString(cell.text);
+        // Column 0 holds the row labels, the one core text of the grid.
+        QString value = col == 0 ? CoreText(cell.text) : QString::fromStdString(cell.text);
         if (item->text() != value) {
             item->setText(value);
             rowsToSpeak_[static_cast<std::size_t>(row)] = true;
