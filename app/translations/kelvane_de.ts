@@ -25,6 +25,10 @@
         <source>(and %1 more)</source>
         <translation>(und %1 weitere)</translation>
     </message>
+    <message>
+        <source>Input problem: %1</source>
+        <translation>Eingabeproblem: %1</translation>
+    </message>
 </context>
 <context>
     <name>FrameFiles</name>
@@ -41,6 +45,21 @@ Es wurde nichts geladen.</translation>
     <message>
         <source>The file %1 holds values that cannot be used; their boxes are marked:</source>
         <translation>Die Datei %1 enthält unbrauchbare Werte; ihre Felder sind markiert:</translation>
+    </message>
+</context>
+<context>
+    <name>FrameWidgets</name>
+    <message>
+        <source>%1 slider</source>
+        <translation>%1, Schieberegler</translation>
+    </message>
+    <message>
+        <source>%1 up-down</source>
+        <translation>%1, Auf/Ab</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -832,6 +851,13 @@ Es wurde nichts geladen.</translation>
     </message>
 </context>
 <context>
+    <name>WidgetHost</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>WindowSettings</name>
     <message>
         <source>The settings file &quot;%1&quot; cannot be read: %2.
@@ -888,6 +914,10 @@ Fensterpositionen und Werte dieser Sitzung gehen verloren.</translation>
         <source>CSV file (*.csv)</source>
         <translation>CSV-Datei (*.csv)</translation>
     </message>
+    <message>
+        <source>Descri&amp;be</source>
+        <translation>B&amp;eschreiben</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::ChartReadOut</name>
@@ -905,6 +935,17 @@ Fensterpositionen und Werte dieser Sitzung gehen verloren.</translation>
     </message>
 </context>
 <context>
+    <name>kelvane::ChartView</name>
+    <message>
+        <source>Chart</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>Chart: %1</source>
+        <translation>Diagramm: %1</translation>
+    </message>
+</context>
+<context>
     <name>kelvane::HelpWindow</name>
     <message>
         <source>Back</source>
@@ -918,6 +959,10 @@ Fensterpositionen und Werte dieser Sitzung gehen verloren.</translation>
         <source>The help pages are in English.</source>
         <translation>Die Hilfeseiten sind auf Englisch.</translation>
     </message>
+    <message>
+        <source>Help page</source>
+        <translation>Hilfeseite</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::SimulatorFrame</name>
@@ -928,6 +973,14 @@ Fensterpositionen und Werte dieser Sitzung gehen verloren.</translation>
     <message>
         <source>Save &amp;Report...</source>
         <translation>&amp;Bericht speichern...</translation>
+    </message>
+    <message>
+        <source>Engine picture</source>
+        <translation>Bild der Maschine</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Kennwerte</translation>
     </message>
 </context>
 <context>
@@ -998,6 +1051,10 @@ Fensterpositionen und Werte dieser Sitzung gehen verloren.</translation>
     <message>
         <source>Compact &lt;&lt;</source>
         <translation>Kompakt &lt;&lt;</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Einzelheiten</translation>
     </message>
 </context>
 <context>
@@ -1100,6 +1157,10 @@ Fensterpositionen und Werte dieser Sitzung gehen verloren.</translation>
         <source>Notes</source>
         <translation>Hinweise</translation>
     </message>
+    <message>
+        <source>Sweep notes</source>
+        <translation>Notizen zur Variation</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::TRiderStirlingMainForm</name>
@@ -1195,6 +1256,14 @@ heiß</translation>
     <message>
         <source>Pan graphs to the right</source>
         <translation>Diagramme nach rechts verschieben</translation>
+    </message>
+    <message>
+        <source>Pan left</source>
+        <translation>Nach links verschieben</translation>
+    </message>
+    <message>
+        <source>Pan right</source>
+        <translation>Nach rechts verschieben</translation>
     </message>
 </context>
 </TS>

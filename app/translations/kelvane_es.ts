@@ -25,6 +25,10 @@
         <source>(and %1 more)</source>
         <translation>(y %1 más)</translation>
     </message>
+    <message>
+        <source>Input problem: %1</source>
+        <translation>Problema de entrada: %1</translation>
+    </message>
 </context>
 <context>
     <name>FrameFiles</name>
@@ -41,6 +45,21 @@ No se ha cargado nada.</translation>
     <message>
         <source>The file %1 holds values that cannot be used; their boxes are marked:</source>
         <translation>El archivo %1 contiene valores que no se pueden usar; sus casillas están marcadas:</translation>
+    </message>
+</context>
+<context>
+    <name>FrameWidgets</name>
+    <message>
+        <source>%1 slider</source>
+        <translation>%1, control deslizante</translation>
+    </message>
+    <message>
+        <source>%1 up-down</source>
+        <translation>%1, subir/bajar</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -832,6 +851,13 @@ No se ha cargado nada.</translation>
     </message>
 </context>
 <context>
+    <name>WidgetHost</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>WindowSettings</name>
     <message>
         <source>The settings file &quot;%1&quot; cannot be read: %2.
@@ -888,6 +914,10 @@ No se conservarán las posiciones de las ventanas ni los valores de esta sesión
         <source>CSV file (*.csv)</source>
         <translation>Archivo CSV (*.csv)</translation>
     </message>
+    <message>
+        <source>Descri&amp;be</source>
+        <translation>Descri&amp;bir</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::ChartReadOut</name>
@@ -905,6 +935,17 @@ No se conservarán las posiciones de las ventanas ni los valores de esta sesión
     </message>
 </context>
 <context>
+    <name>kelvane::ChartView</name>
+    <message>
+        <source>Chart</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>Chart: %1</source>
+        <translation>Gráfico: %1</translation>
+    </message>
+</context>
+<context>
     <name>kelvane::HelpWindow</name>
     <message>
         <source>Back</source>
@@ -918,6 +959,10 @@ No se conservarán las posiciones de las ventanas ni los valores de esta sesión
         <source>The help pages are in English.</source>
         <translation>Las páginas de ayuda están en inglés.</translation>
     </message>
+    <message>
+        <source>Help page</source>
+        <translation>Página de ayuda</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::SimulatorFrame</name>
@@ -928,6 +973,14 @@ No se conservarán las posiciones de las ventanas ni los valores de esta sesión
     <message>
         <source>Save &amp;Report...</source>
         <translation>Guardar info&amp;rme...</translation>
+    </message>
+    <message>
+        <source>Engine picture</source>
+        <translation>Imagen del motor</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
     </message>
 </context>
 <context>
@@ -998,6 +1051,10 @@ No se conservarán las posiciones de las ventanas ni los valores de esta sesión
     <message>
         <source>Compact &lt;&lt;</source>
         <translation>Compacto &lt;&lt;</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Detalles</translation>
     </message>
 </context>
 <context>
@@ -1100,6 +1157,10 @@ No se conservarán las posiciones de las ventanas ni los valores de esta sesión
         <source>Notes</source>
         <translation>Notas</translation>
     </message>
+    <message>
+        <source>Sweep notes</source>
+        <translation>Notas del barrido</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::TRiderStirlingMainForm</name>
@@ -1195,6 +1256,14 @@ cal.</translation>
     <message>
         <source>Pan graphs to the right</source>
         <translation>Desplazar los gráficos a la derecha</translation>
+    </message>
+    <message>
+        <source>Pan left</source>
+        <translation>Desplazar a la izquierda</translation>
+    </message>
+    <message>
+        <source>Pan right</source>
+        <translation>Desplazar a la derecha</translation>
     </message>
 </context>
 </TS>

@@ -25,6 +25,10 @@
         <source>(and %1 more)</source>
         <translation>(et %1 de plus)</translation>
     </message>
+    <message>
+        <source>Input problem: %1</source>
+        <translation>Problème de saisie : %1</translation>
+    </message>
 </context>
 <context>
     <name>FrameFiles</name>
@@ -41,6 +45,21 @@ Rien n’a été chargé.</translation>
     <message>
         <source>The file %1 holds values that cannot be used; their boxes are marked:</source>
         <translation>Le fichier %1 contient des valeurs inutilisables ; leurs cases sont marquées :</translation>
+    </message>
+</context>
+<context>
+    <name>FrameWidgets</name>
+    <message>
+        <source>%1 slider</source>
+        <translation>%1, curseur</translation>
+    </message>
+    <message>
+        <source>%1 up-down</source>
+        <translation>%1, haut/bas</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -832,6 +851,13 @@ Rien n’a été chargé.</translation>
     </message>
 </context>
 <context>
+    <name>WidgetHost</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>WindowSettings</name>
     <message>
         <source>The settings file &quot;%1&quot; cannot be read: %2.
@@ -888,6 +914,10 @@ Les positions des fenêtres et les valeurs de cette session ne seront pas conser
         <source>CSV file (*.csv)</source>
         <translation>Fichier CSV (*.csv)</translation>
     </message>
+    <message>
+        <source>Descri&amp;be</source>
+        <translation>Décri&amp;re</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::ChartReadOut</name>
@@ -905,6 +935,17 @@ Les positions des fenêtres et les valeurs de cette session ne seront pas conser
     </message>
 </context>
 <context>
+    <name>kelvane::ChartView</name>
+    <message>
+        <source>Chart</source>
+        <translation>Graphique</translation>
+    </message>
+    <message>
+        <source>Chart: %1</source>
+        <translation>Graphique : %1</translation>
+    </message>
+</context>
+<context>
     <name>kelvane::HelpWindow</name>
     <message>
         <source>Back</source>
@@ -918,6 +959,10 @@ Les positions des fenêtres et les valeurs de cette session ne seront pas conser
         <source>The help pages are in English.</source>
         <translation>Les pages d’aide sont en anglais.</translation>
     </message>
+    <message>
+        <source>Help page</source>
+        <translation>Page d’aide</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::SimulatorFrame</name>
@@ -928,6 +973,14 @@ Les positions des fenêtres et les valeurs de cette session ne seront pas conser
     <message>
         <source>Save &amp;Report...</source>
         <translation>Enregistrer le &amp;rapport...</translation>
+    </message>
+    <message>
+        <source>Engine picture</source>
+        <translation>Image du moteur</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
     </message>
 </context>
 <context>
@@ -998,6 +1051,10 @@ Les positions des fenêtres et les valeurs de cette session ne seront pas conser
     <message>
         <source>Compact &lt;&lt;</source>
         <translation>Compact &lt;&lt;</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Détails</translation>
     </message>
 </context>
 <context>
@@ -1100,6 +1157,10 @@ Les positions des fenêtres et les valeurs de cette session ne seront pas conser
         <source>Notes</source>
         <translation>Remarques</translation>
     </message>
+    <message>
+        <source>Sweep notes</source>
+        <translation>Notes du balayage</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::TRiderStirlingMainForm</name>
@@ -1195,6 +1256,14 @@ ch.</translation>
     <message>
         <source>Pan graphs to the right</source>
         <translation>Décaler les graphiques vers la droite</translation>
+    </message>
+    <message>
+        <source>Pan left</source>
+        <translation>Défiler à gauche</translation>
+    </message>
+    <message>
+        <source>Pan right</source>
+        <translation>Défiler à droite</translation>
     </message>
 </context>
 </TS>
