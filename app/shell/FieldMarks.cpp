@@ -2,9 +2,9 @@
 
 #include "foundations/ParameterTable.h"
 #include "shell/Languages.h"
+#include "widgets/Platform.h"
 #include "widgets/WidgetHost.h"
 
-#include <QAccessible>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -88,7 +88,13 @@ bool FieldMarks::Check() {
 
 void FieldMarks::ShowProblemLine() {
     if (problems_.empty()) {
+        // Emptied too, so that a reader walking the hidden widgets hears no
+        // problem that was mended.
         problemLine_->hide();
+        problemLine_->clear();
+        problemLine_->setToolTip({});
+        problemLine_->setAccessibleName({});
+        problemLine_->setAccessibleDescription({});
         return;
     }
     QString line = CoreText(problems_.front().message);
@@ -108,8 +114,7 @@ void FieldMarks::ShowProblemLine() {
     problemLine_->raise();
     // Said at once, wherever the focus is: the student typing in a box does
     // not see the line appear or change.
-    QAccessibleEvent alert(problemLine_, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
+    Platform::Current().Announce(problemLine_);
 }
 
 bool FieldMarks::ReadyToCalculate() {

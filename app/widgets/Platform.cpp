@@ -2,6 +2,7 @@
 
 #include "HelpWindow.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
@@ -242,6 +243,11 @@ void QtPlatform::SetClipboardImage(const QImage& image) {
 
 void QtPlatform::ShowMenu(QMenu* menu, const QPoint& globalPosition) {
     menu->exec(globalPosition);
+}
+
+void QtPlatform::Announce(QWidget* widget) {
+    QAccessibleEvent alert(widget, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 QPageSize QtPlatform::DefaultPageSize() {

@@ -79,6 +79,8 @@ class Platform {
     virtual void SetClipboardImage(const QImage& image) = 0;
     // Pops a context menu up at a screen position; returns when it closes.
     virtual void ShowMenu(QMenu* menu, const QPoint& globalPosition) = 0;
+    // Has a screen reader say the widget's text at once, wherever the focus is.
+    virtual void Announce(QWidget* widget) = 0;
     // The page size the printer settings default to: the default printer's,
     // else A4 or Letter by the user's locale.
     virtual QPageSize DefaultPageSize() = 0;
@@ -112,6 +114,7 @@ class QtPlatform : public Platform {
     void SetClipboardText(const QString& text) override;
     void SetClipboardImage(const QImage& image) override;
     void ShowMenu(QMenu* menu, const QPoint& globalPosition) override;
+    void Announce(QWidget* widget) override;
     QPageSize DefaultPageSize() override;
 };
 

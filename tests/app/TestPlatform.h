@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include <stdexcept>
+#include <vector>
 
 namespace kelvane {
 
@@ -35,9 +36,10 @@ class TestPlatform : public Platform {
     QStringList suggestions; // the paths the export dialogs opened on
     QString clipboardText;
     QImage clipboardImage;
-    QStringList menuActions; // the captions of the last menu popped up
-    QString menuChoice;      // the caption the user picks in it, if any
-    QImage menuImage;        // how it looked, while snapshots are taken
+    std::vector<QWidget*> announced; // the widgets a screen reader was to say at once
+    QStringList menuActions;         // the captions of the last menu popped up
+    QString menuChoice;              // the caption the user picks in it, if any
+    QImage menuImage;                // how it looked, while snapshots are taken
     QPageSize pageSize{QPageSize::A4};
 
     void ShowMessage(QWidget*, const QString& text) override { messages << text; }
@@ -71,6 +73,7 @@ class TestPlatform : public Platform {
     }
     void SetClipboardText(const QString& text) override { clipboardText = text; }
     void SetClipboardImage(const QImage& image) override { clipboardImage = image; }
+    void Announce(QWidget* widget) override { announced.push_back(widget); }
     void ShowMenu(QMenu* menu, const QPoint&) override {
         menuActions.clear();
         if (!qgetenv("KELVANE_SNAPSHOTS").isEmpty()) {

@@ -51,8 +51,8 @@ std::vector<std::string> Unnamed(QWidget& window, QWidget* picture) {
 }
 
 // A marked box says its reason until a good text clears it, the line under
-// the panel says it too, and a grid value reads with its label.
-void ExpectMarksAndValuesRead(AnyEngineWindow& w) {
+// the panel says it too, at once, and a grid value reads with its label.
+void ExpectMarksAndValuesRead(AnyEngineWindow& w, std::vector<QWidget*>& announced) {
     QTableWidget* grid = w.Grid();
     QAccessibleTableInterface* table =
         QAccessible::queryAccessibleInterface(grid)->tableInterface();
@@ -71,6 +71,7 @@ void ExpectMarksAndValuesRead(AnyEngineWindow& w) {
     QLineEdit* box = w.Host().Edit(row.id);
     EXPECT_TRUE(NameOf(box).startsWith(row.label)) << NameOf(box).toStdString();
     const QString good = box->text();
+    announced.clear();
     box->setText("x");
     ASSERT_TRUE(w.Marked(row.id));
     const std::string reason = w.FieldProblems().front().message;
@@ -79,6 +80,8 @@ void ExpectMarksAndValuesRead(AnyEngineWindow& w) {
     EXPECT_NE(NameOf(w.ProblemLine()).toStdString().find(reason), std::string::npos);
     box->setText(good);
     EXPECT_EQ(a->text(QAccessible::Description).toStdString(), "");
+    EXPECT_EQ(announced, std::vector<QWidget*>{w.ProblemLine()});
+    EXPECT_EQ(NameOf(w.ProblemLine()).toStdString() + w.ProblemLine()->text().toStdString(), "");
 }
 
 } // namespace
@@ -115,7 +118,7 @@ TEST(AccessibleNames, EveryReachableControlIsNamedAndMarksAndValuesReadAsShown) 
         EXPECT_EQ(Unnamed(*window, engine ? engine->Picture() : nullptr),
                   std::vector<std::string>{});
         if (engine) {
-            ExpectMarksAndValuesRead(*engine);
+            ExpectMarksAndValuesRead(*engine, env.platform.announced);
             values += engine->Grid()->item(0, 1) != nullptr;
         }
         window->hide();
