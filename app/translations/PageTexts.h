@@ -36,5 +36,6 @@ inline constexpr const char* kPageTexts[] = {
     QT_TRANSLATE_NOOP("Page", "%1, along %2."),
     QT_TRANSLATE_NOOP("Page", "%1: lowest %2 at %3, highest %4 at %5, mean %6."),
     QT_TRANSLATE_NOOP("Page", "No results yet."),
+    QT_TRANSLATE_NOOP("Page", "Loading the engines…"),
 };
 } // namespace kelvane::page

@@ -867,6 +867,10 @@ Es wurde nichts geladen.</translation>
         <source>No results yet.</source>
         <translation>Noch keine Ergebnisse.</translation>
     </message>
+    <message>
+        <source>Loading the engines…</source>
+        <translation>Die Motoren werden geladen…</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>

@@ -867,6 +867,10 @@ No se ha cargado nada.</translation>
         <source>No results yet.</source>
         <translation>Aún no hay resultados.</translation>
     </message>
+    <message>
+        <source>Loading the engines…</source>
+        <translation>Cargando los motores…</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>

@@ -867,6 +867,10 @@ Rien n’a été chargé.</translation>
         <source>No results yet.</source>
         <translation>Pas encore de résultats.</translation>
     </message>
+    <message>
+        <source>Loading the engines…</source>
+        <translation>Chargement des moteurs…</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>

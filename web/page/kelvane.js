@@ -6,6 +6,7 @@ import KelvaneEngines from './kelvane_engines.mjs';
 import { ChartView, download, element } from './chart.js';
 import { core, coreLine, kLanguages, language, remember, tr, trFrom } from './texts.js';
 
+document.getElementById('loading').textContent = tr('Loading the engines…');
 // The page began compiling the engines while it fetched the scripts.
 const M = await KelvaneEngines({
     instantiateWasm(imports, receive) {
