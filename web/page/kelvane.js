@@ -388,7 +388,7 @@ function select(name, texts = {}) {
     document.querySelectorAll('#tabs button').forEach((b) =>
         b.setAttribute('aria-selected', String(b.dataset.engine === name)));
     if (!tabs[name]) {
-        const tab = new EngineTab(name, texts);
+        const tab = new EngineTab(name, { ...kept[name], ...texts });
         tabs[name] = tab;
         const unknown = Object.keys(texts).filter((c) => !tab.fields.some((f) => f.control === c));
         if (unknown.length) {
@@ -435,6 +435,16 @@ function printReport(tab) {
     window.print();
 }
 
+// Every made tab's texts, kept across the reload that changes the language.
+const kKeptTexts = 'kelvane-texts';
+const kept = (() => {
+    try {
+        const texts = JSON.parse(sessionStorage.getItem(kKeptTexts) ?? '{}');
+        sessionStorage.removeItem(kKeptTexts);
+        return texts;
+    } catch { return {}; }
+})();
+
 // The page's own texts, and the language menu: a new language reloads the
 // page with the tab and its texts as they are.
 function translatePage() {
@@ -453,9 +463,15 @@ function translatePage() {
         menu.append(element('option', { value: code, lang: code, textContent: name, selected: code === language }));
     menu.addEventListener('change', () => {
         remember(menu.value);
+        // The other tabs' texts wait in the session; the shown tab's and the
+        // language go in the address, which holds them even where storage is refused.
+        try {
+            sessionStorage.setItem(kKeptTexts, JSON.stringify(
+                Object.fromEntries(Object.entries(tabs).map(([name, tab]) => [name, tab.texts()]))));
+        } catch { /* the shown tab keeps its texts all the same */ }
         const shown = Object.entries(tabs).find(([, tab]) => tab.active);
         const params = new URLSearchParams(shown ? lessonHash(shown[0], shown[1].texts()).slice(1) : '');
-        params.delete('lang');
+        params.set('lang', menu.value);
         history.replaceState(null, '', `#${params}`);
         location.reload();
     });

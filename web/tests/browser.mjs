@@ -482,6 +482,12 @@ try {
     };
     await lang.goto(`${origin}/index.html#engine=gamma&HotTemp=650&PistonThrow=45`);
     await lang.waitForSelector('body[data-first-analysis-ms]');
+    // A text typed (and calculated) on another tab than the one shown at the
+    // change stays too.
+    await lang.click('#tabs button[data-engine="rider"]');
+    await lang.click('#rider-HotTemp', { clickCount: 3 });
+    await lang.keyboard.type('500');
+    await lang.click('#engine-rider button[name="calcButton"]');
     const english = await shown();
     await Promise.all([lang.waitForNavigation(), lang.select('#language', 'de')]);
     await lang.waitForSelector('body[data-first-analysis-ms]');
