@@ -530,7 +530,22 @@ try {
         await lang.screenshot({ path: join(shots, `web-de-${name}.png`), fullPage: true });
     }
     rmSync(langFiles, { recursive: true, force: true });
+    // The choice is remembered; with none, the browser's languages choose.
+    await lang.goto(`${origin}/index.html#engine=beta`);
+    await lang.reload();
+    await lang.waitForSelector('body[data-first-analysis-ms]');
+    const remembered = await lang.evaluate(() => document.documentElement.lang);
     await lang.close();
+    const fresh = await browser.createBrowserContext();
+    const french = await fresh.newPage();
+    await french.evaluateOnNewDocument(() =>
+        Object.defineProperty(navigator, 'languages', { get: () => ['fr-CA', 'en'] }));
+    await french.goto(`${origin}/index.html`);
+    await french.waitForSelector('body[data-first-analysis-ms]');
+    const browserLanguage = await french.evaluate(() => document.documentElement.lang);
+    await fresh.close();
+    check(remembered === 'de' && browserLanguage === 'fr',
+          `the page chose ${remembered} after German was chosen, ${browserLanguage} for a French browser`);
 
     // The help pages are in the folder too.
     for (const link of ['help-link', 'tutor-link']) {
