@@ -754,6 +754,125 @@ Es wurde nichts geladen.</translation>
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <source>Kelvane: Stirling engine simulators</source>
+        <translation>Kelvane: Simulatoren für Stirlingmotoren</translation>
+    </message>
+    <message>
+        <source>Two-piston</source>
+        <translation>Zweikolben</translation>
+    </message>
+    <message>
+        <source>%1 slider</source>
+        <translation>Schieberegler: %1</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Erhöhen</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Verringern</translation>
+    </message>
+    <message>
+        <source>%1 up</source>
+        <translation>%1: erhöhen</translation>
+    </message>
+    <message>
+        <source>%1 down</source>
+        <translation>%1: verringern</translation>
+    </message>
+    <message>
+        <source>Double-click on a yellow box to sweep it (&quot;Super Graphs&quot;).</source>
+        <translation>Doppelklick auf ein gelbes Feld ergibt eine Variation („Super-Diagramme“).</translation>
+    </message>
+    <message>
+        <source>Print a one-page report</source>
+        <translation>Einen Bericht auf einer Seite drucken</translation>
+    </message>
+    <message>
+        <source>Copy link</source>
+        <translation>Link kopieren</translation>
+    </message>
+    <message>
+        <source>A link that opens this engine with these values</source>
+        <translation>Ein Link, der diesen Motor mit diesen Werten öffnet</translation>
+    </message>
+    <message>
+        <source>Link to this lesson</source>
+        <translation>Link zu dieser Lektion</translation>
+    </message>
+    <message>
+        <source>Copy the link from the box below the buttons.</source>
+        <translation>Kopieren Sie den Link aus dem Feld unter den Schaltflächen.</translation>
+    </message>
+    <message>
+        <source>Sweep</source>
+        <translation>Variation</translation>
+    </message>
+    <message>
+        <source>Sweeping…</source>
+        <translation>Variation läuft…</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Fertig.</translation>
+    </message>
+    <message>
+        <source>The link names no engine &quot;%1&quot;: showing the first.</source>
+        <translation>Der Link nennt keinen Motor „%1“: Der erste wird gezeigt.</translation>
+    </message>
+    <message>
+        <source>The link&apos;s %1 is not a field of the %2: ignored.</source>
+        <translation>%1 aus dem Link ist kein Feld von „%2“: ignoriert.</translation>
+    </message>
+    <message>
+        <source>The link&apos;s %1 are not fields of the %2: ignored.</source>
+        <translation>%1 aus dem Link sind keine Felder von „%2“: ignoriert.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>%1: crank angle</source>
+        <translation>%1: Kurbelwinkel</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <source>Show the chart&apos;s numbers as a table</source>
+        <translation>Die Zahlen des Diagramms als Tabelle zeigen</translation>
+    </message>
+    <message>
+        <source>Save this chart as %1</source>
+        <translation>Dieses Diagramm als %1 speichern</translation>
+    </message>
+    <message>
+        <source>%1, along %2.</source>
+        <translation>%1, aufgetragen über %2.</translation>
+    </message>
+    <message>
+        <source>%1: lowest %2 at %3, highest %4 at %5, mean %6.</source>
+        <translation>%1: niedrigster Wert %2 bei %3, höchster %4 bei %5, Mittelwert %6.</translation>
+    </message>
+    <message>
+        <source>No results yet.</source>
+        <translation>Noch keine Ergebnisse.</translation>
+    </message>
+    <message>
+        <source>Loading the engines…</source>
+        <translation>Die Motoren werden geladen…</translation>
+    </message>
+</context>
+<context>
     <name>Platform</name>
     <message>
         <source>Stirling Parameters (*.PAR)</source>

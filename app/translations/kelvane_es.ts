@@ -754,6 +754,125 @@ No se ha cargado nada.</translation>
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <source>Kelvane: Stirling engine simulators</source>
+        <translation>Kelvane: simuladores de motores Stirling</translation>
+    </message>
+    <message>
+        <source>Two-piston</source>
+        <translation>Dos pistones</translation>
+    </message>
+    <message>
+        <source>%1 slider</source>
+        <translation>Control deslizante: %1</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Aumentar</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Disminuir</translation>
+    </message>
+    <message>
+        <source>%1 up</source>
+        <translation>%1: aumentar</translation>
+    </message>
+    <message>
+        <source>%1 down</source>
+        <translation>%1: disminuir</translation>
+    </message>
+    <message>
+        <source>Double-click on a yellow box to sweep it (&quot;Super Graphs&quot;).</source>
+        <translation>Doble clic en una casilla amarilla para hacer su barrido («supergráficos»).</translation>
+    </message>
+    <message>
+        <source>Print a one-page report</source>
+        <translation>Imprimir un informe de una página</translation>
+    </message>
+    <message>
+        <source>Copy link</source>
+        <translation>Copiar enlace</translation>
+    </message>
+    <message>
+        <source>A link that opens this engine with these values</source>
+        <translation>Un enlace que abre este motor con estos valores</translation>
+    </message>
+    <message>
+        <source>Link to this lesson</source>
+        <translation>Enlace a esta lección</translation>
+    </message>
+    <message>
+        <source>Copy the link from the box below the buttons.</source>
+        <translation>Copie el enlace del cuadro que hay bajo los botones.</translation>
+    </message>
+    <message>
+        <source>Sweep</source>
+        <translation>Barrido</translation>
+    </message>
+    <message>
+        <source>Sweeping…</source>
+        <translation>Barrido en curso…</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Hecho.</translation>
+    </message>
+    <message>
+        <source>The link names no engine &quot;%1&quot;: showing the first.</source>
+        <translation>El enlace no nombra ningún motor «%1»: se muestra el primero.</translation>
+    </message>
+    <message>
+        <source>The link&apos;s %1 is not a field of the %2: ignored.</source>
+        <translation>%1 del enlace no es un campo de «%2»: se ignora.</translation>
+    </message>
+    <message>
+        <source>The link&apos;s %1 are not fields of the %2: ignored.</source>
+        <translation>%1 del enlace no son campos de «%2»: se ignoran.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>%1: crank angle</source>
+        <translation>%1: ángulo de manivela</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabla</translation>
+    </message>
+    <message>
+        <source>Show the chart&apos;s numbers as a table</source>
+        <translation>Mostrar los números del gráfico como tabla</translation>
+    </message>
+    <message>
+        <source>Save this chart as %1</source>
+        <translation>Guardar este gráfico como %1</translation>
+    </message>
+    <message>
+        <source>%1, along %2.</source>
+        <translation>%1, en función de %2.</translation>
+    </message>
+    <message>
+        <source>%1: lowest %2 at %3, highest %4 at %5, mean %6.</source>
+        <translation>%1: mínimo %2 en %3, máximo %4 en %5, media %6.</translation>
+    </message>
+    <message>
+        <source>No results yet.</source>
+        <translation>Aún no hay resultados.</translation>
+    </message>
+    <message>
+        <source>Loading the engines…</source>
+        <translation>Cargando los motores…</translation>
+    </message>
+</context>
+<context>
     <name>Platform</name>
     <message>
         <source>Stirling Parameters (*.PAR)</source>

@@ -754,6 +754,125 @@ Rien n’a été chargé.</translation>
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <source>Kelvane: Stirling engine simulators</source>
+        <translation>Kelvane : simulateurs de moteurs Stirling</translation>
+    </message>
+    <message>
+        <source>Two-piston</source>
+        <translation>Deux pistons</translation>
+    </message>
+    <message>
+        <source>%1 slider</source>
+        <translation>Curseur : %1</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Augmenter</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Diminuer</translation>
+    </message>
+    <message>
+        <source>%1 up</source>
+        <translation>%1 : augmenter</translation>
+    </message>
+    <message>
+        <source>%1 down</source>
+        <translation>%1 : diminuer</translation>
+    </message>
+    <message>
+        <source>Double-click on a yellow box to sweep it (&quot;Super Graphs&quot;).</source>
+        <translation>Double-cliquez sur une case jaune pour la balayer (« super-graphiques »).</translation>
+    </message>
+    <message>
+        <source>Print a one-page report</source>
+        <translation>Imprimer un rapport d’une page</translation>
+    </message>
+    <message>
+        <source>Copy link</source>
+        <translation>Copier le lien</translation>
+    </message>
+    <message>
+        <source>A link that opens this engine with these values</source>
+        <translation>Un lien qui ouvre ce moteur avec ces valeurs</translation>
+    </message>
+    <message>
+        <source>Link to this lesson</source>
+        <translation>Lien vers cette leçon</translation>
+    </message>
+    <message>
+        <source>Copy the link from the box below the buttons.</source>
+        <translation>Copiez le lien depuis la case sous les boutons.</translation>
+    </message>
+    <message>
+        <source>Sweep</source>
+        <translation>Balayage</translation>
+    </message>
+    <message>
+        <source>Sweeping…</source>
+        <translation>Balayage en cours…</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Terminé.</translation>
+    </message>
+    <message>
+        <source>The link names no engine &quot;%1&quot;: showing the first.</source>
+        <translation>Le lien ne nomme aucun moteur « %1 » : le premier est affiché.</translation>
+    </message>
+    <message>
+        <source>The link&apos;s %1 is not a field of the %2: ignored.</source>
+        <translation>%1 du lien n’est pas un champ de « %2 » : ignoré.</translation>
+    </message>
+    <message>
+        <source>The link&apos;s %1 are not fields of the %2: ignored.</source>
+        <translation>%1 du lien ne sont pas des champs de « %2 » : ignorés.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>%1: crank angle</source>
+        <translation>%1 : angle de manivelle</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tableau</translation>
+    </message>
+    <message>
+        <source>Show the chart&apos;s numbers as a table</source>
+        <translation>Afficher les nombres du graphique sous forme de tableau</translation>
+    </message>
+    <message>
+        <source>Save this chart as %1</source>
+        <translation>Enregistrer ce graphique en %1</translation>
+    </message>
+    <message>
+        <source>%1, along %2.</source>
+        <translation>%1, en fonction de %2.</translation>
+    </message>
+    <message>
+        <source>%1: lowest %2 at %3, highest %4 at %5, mean %6.</source>
+        <translation>%1 : minimum %2 à %3, maximum %4 à %5, moyenne %6.</translation>
+    </message>
+    <message>
+        <source>No results yet.</source>
+        <translation>Pas encore de résultats.</translation>
+    </message>
+    <message>
+        <source>Loading the engines…</source>
+        <translation>Chargement des moteurs…</translation>
+    </message>
+</context>
+<context>
     <name>Platform</name>
     <message>
         <source>Stirling Parameters (*.PAR)</source>

@@ -3,6 +3,8 @@
 // the mouse (and the pressure-volume loop's direction arrows), Hold's ghost
 // traces, and Save Image (PNG, SVG) and Save Data (CSV). The engine computes
 // every number; this file only draws and saves them.
+import { core, coreLine, language, tr, trFrom } from './texts.js';
+
 const { uPlot } = globalThis;
 
 export function element(tag, props = {}, ...children) {
@@ -64,14 +66,14 @@ export class ChartView {
             mode: 2,
             width: 470,
             height: sweep || index >= kLoopChart ? 260 : 230,
-            title: this.meta.title,
+            title: core(this.meta.title),
             legend: { show: this.meta.legend, live: false },
             cursor: { drag: { x: false, y: false }, points: { show: false } },
             scales: { x: { time: false, range: this.range('bottom', 'x') },
                       y: { range: this.range('left', 'y') }, y2: { range: this.range('right', 'y2') } },
-            axes: [{ label: this.meta.bottom.title },
-                   { label: this.meta.left.title, scale: 'y', size: valueAxisSize },
-                   ...(hasRight ? [{ label: this.meta.right.title, scale: 'y2', side: 1,
+            axes: [{ label: core(this.meta.bottom.title) },
+                   { label: core(this.meta.left.title), scale: 'y', size: valueAxisSize },
+                   ...(hasRight ? [{ label: core(this.meta.right.title), scale: 'y2', side: 1,
                                      size: valueAxisSize, grid: { show: false } }] : [])],
             series: this.series(),
             hooks: { draw: [(u) => this.drawGhosts(u)] },
@@ -98,7 +100,7 @@ export class ChartView {
         const over = this.plot.over;
         over.tabIndex = 0;
         over.setAttribute('role', 'slider');
-        over.setAttribute('aria-label', `${this.meta.title.split('\n')[0]}: crank angle`);
+        over.setAttribute('aria-label', tr('%1: crank angle', this.heading()));
         over.setAttribute('aria-valuemin', '0');
         over.setAttribute('aria-valuemax', '360');
         this.showAngle();
@@ -114,7 +116,14 @@ export class ChartView {
     }
 
     describe(words) {
-        if (words !== undefined && this.words.textContent !== words) this.words.textContent = words;
+        if (words === undefined) return;
+        words = chartWords(words);
+        if (this.words.textContent !== words) this.words.textContent = words;
+    }
+
+    // The title's first line, as the student reads it.
+    heading() {
+        return core(this.meta.title.split('\n')[0]);
     }
 
     // The crank angle, as the chart's slider value.
@@ -126,7 +135,7 @@ export class ChartView {
 
     series() {
         return [{}].concat(this.meta.series.map((s) => ({
-            label: s.title || s.name,
+            label: core(s.title || s.name),
             stroke: s.color,
             width: Math.max(1, s.width),
             // A series drawn as points only (the two-piston pressure-volume loop).
@@ -174,7 +183,7 @@ export class ChartView {
         this.last = text;
         this.meta = meta;
         const title = this.plot.root.querySelector('.u-title');
-        if (title) title.textContent = meta.title;
+        if (title) title.textContent = core(meta.title);
         this.plot.setData(this.data());
     }
 
@@ -220,10 +229,10 @@ export class ChartView {
         for (const [kind, caption, save] of [['png', 'PNG', () => this.savePng()],
                                              ['svg', 'SVG', () => this.saveSvg()],
                                              ['csv', 'CSV', () => this.saveCsv()],
-                                             ['table', 'Table', () => this.toggleTable()]]) {
+                                             ['table', tr('Table'), () => this.toggleTable()]]) {
             const b = element('button', { className: kind, textContent: caption,
-                                          title: kind === 'table' ? 'Show the chart\'s numbers as a table'
-                                                                  : `Save this chart as ${caption}` });
+                                          title: kind === 'table' ? tr('Show the chart\'s numbers as a table')
+                                                                  : tr('Save this chart as %1', caption) });
             b.addEventListener('click', save);
             tools.append(b);
         }
@@ -243,13 +252,13 @@ export class ChartView {
             return;
         }
         this.table = element('table', { className: 'chart-table' },
-                             element('caption', { textContent: this.meta.title.split('\n')[0] }));
+                             element('caption', { textContent: this.heading() }));
         this.meta.series.forEach((s, i) => {
             const xy = this.tab.engine.points(this.index, i);
             const body = element('tbody', {}, element('tr', {},
-                element('th', { scope: 'colgroup', colSpan: 2, textContent: s.title || s.name })),
-                element('tr', {}, element('th', { scope: 'col', textContent: this.meta.bottom.title || 'x' }),
-                        element('th', { scope: 'col', textContent: (s.right ? this.meta.right : this.meta.left).title || 'y' })));
+                element('th', { scope: 'colgroup', colSpan: 2, textContent: core(s.title || s.name) })),
+                element('tr', {}, element('th', { scope: 'col', textContent: core(this.meta.bottom.title) || 'x' }),
+                        element('th', { scope: 'col', textContent: core((s.right ? this.meta.right : this.meta.left).title) || 'y' })));
             for (let k = 0; k < xy.length; k += 2)
                 body.append(element('tr', {}, element('td', { textContent: xy[k] }), element('td', { textContent: xy[k + 1] })));
             this.table.append(body);
@@ -277,7 +286,7 @@ export class ChartView {
         ctx.fillStyle = '#000';
         ctx.font = `bold ${13 * devicePixelRatio}px sans-serif`;
         ctx.textAlign = 'center';
-        ctx.fillText(this.meta.title.split('\n')[0], canvas.width / 2, 16 * devicePixelRatio);
+        ctx.fillText(this.heading(), canvas.width / 2, 16 * devicePixelRatio);
         ctx.drawImage(source, 0, titleHeight);
         return canvas;
     }
@@ -299,7 +308,7 @@ export class ChartView {
                                         'font-family': 'sans-serif', 'font-size': 11 });
         svg.append(svgElement('rect', { width: w, height: h, fill: '#fff' }));
         svg.append(svgElement('text', { x: w / 2, y: 16, 'text-anchor': 'middle', 'font-weight': 'bold',
-                                        'font-size': 13 }, this.meta.title.split('\n')[0]));
+                                        'font-size': 13 }, this.heading()));
         const left = u.bbox.left / dpr, top = u.bbox.top / dpr + titleHeight;
         const width = u.bbox.width / dpr, height = u.bbox.height / dpr;
         const plot = svgElement('g');
@@ -334,8 +343,8 @@ export class ChartView {
                     }
                 }
             });
-            const title = paper && axis.label === 'Click the Help button!'
-                ? 'Work (pressure × volume units)' : axis.label;
+            const title = paper && axis.label === core('Click the Help button!')
+                ? trFrom('ReportWriter', 'Work (pressure × volume units)') : axis.label;
             if (!title) return;
             if (horizontal) {
                 svg.append(svgElement('text', { x: left + width / 2, y: h - 4, 'text-anchor': 'middle' }, title));
@@ -405,7 +414,7 @@ export class ChartView {
             lines = JSON.parse(this.tab.engine.readOut(this.index, x));
         }
         if (!lines.length) { this.hideReadOut(); return; }
-        this.readOut.textContent = lines.join('\n');
+        this.readOut.textContent = lines.map(coreLine).join('\n');
         this.readOut.hidden = false;
         // Beside the pointer, turned back inside the chart near its edges.
         const box = this.readOut;
@@ -436,4 +445,20 @@ export class ChartView {
         this.readOut.hidden = true;
         this.arrows.replaceChildren();
     }
+}
+
+// The engine's words for a chart ("Pressures, along Angle. Pressure: lowest
+// 273 at 250, highest 410 at 105, mean 367."), in the page's language; words
+// of another shape stay as they came.
+function chartWords(words) {
+    const head = words.match(/^(.*?), along (.*?)\./s);
+    if (language === 'en' || !head) return words;
+    let out = tr('%1, along %2.', core(head[1]), core(head[2]));
+    const curve = / (.+?): lowest (\S+) at (\S+), highest (\S+) at (\S+), mean (\S+)\./y;
+    let at = head[0].length;
+    for (let m; (curve.lastIndex = at, m = curve.exec(words)); at = curve.lastIndex)
+        out += ` ${tr('%1: lowest %2 at %3, highest %4 at %5, mean %6.', core(m[1]), ...m.slice(2))}`;
+    const rest = words.slice(at);
+    if (rest === ' No results yet.') return `${out} ${tr('No results yet.')}`;
+    return rest ? words : out;
 }

@@ -4,7 +4,9 @@
 // The engines compute; this file only shows.
 import KelvaneEngines from './kelvane_engines.mjs';
 import { ChartView, download, element } from './chart.js';
+import { core, coreLine, kLanguages, language, remember, tr, trFrom } from './texts.js';
 
+document.getElementById('loading').textContent = tr('Loading the engines…');
 // The page began compiling the engines while it fetched the scripts.
 const M = await KelvaneEngines({
     instantiateWasm(imports, receive) {
@@ -59,7 +61,7 @@ class EngineTab {
             } else {
                 box.type = 'text';
                 box.value = this.engine.text(f.control);
-                box.title = f.unit ? `${f.label} (${f.unit})` : f.label;
+                box.title = f.unit ? `${core(f.label)} (${core(f.unit)})` : core(f.label);
                 box.addEventListener('input', () =>
                     this.act(() => this.engine.edit(f.control, box.value)));
                 if (f.sweep) {
@@ -68,10 +70,9 @@ class EngineTab {
                 }
             }
             this.boxes[f.control] = box;
-            const label = f.kind === 'check' ? f.control.replace(/CB$/, '').replace(/([a-z])([A-Z])/g, '$1 $2')
-                                             : f.label || f.control;
+            const label = fieldLabel(f);
             // The unit beside the box, as the window has it.
-            const unit = f.kind !== 'check' && f.unit ? ` (${f.unit})` : '';
+            const unit = f.kind !== 'check' && f.unit ? ` (${core(f.unit)})` : '';
             fields.append(element('label', { htmlFor: id, textContent: label + unit }), element('span', {}, box));
         }
         // The sliders (and the two-piston window's up-downs) the engine keeps.
@@ -86,16 +87,16 @@ class EngineTab {
             slider.addEventListener('input', () =>
                 this.act(() => this.engine.run(`${control}TB`, Number(slider.value))));
             this.sliders[control] = slider;
-            const label = this.fields.find((f) => f.control === control).label;
-            fields.append(element('label', { textContent: `${label} slider`, htmlFor: slider.id }), slider);
+            const label = core(this.fields.find((f) => f.control === control).label);
+            fields.append(element('label', { textContent: tr('%1 slider', label), htmlFor: slider.id }), slider);
         }
         for (const [control, upDown] of Object.entries(state.upDowns ?? {})) {
             const steps = element('span', { className: 'updown' });
             for (const [caption, up] of [['\u25b2', 1], ['\u25bc', 0]]) {
                 const b = element('button', { textContent: caption, name: `${upDown}-${up}`,
-                                              title: up ? 'Up' : 'Down' });
-                const field = this.fields.find((f) => f.control === control);
-                b.ariaLabel = `${field.label} ${up ? 'up' : 'down'}`;
+                                              title: up ? tr('Up') : tr('Down') });
+                const label = core(this.fields.find((f) => f.control === control).label);
+                b.ariaLabel = up ? tr('%1 up', label) : tr('%1 down', label);
                 b.addEventListener('click', () => this.act(() => this.engine.run(upDown, up)));
                 steps.append(b);
             }
@@ -105,7 +106,7 @@ class EngineTab {
         const buttons = element('div', { className: 'buttons' });
         this.buttons = {};
         for (const [caption, action, arg] of this.design.buttons) {
-            const b = element('button', { textContent: caption, name: action });
+            const b = element('button', { textContent: core(caption), name: action });
             b.addEventListener('click', () => this.act(() => this.engine.run(action, arg)));
             this.buttons[action] = b;
             buttons.append(b);
@@ -114,7 +115,7 @@ class EngineTab {
                                this.buildPageTools());
         if (this.fields.some((f) => f.sweep))
             inputs.append(element('p', { className: 'hint',
-                textContent: 'Double-click on a yellow box to sweep it ("Super Graphs").' }));
+                textContent: tr('Double-click on a yellow box to sweep it ("Super Graphs").') }));
         const [w, h] = this.design.picture;
         this.canvas = element('canvas', { width: w, height: h });
         this.canvas.setAttribute('role', 'img');
@@ -146,20 +147,22 @@ class EngineTab {
             b.addEventListener('click', action);
             tools.append(b);
         };
-        add('Save', 'save', 'Save current set of parameters', () => this.saveParameters());
+        add(trFrom('SimulatorFrame', 'Save'), 'save', trFrom('SimulatorFrame', 'Save current set of parameters'),
+            () => this.saveParameters());
         this.picker = element('input', { type: 'file', accept: '.PAR,.par', hidden: true, name: 'load-file' });
         this.picker.addEventListener('change', () => this.loadParameters(this.picker.files[0]));
-        add('Load', 'load', 'Load parameters from disk', () => this.picker.click());
-        add('Print', 'print', 'Print a one-page report', () => printReport(this));
-        add('Copy link', 'copy-link', 'A link that opens this engine with these values',
+        add(trFrom('SimulatorFrame', 'Load'), 'load', trFrom('SimulatorFrame', 'Load parameters from disk'),
+            () => this.picker.click());
+        add(trFrom('SimulatorFrame', 'Print'), 'print', tr('Print a one-page report'), () => printReport(this));
+        add(tr('Copy link'), 'copy-link', tr('A link that opens this engine with these values'),
             () => this.copyLink());
         const hold = element('input', { type: 'checkbox', id: `${this.name}-HoldCB`, name: 'hold' });
         hold.addEventListener('change', () => {
             for (const c of this.charts) c.hold(hold.checked);
         });
-        tools.append(this.picker, element('label', { className: 'hold' }, hold, ' Hold'));
+        tools.append(this.picker, element('label', { className: 'hold' }, hold, ` ${trFrom('ChartHold', 'Hold')}`));
         this.linkBox = element('input', { type: 'text', readOnly: true, className: 'link', hidden: true,
-                                          ariaLabel: 'Link to this lesson' });
+                                          ariaLabel: tr('Link to this lesson') });
         return element('div', {}, tools, this.linkBox);
     }
 
@@ -196,22 +199,22 @@ class EngineTab {
         // link stays in the box, selected, to copy by hand.
         navigator.clipboard?.writeText(address.href).then(
             () => { this.error.textContent = ''; },
-            () => { this.error.textContent = 'Copy the link from the box below the buttons.'; });
+            () => { this.error.textContent = tr('Copy the link from the box below the buttons.'); });
     }
 
     buildSweep(root) {
         const choice = element('select', { name: 'sweep-field', id: `${this.name}-sweep-field` });
         for (const f of this.fields.filter((f) => f.sweep))
-            choice.append(element('option', { value: f.control, textContent: f.label }));
-        const start = element('button', { textContent: 'Sweep', name: 'sweep' });
+            choice.append(element('option', { value: f.control, textContent: core(f.label) }));
+        const start = element('button', { textContent: tr('Sweep'), name: 'sweep' });
         start.addEventListener('click', () => this.sweep(choice.value));
         this.sweepStatus = element('span', { className: 'hint' });
         this.memo = element('div', { className: 'memo' });
         const charts = element('div', { className: 'charts' });
         this.sweepPanel = element('section', { className: 'sweep-panel', hidden: true },
-                                  element('h2', { textContent: 'Net work graph' }), this.memo, charts);
+                                  element('h2', { textContent: trFrom('Kelvane', 'Net Work Graph') }), this.memo, charts);
         root.append(element('div', { className: 'panel sweep-controls' },
-                            element('label', { htmlFor: choice.id, textContent: 'Sweep ' }), choice, ' ', start,
+                            element('label', { htmlFor: choice.id, textContent: `${tr('Sweep')} ` }), choice, ' ', start,
                             ' ', this.sweepStatus), this.sweepPanel);
         this.sweepChartBox = charts;
     }
@@ -219,7 +222,7 @@ class EngineTab {
     // The sweep holds the page while it runs, as it holds the window: let the
     // page say so first.
     sweep(control) {
-        this.sweepStatus.textContent = 'Sweeping…';
+        this.sweepStatus.textContent = tr('Sweeping…');
         this.stopTimers();
         setTimeout(() => {
             this.act(() => this.engine.sweep(control));
@@ -230,7 +233,7 @@ class EngineTab {
             this.memo.textContent = JSON.parse(this.engine.memo()).join('\n');
             for (const c of this.sweepCharts) c.refresh(metas[c.index]);
             this.describe(true);
-            this.sweepStatus.textContent = 'Done.';
+            this.sweepStatus.textContent = tr('Done.');
             document.body.dataset.sweeps = Number(document.body.dataset.sweeps || 0) + 1;
         }, 20);
     }
@@ -247,7 +250,7 @@ class EngineTab {
         this.announcing = setTimeout(() => {
             const rows = JSON.parse(this.engine.grid()).filter(([, value]) => value.trim());
             this.status.textContent = this.error.textContent || this.problem.textContent ||
-                rows.map(([label, value]) => `${label} ${value.trim()}`).join('; ');
+                rows.map(([label, value]) => `${core(label.trim())} ${value.trim()}`).join('; ');
         }, 700);
     }
 
@@ -260,13 +263,14 @@ class EngineTab {
             if (box.type === 'checkbox') {
                 box.checked = e.checked(control);
             } else {
-                if (p) box.title = p.message;
+                if (p) box.title = core(p.message);
                 const text = e.text(control);
                 if (box.value !== text && document.activeElement !== box) box.value = text;
             }
         }
         this.problem.textContent = problems.length
-            ? problems[0].message + (problems.length > 1 ? ` (and ${problems.length - 1} more)` : '') : '';
+            ? core(problems[0].message) +
+              (problems.length > 1 ? ` ${trFrom('FieldMarks', '(and %1 more)', problems.length - 1)}` : '') : '';
         const rows = JSON.parse(e.grid());
         if (this.grid.rows.length !== rows.length) {
             this.grid.replaceChildren(...rows.map(() =>
@@ -274,7 +278,7 @@ class EngineTab {
         }
         rows.forEach(([label, value], r) => {
             const cells = this.grid.rows[r].cells;
-            if (cells[0].textContent !== label) cells[0].textContent = label;
+            if (cells[0].textContent !== core(label)) cells[0].textContent = core(label);
             if (cells[1].textContent !== value) cells[1].textContent = value;
         });
         this.volume.textContent = e.volumeText();
@@ -294,14 +298,14 @@ class EngineTab {
         if (!now && this.described && performance.now() - this.described < 500) return;
         this.described = performance.now();
         const words = JSON.parse(this.engine.descriptions());
-        this.canvas.ariaLabel = words.picture || 'Engine picture';
+        this.canvas.ariaLabel = pictureWords(words.picture) || trFrom('kelvane::SimulatorFrame', 'Engine picture');
         for (const c of this.charts.concat(this.sweepCharts ?? [])) c.describe(words.charts[c.index]);
     }
 
     // The engine says whether its timers run; the page keeps them.
     syncTimers() {
         const state = JSON.parse(this.engine.state());
-        if (this.buttons.pause) this.buttons.pause.textContent = state.pause.replace('&', '');
+        if (this.buttons.pause) this.buttons.pause.textContent = core(state.pause.replace('&', ''));
         for (const [control, , , position] of state.sliders) {
             const slider = this.sliders[control];
             if (position !== null && document.activeElement !== slider) slider.value = position;
@@ -336,6 +340,22 @@ class EngineTab {
     }
 }
 
+// A field's name as the window shows it: a check box's is its caption there.
+function fieldLabel(f) {
+    if (f.control === 'StripChartCB') return trFrom('kelvane::TRingbomStirlingMainForm', 'Strip Chart');
+    if (f.control === 'AllDataCB') return trFrom('kelvane::TRingbomStirlingMainForm', 'All Data');
+    return core(f.label || f.control);
+}
+
+// The engine's words for its picture ("Engine picture. Angle: 90,
+// Displacer: 20. Vol = 310."), with the labels translated.
+function pictureWords(words) {
+    const parts = words.match(/^Engine picture\.(?: (.*?)\.)?( Vol = .*)?$/);
+    if (!parts || language === 'en') return words;
+    const lines = parts[1] ? ` ${parts[1].split(', ').map(coreLine).join(', ')}.` : '';
+    return `${trFrom('kelvane::SimulatorFrame', 'Engine picture')}.${lines}${parts[2] ?? ''}`;
+}
+
 // A lesson link: the engine and every field's text after '#', so that
 // nothing reaches a server ("#engine=gamma&HotTemp=650&embed=1"). An older
 // address names only the engine ("#gamma").
@@ -345,7 +365,7 @@ function readLesson(hash) {
     const params = new URLSearchParams(text);
     const texts = {};
     for (const [key, value] of params) {
-        if (key !== 'engine' && key !== 'embed') texts[key] = value;
+        if (!['engine', 'embed', 'lang'].includes(key)) texts[key] = value;
     }
     return { engine: params.get('engine') ?? '', texts, embed: params.get('embed') === '1' };
 }
@@ -368,13 +388,14 @@ function select(name, texts = {}) {
     document.querySelectorAll('#tabs button').forEach((b) =>
         b.setAttribute('aria-selected', String(b.dataset.engine === name)));
     if (!tabs[name]) {
-        const tab = new EngineTab(name, texts);
+        const tab = new EngineTab(name, { ...kept[name], ...texts });
         tabs[name] = tab;
         const unknown = Object.keys(texts).filter((c) => !tab.fields.some((f) => f.control === c));
         if (unknown.length) {
-            noteLink(`The link's ${unknown.map((c) => `"${c.slice(0, 40)}"`).join(', ')} ` +
-                     `${unknown.length > 1 ? 'are not fields' : 'is not a field'} of the ` +
-                     `${kEngines[name].title}: ignored.`);
+            const names = unknown.map((c) => `"${c.slice(0, 40)}"`).join(', ');
+            const engine = core(kEngines[name].caption);
+            noteLink(unknown.length > 1 ? tr('The link\'s %1 are not fields of the %2: ignored.', names, engine)
+                                        : tr('The link\'s %1 is not a field of the %2: ignored.', names, engine));
         }
     }
     for (const [n, tab] of Object.entries(tabs)) tab.show(n === name);
@@ -389,23 +410,24 @@ function printReport(tab) {
     const report = document.getElementById('report');
     const parameters = element('table', { className: 'parameters' });
     for (const f of tab.fields) {
-        const value = f.kind === 'check' ? (tab.engine.checked(f.control) ? 'Yes' : 'No')
+        const value = f.kind === 'check' ? (tab.engine.checked(f.control) ? tr('Yes') : tr('No'))
                                          : tab.engine.text(f.control);
-        parameters.append(element('tr', {}, element('td', { textContent: f.label || f.control }),
+        parameters.append(element('tr', {}, element('td', { textContent: fieldLabel(f) }),
                                   element('td', { textContent: value }),
-                                  element('td', { textContent: f.kind === 'check' ? '' : f.unit })));
+                                  element('td', { textContent: f.kind === 'check' ? '' : core(f.unit) })));
     }
     const grid = element('table', { className: 'grid' });
     for (const [label, value] of JSON.parse(tab.engine.grid()))
-        grid.append(element('tr', {}, element('td', { textContent: label }), element('td', { textContent: value })));
-    const picture = element('img', { src: tab.canvas.toDataURL('image/png'), alt: 'The engine' });
+        grid.append(element('tr', {}, element('td', { textContent: core(label) }), element('td', { textContent: value })));
+    const picture = element('img', { src: tab.canvas.toDataURL('image/png'),
+                                     alt: trFrom('kelvane::SimulatorFrame', 'Engine picture') });
     const shown = tab.charts.concat(tab.sweepPanel && !tab.sweepPanel.hidden ? tab.sweepCharts ?? [] : []);
     // Three columns once the net-work graph's charts join the engine's: one page still.
     const charts = element('div', { className: `report-charts${shown.length > 6 ? ' three' : ''}` });
     for (const c of shown) charts.append(c.svg(true));
     report.replaceChildren(
-        element('h1', { textContent: tab.design.caption }),
-        element('p', { className: 'date', textContent: new Date().toLocaleString() }),
+        element('h1', { textContent: core(tab.design.caption) }),
+        element('p', { className: 'date', textContent: new Date().toLocaleString(language) }),
         element('div', { className: 'report-top' }, parameters, grid,
                 element('figure', {}, picture, element('figcaption', { textContent: tab.volume.textContent }))),
         charts);
@@ -413,11 +435,58 @@ function printReport(tab) {
     window.print();
 }
 
+// Every made tab's texts, kept across the reload that changes the language.
+const kKeptTexts = 'kelvane-texts';
+const kept = (() => {
+    try {
+        const texts = JSON.parse(sessionStorage.getItem(kKeptTexts) ?? '{}');
+        sessionStorage.removeItem(kKeptTexts);
+        return texts;
+    } catch { return {}; }
+})();
+
+// The page's own texts, and the language menu: a new language reloads the
+// page with the tab and its texts as they are.
+function translatePage() {
+    document.title = tr('Kelvane: Stirling engine simulators');
+    const english = language === 'en' ? '' : trFrom('kelvane::HelpWindow', 'The help pages are in English.');
+    for (const [id, text] of [['help-link', trFrom('SimulatorFrame', 'Help')],
+                              ['tutor-link', trFrom('SimulatorFrame', 'Tutor')],
+                              ['intro-link', trFrom('kelvane::TKelvaneDispatchForm', 'Introduction')]]) {
+        const link = document.getElementById(id);
+        link.textContent = text;
+        if (english) link.title = english;
+        if (english) link.hreflang = 'en';
+    }
+    const menu = element('select', { id: 'language', name: 'language' });
+    for (const [code, name] of kLanguages)
+        menu.append(element('option', { value: code, lang: code, textContent: name, selected: code === language }));
+    menu.addEventListener('change', () => {
+        remember(menu.value);
+        // The other tabs' texts wait in the session; the shown tab's and the
+        // language go in the address, which holds them even where storage is refused.
+        try {
+            sessionStorage.setItem(kKeptTexts, JSON.stringify(
+                Object.fromEntries(Object.entries(tabs).map(([name, tab]) => [name, tab.texts()]))));
+        } catch { /* the shown tab keeps its texts all the same */ }
+        const shown = Object.entries(tabs).find(([, tab]) => tab.active);
+        const params = new URLSearchParams(shown ? lessonHash(shown[0], shown[1].texts()).slice(1) : '');
+        params.set('lang', menu.value);
+        history.replaceState(null, '', `#${params}`);
+        location.reload();
+    });
+    document.querySelector('header .links').append(
+        element('label', { htmlFor: menu.id, textContent: trFrom('kelvane::TKelvaneDispatchForm', 'Language') }),
+        ' ', menu);
+}
+
+translatePage();
 document.getElementById('loading').remove();
 const lesson = readLesson(location.hash);
 if (lesson.embed) document.body.classList.add('embedded');
 for (const { name, title } of Object.values(kEngines)) {
-    const b = element('button', { role: 'tab', textContent: title });
+    // Gamma, Ringbom and Beta are names; the two-piston engine's is words.
+    const b = element('button', { role: 'tab', textContent: name === 'rider' ? tr('Two-piston') : core(title) });
     b.dataset.engine = name;
     b.addEventListener('click', () => {
         select(name);
@@ -426,7 +495,7 @@ for (const { name, title } of Object.values(kEngines)) {
     document.getElementById('tabs').append(b);
 }
 if (lesson.engine && !kEngines[lesson.engine])
-    noteLink(`The link names no engine "${lesson.engine.slice(0, 40)}": showing the first.`);
+    noteLink(tr('The link names no engine "%1": showing the first.', lesson.engine.slice(0, 40)));
 select(kEngines[lesson.engine] ? lesson.engine : Object.keys(kEngines)[0], lesson.texts);
 // How long the first analysis took to show, from the start of the navigation.
 document.body.dataset.firstAnalysisMs = Math.round(performance.now());
