@@ -226,9 +226,4 @@ void TRiderStirlingMainForm::SyncTrackBars() {
     PhaseOffsetTB->setValue(engine_.PhaseOffsetTB.Position);
 }
 
-void TRiderStirlingMainForm::RequestSweep(Field field) {
-    if (ReadyToCalculate())
-        onSweepRequest(field);
-}
-
 } // namespace kelvane

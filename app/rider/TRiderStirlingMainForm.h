@@ -28,8 +28,6 @@ class TRiderStirlingMainForm : public CrankWindow<RiderEngine> {
     void ReadIniFile(const TIniFile& ini) override;
 
   protected:
-    // Only from texts the engine can use: the sweep's ranges depend on them.
-    void RequestSweep(Field field) override;
     // The sliders mirror the engine's track bars, which follow the boxes.
     void FollowSliders() override;
 

@@ -235,9 +235,19 @@ template <class E> class CrankWindow : public EngineWindow<E> {
             swept_.push_back(field);
         }
     }
-    // Between the double-click and the sweep: a window that sweeps only from
-    // usable texts checks them here.
-    virtual void RequestSweep(Field field) { this->onSweepRequest(field); }
+    // Only while the other boxes hold texts the engine can use: every point
+    // of the sweep is an analysis of them all. The swept box's own text gives
+    // way to each value in turn.
+    void RequestSweep(Field field) {
+        this->CheckFields();
+        for (const FieldProblem& p : this->FieldProblems()) {
+            if (p.field != field) {
+                this->Host().Edit(p.field)->setFocus();
+                return;
+            }
+        }
+        this->onSweepRequest(field);
+    }
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::MouseButtonDblClick && this->onSweepRequest) {
             for (Field field : swept_) {

@@ -23,6 +23,7 @@ inline constexpr const char* kPageTexts[] = {
     QT_TRANSLATE_NOOP("Page", "Copy the link from the box below the buttons."),
     QT_TRANSLATE_NOOP("Page", "Sweep"),
     QT_TRANSLATE_NOOP("Page", "Sweeping…"),
+    QT_TRANSLATE_NOOP("Page", "Not swept."),
     QT_TRANSLATE_NOOP("Page", "Done."),
     QT_TRANSLATE_NOOP("Page", "The link names no engine \"%1\": showing the first."),
     QT_TRANSLATE_NOOP("Page", "The link's %1 is not a field of the %2: ignored."),

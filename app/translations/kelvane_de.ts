@@ -812,6 +812,10 @@ Es wurde nichts geladen.</translation>
         <translation>Variation</translation>
     </message>
     <message>
+        <source>Not swept.</source>
+        <translation>Keine Variation.</translation>
+    </message>
+    <message>
         <source>Sweeping…</source>
         <translation>Variation läuft…</translation>
     </message>

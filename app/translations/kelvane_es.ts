@@ -812,6 +812,10 @@ No se ha cargado nada.</translation>
         <translation>Barrido</translation>
     </message>
     <message>
+        <source>Not swept.</source>
+        <translation>Sin barrido.</translation>
+    </message>
+    <message>
         <source>Sweeping…</source>
         <translation>Barrido en curso…</translation>
     </message>

@@ -812,6 +812,10 @@ Rien n’a été chargé.</translation>
         <translation>Balayage</translation>
     </message>
     <message>
+        <source>Not swept.</source>
+        <translation>Pas de balayage.</translation>
+    </message>
+    <message>
         <source>Sweeping…</source>
         <translation>Balayage en cours…</translation>
     </message>

@@ -225,7 +225,13 @@ class EngineTab {
         this.sweepStatus.textContent = tr('Sweeping…');
         this.stopTimers();
         setTimeout(() => {
-            this.act(() => this.engine.sweep(control));
+            let refused = '';
+            this.act(() => (refused = this.engine.sweep(control)));
+            if (refused) {
+                // The reason is in the line above the boxes; the graph stays as it was.
+                this.sweepStatus.textContent = tr('Not swept.');
+                return;
+            }
             this.sweepPanel.hidden = false;
             // Made at the first sweep: the page opens sooner without them.
             const metas = JSON.parse(this.engine.charts());

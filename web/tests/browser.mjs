@@ -126,6 +126,18 @@ try {
     const phase = Number(await page.$eval('#gamma-Phase', (b) => b.value));
     check(phase >= 175 && phase <= 185, `a click at the middle moved the crank to ${phase}`);
 
+    // A sweep the engine refuses says so and shows no graph.
+    await type('gamma', 'HotTemp', 'x');
+    await page.select('#engine-gamma select[name="sweep-field"]', 'PhaseOffset');
+    await press('gamma', 'sweep');
+    await page.waitForFunction(() => document.querySelector('#engine-gamma .sweep-controls .hint').textContent
+                                         .endsWith('.'), { timeout: 60000 });
+    check(await page.$eval('#engine-gamma', (e) => e.querySelector('.sweep-controls .hint').textContent === 'Not swept.' &&
+                                                   e.querySelector('.sweep-panel').hidden &&
+                                                   e.querySelector('.error').textContent !== ''),
+          'a refused sweep says so, shows its reason and no graph');
+    await type('gamma', 'HotTemp', '650');
+
     // The sweep of the phase offset, to its end.
     await page.select('#engine-gamma select[name="sweep-field"]', 'PhaseOffset');
     await press('gamma', 'sweep');
