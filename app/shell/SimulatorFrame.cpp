@@ -11,7 +11,9 @@
 #include "widgets/ChartKeys.h"
 #include "widgets/ChartMenu.h"
 #include "widgets/ChartReadOut.h"
+#include "widgets/FocusFrame.h"
 #include "widgets/Platform.h"
+#include "widgets/ReadingOrder.h"
 #include "widgets/WindowLook.h"
 #include "widgets/WindowScaling.h"
 
@@ -46,6 +48,9 @@ SimulatorFrame::SimulatorFrame(const FrameTraits& traits, QWidget* parent)
     PictureLabel = NamedChild<QLabel>(TopBand, "Image1");
     PictureLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     PictureLabel->setAccessibleName(tr("Engine picture"));
+    // Reached by Tab, so that a screen reader reads what it shows in words.
+    PictureLabel->setFocusPolicy(Qt::TabFocus);
+    FocusFrame::Attach(PictureLabel);
     MakeGrid();
     ChartArea = NamedChild(this, "Panel3");
     layout_.emplace(traits_,
@@ -86,7 +91,11 @@ void SimulatorFrame::MakeGrid() {
         StatisticsGrid->setColumnWidth(0, 85);
         StatisticsGrid->setColumnWidth(1, 85);
     }
-    StatisticsGrid->setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab for its menu (the Menu key); Tab then leaves it rather
+    // than walking its cells.
+    StatisticsGrid->setFocusPolicy(Qt::TabFocus);
+    StatisticsGrid->setTabKeyNavigation(false);
+    FocusFrame::Attach(StatisticsGrid);
     host_.SetGrid(StatisticsGrid);
     host_.onGridWidened = [this] {
         layout_->UpdateMinimumSize();
@@ -154,6 +163,8 @@ void SimulatorFrame::AttachEngine(TChart& c1, TChart& c2, TChart& c3, TChart& c4
                     CallEngine([&] { ChartAtAngle(angle); });
             });
     }
+    QWidget* const panels[] = {InputPanel, PictureLabel, StatisticsGrid, ChartArea};
+    SetReadingTabOrder(panels);
     // Asked for by a handler, the picture is drawn at its end (or at the
     // frame's end within a burst): an analysis would draw it at every value
     // of a sweep.

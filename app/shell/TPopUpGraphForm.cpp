@@ -2,10 +2,12 @@
 
 #include "EngineWindow.h"
 #include "catalog/EngineCatalog.h"
+#include "widgets/ChartKeys.h"
 #include "widgets/ChartMenu.h"
 #include "widgets/ChartReadOut.h"
 #include "widgets/HandlerGuard.h"
 #include "widgets/Platform.h"
+#include "widgets/ReadingOrder.h"
 #include "widgets/WindowLook.h"
 
 #include <QHideEvent>
@@ -67,6 +69,7 @@ TPopUpGraphForm::TPopUpGraphForm(SimulatorFrame& owner, std::unique_ptr<Paramete
     Memo1->setObjectName("Memo1");
     Memo1->setAccessibleName(tr("Sweep notes"));
     Memo1->setReadOnly(true);
+    Memo1->setTabChangesFocus(true);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setFont(QFont("DejaVu Sans Mono", 8));
 
@@ -79,7 +82,12 @@ TPopUpGraphForm::TPopUpGraphForm(SimulatorFrame& owner, std::unique_ptr<Paramete
         charts_[i]->SetValueMargin(0.05);
         ChartMenu::Attach(charts_[i], [this] { SaveReportClick(); });
         ChartReadOut::Attach(charts_[i]);
+        // No crank here: the keys reach a chart for its menu only.
+        ChartKeys::Attach(
+            charts_[i], [] { return std::optional<int>(); }, [](int) {});
     }
+    QWidget* const panels[] = {ButtonPanel, Memo1, charts_[0], charts_[1], charts_[2], charts_[3]};
+    SetReadingTabOrder(panels);
 
     sweep_->onShow = [this] { ShowCentred(); };
     sweep_->onRefresh = [this] { SyncFromSweep(); };

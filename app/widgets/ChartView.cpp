@@ -3,6 +3,7 @@
 #include "shell/Languages.h"
 
 #include "ChartGraph.h"
+#include "FocusFrame.h"
 #include "foundations/ChartWords.h"
 
 #include <QPainter>
@@ -497,8 +498,7 @@ void ChartView::paintEvent(QPaintEvent* event) {
     // Where the keys go must show: a chart that takes them is framed while it has them.
     if (hasFocus()) {
         QPainter painter(this);
-        painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DashLine));
-        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+        FocusFrame::Paint(this, painter);
     }
 }
 
