@@ -87,6 +87,7 @@ void TRingbomStirlingMainForm::BuildInputPanel() {
         QLineEdit* edit = Host().Edit(dimension);
         QPalette p = edit->palette();
         p.setColor(QPalette::Base, Qt::white);
+        p.setColor(QPalette::Text, Qt::black); // a dark desktop's light text would vanish
         edit->setPalette(p);
     }
 

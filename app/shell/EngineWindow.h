@@ -234,7 +234,7 @@ template <class E> class CrankWindow : public EngineWindow<E> {
     // Yellow boxes: a double-click on one sweeps its field.
     void SweepYellowBoxes(std::span<const Field> fields) {
         for (Field field : fields)
-            this->Host().Edit(field)->setStyleSheet("background-color: #ffff00");
+            this->Host().Edit(field)->setStyleSheet("background-color: #ffff00; color: black");
         SweepOnDoubleClick(fields);
     }
     // A hint that a double-click sweeps, with the key that does it too.

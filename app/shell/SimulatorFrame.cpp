@@ -81,7 +81,7 @@ void SimulatorFrame::MakeGrid() {
     StatisticsGrid->verticalHeader()->hide();
     StatisticsGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Plain Latin figures, repainted after every analysis: no text shaping needed.
-    QFont gridFont("DejaVu Sans Mono", 7);
+    QFont gridFont = GrownFont("DejaVu Sans Mono", 7);
     gridFont.setStyleStrategy(QFont::PreferNoShaping);
     StatisticsGrid->setFont(gridFont);
     StatisticsGrid->setStyleSheet("QTableWidget::item { padding: 0px 1px; }");
@@ -209,8 +209,8 @@ void SimulatorFrame::hideEvent(QHideEvent* event) {
 }
 
 void SimulatorFrame::FormShow() {
-    if (ScaleOnShow(this))
-        layout_->Scaled();
+    if (const double factor = ScaleOnShow(this); factor != 1)
+        layout_->Scaled(factor);
     FindSettings(this, SettingsFile());
     const TIniFile ini = TIniFile(SettingsFile()).Snapshot(); // place and parameters alike
     const WindowPlacement::Keys& keys = *traits_.placement;

@@ -11,6 +11,7 @@
 #include "widgets/HandlerGuard.h"
 #include "widgets/Platform.h"
 #include "widgets/ReadingOrder.h"
+#include "widgets/WindowLook.h"
 #include "widgets/WindowScaling.h"
 
 #include <QComboBox>
@@ -56,7 +57,9 @@ TKelvaneDispatchForm::TKelvaneDispatchForm(QWidget* parent) : QWidget(parent) {
     // Short enough to clear the release label that ends near x 330.
     auto* label2 = new QLabel(tr("Licence: GPL-3+"), this);
     label2->setObjectName("Label2");
-    label2->setStyleSheet("color: blue");
+    QPalette blue = label2->palette();
+    blue.setColor(QPalette::WindowText, LegibleText(Qt::blue, this));
+    label2->setPalette(blue);
     label2->adjustSize();
     label2->move(473 - label2->width(), 104);
 

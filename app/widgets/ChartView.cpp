@@ -4,6 +4,7 @@
 
 #include "ChartGraph.h"
 #include "FocusFrame.h"
+#include "WindowLook.h"
 #include "foundations/ChartWords.h"
 
 #include <QPainter>
@@ -18,7 +19,7 @@ namespace {
 // The charts' texts are plain Latin labels redrawn at every replot: skipping
 // text shaping where the font allows it saves most of their layout time.
 QFont ChartFont(int pointSize) {
-    QFont font("DejaVu Sans", pointSize);
+    QFont font = GrownFont("DejaVu Sans", pointSize);
     font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
