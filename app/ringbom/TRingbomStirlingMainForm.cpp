@@ -3,6 +3,7 @@
 #include "catalog/EngineCatalog.h"
 #include "crash/TErrorReport.h"
 #include "foundations/ParameterTable.h"
+#include "widgets/FocusFrame.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -129,8 +130,10 @@ void TRingbomStirlingMainForm::BuildInputPanel() {
     for (QPushButton* pan : {PanLeftButton, PanRightButton}) {
         KeepKeys(pan);
         pan->setFlat(true);
-        // Flat, but reached by Tab like the other buttons.
+        // Flat, but reached by Tab like the other buttons; a flat button
+        // shows no focus of its own.
         pan->setFocusPolicy(Qt::StrongFocus);
+        FocusFrame::Attach(pan);
         QFont bold = pan->font();
         bold.setBold(true);
         // As 12 pixels stand to the window's 7 points at 96 dpi, whatever its size.
