@@ -69,6 +69,7 @@ TEST(Look, TextAndCurvesStandOutInADarkPalette) {
         AppTestEnvironment env;
         EveryWindow windows(env);
         windows.ForEach([&faint](const std::string& name, QWidget& window) {
+            AppTestEnvironment::Snapshot(window, ("dark " + name).c_str());
             auto check = [&](const QWidget* w, const char* what, QColor ink, QColor ground,
                              double least) {
                 if (ContrastOf(ink, ground) < least)
@@ -131,6 +132,8 @@ TEST(Look, ALargerDesktopFontGrowsTheWindowsAndCutsNothing) {
                     cut.push_back(name + " at " + std::to_string(int(points)) + ": " +
                                   text.toStdString());
             }
+            AppTestEnvironment::Snapshot(window,
+                                         (name + " at " + std::to_string(int(points))).c_str());
             // A window laid out by Qt takes the size its contents ask for.
             if (window.layout())
                 return;
