@@ -231,10 +231,13 @@ template <class E> class CrankWindow : public EngineWindow<E> {
             x, y, [this](int position) { this->engine_.Slide(TrackBar::PhaseOffsetTB, position); });
         this->RangeSliders();
     }
-    // Yellow boxes: a double-click on one sweeps its field.
+    // Yellow boxes: a double-click on one sweeps its field. A ground of
+    // their own drops the style's focus frame: they draw one themselves.
     void SweepYellowBoxes(std::span<const Field> fields) {
         for (Field field : fields)
-            this->Host().Edit(field)->setStyleSheet("background-color: #ffff00; color: black");
+            this->Host().Edit(field)->setStyleSheet(
+                "QLineEdit { background-color: #ffff00; color: black; }"
+                "QLineEdit:focus { border: 2px solid palette(highlight); }");
         SweepOnDoubleClick(fields);
     }
     // A hint that a double-click sweeps, with the key that does it too.
