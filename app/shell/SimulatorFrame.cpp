@@ -18,6 +18,8 @@
 #include "widgets/WindowScaling.h"
 
 #include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QHideEvent>
 #include <QKeyEvent>
@@ -96,6 +98,7 @@ void SimulatorFrame::MakeGrid() {
     StatisticsGrid->setFocusPolicy(Qt::TabFocus);
     StatisticsGrid->setTabKeyNavigation(false);
     FocusFrame::Attach(StatisticsGrid);
+    StatisticsGrid->installEventFilter(this); // Shift+F10 opens its menu
     host_.SetGrid(StatisticsGrid);
     host_.onGridWidened = [this] {
         layout_->UpdateMinimumSize();
@@ -110,6 +113,21 @@ void SimulatorFrame::MakeGrid() {
                 [this] { Run([this] { SaveReportClick(); }); });
         Platform::Current().ShowMenu(&menu, StatisticsGrid->viewport()->mapToGlobal(at));
     });
+}
+
+bool SimulatorFrame::eventFilter(QObject* watched, QEvent* event) {
+    // Qt opens a menu on the Menu key; Shift+F10 is the other key for it.
+    if (watched == StatisticsGrid && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier) {
+            const QPoint centre = StatisticsGrid->rect().center();
+            QContextMenuEvent menu(QContextMenuEvent::Keyboard, centre,
+                                   StatisticsGrid->mapToGlobal(centre));
+            QCoreApplication::sendEvent(StatisticsGrid, &menu);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void SimulatorFrame::ButtonClick(FrameButton role) {

@@ -221,6 +221,7 @@ class SimulatorFrame : public QDialog, public WindowSettings {
     void hideEvent(QHideEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     QWidget* InputPanel = nullptr;
     QWidget* TopBand = nullptr;

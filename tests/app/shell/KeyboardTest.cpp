@@ -120,7 +120,8 @@ TEST(Keyboard, EveryButtonHasAKeyOfItsOwnAndTabFollowsTheScreen) {
 }
 
 // Ctrl+Enter in a yellow box sweeps it as a double-click does (Enter alone
-// does not), and an up-down reached by Tab steps its box with Up and Down.
+// does not), the grid's menu opens from the keyboard, and an up-down
+// reached by Tab steps its box with Up and Down.
 TEST(Keyboard, KeysSweepAndStepAsTheMouseDoes) {
     AppTestEnvironment env;
     KelvaneProgram program;
@@ -142,6 +143,15 @@ TEST(Keyboard, KeysSweepAndStepAsTheMouseDoes) {
         program.Graph(c.engine).hide();
         window.hide();
     }
+    // The grid's menu opens on Shift+F10 as on the Menu key.
+    AnyEngineWindow& gamma = program.Window("gamma");
+    gamma.show();
+    gamma.Timer->stop();
+    env.platform.menuActions.clear();
+    QTest::keyClick(gamma.Grid(), Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_FALSE(env.platform.menuActions.isEmpty());
+    gamma.hide();
+
     auto& rider = program.Window<TRiderStirlingMainForm>("rider");
     rider.show();
     rider.Timer->stop();
