@@ -55,7 +55,7 @@ void TBetaStirlingMainForm::BuildInputPanel() {
     AddSwatch("Image2", Qt::red, 16, 25, 41, 33);
     AddSwatch("Image3", Qt::blue, 96, 25, 41, 33);
 
-    // In the order of the tab key: temperatures, the cylinder, the gas, the crank.
+    // Temperatures, the cylinder, the gas, the crank.
     const FieldPlace fields[] = {{Field::HotTemp, 16, 61, "0"},
                                  {Field::ColdTemp, 96, 61, "0"},
                                  {Field::Bore, 262, 32, "60"},
@@ -80,7 +80,7 @@ void TBetaStirlingMainForm::BuildInputPanel() {
     AddLabel(tr("Dead hot, regenerator, dead cold (cm3)"), 16, 97);
     AddLabel(tr("Crank angle"), 320, 45);
     AddLabel(tr("Phase angle"), 320, 69);
-    AddLabel(tr("Double-click a yellow box for a sweep"), 162, 116);
+    AddLabel(WithSweepKey(tr("Double-click a yellow box for a sweep")), 162, 116);
     AddVolumeLabel(360, 168, 120);
     AddHoldBox(250, 166);
     AddLabel("\u00A9 Kelvane", 54, 168);

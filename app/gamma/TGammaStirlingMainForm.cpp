@@ -78,7 +78,7 @@ void TGammaStirlingMainForm::BuildInputPanel() {
     AddLabel(tr("Piston"), 152, 96);
     AddLabel(tr("Phase"), 336, 45);
     AddLabel(tr("Phase Offset"), 320, 72);
-    AddLabel(tr("Double-click on yellow boxes to create \"Super Graphs\""), 134, 118);
+    AddLabel(WithSweepKey(tr("Double-click on yellow boxes to create \"Super Graphs\"")), 134, 118);
     AddVolumeLabel(360, 168, 120);
     AddHoldBox(250, 166);
     AddLabel("\u00A9 Kelvane", 54, 168);

@@ -6,6 +6,7 @@
 #include "foundations/TIniFile.h"
 #include "rider/RiderSweep.h"
 #include "widgets/HandlerGuard.h"
+#include "widgets/WindowLook.h"
 
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -64,15 +65,16 @@ QLabel* Heading(QWidget* parent, const char* name, const QString& caption, QColo
                 int y) {
     auto* l = new QLabel(caption, parent);
     l->setObjectName(name);
-    QFont f("DejaVu Sans", 14);
+    const double grown = FontGrowth();
+    QFont f = GrownFont("DejaVu Sans", 14);
     f.setBold(true);
     // A longer word than "Hot" or "Cold" shrinks to stay over its own column.
-    constexpr int kColumnWidth = 62;
-    while (f.pointSize() > 8 && QFontMetrics(f).horizontalAdvance(caption) > kColumnWidth)
-        f.setPointSize(f.pointSize() - 1);
+    const int columnWidth = static_cast<int>(62 * grown);
+    while (f.pointSizeF() > 8 * grown && QFontMetrics(f).horizontalAdvance(caption) > columnWidth)
+        f.setPointSizeF(f.pointSizeF() - grown);
     l->setFont(f);
     QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, colour);
+    p.setColor(QPalette::WindowText, LegibleText(colour, parent));
     l->setPalette(p);
     l->move(x, y);
     l->adjustSize();

@@ -1,5 +1,7 @@
 #include "UpDownControl.h"
 
+#include "widgets/FocusFrame.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -18,8 +20,9 @@ constexpr int kRepeatMs = 100;
 UpDownControl::UpDownControl(const QString& name, QWidget* parent)
     : QWidget(parent), repeat_(new QTimer(this)) {
     setObjectName(name);
-    // Like the native control, it never takes the focus from the edit box.
-    setFocusPolicy(Qt::NoFocus);
+    // A click leaves the focus in the edit box, as the native control does;
+    // Tab reaches it, and Up and Down then press its arrows.
+    setFocusPolicy(Qt::TabFocus);
     connect(repeat_, &QTimer::timeout, this, [this] {
         repeat_->setInterval(kRepeatMs);
         if (held_ != 0)
@@ -51,6 +54,24 @@ bool UpDownControl::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+void UpDownControl::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) {
+        emit stepRequested(event->key() == Qt::Key_Up);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void UpDownControl::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void UpDownControl::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+}
+
 void UpDownControl::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     for (bool up : {true, false}) {
@@ -66,6 +87,8 @@ void UpDownControl::paintEvent(QPaintEvent*) {
         style()->drawPrimitive(up ? QStyle::PE_IndicatorArrowUp : QStyle::PE_IndicatorArrowDown,
                                &arrow, &painter, this);
     }
+    if (hasFocus())
+        FocusFrame::Paint(this, painter);
 }
 
 void UpDownControl::mousePressEvent(QMouseEvent* event) {

@@ -3,6 +3,7 @@
 #include "catalog/EngineCatalog.h"
 #include "crash/TErrorReport.h"
 #include "foundations/ParameterTable.h"
+#include "widgets/FocusFrame.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -61,7 +62,6 @@ TRingbomStirlingMainForm::TRingbomStirlingMainForm(QWidget* parent)
     setObjectName("TRingbomStirlingMainForm");
     BuildInputPanel();
     AttachEngineCharts();
-    OrderTabs();
 
     FollowEngine();
 }
@@ -75,7 +75,6 @@ void TRingbomStirlingMainForm::BuildInputPanel() {
     AddHotTempSlider([this](int position) { engine_.Slide(TrackBar::HotTempTB, position); });
     RangeSliders();
 
-    // In tab order.
     const FieldPlace fields[] = {
         {Field::HotTemp, 16, 61, "0"},        {Field::ColdTemp, 83, 61, "0"},
         {Field::DispCylHeight, 200, 22, "5"}, {Field::DispCylDiameter, 256, 22, "5"},
@@ -89,6 +88,7 @@ void TRingbomStirlingMainForm::BuildInputPanel() {
         QLineEdit* edit = Host().Edit(dimension);
         QPalette p = edit->palette();
         p.setColor(QPalette::Base, Qt::white);
+        p.setColor(QPalette::Text, Qt::black); // a dark desktop's light text would vanish
         edit->setPalette(p);
     }
 
@@ -117,40 +117,29 @@ void TRingbomStirlingMainForm::BuildInputPanel() {
     ClearButton = run[3];
     PanLeftButton = run[4];
     PanRightButton = run[5];
-    PanLeftButton->setToolTip(tr("Pan graphs to the left"));
-    PanRightButton->setToolTip(tr("Pan graphs to the right"));
+    // The arrows have no letter to underline: Alt and the arrow key pan.
+    PanLeftButton->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
+    PanRightButton->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
+    PanLeftButton->setToolTip(tr("Pan graphs to the left") + " (" +
+                              PanLeftButton->shortcut().toString(QKeySequence::NativeText) + ")");
+    PanRightButton->setToolTip(tr("Pan graphs to the right") + " (" +
+                               PanRightButton->shortcut().toString(QKeySequence::NativeText) + ")");
     // The arrows are no words to read out.
     PanLeftButton->setAccessibleName(tr("Pan left"));
     PanRightButton->setAccessibleName(tr("Pan right"));
     for (QPushButton* pan : {PanLeftButton, PanRightButton}) {
         KeepKeys(pan);
         pan->setFlat(true);
-        pan->setFocusPolicy(Qt::NoFocus); // flat buttons take no focus
+        // Flat, but reached by Tab like the other buttons; a flat button
+        // shows no focus of its own.
+        pan->setFocusPolicy(Qt::StrongFocus);
+        FocusFrame::Attach(pan);
         QFont bold = pan->font();
         bold.setBold(true);
-        bold.setPixelSize(12);
+        // As 12 pixels stand to the window's 7 points at 96 dpi, whatever its size.
+        bold.setPointSizeF(bold.pointSizeF() * 9 / 7);
         pan->setFont(bold);
     }
-}
-
-// The edit boxes first, in the order they were made; the rest after them.
-void TRingbomStirlingMainForm::OrderTabs() {
-    QWidget* const tabOrder[] = {Host().Edit(Field::Phase), // the last edit box
-                                 Button(FrameButton::Print),
-                                 Button(FrameButton::Exit),
-                                 Button(FrameButton::Help),
-                                 GoButton,
-                                 SingleStepButton,
-                                 ClearButton,
-                                 PauseButton,
-                                 HotTempTB,
-                                 Button(FrameButton::Tutor),
-                                 Button(FrameButton::Save),
-                                 Button(FrameButton::Load),
-                                 StripChartCB,
-                                 AllDataCB,
-                                 ShowPVButton()};
-    SetTabOrder(tabOrder);
 }
 
 QCheckBox* TRingbomStirlingMainForm::AddCheckBox(Field field, const QString& caption, int x, int y,
@@ -206,6 +195,7 @@ void TRingbomStirlingMainForm::ShowSteps() {
     CallEngine([this] {
         ClickChangedCheckBoxes();
         engine_.Start(CheckFields());
+        HoldStillIfAsked();
     });
 }
 

@@ -43,7 +43,6 @@ class TRingbomStirlingMainForm : public EngineWindow<RingbomEngine> {
 
   private:
     void BuildInputPanel();
-    void OrderTabs();
     QCheckBox* AddCheckBox(Field field, const QString& caption, int x, int y, int width);
     // Settings ticked or unticked a box since RememberCheckBoxes: that counts
     // as a click on it, as the engine expects of a change made from code.

@@ -5,8 +5,11 @@
 #include "shell/Languages.h"
 #include "shell/SimulatorFrame.h"
 #include "widgets/ChartReadOut.h"
+#include "widgets/Motion.h"
 
 #include <QEvent>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
@@ -72,7 +75,16 @@ template <class E> class EngineWindow : public AnyEngineWindow {
         CallEngine([this] { engine_.Halt(); });
     }
     void ShowSteps() override {
-        CallEngine([this] { engine_.Start(CheckFields()); });
+        CallEngine([this] {
+            engine_.Start(CheckFields());
+            HoldStillIfAsked();
+        });
+    }
+    // Asked for less motion, a window shows its engine at rest after its
+    // start actions: the student starts the crank (and Stop stops it).
+    void HoldStillIfAsked() {
+        if (MotionReduced())
+            engine_.Halt();
     }
     void RefreshAfterLoad() override { engine_.Loaded(CheckFields()); }
     // Every call into the engine ends with the timer following the engine,
@@ -199,8 +211,7 @@ template <class E> class CrankWindow : public EngineWindow<E> {
   protected:
     using EngineWindow<E>::EngineWindow;
 
-    // Fast, Medium, Slow, Stop and Calc, in that order, then the window's tab
-    // order around them.
+    // Fast, Medium, Slow, Stop and Calc, in that order.
     void AddSpeedButtons(const SpeedButtonPlace (&at)[5], bool passesKeys) {
         std::vector<QPushButton*> b = this->AddActionButtons(at, passesKeys);
         for (std::size_t i = 0; i < b.size(); ++i)
@@ -210,8 +221,6 @@ template <class E> class CrankWindow : public EngineWindow<E> {
         GoSlowButton = b[2];
         StopButton = b[3];
         CalcButton = b[4];
-        this->SetSpeedWindowTabOrder(GoFastButton, GoMediumButton, GoSlowButton, StopButton,
-                                     CalcButton);
     }
     // The hot-temperature slider and the phase-offset slider at x, y, with the
     // engine's ranges.
@@ -222,13 +231,21 @@ template <class E> class CrankWindow : public EngineWindow<E> {
             x, y, [this](int position) { this->engine_.Slide(TrackBar::PhaseOffsetTB, position); });
         this->RangeSliders();
     }
-    // Yellow boxes: a double-click on one sweeps its field.
+    // Yellow boxes: a double-click on one sweeps its field. A ground of
+    // their own drops the style's focus frame: they draw one themselves.
     void SweepYellowBoxes(std::span<const Field> fields) {
         for (Field field : fields)
-            this->Host().Edit(field)->setStyleSheet("background-color: #ffff00");
+            this->Host().Edit(field)->setStyleSheet(
+                "QLineEdit { background-color: #ffff00; color: black; }"
+                "QLineEdit:focus { border: 2px solid palette(highlight); }");
         SweepOnDoubleClick(fields);
     }
-    // The boxes whose double-click asks for a sweep.
+    // A hint that a double-click sweeps, with the key that does it too.
+    static QString WithSweepKey(const QString& hint) {
+        return hint + " (" +
+               QKeySequence(Qt::CTRL | Qt::Key_Return).toString(QKeySequence::NativeText) + ")";
+    }
+    // The boxes whose double-click (or Ctrl+Enter) asks for a sweep.
     void SweepOnDoubleClick(std::span<const Field> fields) {
         for (Field field : fields) {
             this->Host().Edit(field)->installEventFilter(this);
@@ -249,7 +266,8 @@ template <class E> class CrankWindow : public EngineWindow<E> {
         this->onSweepRequest(field);
     }
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::MouseButtonDblClick && this->onSweepRequest) {
+        if ((event->type() == QEvent::MouseButtonDblClick || IsSweepKey(event)) &&
+            this->onSweepRequest) {
             for (Field field : swept_) {
                 if (watched == this->Host().Edit(field)) {
                     this->Run([&] { RequestSweep(field); });
@@ -261,6 +279,15 @@ template <class E> class CrankWindow : public EngineWindow<E> {
     }
 
   private:
+    // Ctrl+Enter in a box asks for its sweep, as a double-click does.
+    static bool IsSweepKey(QEvent* event) {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+               (key->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
+    }
+
     std::vector<Field> swept_;
 };
 

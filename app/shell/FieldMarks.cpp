@@ -48,7 +48,10 @@ void FieldMarks::MarkBox(QLineEdit* edit, const FieldProblem* problem) {
     if (marked) {
         // The box's own look (the yellow sweep boxes) comes back when it is unmarked.
         edit->setProperty("kelvaneStyle", edit->styleSheet());
-        edit->setStyleSheet("QLineEdit { border: 2px solid #d00000; background-color: #ffd8d8; }");
+        // Focused, the highlight takes the red frame's place; the ground stays pink.
+        edit->setStyleSheet(
+            "QLineEdit { border: 2px solid #d00000; background-color: #ffd8d8; color: black; }"
+            "QLineEdit:focus { border: 2px solid palette(highlight); }");
         edit->setToolTip(CoreText(problem->message));
     } else {
         edit->setStyleSheet(edit->property("kelvaneStyle").toString());

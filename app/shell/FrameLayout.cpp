@@ -44,8 +44,8 @@ void FrameLayout::UpdateMinimumSize() {
         std::min(scaled(traits_.topBandHeight) + 2 * scaled(kMinimumChartHeight), room.height()));
 }
 
-void FrameLayout::Scaled() {
-    scale_ = 1.3;
+void FrameLayout::Scaled(double factor) {
+    scale_ = factor;
     UpdateMinimumSize();
     LayoutBands();
     QTableWidget* grid = parts_.grid;

@@ -17,7 +17,7 @@ struct FrameTraits;
 // Lays a simulator window out in bands: the input panel, the engine's picture
 // and the statistics grid side by side on top, four charts in two rows under
 // them. Keeps the window no smaller than shows all of that, and grows it all
-// by 130/100 once the window has been scaled for the screen.
+// by the factor the window was scaled by for the screen or the desktop's text.
 class FrameLayout {
   public:
     struct Parts {
@@ -39,8 +39,8 @@ class FrameLayout {
     void LayoutBands();
     // Charts 1 to 4 in two rows filling the chart panel; false until the charts exist.
     bool LayoutCharts();
-    // After the window was scaled up for the screen.
-    void Scaled();
+    // After the window was scaled up by factor for the screen or the desktop's text.
+    void Scaled(double factor);
     // A placement whose size lies between the window's minimum and the room
     // the screen's available area gives it.
     WindowPlacement Fitted(const WindowPlacement& placement) const;

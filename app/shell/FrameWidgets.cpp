@@ -70,8 +70,6 @@ std::vector<QLineEdit*> FrameWidgets::AddFields(std::span<const FieldPlace> plac
     for (const FieldPlace& place : places) {
         QLineEdit* edit = AddField(place.field, place.x, place.y, place.text, true);
         edit->resize(place.width, edit->height());
-        if (!edits.empty())
-            QWidget::setTabOrder(edits.back(), edit);
         edits.push_back(edit);
     }
     return edits;
@@ -159,31 +157,6 @@ QString FrameWidgets::SpokenName(const FieldRow& row, FieldControl control) {
         return label;
     return QCoreApplication::translate("FrameWidgets", "%1, %2")
         .arg(label, QString::fromUtf8(row.unit));
-}
-
-void FrameWidgets::SetTabOrder(std::span<QWidget* const> controls) {
-    for (std::size_t i = 1; i < controls.size(); ++i)
-        QWidget::setTabOrder(controls[i - 1], controls[i]);
-}
-
-void FrameWidgets::SetSpeedWindowTabOrder(QWidget* hotTemp, QWidget* phaseOffset, QWidget* fast,
-                                          QWidget* medium, QWidget* slow, QWidget* stop,
-                                          QWidget* calc) {
-    QWidget* const order[] = {hotTemp,
-                              phaseOffset,
-                              Button(FrameButton::Print),
-                              Button(FrameButton::Tutor),
-                              Button(FrameButton::Help),
-                              Button(FrameButton::Exit),
-                              fast,
-                              medium,
-                              slow,
-                              stop,
-                              Button(FrameButton::Save),
-                              Button(FrameButton::Load),
-                              calc,
-                              Button(FrameButton::ShowPV)};
-    SetTabOrder(order);
 }
 
 void FrameWidgets::FollowSliders(QSlider* hotTemp, QSlider* phaseOffset) {

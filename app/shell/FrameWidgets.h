@@ -66,7 +66,6 @@ class FrameWidgets {
     QPushButton* AddButton(const QString& caption, int x, int y, int width,
                            const std::function<void()>& handler, bool passesKeys);
     QLineEdit* AddField(Field field, int x, int y, const QString& text, bool passesKeys);
-    // In tab order.
     std::vector<QLineEdit*> AddFields(std::span<const FieldPlace> places);
     QLabel* AddLabel(const QString& caption, int x, int y, QWidget* parent);
     QWidget* AddBevel(int x, int y, int width, int height);
@@ -80,12 +79,6 @@ class FrameWidgets {
     // kind of control for the others ("Hot temperature slider").
     static QString SpokenName(const FieldRow& row, FieldControl control);
 
-    // Tab order of controls, first to last.
-    static void SetTabOrder(std::span<QWidget* const> controls);
-    // After the edit boxes the two sliders, Print to Exit, the speed buttons
-    // and Stop, Save, Load, Calc and Show PV.
-    void SetSpeedWindowTabOrder(QWidget* hotTemp, QWidget* phaseOffset, QWidget* fast,
-                                QWidget* medium, QWidget* slow, QWidget* stop, QWidget* calc);
     // Moves each slider to its box's value, or to the end of its range nearer
     // a value beyond it, without running the slider's handler; a text the
     // engine cannot use leaves the slider where it is.

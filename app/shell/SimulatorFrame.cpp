@@ -11,11 +11,15 @@
 #include "widgets/ChartKeys.h"
 #include "widgets/ChartMenu.h"
 #include "widgets/ChartReadOut.h"
+#include "widgets/FocusFrame.h"
 #include "widgets/Platform.h"
+#include "widgets/ReadingOrder.h"
 #include "widgets/WindowLook.h"
 #include "widgets/WindowScaling.h"
 
 #include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QHideEvent>
 #include <QKeyEvent>
@@ -46,6 +50,9 @@ SimulatorFrame::SimulatorFrame(const FrameTraits& traits, QWidget* parent)
     PictureLabel = NamedChild<QLabel>(TopBand, "Image1");
     PictureLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     PictureLabel->setAccessibleName(tr("Engine picture"));
+    // Reached by Tab, so that a screen reader reads what it shows in words.
+    PictureLabel->setFocusPolicy(Qt::TabFocus);
+    FocusFrame::Attach(PictureLabel);
     MakeGrid();
     ChartArea = NamedChild(this, "Panel3");
     layout_.emplace(traits_,
@@ -76,7 +83,7 @@ void SimulatorFrame::MakeGrid() {
     StatisticsGrid->verticalHeader()->hide();
     StatisticsGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Plain Latin figures, repainted after every analysis: no text shaping needed.
-    QFont gridFont("DejaVu Sans Mono", 7);
+    QFont gridFont = GrownFont("DejaVu Sans Mono", 7);
     gridFont.setStyleStrategy(QFont::PreferNoShaping);
     StatisticsGrid->setFont(gridFont);
     StatisticsGrid->setStyleSheet("QTableWidget::item { padding: 0px 1px; }");
@@ -86,7 +93,12 @@ void SimulatorFrame::MakeGrid() {
         StatisticsGrid->setColumnWidth(0, 85);
         StatisticsGrid->setColumnWidth(1, 85);
     }
-    StatisticsGrid->setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab for its menu (the Menu key); Tab then leaves it rather
+    // than walking its cells.
+    StatisticsGrid->setFocusPolicy(Qt::TabFocus);
+    StatisticsGrid->setTabKeyNavigation(false);
+    FocusFrame::Attach(StatisticsGrid);
+    StatisticsGrid->installEventFilter(this); // Shift+F10 opens its menu
     host_.SetGrid(StatisticsGrid);
     host_.onGridWidened = [this] {
         layout_->UpdateMinimumSize();
@@ -101,6 +113,21 @@ void SimulatorFrame::MakeGrid() {
                 [this] { Run([this] { SaveReportClick(); }); });
         Platform::Current().ShowMenu(&menu, StatisticsGrid->viewport()->mapToGlobal(at));
     });
+}
+
+bool SimulatorFrame::eventFilter(QObject* watched, QEvent* event) {
+    // Qt opens a menu on the Menu key; Shift+F10 is the other key for it.
+    if (watched == StatisticsGrid && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier) {
+            const QPoint centre = StatisticsGrid->rect().center();
+            QContextMenuEvent menu(QContextMenuEvent::Keyboard, centre,
+                                   StatisticsGrid->mapToGlobal(centre));
+            QCoreApplication::sendEvent(StatisticsGrid, &menu);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void SimulatorFrame::ButtonClick(FrameButton role) {
@@ -154,6 +181,8 @@ void SimulatorFrame::AttachEngine(TChart& c1, TChart& c2, TChart& c3, TChart& c4
                     CallEngine([&] { ChartAtAngle(angle); });
             });
     }
+    QWidget* const panels[] = {InputPanel, PictureLabel, StatisticsGrid, ChartArea};
+    SetReadingTabOrder(panels);
     // Asked for by a handler, the picture is drawn at its end (or at the
     // frame's end within a burst): an analysis would draw it at every value
     // of a sweep.
@@ -198,8 +227,8 @@ void SimulatorFrame::hideEvent(QHideEvent* event) {
 }
 
 void SimulatorFrame::FormShow() {
-    if (ScaleOnShow(this))
-        layout_->Scaled();
+    if (const double factor = ScaleOnShow(this); factor != 1)
+        layout_->Scaled(factor);
     FindSettings(this, SettingsFile());
     const TIniFile ini = TIniFile(SettingsFile()).Snapshot(); // place and parameters alike
     const WindowPlacement::Keys& keys = *traits_.placement;

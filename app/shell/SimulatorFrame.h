@@ -179,7 +179,7 @@ class SimulatorFrame : public QDialog, public WindowSettings {
     QLineEdit* AddField(Field field, int x, int y, const QString& text, bool passesKeys = true) {
         return widgets_->AddField(field, x, y, text, passesKeys);
     }
-    // The input panel's edit boxes from a table, in tab order.
+    // The input panel's edit boxes from a table.
     using FieldPlace = kelvane::FieldPlace;
     std::vector<QLineEdit*> AddFields(std::span<const FieldPlace> places) {
         return widgets_->AddFields(places);
@@ -206,17 +206,6 @@ class SimulatorFrame : public QDialog, public WindowSettings {
     QSlider* AddPhaseOffsetSlider(int x, int y, const std::function<void(int)>& onChange) {
         return PhaseOffsetTB = widgets_->AddPhaseOffsetSlider(x, y, onChange);
     }
-    // Tab order of the input panel's controls, first to last. Only once the
-    // charts exist: Qt 6.4 leaves a control in place when asked to put it after
-    // the last control of the window.
-    void SetTabOrder(std::span<QWidget* const> controls) { FrameWidgets::SetTabOrder(controls); }
-    // The tab order of a window with speed buttons: after
-    // the edit boxes the two sliders, Print to Exit, the speed buttons and
-    // Stop, Save, Load, Calc and Show PV.
-    void SetSpeedWindowTabOrder(QWidget* fast, QWidget* medium, QWidget* slow, QWidget* stop,
-                                QWidget* calc) {
-        widgets_->SetSpeedWindowTabOrder(HotTempTB, PhaseOffsetTB, fast, medium, slow, stop, calc);
-    }
     // The volume read-out label "lDebug", which the engine writes.
     QLabel* AddVolumeLabel(int x, int y, int minimumWidth) {
         return widgets_->AddVolumeLabel(x, y, minimumWidth);
@@ -232,6 +221,7 @@ class SimulatorFrame : public QDialog, public WindowSettings {
     void hideEvent(QHideEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     QWidget* InputPanel = nullptr;
     QWidget* TopBand = nullptr;

@@ -1,5 +1,6 @@
 #include "shell/TErrorReportDialog.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -33,9 +34,9 @@ TErrorReportDialog::TErrorReportDialog(const TErrorReportData& data, QWidget* pa
     okButton = new QPushButton(tr("OK"), this);
     okButton->setObjectName("OkButton");
     okButton->setDefault(true);
-    detailsButton = new QPushButton(tr("Details >>"), this);
+    detailsButton = new QPushButton(tr("&Details >>"), this);
     detailsButton->setObjectName("DetailsButton");
-    terminateButton = new QPushButton(tr("Terminate"), this);
+    terminateButton = new QPushButton(tr("&Terminate"), this);
     terminateButton->setObjectName("TerminateButton");
 
     auto* buttons = new QVBoxLayout;
@@ -84,11 +85,13 @@ void TErrorReportDialog::AddPage(const QString& caption, const std::string& text
     auto* box = new QPlainTextEdit(Displayed(text), pages);
     box->setAccessibleName(caption);
     box->setReadOnly(true);
+    box->setTabChangesFocus(true);
     box->setLineWrapMode(QPlainTextEdit::NoWrap);
     QFont font("Courier");
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
-    font.setPixelSize(14);
+    // A little larger than the dialog's text, as the desktop sizes it.
+    font.setPointSizeF(QApplication::font().pointSizeF() * 7 / 6);
     box->setFont(font);
     pages->addTab(box, caption);
 }
@@ -96,7 +99,7 @@ void TErrorReportDialog::AddPage(const QString& caption, const std::string& text
 void TErrorReportDialog::SetDetailed(bool on) {
     detailed = on && pages->count() > 0;
     pages->setVisible(detailed);
-    detailsButton->setText(detailed ? tr("Compact <<") : tr("Details >>"));
+    detailsButton->setText(detailed ? tr("&Compact <<") : tr("&Details >>"));
 }
 
 } // namespace kelvane

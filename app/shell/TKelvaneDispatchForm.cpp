@@ -10,6 +10,8 @@
 #include "shell/Languages.h"
 #include "widgets/HandlerGuard.h"
 #include "widgets/Platform.h"
+#include "widgets/ReadingOrder.h"
+#include "widgets/WindowLook.h"
 #include "widgets/WindowScaling.h"
 
 #include <QComboBox>
@@ -31,28 +33,19 @@ TKelvaneDispatchForm::TKelvaneDispatchForm(QWidget* parent) : QWidget(parent) {
     // A button for each engine, then Rotary and Quit, 88 pixels apart; the
     // window widens for a fourth engine.
     constexpr int kFirst = 32, kStep = 88;
-    std::vector<QPushButton*> engines;
     int x = kFirst;
     for (const EngineEntry* e : EngineCatalog::All()) {
-        engines.push_back(AddButton(CoreText(e->launcherCaption), e->launcherButton.c_str(), x, 16,
-                                    [this, e] { CallIfSet(showEngine, *e); }));
+        AddButton(CoreText(e->launcherCaption), e->launcherButton.c_str(), x, 16,
+                  [this, e] { CallIfSet(showEngine, *e); });
         x += kStep;
     }
-    QPushButton* rotary =
-        AddButton(tr("R&otary"), "RotaryButton", x, 16, [this] { RotaryButtonClick(); });
-    QPushButton* quit =
-        AddButton(tr("&Quit"), "QuitButton", x + kStep, 16, [this] { QuitButtonClick(); });
-    QPushButton* intro =
-        AddButton(tr("&Introduction"), "IntroButton", 168, 64, [this] { IntroButtonClick(); });
+    AddButton(tr("R&otary"), "RotaryButton", x, 16, [this] { RotaryButtonClick(); });
+    AddButton(tr("&Quit"), "QuitButton", x + kStep, 16, [this] { QuitButtonClick(); });
+    AddButton(tr("&Introduction"), "IntroButton", 168, 64, [this] { IntroButtonClick(); });
     resize(std::max(width(), x + 2 * kStep - 1), height());
-    for (std::size_t i = 1; i < engines.size(); ++i)
-        setTabOrder(engines[i - 1], engines[i]);
-    if (!engines.empty())
-        setTabOrder(engines.back(), quit);
-    setTabOrder(quit, intro);
-    setTabOrder(intro, rotary);
     AddLanguageChoice();
-    setTabOrder(rotary, languageBox);
+    QWidget* const window[] = {this};
+    SetReadingTabOrder(window);
 
     auto* label1 = new QLabel("\u00A9 Kelvane", this);
     label1->setObjectName("Label1");
@@ -64,7 +57,9 @@ TKelvaneDispatchForm::TKelvaneDispatchForm(QWidget* parent) : QWidget(parent) {
     // Short enough to clear the release label that ends near x 330.
     auto* label2 = new QLabel(tr("Licence: GPL-3+"), this);
     label2->setObjectName("Label2");
-    label2->setStyleSheet("color: blue");
+    QPalette blue = label2->palette();
+    blue.setColor(QPalette::WindowText, LegibleText(Qt::blue, this));
+    label2->setPalette(blue);
     label2->adjustSize();
     label2->move(473 - label2->width(), 104);
 

@@ -2,10 +2,12 @@
 
 #include "EngineWindow.h"
 #include "catalog/EngineCatalog.h"
+#include "widgets/ChartKeys.h"
 #include "widgets/ChartMenu.h"
 #include "widgets/ChartReadOut.h"
 #include "widgets/HandlerGuard.h"
 #include "widgets/Platform.h"
+#include "widgets/ReadingOrder.h"
 #include "widgets/WindowLook.h"
 
 #include <QHideEvent>
@@ -19,15 +21,25 @@ namespace kelvane {
 
 namespace {
 
-constexpr int kTopPanelHeight = 97;
-constexpr int kButtonPanelWidth = 68;
+// Designed beside 9-point text; grown as the desktop's text is.
+int Grown(int designed) {
+    return static_cast<int>(designed * FontGrowth());
+}
 // A chart still shows its title, axis numbers, its curves and its legend.
-constexpr QSize kMinimumChart{290, 125};
+QSize MinimumChart() {
+    return {Grown(290), Grown(125)};
+}
+int TopPanelHeight() {
+    return Grown(97);
+}
+int ButtonPanelWidth() {
+    return Grown(68);
+}
 
 QPushButton* Button(QWidget* parent, const char* name, const QString& caption, int y) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
-    b->setGeometry(11, y, 46, 25);
+    b->setGeometry(Grown(11), Grown(y), Grown(46), Grown(25));
     // Enter must not press a button behind the user's back.
     b->setAutoDefault(false);
     b->setDefault(false);
@@ -50,9 +62,9 @@ TPopUpGraphForm::TPopUpGraphForm(SimulatorFrame& owner, std::unique_ptr<Paramete
                    Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                    Qt::WindowCloseButtonHint);
     ApplyWindowLook(this);
-    resize(811, 624);
+    resize(Grown(811), Grown(624));
     // The smallest window holds the charts two by two.
-    setMinimumSize(2 * kMinimumChart.width(), kTopPanelHeight + 2 * kMinimumChart.height());
+    setMinimumSize(2 * MinimumChart().width(), TopPanelHeight() + 2 * MinimumChart().height());
 
     TopPanel = NamedChild(this, "Panel1");
     ButtonPanel = NamedChild(TopPanel, "Panel2");
@@ -67,8 +79,9 @@ TPopUpGraphForm::TPopUpGraphForm(SimulatorFrame& owner, std::unique_ptr<Paramete
     Memo1->setObjectName("Memo1");
     Memo1->setAccessibleName(tr("Sweep notes"));
     Memo1->setReadOnly(true);
+    Memo1->setTabChangesFocus(true);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Memo1->setFont(QFont("DejaVu Sans Mono", 8));
+    Memo1->setFont(GrownFont("DejaVu Sans Mono", 8));
 
     const std::vector<TChart*> data = sweep_->Graphs();
     for (int i = 0; i < 4; ++i) {
@@ -79,7 +92,12 @@ TPopUpGraphForm::TPopUpGraphForm(SimulatorFrame& owner, std::unique_ptr<Paramete
         charts_[i]->SetValueMargin(0.05);
         ChartMenu::Attach(charts_[i], [this] { SaveReportClick(); });
         ChartReadOut::Attach(charts_[i]);
+        // No crank here: the keys reach a chart for its menu only.
+        ChartKeys::Attach(
+            charts_[i], [] { return std::optional<int>(); }, [](int) {});
     }
+    QWidget* const panels[] = {ButtonPanel, Memo1, charts_[0], charts_[1], charts_[2], charts_[3]};
+    SetReadingTabOrder(panels);
 
     sweep_->onShow = [this] { ShowCentred(); };
     sweep_->onRefresh = [this] { SyncFromSweep(); };
@@ -122,20 +140,21 @@ ReportPage TPopUpGraphForm::Report() {
 
 void TPopUpGraphForm::ReSizeGraphs() {
     const int w = width();
-    TopPanel->setGeometry(0, 0, w, kTopPanelHeight);
-    ButtonPanel->setGeometry(0, 0, kButtonPanelWidth, kTopPanelHeight);
-    Memo1->setGeometry(kButtonPanelWidth, 0, std::max(w - kButtonPanelWidth, 0), kTopPanelHeight);
+    TopPanel->setGeometry(0, 0, w, TopPanelHeight());
+    ButtonPanel->setGeometry(0, 0, ButtonPanelWidth(), TopPanelHeight());
+    Memo1->setGeometry(ButtonPanelWidth(), 0, std::max(w - ButtonPanelWidth(), 0),
+                       TopPanelHeight());
 
     // The outer height, frame and caption included, as the window's size counts it.
-    const int h = std::max(frameGeometry().height() - kTopPanelHeight, 0) / 4;
-    if (h < kMinimumChart.height()) {
+    const int h = std::max(frameGeometry().height() - TopPanelHeight(), 0) / 4;
+    if (h < MinimumChart().height()) {
         // Too low to stack four: two by two, in reading order.
-        const int half = std::max(height() - kTopPanelHeight, 0) / 2;
+        const int half = std::max(height() - TopPanelHeight(), 0) / 2;
         for (int i = 0; i < 4; ++i)
-            charts_[i]->setGeometry(i % 2 * (w / 2), kTopPanelHeight + i / 2 * half, w / 2, half);
+            charts_[i]->setGeometry(i % 2 * (w / 2), TopPanelHeight() + i / 2 * half, w / 2, half);
         return;
     }
-    int y = kTopPanelHeight;
+    int y = TopPanelHeight();
     for (int i = 0; i < 3; ++i) {
         charts_[i]->setGeometry(0, y, w, h);
         y += h;

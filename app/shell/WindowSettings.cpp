@@ -72,7 +72,7 @@ void WindowSettings::ReadScreen() {
     beenScaled = false;
 }
 
-bool WindowSettings::ScaleOnShow(QWidget* window) {
+double WindowSettings::ScaleOnShow(QWidget* window) {
     shownOnce_ = true;
     return ScaleAndFit(window, dpi, beenScaled);
 }

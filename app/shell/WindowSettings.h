@@ -43,8 +43,8 @@ class WindowSettings {
     // At creation: the screen's dpi, and not scaled yet.
     void ReadScreen();
     // At showing: marks the window shown and scales it once for the screen
-    // (see ScaleAndFit); true when it was scaled now.
-    bool ScaleOnShow(QWidget* window);
+    // (see ScaleAndFit); the factor it was scaled by now, 1 for none.
+    double ScaleOnShow(QWidget* window);
     // At showing: the program's folder, and whether its settings file may be
     // read. The settings are written back to the file found here, whatever
     // the folders' state by then.

@@ -3,6 +3,7 @@
 #include "ChartView.h"
 #include "foundations/NearestPoint.h"
 #include "shell/Languages.h"
+#include "widgets/WindowLook.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -26,7 +27,7 @@ ChartReadOut::ChartReadOut(ChartView* chart)
     box_->setObjectName("ReadOut");
     box_->setStyleSheet("QLabel { background-color: rgba(255, 255, 225, 230); color: black; "
                         "border: 1px solid #808080; padding: 1px 3px; }");
-    box_->setFont(QFont("DejaVu Sans", 7));
+    box_->setFont(GrownFont("DejaVu Sans", 7));
     box_->setAttribute(Qt::WA_TransparentForMouseEvents);
     box_->hide();
     chart->setMouseTracking(true);

@@ -3,6 +3,8 @@
 #include "shell/Languages.h"
 
 #include "ChartGraph.h"
+#include "FocusFrame.h"
+#include "WindowLook.h"
 #include "foundations/ChartWords.h"
 
 #include <QPainter>
@@ -17,7 +19,7 @@ namespace {
 // The charts' texts are plain Latin labels redrawn at every replot: skipping
 // text shaping where the font allows it saves most of their layout time.
 QFont ChartFont(int pointSize) {
-    QFont font("DejaVu Sans", pointSize);
+    QFont font = GrownFont("DejaVu Sans", pointSize);
     font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
@@ -497,8 +499,7 @@ void ChartView::paintEvent(QPaintEvent* event) {
     // Where the keys go must show: a chart that takes them is framed while it has them.
     if (hasFocus()) {
         QPainter painter(this);
-        painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DashLine));
-        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+        FocusFrame::Paint(this, painter);
     }
 }
 

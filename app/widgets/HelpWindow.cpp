@@ -64,6 +64,12 @@ HelpWindow::HelpWindow() : browser_(new PageReader(this)) {
     // The launcher's Quit ends the program even while a page is open.
     setAttribute(Qt::WA_QuitOnClose, false);
     browser_->setAccessibleName(tr("Help page"));
+    // The pages' style sheet colours their text for its own light page, which
+    // the reader does not paint: the page's ground comes from the palette.
+    QPalette page = browser_->palette();
+    page.setColor(QPalette::Base, QColor(0xfd, 0xfd, 0xf8));
+    page.setColor(QPalette::Text, QColor(0x1a, 0x1a, 0x1a));
+    browser_->setPalette(page);
     auto* bar = new QToolBar(this);
     back_ = bar->addAction(tr("Back"), browser_, &QTextBrowser::backward);
     forward_ = bar->addAction(tr("Forward"), browser_, &QTextBrowser::forward);

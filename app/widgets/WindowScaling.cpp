@@ -2,6 +2,7 @@
 
 #include "foundations/MarlUtils.h"
 #include "widgets/Platform.h"
+#include "widgets/WindowLook.h"
 
 #include <QMargins>
 #include <QRect>
@@ -14,23 +15,22 @@ namespace kelvane {
 
 namespace {
 
-int Scaled(int v) {
-    return static_cast<int>(std::lround(v * 130.0 / 100.0));
-}
-
-void ScaleTree(QWidget* w) {
+// Geometry grows by the whole factor; fonts only by the screen's part of it,
+// as they already follow the desktop's text size (see GrownFont).
+void ScaleTree(QWidget* w, double factor, double fontFactor) {
+    const auto scaled = [factor](int v) { return static_cast<int>(std::lround(v * factor)); };
     for (QObject* child : w->children()) {
         auto* c = qobject_cast<QWidget*>(child);
         if (!c || c->isWindow())
             continue;
         QRect g = c->geometry();
-        c->setGeometry(Scaled(g.x()), Scaled(g.y()), Scaled(g.width()), Scaled(g.height()));
+        c->setGeometry(scaled(g.x()), scaled(g.y()), scaled(g.width()), scaled(g.height()));
         QFont f = c->font();
-        if (f.pointSizeF() > 0) {
-            f.setPointSize(static_cast<int>(std::lround(f.pointSizeF() * 130.0 / 100.0)));
+        if (f.pointSizeF() > 0 && fontFactor != 1) {
+            f.setPointSize(static_cast<int>(std::lround(f.pointSizeF() * fontFactor)));
             c->setFont(f);
         }
-        ScaleTree(c);
+        ScaleTree(c, factor, fontFactor);
     }
 }
 
@@ -48,19 +48,22 @@ void LargestEdges(QWidget* w, int& right, int& bottom) {
 
 } // namespace
 
-bool ScaleAndFit(QWidget* window, int dpi, bool& beenScaled) {
+double ScaleAndFit(QWidget* window, int dpi, bool& beenScaled) {
     QSize screen = Platform::Current().ScreenSize();
-    if (beenScaled || dpi == 96 || screen.width() < 800)
-        return false;
+    const double forScreen = dpi == 96 || screen.width() < 800 ? 1.0 : 1.3;
+    const double factor = forScreen * FontGrowth();
+    if (beenScaled || factor == 1)
+        return 1;
     QSize client = window->size();
-    ScaleTree(window);
-    window->resize(Scaled(client.width()), Scaled(client.height()));
+    ScaleTree(window, factor, forScreen);
+    window->resize(static_cast<int>(std::lround(client.width() * factor)),
+                   static_cast<int>(std::lround(client.height() * factor)));
     beenScaled = true;
     int right = 0, bottom = 0;
     LargestEdges(window, right, bottom);
     window->resize(window->width(), bottom);
     window->resize(right + 12, bottom);
-    return true;
+    return factor;
 }
 
 WindowPlacement CurrentPlacement(const QWidget* window) {

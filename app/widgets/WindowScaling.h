@@ -6,9 +6,11 @@ class QWidget;
 
 namespace kelvane {
 
-// Scales a window by 130/100 once when the screen is not 96 dpi and at least
-// 800 pixels wide, then fits its client area to its controls.
-bool ScaleAndFit(QWidget* window, int dpi, bool& beenScaled);
+// Scales a window once: by 130/100 when the screen is not 96 dpi and at least
+// 800 pixels wide, and by as much as the desktop's text is larger than the
+// design's (FontGrowth); then fits its client area to its controls. Returns
+// the factor, 1 when nothing was scaled.
+double ScaleAndFit(QWidget* window, int dpi, bool& beenScaled);
 
 // Placements are of the client area: frame sizes differ between desktops, and
 // storing the frame while restoring the client would creep at every run.

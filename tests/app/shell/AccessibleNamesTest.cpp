@@ -32,7 +32,7 @@ QString NameOf(QObject* object) {
 }
 
 // The controls of the window that take the focus or a click (the up-downs
-// take no focus), its charts, grid and picture, each without a name a
+// among them), its charts, grid and picture, each without a name a
 // listener can tell apart ("<<" is none).
 std::vector<std::string> Unnamed(QWidget& window, QWidget* picture) {
     std::vector<std::string> unnamed;

@@ -2,6 +2,7 @@
 #include "shell/TErrorReportDialog.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -46,7 +47,7 @@ TEST(ErrorReportDialog, OpensCompactAndSwitchesToDetails) {
               "integer value\n\nSource file: Conversions.cpp, Line 279");
     EXPECT_FALSE(dialog.IsDetailed());
     EXPECT_TRUE(dialog.DetailsButton()->isVisible());
-    EXPECT_EQ(dialog.DetailsButton()->text(), "Details >>");
+    EXPECT_EQ(dialog.DetailsButton()->text(), "&Details >>");
     EXPECT_FALSE(dialog.Pages()->isVisible());
     EXPECT_FALSE(dialog.TerminateButton()->isVisible());
     EXPECT_EQ(PageCaptions(dialog), (QStringList{"Call Stack", "Registers"}));
@@ -55,7 +56,7 @@ TEST(ErrorReportDialog, OpensCompactAndSwitchesToDetails) {
 
     QTest::mouseClick(dialog.DetailsButton(), Qt::LeftButton);
     EXPECT_TRUE(dialog.IsDetailed());
-    EXPECT_EQ(dialog.DetailsButton()->text(), "Compact <<");
+    EXPECT_EQ(dialog.DetailsButton()->text(), "&Compact <<");
     EXPECT_TRUE(dialog.Pages()->isVisible());
     EXPECT_GT(dialog.sizeHint().height(), compactHeight + 200);
     auto* stack = qobject_cast<QPlainTextEdit*>(dialog.Pages()->widget(0));
@@ -63,14 +64,15 @@ TEST(ErrorReportDialog, OpensCompactAndSwitchesToDetails) {
     EXPECT_EQ(stack->toPlainText(), "Call stack:\n:0000EE62 [Kelvane] kelvane::StrToInt()\n");
     EXPECT_TRUE(stack->isReadOnly());
     EXPECT_EQ(stack->font().family(), "Courier");
-    EXPECT_EQ(stack->font().pixelSize(), 14);
+    // 14 pixels beside the default 9-point text at 96 dpi; it follows the desktop's size.
+    EXPECT_EQ(QFontInfo(stack->font()).pixelSize(), 14);
     auto* regs = qobject_cast<QPlainTextEdit*>(dialog.Pages()->widget(1));
     ASSERT_NE(regs, nullptr);
     EXPECT_EQ(regs->toPlainText(), "Registers:\nRAX = 0000000000000000\n");
 
     QTest::mouseClick(dialog.DetailsButton(), Qt::LeftButton);
     EXPECT_FALSE(dialog.IsDetailed());
-    EXPECT_EQ(dialog.DetailsButton()->text(), "Details >>");
+    EXPECT_EQ(dialog.DetailsButton()->text(), "&Details >>");
     EXPECT_FALSE(dialog.Pages()->isVisible());
 
     QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
@@ -102,7 +104,7 @@ TEST(ErrorReportDialog, OptionsChooseButtonsAndPages) {
         EXPECT_EQ(dialog.IsDetailed(), c.detailed) << c.name;
         EXPECT_EQ(dialog.Pages()->isVisible(), c.detailed) << c.name;
         EXPECT_EQ(dialog.DetailsButton()->isVisible(), c.detailsButton) << c.name;
-        EXPECT_EQ(dialog.DetailsButton()->text(), c.detailed ? "Compact <<" : "Details >>")
+        EXPECT_EQ(dialog.DetailsButton()->text(), c.detailed ? "&Compact <<" : "&Details >>")
             << c.name;
         EXPECT_EQ(dialog.TerminateButton()->isVisible(), c.terminate) << c.name;
     }
