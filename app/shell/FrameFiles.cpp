@@ -76,10 +76,10 @@ bool FrameFiles::CheckParameterFile(const TIniFile& file, const FileContents& co
     for (const ParameterTable::StoredText& s : check.stored) {
         if (s.problem)
             badValues += "\n[" + std::string(s.row->section) + "] " + s.row->key + " = \"" +
-                         s.text + "\": " + s.problem->message;
+                         s.text + "\": " + CoreMessage(s.problem->wording).toStdString();
     }
-    if (!check.refusal.empty()) {
-        refusal = check.refusal + "\n" +
+    if (!check.refusal.pattern.empty()) {
+        refusal = CoreMessage(check.refusal).toStdString() + "\n" +
                   QCoreApplication::translate("FrameFiles", "Nothing was loaded.").toStdString();
         return false;
     }
