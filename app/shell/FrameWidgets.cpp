@@ -1,5 +1,7 @@
 #include "FrameWidgets.h"
 
+#include "shell/Languages.h"
+
 #include "foundations/Conversions.h"
 #include "foundations/SliderMath.h"
 #include "widgets/EnterKeys.h"
@@ -134,7 +136,9 @@ QSlider* FrameWidgets::AddPhaseOffsetSlider(int x, int y,
 }
 
 QLabel* FrameWidgets::AddVolumeLabel(int x, int y, int minimumWidth) {
-    QLabel* label = AddLabel("lDebug", x, y, nullptr);
+    // A dash until the engine writes the first volume (the Ringbom's first step).
+    QLabel* label =
+        AddLabel(CoreMessage({"Vol = %1", {Message::Literal("\u2013")}}), x, y, nullptr);
     label->setObjectName("lDebug");
     label->setMinimumWidth(minimumWidth);
     host_.SetVolumeLabel(label);
