@@ -114,10 +114,21 @@ ReportPage TPopUpGraphForm::Report() {
     page.date = ReportDate();
     page.parameters = owner_.ParameterRows();
     page.gridHeading = tr("Notes");
-    for (const std::string& line : sweep_->Memo1)
-        page.grid.emplace_back(QString::fromStdString(line), QString());
+    for (const QString& line : NoteLines())
+        page.grid.emplace_back(line, QString());
     page.charts.assign(std::begin(charts_), std::end(charts_));
     return page;
+}
+
+QStringList TPopUpGraphForm::NoteLines() const {
+    QStringList lines;
+    for (const SweepNote& note : sweep_->Notes) {
+        QString line = CoreMessage(note.first);
+        if (note.second)
+            line = line.leftJustified(50) + CoreMessage(*note.second);
+        lines << line;
+    }
+    return lines;
 }
 
 void TPopUpGraphForm::ReSizeGraphs() {
@@ -148,10 +159,7 @@ void TPopUpGraphForm::SyncFromSweep() {
         c->Sync();
     if (sweep_->Memo1 != shownMemo_) {
         shownMemo_ = sweep_->Memo1;
-        QStringList lines;
-        for (const std::string& line : shownMemo_)
-            lines << QString::fromStdString(line);
-        Memo1->setPlainText(lines.join('\n'));
+        Memo1->setPlainText(NoteLines().join('\n'));
         // Caret at the start, nothing selected: the notes read from the top.
         QTextCursor cursor = Memo1->textCursor();
         cursor.movePosition(QTextCursor::Start);

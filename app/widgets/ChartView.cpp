@@ -375,8 +375,13 @@ void ChartView::SyncTitle() {
         return;
     shownTitle_ = chart_.Title;
     QStringList lines;
-    for (const std::string& line : chart_.Title)
-        lines << CoreText(line);
+    const Message& parts = chart_.TitleMessage;
+    if (!parts.pattern.empty() && chart_.Title.size() == 1 && chart_.Title[0] == parts.English()) {
+        lines << CoreMessage(parts);
+    } else {
+        for (const std::string& line : chart_.Title)
+            lines << CoreText(line);
+    }
     title_->setText(lines.join('\n'));
     title_->setVisible(!lines.isEmpty());
     setAccessibleName(lines.isEmpty() ? tr("Chart")
