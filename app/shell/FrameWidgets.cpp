@@ -4,6 +4,7 @@
 
 #include "foundations/Conversions.h"
 #include "foundations/SliderMath.h"
+#include "widgets/CaptionFit.h"
 #include "widgets/EnterKeys.h"
 #include "widgets/WidgetHost.h"
 
@@ -37,6 +38,8 @@ void FrameWidgets::AddFrameButtons(std::span<const FrameButtonPlace> places,
             b->setObjectName(place.name);
         if (place.toolTip)
             b->setToolTip(QCoreApplication::translate("SimulatorFrame", place.toolTip));
+        if (role == FrameButton::ShowPV)
+            SetOtherCaptions(b, {QCoreApplication::translate("SimulatorFrame", "Hide P&V")});
         buttons_[static_cast<int>(role)] = b;
     }
 }

@@ -8,6 +8,7 @@
 #include "foundations/ParameterTable.h"
 #include "foundations/TIniFile.h"
 #include "foundations/WindowPlacement.h"
+#include "widgets/CaptionFit.h"
 #include "widgets/ChartKeys.h"
 #include "widgets/ChartMenu.h"
 #include "widgets/ChartReadOut.h"
@@ -198,6 +199,9 @@ void SimulatorFrame::hideEvent(QHideEvent* event) {
 }
 
 void SimulatorFrame::FormShow() {
+    // Once, before any scaling: the captions are in the language for good.
+    if (!ShownOnce())
+        FitCaptions(InputPanel);
     if (ScaleOnShow(this))
         layout_->Scaled();
     FindSettings(this, SettingsFile());

@@ -2,6 +2,7 @@
 
 #include "EngineWindow.h"
 #include "catalog/EngineCatalog.h"
+#include "widgets/CaptionFit.h"
 #include "widgets/ChartMenu.h"
 #include "widgets/ChartReadOut.h"
 #include "widgets/HandlerGuard.h"
@@ -62,6 +63,8 @@ TPopUpGraphForm::TPopUpGraphForm(SimulatorFrame& owner, std::unique_ptr<Paramete
             [this] { RunGuarded([this] { CloseButtonClick(); }); });
     connect(PrintButton, &QPushButton::clicked, this,
             [this] { RunGuarded([this] { PrintButtonClick(); }); });
+
+    FitCaptions(ButtonPanel);
 
     Memo1 = new QPlainTextEdit(TopPanel);
     Memo1->setObjectName("Memo1");
