@@ -100,7 +100,9 @@ QString CoreMessage(const Message& message) {
         const qsizetype n = i + 1 < pattern.size() ? pattern[i + 1].digitValue() - 1 : -1;
         if (pattern[i] == '%' && n >= 0 && n < qsizetype(message.parts.size())) {
             const Message::Part& part = message.parts[std::size_t(n)];
-            out += part.word ? CoreText(part.text) : QString::fromStdString(part.text);
+            out += !part.inner.empty() ? CoreMessage(part.inner.front())
+                   : part.word         ? CoreText(part.text)
+                                       : QString::fromStdString(part.text);
             ++i;
         } else {
             out += pattern[i];

@@ -125,6 +125,19 @@ std::string SweepNote::English() const {
     return second ? PadRight(first.English(), 50) + second->English() : first.English();
 }
 
+Message::Part ParameterSweep::FieldPart(Field field) {
+    // The swept field holds the sweep's own "testing 6.00 through 600" while
+    // the window opens: its words are the program's, its numbers the field's.
+    const std::string text = host_.FieldText(field);
+    const std::string testing = "testing ", through = " through ";
+    const std::size_t at = text.find(through);
+    if (text.rfind(testing, 0) != 0 || at == std::string::npos)
+        return Message::Literal(text);
+    return Message::Inner({"testing %1 through %2",
+                           {Message::Literal(text.substr(testing.size(), at - testing.size())),
+                            Message::Literal(text.substr(at + through.size()))}});
+}
+
 void ParameterSweep::Note(SweepNote note) {
     Memo1.push_back(note.English());
     Notes.push_back(std::move(note));
@@ -157,10 +170,9 @@ void ParameterSweep::SetupPopupGraph(const std::string& title) {
     Memo1.clear();
     Notes.clear();
     for (const SweepMemoLine& line : MemoLines()) {
-        SweepNote note{{line.first, {Message::Literal(host_.FieldText(line.firstField))}}, {}};
+        SweepNote note{{line.first, {FieldPart(line.firstField)}}, {}};
         if (line.second)
-            note.second =
-                Message(line.second, {Message::Literal(host_.FieldText(line.secondField))});
+            note.second = Message(line.second, {FieldPart(line.secondField)});
         Note(std::move(note));
     }
 

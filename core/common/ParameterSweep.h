@@ -169,6 +169,7 @@ class ParameterSweep {
     std::string userText_; // the swept field's text before the sweep
     void Refresh();
     void Note(SweepNote note);
+    Message::Part FieldPart(Field field);
     // Lets pending events run; false once the window has been closed.
     bool KeepGoing();
 };

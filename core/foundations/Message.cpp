@@ -9,7 +9,7 @@ std::string Message::English() const {
         const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
         const std::size_t n = static_cast<std::size_t>(next - '1');
         if (pattern[i] == '%' && next >= '1' && next <= '9' && n < parts.size()) {
-            out += parts[n].text;
+            out += parts[n].inner.empty() ? parts[n].text : parts[n].inner.front().English();
             ++i;
         } else {
             out += pattern[i];

@@ -11,11 +11,12 @@ namespace kelvane {
 // so a translation can put the parts in its own order.
 struct Message {
     // What fills a placeholder: a word of the core (a field's name, a unit),
-    // translated where shown, or a literal (a number, a file name), shown
-    // exactly as written in every language.
+    // translated where shown, a literal (a number, a file name), shown
+    // exactly as written in every language, or a message of its own.
     struct Part {
         std::string text;
         bool word = false;
+        std::vector<Message> inner; // the message, when the part is one
         bool operator==(const Part&) const = default;
     };
 
@@ -29,8 +30,9 @@ struct Message {
     Message(std::string p, std::vector<Part> filled)
         : pattern(std::move(p)), parts(std::move(filled)) {}
 
-    static Part Word(std::string text) { return {std::move(text), true}; }
-    static Part Literal(std::string text) { return {std::move(text), false}; }
+    static Part Word(std::string text) { return {std::move(text), true, {}}; }
+    static Part Literal(std::string text) { return {std::move(text), false, {}}; }
+    static Part Inner(Message message) { return {{}, false, {std::move(message)}}; }
 
     // The pattern with its placeholders filled: the English.
     std::string English() const;
