@@ -4,6 +4,7 @@
 
 #include "foundations/ChartWords.h"
 #include "foundations/Conversions.h"
+#include "foundations/NearestPoint.h"
 #include "foundations/ParameterFile.h"
 #include "foundations/ParameterTable.h"
 #include "foundations/TIniFile.h"
@@ -168,8 +169,14 @@ void SimulatorFrame::DrawPicture() {
     // The picture in words: the positions at the crank angle, as the first chart has them.
     int angle = 0;
     if (charts_[0] && TryStrToDecimalInt(host_.FieldText(Field::Phase), angle)) {
-        PictureLabel->setAccessibleDescription(
-            QString::fromStdString(DescribePicture(charts_[0]->Chart(), angle, {})));
+        // As DescribePicture says it, in the student's language.
+        QStringList positions;
+        for (const ReadOutLine& line : ReadOutLinesAt(charts_[0]->Chart(), angle))
+            positions << CoreText(line.caption) + ": " + QString::fromStdString(line.value);
+        QString words = tr("Engine picture.");
+        if (!positions.isEmpty())
+            words += " " + positions.join(", ") + ".";
+        PictureLabel->setAccessibleDescription(words);
     }
 }
 

@@ -3,7 +3,9 @@
 #include "shell/Languages.h"
 
 #include "ChartGraph.h"
+#include "foundations/ChartCurves.h"
 #include "foundations/ChartWords.h"
+#include "foundations/NearestPoint.h"
 
 #include <QPainter>
 
@@ -411,7 +413,20 @@ bool ChartView::FitAxisTitles() {
 }
 
 QString ChartView::Description() const {
-    return QString::fromStdString(DescribeChart(chart_));
+    // As DescribeChart says it, in the student's language.
+    auto number = [](double v) { return QString::fromStdString(ReadOutNumber(v)); };
+    QString title = title_->text();
+    title.replace('\n', ' ');
+    QString words = tr("%1, along %2.")
+                        .arg(title.isEmpty() ? QString::fromStdString(chart_.Name) : title,
+                             CoreText(XTitle(chart_)));
+    const std::vector<CurveSummary> curves = SummariseCurves(chart_);
+    for (const CurveSummary& c : curves) {
+        words += " " + tr("%1: lowest %2 at %3, highest %4 at %5, mean %6.")
+                           .arg(CoreText(c.title), number(c.lowest), number(c.lowestAt),
+                                number(c.highest), number(c.highestAt), number(c.mean));
+    }
+    return curves.empty() ? words + " " + tr("No results yet.") : words;
 }
 
 bool ChartView::Sync() {
