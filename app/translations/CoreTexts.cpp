@@ -75,6 +75,7 @@ constexpr const char* kCoreTexts[] = {
     QT_TRANSLATE_NOOP("Kelvane", "Gas"),
     QT_TRANSLATE_NOOP("Kelvane", "Gas Distribution"),
     QT_TRANSLATE_NOOP("Kelvane", "Gas Mass in Each Space (%)"),
+    QT_TRANSLATE_NOOP("Kelvane", "% of the gas"),
     QT_TRANSLATE_NOOP("Kelvane", "Gas Temperatures and  Distribution"),
     QT_TRANSLATE_NOOP("Kelvane", "Gas \"N\" %"),
     QT_TRANSLATE_NOOP("Kelvane", "Height"),
@@ -221,6 +222,7 @@ constexpr const char* kCoreTexts[] = {
     QT_TRANSLATE_NOOP("Kelvane", "Speed (rpm)= %1"),
     QT_TRANSLATE_NOOP("Kelvane", "Temp (C): Cold= %1"),
     QT_TRANSLATE_NOOP("Kelvane", "Temp: Cold= %1"),
+    QT_TRANSLATE_NOOP("Kelvane", "testing %1 through %2"),
     QT_TRANSLATE_NOOP(
         "Kelvane",
         "The file \"%1\" is not a parameter file of the %2: it holds none of its settings."),

@@ -900,6 +900,14 @@ Es wurde nichts geladen.</translation>
         <source>Vol = %1 cm3</source>
         <translation>Vol. = %1 cm3</translation>
     </message>
+    <message>
+        <source>% of the gas</source>
+        <translation>% des Gases</translation>
+    </message>
+    <message>
+        <source>testing %1 through %2</source>
+        <translation>Test von %1 bis %2</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>
@@ -1077,6 +1085,18 @@ Fensterpositionen und Werte dieser Sitzung gehen verloren.</translation>
         <source>Chart: %1</source>
         <translation>Diagramm: %1</translation>
     </message>
+    <message>
+        <source>%1, along %2.</source>
+        <translation>%1, über %2.</translation>
+    </message>
+    <message>
+        <source>%1: lowest %2 at %3, highest %4 at %5, mean %6.</source>
+        <translation>%1: kleinster Wert %2 bei %3, größter %4 bei %5, Mittel %6.</translation>
+    </message>
+    <message>
+        <source>No results yet.</source>
+        <translation>Noch keine Ergebnisse.</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::HelpWindow</name>
@@ -1114,6 +1134,10 @@ Fensterpositionen und Werte dieser Sitzung gehen verloren.</translation>
     <message>
         <source>Statistics</source>
         <translation>Kennwerte</translation>
+    </message>
+    <message>
+        <source>Engine picture.</source>
+        <translation>Bild der Maschine.</translation>
     </message>
 </context>
 <context>

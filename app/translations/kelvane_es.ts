@@ -900,6 +900,14 @@ No se ha cargado nada.</translation>
         <source>Vol = %1 cm3</source>
         <translation>Vol. = %1 cm3</translation>
     </message>
+    <message>
+        <source>% of the gas</source>
+        <translation>% del gas</translation>
+    </message>
+    <message>
+        <source>testing %1 through %2</source>
+        <translation>prueba de %1 a %2</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>
@@ -1077,6 +1085,18 @@ No se conservarán las posiciones de las ventanas ni los valores de esta sesión
         <source>Chart: %1</source>
         <translation>Gráfico: %1</translation>
     </message>
+    <message>
+        <source>%1, along %2.</source>
+        <translation>%1, según %2.</translation>
+    </message>
+    <message>
+        <source>%1: lowest %2 at %3, highest %4 at %5, mean %6.</source>
+        <translation>%1: mínimo %2 en %3, máximo %4 en %5, media %6.</translation>
+    </message>
+    <message>
+        <source>No results yet.</source>
+        <translation>Todavía no hay resultados.</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::HelpWindow</name>
@@ -1114,6 +1134,10 @@ No se conservarán las posiciones de las ventanas ni los valores de esta sesión
     <message>
         <source>Statistics</source>
         <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>Engine picture.</source>
+        <translation>Imagen del motor.</translation>
     </message>
 </context>
 <context>

@@ -900,6 +900,14 @@ Rien n’a été chargé.</translation>
         <source>Vol = %1 cm3</source>
         <translation>Vol. = %1 cm3</translation>
     </message>
+    <message>
+        <source>% of the gas</source>
+        <translation>% du gaz</translation>
+    </message>
+    <message>
+        <source>testing %1 through %2</source>
+        <translation>essai de %1 à %2</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>
@@ -1077,6 +1085,18 @@ Les positions des fenêtres et les valeurs de cette session ne seront pas conser
         <source>Chart: %1</source>
         <translation>Graphique : %1</translation>
     </message>
+    <message>
+        <source>%1, along %2.</source>
+        <translation>%1, selon %2.</translation>
+    </message>
+    <message>
+        <source>%1: lowest %2 at %3, highest %4 at %5, mean %6.</source>
+        <translation>%1 : minimum %2 à %3, maximum %4 à %5, moyenne %6.</translation>
+    </message>
+    <message>
+        <source>No results yet.</source>
+        <translation>Pas encore de résultats.</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::HelpWindow</name>
@@ -1114,6 +1134,10 @@ Les positions des fenêtres et les valeurs de cette session ne seront pas conser
     <message>
         <source>Statistics</source>
         <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>Engine picture.</source>
+        <translation>Image du moteur.</translation>
     </message>
 </context>
 <context>
