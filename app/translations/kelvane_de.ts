@@ -46,6 +46,14 @@ Es wurde nichts geladen.</translation>
         <source>The file %1 holds values that cannot be used; their boxes are marked:</source>
         <translation>Die Datei %1 enthält unbrauchbare Werte; ihre Felder sind markiert:</translation>
     </message>
+    <message>
+        <source>on</source>
+        <translation>ein</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
 </context>
 <context>
     <name>FrameWidgets</name>

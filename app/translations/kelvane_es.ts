@@ -46,6 +46,14 @@ No se ha cargado nada.</translation>
         <source>The file %1 holds values that cannot be used; their boxes are marked:</source>
         <translation>El archivo %1 contiene valores que no se pueden usar; sus casillas están marcadas:</translation>
     </message>
+    <message>
+        <source>on</source>
+        <translation>activado</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>desactivado</translation>
+    </message>
 </context>
 <context>
     <name>FrameWidgets</name>

@@ -46,6 +46,14 @@ Rien n’a été chargé.</translation>
         <source>The file %1 holds values that cannot be used; their boxes are marked:</source>
         <translation>Le fichier %1 contient des valeurs inutilisables ; leurs cases sont marquées :</translation>
     </message>
+    <message>
+        <source>on</source>
+        <translation>activé</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>désactivé</translation>
+    </message>
 </context>
 <context>
     <name>FrameWidgets</name>
