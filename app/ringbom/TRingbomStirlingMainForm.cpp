@@ -3,6 +3,7 @@
 #include "catalog/EngineCatalog.h"
 #include "crash/TErrorReport.h"
 #include "foundations/ParameterTable.h"
+#include "widgets/CaptionFit.h"
 #include "widgets/FocusFrame.h"
 
 #include <QCheckBox>
@@ -113,6 +114,7 @@ void TRingbomStirlingMainForm::BuildInputPanel() {
     const std::vector<QPushButton*> run = AddActionButtons(runButtons);
     GoButton = run[0];
     PauseButton = run[1];
+    SetOtherCaptions(PauseButton, {CoreText("&Pause"), CoreText("&Resume")});
     SingleStepButton = run[2];
     ClearButton = run[3];
     PanLeftButton = run[4];

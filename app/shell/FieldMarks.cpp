@@ -36,8 +36,8 @@ bool FieldMarks::Marked(Field field) const {
 void FieldMarks::MarkBox(QLineEdit* edit, const FieldProblem* problem) {
     const bool marked = problem != nullptr;
     if (edit->property("kelvaneMarked").toBool() == marked) {
-        if (marked && edit->toolTip() != CoreText(problem->message)) {
-            edit->setToolTip(CoreText(problem->message));
+        if (marked && edit->toolTip() != CoreMessage(problem->wording)) {
+            edit->setToolTip(CoreMessage(problem->wording));
             edit->setAccessibleDescription(edit->toolTip());
         }
         return;
@@ -52,7 +52,7 @@ void FieldMarks::MarkBox(QLineEdit* edit, const FieldProblem* problem) {
         edit->setStyleSheet(
             "QLineEdit { border: 2px solid #d00000; background-color: #ffd8d8; color: black; }"
             "QLineEdit:focus { border: 2px solid palette(highlight); }");
-        edit->setToolTip(CoreText(problem->message));
+        edit->setToolTip(CoreMessage(problem->wording));
     } else {
         edit->setStyleSheet(edit->property("kelvaneStyle").toString());
         edit->setToolTip({});
@@ -100,10 +100,10 @@ void FieldMarks::ShowProblemLine() {
         problemLine_->setAccessibleDescription({});
         return;
     }
-    QString line = CoreText(problems_.front().message);
+    QString line = CoreMessage(problems_.front().wording);
     QStringList all;
     for (const FieldProblem& p : problems_)
-        all << CoreText(p.message);
+        all << CoreMessage(p.wording);
     if (problems_.size() > 1)
         line +=
             " " +

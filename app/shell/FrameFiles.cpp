@@ -76,10 +76,10 @@ bool FrameFiles::CheckParameterFile(const TIniFile& file, const FileContents& co
     for (const ParameterTable::StoredText& s : check.stored) {
         if (s.problem)
             badValues += "\n[" + std::string(s.row->section) + "] " + s.row->key + " = \"" +
-                         s.text + "\": " + s.problem->message;
+                         s.text + "\": " + CoreMessage(s.problem->wording).toStdString();
     }
-    if (!check.refusal.empty()) {
-        refusal = check.refusal + "\n" +
+    if (!check.refusal.pattern.empty()) {
+        refusal = CoreMessage(check.refusal).toStdString() + "\n" +
                   QCoreApplication::translate("FrameFiles", "Nothing was loaded.").toStdString();
         return false;
     }
@@ -108,12 +108,14 @@ ReportRows FrameFiles::ParameterRows() {
         if (row.IsCheckBox()) {
             const QCheckBox* box = host.CheckBox(row.id);
             // The caption as read, without its Alt-letter mark.
-            rows.emplace_back(QString(box->text()).remove('&'), box->isChecked() ? "on" : "off");
+            rows.emplace_back(QString(box->text()).remove('&'),
+                              box->isChecked() ? QCoreApplication::translate("FrameFiles", "on")
+                                               : QCoreApplication::translate("FrameFiles", "off"));
             continue;
         }
         QString value = QString::fromStdString(host.FieldText(row.id));
         if (row.unit[0] != '\0')
-            value += QString(" ") + row.unit;
+            value += " " + CoreText(row.unit);
         rows.emplace_back(CoreText(row.label), value);
     }
     return rows;

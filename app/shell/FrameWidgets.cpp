@@ -1,7 +1,10 @@
 #include "FrameWidgets.h"
 
+#include "shell/Languages.h"
+
 #include "foundations/Conversions.h"
 #include "foundations/SliderMath.h"
+#include "widgets/CaptionFit.h"
 #include "widgets/EnterKeys.h"
 #include "widgets/WidgetHost.h"
 
@@ -35,6 +38,8 @@ void FrameWidgets::AddFrameButtons(std::span<const FrameButtonPlace> places,
             b->setObjectName(place.name);
         if (place.toolTip)
             b->setToolTip(QCoreApplication::translate("SimulatorFrame", place.toolTip));
+        if (role == FrameButton::ShowPV)
+            SetOtherCaptions(b, {QCoreApplication::translate("SimulatorFrame", "Hide P&V")});
         buttons_[static_cast<int>(role)] = b;
     }
 }
@@ -132,7 +137,9 @@ QSlider* FrameWidgets::AddPhaseOffsetSlider(int x, int y,
 }
 
 QLabel* FrameWidgets::AddVolumeLabel(int x, int y, int minimumWidth) {
-    QLabel* label = AddLabel("lDebug", x, y, nullptr);
+    // A dash until the engine writes the first volume (the Ringbom's first step).
+    QLabel* label =
+        AddLabel(CoreMessage({"Vol = %1", {Message::Literal("\u2013")}}), x, y, nullptr);
     label->setObjectName("lDebug");
     label->setMinimumWidth(minimumWidth);
     host_.SetVolumeLabel(label);

@@ -92,4 +92,23 @@ QString CoreText(const std::string& text) {
     return QCoreApplication::translate("Kelvane", text.c_str());
 }
 
+QString CoreMessage(const Message& message) {
+    const QString pattern = CoreText(message.pattern);
+    // One pass, so that a part holding "%1" is never filled in again.
+    QString out;
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        const qsizetype n = i + 1 < pattern.size() ? pattern[i + 1].digitValue() - 1 : -1;
+        if (pattern[i] == '%' && n >= 0 && n < qsizetype(message.parts.size())) {
+            const Message::Part& part = message.parts[std::size_t(n)];
+            out += !part.inner.empty() ? CoreMessage(part.inner.front())
+                   : part.word         ? CoreText(part.text)
+                                       : QString::fromStdString(part.text);
+            ++i;
+        } else {
+            out += pattern[i];
+        }
+    }
+    return out;
+}
+
 } // namespace kelvane

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundations/Message.h"
+
 #include <QString>
 
 #include <span>
@@ -36,6 +38,9 @@ QString InstalledLanguage();
 // student reads it: translated at the point of display only, so that files
 // and the command line keep the English.
 QString CoreText(const std::string& text);
+// A message of the core as the student reads it: its pattern and words
+// translated, its literals (numbers, file names) as written.
+QString CoreMessage(const Message& message);
 // Every core text the windows show, in English (app/translations/CoreTexts.cpp).
 std::span<const char* const> CoreTexts();
 

@@ -4,10 +4,12 @@
 
 #include "foundations/ChartWords.h"
 #include "foundations/Conversions.h"
+#include "foundations/NearestPoint.h"
 #include "foundations/ParameterFile.h"
 #include "foundations/ParameterTable.h"
 #include "foundations/TIniFile.h"
 #include "foundations/WindowPlacement.h"
+#include "widgets/CaptionFit.h"
 #include "widgets/ChartKeys.h"
 #include "widgets/ChartMenu.h"
 #include "widgets/ChartReadOut.h"
@@ -196,8 +198,14 @@ void SimulatorFrame::DrawPicture() {
     // The picture in words: the positions at the crank angle, as the first chart has them.
     int angle = 0;
     if (charts_[0] && TryStrToDecimalInt(host_.FieldText(Field::Phase), angle)) {
-        PictureLabel->setAccessibleDescription(
-            QString::fromStdString(DescribePicture(charts_[0]->Chart(), angle, {})));
+        // As DescribePicture says it, in the student's language.
+        QStringList positions;
+        for (const ReadOutLine& line : ReadOutLinesAt(charts_[0]->Chart(), angle))
+            positions << CoreText(line.caption) + ": " + QString::fromStdString(line.value);
+        QString words = tr("Engine picture.");
+        if (!positions.isEmpty())
+            words += " " + positions.join(", ") + ".";
+        PictureLabel->setAccessibleDescription(words);
     }
 }
 
@@ -227,6 +235,9 @@ void SimulatorFrame::hideEvent(QHideEvent* event) {
 }
 
 void SimulatorFrame::FormShow() {
+    // Once, before any scaling: the captions are in the language for good.
+    if (!ShownOnce())
+        FitCaptions(InputPanel);
     if (const double factor = ScaleOnShow(this); factor != 1)
         layout_->Scaled(factor);
     FindSettings(this, SettingsFile());

@@ -8,6 +8,7 @@
 #include "foundations/TIniFile.h"
 #include "foundations/WindowPlacement.h"
 #include "shell/Languages.h"
+#include "widgets/CaptionFit.h"
 #include "widgets/HandlerGuard.h"
 #include "widgets/Platform.h"
 #include "widgets/ReadingOrder.h"
@@ -63,6 +64,7 @@ TKelvaneDispatchForm::TKelvaneDispatchForm(QWidget* parent) : QWidget(parent) {
     label2->adjustSize();
     label2->move(473 - label2->width(), 104);
 
+    FitCaptions(this);
     ReadScreen();
 }
 

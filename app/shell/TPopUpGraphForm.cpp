@@ -2,6 +2,7 @@
 
 #include "EngineWindow.h"
 #include "catalog/EngineCatalog.h"
+#include "widgets/CaptionFit.h"
 #include "widgets/ChartKeys.h"
 #include "widgets/ChartMenu.h"
 #include "widgets/ChartReadOut.h"
@@ -75,6 +76,8 @@ TPopUpGraphForm::TPopUpGraphForm(SimulatorFrame& owner, std::unique_ptr<Paramete
     connect(PrintButton, &QPushButton::clicked, this,
             [this] { RunGuarded([this] { PrintButtonClick(); }); });
 
+    FitCaptions(ButtonPanel);
+
     Memo1 = new QPlainTextEdit(TopPanel);
     Memo1->setObjectName("Memo1");
     Memo1->setAccessibleName(tr("Sweep notes"));
@@ -132,10 +135,21 @@ ReportPage TPopUpGraphForm::Report() {
     page.date = ReportDate();
     page.parameters = owner_.ParameterRows();
     page.gridHeading = tr("Notes");
-    for (const std::string& line : sweep_->Memo1)
-        page.grid.emplace_back(QString::fromStdString(line), QString());
+    for (const QString& line : NoteLines())
+        page.grid.emplace_back(line, QString());
     page.charts.assign(std::begin(charts_), std::end(charts_));
     return page;
+}
+
+QStringList TPopUpGraphForm::NoteLines() const {
+    QStringList lines;
+    for (const SweepNote& note : sweep_->Notes) {
+        QString line = CoreMessage(note.first);
+        if (note.second)
+            line = line.leftJustified(50) + CoreMessage(*note.second);
+        lines << line;
+    }
+    return lines;
 }
 
 void TPopUpGraphForm::ReSizeGraphs() {
@@ -167,10 +181,7 @@ void TPopUpGraphForm::SyncFromSweep() {
         c->Sync();
     if (sweep_->Memo1 != shownMemo_) {
         shownMemo_ = sweep_->Memo1;
-        QStringList lines;
-        for (const std::string& line : shownMemo_)
-            lines << QString::fromStdString(line);
-        Memo1->setPlainText(lines.join('\n'));
+        Memo1->setPlainText(NoteLines().join('\n'));
         // Caret at the start, nothing selected: the notes read from the top.
         QTextCursor cursor = Memo1->textCursor();
         cursor.movePosition(QTextCursor::Start);

@@ -65,6 +65,8 @@ class TPopUpGraphForm : public QDialog {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    // The notes in the student's language, one entry a line.
+    QStringList NoteLines() const;
     void ShowCentred();
 
     SimulatorFrame& owner_; // the window whose engine is swept

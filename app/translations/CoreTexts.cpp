@@ -6,8 +6,10 @@ namespace kelvane {
 
 // The core's texts that the windows show: the grid's row labels, the charts'
 // titles, axes and series, the windows' and buttons' captions, the fields'
-// names and units, and the rules between fields. The core knows no Qt, so lupdate finds them here;
-// CoreText looks them up under the context "Kelvane" where they are shown.
+// names and units, the rules between fields, and the patterns of the messages,
+// read-outs and notes that the core puts together. The core knows no Qt, so
+// lupdate finds them here; CoreText and CoreMessage look them up under the
+// context "Kelvane" where they are shown.
 namespace {
 constexpr const char* kCoreTexts[] = {
     QT_TRANSLATE_NOOP("Kelvane", "&Calc"),
@@ -73,6 +75,7 @@ constexpr const char* kCoreTexts[] = {
     QT_TRANSLATE_NOOP("Kelvane", "Gas"),
     QT_TRANSLATE_NOOP("Kelvane", "Gas Distribution"),
     QT_TRANSLATE_NOOP("Kelvane", "Gas Mass in Each Space (%)"),
+    QT_TRANSLATE_NOOP("Kelvane", "% of the gas"),
     QT_TRANSLATE_NOOP("Kelvane", "Gas Temperatures and  Distribution"),
     QT_TRANSLATE_NOOP("Kelvane", "Gas \"N\" %"),
     QT_TRANSLATE_NOOP("Kelvane", "Height"),
@@ -132,7 +135,6 @@ constexpr const char* kCoreTexts[] = {
     QT_TRANSLATE_NOOP("Kelvane", "Piston Posn mm"),
     QT_TRANSLATE_NOOP("Kelvane", "Piston Stroke"),
     QT_TRANSLATE_NOOP("Kelvane", "Piston Throw"),
-    QT_TRANSLATE_NOOP("Kelvane", "Piston Throw vs Net Work"),
     QT_TRANSLATE_NOOP("Kelvane", "Piston diameter"),
     QT_TRANSLATE_NOOP("Kelvane", "Piston stroke"),
     QT_TRANSLATE_NOOP("Kelvane", "Piston throw"),
@@ -184,6 +186,48 @@ constexpr const char* kCoreTexts[] = {
     QT_TRANSLATE_NOOP("Kelvane", "degrees C"),
     QT_TRANSLATE_NOOP("Kelvane", "degrees F"),
     QT_TRANSLATE_NOOP("Kelvane", "kPa"),
+    // Patterns whose %1, %2, ... a window fills in (see CoreMessage).
+    QT_TRANSLATE_NOOP("Kelvane", "%1 must be %2 %3 or more"),
+    QT_TRANSLATE_NOOP("Kelvane", "%1 must be %2 or more"),
+    QT_TRANSLATE_NOOP("Kelvane", "%1 must be a number"),
+    QT_TRANSLATE_NOOP("Kelvane", "%1 must be a whole number"),
+    QT_TRANSLATE_NOOP("Kelvane", "%1 must be a whole number of %2"),
+    QT_TRANSLATE_NOOP("Kelvane", "%1 must be from %2 to %3"),
+    QT_TRANSLATE_NOOP("Kelvane", "%1 must be from %2 to %3 %4"),
+    QT_TRANSLATE_NOOP("Kelvane", "%1 vs Net Work"),
+    QT_TRANSLATE_NOOP("Kelvane", "%1 vs Pressure"),
+    QT_TRANSLATE_NOOP("Kelvane", "%1 vs Temperature"),
+    QT_TRANSLATE_NOOP("Kelvane", "%1 vs Volume"),
+    QT_TRANSLATE_NOOP("Kelvane", "%1: use a point for decimals (a comma only groups thousands)"),
+    QT_TRANSLATE_NOOP("Kelvane", "Bore (mm)= %1"),
+    QT_TRANSLATE_NOOP("Kelvane", "Cold (cm3)= %1"),
+    QT_TRANSLATE_NOOP("Kelvane", "Cold Stroke Max= %1"),
+    QT_TRANSLATE_NOOP("Kelvane", "Cold Stroke Min= %1"),
+    QT_TRANSLATE_NOOP("Kelvane", "Dead Volume Hot (cm3)= %1"),
+    QT_TRANSLATE_NOOP("Kelvane", "Displacer Cylinder  Height=  %1"),
+    QT_TRANSLATE_NOOP("Kelvane", "Displacer Cylinder Diameter= %1"),
+    QT_TRANSLATE_NOOP("Kelvane", "Displacer Height= %1"),
+    QT_TRANSLATE_NOOP("Kelvane", "Displacer Stroke (mm)= %1"),
+    QT_TRANSLATE_NOOP("Kelvane", "Hot Stroke Max= %1"),
+    QT_TRANSLATE_NOOP("Kelvane", "Hot Stroke Min= %1"),
+    QT_TRANSLATE_NOOP("Kelvane", "Hot= %1"),
+    QT_TRANSLATE_NOOP("Kelvane", "Maximum Work of %1 occured at %2"),
+    QT_TRANSLATE_NOOP("Kelvane", "Mean Pressure (kPa)= %1"),
+    QT_TRANSLATE_NOOP("Kelvane", "Phase Angle (degrees)= %1"),
+    QT_TRANSLATE_NOOP("Kelvane", "Phase Offset= %1"),
+    QT_TRANSLATE_NOOP("Kelvane", "Piston Diameter= %1"),
+    QT_TRANSLATE_NOOP("Kelvane", "Piston Stroke (mm)= %1"),
+    QT_TRANSLATE_NOOP("Kelvane", "Piston Throw= %1"),
+    QT_TRANSLATE_NOOP("Kelvane", "Regenerator Volume (cm3)= %1"),
+    QT_TRANSLATE_NOOP("Kelvane", "Speed (rpm)= %1"),
+    QT_TRANSLATE_NOOP("Kelvane", "Temp (C): Cold= %1"),
+    QT_TRANSLATE_NOOP("Kelvane", "Temp: Cold= %1"),
+    QT_TRANSLATE_NOOP("Kelvane", "testing %1 through %2"),
+    QT_TRANSLATE_NOOP(
+        "Kelvane",
+        "The file \"%1\" is not a parameter file of the %2: it holds none of its settings."),
+    QT_TRANSLATE_NOOP("Kelvane", "Vol = %1"),
+    QT_TRANSLATE_NOOP("Kelvane", "Vol = %1 cm3"),
 };
 } // namespace
 

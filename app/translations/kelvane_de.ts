@@ -46,6 +46,14 @@ Es wurde nichts geladen.</translation>
         <source>The file %1 holds values that cannot be used; their boxes are marked:</source>
         <translation>Die Datei %1 enthält unbrauchbare Werte; ihre Felder sind markiert:</translation>
     </message>
+    <message>
+        <source>on</source>
+        <translation>ein</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
 </context>
 <context>
     <name>FrameWidgets</name>
@@ -501,10 +509,6 @@ Es wurde nichts geladen.</translation>
         <translation>Kurbelradius</translation>
     </message>
     <message>
-        <source>Piston Throw vs Net Work</source>
-        <translation>Nutzarbeit über Kurbelradius</translation>
-    </message>
-    <message>
         <source>Piston diameter</source>
         <translation>Kolbendurchmesser</translation>
     </message>
@@ -751,6 +755,166 @@ Es wurde nichts geladen.</translation>
     <message>
         <source>kPa</source>
         <translation>kPa</translation>
+    </message>
+    <message>
+        <source>%1 must be %2 %3 or more</source>
+        <translation>%1 muss mindestens %2 %3 betragen</translation>
+    </message>
+    <message>
+        <source>%1 must be %2 or more</source>
+        <translation>%1 muss mindestens %2 betragen</translation>
+    </message>
+    <message>
+        <source>%1 must be a number</source>
+        <translation>%1 muss eine Zahl sein</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number</source>
+        <translation>%1 muss eine ganze Zahl sein</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number of %2</source>
+        <translation>%1 muss eine ganze Zahl in %2 sein</translation>
+    </message>
+    <message>
+        <source>%1 must be from %2 to %3</source>
+        <translation>%1 muss zwischen %2 und %3 liegen</translation>
+    </message>
+    <message>
+        <source>%1 must be from %2 to %3 %4</source>
+        <translation>%1 muss zwischen %2 und %3 %4 liegen</translation>
+    </message>
+    <message>
+        <source>%1 vs Net Work</source>
+        <translation>Nutzarbeit über %1</translation>
+    </message>
+    <message>
+        <source>%1 vs Pressure</source>
+        <translation>Druck über %1</translation>
+    </message>
+    <message>
+        <source>%1 vs Temperature</source>
+        <translation>Temperatur über %1</translation>
+    </message>
+    <message>
+        <source>%1 vs Volume</source>
+        <translation>Volumen über %1</translation>
+    </message>
+    <message>
+        <source>%1: use a point for decimals (a comma only groups thousands)</source>
+        <translation>%1: Dezimalstellen mit Punkt schreiben (ein Komma trennt nur Tausender)</translation>
+    </message>
+    <message>
+        <source>Bore (mm)= %1</source>
+        <translation>Bohrung (mm) = %1</translation>
+    </message>
+    <message>
+        <source>Cold (cm3)= %1</source>
+        <translation>kalt (cm3) = %1</translation>
+    </message>
+    <message>
+        <source>Cold Stroke Max= %1</source>
+        <translation>Hub kalt max. = %1</translation>
+    </message>
+    <message>
+        <source>Cold Stroke Min= %1</source>
+        <translation>Hub kalt min. = %1</translation>
+    </message>
+    <message>
+        <source>Dead Volume Hot (cm3)= %1</source>
+        <translation>Totvolumen heiß (cm3) = %1</translation>
+    </message>
+    <message>
+        <source>Displacer Cylinder  Height=  %1</source>
+        <translation>Höhe Verdrängerzylinder = %1</translation>
+    </message>
+    <message>
+        <source>Displacer Cylinder Diameter= %1</source>
+        <translation>Durchmesser Verdrängerzylinder = %1</translation>
+    </message>
+    <message>
+        <source>Displacer Height= %1</source>
+        <translation>Höhe Verdränger = %1</translation>
+    </message>
+    <message>
+        <source>Displacer Stroke (mm)= %1</source>
+        <translation>Hub Verdränger (mm) = %1</translation>
+    </message>
+    <message>
+        <source>Hot Stroke Max= %1</source>
+        <translation>Hub heiß max. = %1</translation>
+    </message>
+    <message>
+        <source>Hot Stroke Min= %1</source>
+        <translation>Hub heiß min. = %1</translation>
+    </message>
+    <message>
+        <source>Hot= %1</source>
+        <translation>heiß = %1</translation>
+    </message>
+    <message>
+        <source>Maximum Work of %1 occured at %2</source>
+        <translation>Größte Arbeit %1 bei %2</translation>
+    </message>
+    <message>
+        <source>Mean Pressure (kPa)= %1</source>
+        <translation>Mitteldruck (kPa) = %1</translation>
+    </message>
+    <message>
+        <source>Phase Angle (degrees)= %1</source>
+        <translation>Phasenwinkel (Grad) = %1</translation>
+    </message>
+    <message>
+        <source>Phase Offset= %1</source>
+        <translation>Phasenversatz = %1</translation>
+    </message>
+    <message>
+        <source>Piston Diameter= %1</source>
+        <translation>Kolbendurchmesser = %1</translation>
+    </message>
+    <message>
+        <source>Piston Stroke (mm)= %1</source>
+        <translation>Kolbenhub (mm) = %1</translation>
+    </message>
+    <message>
+        <source>Piston Throw= %1</source>
+        <translation>Kurbelradius = %1</translation>
+    </message>
+    <message>
+        <source>Regenerator Volume (cm3)= %1</source>
+        <translation>Regeneratorvolumen (cm3) = %1</translation>
+    </message>
+    <message>
+        <source>Speed (rpm)= %1</source>
+        <translation>Drehzahl (U/min) = %1</translation>
+    </message>
+    <message>
+        <source>Temp (C): Cold= %1</source>
+        <translation>Temp. (C): kalt = %1</translation>
+    </message>
+    <message>
+        <source>Temp: Cold= %1</source>
+        <translation>Temp.: kalt = %1</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is not a parameter file of the %2: it holds none of its settings.</source>
+        <translation>Die Datei „%1“ ist keine Parameterdatei des Fensters „%2“: Sie enthält keine seiner Einstellungen.</translation>
+    </message>
+    <message>
+        <source>Vol = %1</source>
+        <translation>Vol. = %1</translation>
+    </message>
+    <message>
+        <source>Vol = %1 cm3</source>
+        <translation>Vol. = %1 cm3</translation>
+    </message>
+    <message>
+        <source>% of the gas</source>
+        <translation>% des Gases</translation>
+    </message>
+    <message>
+        <source>testing %1 through %2</source>
+        <translation>Test von %1 bis %2</translation>
     </message>
 </context>
 <context>
@@ -1043,21 +1207,6 @@ Fensterpositionen und Werte dieser Sitzung gehen verloren.</translation>
     </message>
 </context>
 <context>
-    <name>kelvane::ChartReadOut</name>
-    <message>
-        <source>Angle</source>
-        <translation>Winkel</translation>
-    </message>
-    <message>
-        <source>Volume</source>
-        <translation>Volumen</translation>
-    </message>
-    <message>
-        <source>Pressure</source>
-        <translation>Druck</translation>
-    </message>
-</context>
-<context>
     <name>kelvane::ChartView</name>
     <message>
         <source>Chart</source>
@@ -1066,6 +1215,18 @@ Fensterpositionen und Werte dieser Sitzung gehen verloren.</translation>
     <message>
         <source>Chart: %1</source>
         <translation>Diagramm: %1</translation>
+    </message>
+    <message>
+        <source>%1, along %2.</source>
+        <translation>%1, über %2.</translation>
+    </message>
+    <message>
+        <source>%1: lowest %2 at %3, highest %4 at %5, mean %6.</source>
+        <translation>%1: kleinster Wert %2 bei %3, größter %4 bei %5, Mittel %6.</translation>
+    </message>
+    <message>
+        <source>No results yet.</source>
+        <translation>Noch keine Ergebnisse.</translation>
     </message>
 </context>
 <context>
@@ -1104,6 +1265,10 @@ Fensterpositionen und Werte dieser Sitzung gehen verloren.</translation>
     <message>
         <source>Statistics</source>
         <translation>Kennwerte</translation>
+    </message>
+    <message>
+        <source>Engine picture.</source>
+        <translation>Bild der Maschine.</translation>
     </message>
 </context>
 <context>
@@ -1156,14 +1321,6 @@ Fensterpositionen und Werte dieser Sitzung gehen verloren.</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <source>Details &gt;&gt;</source>
-        <translation>Details &gt;&gt;</translation>
-    </message>
-    <message>
-        <source>Terminate</source>
-        <translation>Beenden</translation>
-    </message>
-    <message>
         <source>Call Stack</source>
         <translation>Aufrufstapel</translation>
     </message>
@@ -1172,12 +1329,20 @@ Fensterpositionen und Werte dieser Sitzung gehen verloren.</translation>
         <translation>Register</translation>
     </message>
     <message>
-        <source>Compact &lt;&lt;</source>
-        <translation>Kompakt &lt;&lt;</translation>
-    </message>
-    <message>
         <source>Details</source>
         <translation>Einzelheiten</translation>
+    </message>
+    <message>
+        <source>&amp;Details &gt;&gt;</source>
+        <translation>&amp;Details &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Terminate</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Compact &lt;&lt;</source>
+        <translation>&amp;Kompakt &lt;&lt;</translation>
     </message>
 </context>
 <context>

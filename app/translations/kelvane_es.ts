@@ -46,6 +46,14 @@ No se ha cargado nada.</translation>
         <source>The file %1 holds values that cannot be used; their boxes are marked:</source>
         <translation>El archivo %1 contiene valores que no se pueden usar; sus casillas están marcadas:</translation>
     </message>
+    <message>
+        <source>on</source>
+        <translation>activado</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>desactivado</translation>
+    </message>
 </context>
 <context>
     <name>FrameWidgets</name>
@@ -501,10 +509,6 @@ No se ha cargado nada.</translation>
         <translation>Radio man.</translation>
     </message>
     <message>
-        <source>Piston Throw vs Net Work</source>
-        <translation>Trabajo neto según radio de manivela</translation>
-    </message>
-    <message>
         <source>Piston diameter</source>
         <translation>Diámetro del pistón</translation>
     </message>
@@ -751,6 +755,166 @@ No se ha cargado nada.</translation>
     <message>
         <source>kPa</source>
         <translation>kPa</translation>
+    </message>
+    <message>
+        <source>%1 must be %2 %3 or more</source>
+        <translation>%1 debe ser de %2 %3 o más</translation>
+    </message>
+    <message>
+        <source>%1 must be %2 or more</source>
+        <translation>%1 debe ser de %2 o más</translation>
+    </message>
+    <message>
+        <source>%1 must be a number</source>
+        <translation>%1 debe ser un número</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number</source>
+        <translation>%1 debe ser un número entero</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number of %2</source>
+        <translation>%1 debe ser un número entero de %2</translation>
+    </message>
+    <message>
+        <source>%1 must be from %2 to %3</source>
+        <translation>%1 debe estar entre %2 y %3</translation>
+    </message>
+    <message>
+        <source>%1 must be from %2 to %3 %4</source>
+        <translation>%1 debe estar entre %2 y %3 %4</translation>
+    </message>
+    <message>
+        <source>%1 vs Net Work</source>
+        <translation>Trabajo neto según %1</translation>
+    </message>
+    <message>
+        <source>%1 vs Pressure</source>
+        <translation>Presión según %1</translation>
+    </message>
+    <message>
+        <source>%1 vs Temperature</source>
+        <translation>Temperatura según %1</translation>
+    </message>
+    <message>
+        <source>%1 vs Volume</source>
+        <translation>Volumen según %1</translation>
+    </message>
+    <message>
+        <source>%1: use a point for decimals (a comma only groups thousands)</source>
+        <translation>%1: use un punto para los decimales (la coma solo agrupa los miles)</translation>
+    </message>
+    <message>
+        <source>Bore (mm)= %1</source>
+        <translation>Diámetro (mm) = %1</translation>
+    </message>
+    <message>
+        <source>Cold (cm3)= %1</source>
+        <translation>frío (cm3) = %1</translation>
+    </message>
+    <message>
+        <source>Cold Stroke Max= %1</source>
+        <translation>Carrera fría máx. = %1</translation>
+    </message>
+    <message>
+        <source>Cold Stroke Min= %1</source>
+        <translation>Carrera fría mín. = %1</translation>
+    </message>
+    <message>
+        <source>Dead Volume Hot (cm3)= %1</source>
+        <translation>Volumen muerto caliente (cm3) = %1</translation>
+    </message>
+    <message>
+        <source>Displacer Cylinder  Height=  %1</source>
+        <translation>Altura del cilindro desplazador = %1</translation>
+    </message>
+    <message>
+        <source>Displacer Cylinder Diameter= %1</source>
+        <translation>Diámetro del cilindro desplazador = %1</translation>
+    </message>
+    <message>
+        <source>Displacer Height= %1</source>
+        <translation>Altura del desplazador = %1</translation>
+    </message>
+    <message>
+        <source>Displacer Stroke (mm)= %1</source>
+        <translation>Carrera del desplazador (mm) = %1</translation>
+    </message>
+    <message>
+        <source>Hot Stroke Max= %1</source>
+        <translation>Carrera caliente máx. = %1</translation>
+    </message>
+    <message>
+        <source>Hot Stroke Min= %1</source>
+        <translation>Carrera caliente mín. = %1</translation>
+    </message>
+    <message>
+        <source>Hot= %1</source>
+        <translation>caliente = %1</translation>
+    </message>
+    <message>
+        <source>Maximum Work of %1 occured at %2</source>
+        <translation>Trabajo máximo de %1 en %2</translation>
+    </message>
+    <message>
+        <source>Mean Pressure (kPa)= %1</source>
+        <translation>Presión media (kPa) = %1</translation>
+    </message>
+    <message>
+        <source>Phase Angle (degrees)= %1</source>
+        <translation>Ángulo de fase (grados) = %1</translation>
+    </message>
+    <message>
+        <source>Phase Offset= %1</source>
+        <translation>Desfase = %1</translation>
+    </message>
+    <message>
+        <source>Piston Diameter= %1</source>
+        <translation>Diámetro del pistón = %1</translation>
+    </message>
+    <message>
+        <source>Piston Stroke (mm)= %1</source>
+        <translation>Carrera del pistón (mm) = %1</translation>
+    </message>
+    <message>
+        <source>Piston Throw= %1</source>
+        <translation>Radio de manivela = %1</translation>
+    </message>
+    <message>
+        <source>Regenerator Volume (cm3)= %1</source>
+        <translation>Volumen del regenerador (cm3) = %1</translation>
+    </message>
+    <message>
+        <source>Speed (rpm)= %1</source>
+        <translation>Velocidad (rpm) = %1</translation>
+    </message>
+    <message>
+        <source>Temp (C): Cold= %1</source>
+        <translation>Temp. (C): fría = %1</translation>
+    </message>
+    <message>
+        <source>Temp: Cold= %1</source>
+        <translation>Temp.: fría = %1</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is not a parameter file of the %2: it holds none of its settings.</source>
+        <translation>El archivo «%1» no es un archivo de parámetros de la ventana «%2»: no contiene ninguno de sus ajustes.</translation>
+    </message>
+    <message>
+        <source>Vol = %1</source>
+        <translation>Vol. = %1</translation>
+    </message>
+    <message>
+        <source>Vol = %1 cm3</source>
+        <translation>Vol. = %1 cm3</translation>
+    </message>
+    <message>
+        <source>% of the gas</source>
+        <translation>% del gas</translation>
+    </message>
+    <message>
+        <source>testing %1 through %2</source>
+        <translation>prueba de %1 a %2</translation>
     </message>
 </context>
 <context>
@@ -1043,21 +1207,6 @@ No se conservarán las posiciones de las ventanas ni los valores de esta sesión
     </message>
 </context>
 <context>
-    <name>kelvane::ChartReadOut</name>
-    <message>
-        <source>Angle</source>
-        <translation>Ángulo</translation>
-    </message>
-    <message>
-        <source>Volume</source>
-        <translation>Volumen</translation>
-    </message>
-    <message>
-        <source>Pressure</source>
-        <translation>Presión</translation>
-    </message>
-</context>
-<context>
     <name>kelvane::ChartView</name>
     <message>
         <source>Chart</source>
@@ -1066,6 +1215,18 @@ No se conservarán las posiciones de las ventanas ni los valores de esta sesión
     <message>
         <source>Chart: %1</source>
         <translation>Gráfico: %1</translation>
+    </message>
+    <message>
+        <source>%1, along %2.</source>
+        <translation>%1, según %2.</translation>
+    </message>
+    <message>
+        <source>%1: lowest %2 at %3, highest %4 at %5, mean %6.</source>
+        <translation>%1: mínimo %2 en %3, máximo %4 en %5, media %6.</translation>
+    </message>
+    <message>
+        <source>No results yet.</source>
+        <translation>Todavía no hay resultados.</translation>
     </message>
 </context>
 <context>
@@ -1104,6 +1265,10 @@ No se conservarán las posiciones de las ventanas ni los valores de esta sesión
     <message>
         <source>Statistics</source>
         <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>Engine picture.</source>
+        <translation>Imagen del motor.</translation>
     </message>
 </context>
 <context>
@@ -1156,14 +1321,6 @@ No se conservarán las posiciones de las ventanas ni los valores de esta sesión
         <translation>Aceptar</translation>
     </message>
     <message>
-        <source>Details &gt;&gt;</source>
-        <translation>Detalles &gt;&gt;</translation>
-    </message>
-    <message>
-        <source>Terminate</source>
-        <translation>Terminar</translation>
-    </message>
-    <message>
         <source>Call Stack</source>
         <translation>Pila de llamadas</translation>
     </message>
@@ -1172,12 +1329,20 @@ No se conservarán las posiciones de las ventanas ni los valores de esta sesión
         <translation>Registros</translation>
     </message>
     <message>
-        <source>Compact &lt;&lt;</source>
-        <translation>Compacto &lt;&lt;</translation>
-    </message>
-    <message>
         <source>Details</source>
         <translation>Detalles</translation>
+    </message>
+    <message>
+        <source>&amp;Details &gt;&gt;</source>
+        <translation>&amp;Detalles &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Terminate</source>
+        <translation>&amp;Terminar</translation>
+    </message>
+    <message>
+        <source>&amp;Compact &lt;&lt;</source>
+        <translation>&amp;Compacto &lt;&lt;</translation>
     </message>
 </context>
 <context>

@@ -46,6 +46,14 @@ Rien n’a été chargé.</translation>
         <source>The file %1 holds values that cannot be used; their boxes are marked:</source>
         <translation>Le fichier %1 contient des valeurs inutilisables ; leurs cases sont marquées :</translation>
     </message>
+    <message>
+        <source>on</source>
+        <translation>activé</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>désactivé</translation>
+    </message>
 </context>
 <context>
     <name>FrameWidgets</name>
@@ -501,10 +509,6 @@ Rien n’a été chargé.</translation>
         <translation>Rayon man.</translation>
     </message>
     <message>
-        <source>Piston Throw vs Net Work</source>
-        <translation>Travail net selon le rayon de manivelle</translation>
-    </message>
-    <message>
         <source>Piston diameter</source>
         <translation>Diamètre du piston</translation>
     </message>
@@ -751,6 +755,166 @@ Rien n’a été chargé.</translation>
     <message>
         <source>kPa</source>
         <translation>kPa</translation>
+    </message>
+    <message>
+        <source>%1 must be %2 %3 or more</source>
+        <translation>%1 doit valoir au moins %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 must be %2 or more</source>
+        <translation>%1 doit valoir au moins %2</translation>
+    </message>
+    <message>
+        <source>%1 must be a number</source>
+        <translation>%1 doit être un nombre</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number</source>
+        <translation>%1 doit être un nombre entier</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number of %2</source>
+        <translation>%1 doit être un nombre entier de %2</translation>
+    </message>
+    <message>
+        <source>%1 must be from %2 to %3</source>
+        <translation>%1 doit aller de %2 à %3</translation>
+    </message>
+    <message>
+        <source>%1 must be from %2 to %3 %4</source>
+        <translation>%1 doit aller de %2 à %3 %4</translation>
+    </message>
+    <message>
+        <source>%1 vs Net Work</source>
+        <translation>Travail net selon %1</translation>
+    </message>
+    <message>
+        <source>%1 vs Pressure</source>
+        <translation>Pression selon %1</translation>
+    </message>
+    <message>
+        <source>%1 vs Temperature</source>
+        <translation>Température selon %1</translation>
+    </message>
+    <message>
+        <source>%1 vs Volume</source>
+        <translation>Volume selon %1</translation>
+    </message>
+    <message>
+        <source>%1: use a point for decimals (a comma only groups thousands)</source>
+        <translation>%1 : utilisez un point pour les décimales (la virgule ne sépare que les milliers)</translation>
+    </message>
+    <message>
+        <source>Bore (mm)= %1</source>
+        <translation>Alésage (mm) = %1</translation>
+    </message>
+    <message>
+        <source>Cold (cm3)= %1</source>
+        <translation>froid (cm3) = %1</translation>
+    </message>
+    <message>
+        <source>Cold Stroke Max= %1</source>
+        <translation>Course froide max. = %1</translation>
+    </message>
+    <message>
+        <source>Cold Stroke Min= %1</source>
+        <translation>Course froide min. = %1</translation>
+    </message>
+    <message>
+        <source>Dead Volume Hot (cm3)= %1</source>
+        <translation>Volume mort chaud (cm3) = %1</translation>
+    </message>
+    <message>
+        <source>Displacer Cylinder  Height=  %1</source>
+        <translation>Hauteur du cylindre déplaceur = %1</translation>
+    </message>
+    <message>
+        <source>Displacer Cylinder Diameter= %1</source>
+        <translation>Diamètre du cylindre déplaceur = %1</translation>
+    </message>
+    <message>
+        <source>Displacer Height= %1</source>
+        <translation>Hauteur du déplaceur = %1</translation>
+    </message>
+    <message>
+        <source>Displacer Stroke (mm)= %1</source>
+        <translation>Course du déplaceur (mm) = %1</translation>
+    </message>
+    <message>
+        <source>Hot Stroke Max= %1</source>
+        <translation>Course chaude max. = %1</translation>
+    </message>
+    <message>
+        <source>Hot Stroke Min= %1</source>
+        <translation>Course chaude min. = %1</translation>
+    </message>
+    <message>
+        <source>Hot= %1</source>
+        <translation>chaude = %1</translation>
+    </message>
+    <message>
+        <source>Maximum Work of %1 occured at %2</source>
+        <translation>Travail maximal de %1 atteint à %2</translation>
+    </message>
+    <message>
+        <source>Mean Pressure (kPa)= %1</source>
+        <translation>Pression moyenne (kPa) = %1</translation>
+    </message>
+    <message>
+        <source>Phase Angle (degrees)= %1</source>
+        <translation>Angle de phase (degrés) = %1</translation>
+    </message>
+    <message>
+        <source>Phase Offset= %1</source>
+        <translation>Décalage = %1</translation>
+    </message>
+    <message>
+        <source>Piston Diameter= %1</source>
+        <translation>Diamètre du piston = %1</translation>
+    </message>
+    <message>
+        <source>Piston Stroke (mm)= %1</source>
+        <translation>Course du piston (mm) = %1</translation>
+    </message>
+    <message>
+        <source>Piston Throw= %1</source>
+        <translation>Rayon de manivelle = %1</translation>
+    </message>
+    <message>
+        <source>Regenerator Volume (cm3)= %1</source>
+        <translation>Volume du régénérateur (cm3) = %1</translation>
+    </message>
+    <message>
+        <source>Speed (rpm)= %1</source>
+        <translation>Vitesse (tr/min) = %1</translation>
+    </message>
+    <message>
+        <source>Temp (C): Cold= %1</source>
+        <translation>Temp. (C) : froide = %1</translation>
+    </message>
+    <message>
+        <source>Temp: Cold= %1</source>
+        <translation>Temp. : froide = %1</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is not a parameter file of the %2: it holds none of its settings.</source>
+        <translation>Le fichier « %1 » n’est pas un fichier de paramètres de la fenêtre « %2 » : il ne contient aucun de ses réglages.</translation>
+    </message>
+    <message>
+        <source>Vol = %1</source>
+        <translation>Vol. = %1</translation>
+    </message>
+    <message>
+        <source>Vol = %1 cm3</source>
+        <translation>Vol. = %1 cm3</translation>
+    </message>
+    <message>
+        <source>% of the gas</source>
+        <translation>% du gaz</translation>
+    </message>
+    <message>
+        <source>testing %1 through %2</source>
+        <translation>essai de %1 à %2</translation>
     </message>
 </context>
 <context>
@@ -1043,21 +1207,6 @@ Les positions des fenêtres et les valeurs de cette session ne seront pas conser
     </message>
 </context>
 <context>
-    <name>kelvane::ChartReadOut</name>
-    <message>
-        <source>Angle</source>
-        <translation>Angle</translation>
-    </message>
-    <message>
-        <source>Volume</source>
-        <translation>Volume</translation>
-    </message>
-    <message>
-        <source>Pressure</source>
-        <translation>Pression</translation>
-    </message>
-</context>
-<context>
     <name>kelvane::ChartView</name>
     <message>
         <source>Chart</source>
@@ -1066,6 +1215,18 @@ Les positions des fenêtres et les valeurs de cette session ne seront pas conser
     <message>
         <source>Chart: %1</source>
         <translation>Graphique : %1</translation>
+    </message>
+    <message>
+        <source>%1, along %2.</source>
+        <translation>%1, selon %2.</translation>
+    </message>
+    <message>
+        <source>%1: lowest %2 at %3, highest %4 at %5, mean %6.</source>
+        <translation>%1 : minimum %2 à %3, maximum %4 à %5, moyenne %6.</translation>
+    </message>
+    <message>
+        <source>No results yet.</source>
+        <translation>Pas encore de résultats.</translation>
     </message>
 </context>
 <context>
@@ -1104,6 +1265,10 @@ Les positions des fenêtres et les valeurs de cette session ne seront pas conser
     <message>
         <source>Statistics</source>
         <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>Engine picture.</source>
+        <translation>Image du moteur.</translation>
     </message>
 </context>
 <context>
@@ -1156,14 +1321,6 @@ Les positions des fenêtres et les valeurs de cette session ne seront pas conser
         <translation>OK</translation>
     </message>
     <message>
-        <source>Details &gt;&gt;</source>
-        <translation>Détails &gt;&gt;</translation>
-    </message>
-    <message>
-        <source>Terminate</source>
-        <translation>Terminer</translation>
-    </message>
-    <message>
         <source>Call Stack</source>
         <translation>Pile d’appels</translation>
     </message>
@@ -1172,12 +1329,20 @@ Les positions des fenêtres et les valeurs de cette session ne seront pas conser
         <translation>Registres</translation>
     </message>
     <message>
-        <source>Compact &lt;&lt;</source>
-        <translation>Compact &lt;&lt;</translation>
-    </message>
-    <message>
         <source>Details</source>
         <translation>Détails</translation>
+    </message>
+    <message>
+        <source>&amp;Details &gt;&gt;</source>
+        <translation>&amp;Détails &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Terminate</source>
+        <translation>&amp;Terminer</translation>
+    </message>
+    <message>
+        <source>&amp;Compact &lt;&lt;</source>
+        <translation>&amp;Compact &lt;&lt;</translation>
     </message>
 </context>
 <context>

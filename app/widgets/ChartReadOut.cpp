@@ -14,6 +14,13 @@
 
 namespace kelvane {
 
+namespace {
+// The caption in the student's language; the number as the grid writes it.
+QString Shown(const ReadOutLine& line) {
+    return CoreText(line.caption) + ": " + QString::fromStdString(line.value);
+}
+} // namespace
+
 ChartReadOut* ChartReadOut::Attach(ChartView* chart) {
     return new ChartReadOut(chart);
 }
@@ -50,9 +57,9 @@ void ChartReadOut::ShowAt(QPoint position) {
         if (loop_) {
             lines = LoopLines(position);
         } else {
-            for (const std::string& line :
-                 ReadOutAt(chart_->Chart(), chart_->xAxis->pixelToCoord(position.x())))
-                lines << QString::fromStdString(line);
+            for (const ReadOutLine& line :
+                 ReadOutLinesAt(chart_->Chart(), chart_->xAxis->pixelToCoord(position.x())))
+                lines << Shown(line);
         }
     }
     if (lines.isEmpty()) {
@@ -74,31 +81,16 @@ void ChartReadOut::ShowAt(QPoint position) {
 
 QStringList ChartReadOut::LoopLines(QPoint position) {
     const std::vector<LoopPoint> loop = loop_();
-    if (loop.empty())
-        return {};
-    std::vector<double> xs, ys;
-    for (const LoopPoint& p : loop) {
-        xs.push_back(p.x);
-        ys.push_back(p.y);
-    }
     QCPAxis* x = chart_->xAxis;
     QCPAxis* y = chart_->yAxis;
-    const int nearest =
-        NearestInPlane(xs, ys, x->pixelToCoord(position.x()), y->pixelToCoord(position.y()),
-                       std::fabs(x->coordToPixel(1) - x->coordToPixel(0)),
-                       std::fabs(y->coordToPixel(1) - y->coordToPixel(0)));
-    const LoopPoint& p = loop[static_cast<std::size_t>(nearest)];
-    auto title = [](const std::string& caption, const QString& otherwise) {
-        return caption.empty() ? otherwise : CoreText(caption);
-    };
+    const LoopReadOut readOut = LoopReadOutAt(loop, chart_->Chart(), x->pixelToCoord(position.x()),
+                                              y->pixelToCoord(position.y()),
+                                              std::fabs(x->coordToPixel(1) - x->coordToPixel(0)),
+                                              std::fabs(y->coordToPixel(1) - y->coordToPixel(0)));
     QStringList lines;
-    if (!std::isnan(p.angle))
-        lines << tr("Angle") + ": " + QString::fromStdString(ReadOutNumber(p.angle));
-    lines << title(chart_->Chart().BottomAxis.TitleCaption, tr("Volume")) + ": " +
-                 QString::fromStdString(ReadOutNumber(p.x));
-    lines << title(chart_->Chart().LeftAxis.TitleCaption, tr("Pressure")) + ": " +
-                 QString::fromStdString(ReadOutNumber(p.y));
-    if (arrows_.empty())
+    for (const ReadOutLine& line : readOut.lines)
+        lines << Shown(line);
+    if (readOut.nearest >= 0 && arrows_.empty())
         ShowArrows(loop);
     return lines;
 }

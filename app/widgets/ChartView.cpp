@@ -5,7 +5,9 @@
 #include "ChartGraph.h"
 #include "FocusFrame.h"
 #include "WindowLook.h"
+#include "foundations/ChartCurves.h"
 #include "foundations/ChartWords.h"
+#include "foundations/NearestPoint.h"
 
 #include <QPainter>
 
@@ -377,8 +379,13 @@ void ChartView::SyncTitle() {
         return;
     shownTitle_ = chart_.Title;
     QStringList lines;
-    for (const std::string& line : chart_.Title)
-        lines << CoreText(line);
+    const Message& parts = chart_.TitleMessage;
+    if (!parts.pattern.empty() && chart_.Title.size() == 1 && chart_.Title[0] == parts.English()) {
+        lines << CoreMessage(parts);
+    } else {
+        for (const std::string& line : chart_.Title)
+            lines << CoreText(line);
+    }
     title_->setText(lines.join('\n'));
     title_->setVisible(!lines.isEmpty());
     setAccessibleName(lines.isEmpty() ? tr("Chart")
@@ -408,7 +415,20 @@ bool ChartView::FitAxisTitles() {
 }
 
 QString ChartView::Description() const {
-    return QString::fromStdString(DescribeChart(chart_));
+    // As DescribeChart says it, in the student's language.
+    auto number = [](double v) { return QString::fromStdString(ReadOutNumber(v)); };
+    QString title = title_->text();
+    title.replace('\n', ' ');
+    QString words = tr("%1, along %2.")
+                        .arg(title.isEmpty() ? QString::fromStdString(chart_.Name) : title,
+                             CoreText(XTitle(chart_)));
+    const std::vector<CurveSummary> curves = SummariseCurves(chart_);
+    for (const CurveSummary& c : curves) {
+        words += " " + tr("%1: lowest %2 at %3, highest %4 at %5, mean %6.")
+                           .arg(CoreText(c.title), number(c.lowest), number(c.lowestAt),
+                                number(c.highest), number(c.highestAt), number(c.mean));
+    }
+    return curves.empty() ? words + " " + tr("No results yet.") : words;
 }
 
 bool ChartView::Sync() {

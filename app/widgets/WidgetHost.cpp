@@ -118,7 +118,7 @@ void WidgetHost::ShowGrid() {
     }
     if (pendingVolume_.pending && volumeLabel_) {
         pendingVolume_.pending = false;
-        volumeLabel_->setText(QString::fromStdString(pendingVolume_.text));
+        volumeLabel_->setText(CoreMessage(pendingVolume_.text));
     }
     if (!grid_)
         return;
@@ -179,7 +179,7 @@ void WidgetHost::SpeakRow(int row) {
     }
 }
 
-void WidgetHost::SetVolumeText(const std::string& text) {
+void WidgetHost::SetVolumeText(const Message& text) {
     // Written at every evaluation like the cells, and shown with them.
     if (!volumeLabel_)
         return;

@@ -53,7 +53,7 @@ class WidgetHost : public EngineHost {
     bool Checked(Field field) override;
     void SetChecked(Field field, bool checked) override;
     void SetCell(int col, int row, const std::string& text) override;
-    void SetVolumeText(const std::string& text) override;
+    void SetVolumeText(const Message& text) override;
     void RedrawPicture() override;
     void ProcessEvents() override;
 
@@ -74,7 +74,10 @@ class WidgetHost : public EngineHost {
     };
     std::array<PendingText, kFieldCount> pendingFields_{};
     QLabel* volumeLabel_ = nullptr;
-    PendingText pendingVolume_;
+    struct {
+        Message text;
+        bool pending = false;
+    } pendingVolume_;
     QTableWidget* grid_ = nullptr;
     int gridRows_ = 0, gridColumns_ = 0;
     std::vector<PendingText> pendingCells_; // row by row

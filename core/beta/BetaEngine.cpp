@@ -263,7 +263,7 @@ void BetaEngine::ShowAngle() {
     Cell(ColdVol, MyRealToStr(state.coldVol));
     Cell(TotalVol, MyRealToStr(state.totalVol));
     Cell(Pressure, PressureCellText(MyRealToStr(pressure), pressure, meanPressure, true));
-    host_.SetVolumeText("Vol = " + MyRealToStr(state.totalVol) + " cm3");
+    host_.SetVolumeText({"Vol = %1 cm3", {Message::Literal(MyRealToStr(state.totalVol))}});
     PlaceMarkers(angle);
     if (enable)
         host_.RedrawPicture();

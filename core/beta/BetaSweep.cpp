@@ -84,14 +84,15 @@ std::optional<SweepPlan> BetaSweep::Plan(Field field) {
 
 std::span<const SweepMemoLine> BetaSweep::MemoLines() const {
     static constexpr SweepMemoLine kLines[] = {
-        {"Bore (mm)= ", Field::Bore, "Phase Angle (degrees)= ", Field::PhaseAngle},
-        {"Displacer Stroke (mm)= ", Field::DisplacerStroke,
-         "Piston Stroke (mm)= ", Field::PistonStroke},
-        {"Dead Volume Hot (cm3)= ", Field::HotDeadVolume, "Cold (cm3)= ", Field::ColdDeadVolume},
-        {"Regenerator Volume (cm3)= ", Field::RegeneratorVolume,
-         "Mean Pressure (kPa)= ", Field::MeanPressure},
-        {"Temp (C): Cold= ", Field::ColdTemp, "Hot= ", Field::HotTemp},
-        {"Speed (rpm)= ", Field::Speed}};
+        {"Bore (mm)= %1", Field::Bore, "Phase Angle (degrees)= %1", Field::PhaseAngle},
+        {"Displacer Stroke (mm)= %1", Field::DisplacerStroke, "Piston Stroke (mm)= %1",
+         Field::PistonStroke},
+        {"Dead Volume Hot (cm3)= %1", Field::HotDeadVolume, "Cold (cm3)= %1",
+         Field::ColdDeadVolume},
+        {"Regenerator Volume (cm3)= %1", Field::RegeneratorVolume, "Mean Pressure (kPa)= %1",
+         Field::MeanPressure},
+        {"Temp (C): Cold= %1", Field::ColdTemp, "Hot= %1", Field::HotTemp},
+        {"Speed (rpm)= %1", Field::Speed}};
     return kLines;
 }
 

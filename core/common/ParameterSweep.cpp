@@ -121,6 +121,28 @@ std::string ParameterSweep::ValueText(double value) {
     return std::string(buf, result.ptr);
 }
 
+std::string SweepNote::English() const {
+    return second ? PadRight(first.English(), 50) + second->English() : first.English();
+}
+
+Message::Part ParameterSweep::FieldPart(Field field) {
+    // The swept field holds the sweep's own "testing 6.00 through 600" while
+    // the window opens: its words are the program's, its numbers the field's.
+    const std::string text = host_.FieldText(field);
+    const std::string testing = "testing ", through = " through ";
+    const std::size_t at = text.find(through);
+    if (text.rfind(testing, 0) != 0 || at == std::string::npos)
+        return Message::Literal(text);
+    return Message::Inner({"testing %1 through %2",
+                           {Message::Literal(text.substr(testing.size(), at - testing.size())),
+                            Message::Literal(text.substr(at + through.size()))}});
+}
+
+void ParameterSweep::Note(SweepNote note) {
+    Memo1.push_back(note.English());
+    Notes.push_back(std::move(note));
+}
+
 void ParameterSweep::Refresh() {
     CallIfSet(onRefresh);
 }
@@ -134,10 +156,10 @@ bool ParameterSweep::KeepGoing() {
 void ParameterSweep::SetupPopupGraph(const std::string& title) {
     StopAnimation();
 
-    WorkGraph.SetTitle(title + " vs Net Work");
-    VolumeGraph.SetTitle(title + " vs Volume");
-    PressureGraph.SetTitle(title + " vs Pressure");
-    TemperatureGraph.SetTitle(title + " vs Temperature");
+    WorkGraph.SetTitleMessage({"%1 vs Net Work", {Message::Word(title)}});
+    VolumeGraph.SetTitleMessage({"%1 vs Volume", {Message::Word(title)}});
+    PressureGraph.SetTitleMessage({"%1 vs Pressure", {Message::Word(title)}});
+    TemperatureGraph.SetTitleMessage({"%1 vs Temperature", {Message::Word(title)}});
 
     TLineSeries* cleared[] = {
         &WorkSeries,         &MinVolSeries,      &MeanVolSeries, &MaxVolSeries,  &MinPressureSeries,
@@ -146,11 +168,12 @@ void ParameterSweep::SetupPopupGraph(const std::string& title) {
         s->Clear();
 
     Memo1.clear();
+    Notes.clear();
     for (const SweepMemoLine& line : MemoLines()) {
-        std::string text = line.first + host_.FieldText(line.firstField);
+        SweepNote note{{line.first, {FieldPart(line.firstField)}}, {}};
         if (line.second)
-            text = PadRight(text, 50) + line.second + host_.FieldText(line.secondField);
-        Memo1.push_back(text);
+            note.second = Message(line.second, {FieldPart(line.secondField)});
+        Note(std::move(note));
     }
 
     printEnabled = false;
@@ -185,7 +208,9 @@ void ParameterSweep::ShowPopupGraphPoint(double i) {
 
 void ParameterSweep::EndPopupGraph() {
     printEnabled = true;
-    Memo1.push_back("Maximum Work of " + MyRealToStr(maxY) + " occured at " + MyRealToStr(maxX));
+    Note({{"Maximum Work of %1 occured at %2",
+           {Message::Literal(MyRealToStr(maxY)), Message::Literal(MyRealToStr(maxX))}},
+          {}});
     // A change made during the sweep may have left texts the engine must not get.
     if (CanAnalyse())
         Analyse();

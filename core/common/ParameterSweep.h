@@ -39,12 +39,23 @@ struct SweepPoint {
 };
 
 // One line of the graph window's notes: a caption and a field's text, padded
-// to 50 characters, then a second caption and field (none: no padding).
+// to 50 characters, then a second caption and field (none: no padding). A
+// caption's %1 is where the field's text goes.
 struct SweepMemoLine {
     const char* first;
     Field firstField;
     const char* second = nullptr;
     Field secondField = Field::Phase;
+};
+
+// A line of the notes in parts, for the window to translate: the first
+// column is padded to 50 characters when a second follows.
+struct SweepNote {
+    Message first;
+    std::optional<Message> second;
+
+    // As the command line writes it.
+    std::string English() const;
 };
 
 // A parameter sweep and the data of the net-work graph window: a double-click
@@ -94,8 +105,10 @@ class ParameterSweep {
         return {&WorkGraph, &VolumeGraph, &PressureGraph, &TemperatureGraph};
     }
 
-    // The notes of the net-work graph window, one entry a line.
+    // The notes of the net-work graph window, one entry a line: in English,
+    // and in parts for the window.
     std::vector<std::string> Memo1;
+    std::vector<SweepNote> Notes;
     double maxY = 0; // the greatest net work of this sweep
     double maxX = 0; // the value at which it was recorded
 
@@ -155,6 +168,8 @@ class ParameterSweep {
     Field sweptField_ = Field::Phase;
     std::string userText_; // the swept field's text before the sweep
     void Refresh();
+    void Note(SweepNote note);
+    Message::Part FieldPart(Field field);
     // Lets pending events run; false once the window has been closed.
     bool KeepGoing();
 };

@@ -16,9 +16,8 @@ std::string TitleOf(const TChart& chart) {
 
 } // namespace
 
-std::string DescribeChart(const TChart& chart) {
-    std::string words = TitleOf(chart) + ", along " + XTitle(chart) + ".";
-    bool any = false;
+std::vector<CurveSummary> SummariseCurves(const TChart& chart) {
+    std::vector<CurveSummary> curves;
     for (const TLineSeries* s : DataCurves(chart)) {
         if (s->Count() == 0)
             continue;
@@ -33,13 +32,21 @@ std::string DescribeChart(const TChart& chart) {
             if (ys[i] > ys[high])
                 high = i;
         }
-        words += " " + (s->Title.empty() ? s->Name : s->Title) + ": lowest " +
-                 ReadOutNumber(ys[low]) + " at " + ReadOutNumber(xs[low]) + ", highest " +
-                 ReadOutNumber(ys[high]) + " at " + ReadOutNumber(xs[high]) + ", mean " +
-                 ReadOutNumber(sum / s->Count()) + ".";
-        any = true;
+        curves.push_back({s->Title.empty() ? s->Name : s->Title, ys[low], xs[low], ys[high],
+                          xs[high], sum / s->Count()});
     }
-    return any ? words : words + " No results yet.";
+    return curves;
+}
+
+std::string DescribeChart(const TChart& chart) {
+    std::string words = TitleOf(chart) + ", along " + XTitle(chart) + ".";
+    const std::vector<CurveSummary> curves = SummariseCurves(chart);
+    for (const CurveSummary& c : curves) {
+        words += " " + c.title + ": lowest " + ReadOutNumber(c.lowest) + " at " +
+                 ReadOutNumber(c.lowestAt) + ", highest " + ReadOutNumber(c.highest) + " at " +
+                 ReadOutNumber(c.highestAt) + ", mean " + ReadOutNumber(c.mean) + ".";
+    }
+    return curves.empty() ? words + " No results yet." : words;
 }
 
 std::string DescribePicture(const TChart& positions, double angle, const std::string& volumeText) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Field.h"
+#include "Message.h"
 
 #include <string>
 
@@ -21,8 +22,9 @@ class EngineHost {
     virtual void SetChecked(Field field, bool checked) = 0;
     // A cell of the statistics grid; column 0 holds the labels, column 1 the values.
     virtual void SetCell(int col, int row, const std::string& text) = 0;
-    // The volume read-out under the input panel ("lDebug").
-    virtual void SetVolumeText(const std::string& text) = 0;
+    // The volume read-out under the input panel ("lDebug"): "Vol = %1" and the
+    // volume as the grid writes numbers.
+    virtual void SetVolumeText(const Message& text) = 0;
     // The engine picture changed and should be shown.
     virtual void RedrawPicture() = 0;
     // Lets pending user events run (a sweep stays responsive this way).

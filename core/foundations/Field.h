@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Message.h"
+
 #include <string>
 
 namespace kelvane {
@@ -94,9 +96,13 @@ enum class FieldFault { NotANumber, NotAWholeNumber, OutOfRange, OutOfOrder };
 
 // A field whose text the engine cannot use, and what the user should be told.
 struct FieldProblem {
+    FieldProblem(Field f, FieldFault k, Message w)
+        : field(f), fault(k), wording(std::move(w)), message(wording.English()) {}
+
     Field field;
     FieldFault fault;
-    std::string message; // "Hot temperature must be a whole number of degrees F"
+    Message wording;     // as a window translates it: "%1 must be a whole number of %2"
+    std::string message; // its English: "Hot temperature must be a whole number of degrees F"
 };
 
 // The sliders that follow a field's text.

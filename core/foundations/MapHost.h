@@ -38,7 +38,7 @@ class MapHost : public EngineHost {
     bool Checked(Field field) override;
     void SetChecked(Field field, bool checked) override;
     void SetCell(int col, int row, const std::string& text) override;
-    void SetVolumeText(const std::string& text) override { volumeText = text; }
+    void SetVolumeText(const Message& text) override { volumeText = text.English(); }
     void RedrawPicture() override { ++redraws; }
     void ProcessEvents() override;
 

@@ -53,9 +53,9 @@ std::string ReadOutNumber(double value) {
     return buffer;
 }
 
-std::vector<std::string> ReadOutAt(const TChart& chart, double x) {
+std::vector<ReadOutLine> ReadOutLinesAt(const TChart& chart, double x) {
     const std::vector<const TLineSeries*> curves = DataCurves(chart);
-    std::vector<std::string> lines;
+    std::vector<ReadOutLine> lines;
     if (curves.empty())
         return lines;
     double nearest = 0;
@@ -66,12 +66,41 @@ std::vector<std::string> ReadOutAt(const TChart& chart, double x) {
             nearest = candidate;
         found = true;
     }
-    lines.push_back(XTitle(chart) + ": " + ReadOutNumber(nearest));
+    lines.push_back({XTitle(chart), ReadOutNumber(nearest)});
     for (const TLineSeries* s : curves) {
         const std::string title = s->Title.empty() ? s->Name : s->Title;
-        lines.push_back(title + ": " + ReadOutNumber(s->YValues()[NearestByX(*s, nearest)]));
+        lines.push_back({title, ReadOutNumber(s->YValues()[NearestByX(*s, nearest)])});
     }
     return lines;
+}
+
+std::vector<std::string> ReadOutAt(const TChart& chart, double x) {
+    std::vector<std::string> texts;
+    for (const ReadOutLine& line : ReadOutLinesAt(chart, x))
+        texts.push_back(line.Text());
+    return texts;
+}
+
+LoopReadOut LoopReadOutAt(const std::vector<LoopPoint>& loop, const TChart& chart, double x,
+                          double y, double xScale, double yScale) {
+    std::vector<double> xs, ys;
+    for (const LoopPoint& p : loop) {
+        xs.push_back(p.x);
+        ys.push_back(p.y);
+    }
+    LoopReadOut out;
+    out.nearest = NearestInPlane(xs, ys, x, y, xScale, yScale);
+    if (out.nearest < 0)
+        return out;
+    const LoopPoint& p = loop[static_cast<std::size_t>(out.nearest)];
+    auto title = [](const std::string& caption, const char* otherwise) {
+        return caption.empty() ? std::string(otherwise) : caption;
+    };
+    if (!std::isnan(p.angle))
+        out.lines.push_back({"Angle", ReadOutNumber(p.angle)});
+    out.lines.push_back({title(chart.BottomAxis.TitleCaption, "Volume"), ReadOutNumber(p.x)});
+    out.lines.push_back({title(chart.LeftAxis.TitleCaption, "Pressure"), ReadOutNumber(p.y)});
+    return out;
 }
 
 } // namespace kelvane

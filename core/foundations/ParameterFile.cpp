@@ -49,8 +49,9 @@ ParameterFileCheck CheckParameterFile(const ParameterTable& table, const TIniFil
                                       const std::string& shownName, const std::string& caption) {
     ParameterFileCheck check{table.StoredTexts(file), {}};
     if (check.stored.empty()) {
-        check.refusal = "The file \"" + shownName + "\" is not a parameter file of the " + caption +
-                        ": it holds none of its settings.";
+        check.refusal = {"The file \"%1\" is not a parameter file of the %2: it holds none of its "
+                         "settings.",
+                         {Message::Literal(shownName), Message::Word(caption)}};
     }
     return check;
 }
@@ -71,8 +72,8 @@ void LoadCheckedParameters(
     const std::string& shownName, EngineHost& host,
     const std::function<void(const FieldRow&, const std::string& source)>& noteSource) {
     const ParameterFileCheck check = CheckParameterFile(table, ini, shownName, caption);
-    if (!check.refusal.empty())
-        throw std::runtime_error(check.refusal);
+    if (!check.refusal.pattern.empty())
+        throw std::runtime_error(check.refusal.English());
     // A text the engine could not read is refused here, before the load's own
     // steps read it and fail without naming it, or quietly replace it; values
     // out of range are refused after those steps, with the rest.

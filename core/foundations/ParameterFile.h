@@ -29,12 +29,12 @@ void LoadParameterFile(const std::string& fileName, const ParameterTable& table,
 
 // What a file offered as the table's parameter file holds: the stored rows
 // found (as StoredTexts gives them), and why the file cannot be loaded at all
-// ("" when it can). A file with none of the table's keys (another engine's
+// (an empty pattern when it can). A file with none of the table's keys (another engine's
 // file, or no parameter file at all) would only reset every field to its
 // default. The reason names the file as shown and the engine by its caption.
 struct ParameterFileCheck {
     std::vector<ParameterTable::StoredText> stored;
-    std::string refusal;
+    Message refusal;
 };
 ParameterFileCheck CheckParameterFile(const ParameterTable& table, const TIniFile& file,
                                       const std::string& shownName, const std::string& caption);

@@ -76,37 +76,43 @@ std::string LimitText(double limit) {
     return buf;
 }
 
-std::string WithUnit(const FieldRow& row, const std::string& number) {
-    return row.unit[0] ? number + " " + row.unit : number;
-}
-
 } // namespace
 
 std::optional<FieldProblem> ParameterTable::CheckText(const FieldRow& row,
                                                       const std::string& text) const {
     if (row.IsCheckBox())
         return std::nullopt;
-    const std::string label = row.label;
+    const bool unit = row.unit[0] != '\0';
+    const Message::Part label = Message::Word(row.label);
     const std::optional<double> value = ValueOf(row, text);
     if (!value && row.kind == FieldKind::Whole) {
-        return FieldProblem{row.id, FieldFault::NotAWholeNumber,
-                            label + " must be a whole number" + (row.unit[0] ? " of " : "") +
-                                row.unit};
+        return unit ? FieldProblem(
+                          row.id, FieldFault::NotAWholeNumber,
+                          {"%1 must be a whole number of %2", {label, Message::Word(row.unit)}})
+                    : FieldProblem(row.id, FieldFault::NotAWholeNumber,
+                                   {"%1 must be a whole number", {label}});
     }
     if (!value && HasDecimalComma(text)) {
-        return FieldProblem{row.id, FieldFault::NotANumber,
-                            label + ": use a point for decimals (a comma only groups thousands)"};
+        return FieldProblem(
+            row.id, FieldFault::NotANumber,
+            {"%1: use a point for decimals (a comma only groups thousands)", {label}});
     }
     if (!value)
-        return FieldProblem{row.id, FieldFault::NotANumber, label + " must be a number"};
+        return FieldProblem(row.id, FieldFault::NotANumber, {"%1 must be a number", {label}});
     const FieldRange& r = row.range;
     if (*value >= r.lowest && *value <= r.highest)
         return std::nullopt;
-    const std::string limits =
-        r.highest >= kAnyValue.highest
-            ? WithUnit(row, LimitText(r.lowest)) + " or more"
-            : "from " + LimitText(r.lowest) + " to " + WithUnit(row, LimitText(r.highest));
-    return FieldProblem{row.id, FieldFault::OutOfRange, label + " must be " + limits};
+    const Message::Part lowest = Message::Literal(LimitText(r.lowest));
+    const Message::Part highest = Message::Literal(LimitText(r.highest));
+    const Message::Part unitWord = Message::Word(row.unit);
+    Message limits;
+    if (r.highest >= kAnyValue.highest)
+        limits = unit ? Message("%1 must be %2 %3 or more", {label, lowest, unitWord})
+                      : Message("%1 must be %2 or more", {label, lowest});
+    else
+        limits = unit ? Message("%1 must be from %2 to %3 %4", {label, lowest, highest, unitWord})
+                      : Message("%1 must be from %2 to %3", {label, lowest, highest});
+    return FieldProblem(row.id, FieldFault::OutOfRange, std::move(limits));
 }
 
 std::vector<FieldProblem> ParameterTable::Check(EngineHost& host) const {

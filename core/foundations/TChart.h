@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Message.h"
 #include "TChartAxis.h"
 #include "TLineSeries.h"
 
@@ -34,9 +35,18 @@ class TChart {
     int MarginRight = 3;
     bool Visible = true;
 
+    // A title of one line in parts, for a window to translate; empty when the
+    // title was set as a text.
+    Message TitleMessage;
+
     void SetTitle(const std::string& line) {
         Title.clear();
         Title.push_back(line);
+        TitleMessage = {};
+    }
+    void SetTitleMessage(const Message& title) {
+        SetTitle(title.English());
+        TitleMessage = title;
     }
 
     TLineSeries& AddSeries(const std::string& name, const std::string& title = {});

@@ -119,10 +119,9 @@ void GammaEngine::CalcEngine(bool graph) {
     s.PlacePiston(p);
     Cell(PistonPosn, MyRealToStr(s.pistonPos));
     Cell(VolRatio, Formatted(kVolRatioText, s.volRatio));
-    // Built in a kept buffer: this runs at every crank angle of an analysis.
-    text_.assign("Vol = ");
-    text_ += MyRealToStr(s.currVol);
-    host_.SetVolumeText(text_);
+    // Refilled in place: this runs at every crank angle of an analysis.
+    volume_.parts[0].text = MyRealToStr(s.currVol);
+    host_.SetVolumeText(volume_);
     Cell(Volume, MyRealToStr(s.currVol / s.maxVol));
 
     p.hotTemp = fields_.Whole(Field::HotTemp);

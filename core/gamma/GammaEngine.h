@@ -194,6 +194,7 @@ class GammaEngine : public DisplacerCharts, public Engine {
     const std::string& Formatted(TextSlot slot, double value);
     FormattedValue formatted_[5];
     std::string text_; // scratch for texts put together at every evaluation
+    Message volume_{"Vol = %1", {Message::Literal("")}};
 
     EngineHost& host_;
     FieldReader fields_{host_};

@@ -66,11 +66,11 @@ std::optional<SweepPlan> GammaSweep::Plan(Field field) {
 
 std::span<const SweepMemoLine> GammaSweep::MemoLines() const {
     static constexpr SweepMemoLine kLines[] = {
-        {"Displacer Cylinder  Height=  ", Field::DispCylHeight,
-         "Displacer Cylinder Diameter= ", Field::DispCylDiameter},
-        {"Piston Diameter= ", Field::PistonDiameter, "Piston Throw= ", Field::PistonThrow},
-        {"Displacer Height= ", Field::DispHeight, "Phase Offset= ", Field::PhaseOffset},
-        {"Temp: Cold= ", Field::ColdTemp, "Hot= ", Field::HotTemp}};
+        {"Displacer Cylinder  Height=  %1", Field::DispCylHeight, "Displacer Cylinder Diameter= %1",
+         Field::DispCylDiameter},
+        {"Piston Diameter= %1", Field::PistonDiameter, "Piston Throw= %1", Field::PistonThrow},
+        {"Displacer Height= %1", Field::DispHeight, "Phase Offset= %1", Field::PhaseOffset},
+        {"Temp: Cold= %1", Field::ColdTemp, "Hot= %1", Field::HotTemp}};
     return kLines;
 }
 

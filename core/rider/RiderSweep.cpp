@@ -64,10 +64,10 @@ std::optional<SweepPlan> RiderSweep::Plan(Field field) {
 
 std::span<const SweepMemoLine> RiderSweep::MemoLines() const {
     static constexpr SweepMemoLine kLines[] = {
-        {"Hot Stroke Min= ", Field::HotStrokeMin, "Hot Stroke Max= ", Field::HotStrokeMax},
-        {"Cold Stroke Min= ", Field::ColdStrokeMin, "Cold Stroke Max= ", Field::ColdStrokeMax},
-        {"Phase Offset= ", Field::PhaseOffset},
-        {"Temp: Cold= ", Field::ColdTemp, "Hot= ", Field::HotTemp}};
+        {"Hot Stroke Min= %1", Field::HotStrokeMin, "Hot Stroke Max= %1", Field::HotStrokeMax},
+        {"Cold Stroke Min= %1", Field::ColdStrokeMin, "Cold Stroke Max= %1", Field::ColdStrokeMax},
+        {"Phase Offset= %1", Field::PhaseOffset},
+        {"Temp: Cold= %1", Field::ColdTemp, "Hot= %1", Field::HotTemp}};
     return kLines;
 }
 

@@ -91,7 +91,7 @@ void RingbomEngine::ShowStep(RingbomModel::Outcome outcome) {
     SetRow(CurrPressure, MyRealToStr(m.prevPressure));
     SetRow(DispPosn, MyRealToStr(m.dispPos));
     SetRow(VolRatio, MyRealToStr(m.gasVolRatio));
-    host_.SetVolumeText("Vol = " + MyRealToStr(m.currVol));
+    host_.SetVolumeText({"Vol = %1", {Message::Literal(MyRealToStr(m.currVol))}});
     SetRow(Volume, MyRealToStr(m.currVol / m.maxVol));
     std::string tempRatio = MyRealToStr(m.tempRatio);
     std::string thinPiston = MyRealToStr(m.thinPiston);

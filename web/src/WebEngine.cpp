@@ -406,24 +406,13 @@ std::string WebEngine::ReadOut(int chart, double x) {
 
 std::string WebEngine::LoopReadOut(double x, double y, double xScale, double yScale) {
     const std::vector<LoopPoint> loop = engine_->Loop();
-    std::vector<double> xs, ys;
-    for (const LoopPoint& p : loop) {
-        xs.push_back(p.x);
-        ys.push_back(p.y);
-    }
-    const int nearest = NearestInPlane(xs, ys, x, y, xScale, yScale);
-    if (nearest < 0)
+    const kelvane::LoopReadOut readOut =
+        LoopReadOutAt(loop, *engine_->Charts()[4], x, y, xScale, yScale);
+    if (readOut.nearest < 0)
         return "{\"lines\":[],\"arrows\":[]}";
-    const LoopPoint& p = loop[static_cast<std::size_t>(nearest)];
-    const TChart& chart = *engine_->Charts()[4];
-    auto title = [](const std::string& caption, const char* otherwise) {
-        return caption.empty() ? std::string(otherwise) : caption;
-    };
     std::vector<std::string> lines;
-    if (!std::isnan(p.angle))
-        lines.push_back("Angle: " + ReadOutNumber(p.angle));
-    lines.push_back(title(chart.BottomAxis.TitleCaption, "Volume") + ": " + ReadOutNumber(p.x));
-    lines.push_back(title(chart.LeftAxis.TitleCaption, "Pressure") + ": " + ReadOutNumber(p.y));
+    for (const ReadOutLine& line : readOut.lines)
+        lines.push_back(line.Text());
     std::string arrows = "[";
     for (const TravelArrow& a : TravelArrows(loop, 2))
         arrows += (arrows.size() > 1 ? "," : "") + NumberList({a.fromX, a.fromY, a.toX, a.toY});

@@ -9,9 +9,13 @@
 #include "widgets/HelpWindow.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QStyleOptionButton>
 #include <QTableWidget>
 
 #include <gtest/gtest.h>
@@ -33,8 +37,7 @@ QStringList Untranslated(QWidget& window) {
     };
     check(&window, window.windowTitle());
     for (QWidget* w : window.findChildren<QWidget*>()) {
-        // The volume read-out is written by the engine: "Vol = " and a number.
-        if (!w->isVisibleTo(&window) || w->objectName() == "lDebug")
+        if (!w->isVisibleTo(&window))
             continue;
         if (auto* b = qobject_cast<QAbstractButton*>(w))
             check(w, b->text());
@@ -45,8 +48,47 @@ QStringList Untranslated(QWidget& window) {
             for (int row = 0; row < grid->rowCount(); ++row)
                 check(w, grid->item(row, 0) ? grid->item(row, 0)->text() : QString());
         }
+        if (auto* notes = qobject_cast<QPlainTextEdit*>(w)) {
+            for (const QString& line : notes->toPlainText().split('\n'))
+                check(w, line);
+        }
     }
     return left;
+}
+
+// The captions a window shows cut off: a button whose text is wider than
+// the room its frame leaves, a label or check box smaller than its text.
+QStringList Cut(QWidget& window) {
+    QStringList cut;
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&window))
+            continue;
+        QSize need, room = w->size();
+        if (auto* b = qobject_cast<QPushButton*>(w)) {
+            QStyleOptionButton option;
+            option.initFrom(b);
+            option.text = b->text();
+            room = b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b).size();
+            need = b->fontMetrics().size(Qt::TextShowMnemonic, b->text());
+        } else if (auto* c = qobject_cast<QCheckBox*>(w)) {
+            need = c->sizeHint();
+        } else if (auto* l = qobject_cast<QLabel*>(w); l && !l->text().isEmpty()) {
+            need = l->wordWrap() ? QSize(0, l->heightForWidth(l->width())) : l->sizeHint();
+        } else {
+            continue;
+        }
+        if (need.width() > room.width() || need.height() > room.height())
+            cut << QString("%1 %2 \"%3\": needs %4x%5, has %6x%7")
+                       .arg(window.objectName(), w->objectName(),
+                            qobject_cast<QAbstractButton*>(w)
+                                ? qobject_cast<QAbstractButton*>(w)->text()
+                                : qobject_cast<QLabel*>(w)->text())
+                       .arg(need.width())
+                       .arg(need.height())
+                       .arg(room.width())
+                       .arg(room.height());
+    }
+    return cut;
 }
 
 // The captions of the menu a right-click on the widget pops up.
@@ -101,6 +143,36 @@ TEST(PseudoTranslation, LeavesNoEnglishInAnyWindowOrMenu) {
     }
     QCoreApplication::removeTranslator(&pseudo);
     EXPECT_TRUE(left.isEmpty()) << left.join("\n").toStdString();
+    EXPECT_TRUE(env.errors.empty());
+}
+
+// At its minimum size, every window still shows each caption whole with
+// texts 40% longer than the English.
+TEST(PseudoTranslation, CutsNoCaptionAtTheWindowsMinimumSizes) {
+    InstallLanguage("en");
+    PseudoTranslator pseudo(LinguistSources(QString(KELVANE_TRANSLATIONS_DIR) + "/kelvane_de.ts"));
+    QCoreApplication::installTranslator(&pseudo);
+    AppTestEnvironment env;
+    QStringList cut;
+    {
+        KelvaneProgram program;
+        std::vector<QWidget*> windows{&program.Launcher()};
+        for (const EngineEntry* e : EngineCatalog::All()) {
+            windows.push_back(&program.Window(e->name));
+            if (e->makeSweep)
+                windows.push_back(&program.Graph(e->name));
+        }
+        for (QWidget* window : windows) {
+            window->show();
+            if (!window->minimumSize().isEmpty())
+                window->resize(window->minimumSize());
+            QCoreApplication::processEvents();
+            cut << Cut(*window);
+            window->hide();
+        }
+    }
+    QCoreApplication::removeTranslator(&pseudo);
+    EXPECT_TRUE(cut.isEmpty()) << cut.join("\n").toStdString();
     EXPECT_TRUE(env.errors.empty());
 }
 
