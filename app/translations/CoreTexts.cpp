@@ -186,6 +186,7 @@ constexpr const char* kCoreTexts[] = {
     QT_TRANSLATE_NOOP("Kelvane", "degrees C"),
     QT_TRANSLATE_NOOP("Kelvane", "degrees F"),
     QT_TRANSLATE_NOOP("Kelvane", "kPa"),
+    QT_TRANSLATE_NOOP("Kelvane", "rpm"),
     // Patterns whose %1, %2, ... a window fills in (see CoreMessage).
     QT_TRANSLATE_NOOP("Kelvane", "%1 must be %2 %3 or more"),
     QT_TRANSLATE_NOOP("Kelvane", "%1 must be %2 or more"),

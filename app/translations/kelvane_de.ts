@@ -916,6 +916,10 @@ Es wurde nichts geladen.</translation>
         <source>testing %1 through %2</source>
         <translation>Test von %1 bis %2</translation>
     </message>
+    <message>
+        <source>rpm</source>
+        <translation>U/min</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>

@@ -916,6 +916,10 @@ No se ha cargado nada.</translation>
         <source>testing %1 through %2</source>
         <translation>prueba de %1 a %2</translation>
     </message>
+    <message>
+        <source>rpm</source>
+        <translation>rpm</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>

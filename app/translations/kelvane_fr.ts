@@ -916,6 +916,10 @@ Rien n’a été chargé.</translation>
         <source>testing %1 through %2</source>
         <translation>essai de %1 à %2</translation>
     </message>
+    <message>
+        <source>rpm</source>
+        <translation>tr/min</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
