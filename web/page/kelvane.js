@@ -4,7 +4,7 @@
 // The engines compute; this file only shows.
 import KelvaneEngines from './kelvane_engines.mjs';
 import { ChartView, download, element } from './chart.js';
-import { core, coreLine, kLanguages, language, remember, tr, trFrom } from './texts.js';
+import { core, coreLine, coreMessage, kLanguages, language, remember, tr, trFrom } from './texts.js';
 
 document.getElementById('loading').textContent = tr('Loading the engines…');
 // The page began compiling the engines while it fetched the scripts.
@@ -228,7 +228,9 @@ class EngineTab {
             let refused = '';
             this.act(() => (refused = this.engine.sweep(control)));
             if (refused) {
-                // The reason is in the line above the boxes; the graph stays as it was.
+                // The reason is in the line above the boxes, in the page's
+                // language; the graph stays as it was.
+                if (this.problem.textContent) this.error.textContent = '';
                 this.sweepStatus.textContent = tr('Not swept.');
                 return;
             }
@@ -269,13 +271,13 @@ class EngineTab {
             if (box.type === 'checkbox') {
                 box.checked = e.checked(control);
             } else {
-                if (p) box.title = core(p.message);
+                if (p) box.title = coreMessage(p.wording);
                 const text = e.text(control);
                 if (box.value !== text && document.activeElement !== box) box.value = text;
             }
         }
         this.problem.textContent = problems.length
-            ? core(problems[0].message) +
+            ? coreMessage(problems[0].wording) +
               (problems.length > 1 ? ` ${trFrom('FieldMarks', '(and %1 more)', problems.length - 1)}` : '') : '';
         const rows = JSON.parse(e.grid());
         if (this.grid.rows.length !== rows.length) {

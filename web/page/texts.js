@@ -60,6 +60,18 @@ export function core(text) {
     }).join('\n');
 }
 
+// A message of the engine in parts ({pattern, parts}), as the windows put
+// it together: the pattern and each word translated, numbers and file names
+// as written. One pass, so that a part holding "%1" is never filled again.
+export function coreMessage(message) {
+    const pattern = core(message.pattern);
+    return pattern.replace(/%(\d)/g, (whole, n) => {
+        const part = message.parts[n - 1];
+        if (!part) return whole;
+        return part.inner ? coreMessage(part.inner) : part.word ? core(part.text) : part.text;
+    });
+}
+
 // "Label: value" as the read-outs and the picture's words have it: the label
 // translated, the value as it is.
 export function coreLine(line) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundations/Message.h"
+
 #include <cstdio>
 #include <string>
 
@@ -21,6 +23,19 @@ inline std::string JsonText(const std::string& text) {
         }
     }
     return out + "\"";
+}
+
+// A message in parts, for the page to translate as a window does:
+// {"pattern": ..., "parts": [{"text": ..., "word": true|false, "inner": message|null}]}.
+inline std::string JsonMessage(const Message& message) {
+    std::string out = "{\"pattern\":" + JsonText(message.pattern) + ",\"parts\":[";
+    for (std::size_t i = 0; i < message.parts.size(); ++i) {
+        const Message::Part& p = message.parts[i];
+        out += std::string(i ? "," : "") + "{\"text\":" + JsonText(p.text) +
+               ",\"word\":" + (p.word ? "true" : "false") +
+               ",\"inner\":" + (p.inner.empty() ? "null" : JsonMessage(p.inner.front())) + "}";
+    }
+    return out + "]}";
 }
 
 // A number as JSON: every digit a double needs; JSON has no infinity or NaN.

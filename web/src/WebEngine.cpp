@@ -221,7 +221,8 @@ std::string WebEngine::Problems() {
         if (out.size() > 1)
             out += ',';
         out += "{\"control\":" + JsonText(host_.Table().RowOf(p.field).control) +
-               ",\"message\":" + JsonText(p.message) + "}";
+               ",\"message\":" + JsonText(p.message) + ",\"wording\":" + JsonMessage(p.wording) +
+               "}";
     }
     return out + "]";
 }

@@ -134,7 +134,7 @@ try {
                                          .endsWith('.'), { timeout: 60000 });
     check(await page.$eval('#engine-gamma', (e) => e.querySelector('.sweep-controls .hint').textContent === 'Not swept.' &&
                                                    e.querySelector('.sweep-panel').hidden &&
-                                                   e.querySelector('.error').textContent !== ''),
+                                                   e.querySelector('.problem').textContent !== ''),
           'a refused sweep says so, shows its reason and no graph');
     await type('gamma', 'HotTemp', '650');
 
@@ -538,6 +538,16 @@ try {
         check(left.length === 0, `English left on the German ${name} tab: ${left.join(', ')}`);
         await wcag(lang, `German ${name}`);
         await lang.screenshot({ path: join(shots, `web-de-${name}.png`), fullPage: true });
+    }
+    // A problem with a typed text reads in German, the text as typed.
+    await lang.click('#tabs button[data-engine="gamma"]');
+    for (const text of ['x', '-5']) {
+        await lang.click('#gamma-PistonThrow', { clickCount: 3 });
+        await lang.keyboard.type(text);
+        const said = await lang.$eval('#engine-gamma .problem', (p) => p.textContent);
+        const tip = await lang.$eval('#gamma-PistonThrow', (b) => b.title);
+        check(said.startsWith(tip) && ![...wordsOf(said)].some((w) => englishWords.has(w)),
+              `the German problem line for ${text}: ${said}`);
     }
     rmSync(langFiles, { recursive: true, force: true });
     // The choice is remembered; with none, the browser's languages choose.
