@@ -69,6 +69,19 @@ bool Shoot(QWidget& window, const QString& folder, const QString& name, const QS
 }
 
 // A window at its minimum size, named "<code>-<name>-minimum".
+// The engine's net-work graph window after a whole sweep through the first
+// (or last) field its sweep lists; the simulator window shows meanwhile.
+kelvane::TPopUpGraphForm& SweptGraph(kelvane::KelvaneProgram& program,
+                                     const kelvane::EngineEntry& engine, bool lastField) {
+    kelvane::SimulatorFrame& window = program.Window(engine.name);
+    window.show();
+    Settle(100);
+    kelvane::ParameterSweep& sweep = program.Graph(engine.name).Sweep();
+    sweep.FieldDblClick(lastField ? sweep.SweptFields().back() : sweep.SweptFields().front());
+    window.hide();
+    return program.Graph(engine.name);
+}
+
 bool ShootMinimum(QWidget& window, const QString& folder, const QString& code,
                   const QString& name) {
     window.showNormal();
@@ -93,14 +106,8 @@ bool ShootLanguage(kelvane::KelvaneProgram& program, const QString& folder, cons
     for (const kelvane::EngineEntry* e : kelvane::EngineCatalog::All()) {
         if (!e->makeSweep)
             continue;
-        kelvane::SimulatorFrame& window = program.Window(e->name);
-        window.show();
-        Settle(100);
-        kelvane::ParameterSweep& sweep = program.Graph(e->name).Sweep();
-        sweep.FieldDblClick(sweep.SweptFields().front());
-        ok &= ShootMinimum(program.Graph(e->name), folder, code,
+        ok &= ShootMinimum(SweptGraph(program, *e, false), folder, code,
                            "sweep-" + QString::fromStdString(e->name));
-        window.hide();
     }
     if (kelvane::HelpWindow* help = kelvane::HelpWindow::Open(
             QCoreApplication::applicationDirPath() + "/Kelvane Introduction.HTM")) {
@@ -160,13 +167,7 @@ int main(int argc, char* argv[]) {
     for (const kelvane::EngineEntry* e : kelvane::EngineCatalog::All()) {
         if (!e->makeSweep)
             continue;
-        kelvane::SimulatorFrame& window = program.Window(e->name);
-        window.show();
-        Settle(100);
-        kelvane::ParameterSweep& sweep = program.Graph(e->name).Sweep();
-        sweep.FieldDblClick(sweep.SweptFields().back());
-        ok &= Shoot(program.Graph(e->name), folder, "sweep", suffix);
-        window.hide();
+        ok &= Shoot(SweptGraph(program, *e, true), folder, "sweep", suffix);
         break;
     }
     return ok ? 0 : 1;
