@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Engine.h"
+#include "common/ParameterSweep.h"
 #include "foundations/LoopTravel.h"
 #include "shell/Languages.h"
 #include "shell/SimulatorFrame.h"
@@ -252,18 +253,13 @@ template <class E> class CrankWindow : public EngineWindow<E> {
             swept_.push_back(field);
         }
     }
-    // Only while the other boxes hold texts the engine can use: every point
-    // of the sweep is an analysis of them all. The swept box's own text gives
-    // way to each value in turn.
+    // Not from texts the engine cannot use: the box to mend gets the focus.
     void RequestSweep(Field field) {
         this->CheckFields();
-        for (const FieldProblem& p : this->FieldProblems()) {
-            if (p.field != field) {
-                this->Host().Edit(p.field)->setFocus();
-                return;
-            }
-        }
-        this->onSweepRequest(field);
+        if (const FieldProblem* p = SweepBlocker(this->FieldProblems(), field))
+            this->Host().Edit(p->field)->setFocus();
+        else
+            this->onSweepRequest(field);
     }
     bool eventFilter(QObject* watched, QEvent* event) override {
         if ((event->type() == QEvent::MouseButtonDblClick || IsSweepKey(event)) &&

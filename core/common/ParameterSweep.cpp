@@ -290,4 +290,13 @@ bool ParameterSweep::FieldDblClick(Field field) {
     return true;
 }
 
+const FieldProblem* SweepBlocker(const std::vector<FieldProblem>& problems, Field swept) {
+    for (const FieldProblem& p : problems) {
+        if (p.field != swept || p.fault == FieldFault::NotANumber ||
+            p.fault == FieldFault::NotAWholeNumber)
+            return &p;
+    }
+    return nullptr;
+}
+
 } // namespace kelvane

@@ -80,6 +80,11 @@ struct SweepNote {
 // Without a window (tests, the command line) both hooks stay empty and
 // `visible` is the only state; nothing but the caller can then stop a sweep
 // whose step is 0 (see Step).
+// The problem that keeps a sweep of swept from starting, if any: every point
+// of the sweep analyses the other boxes' texts, and its range starts from the
+// swept box's number. A number out of range there is swept from all the same.
+const FieldProblem* SweepBlocker(const std::vector<FieldProblem>& problems, Field swept);
+
 class ParameterSweep {
   public:
     explicit ParameterSweep(EngineHost& host);

@@ -259,12 +259,9 @@ std::string WebEngine::Sweep(const std::string& control) {
     const FieldRow* row = host_.Table().Find(control);
     if (!row || !Sweepable(row->id))
         return control + " cannot be swept";
-    // As in the windows: not while another box's text is unusable (the line
-    // above the boxes says why); the swept box's own gives way to each value.
-    for (const FieldProblem& p : host_.Table().Check(host_)) {
-        if (p.field != row->id)
-            return p.message;
-    }
+    // As in the windows; the line above the boxes says why not.
+    if (const FieldProblem* p = SweepBlocker(host_.Table().Check(host_), row->id))
+        return p->message;
     return Guarded([this, row] {
         // The window sweeps a step of 0 until its graph is closed; the page has
         // nothing to close it with while the sweep holds the page.

@@ -67,7 +67,8 @@ TEST_F(RiderSweepWindow, ADoubleClickOnABoxSweepsIntoItsOwnGraphWindow) {
     AppTestEnvironment::Snapshot(graph, "rider-sweep-window");
 }
 
-// In every window that sweeps: a sweep would analyse the marked text too.
+// In every window that sweeps: a sweep would analyse the marked text too,
+// or start its range from a swept text that is no number.
 TEST_F(RiderSweepWindow, NoSweepStartsWhileABoxIsMarked) {
     for (const EngineEntry* e : EngineCatalog::All()) {
         if (!e->makeSweep || !WindowCatalog::Find(*e))
@@ -78,13 +79,18 @@ TEST_F(RiderSweepWindow, NoSweepStartsWhileABoxIsMarked) {
         window.Timer->stop();
         const Field swept = sweepGraph.Sweep().SweptFields().front();
         const Field other = sweepGraph.Sweep().SweptFields().back();
-        const std::string before = window.Host().FieldText(swept);
-        window.Host().Edit(other)->setText("cold");
-        ASSERT_TRUE(window.Marked(other));
-        QTest::mouseDClick(window.Host().Edit(swept), Qt::LeftButton);
-        EXPECT_FALSE(sweepGraph.isVisible());
-        EXPECT_EQ(sweepGraph.Sweep().WorkSeries.Count(), 0);
-        EXPECT_EQ(window.Host().FieldText(swept), before);
+        for (Field marked : {other, swept}) {
+            const std::string good = window.Host().FieldText(marked);
+            window.Host().Edit(marked)->setText("cold");
+            const std::string before = window.Host().FieldText(swept);
+            ASSERT_TRUE(window.Marked(marked));
+            QTest::mouseDClick(window.Host().Edit(swept), Qt::LeftButton);
+            EXPECT_FALSE(sweepGraph.isVisible());
+            EXPECT_EQ(sweepGraph.Sweep().WorkSeries.Count(), 0);
+            EXPECT_EQ(window.Host().FieldText(swept), before);
+            EXPECT_EQ(window.focusWidget(), window.Host().Edit(marked));
+            window.Host().Edit(marked)->setText(QString::fromStdString(good));
+        }
     }
     EXPECT_TRUE(env.errors.empty());
 }
