@@ -20,6 +20,7 @@ class MapHost : public EngineHost {
 
     std::vector<std::vector<std::string>> grid; // grid[row][col]
     std::string volumeText;
+    Message volumeWording; // volumeText in parts, for a page to translate
     int redraws = 0;
     int processEventsCalls = 0;
     // Called after a field's text changed through SetFieldText, as an edit box would.
@@ -38,7 +39,10 @@ class MapHost : public EngineHost {
     bool Checked(Field field) override;
     void SetChecked(Field field, bool checked) override;
     void SetCell(int col, int row, const std::string& text) override;
-    void SetVolumeText(const Message& text) override { volumeText = text.English(); }
+    void SetVolumeText(const Message& text) override {
+        volumeWording = text;
+        volumeText = text.English();
+    }
     void RedrawPicture() override { ++redraws; }
     void ProcessEvents() override;
 

@@ -238,7 +238,9 @@ class EngineTab {
             // Made at the first sweep: the page opens sooner without them.
             const metas = JSON.parse(this.engine.charts());
             this.sweepCharts ??= this.sweepIndices.map((i) => new ChartView(this, i, metas[i], this.sweepChartBox, true));
-            this.memo.textContent = JSON.parse(this.engine.memo()).join('\n');
+            // Worded as the window words them: the first column padded to 50.
+            this.memo.textContent = JSON.parse(this.engine.notes()).map(({ first, second }) =>
+                (second ? coreMessage(first).padEnd(50) + coreMessage(second) : coreMessage(first))).join('\n');
             for (const c of this.sweepCharts) c.refresh(metas[c.index]);
             this.describe(true);
             this.sweepStatus.textContent = tr('Done.');
@@ -289,7 +291,7 @@ class EngineTab {
             if (cells[0].textContent !== core(label)) cells[0].textContent = core(label);
             if (cells[1].textContent !== value) cells[1].textContent = value;
         });
-        this.volume.textContent = e.volumeText();
+        this.volume.textContent = coreMessage(JSON.parse(e.volumeWording()));
         const [w, h] = this.design.picture;
         const pixels = e.picture(w, h);
         this.canvas.getContext('2d').putImageData(

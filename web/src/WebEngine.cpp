@@ -361,6 +361,15 @@ std::string WebEngine::Memo() const {
     return TextList(sweep_ ? sweep_->Memo1 : std::vector<std::string>{});
 }
 
+std::string WebEngine::Notes() const {
+    std::string out = "[";
+    for (const SweepNote& note : sweep_ ? sweep_->Notes : std::vector<SweepNote>{}) {
+        out += std::string(out.size() > 1 ? "," : "") + "{\"first\":" + JsonMessage(note.first) +
+               ",\"second\":" + (note.second ? JsonMessage(*note.second) : "null") + "}";
+    }
+    return out + "]";
+}
+
 emscripten::val WebEngine::SaveParameters() {
     const std::string bytes = ParameterFileText(host_, host_.Table());
     return CopyOut(std::vector<unsigned char>(bytes.begin(), bytes.end()));

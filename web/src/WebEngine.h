@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Json.h"
 #include "catalog/HostedEngine.h"
 #include "common/ParameterSweep.h"
 #include "foundations/Canvas.h"
@@ -60,7 +61,8 @@ class WebEngine : private HostedEngine {
 
     // What the page shows.
     std::string Grid();
-    std::string VolumeText() const { return host_.volumeText; }
+    // The volume read-out in parts, for the page to word in its language.
+    std::string VolumeWording() const { return JsonMessage(host_.volumeWording); }
     // Titles, axes and series (name, title, colour, width, axis) of every
     // chart: the engine's, then the sweep's.
     std::string Charts();
@@ -69,6 +71,8 @@ class WebEngine : private HostedEngine {
     // RGBA pixels of the picture on a canvas of width x height.
     emscripten::val Picture(int width, int height);
     std::string Memo() const;
+    // The same notes in parts: [{"first": message, "second": message or null}].
+    std::string Notes() const;
 
     // The parameter file of the texts as they stand, byte for byte as the
     // window's Save and kelvane-cli --save-par write it.

@@ -549,6 +549,16 @@ try {
         check(said.startsWith(tip) && ![...wordsOf(said)].some((w) => englishWords.has(w)),
               `the German problem line for ${text}: ${said}`);
     }
+    // The sweep's notes and the volume line read in German too.
+    await lang.click('#gamma-PistonThrow', { clickCount: 3 });
+    await lang.keyboard.type('45');
+    const langSweeps = Number(await lang.$eval('body', (b) => b.dataset.sweeps || 0));
+    await lang.select('#engine-gamma select[name="sweep-field"]', 'PhaseOffset');
+    await lang.click('#engine-gamma button[name="sweep"]');
+    await lang.waitForSelector(`body[data-sweeps="${langSweeps + 1}"]`, { timeout: 90000 });
+    const notes = await lang.$eval('#engine-gamma', (e) => `${e.querySelector('.memo').textContent}\n${e.querySelector('.volume')?.textContent}`);
+    check(notes.split('\n').length === 6 && ![...wordsOf(notes)].some((w) => englishWords.has(w)),
+          `the German notes and volume line:\n${notes}`);
     rmSync(langFiles, { recursive: true, force: true });
     // The choice is remembered; with none, the browser's languages choose.
     await lang.goto(`${origin}/index.html#engine=beta`);
