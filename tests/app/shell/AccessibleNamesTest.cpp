@@ -2,16 +2,10 @@
 // student can reach has a name to be read out, a box the engine cannot use
 // says why, and the grid reads label and value together.
 #include "../AppTestSupport.h"
-#include "shell/KelvaneProgram.h"
-#include "shell/TErrorReportDialog.h"
-#include "shell/TKelvaneDispatchForm.h"
-#include "shell/TPopUpGraphForm.h"
-#include "shell/WindowCatalog.h"
-#include "widgets/HelpWindow.h"
+#include "../EveryWindow.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -88,41 +82,18 @@ void ExpectMarksAndValuesRead(AnyEngineWindow& w, std::vector<QWidget*>& announc
 
 TEST(AccessibleNames, EveryReachableControlIsNamedAndMarksAndValuesReadAsShown) {
     AppTestEnvironment env;
-    KelvaneProgram program;
-    std::vector<std::pair<std::string, QWidget*>> windows = {{"launcher", &program.Launcher()}};
-    for (const EngineEntry* e : EngineCatalog::All()) {
-        if (!WindowCatalog::Find(*e))
-            continue;
-        windows.emplace_back(e->name, &program.Window(e->name));
-        if (e->makeSweep)
-            windows.emplace_back(e->name + " net work", &program.Graph(e->name));
-    }
-    TErrorReportData report;
-    report.MessageText = "Went wrong";
-    report.Options = {excDlgCallStack, excDlgRegisters, excDlgDetailed, excShowDialog};
-    TErrorReportDialog dialog(report);
-    windows.emplace_back("error report", &dialog);
-    QFile page(QString::fromStdString(env.Folder()) + "page.htm");
-    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
-    page.write("<html><head><title>A page</title></head><body>Text</body></html>");
-    page.close();
-    windows.emplace_back("help", HelpWindow::Open(page.fileName()));
-
+    EveryWindow windows(env);
     int values = 0;
-    for (auto [name, window] : windows) {
+    windows.ForEach([&](const std::string& name, QWidget& window) {
         SCOPED_TRACE(name);
-        window->show();
-        auto* engine = dynamic_cast<AnyEngineWindow*>(window);
-        if (engine)
-            engine->Timer->stop();
-        EXPECT_EQ(Unnamed(*window, engine ? engine->Picture() : nullptr),
+        auto* engine = dynamic_cast<AnyEngineWindow*>(&window);
+        EXPECT_EQ(Unnamed(window, engine ? engine->Picture() : nullptr),
                   std::vector<std::string>{});
         if (engine) {
             ExpectMarksAndValuesRead(*engine, env.platform.announced);
             values += engine->Grid()->item(0, 1) != nullptr;
         }
-        window->hide();
-    }
+    });
     EXPECT_GT(values, 0);
     EXPECT_TRUE(env.errors.empty());
 }
